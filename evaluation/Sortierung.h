@@ -41,9 +41,6 @@ void SortAll(WettbewerbTyp* Wett);
 // Master data by name; NurName false puts the most recent participants first.
 void SortStammDatenNamen(WettbewerbTyp* Wett, bool NurName);
 
-// The tab's sort number (3 falls back to 1 without group start) and its setter.
-int GetSort(const WettbewerbTyp* Wett, int Tab);
-void SetSort(WettbewerbTyp* Wett, int Tab, int Wert);
 // Name of an order for the status bar ("Meldung", "Startnr", ...); empty for others.
 std::string GetSortName(int SortList);
 
