@@ -8,7 +8,9 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <unordered_set>
 
 #include "core/Feld.h"
 
@@ -238,6 +240,9 @@ struct DurchgangListenInfoTyp {
     WertungTyp* WertungPtr = nullptr;
     DurchgangTyp* DurchgangRootPtr = nullptr;
     TeilnehmerTyp* TeilnehmerRootPtr = nullptr;
+    // EdvNr of every participant with a surname, taken when the cursor starts,
+    // so that each step finds its participant without walking the list.
+    std::shared_ptr<const std::unordered_set<int>> Brauchbar;
 };
 
 // ------------------------------------------------------------- competition

@@ -1,0 +1,127 @@
+#include "core/DatenTeilnehmer.h"
+
+#include "core/L_STR.h"
+
+namespace tavuran {
+
+TeilnehmerTyp* DatenTeilnehmerNew() { return new TeilnehmerTyp(); }
+
+void NameDatenDefault(NameTyp* NamePtr) {
+    if (NamePtr) *NamePtr = NameTyp{};
+}
+
+void DatenTeilnehmerDefault(TeilnehmerTyp* TeilnehmerPtr) {
+    if (!TeilnehmerPtr) return;
+    // A value-initialised record carries exactly the defaults of a participant.
+    *TeilnehmerPtr = TeilnehmerTyp{};
+    TeilnehmerPtr->Kanal.fill("2G4");
+}
+
+void DatenTeilnehmerCopy(TeilnehmerTyp* Teilnehmer1Ptr, const TeilnehmerTyp* Teilnehmer2Ptr) {
+    if (!Teilnehmer1Ptr || !Teilnehmer2Ptr || Teilnehmer1Ptr == Teilnehmer2Ptr) return;
+    const int schutz = Teilnehmer1Ptr->TeamschutzHelferAnz;
+    *Teilnehmer1Ptr = *Teilnehmer2Ptr;
+    Teilnehmer1Ptr->TeamschutzHelferAnz = schutz;
+}
+
+TeilnehmerTyp* DatenTeilnehmerGetPtr(TeilnehmerTyp*& TeilnehmerRootPtr, int TeilnehmerEdvNr, bool Erzeugen) {
+    for (TeilnehmerTyp* p = TeilnehmerRootPtr; p; p = p->next)
+        if (p->EdvNr == TeilnehmerEdvNr) return p;
+    if (!Erzeugen) return nullptr;
+    TeilnehmerTyp* neu = DatenTeilnehmerNew();
+    DatenTeilnehmerDefault(neu);
+    neu->EdvNr = TeilnehmerEdvNr;
+    neu->next = TeilnehmerRootPtr;
+    TeilnehmerRootPtr = neu;
+    return neu;
+}
+
+void DatenTeilnehmerDispose(TeilnehmerTyp*& TeilnehmerPtr) {
+    while (TeilnehmerPtr) {
+        TeilnehmerTyp* weiter = TeilnehmerPtr->next;
+        delete TeilnehmerPtr;
+        TeilnehmerPtr = weiter;
+    }
+}
+
+namespace {
+bool HatNachname(const TeilnehmerTyp* p) { return !p->Name.NachnameStr.empty(); }
+
+template <class Bed>
+int Zaehle(const TeilnehmerTyp* p, Bed bed) {
+    int n = 0;
+    for (; p; p = p->next)
+        if (HatNachname(p) && bed(p)) ++n;
+    return n;
+}
+
+template <class Feldwert>
+int Maximum(const TeilnehmerTyp* p, Feldwert wert) {
+    int m = 0;
+    bool gefunden = false;
+    for (; p; p = p->next) {
+        if (!HatNachname(p)) continue;
+        const int w = wert(p);
+        if (!gefunden || w > m) m = w;
+        gefunden = true;
+    }
+    return gefunden ? m : 0;
+}
+} // namespace
+
+int GetTeilnehmerAnzahl(const TeilnehmerTyp* p) {
+    return Zaehle(p, [](const TeilnehmerTyp* t) { return t->EdvNr > 0; });
+}
+int GetAnzTeilnehmer(const TeilnehmerTyp* p) {
+    return Zaehle(p, [](const TeilnehmerTyp*) { return true; });
+}
+int GetAnzTeilnehmerWertung(const TeilnehmerTyp* p) {
+    return Zaehle(p, [](const TeilnehmerTyp* t) { return t->PlatzNr > 0; });
+}
+int GetAnzTeilnehmerWertungJugendlich(const TeilnehmerTyp* p) {
+    return Zaehle(p, [](const TeilnehmerTyp* t) { return t->PlatzNr > 0 && t->Jugendlich; });
+}
+int GetMaxStartNr(const TeilnehmerTyp* p) {
+    return Maximum(p, [](const TeilnehmerTyp* t) { return t->StartNr; });
+}
+int GetMaxMeldungsNr(const TeilnehmerTyp* p) {
+    return Maximum(p, [](const TeilnehmerTyp* t) { return t->MeldgNr; });
+}
+int GetMaxEdvNr(const TeilnehmerTyp* p) {
+    return Maximum(p, [](const TeilnehmerTyp* t) { return t->EdvNr; });
+}
+
+int GetGruppenAnzahl(const TeilnehmerTyp* p) {
+    int m = 0;
+    for (; p; p = p->next)
+        if (p->Gruppe[1] > m) m = p->Gruppe[1];
+    return m;
+}
+
+int GetJugendPlatzEdvNr(const TeilnehmerTyp* p) {
+    if (!p || !p->Jugendlich) return 0;
+    return p->PlatzNrFlyOffJugend != 0 ? p->PlatzNrFlyOffJugend : p->PlatzNrJugend;
+}
+
+bool NamenSindGleich(const NameTyp* a, const NameTyp* b) {
+    if (!a || !b) return a == b;
+    return a->NachnameStr == b->NachnameStr && a->VornameStr == b->VornameStr && a->TitelStr == b->TitelStr;
+}
+
+bool TeilnehmerIs2G4(const TeilnehmerTyp* p) {
+    if (!p) return false;
+    for (int i = 1; i <= 3; ++i)
+        if (!p->Kanal[i].empty() && p->Kanal[i] != "2G4") return false;
+    const int aktiv = (p->KanalAktiv == 2 || p->KanalAktiv == 3) ? p->KanalAktiv : 1;
+    return p->Kanal[aktiv] == "2G4";
+}
+
+std::string CnvNameTypToNameStr(const NameTyp* NamePtr, bool NachnameZuerst) {
+    if (!NamePtr) return {};
+    std::string s = NachnameZuerst
+                        ? NamePtr->NachnameStr + " " + NamePtr->VornameStr + " " + NamePtr->TitelStr
+                        : NamePtr->TitelStr + " " + NamePtr->VornameStr + " " + NamePtr->NachnameStr;
+    return L_STR_Unblank(s);
+}
+
+} // namespace tavuran
