@@ -1,0 +1,124 @@
+#include "platform/Dialoge.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+
+#include <vector>
+
+namespace tavuran {
+
+namespace {
+
+DateiDialogHandler& Handler() {
+    static DateiDialogHandler h;
+    return h;
+}
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+std::vector<std::string> Teile(const std::string& s, char trenner) {
+    std::vector<std::string> out;
+    std::string stueck;
+    for (char c : s) {
+        if (c == trenner) {
+            out.push_back(stueck);
+            stueck.clear();
+        } else {
+            stueck += c;
+        }
+    }
+    out.push_back(stueck);
+    return out;
+}
+
+// One Qt filter per pair: the description without its own bracket, then the
+// pattern in brackets ("*.*" matches every file, also one without a dot).
+QStringList QtFilterListe(const std::string& Filter) {
+    QStringList liste;
+    auto teile = Teile(Filter, '|');
+    for (std::size_t i = 0; i + 1 < teile.size(); i += 2) {
+        QString text = Q(teile[i]).trimmed();
+        int klammer = text.lastIndexOf('(');
+        if (klammer > 0 && text.endsWith(')')) text = text.left(klammer).trimmed();
+        QString muster = Q(teile[i + 1]).trimmed();
+        muster.replace(';', ' ');
+        if (muster == "*.*") muster = "*";
+        liste << text + " (" + muster + ")";
+    }
+    if (liste.isEmpty()) liste << "Alle Dateien (*)";
+    return liste;
+}
+
+void Einrichten(QMessageBox& box, const std::string& Titel, const std::string& Text) {
+    box.setWindowTitle(Titel.empty() ? QString(ProgrammTitel) : Q(Titel));
+    box.setText(Q(Text));
+}
+
+} // namespace
+
+std::string QtFilterAus(const std::string& Filter) { return QtFilterListe(Filter).join(";;").toStdString(); }
+
+void DialogMeldung(QWidget* Eltern, const std::string& Titel, const std::string& Text) {
+    QMessageBox box(Eltern);
+    Einrichten(box, Titel, Text);
+    box.setIcon(QMessageBox::Information);
+    box.addButton("&Ok", QMessageBox::AcceptRole);
+    box.exec();
+}
+
+void DialogWarnung(QWidget* Eltern, const std::string& Titel, const std::string& Text) {
+    QMessageBox box(Eltern);
+    Einrichten(box, Titel, Text);
+    box.setIcon(QMessageBox::Warning);
+    box.addButton("&Ok", QMessageBox::AcceptRole);
+    box.exec();
+}
+
+DialogAntwort DialogFrage(QWidget* Eltern, const std::string& Titel, const std::string& Text, bool MitAbbrechen) {
+    QMessageBox box(Eltern);
+    Einrichten(box, Titel, Text);
+    box.setIcon(QMessageBox::Question);
+    QPushButton* ja = box.addButton("&Ja", QMessageBox::YesRole);
+    QPushButton* nein = box.addButton("&Nein", QMessageBox::NoRole);
+    QPushButton* abbrechen = MitAbbrechen ? box.addButton("&Abbrechen", QMessageBox::RejectRole) : nullptr;
+    box.setDefaultButton(ja);
+    box.setEscapeButton(abbrechen ? abbrechen : nein);
+    box.exec();
+    if (box.clickedButton() == ja) return DialogAntwort::Ja;
+    if (abbrechen && box.clickedButton() == abbrechen) return DialogAntwort::Abbrechen;
+    return DialogAntwort::Nein;
+}
+
+void SetDateiDialogHandler(DateiDialogHandler h) { Handler() = std::move(h); }
+
+DateiDialogErgebnis DateiDialog(QWidget* Eltern, const DateiDialogAnfrage& Anfrage) {
+    if (Handler()) return Handler()(Anfrage);
+
+    QFileDialog dlg(Eltern, Q(Anfrage.Titel.empty() ? std::string(Anfrage.Sichern ? "Speichern unter" : "Öffnen")
+                                                     : Anfrage.Titel));
+    dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+    dlg.setAcceptMode(Anfrage.Sichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dlg.setFileMode(Anfrage.Sichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    QStringList filter = QtFilterListe(Anfrage.Filter);
+    dlg.setNameFilters(filter);
+    if (!Anfrage.StartOrdner.empty()) dlg.setDirectory(Q(Anfrage.StartOrdner));
+    if (!Anfrage.StartName.empty() && Anfrage.StartName.find('*') == std::string::npos)
+        dlg.selectFile(Q(Anfrage.StartName));
+    dlg.setLabelText(QFileDialog::LookIn, "Suchen in:");
+    dlg.setLabelText(QFileDialog::FileName, "Dateiname:");
+    dlg.setLabelText(QFileDialog::FileType, "Dateityp:");
+    dlg.setLabelText(QFileDialog::Accept, Anfrage.Sichern ? "&Speichern" : "Ö&ffnen");
+    dlg.setLabelText(QFileDialog::Reject, "&Abbrechen");
+
+    DateiDialogErgebnis erg;
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return erg;
+    erg.Ok = true;
+    erg.Datei = dlg.selectedFiles().first().toStdString();
+    int i = filter.indexOf(dlg.selectedNameFilter());
+    erg.FilterIndex = i >= 0 ? i + 1 : 1;
+    return erg;
+}
+
+} // namespace tavuran
