@@ -1,0 +1,452 @@
+#include "evaluation/Sortierung.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <vector>
+
+#include "core/DatenDurchgang.h"
+#include "core/DatenTeilnehmer.h"
+
+namespace tavuran {
+
+namespace {
+
+using Glied = TeilnehmerTyp* TeilnehmerTyp::*;
+
+// The records of a list in creation order (the order of `next`).
+std::vector<TeilnehmerTyp*> Erstellungsfolge(TeilnehmerTyp* Root) {
+    std::vector<TeilnehmerTyp*> v;
+    for (TeilnehmerTyp* p = Root; p; p = p->next) v.push_back(p);
+    return v;
+}
+
+// Clears the chain field of every record, then threads the chain through
+// `Folge` and returns its head.
+TeilnehmerTyp* Verketten(const std::vector<TeilnehmerTyp*>& Alle, const std::vector<TeilnehmerTyp*>& Folge,
+                         Glied Feld) {
+    for (TeilnehmerTyp* p : Alle) p->*Feld = nullptr;
+    for (std::size_t i = 0; i + 1 < Folge.size(); ++i) Folge[i]->*Feld = Folge[i + 1];
+    return Folge.empty() ? nullptr : Folge.front();
+}
+
+// Position of a record in an order on one key (number or name text) that is
+// built by insertion: a record goes to the front when its key is smaller than
+// the front's, otherwise before the first following element whose key is not
+// smaller. For equal keys this gives a fixed pattern, decided by what stood at
+// the front when the record came: the first record of a key that arrived while
+// the front was larger (Kopf), those that arrived while the key itself was at
+// the front (right behind the Kopf, the later one first), and those that
+// arrived after a smaller key (before the Kopf, the later one first).
+enum class Gleichstand { Spaeter = 0, Kopf = 1, Frueher = 2 };
+
+template <class Key>
+struct SchluesselPos {
+    Key Schluessel;
+    Gleichstand Art;
+    int Index; // creation index
+};
+
+template <class Key>
+bool Vor(const SchluesselPos<Key>& a, const SchluesselPos<Key>& b) {
+    if (a.Schluessel < b.Schluessel) return true;
+    if (b.Schluessel < a.Schluessel) return false;
+    if (a.Art != b.Art) return a.Art < b.Art;
+    return a.Index > b.Index;
+}
+
+// Classifies the keys, given in creation order, for `Vor`.
+template <class Key>
+std::vector<SchluesselPos<Key>> Klassifizieren(const std::vector<Key>& Schluessel) {
+    std::vector<SchluesselPos<Key>> v;
+    v.reserve(Schluessel.size());
+    const Key* Minimum = nullptr;
+    for (std::size_t i = 0; i < Schluessel.size(); ++i) {
+        const Key& k = Schluessel[i];
+        Gleichstand Art;
+        if (!Minimum || k < *Minimum) Art = Gleichstand::Kopf;
+        else if (*Minimum < k) Art = Gleichstand::Spaeter;
+        else Art = Gleichstand::Frueher;
+        v.push_back({k, Art, static_cast<int>(i)});
+        if (!Minimum || k < *Minimum) Minimum = &Schluessel[i];
+    }
+    return v;
+}
+
+// Orders `Teilnehmer` (creation order) by `Schluessel` (one per record) as above.
+template <class Key>
+std::vector<TeilnehmerTyp*> NachSchluessel(const std::vector<TeilnehmerTyp*>& Teilnehmer,
+                                           const std::vector<Key>& Schluessel) {
+    auto Pos = Klassifizieren(Schluessel);
+    std::vector<int> Rang(Pos.size());
+    for (std::size_t i = 0; i < Rang.size(); ++i) Rang[i] = static_cast<int>(i);
+    std::sort(Rang.begin(), Rang.end(), [&](int a, int b) { return Vor(Pos[a], Pos[b]); });
+    std::vector<TeilnehmerTyp*> Folge;
+    Folge.reserve(Rang.size());
+    for (int i : Rang) Folge.push_back(Teilnehmer[i]);
+    return Folge;
+}
+
+std::vector<TeilnehmerTyp*> NachZahl(const std::vector<TeilnehmerTyp*>& Alle, int TeilnehmerTyp::*Zahl) {
+    std::vector<TeilnehmerTyp*> Mit;
+    std::vector<int> Schluessel;
+    for (TeilnehmerTyp* p : Alle)
+        if (p->*Zahl != 0) {
+            Mit.push_back(p);
+            Schluessel.push_back(p->*Zahl);
+        }
+    return NachSchluessel(Mit, Schluessel);
+}
+
+std::string NamensSchluessel(const TeilnehmerTyp* p) {
+    // Plain byte comparison of UTF-8 orders by code point: capitals before
+    // small letters, umlauts after "z".
+    return CnvNameTypToNameStr(&p->Name, true);
+}
+
+int GruppeIn(const TeilnehmerTyp* p, int Nr) {
+    return Feld<int, 1, MaxDurchgaenge>::inRange(Nr) ? p->Gruppe[Nr] : 0;
+}
+
+int StartplatzIn(const TeilnehmerTyp* p, int Nr) {
+    return Feld<int, 1, MaxDurchgaenge>::inRange(Nr) ? p->Startplatz[Nr] : 0;
+}
+
+inline constexpr int MaxStartplatz = 40;
+
+// The start places of a group: `Belegt` marks the explicit ones, `Rang` is how
+// many members without explicit place precede in start-number order.
+int FreierPlatz(const std::array<bool, MaxStartplatz + 1>& Belegt, int Rang) {
+    int Platz = 1;
+    while (Platz <= MaxStartplatz && Belegt[Platz]) ++Platz;
+    for (int i = 0; i < Rang && Platz <= MaxStartplatz; ++i) {
+        ++Platz;
+        while (Platz <= MaxStartplatz && Belegt[Platz]) ++Platz;
+    }
+    return std::min(Platz, MaxStartplatz);
+}
+
+void Markieren(std::array<bool, MaxStartplatz + 1>& Belegt, int Platz) {
+    if (Platz >= 1 && Platz <= MaxStartplatz) Belegt[Platz] = true;
+}
+
+// Start places of every record of `Alle` in round Nr, indexed like `Alle`.
+std::vector<int> AlleStartplaetze(const std::vector<TeilnehmerTyp*>& Alle, int Nr) {
+    std::vector<int> Platz(Alle.size(), 0);
+    // Rank in start-number order (-1: no start number, not in that order).
+    std::vector<int> StartRang(Alle.size(), -1);
+    {
+        std::vector<int> Index;
+        std::vector<int> Schluessel;
+        for (std::size_t i = 0; i < Alle.size(); ++i)
+            if (Alle[i]->StartNr != 0) {
+                Index.push_back(static_cast<int>(i));
+                Schluessel.push_back(Alle[i]->StartNr);
+            }
+        auto Pos = Klassifizieren(Schluessel);
+        std::vector<int> Reihe(Pos.size());
+        for (std::size_t i = 0; i < Reihe.size(); ++i) Reihe[i] = static_cast<int>(i);
+        std::sort(Reihe.begin(), Reihe.end(), [&](int a, int b) { return Vor(Pos[a], Pos[b]); });
+        for (std::size_t r = 0; r < Reihe.size(); ++r) StartRang[Index[Reihe[r]]] = static_cast<int>(r);
+    }
+    std::map<int, std::vector<int>> Gruppen;
+    for (std::size_t i = 0; i < Alle.size(); ++i) Gruppen[GruppeIn(Alle[i], Nr)].push_back(static_cast<int>(i));
+    for (auto& [g, Mitglieder] : Gruppen) {
+        std::array<bool, MaxStartplatz + 1> Belegt{};
+        std::vector<int> Ohne;
+        for (int i : Mitglieder) {
+            int sp = StartplatzIn(Alle[i], Nr);
+            if (sp != 0) {
+                Markieren(Belegt, sp);
+                Platz[i] = sp;
+            } else {
+                Ohne.push_back(i);
+            }
+        }
+        std::vector<int> MitNr;
+        for (int i : Ohne)
+            if (StartRang[i] >= 0) MitNr.push_back(i);
+        std::sort(MitNr.begin(), MitNr.end(), [&](int a, int b) { return StartRang[a] < StartRang[b]; });
+        for (std::size_t r = 0; r < MitNr.size(); ++r) Platz[MitNr[r]] = FreierPlatz(Belegt, static_cast<int>(r));
+        for (int i : Ohne)
+            if (StartRang[i] < 0) Platz[i] = FreierPlatz(Belegt, static_cast<int>(MitNr.size()));
+    }
+    return Platz;
+}
+
+bool Verwendbar(const TeilnehmerTyp* p) {
+    return !p->Name.NachnameStr.empty() && p->EdvNr != 0;
+}
+
+TeilnehmerTyp* Weiter(const TeilnehmerTyp* p, int SortList) {
+    switch (SortList) {
+    case SortMeldgNr: return p->nextMeldgNr;
+    case SortStartNr: return p->nextStartNr;
+    case SortName: return p->nextName;
+    case SortGruppe: return p->nextGruppe;
+    case SortPlatz: return p->nextPlatz;
+    case SortTeam: return p->nextTeam;
+    default: return p->next;
+    }
+}
+
+TeilnehmerTyp* ErsterVerwendbarer(TeilnehmerTyp* p, int SortList) {
+    while (p && !Verwendbar(p)) p = Weiter(p, SortList);
+    return p;
+}
+
+} // namespace
+
+void SortTeilnehmerMeldNr(WettbewerbTyp* Wett) {
+    if (!Wett) return;
+    auto Alle = Erstellungsfolge(Wett->TeilnehmerRootPtr);
+    Wett->TeilnehmerMeldgNrRootPtr = Verketten(Alle, NachZahl(Alle, &TeilnehmerTyp::MeldgNr), &TeilnehmerTyp::nextMeldgNr);
+}
+
+void SortTeilnehmerStartNr(WettbewerbTyp* Wett) {
+    if (!Wett) return;
+    auto Alle = Erstellungsfolge(Wett->TeilnehmerRootPtr);
+    Wett->TeilnehmerStartNrRootPtr = Verketten(Alle, NachZahl(Alle, &TeilnehmerTyp::StartNr), &TeilnehmerTyp::nextStartNr);
+}
+
+void SortTeilnehmerNamen(WettbewerbTyp* Wett) {
+    if (!Wett) return;
+    auto Alle = Erstellungsfolge(Wett->TeilnehmerRootPtr);
+    std::vector<TeilnehmerTyp*> Mit;
+    std::vector<std::string> Schluessel;
+    for (TeilnehmerTyp* p : Alle)
+        if (!p->Name.NachnameStr.empty()) {
+            Mit.push_back(p);
+            Schluessel.push_back(NamensSchluessel(p));
+        }
+    Wett->TeilnehmerNameRootPtr = Verketten(Alle, NachSchluessel(Mit, Schluessel), &TeilnehmerTyp::nextName);
+}
+
+void SortTeilnehmerGruppe(WettbewerbTyp* Wett) {
+    if (!Wett) return;
+    auto Alle = Erstellungsfolge(Wett->TeilnehmerRootPtr);
+    const int N = Wett->DurchgangNr;
+    std::vector<int> Index(Alle.size());
+    for (std::size_t i = 0; i < Index.size(); ++i) Index[i] = static_cast<int>(i);
+    std::vector<int> Folge;
+
+    const bool Jugend = DurchgangIstFlyOffJugend(Wett, N) > 0;
+    if (Jugend || DurchgangIstFlyOff(Wett, N) > 0) {
+        // Fly-off: everybody with a place, ascending preliminary place; a
+        // later record goes before an earlier one of the same place.
+        auto P = [&](int i) { return Jugend ? Alle[i]->PlatzNrJugend : Alle[i]->PlatzNr; };
+        for (int i : Index)
+            if (P(i) != 0) Folge.push_back(i);
+        std::sort(Folge.begin(), Folge.end(), [&](int a, int b) {
+            if (P(a) != P(b)) return P(a) < P(b);
+            return a > b;
+        });
+    } else {
+        // Preliminary round: the participants assigned to a group first, then
+        // the unassigned ones (group 0) in creation order.
+        std::vector<int> Ohne;
+        for (int i : Index) (GruppeIn(Alle[i], N) != 0 ? Folge : Ohne).push_back(i);
+        if (Wett->Gruppenstart) {
+            auto Platz = AlleStartplaetze(Alle, N);
+            std::sort(Folge.begin(), Folge.end(), [&](int a, int b) {
+                int ga = GruppeIn(Alle[a], N), gb = GruppeIn(Alle[b], N);
+                if (ga != gb) return ga < gb;
+                if (Platz[a] != Platz[b]) return Platz[a] < Platz[b];
+                return a > b;
+            });
+        } else {
+            // Without group start the start numbers decide.
+            std::sort(Folge.begin(), Folge.end(), [&](int a, int b) {
+                if (Alle[a]->StartNr != Alle[b]->StartNr) return Alle[a]->StartNr < Alle[b]->StartNr;
+                int ga = GruppeIn(Alle[a], N), gb = GruppeIn(Alle[b], N);
+                if (ga != gb) return ga < gb;
+                return a > b;
+            });
+        }
+        Folge.insert(Folge.end(), Ohne.begin(), Ohne.end());
+    }
+    std::vector<TeilnehmerTyp*> Kette;
+    Kette.reserve(Folge.size());
+    for (int i : Folge) Kette.push_back(Alle[i]);
+    Wett->TeilnehmerGruppeRootPtr = Verketten(Alle, Kette, &TeilnehmerTyp::nextGruppe);
+}
+
+void SortTeilnehmerPlatz(WettbewerbTyp* Wett) {
+    if (!Wett) return;
+    auto Alle = Erstellungsfolge(Wett->TeilnehmerRootPtr);
+    auto P = [&](int i) { return Alle[i]->PlatzNrFlyOff > 0 ? Alle[i]->PlatzNrFlyOff : Alle[i]->PlatzNr; };
+    std::vector<int> Folge(Alle.size());
+    for (std::size_t i = 0; i < Folge.size(); ++i) Folge[i] = static_cast<int>(i);
+    // Placed ascending (equal places in creation order), then the unplaced,
+    // the later-created first.
+    std::sort(Folge.begin(), Folge.end(), [&](int a, int b) {
+        bool oa = P(a) == 0, ob = P(b) == 0;
+        if (oa != ob) return ob;
+        if (oa) return a > b;
+        if (P(a) != P(b)) return P(a) < P(b);
+        return a < b;
+    });
+    std::vector<TeilnehmerTyp*> Kette;
+    Kette.reserve(Folge.size());
+    for (int i : Folge) Kette.push_back(Alle[i]);
+    Wett->TeilnehmerPlatzRootPtr = Verketten(Alle, Kette, &TeilnehmerTyp::nextPlatz);
+}
+
+void SortTeilnehmerTeam(WettbewerbTyp* Wett) {
+    if (!Wett) return;
+    auto Alle = Erstellungsfolge(Wett->TeilnehmerRootPtr);
+    auto Kette = Alle;
+    // Numbered ascending, then the unnumbered; ties keep creation order.
+    std::stable_sort(Kette.begin(), Kette.end(), [](const TeilnehmerTyp* a, const TeilnehmerTyp* b) {
+        int na = a->PlatzTeilnTeamWertung, nb = b->PlatzTeilnTeamWertung;
+        if ((na == 0) != (nb == 0)) return nb == 0;
+        return na != 0 && na < nb;
+    });
+    Wett->TeilnehmerTeamRootPtr = Verketten(Alle, Kette, &TeilnehmerTyp::nextTeam);
+}
+
+void SortAll(WettbewerbTyp* Wett) {
+    SortTeilnehmerMeldNr(Wett);
+    SortTeilnehmerStartNr(Wett);
+    SortTeilnehmerNamen(Wett);
+    SortTeilnehmerGruppe(Wett);
+    SortTeilnehmerPlatz(Wett);
+    SortTeilnehmerTeam(Wett);
+}
+
+void SortStammDatenNamen(WettbewerbTyp* Wett, bool NurName) {
+    if (!Wett) return;
+    auto Alle = Erstellungsfolge(Wett->StammDatenRootPtr);
+    struct Satz {
+        TeilnehmerTyp* T;
+        int Jahr;
+        std::string Name;
+        int Index;
+    };
+    std::vector<Satz> Mit;
+    for (std::size_t i = 0; i < Alle.size(); ++i)
+        if (!Alle[i]->Name.NachnameStr.empty())
+            Mit.push_back({Alle[i], NurName ? 0 : Alle[i]->LetztTeiln.Year, NamensSchluessel(Alle[i]),
+                           static_cast<int>(i)});
+    // Most recent participation first, then by name; a later record goes
+    // before an earlier equal one.
+    std::sort(Mit.begin(), Mit.end(), [](const Satz& a, const Satz& b) {
+        if (a.Jahr != b.Jahr) return a.Jahr > b.Jahr;
+        if (a.Name != b.Name) return a.Name < b.Name;
+        return a.Index > b.Index;
+    });
+    std::vector<TeilnehmerTyp*> Kette;
+    Kette.reserve(Mit.size());
+    for (const Satz& s : Mit) Kette.push_back(s.T);
+    Wett->StammDatenNameRootPtr = Verketten(Alle, Kette, &TeilnehmerTyp::nextName);
+}
+
+std::string GetSortName(int SortList) {
+    switch (SortList) {
+    case SortMeldgNr: return "Meldung";
+    case SortStartNr: return "Startnr";
+    case SortName: return "Name";
+    case SortGruppe: return "Startfolge";
+    case SortPlatz: return "Platz";
+    case SortTeam: return "Team";
+    default: return {};
+    }
+}
+
+TeilnehmerTyp* GetFirstTeilnehmer(WettbewerbTyp* Wett, int SortList, InfoTeilnehmerTyp& Info) {
+    Info.SortList = SortList & ~SortStammDaten;
+    Info.TeilnehmerPtr = nullptr;
+    if (!Wett) return nullptr;
+    TeilnehmerTyp* Root;
+    if (SortList & SortStammDaten) {
+        Root = SortList == SortStammDatenName ? Wett->StammDatenNameRootPtr : Wett->StammDatenRootPtr;
+    } else {
+        switch (SortList) {
+        case SortMeldgNr: Root = Wett->TeilnehmerMeldgNrRootPtr; break;
+        case SortStartNr: Root = Wett->TeilnehmerStartNrRootPtr; break;
+        case SortName: Root = Wett->TeilnehmerNameRootPtr; break;
+        case SortGruppe: Root = Wett->TeilnehmerGruppeRootPtr; break;
+        case SortPlatz: Root = Wett->TeilnehmerPlatzRootPtr; break;
+        case SortTeam: Root = Wett->TeilnehmerTeamRootPtr; break;
+        default: Root = Wett->TeilnehmerRootPtr; break;
+        }
+    }
+    Info.TeilnehmerPtr = ErsterVerwendbarer(Root, Info.SortList);
+    return Info.TeilnehmerPtr;
+}
+
+TeilnehmerTyp* CalcNextTeilnehmer(const InfoTeilnehmerTyp& Info) {
+    if (!Info.TeilnehmerPtr) return nullptr;
+    return ErsterVerwendbarer(Weiter(Info.TeilnehmerPtr, Info.SortList), Info.SortList);
+}
+
+TeilnehmerTyp* GetNextTeilnehmer(InfoTeilnehmerTyp& Info) {
+    Info.TeilnehmerPtr = CalcNextTeilnehmer(Info);
+    return Info.TeilnehmerPtr;
+}
+
+int DurchgangIstFlyOff(const WettbewerbTyp* Wett, int Nr) {
+    if (!Wett) return 0;
+    int k = Nr - Wett->AnzVorrunden;
+    return (k >= 0 && k <= Wett->AnzSeniorenFlyOff) ? k : 0;
+}
+
+int DurchgangIstFlyOffJugend(const WettbewerbTyp* Wett, int Nr) {
+    if (!Wett) return 0;
+    int k = Nr - Wett->AnzVorrunden - Wett->AnzSeniorenFlyOff;
+    return k < 0 ? 0 : k;
+}
+
+DurchgangTyp* GetDurchgangPtr(WettbewerbTyp* Wett, int Nr) {
+    if (!Wett) return nullptr;
+    return DatenDurchgangGetPtr(Wett->DurchgangRootPtr, Nr);
+}
+
+WertungTyp* GetWertungPtr(WettbewerbTyp* Wett, DurchgangTyp* Durchgang, int EdvNr) {
+    if (Durchgang)
+        if (WertungTyp* w = DatenWertungGetPtr(Durchgang, EdvNr, 0)) return w;
+    if (!Wett || !Durchgang || !Feld<int, 1, MaxDurchgaenge>::inRange(Durchgang->Nr)) return nullptr;
+    TeilnehmerTyp* t = DatenTeilnehmerGetPtr(Wett->TeilnehmerRootPtr, EdvNr, true);
+    GruppeTyp* g = DatenGruppeGetPtr(Durchgang->GruppePtr, t->Gruppe[Durchgang->Nr], 0);
+    return DatenWertungInGroupGetPtr(g->WertungPtr, EdvNr);
+}
+
+int GetTeilnehmerStartPlatzNr(const WettbewerbTyp* Wett, const TeilnehmerTyp* Teilnehmer, int Nr) {
+    if (!Teilnehmer || !Feld<int, 1, MaxDurchgaenge>::inRange(Nr)) return 0;
+    if (Teilnehmer->Startplatz[Nr] != 0) return Teilnehmer->Startplatz[Nr];
+    if (!Wett) return 0;
+    const int g = Teilnehmer->Gruppe[Nr];
+    std::array<bool, MaxStartplatz + 1> Belegt{};
+    for (const TeilnehmerTyp* p = Wett->TeilnehmerRootPtr; p; p = p->next)
+        if (p->Gruppe[Nr] == g) Markieren(Belegt, p->Startplatz[Nr]);
+
+    // Members of the group without explicit place that precede the
+    // participant in start-number order.
+    std::vector<TeilnehmerTyp*> MitNr;
+    std::vector<int> Schluessel;
+    for (TeilnehmerTyp* p = Wett->TeilnehmerRootPtr; p; p = p->next)
+        if (p->StartNr != 0) {
+            MitNr.push_back(p);
+            Schluessel.push_back(p->StartNr);
+        }
+    auto Pos = Klassifizieren(Schluessel);
+    int Eigen = -1;
+    for (std::size_t i = 0; i < MitNr.size(); ++i)
+        if (MitNr[i] == Teilnehmer) Eigen = static_cast<int>(i);
+    int Rang = 0;
+    for (std::size_t i = 0; i < MitNr.size(); ++i) {
+        const TeilnehmerTyp* p = MitNr[i];
+        if (p == Teilnehmer || p->Gruppe[Nr] != g || p->Startplatz[Nr] != 0) continue;
+        if (Eigen < 0 || Vor(Pos[i], Pos[Eigen])) ++Rang;
+    }
+    return FreierPlatz(Belegt, Rang);
+}
+
+TeilnehmerTyp* GetTeilnehmerStartNr(WettbewerbTyp* Wett, int StartNr) {
+    if (!Wett) return nullptr;
+    for (TeilnehmerTyp* p = Wett->TeilnehmerRootPtr; p; p = p->next)
+        if (p->StartNr == StartNr) return p;
+    return nullptr;
+}
+
+} // namespace tavuran
