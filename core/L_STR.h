@@ -57,6 +57,9 @@ std::string StrInt(long long i);
 std::string L_STR_CnvIntegerToStr(int i);
 std::string L_STR_CnvWordToStr(std::uint16_t w);
 int L_STR_CnvStrToInteger(std::string_view s);
+// L_STR_CnvStrToInteger that also gives how many bytes of s the reading took
+// (leading blanks and tabs, sign, digits); the character after them ended it.
+int L_STR_CnvStrToIntegerGelesen(std::string_view s, std::size_t& gelesen);
 std::uint16_t L_STR_CnvStrToWord(std::string_view s);
 std::string L_STR_GetFirstNumber(std::string_view s);
 std::string L_STR_GetStrAfterFirstNumber(std::string_view s);
