@@ -13,6 +13,8 @@ inline constexpr int RegelAnzahl = 87;
 inline constexpr int RegelEdvAnzahl = 14;
 
 extern const std::array<std::string, RegelEdvAnzahl> RegelEdvListe;   // index EdvNr-1
-const RegelTyp& RegelListe(int Nr);                                      // 1..87
+// Catalogue rule Nr (1..87), constant: callers copy it. Any other number
+// yields an empty record with EdvNr -1 (no algorithm).
+const RegelTyp& RegelListe(int Nr);
 
 } // namespace tavuran
