@@ -1,0 +1,101 @@
+// Runs "tavuran-cli regeln" as a user would and reads what it prints.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Lauf {
+    int Rueckgabe = -1;
+    std::string Aus, Fehler;
+};
+
+std::string Lies(const std::string& pfad) {
+    std::ifstream in(pfad, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+Lauf Starte(const std::string& argumente) {
+    const std::string aus = testing::TempDir() + "regeln_aus.txt";
+    const std::string fehler = testing::TempDir() + "regeln_fehler.txt";
+    const std::string cmd =
+        std::string("\"") + TAVURAN_CLI + "\" " + argumente + " >\"" + aus + "\" 2>\"" + fehler + "\"";
+    const int status = std::system(cmd.c_str());
+    Lauf l;
+    l.Rueckgabe = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    l.Aus = Lies(aus);
+    l.Fehler = Lies(fehler);
+    return l;
+}
+
+std::vector<std::string> Zeilen(const std::string& s) {
+    std::vector<std::string> out;
+    std::istringstream in(s);
+    std::string l;
+    while (std::getline(in, l)) out.push_back(l);
+    return out;
+}
+
+TEST(CmdRegeln, TabelleAllerRegeln) {
+    const Lauf l = Starte("regeln");
+    ASSERT_EQ(l.Rueckgabe, 0) << l.Fehler;
+    EXPECT_EQ(l.Fehler, "");
+    const std::vector<std::string> z = Zeilen(l.Aus);
+    ASSERT_EQ(z.size(), 88u);
+    EXPECT_EQ(z[0],
+              "Nr\tName\tEdvNr\tKennung\tAktiv\tGruppenstart\tPermntNullDurchg\tAnzPunktrichter\tAnzVorrunden\t"
+              "AnzahlStreicher\tAnzSeniorenFlyOff\tAnzahlJugFlyOff\tAnzTeilnGruppe\tAnzTeilnInEndRunde\t"
+              "AnzJugInEndRunde\tPunktrichterspalten\tDurchgangsspalten\tStartplatzStr");
+    EXPECT_EQ(z[1], "1\tManuelle Auswertung\t6\tMANUELLE_EINGABE\tja\t2\t0\t0\t3\t0\t0\t0\t8\t8\t8\t\tPunkte\t"
+                    "Start-/Landepkt.");
+    EXPECT_EQ(z[4], "4\tF5J (B-Mod 2025)\t11\tF5J\tja\t0\t2\t1\t6\t1\t2\t0\t8\t8\t8\tAbstand[m]\t"
+                    "Zeit[min:s]|F5J-H\u00f6he[m]\tStartstelle");
+    EXPECT_EQ(z[78], "78\tF3B-E Bavarian Open\t3\tF3B-E_BAVARIAN_OPEN\tnein\t2\t0\t0\t3\t1\t0\t0\t8\t8\t8\t"
+                     "A$P|L$P\tk|Zeit\tLandepunkt");
+    EXPECT_EQ(z[87], "87\tOldi Funfly (5 Drchg.)\t5\tOLDTIMER_FUNFLY\tnein\t2\t0\t3\t3\t1\t0\t0\t8\t8\t8\t\t\t-");
+    for (std::size_t i = 1; i < z.size(); ++i) {
+        EXPECT_EQ(z[i].rfind(std::to_string(i) + "\t", 0), 0u) << "line " << i;
+        EXPECT_EQ(std::count(z[i].begin(), z[i].end(), '\t'), 17) << "line " << i;
+    }
+}
+
+TEST(CmdRegeln, EineRegelAusfuehrlich) {
+    const Lauf l = Starte("regeln 4");
+    ASSERT_EQ(l.Rueckgabe, 0) << l.Fehler;
+    EXPECT_EQ(l.Aus.rfind("Regel 4: F5J (B-Mod 2025)\n", 0), 0u) << l.Aus;
+    for (const char* erwartet : {"11 (F5J)", "P1   max.                       600", "P9   Punktabzug niedrig         0.5",
+                                 "\n  H\u00f6he:\n", "Zeit[min:s] | F5J-H\u00f6he[m]",
+                                 "  Die Flugzeit vom Freigeben des Modells bis zur\n", "  abgezogen.\n"})
+        EXPECT_NE(l.Aus.find(erwartet), std::string::npos) << erwartet;
+
+    const Lauf ohne = Starte("regeln 86");
+    ASSERT_EQ(ohne.Rueckgabe, 0);
+    EXPECT_NE(ohne.Aus.find("Punktrichter (0):               keine"), std::string::npos) << ohne.Aus;
+    EXPECT_NE(ohne.Aus.find("Beschreibung:\n  keine\n"), std::string::npos) << ohne.Aus;
+}
+
+TEST(CmdRegeln, FalscheNummer) {
+    struct Fall {
+        const char* Argumente;
+        int Rueckgabe;
+    };
+    for (const Fall& f : {Fall{"regeln 0", 1}, Fall{"regeln 88", 1}, Fall{"regeln -3", 1}, Fall{"regeln 4x", 1},
+                          Fall{"regeln F5J", 1}, Fall{"regeln 1 2", 2}}) {
+        const Lauf l = Starte(f.Argumente);
+        EXPECT_EQ(l.Rueckgabe, f.Rueckgabe) << f.Argumente;
+        EXPECT_EQ(l.Aus, "") << f.Argumente;
+        EXPECT_NE(l.Fehler, "") << f.Argumente;
+    }
+    EXPECT_NE(Starte("regeln 88").Fehler.find("1 bis 87"), std::string::npos);
+}
+
+} // namespace
