@@ -1,0 +1,44 @@
+// The evaluation of a whole competition: entries filed into their groups, raw
+// points and per-mille points per group, reflights settled, weakest
+// preliminary results dropped, totals and places (overall and junior), the
+// fly-off seated, scored and ranked, export points for overall rankings, team
+// scoring and the final order by place. Every list, print and export reads
+// only what CalcWertung leaves in the records.
+//
+// Rounds numbered outside 1..30 (the per-round slots of a participant) are left
+// untouched, and the counts of the competition are kept within those slots
+// wherever they index, whatever a file says.
+#pragma once
+
+#include "core/DatenTypen.h"
+
+namespace tavuran {
+
+// The whole evaluation, when the competition's CalcWertung flag is set; clears
+// the flag first. Nil or a clear flag does nothing. Evaluating twice in a row
+// gives the same results.
+void CalcWertung(WettbewerbTyp* Wett);
+
+// The steps of CalcWertung, in their order. Each also works on its own.
+void NeuVerkettungGruppen(WettbewerbTyp* Wett);
+void CalcWertungGruppe(WettbewerbTyp* Wett, GruppeTyp* Gruppe, DurchgangTyp* Durchgang);
+void CalcWertungDurchgang(WettbewerbTyp* Wett, DurchgangTyp* Durchgang);
+void CalcWertungVorrunden(WettbewerbTyp* Wett);
+void CalcReflyDurchgang(WettbewerbTyp* Wett, DurchgangTyp* Durchgang);
+void CalcWertungRefly(WettbewerbTyp* Wett);
+void CalcAnzahlGeflogenerVorrunden(WettbewerbTyp* Wett);
+void CalcPunkteVorrunden(WettbewerbTyp* Wett);
+void CalcPlatzVorrunden(WettbewerbTyp* Wett);
+void EinteilungFuerFlyOff(WettbewerbTyp* Wett);
+void CalcWertungFlyOff(WettbewerbTyp* Wett);
+void CalcWertungReflyFlyOff(WettbewerbTyp* Wett);
+void CalcPunkteFlyOff(WettbewerbTyp* Wett);
+void CalcPlatzFlyOff(WettbewerbTyp* Wett);
+void CalcExportpunkte(WettbewerbTyp* Wett);
+
+// The number of preliminary results that count at the present state of the
+// competition (at least 1): all AnzGewDurchgaenge once the drops apply from
+// StreicherAbDurchg flown rounds on, fewer drops before. 1 for nil.
+int CalcAnzahlTempGewerteteVorrunden(const WettbewerbTyp* Wett);
+
+} // namespace tavuran

@@ -1,0 +1,200 @@
+#include "evaluation/Refly.h"
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_map>
+
+#include "core/DatenDurchgang.h"
+#include "core/DatenTeilnehmer.h"
+#include "core/DatenWettbewerb.h"
+#include "core/L_STR.h"
+#include "core/Zufall.h"
+#include "evaluation/Auswertung.h"
+#include "evaluation/Sortierung.h"
+
+namespace tavuran {
+
+namespace {
+
+bool RundeImFeld(int Nr) { return Feld<int, 1, MaxDurchgaenge>::inRange(Nr); }
+
+DurchgangTyp* RundeSuchen(const WettbewerbTyp* Wett, int Nr) {
+    for (DurchgangTyp* d = Wett->DurchgangRootPtr; d; d = d->next)
+        if (d->Nr == Nr) return d;
+    return nullptr;
+}
+
+TeilnehmerTyp* TeilnehmerVon(WettbewerbTyp* Wett, int EdvNr) {
+    return DatenTeilnehmerGetPtr(Wett->TeilnehmerRootPtr, EdvNr, false);
+}
+
+} // namespace
+
+bool GetReflyInDurchgang(WettbewerbTyp* Wett, int DurchgangNr) {
+    if (!Wett || !RundeImFeld(DurchgangNr)) return false;
+    DurchgangTyp* d = GetDurchgangPtr(Wett, DurchgangNr);
+    for (GruppeTyp* g = d->GruppePtr; g; g = g->next)
+        if (g->ReflyOrder >= 1) return g->WertungPtr != nullptr;
+    return false;
+}
+
+bool GetReflyInWettbewerb(const WettbewerbTyp* Wett, int DurchgangNr) {
+    if (!Wett) return false;
+    for (const DurchgangTyp* d = Wett->DurchgangRootPtr; d; d = d->next) {
+        if (DurchgangNr >= 0 && d->Nr != DurchgangNr) continue;
+        for (const GruppeTyp* g = d->GruppePtr; g; g = g->next)
+            if (g->ReflyOrder > 0) return true;
+    }
+    return false;
+}
+
+bool GetStrafpunkteInDurchgang(const WettbewerbTyp* Wett, int DurchgangNr) {
+    if (!Wett) return false;
+    const DurchgangTyp* d = RundeSuchen(Wett, DurchgangNr);
+    if (!d) return false;
+    for (const GruppeTyp* g = d->GruppePtr; g; g = g->next) {
+        if (g->ReflyOrder != 0) continue;
+        for (const WertungTyp* w = g->WertungPtr; w; w = w->next)
+            if (w->Strafpunkte != 0) return true;
+    }
+    return false;
+}
+
+std::vector<ReflyZeile> ReflyZeilenLesen(WettbewerbTyp* Wett, int DurchgangNr) {
+    std::vector<ReflyZeile> zeilen;
+    if (!GetReflyInDurchgang(Wett, DurchgangNr)) return zeilen;
+    const DurchgangTyp* d = GetDurchgangPtr(Wett, DurchgangNr);
+    for (const GruppeTyp* g = d->GruppePtr; g; g = g->next) {
+        if (g->ReflyOrder <= 0) continue;
+        for (const WertungTyp* w = g->WertungPtr; w; w = w->next) {
+            TeilnehmerTyp* t = TeilnehmerVon(Wett, w->EdvNr);
+            if (!t) continue;
+            zeilen.push_back({w->ReflyVerursacher ? ReflyRolleVerursacher : ReflyRolleTeilnehmer, t->StartNr,
+                              CnvNameTypToNameStr(&t->Name, true), t});
+        }
+    }
+    return zeilen;
+}
+
+void AktRefly(WettbewerbTyp* Wett, int DurchgangNr, const std::vector<ReflyZeile>& Zeilen) {
+    if (!Wett || !RundeImFeld(DurchgangNr)) return;
+    DurchgangTyp* d = GetDurchgangPtr(Wett, DurchgangNr);
+
+    // The working list: every reflight entry of the round, not yet listed.
+    struct Knoten {
+        WertungTyp* Wertung;
+        int Row;
+        TeilnehmerTyp* Teilnehmer;
+        int StartNr;
+    };
+    std::vector<Knoten> liste;
+    std::unordered_map<WertungTyp*, std::size_t> nachWertung;
+    for (GruppeTyp* g = d->GruppePtr; g; g = g->next) {
+        if (g->ReflyOrder <= 0) continue;
+        for (WertungTyp* w = g->WertungPtr; w; w = w->next) {
+            TeilnehmerTyp* t = TeilnehmerVon(Wett, w->EdvNr);
+            nachWertung.emplace(w, liste.size());
+            liste.push_back({w, -1, t, t ? t->StartNr : -1});
+        }
+    }
+
+    for (std::size_t i = 0; i < Zeilen.size(); ++i) {
+        const ReflyZeile& z = Zeilen[i];
+        if (z.StartNr <= 0) continue;
+        TeilnehmerTyp* p = GetTeilnehmerStartNr(Wett, z.StartNr);
+        if (!p) continue;
+        const int row = static_cast<int>(i) + 1;
+        auto gefunden = std::find_if(liste.begin(), liste.end(), [&](const Knoten& k) { return k.StartNr == z.StartNr; });
+        Knoten* k;
+        if (gefunden != liste.end()) {
+            k = &*gefunden;
+        } else {
+            GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, p->Gruppe[DurchgangNr], 1);
+            WertungTyp* w = DatenWertungInGroupGetPtr(g->WertungPtr, p->EdvNr);
+            // An entry met already (two participants with one number) is one node, never two.
+            auto [it, neu] = nachWertung.emplace(w, liste.size());
+            if (neu) liste.push_back({w, -1, p, z.StartNr});
+            k = &liste[it->second];
+        }
+        k->Row = row;
+        k->Wertung->ReflyVerursacher = (z.Rolle == ReflyRolleVerursacher);
+    }
+
+    for (GruppeTyp* g = d->GruppePtr; g; g = g->next)
+        if (g->ReflyOrder > 0) g->WertungPtr = nullptr;
+
+    for (Knoten& k : liste) {
+        k.Wertung->next = nullptr;
+        if (k.Row < 0 || !k.Teilnehmer) {
+            DatenWertungDispose(k.Wertung);
+            continue;
+        }
+        GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, k.Teilnehmer->Gruppe[DurchgangNr], 1);
+        k.Wertung->next = g->WertungPtr;
+        g->WertungPtr = k.Wertung;
+    }
+}
+
+void ReflyUebernehmen(WettbewerbTyp* Wett, int DurchgangNr, const std::vector<ReflyZeile>& Zeilen) {
+    if (!Wett) return;
+    AktRefly(Wett, DurchgangNr, Zeilen);
+    SetWettbewerbModified(Wett);
+    CalcWertung(Wett);
+}
+
+int ZufaelligeReflyZeile(const std::vector<int>& TeilnehmerStartNr, int Anzahl, const std::vector<int>& ReflyStartNr) {
+    if (TeilnehmerStartNr.empty()) return -1;
+    auto gelistet = [&](int StartNr) {
+        return std::find(ReflyStartNr.begin(), ReflyStartNr.end(), StartNr) != ReflyStartNr.end();
+    };
+    int kandidat = -1;
+    const int versuche = (Anzahl > 0 ? Anzahl : 0) / 2 + 1;
+    for (int v = 0; v < versuche; ++v) {
+        const int k = static_cast<int>(std::trunc(ZufallReal() * Anzahl));
+        // Down the list to the k-th row with a start number (row 1 for k = 0).
+        kandidat = 0;
+        int gezaehlt = 0;
+        for (std::size_t i = 0; i < TeilnehmerStartNr.size() && gezaehlt < k; ++i) {
+            if (TeilnehmerStartNr[i] <= 0) continue;
+            kandidat = static_cast<int>(i);
+            ++gezaehlt;
+        }
+        if (!gelistet(TeilnehmerStartNr[kandidat])) break;
+    }
+    if (kandidat < 0 || TeilnehmerStartNr[kandidat] <= 0 || gelistet(TeilnehmerStartNr[kandidat])) return -1;
+    return kandidat;
+}
+
+void StrafpunkteAnzeigen(WettbewerbTyp* Wett, int DurchgangNr, std::vector<StrafpunkteZeile>& Zeilen) {
+    if (!Wett) return;
+    DurchgangTyp* d = RundeSuchen(Wett, DurchgangNr);
+    if (!d) return;
+    for (StrafpunkteZeile& z : Zeilen) {
+        z.Strafpunkte.clear();
+        if (z.Name.empty()) continue;
+        TeilnehmerTyp* t = GetTeilnehmerStartNr(Wett, z.StartNr);
+        if (!t) continue;
+        if (const WertungTyp* w = GetWertungPtr(Wett, d, t->EdvNr)) z.Strafpunkte = StrInt(w->Strafpunkte);
+    }
+}
+
+void StrafpunkteRead(WettbewerbTyp* Wett, int DurchgangNr, const std::vector<StrafpunkteZeile>& Zeilen) {
+    if (!Wett) return;
+    DurchgangTyp* d = RundeSuchen(Wett, DurchgangNr);
+    if (!d) return;
+    for (const StrafpunkteZeile& z : Zeilen) {
+        if (z.Name.empty()) continue;
+        TeilnehmerTyp* t = GetTeilnehmerStartNr(Wett, z.StartNr);
+        if (!t) continue;
+        if (WertungTyp* w = GetWertungPtr(Wett, d, t->EdvNr)) w->Strafpunkte = L_STR_CnvStrToInteger(z.Strafpunkte);
+    }
+}
+
+void StrafpunkteUebernehmen(WettbewerbTyp* Wett, int DurchgangNr, const std::vector<StrafpunkteZeile>& Zeilen) {
+    if (!Wett) return;
+    StrafpunkteRead(Wett, DurchgangNr, Zeilen);
+    SetWettbewerbModified(Wett);
+    CalcWertung(Wett);
+}
+
+} // namespace tavuran

@@ -1,0 +1,75 @@
+// Reflights and penalty points of a round: the model side of the dialogs
+// "Flugwiederholung (Refly)" and "Strafpunkte vergeben". The dialogs fill
+// plain rows from their grids and call these routines; the routines read and
+// write the round's reflight groups (ReflyOrder 1, one per ordinary group
+// number) and the penalty points of the ordinary entries.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/DatenTypen.h"
+
+namespace tavuran {
+
+// Role texts of the reflight list.
+inline const std::string ReflyRolleVerursacher = "Verursacher";
+inline const std::string ReflyRolleTeilnehmer = "-";
+
+// One row of the reflight list.
+struct ReflyZeile {
+    std::string Rolle;  // "Verursacher" or "-"
+    int StartNr = -1;   // rows whose start number is not above 0 are empty
+    std::string Name;   // name text, surname first (filled when read from the round)
+    TeilnehmerTyp* Teilnehmer = nullptr; // filled when read from the round
+};
+
+// One row of the penalty list.
+struct StrafpunkteZeile {
+    int StartNr = -1;
+    std::string Name;        // rows without a name are not read or written
+    std::string Strafpunkte; // the text of the penalty column
+};
+
+// The round (found or created) has a first reflight group in list order and
+// that group holds an entry. False for nil or a round outside 1..30.
+bool GetReflyInDurchgang(WettbewerbTyp* Wett, int DurchgangNr);
+// Some round (every round for DurchgangNr < 0, else that round) has a
+// reflight group, empty or not. False for nil.
+bool GetReflyInWettbewerb(const WettbewerbTyp* Wett, int DurchgangNr);
+// The round exists and an entry of one of its ordinary groups carries penalty points.
+bool GetStrafpunkteInDurchgang(const WettbewerbTyp* Wett, int DurchgangNr);
+
+// The reflight list of a round as the dialog shows it: one row per reflight
+// entry whose participant exists, in list order; empty without a reflight.
+std::vector<ReflyZeile> ReflyZeilenLesen(WettbewerbTyp* Wett, int DurchgangNr);
+// Writes the reflight list back into round DurchgangNr (found or created):
+// every listed participant gets an entry in the reflight group of his
+// ordinary group, keeping the values of an entry he already had; entries of
+// participants no longer listed are freed; the role sets ReflyVerursacher.
+// Rows whose start number names no participant are skipped.
+void AktRefly(WettbewerbTyp* Wett, int DurchgangNr, const std::vector<ReflyZeile>& Zeilen);
+// The dialog's "&Ok": AktRefly, then the competition is marked modified and evaluated.
+void ReflyUebernehmen(WettbewerbTyp* Wett, int DurchgangNr, const std::vector<ReflyZeile>& Zeilen);
+
+// "<- zufälliger Teiln.": chooses a participant of the participant list at
+// random. TeilnehmerStartNr holds the start numbers of the list's rows 1, 2, …
+// (not above 0 for rows without one), ReflyStartNr those already in the
+// reflight list, Anzahl the number of participants. Uses the program's random
+// generator (the dialog seeds it from the clock). Returns the index into
+// TeilnehmerStartNr of the participant to add with role "-", or -1 when every
+// candidate drawn was listed already.
+int ZufaelligeReflyZeile(const std::vector<int>& TeilnehmerStartNr, int Anzahl, const std::vector<int>& ReflyStartNr);
+
+// Fills the penalty column of the rows with a name from the participants'
+// entries of round DurchgangNr; rows without a name get an empty column.
+// Nothing happens when the round does not exist.
+void StrafpunkteAnzeigen(WettbewerbTyp* Wett, int DurchgangNr, std::vector<StrafpunkteZeile>& Zeilen);
+// Writes the penalty column of every row with a name back into the
+// participant's entry of round DurchgangNr (found or created), as the integer
+// the text reads as. Nothing happens when the round does not exist.
+void StrafpunkteRead(WettbewerbTyp* Wett, int DurchgangNr, const std::vector<StrafpunkteZeile>& Zeilen);
+// The dialog's "Ok": StrafpunkteRead, then the competition is marked modified and evaluated.
+void StrafpunkteUebernehmen(WettbewerbTyp* Wett, int DurchgangNr, const std::vector<StrafpunkteZeile>& Zeilen);
+
+} // namespace tavuran
