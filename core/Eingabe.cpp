@@ -1,6 +1,8 @@
 // Reading and showing the values of a score entry.
 #include "core/Eingabe.h"
 
+#include <cmath>
+
 
 #include "core/L_ROUND.h"
 #include "core/L_STR.h"
@@ -241,13 +243,15 @@ std::string CalcAbstandAusLandepunkte(const WettbewerbTyp* Wett, int DurchgangNr
                 Abstand = L_ROUND_GetRound((P[3] - v) / P[5] + 1 + 0.49, 0);
             else
                 Abstand = g;
-            return AbstandText(Abstand);
+            if (std::isfinite(Abstand)) return AbstandText(Abstand);
         }
         return Aufgeraeumt(Eingabe);
     }
     case EdvF5j:
-        if (v >= 15 && v <= P[5] + 0.1 && P[7] > 0.0001)
-            return AbstandText(L_ROUND_GetRound((P[5] - v) / P[7] + 1 + 0.49, 0));
+        if (v >= 15 && v <= P[5] + 0.1 && P[7] > 0.0001) {
+            const double Abstand = L_ROUND_GetRound((P[5] - v) / P[7] + 1 + 0.49, 0);
+            if (std::isfinite(Abstand)) return AbstandText(Abstand);
+        }
         return Aufgeraeumt(Eingabe);
     case EdvF3bJ:
     case EdvF5bJ:
