@@ -1,0 +1,1210 @@
+#include "app/TMainForm.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QScreen>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/TSpeichernAbfrageForm.h"
+#include "app/TWarnStartNrForm.h"
+#include "app/TWettDirForm.h"
+#include "app/TWettbewerbNeuForm.h"
+#include "app/Verzeichnisse.h"
+#include "app/WettDir.h"
+#include "core/DatenDurchgang.h"
+#include "core/DatenMannschaft.h"
+#include "core/DatenTeilnehmer.h"
+#include "core/DatenWettbewerb.h"
+#include "core/Eingabe.h"
+#include "core/L_CALEND.h"
+#include "core/L_REGIST.h"
+#include "core/L_STR.h"
+#include "core/UiHooks.h"
+#include "evaluation/Auswertung.h"
+#include "evaluation/AuswertungRohpunkte.h"
+#include "evaluation/Sortierung.h"
+#include "exchange/DatenWettbewerbDatei.h"
+#include "exchange/Pfade.h"
+#include "platform/Dialoge.h"
+#include "platform/QtSettingsStore.h"
+#include "platform/QtUiHooks.h"
+#include "platform/Zeitgeber.h"
+#include "evaluation/Refly.h"
+#include "startorder/Kanal.h"
+#if __has_include("startorder/Gruppenbearbeitung.h")
+#include "startorder/Gruppenbearbeitung.h"
+#define TAVURAN_GRUPPEN_BEWEGEN 1
+#endif
+
+namespace tavuran {
+
+TMainForm* MainForm = nullptr;
+
+WettbewerbTyp* GetAktWettPtr() { return MainForm ? MainForm->GetAktWettPtr() : nullptr; }
+int GetDurchgangNr() { return MainForm ? MainForm->GetDurchgangNr() : 1; }
+void WettbewerbNeuBerechnen() {
+    if (MainForm) MainForm->WettbewerbNeuBerechnen();
+}
+void ReinitAndRedraw() {
+    if (MainForm) MainForm->ReinitAndRedraw();
+}
+std::string GetLastWettRegelName() { return MainForm ? MainForm->GetLastWettRegelName() : std::string(); }
+int GetFontFactor(int BasicFactor) { return MainForm ? MainForm->GetFontFactor(BasicFactor) : BasicFactor; }
+
+namespace {
+
+namespace fs = std::filesystem;
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+bool DateiExistiert(const std::string& datei) {
+    std::error_code ec;
+    return !datei.empty() && fs::is_regular_file(fs::u8path(datei), ec);
+}
+
+std::string OrdnerVon(const std::string& datei) {
+    auto p = datei.find_last_of('/');
+    return p == std::string::npos ? std::string() : datei.substr(0, p + 1);
+}
+
+std::string NameVon(const std::string& datei) {
+    auto p = datei.find_last_of('/');
+    return p == std::string::npos ? datei : datei.substr(p + 1);
+}
+
+const char* const TabTitel[7] = {"Teilnehmer", "Startreihenfolge", "Teamschutz / Team", "Wertung",
+                                 "Flugwiederholung (Reflight)", "Ergebnis", "Teamergebnis"};
+const char* const SortTitel[6] = {"Meldung", "Startnr.", "Name", "Startfolge", "Platz", "Teamergebnis"};
+const char* const FarbTitel[6] = {"aus (immer Schwarzweiß)",     "ein (Farbe bzw. Graustufen)",
+                                  "braun (anstelle Schwarzweiß)", "rot (anstelle Schwarzweiß)",
+                                  "grün (anstelle Schwarzweiß)",  "blau (anstelle Schwarzweiß)"};
+
+const char* const TeilnehmerKoepfe[17] = {"",         "",         "Name",     "Verein",   "Kanal 1", "Kanal 2",
+                                          "Kanal 3",  "jugendlich", "Verband", "Land",     "Bundesland",
+                                          "Bezirk",   "Helfer 1", "Helfer 2", "Helfer 3", "Modell 1", "Modell 2"};
+
+// One cell of a grid; rows are counted as in the lists: row 0 is the header.
+void Zelle(QTableWidget* g, int Zeile, int Spalte, const std::string& Text) {
+    if (Zeile < 1 || Zeile > g->rowCount() || Spalte < 0 || Spalte >= g->columnCount()) return;
+    QTableWidgetItem* it = g->item(Zeile - 1, Spalte);
+    if (!it) {
+        it = new QTableWidgetItem;
+        it->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+        g->setItem(Zeile - 1, Spalte, it);
+    }
+    it->setText(Q(Text));
+}
+
+std::string ZellText(QTableWidget* g, int Zeile, int Spalte) {
+    if (Zeile < 1 || Zeile > g->rowCount()) return {};
+    QTableWidgetItem* it = g->item(Zeile - 1, Spalte);
+    return it ? it->text().toStdString() : std::string();
+}
+
+void Kopf(QTableWidget* g, int Spalte, const std::string& Text) {
+    if (Spalte < 0 || Spalte >= g->columnCount()) return;
+    QTableWidgetItem* it = g->horizontalHeaderItem(Spalte);
+    if (!it) {
+        it = new QTableWidgetItem;
+        g->setHorizontalHeaderItem(Spalte, it);
+    }
+    it->setText(Q(Text));
+}
+
+// Row count as the lists count it (header included).
+void ZeilenZahl(QTableWidget* g, int Zeilen) { g->setRowCount(std::max(Zeilen - 1, 0)); }
+
+std::string Zahl(double x, int MinBreite, int MaxBreite, int MinNachkomma = 0) {
+    return L_STR_DoubleToStr(x, MinBreite, MaxBreite, MinNachkomma, 2);
+}
+
+std::string PlatzText(int p) { return p > 0 ? std::to_string(p) : std::string("-"); }
+
+QPixmap Lampe(int Bild) {
+    QPixmap pm(14, 14);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QColor farbe = Bild == 1 ? QColor(220, 30, 30) : Bild == 2 ? QColor(240, 190, 0) : QColor(30, 170, 60);
+    p.setBrush(farbe);
+    p.setPen(QColor(60, 60, 60));
+    p.drawEllipse(1, 1, 12, 12);
+    return pm;
+}
+
+} // namespace
+
+// ------------------------------------------------------------------ creation
+
+TMainForm::TMainForm(const QStringList& Argumente, QWidget* Eltern) : QMainWindow(Eltern) {
+    MainForm = this;
+    WettPtr = nullptr;
+    LastWettRegelName.clear();
+    TeilnehmerZwischenablageGueltig = false;
+
+    // The settings store first: every other window reads it.
+    store_ = std::make_unique<QtSettingsStore>(L_REGIST_ProgramIdentifierType{"Tavuran", "Tavuran", "1.0"});
+    L_REGIST_SetStore(store_.get());
+
+    QtUiHooksFenster hooks;
+    hooks.Hauptfenster = [this]() -> QWidget* { return this; };
+    hooks.StatusBarNeuZeichnen = [this] { RedrawStatusBar(); };
+    hooks.AktuellerWettbewerb = [this] { return WettPtr; };
+    hooks.SpeichernAbfrage = [this](WettbewerbTyp* w, bool mehrere) { return SpeichernAbfrageZeigen(w, mehrere); };
+    InstallQtUiHooks(hooks);
+
+    // Stored paths follow the user's documents folder.
+    SetStandardPfad(GetStandardPath());
+
+    if (Argumente.size() == 1) {
+        WettbewerbFileName = Argumente.first().toStdString();
+        if (!DateiExistiert(WettbewerbFileName)) WettbewerbFileName.clear();
+    }
+
+    int dpi = 96;
+    if (QScreen* s = QGuiApplication::primaryScreen()) dpi = static_cast<int>(s->logicalDotsPerInchX());
+    FontFactorPercent = std::max(dpi * 100 / 96, 1);
+    const int f = FontFactorPercent;
+    Width_Name = f * 140 / 100;
+    Width_Verein = f * 120 / 100;
+    Width_Kanal = f * 48 / 100;
+    Width_Land = f * 48 / 100;
+    Width_Jugendlich = f * 20 / 100;
+    Width_Modell = f * 120 / 100;
+
+    setWindowTitle("Tavuran");
+    MenueAufbauen();
+    GridsAufbauen();
+
+    for (auto*& p : panel_) p = new QLabel(this);
+    lampenBild_ = new QLabel(this);
+    statusBar()->addWidget(lampenBild_);
+    statusBar()->addWidget(panel_[1], 2);
+    statusBar()->addWidget(panel_[2], 2);
+    statusBar()->addWidget(panel_[3], 1);
+    progress_ = new QProgressBar(this);
+    progress_->setRange(0, 10000);
+    progress_->setValue(0);
+    progress_->setMaximumWidth(200);
+    progress_->hide();
+    statusBar()->addPermanentWidget(progress_);
+    statusBar()->addPermanentWidget(panel_[4]);
+    panel_[0]->hide();
+
+    dragPanel_ = new QLabel(this);
+    dragPanel_->setAutoFillBackground(true);
+    dragPanel_->setFixedWidth(600);
+    dragPanel_->setFrameShape(QFrame::Box);
+    dragPanel_->hide();
+
+    wettNeu_ = new TWettbewerbNeuForm(this);
+    wettDir_ = new TWettDirForm(this);
+    speichernAbfrage_ = new TSpeichernAbfrageForm(this);
+    warnStartNr_ = new TWarnStartNrForm(this);
+
+    auto* sichern = new QShortcut(QKeySequence::Save, this);
+    connect(sichern, &QShortcut::activated, this, [this] { FunctionSichernClick(); });
+
+    dispTimer_ = new Zeitgeber(this, 500, [this] { DispTimerTimer(); });
+    sortierHandleTimer_ = new Zeitgeber(this, 5, [this] { SortierHandleTimerTimer(); });
+    StartUp = true;
+    OpenNewDialog = false;
+    dispTimer_->Start();
+    sortierHandleTimer_->Start();
+}
+
+TMainForm::~TMainForm() {
+    dispTimer_->Stop();
+    sortierHandleTimer_->Stop();
+    DatenWettbewerbDispose(WettPtr);
+    ResetUiHooks();
+    store_->Sync();
+    L_REGIST_SetStore(nullptr);
+    if (MainForm == this) MainForm = nullptr;
+}
+
+void TMainForm::MenueAufbauen() {
+    QMenu* datei = menuBar()->addMenu("&Datei");
+    connect(datei->addAction("&Neu"), &QAction::triggered, this, [this] { FunctionNeuClick(); });
+    connect(datei->addAction("&Öffnen"), &QAction::triggered, this, [this] { FunctionOeffnenClick(); });
+    connect(datei->addAction("&Sichern (Ctrl-S)"), &QAction::triggered, this, [this] { FunctionSichernClick(); });
+    connect(datei->addAction("Sichern &als"), &QAction::triggered, this, [this] { FunctionSichernAlsClick(); });
+    datei->addSeparator();
+    for (int n = 1; n <= 4; ++n) {
+        recent_[n - 1] = datei->addAction(QString());
+        recent_[n - 1]->setVisible(false);
+        connect(recent_[n - 1], &QAction::triggered, this, [this, n] { FunctionRecentFileClick(n); });
+    }
+    recentTrenner_ = datei->addSeparator();
+    recentTrenner_->setVisible(false);
+    connect(datei->addAction("E&xit"), &QAction::triggered, this, [this] { FunctionExitClick(); });
+
+    QMenu* bearbeiten = menuBar()->addMenu("&Bearbeiten");
+    connect(bearbeiten->addAction("&Parameter"), &QAction::triggered, this, [this] { FunctionParameterClick(); });
+
+    QMenu* ansicht = menuBar()->addMenu("&Ansicht");
+    QMenu* durchgang = ansicht->addMenu("&Durchgang");
+    auto* dgGruppe = new QActionGroup(this);
+    for (int n = 1; n <= MaxAnzeigeDurchgaenge; ++n) {
+        QAction* a = durchgang->addAction(QString::number(n));
+        a->setCheckable(true);
+        dgGruppe->addAction(a);
+        durchgangAct_[n - 1] = a;
+        connect(a, &QAction::triggered, this, [this, n] {
+            if (!WettPtr) return;
+            SetDurchgangNr(n);
+            SetWettbewerbModified(WettPtr);
+            RedrawStatusBar();
+        });
+    }
+    QMenu* sort = ansicht->addMenu("&Sortierung");
+    for (int s = 0; s < 6; ++s) {
+        QAction* a = sort->addAction(SortTitel[s]);
+        a->setCheckable(true);
+        sortAct_[s] = a;
+        connect(a, &QAction::triggered, this, [this, s] {
+            if (!WettPtr) {
+                SetSortListRadionButton();
+                return;
+            }
+            ChangeSort(s);
+            SetWettbewerbModified(WettPtr);
+        });
+    }
+    QMenu* filter = ansicht->addMenu("&Filter");
+    jugendAct_ = filter->addAction("Jugendliche");
+    seniorAct_ = filter->addAction("Senioren");
+    for (QAction* a : {jugendAct_, seniorAct_}) {
+        a->setCheckable(true);
+        a->setChecked(true);
+    }
+    connect(jugendAct_, &QAction::triggered, this, [this] { JugendFktClick(); });
+    connect(seniorAct_, &QAction::triggered, this, [this] { SeniorFktClick(); });
+
+    QMenu* einst = menuBar()->addMenu("&Einstellungen");
+    connect(einst->addAction("Verzeichnisse"), &QAction::triggered, this, [this] { wettDir_->Zeigen(); });
+    QMenu* farbe = einst->addMenu("Farbdruck");
+    auto* farbGruppe = new QActionGroup(this);
+    for (int i = 0; i < 6; ++i) {
+        farbeAct_[i] = farbe->addAction(FarbTitel[i]);
+        farbeAct_[i]->setCheckable(true);
+        farbGruppe->addAction(farbeAct_[i]);
+        connect(farbeAct_[i], &QAction::triggered, this, [this, i] { DruckfarbeClick(i); });
+    }
+    farbeAct_[1]->setChecked(true);
+    QMenu* anzeige = einst->addMenu("Startliste konfigurieren");
+    auto* anzGruppe = new QActionGroup(this);
+    vereinAct_ = anzeige->addAction("Verein anzeigen");
+    teamAct_ = anzeige->addAction("Team anzeigen");
+    for (QAction* a : {vereinAct_, teamAct_}) {
+        a->setCheckable(true);
+        anzGruppe->addAction(a);
+    }
+    teamAct_->setChecked(true);
+    connect(vereinAct_, &QAction::triggered, this, [this] { StartlisteTeamClick(false); });
+    connect(teamAct_, &QAction::triggered, this, [this] { StartlisteTeamClick(true); });
+    connect(einst->addAction("Info"), &QAction::triggered, this, [this] {
+        DialogMeldung(this, "Info",
+                      std::string("Tavuran V1.63 (14.06.2025)\n\n") +
+                          "Auswertung von Modellflugwettbewerben: Teilnehmer, Startreihenfolge, Wertungen und "
+                          "Ergebnisse.");
+    });
+}
+
+void TMainForm::GridsAufbauen() {
+    auto* mitte = new QWidget(this);
+    auto* layout = new QVBoxLayout(mitte);
+    layout->setContentsMargins(2, 2, 2, 2);
+    tabBar_ = new QTabBar(mitte);
+    tabBar_->setExpanding(false);
+    panels_ = new QStackedWidget(mitte);
+    for (int t = 0; t < 7; ++t) {
+        grid_[t] = new QTableWidget(panels_);
+        grid_[t]->verticalHeader()->hide();
+        grid_[t]->verticalHeader()->setDefaultSectionSize(GetFontFactor(16) + 4);
+        grid_[t]->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        grid_[t]->setSelectionMode(QAbstractItemView::SingleSelection);
+        grid_[t]->viewport()->installEventFilter(this);
+        grid_[t]->viewport()->setMouseTracking(true);
+        panels_->addWidget(grid_[t]);
+        if (t != TabTeamergebnis) tabBar_->addTab(TabTitel[t]);
+    }
+    layout->addWidget(tabBar_);
+    layout->addWidget(panels_, 1);
+    setCentralWidget(mitte);
+    connect(tabBar_, &QTabBar::currentChanged, this, [this](int) { MainTabControlChange(); });
+}
+
+// ------------------------------------------------------------ first showing
+
+void TMainForm::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (StartUp) {
+        StartUp = false;
+        InitWettDir(WettbewerbFileName);
+        if (DateiExistiert(Verzeichnisse.WettbewerbFileName))
+            WettbewerbAufbauen(Verzeichnisse.WettbewerbFileName, false);
+        ReadRegistry();
+        if (!WettPtr) {
+            WettPtr = DatenWettbewerbNew();
+            DatenWettbewerbDefault(WettPtr);
+        }
+        if (!WettPtr->RegelPtr || WettPtr->Name.empty()) OpenNewDialog = true;
+        RefreshRecentFiles();
+    }
+    ReinitAndRedraw();
+    if (Maximiert && !isMaximized()) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+bool TMainForm::GeometrieGueltig(int Left, int Top, int Width, int Height) const {
+    QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect r = s ? s->geometry() : QRect(0, 0, 1024, 768);
+    const int sw = r.width(), sh = r.height();
+    return Left >= 0 && Left <= sw && Top >= 0 && Top <= sh && Height >= 100 && Top + Height <= sh &&
+           Width >= 100 && Left + Width <= sw;
+}
+
+void TMainForm::FensterPlatzieren(int Left, int Top, int Width, int Height, bool Max) {
+    setGeometry(Left, Top, Width, Height);
+    Maximiert = Max;
+    if (Max)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    else if (isMaximized())
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+}
+
+void TMainForm::ReadRegistry() {
+    const int l = L_REGIST_GetIntegerValue("WinPosLeft", "");
+    const int t = L_REGIST_GetIntegerValue("WinPosTop", "");
+    const int h = L_REGIST_GetIntegerValue("WinPosHeight", "");
+    const int w = L_REGIST_GetIntegerValue("WinPosWidth", "");
+    const bool alle = l != L_REGIST_Fehlt && t != L_REGIST_Fehlt && h != L_REGIST_Fehlt && w != L_REGIST_Fehlt;
+    if (alle && GeometrieGueltig(l, t, w, h)) {
+        FensterPlatzieren(l, t, w, h, L_REGIST_GetIntegerValue("WinState", "") == 1);
+    } else {
+        QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+        const QRect r = s ? s->geometry() : QRect(0, 0, 1024, 768);
+        FensterPlatzieren(40, 40, r.width() - 80, r.height() - 80, false);
+    }
+    int farbe = L_REGIST_GetIntegerValue("ColorPrint", "");
+    if (farbe < 0 || farbe > 5) farbe = 1;
+    farbeAct_[farbe]->setChecked(true);
+    const bool team = L_REGIST_GetIntegerValue("TeamInStartList", "") != 0;
+    teamAct_->setChecked(team);
+    vereinAct_->setChecked(!team);
+}
+
+void TMainForm::WriteRegistry() {
+    const bool max = isMaximized();
+    if (!max) {
+        const QRect g = geometry();
+        L_REGIST_SetIntegerValue("WinPosLeft", "", g.left());
+        L_REGIST_SetIntegerValue("WinPosTop", "", g.top());
+        L_REGIST_SetIntegerValue("WinPosHeight", "", g.height());
+        L_REGIST_SetIntegerValue("WinPosWidth", "", g.width());
+    }
+    L_REGIST_SetIntegerValue("WinState", "", max ? 1 : 0);
+    L_REGIST_SetIntegerValue("ColorPrint", "", Druckfarbe());
+    L_REGIST_SetIntegerValue("TeamInStartList", "", TeamInStartliste() ? 1 : 0);
+    store_->Sync();
+}
+
+int TMainForm::Druckfarbe() const {
+    for (int i : {5, 4, 3, 2, 1})
+        if (farbeAct_[i]->isChecked()) return i;
+    return 0;
+}
+
+bool TMainForm::TeamInStartliste() const { return teamAct_->isChecked(); }
+bool TMainForm::JugendlicheGezeigt() const { return jugendAct_->isChecked(); }
+bool TMainForm::SeniorenGezeigt() const { return seniorAct_->isChecked(); }
+
+void TMainForm::RefreshRecentFiles() {
+    bool eines = false;
+    for (int n = 1; n <= 4; ++n) {
+        const std::string& datei = RecentFiles[n + 1];
+        recent_[n - 1]->setText(Q(NameVon(datei)));
+        recent_[n - 1]->setVisible(!datei.empty());
+        eines = eines || !datei.empty();
+    }
+    recentTrenner_->setVisible(eines);
+}
+
+// ------------------------------------------------------------ file commands
+
+void TMainForm::NeuerStandardWettbewerb() {
+    WettPtr = DatenWettbewerbNew();
+    DatenWettbewerbDefault(WettPtr);
+}
+
+void TMainForm::FunctionNeuClick() {
+    if (WettbewerbAufraeumen()) WettbewerbAufbauen("", false);
+}
+
+void TMainForm::FunctionOeffnenClick() {
+    if (!WettPtr) return;
+    std::string ordner = OrdnerVon(WettPtr->WettbewerbFileNamen[0]);
+    if (ordner.empty()) ordner = OrdnerVon(RecentFiles[1]);
+    DateiDialogAnfrage anfrage;
+    anfrage.Sichern = false;
+    anfrage.Titel = "Wettbewerb öffnen";
+    anfrage.Filter = "Wettbewerbsdateien (*.wtb)|*.wtb|Alle Dateien (*.*)|*.*";
+    anfrage.StartOrdner = ordner;
+    anfrage.StartName = "*.wtb";
+    if (!WettbewerbAufraeumen()) return;
+    DateiDialogErgebnis erg = DateiDialog(this, anfrage);
+    if (erg.Ok) WettbewerbAufbauen(erg.Datei, false);
+    FormPaint();
+}
+
+void TMainForm::FunctionSichernClick() {
+    if (!WettPtr) return;
+    if (DateiExistiert(WettPtr->WettbewerbFileNamen[0]))
+        Sichern(WettPtr->FileFormatNr);
+    else
+        SichernUnter();
+}
+
+bool TMainForm::SpeichernErgebnisMelden(bool Ok, const std::string& Grund, const std::string& Datei) {
+    if (!Ok)
+        UiWarnung("Wettbewerb speichern", "Der Wettbewerb konnte nicht gespeichert werden:\n" + Datei + "\n\n" +
+                                              Grund + "\n\nDie Daten sind weiterhin im Programm geöffnet.");
+    else if (!Grund.empty())
+        UiMeldung(Grund);
+    RedrawStatusBar();
+    return Ok;
+}
+
+bool TMainForm::Sichern(int FormatNr) {
+    if (!WettPtr) return false;
+    SetWettbewerbModified(WettPtr);
+    WettPtr->WettbewerbFileNamen[0] = FormatFileName(WettPtr->WettbewerbFileNamen[0]);
+    DateiSpeicherErgebnis erg = DatenWettbewerbSave(WettPtr, WettPtr->WettbewerbFileNamen[0], FormatNr);
+    return SpeichernErgebnisMelden(erg.Ok, SpeicherErgebnisText(erg), WettPtr->WettbewerbFileNamen[0]);
+}
+
+bool TMainForm::SichernUnter() {
+    if (!WettPtr) return false;
+    const std::string vorschlag = GetPath(WettPtr, PfadWettbewerb);
+    DateiDialogAnfrage anfrage;
+    anfrage.Sichern = true;
+    anfrage.Titel = "Wettbewerb sichern als";
+    anfrage.Filter = "Wettbewerbsdateien 3.0 (*.wtb)|*.wtb|Wettbewerbsdateien 2.0 (*.wtb)|*.wtb|"
+                     "Wettbewerbsdateien 1.0 (*.wtb)|*.wtb|AlleDateien (*.*)|*.*";
+    anfrage.StartOrdner = OrdnerVon(vorschlag);
+    anfrage.StartName = vorschlag;
+    DateiDialogErgebnis erg = DateiDialog(this, anfrage);
+    if (!erg.Ok) return false;
+    const std::string alt = WettPtr->WettbewerbFileNamen[0];
+    const std::string name = SetPath(WettPtr, PfadWettbewerb, erg.Datei);
+    // A name in a folder that does not exist is not remembered; the save
+    // below must still go to it and fail there, not to the old file.
+    WettPtr->WettbewerbFileNamen[0] = name;
+    const int format = erg.FilterIndex == 2 ? 2 : erg.FilterIndex == 3 ? 1 : 3;
+    if (Sichern(format)) {
+        WettPtr->FileFormatNr = format;
+        NewFileLoaded(WettPtr->WettbewerbFileNamen[0]);
+        RefreshRecentFiles();
+        return true;
+    }
+    WettPtr->WettbewerbFileNamen[0] = alt;
+    RedrawStatusBar();
+    return false;
+}
+
+UiAntwort TMainForm::SpeichernAbfrageZeigen(WettbewerbTyp* Wett, bool MehrereOffen) {
+    if (!Wett) return UiAntwort::Nein;
+    const QPoint p = geometry().topLeft();
+    speichernAbfrage_->SetWinPos(p.x() + 40, p.y() + 40, -1, -1);
+    speichernAbfrage_->SetDateiInfo(Wett->Name, L_CALEND_GetDateString(Wett->Datum), MehrereOffen ? 2 : 1);
+    return TSpeichernAbfrageForm::StatusAlsAntwort(speichernAbfrage_->Abfragen());
+}
+
+bool TMainForm::WettbewerbAufraeumen() {
+    if (!WettPtr) return true;
+    bool ergebnis = true;
+    if (WettPtr->modified) {
+        const QRect g = geometry();
+        WettPtr->WinPosLeft = g.left();
+        WettPtr->WinPosTop = g.top();
+        WettPtr->WinPosHeight = g.height();
+        WettPtr->WinPosWidth = g.width();
+        WettPtr->WinState = isMaximized() ? WinStateTyp::Maximized : WinStateTyp::Normal;
+        if (DateiExistiert(WettPtr->WettbewerbFileNamen[0])) {
+            DateiSpeicherErgebnis erg = SaveAllWettbewerb(WettPtr);
+            if (erg.Abgebrochen)
+                ergebnis = false;
+            else if (erg.Gespeichert)
+                ergebnis = SpeichernErgebnisMelden(erg.Ok, SpeicherErgebnisText(erg), WettPtr->WettbewerbFileNamen[0]);
+        } else {
+            ergebnis = SichernUnter();
+        }
+    }
+    if (ergebnis) {
+        NewFileLoaded(WettPtr->WettbewerbFileNamen[0]);
+        WriteRegistry();
+        DatenWettbewerbDispose(WettPtr);
+        RefreshRecentFiles();
+    }
+    FormPaint();
+    return ergebnis;
+}
+
+void TMainForm::WettbewerbAufbauen(const std::string& Datei, bool ForceInput) {
+    bool geladen = false;
+    if (DateiExistiert(Datei)) {
+        std::string grund;
+        DatenWettbewerbLoad(WettPtr, Datei, &grund);
+        if (WettPtr) {
+            geladen = true;
+            SetPath(WettPtr, PfadWettbewerb, Datei);
+            NewFileLoaded(Datei);
+            RefreshRecentFiles();
+        } else {
+            UiWarnung("Wettbewerb öffnen", "Die Datei\n" + Datei + "\nkonnte nicht gelesen werden:\n" + grund);
+        }
+    }
+    if (!geladen) {
+        NeuerStandardWettbewerb();
+        L_CALEND_GetDate(WettPtr->Datum);
+        WettPtr->Name.clear();
+        WettPtr->ByNummer = "BY ?" "?/" + L_STR_FillLeftWithO(std::to_string(WettPtr->Datum.Year), 4);
+        wettNeu_->SetWettbewerb(WettPtr);
+        wettNeu_->AbbruchErlaubt(!ForceInput);
+        wettNeu_->show();
+        wettNeu_->raise();
+    }
+    if (!WettPtr) NeuerStandardWettbewerb();
+    WettbewerbNeuBerechnen();
+    if (WettPtr->WinPosLeft != -1 && WettPtr->WinPosTop != -1 && WettPtr->WinPosHeight != -1 &&
+        WettPtr->WinPosWidth != -1 &&
+        GeometrieGueltig(WettPtr->WinPosLeft, WettPtr->WinPosTop, WettPtr->WinPosWidth, WettPtr->WinPosHeight))
+        FensterPlatzieren(WettPtr->WinPosLeft, WettPtr->WinPosTop, WettPtr->WinPosWidth, WettPtr->WinPosHeight,
+                          WettPtr->WinState == WinStateTyp::Maximized);
+    SetDurchgangListRadionButton();
+    SetSortListRadionButton();
+    SortAll(WettPtr);
+    LastWettRegelName = WettPtr->RegelPtr ? WettPtr->RegelPtr->Name : std::string("F5J");
+    ReinitAndRedraw();
+    if (WettPtr->KanWinAktiv == 1) WettPtr->KanWinAktiv = 2;
+}
+
+void TMainForm::FunctionRecentFileClick(int n) {
+    if (n < 1 || n > 4) return;
+    const std::string datei = RecentFiles[n + 1];
+    if (WettbewerbAufraeumen()) WettbewerbAufbauen(datei, false);
+}
+
+void TMainForm::FunctionExitClick() { close(); }
+
+void TMainForm::closeEvent(QCloseEvent* e) {
+    // The window closes only when the competition could be put away.
+    if (WettbewerbAufraeumen()) {
+        e->accept();
+        dispTimer_->Stop();
+        sortierHandleTimer_->Stop();
+        QCoreApplication::quit();
+    } else {
+        e->ignore();
+    }
+}
+
+// ------------------------------------------------------------------ recompute
+
+void TMainForm::WettbewerbNeuBerechnen() {
+    if (!WettPtr) return;
+    InitKanalListe(WettPtr);
+    KanalBelegungToHeap(WettPtr);
+    CheckDoppelBelegung(WettPtr);
+    if (WettPtr->CalcWertung) CalcWertung(WettPtr);
+    TeamTabAnpassen();
+    FormPaint();
+}
+
+void TMainForm::TeamTabAnpassen() {
+    if (!WettPtr) return;
+    if (WettPtr->TeamwertungStatus != 0) {
+        if (tabBar_->count() <= 6) tabBar_->addTab(TabTitel[TabTeamergebnis]);
+    } else if (tabBar_->count() > 6) {
+        tabBar_->removeTab(6);
+    }
+}
+
+// -------------------------------------------------------------------- display
+
+int TMainForm::GetDurchgangNr() const { return WettPtr ? WettPtr->DurchgangNr : 1; }
+
+int TMainForm::AktuellerTab() const {
+    int t = tabBar_->currentIndex();
+    return t < 0 ? 0 : t;
+}
+
+void TMainForm::TabWaehlen(int Tab) {
+    if (Tab >= 0 && Tab < tabBar_->count()) tabBar_->setCurrentIndex(Tab);
+}
+
+void TMainForm::SetDurchgangNr(int DurchgangNr) {
+    if (!WettPtr) return;
+    WettPtr->DurchgangNr = DurchgangNr;
+    SortTeilnehmerGruppe(WettPtr);
+    SetDurchgangListRadionButton();
+    InitGrid(TabWertung);
+    InitGrid(TabRefly);
+    FormPaint();
+    for (int t : {TabWertung, TabRefly, TabErgebnis, TabTeamergebnis})
+        if (grid_[t]->rowCount() > 0) grid_[t]->setCurrentCell(0, grid_[t]->currentColumn() < 0 ? 0 : grid_[t]->currentColumn());
+}
+
+void TMainForm::SetDurchgangListRadionButton() {
+    for (int n = 1; n <= MaxAnzeigeDurchgaenge; ++n) {
+        QAction* a = durchgangAct_[n - 1];
+        a->setChecked(false);
+        const bool da = WettPtr && n <= WettPtr->AnzDurchgaenge;
+        a->setVisible(da);
+        if (da) a->setText(Q(GetDurchgangBezeichner(WettPtr, n, true, false)));
+    }
+    if (WettPtr && WettPtr->DurchgangNr >= 1 && WettPtr->DurchgangNr <= MaxAnzeigeDurchgaenge)
+        durchgangAct_[WettPtr->DurchgangNr - 1]->setChecked(true);
+}
+
+void TMainForm::SetSortListRadionButton() {
+    for (QAction* a : sortAct_) a->setChecked(false);
+    if (!WettPtr) return;
+    const int s = GetSort(WettPtr, AktuellerTab());
+    if (s >= 0 && s <= 5) sortAct_[s]->setChecked(true);
+}
+
+void TMainForm::ChangeSort(int ListenArt) {
+    if (!WettPtr) return;
+    SetSort(WettPtr, AktuellerTab(), ListenArt);
+    SetSortListRadionButton();
+    FormPaint();
+}
+
+void TMainForm::MainTabControlChange() {
+    const int tab = AktuellerTab();
+    SetSortListRadionButton();
+    panels_->setCurrentIndex(tab);
+    RedrawStatusBar();
+    if (WettPtr) {
+        WettPtr->CalcWertung = true;
+        CalcWertung(WettPtr);
+    }
+    FormPaint();
+}
+
+void TMainForm::JugendFktClick() {
+    if (!jugendAct_->isChecked() && !seniorAct_->isChecked()) {
+        jugendAct_->setChecked(true);
+        seniorAct_->setChecked(true);
+    }
+    FormPaint();
+}
+
+void TMainForm::SeniorFktClick() { JugendFktClick(); }
+
+void TMainForm::DruckfarbeClick(int Farbe) {
+    for (int i = 0; i < 6; ++i) farbeAct_[i]->setChecked(i == Farbe);
+}
+
+void TMainForm::StartlisteTeamClick(bool Team) {
+    teamAct_->setChecked(Team);
+    vereinAct_->setChecked(!Team);
+    Kopf(grid_[TabStartreihenfolge], 3, Team ? "Team" : "Verein");
+    FormPaint();
+}
+
+void TMainForm::FunctionParameterClick() {
+    if (!WettPtr) return;
+    wettNeu_->SetWettbewerb(WettPtr);
+    wettNeu_->AbbruchErlaubt(true);
+    wettNeu_->show();
+    wettNeu_->raise();
+    wettNeu_->activateWindow();
+}
+
+std::string TMainForm::GetPrintListenName() const {
+    static const char* const Namen[7] = {"Teilnehmerliste drucken", "Kanalliste drucken", "Meldungsliste drucken",
+                                         "Startliste drucken",      "Mannschaftsliste drucken",
+                                         "Wertungsliste drucken",   "Ergebnisliste drucken"};
+    const int t = AktuellerTab();
+    return t >= 0 && t <= 6 ? Namen[t] : std::string();
+}
+
+// Value columns of the score grids: returns the number of computed columns of
+// the score grid and sets where the values start and how many there are.
+int TMainForm::WertungsSpalten(int& ErsteWertSpalte, int& AnzahlWertSpalten) const {
+    ErsteWertSpalte = 6;
+    AnzahlWertSpalten = 0;
+    if (!WettPtr || !WettPtr->RegelPtr) return 2;
+    const RegelTyp* r = WettPtr->RegelPtr;
+    int berechnet = 2;
+    if (GetStrafpunkteInDurchgang(WettPtr, WettPtr->DurchgangNr)) ++berechnet;
+    switch (r->EdvNr) {
+    case 1: case 4: case 10: case 11: case 12: case 14: ++berechnet; break;
+    default: break;
+    }
+    ErsteWertSpalte = 4 + berechnet;
+    AnzahlWertSpalten = GetAnzahlPunktrichter(WettPtr) * r->ParameterPunktr.Anzahl + r->ParameterDurchg.Anzahl;
+    return berechnet;
+}
+
+namespace {
+
+// A score-column label as the grid shows it: times are typed as minutes and seconds.
+std::string WertKopf(const std::string& Bezeichner) {
+    auto p = Bezeichner.find("[s]");
+    if (p != std::string::npos && L_STR_Upcase(Bezeichner).find("ZEIT") != std::string::npos)
+        return Bezeichner.substr(0, p) + " [min:s]";
+    return Bezeichner;
+}
+
+// Labels of the value columns in slot order.
+std::vector<std::string> WertKoepfe(WettbewerbTyp* Wett) {
+    std::vector<std::string> k;
+    if (!Wett || !Wett->RegelPtr) return k;
+    const RegelTyp* r = Wett->RegelPtr;
+    const int j = GetAnzahlPunktrichter(Wett);
+    for (int p = 1; p <= j; ++p)
+        for (int i = 1; i <= r->ParameterPunktr.Anzahl && i <= MaxPunktrichter; ++i)
+            k.push_back(r->ParameterPunktr.Bezeichner[i]);
+    for (int i = 1; i <= r->ParameterDurchg.Anzahl && i <= MaxDurchgSpalten; ++i)
+        k.push_back(r->ParameterDurchg.Bezeichner[i]);
+    return k;
+}
+
+double WertSlot(const WertungTyp* w, int k, int AnzPunktr) {
+    if (k <= AnzPunktr) return k <= MaxPunktrichter ? w->WertungPunktr[k] : 0.0;
+    const int d = k - AnzPunktr;
+    return d >= 1 && d <= MaxDurchgSpalten ? w->WertungDurchg[d] : 0.0;
+}
+
+} // namespace
+
+void TMainForm::InitGrid(int Tab) {
+    QTableWidget* g = grid_[Tab];
+    g->clearContents();
+    const int b0 = WettPtr ? GetAnzTeilnehmer(WettPtr->TeilnehmerRootPtr) : 0;
+    const int b = b0 < 45 ? 50 : b0;
+    const int a = WettPtr && WettPtr->AnzTeilnGruppe > 0 ? b0 / WettPtr->AnzTeilnGruppe + 1 : 1;
+    const int fix = GetFontFactor(48);
+    switch (Tab) {
+    case TabTeilnehmer:
+    case TabStartreihenfolge: {
+        g->setColumnCount(17);
+        for (int c = 0; c < 17; ++c) Kopf(g, c, TeilnehmerKoepfe[c]);
+        if (Tab == TabStartreihenfolge && TeamInStartliste()) Kopf(g, 3, "Team");
+        ZeilenZahl(g, Tab == TabTeilnehmer ? b + 5 : b + 2 + a);
+        const int breite[17] = {fix,         fix,         Width_Name,   Width_Verein,    Width_Kanal, Width_Kanal,
+                                Width_Kanal, Width_Jugendlich * 3, Width_Verein, Width_Land, Width_Land * 2,
+                                Width_Land,  Width_Name,  Width_Name,   Width_Name,      Width_Modell, Width_Modell};
+        for (int c = 0; c < 17; ++c) g->setColumnWidth(c, breite[c]);
+        break;
+    }
+    case TabMannschaft: {
+        g->setColumnCount(22);
+        Kopf(g, 0, "");
+        Kopf(g, 1, "Teamname");
+        Kopf(g, 2, "Pilot/Teamleiter");
+        for (int j = 2; j <= 4; ++j) Kopf(g, j + 1, std::to_string(j - 1) + ". Helfer/Teilnehmer");
+        for (int j = 5; j <= 20; ++j) Kopf(g, j + 1, std::to_string(j - 1) + ". Teilnehmer");
+        int maxNr = 0;
+        if (WettPtr)
+            for (MannschaftTyp* m = WettPtr->MannschaftRootPtr; m; m = m->next) maxNr = std::max(maxNr, m->Nr);
+        ZeilenZahl(g, std::max(maxNr + 1, 50 + 1));
+        g->setColumnWidth(0, fix);
+        g->setColumnWidth(1, Width_Verein);
+        for (int c = 2; c < 22; ++c) g->setColumnWidth(c, Width_Name);
+        for (int r = 1; r <= g->rowCount(); ++r) Zelle(g, r, 0, std::to_string(r));
+        break;
+    }
+    case TabWertung: {
+        g->setColumnCount(17);
+        for (int c = 0; c < 17; ++c) Kopf(g, c, "");
+        Kopf(g, 2, "Name");
+        Kopf(g, 3, "Verein");
+        int erste = 0, anzahl = 0;
+        WertungsSpalten(erste, anzahl);
+        int c = 4;
+        if (WettPtr && WettPtr->RegelPtr) {
+            if (GetStrafpunkteInDurchgang(WettPtr, WettPtr->DurchgangNr)) Kopf(g, c++, "Strafe");
+            switch (WettPtr->RegelPtr->EdvNr) {
+            case 1: case 4: case 10: case 11: case 12: case 14: Kopf(g, c++, "Landepunkte"); break;
+            default: break;
+            }
+        }
+        Kopf(g, c++, "Rohpunkte");
+        Kopf(g, c++, "Ergebnis");
+        auto koepfe = WertKoepfe(WettPtr);
+        for (std::size_t k = 0; k < koepfe.size() && c < 17; ++k) Kopf(g, c++, WertKopf(koepfe[k]));
+        ZeilenZahl(g, (WettPtr ? GetTeilnehmerAnzahl(WettPtr->TeilnehmerRootPtr) : 0) + 50);
+        g->setColumnWidth(0, fix);
+        g->setColumnWidth(1, fix);
+        g->setColumnWidth(2, Width_Name);
+        g->setColumnWidth(3, Width_Verein);
+        for (int k = 4; k < 17; ++k) g->setColumnWidth(k, fix * 2);
+        break;
+    }
+    case TabRefly: {
+        g->setColumnCount(17);
+        for (int c = 0; c < 17; ++c) Kopf(g, c, "");
+        const char* const feste[6] = {"Name", "Verein", "Rohpunkte", "Reflight", "Vorrunde", "Ergebnis"};
+        for (int c = 2; c < 8; ++c) Kopf(g, c, feste[c - 2]);
+        auto koepfe = WertKoepfe(WettPtr);
+        int c = 8;
+        for (std::size_t k = 0; k < koepfe.size() && c < 17; ++k) Kopf(g, c++, WertKopf(koepfe[k]));
+        ZeilenZahl(g, (WettPtr ? GetTeilnehmerAnzahl(WettPtr->TeilnehmerRootPtr) : 0) + 50);
+        g->setColumnWidth(0, fix);
+        g->setColumnWidth(1, fix);
+        g->setColumnWidth(2, Width_Name);
+        g->setColumnWidth(3, Width_Verein);
+        for (int k = 4; k < 17; ++k) g->setColumnWidth(k, fix * 2);
+        break;
+    }
+    case TabErgebnis:
+    case TabTeamergebnis: {
+        g->setColumnCount(23);
+        for (int c = 0; c < 23; ++c) Kopf(g, c, "");
+        Kopf(g, 0, Tab == TabTeamergebnis ? "Platz" : "");
+        Kopf(g, 1, Tab == TabTeamergebnis ? "relevant" : "");
+        Kopf(g, 2, "Name");
+        Kopf(g, 3, Tab == TabTeamergebnis ? "Team" : "Verein");
+        int c = 4;
+        if (WettPtr) {
+            const int bis = Tab == TabErgebnis ? WettPtr->AnzDurchgaenge : WettPtr->AnzVorrunden;
+            for (int r = 1; r <= bis && c < 23; ++r) Kopf(g, c++, GetDurchgangBezeichner(WettPtr, r, true, false));
+            if (c < 23) Kopf(g, c++, "Ergebnis");
+            if (Tab == TabErgebnis && WettPtr->Teilwertung && c < 23) Kopf(g, c++, "Teilw. [%]");
+            if (Tab == TabTeamergebnis && c < 23) Kopf(g, c++, "Teamergebnis");
+        }
+        ZeilenZahl(g, b + 2);
+        g->setColumnWidth(0, fix);
+        g->setColumnWidth(1, fix);
+        g->setColumnWidth(2, Width_Name);
+        g->setColumnWidth(3, Width_Verein);
+        for (int k = 4; k < 23; ++k) g->setColumnWidth(k, fix * 3 / 2);
+        break;
+    }
+    default: break;
+    }
+}
+
+void TMainForm::ReinitAndRedraw() {
+    for (int t = 0; t < 7; ++t) InitGrid(t);
+    SetDurchgangListRadionButton();
+    SetSortListRadionButton();
+    FormPaint();
+}
+
+void TMainForm::DispTeilnehmer(WettbewerbTyp* Wett, QTableWidget* g, int Tab) {
+    if (!Wett) return;
+    // 1./2. empty cells, forget the rows, adjust the row count
+    for (int r = 1; r <= g->rowCount(); ++r)
+        for (int c = 0; c < g->columnCount(); ++c)
+            if (g->item(r - 1, c)) g->item(r - 1, c)->setText(QString());
+    for (TeilnehmerTyp* p = Wett->TeilnehmerRootPtr; p; p = p->next) p->ZeilenNr[Tab] = 0;
+
+    const int s = Wett->Sortierung[Tab];
+    const int n = Wett->DurchgangNr;
+    const bool flyOff = DurchgangIstFlyOff(Wett, n) > 0 || DurchgangIstFlyOffJugend(Wett, n) > 0;
+    const bool teamSpalte = (Tab == TabStartreihenfolge && TeamInStartliste()) || Tab == TabTeamergebnis;
+    const int anzPunktr = Wett->RegelPtr ? GetAnzahlPunktrichter(Wett) * Wett->RegelPtr->ParameterPunktr.Anzahl : 0;
+    auto koepfe = WertKoepfe(Wett);
+    int ersteWert = 0, anzWert = 0;
+    const int berechnet = WertungsSpalten(ersteWert, anzWert);
+    const bool strafe = Wett->RegelPtr && GetStrafpunkteInDurchgang(Wett, n);
+    const bool landepunkte = berechnet - (strafe ? 1 : 0) > 2;
+    DurchgangTyp* durchgang = (Tab == TabWertung || Tab == TabRefly) && n >= 1 && n <= MaxDurchgaenge
+                                  ? GetDurchgangPtr(Wett, n)
+                                  : nullptr;
+
+    InfoTeilnehmerTyp info;
+    int zeile = 0;
+    bool erster = true;
+    int vorherGruppe = 0;
+    for (TeilnehmerTyp* p = GetFirstTeilnehmer(Wett, s, info); p; p = GetNextTeilnehmer(info)) {
+        const int gruppe = n >= 1 && n <= MaxDurchgaenge ? p->Gruppe[n] : 0;
+        if (erster) {
+            vorherGruppe = gruppe;
+            erster = false;
+        }
+        if (s == SortGruppe && gruppe != vorherGruppe) ++zeile;
+        vorherGruppe = gruppe;
+
+        if (!JugendlicheGezeigt() && p->Jugendlich) continue;
+        if (!SeniorenGezeigt() && !p->Jugendlich) continue;
+        if (flyOff && gruppe != 1 && Tab != TabErgebnis) continue;
+
+        const int r = ++zeile;
+        if (r > g->rowCount()) ZeilenZahl(g, r + 1);
+        p->ZeilenNr[Tab] = r;
+        Zelle(g, r, 2, CnvNameTypToNameStr(&p->Name, true));
+        std::string verein = p->Verein;
+        if (teamSpalte) {
+            MannschaftTyp* m = GetMannschaftdesTeilnehmers(Wett->MannschaftRootPtr, p->EdvNr);
+            verein = m ? m->Name : "Verein: " + p->Verein;
+        }
+        Zelle(g, r, 3, verein);
+
+        if (Tab == TabTeilnehmer || Tab == TabStartreihenfolge || Tab == 7) {
+            for (int k = 1; k <= 3; ++k) Zelle(g, r, 3 + k, p->Kanal[k]);
+            Zelle(g, r, 7, p->Jugendlich ? "J" : " ");
+            Zelle(g, r, 8, p->Verband);
+            Zelle(g, r, 9, p->Land.Nation);
+            Zelle(g, r, 10, p->Land.Bundesland);
+            Zelle(g, r, 11, p->Land.Bezirk);
+            for (int k = 1; k <= 3; ++k) Zelle(g, r, 11 + k, CnvNameTypToNameStr(&p->Helfer[k], true));
+            Zelle(g, r, 15, p->Modell[1]);
+            Zelle(g, r, 16, p->Modell[2]);
+        } else if (Tab == TabWertung && durchgang) {
+            WertungTyp* w = GetWertungPtr(Wett, durchgang, p->EdvNr);
+            if (w) {
+                int c = 4;
+                if (strafe) Zelle(g, r, c++, std::to_string(w->Strafpunkte));
+                if (landepunkte) {
+                    double lp = CalcLandepunkteAusAbstand(Wett, w, n);
+                    Zelle(g, r, c++, Zahl(lp < 0.0005 ? 0.0 : lp, 3, 6));
+                }
+                Zelle(g, r, c++, Zahl(w->RohPunkte, 3, 6));
+                Zelle(g, r, c++, Zahl(w->Punkte - w->Strafpunkte, 3, 6));
+                for (int k = 1; k <= anzWert && ersteWert + k - 1 < 17; ++k)
+                    Zelle(g, r, ersteWert + k - 1,
+                          DispAllWertung(Wett, WertSlot(w, k, anzPunktr), koepfe[static_cast<std::size_t>(k - 1)]));
+            }
+        } else if (Tab == TabRefly && durchgang) {
+            WertungTyp* refly = DatenWertungGetPtr(durchgang, p->EdvNr, 1);
+            if (refly) {
+                WertungTyp* erst = GetWertungPtr(Wett, durchgang, p->EdvNr);
+                const int straf = erst ? erst->Strafpunkte : 0;
+                Zelle(g, r, 4, Zahl(refly->RohPunkte, 3, 6));
+                Zelle(g, r, 5, Zahl(refly->Punkte - straf, 3, 6));
+                Zelle(g, r, 6, refly->ReflyVerursacher ? std::string("Verursacher")
+                                                       : Zahl(erst ? erst->Punkte - straf : 0.0, 3, 6));
+                Zelle(g, r, 7, Zahl(erst ? erst->ErgebnisPunkte - straf : 0.0, 3, 6));
+                for (int k = 1; k <= static_cast<int>(koepfe.size()) && 8 + k - 1 < 17; ++k)
+                    Zelle(g, r, 8 + k - 1,
+                          DispAllWertung(Wett, WertSlot(refly, k, anzPunktr), koepfe[static_cast<std::size_t>(k - 1)]));
+            }
+        } else if (Tab == TabErgebnis || Tab == TabTeamergebnis) {
+            int c = 4;
+            const int bis = Tab == TabErgebnis ? Wett->AnzDurchgaenge : Wett->AnzVorrunden;
+            for (int dg = 1; dg <= bis && dg <= MaxDurchgaenge && c < g->columnCount(); ++dg) {
+                WertungTyp* w = GetWertungPtr(Wett, GetDurchgangPtr(Wett, dg), p->EdvNr);
+                const double v = w ? w->ErgebnisPunkte - w->Strafpunkte : 0.0;
+                const bool streichbar = !w || w->KannStreicherSein;
+                Zelle(g, r, c++, streichbar ? Zahl(v, 7, 10) : "!" + Zahl(v, 6, 10));
+            }
+            std::string gesamt = Zahl(p->Punkte, 7, 10);
+            const int jugFlyOff = Wett->AnzDurchgaenge - Wett->AnzVorrunden - Wett->AnzSeniorenFlyOff;
+            if (Tab == TabErgebnis && p->PunkteEndrunde > 0)
+                gesamt = L_STR_Unblank(gesamt) + "+" + Zahl(p->PunkteEndrunde, 3, 10);
+            else if (jugFlyOff >= 2 && p->PunkteEndrundeJugend > 0)
+                gesamt = L_STR_Unblank(gesamt) + "+" + Zahl(p->PunkteEndrundeJugend, 3, 10);
+            if (c < g->columnCount()) Zelle(g, r, c++, gesamt);
+            if (Tab == TabTeamergebnis) {
+                MannschaftTyp* m = GetMannschaftdesTeilnehmers(Wett->MannschaftRootPtr, p->EdvNr);
+                if (m && c < g->columnCount()) Zelle(g, r, c++, Zahl(m->Punkte, 6, 10, 2));
+            } else if (Wett->Teilwertung && c < g->columnCount()) {
+                Zelle(g, r, c++, Zahl(p->ExportPunkte[GetExportPunkteIndex()], 6, 6, 2));
+            }
+        }
+
+        // columns 0 and 1 by the list's order
+        const std::string gruppeText =
+            std::to_string(gruppe) + " (" + std::to_string(GetTeilnehmerStartPlatzNr(Wett, p, n)) + ")";
+        std::string k0, k1, t0, t1;
+        switch (s) {
+        case 0: k0 = "Meldg."; t0 = std::to_string(p->MeldgNr); k1 = "Startnr."; t1 = std::to_string(p->StartNr); break;
+        case 3: k0 = "Gruppe"; t0 = gruppeText; k1 = "Startnr."; t1 = std::to_string(p->StartNr); break;
+        case 4:
+            k0 = "Platz";
+            t0 = PlatzText(p->PlatzNrFlyOff >= 1 ? p->PlatzNrFlyOff : p->PlatzNr);
+            k1 = "Jugend";
+            t1 = PlatzText(p->PlatzNrFlyOffJugend >= 1 ? p->PlatzNrFlyOffJugend : p->PlatzNrJugend);
+            break;
+        case 5:
+            k0 = "Platz";
+            t0 = PlatzText(p->PlatzTeamWertung);
+            k1 = "gewertet";
+            t1 = p->TeilDerTeamWertung ? "*" : " ";
+            break;
+        default: k0 = "Startnr."; t0 = std::to_string(p->StartNr); k1 = "Gruppe"; t1 = gruppeText; break;
+        }
+        Kopf(g, 0, k0);
+        Kopf(g, 1, k1);
+        Zelle(g, r, 0, t0);
+        Zelle(g, r, 1, t1);
+    }
+}
+
+void TMainForm::DispMannschaft(WettbewerbTyp* Wett) {
+    QTableWidget* g = grid_[TabMannschaft];
+    for (int r = 1; r <= g->rowCount(); ++r)
+        for (int c = 1; c < g->columnCount(); ++c)
+            if (g->item(r - 1, c)) g->item(r - 1, c)->setText(QString());
+    if (!Wett) return;
+    for (MannschaftTyp* m = Wett->MannschaftRootPtr; m; m = m->next) {
+        if (m->Nr <= 0) continue;
+        if (m->Nr > g->rowCount()) ZeilenZahl(g, m->Nr + 1);
+        Zelle(g, m->Nr, 0, std::to_string(m->Nr));
+        Zelle(g, m->Nr, 1, m->Name);
+        for (int j = 1; j <= MaxMannschaftMitglieder && j + 1 < g->columnCount(); ++j) {
+            if (m->TeilnehmerEdvNr[j] == 0) continue;
+            TeilnehmerTyp* p = GetTeilnehmerEdvNr(Wett, m->TeilnehmerEdvNr[j]);
+            Zelle(g, m->Nr, j + 1, p ? CnvNameTypToNameStr(&p->Name, true) : std::string());
+        }
+    }
+}
+
+void TMainForm::FormPaint() {
+    if (WettPtr) {
+        for (int t : {TabStartreihenfolge, TabTeilnehmer, TabWertung, TabRefly, TabErgebnis, TabTeamergebnis})
+            DispTeilnehmer(WettPtr, grid_[t], t);
+        DispMannschaft(WettPtr);
+    } else {
+        for (auto* g : grid_) g->clearContents();
+    }
+    RedrawStatusBar();
+}
+
+void TMainForm::RedrawStatusBar() {
+    int tab = AktuellerTab();
+    if (tab > 8) tab = 8;
+    if (tab < 0) tab = 0;
+    if (!WettPtr) {
+        lampe_ = 0;
+        lampenBild_->setPixmap(Lampe(0));
+        panel_[1]->setText(QString());
+        panel_[2]->setText(QString());
+        panel_[3]->setText(QString());
+        setWindowTitle("Tavuran");
+        return;
+    }
+    if (WettPtr->modified)
+        lampe_ = 1;
+    else if (!WettPtr->BackUpSaved && WettPtr->WettbewerbParFileEnbl)
+        lampe_ = 2;
+    else
+        lampe_ = 0;
+    lampenBild_->setPixmap(Lampe(lampe_));
+    lampenBild_->setToolTip(lampe_ == 1   ? "Wettbewerb geändert, noch nicht gespeichert"
+                            : lampe_ == 2 ? "Parallele Sicherung nicht geschrieben"
+                                          : "Wettbewerb gespeichert");
+    panel_[1]->setText(
+        Q(GetSortName(WettPtr->Sortierung[tab]) + "    " + GetDurchgangBezeichner(WettPtr, WettPtr->DurchgangNr, false, true)));
+    panel_[2]->setText(Q(WettPtr->RegelPtr ? WettPtr->RegelPtr->Name : std::string("keine Regel")));
+    panel_[3]->setText(Q("Teiln.: " + std::to_string(GetAnzTeilnehmer(WettPtr->TeilnehmerRootPtr))));
+    setWindowTitle(Q(WettPtr->Name + " " + L_CALEND_GetDateString(WettPtr->Datum) + " (" +
+                     NameVon(WettPtr->WettbewerbFileNamen[0]) + ")"));
+}
+
+// --------------------------------------------------------------------- timers
+
+void TMainForm::SortierHandleTimerTimer() {
+    if (OpenNewDialog) {
+        OpenNewDialog = false;
+        if (WettbewerbAufraeumen()) WettbewerbAufbauen("", true);
+    }
+    panel_[4]->setText(VersionsText);
+    progress_->hide();
+}
+
+void TMainForm::DispTimerTimer() { RedrawStatusBar(); }
+
+// ------------------------------------------------------------ drag and drop
+
+void TMainForm::ZeileVerschieben(int VonZeile, int NachZeile) {
+    if (!WettPtr) return;
+    const int tab = AktuellerTab();
+    if (GetSort(WettPtr, tab) != SortGruppe) return;
+    const int zeilen = grid_[tab]->rowCount() + 1;
+    if (VonZeile < 1 || NachZeile < 1 || VonZeile >= zeilen || NachZeile >= zeilen || VonZeile == NachZeile) return;
+#ifdef TAVURAN_GRUPPEN_BEWEGEN
+    StartGruppenRowMove(WettPtr, tab, VonZeile, NachZeile, [this, tab](int Zeile) {
+        return ZellText(grid_[tab], Zeile, 2);
+    });
+#endif
+    CheckDoppelBelegung(WettPtr);
+    SetWettbewerbModified(WettPtr);
+    WettbewerbNeuBerechnen();
+    SortAll(WettPtr);
+    FormPaint();
+}
+
+bool TMainForm::eventFilter(QObject* Objekt, QEvent* Ereignis) {
+    const auto typ = Ereignis->type();
+    if (typ != QEvent::MouseButtonPress && typ != QEvent::MouseMove && typ != QEvent::MouseButtonRelease)
+        return QMainWindow::eventFilter(Objekt, Ereignis);
+    int tab = -1;
+    for (int t : {TabTeilnehmer, TabStartreihenfolge, TabWertung, TabRefly, TabErgebnis})
+        if (Objekt == grid_[t]->viewport()) tab = t;
+    if (tab < 0 || !WettPtr || GetSort(WettPtr, tab) != SortGruppe) return QMainWindow::eventFilter(Objekt, Ereignis);
+    auto* m = static_cast<QMouseEvent*>(Ereignis);
+    QTableWidget* g = grid_[tab];
+    const int zeile = g->rowAt(static_cast<int>(m->position().y())) + 1; // 0: below the last row
+    const int n = WettPtr->DurchgangNr;
+
+    auto teilnehmerIn = [&](int r) -> TeilnehmerTyp* {
+        if (r < 1) return nullptr;
+        for (TeilnehmerTyp* p = WettPtr->TeilnehmerRootPtr; p; p = p->next)
+            if (p->ZeilenNr[tab] == r) return p;
+        return nullptr;
+    };
+
+    if (typ == QEvent::MouseButtonPress && m->button() == Qt::LeftButton) {
+        TeilnehmerTyp* p = teilnehmerIn(zeile);
+        if (p) {
+            StringGridMouseDownTeilnehmer = CnvNameTypToNameStr(&p->Name, true);
+            StringGridMouseDownGruppe = n >= 1 && n <= MaxDurchgaenge ? p->Gruppe[n] : 0;
+            StringGridMouseDownRowIndex = zeile;
+            dragTab_ = tab;
+            dragPanel_->setText(Q(StringGridMouseDownTeilnehmer));
+            dragPanel_->adjustSize();
+            dragPanel_->move(mapFromGlobal(m->globalPosition().toPoint()) + QPoint(12, 12));
+            dragPanel_->show();
+            dragPanel_->raise();
+        }
+    } else if (typ == QEvent::MouseMove && dragPanel_->isVisible() && dragTab_ == tab) {
+        int ziel = 0;
+        if (TeilnehmerTyp* p = teilnehmerIn(zeile)) {
+            ziel = n >= 1 && n <= MaxDurchgaenge ? p->Gruppe[n] : 0;
+        } else {
+            ziel = 1;
+            for (int r = 1; r < (zeile > 0 ? zeile : g->rowCount() + 1); ++r)
+                if (ZellText(g, r, 2).find_first_not_of(' ') == std::string::npos) ++ziel;
+        }
+        const bool gleich = ziel == StringGridMouseDownGruppe;
+        dragPanel_->setText(Q(StringGridMouseDownTeilnehmer +
+                              (gleich ? " - verschieben innerhalb Gruppe, neue Startplätze"
+                                      : " - verschieben auf freien Startplatz in anderer Gruppe")));
+        QPalette pal = dragPanel_->palette();
+        pal.setColor(QPalette::Window, gleich ? QColor(0xFF, 0xFF, 0xCF) : QColor(0xCF, 0xFF, 0xCF));
+        dragPanel_->setPalette(pal);
+        dragPanel_->move(mapFromGlobal(m->globalPosition().toPoint()) + QPoint(12, 12));
+    } else if (typ == QEvent::MouseButtonRelease && dragPanel_->isVisible()) {
+        dragPanel_->hide();
+        StringGridMouseUpRowIndex = zeile;
+        if (dragTab_ == tab) ZeileVerschieben(StringGridMouseDownRowIndex, StringGridMouseUpRowIndex);
+        dragTab_ = -1;
+    }
+    return QMainWindow::eventFilter(Objekt, Ereignis);
+}
+
+} // namespace tavuran

@@ -1,0 +1,191 @@
+// The main window: holds the one current competition, shows it in its tabs,
+// and offers the file commands, the parameters dialog and the view settings.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include "core/DatenTypen.h"
+#include "core/UiHooks.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QStackedWidget;
+class QTabBar;
+class QTableWidget;
+
+namespace tavuran {
+
+class QtSettingsStore;
+class TSpeichernAbfrageForm;
+class TWarnStartNrForm;
+class TWettbewerbNeuForm;
+class TWettDirForm;
+class Zeitgeber;
+
+// Tabs of the main window; the tab index is also the index into Sortierung and ZeilenNr.
+inline constexpr int TabTeilnehmer = 0;
+inline constexpr int TabStartreihenfolge = 1;
+inline constexpr int TabMannschaft = 2;
+inline constexpr int TabWertung = 3;
+inline constexpr int TabRefly = 4;
+inline constexpr int TabErgebnis = 5;
+inline constexpr int TabTeamergebnis = 6;
+
+inline constexpr const char* VersionsText = "     Tavuran V1.63 (14.06.2025)";
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Creates the window: settings store, hooks, command-line argument (the
+    // arguments without the program name; exactly one names the start file).
+    explicit TMainForm(const QStringList& Argumente, QWidget* Eltern = nullptr);
+    ~TMainForm() override;
+
+    // --- the current competition and its round
+    WettbewerbTyp* GetAktWettPtr() const { return WettPtr; }
+    int GetDurchgangNr() const;
+    void SetDurchgangNr(int DurchgangNr);
+
+    // --- file commands
+    void FunctionNeuClick();
+    void FunctionOeffnenClick();
+    void FunctionSichernClick();
+    void FunctionSichernAlsClick() { SichernUnter(); }
+    void FunctionExitClick();
+    void FunctionRecentFileClick(int n); // n = 1..4: recent entry n + 1
+    bool Sichern(int FormatNr);
+    bool SichernUnter();
+    bool WettbewerbAufraeumen();
+    void WettbewerbAufbauen(const std::string& WettbewerbFileName, bool ForceInput);
+    void RefreshRecentFiles();
+    void ReadRegistry();
+    void WriteRegistry();
+    std::string GetLastWettRegelName() const { return LastWettRegelName; }
+
+    // --- display
+    void WettbewerbNeuBerechnen();
+    void RedrawStatusBar();
+    void FormPaint();
+    void ReinitAndRedraw();
+    void ChangeSort(int ListenArt);
+    int GetFontFactor(int BasicFactor) const { return BasicFactor * FontFactorPercent / 100; }
+    std::string GetPrintListenName() const;
+    int AktuellerTab() const;
+    void TabWaehlen(int Tab);
+
+    // --- menu commands of the view and settings
+    void FunctionParameterClick();
+    void JugendFktClick();
+    void SeniorFktClick();
+    void DruckfarbeClick(int Farbe);   // 0 aus .. 5 blau
+    void StartlisteTeamClick(bool Team);
+    bool TeamInStartliste() const;
+    int Druckfarbe() const;            // the checked print colour, 0..5
+    bool JugendlicheGezeigt() const;
+    bool SeniorenGezeigt() const;
+
+    // --- parts for the dialogs and for tests
+    QTableWidget* Grid(int Tab) const { return grid_[Tab]; }
+    QTabBar* Reiter() const { return tabBar_; }
+    QLabel* StatusPanel(int i) const { return panel_[i]; }
+    int StatusLampe() const { return lampe_; }
+    QAction* RecentAction(int n) const { return recent_[n - 1]; }
+    QAction* DurchgangAction(int n) const { return durchgangAct_[n - 1]; }
+    QAction* SortAction(int s) const { return sortAct_[s]; }
+    TWettbewerbNeuForm* ParameterDialog() const { return wettNeu_; }
+    TSpeichernAbfrageForm* SpeichernAbfrageForm() const { return speichernAbfrage_; }
+    TWarnStartNrForm* WarnStartNrForm() const { return warnStartNr_; }
+    bool OpenNewDialogAngefordert() const { return OpenNewDialog; }
+    // Runs the handler of the 5 ms timer once (start-up request, progress panel).
+    void SortierHandleTimerTimer();
+    // Moves a participant of the current tab's list from one row to another
+    // (the drop of the drag-and-drop gesture).
+    void ZeileVerschieben(int VonZeile, int NachZeile);
+
+  protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* Objekt, QEvent* Ereignis) override;
+
+  private:
+    void MenueAufbauen();
+    void GridsAufbauen();
+    void InitGrid(int Tab);
+    void DispTeilnehmer(WettbewerbTyp* Wett, QTableWidget* Grid, int Tab);
+    void DispMannschaft(WettbewerbTyp* Wett);
+    void SetDurchgangListRadionButton();
+    void SetSortListRadionButton();
+    void MainTabControlChange();
+    void TeamTabAnpassen();
+    void DispTimerTimer();
+    void FensterPlatzieren(int Left, int Top, int Width, int Height, bool Maximiert);
+    bool GeometrieGueltig(int Left, int Top, int Width, int Height) const;
+    void NeuerStandardWettbewerb();
+    UiAntwort SpeichernAbfrageZeigen(WettbewerbTyp* Wett, bool MehrereOffen);
+    bool SpeichernErgebnisMelden(bool Ok, const std::string& Grund, const std::string& Datei);
+    int WertungsSpalten(int& ErsteWertSpalte, int& AnzahlWertSpalten) const;
+
+    WettbewerbTyp* WettPtr = nullptr;
+    std::string WettbewerbFileName;
+    bool StartUp = true;
+    bool OpenNewDialog = false;
+    bool Maximiert = false;
+    std::string LastWettRegelName;
+    int FontFactorPercent = 100;
+    int Width_Name = 140, Width_Verein = 120, Width_Kanal = 48, Width_Land = 48, Width_Jugendlich = 20,
+        Width_Modell = 120;
+
+    // drag and drop in the lists
+    int StringGridMouseDownRowIndex = -1;
+    int StringGridMouseUpRowIndex = -1;
+    int StringGridMouseDownGruppe = 0;
+    std::string StringGridMouseDownTeilnehmer;
+    QLabel* dragPanel_ = nullptr;
+    int dragTab_ = -1;
+
+    std::unique_ptr<QtSettingsStore> store_;
+    QTabBar* tabBar_ = nullptr;
+    QStackedWidget* panels_ = nullptr;
+    QTableWidget* grid_[7] = {};
+    QLabel* panel_[5] = {};
+    QLabel* lampenBild_ = nullptr;
+    int lampe_ = 0;
+    QProgressBar* progress_ = nullptr;
+
+    QAction* recent_[4] = {};
+    QAction* recentTrenner_ = nullptr;
+    QAction* durchgangAct_[MaxAnzeigeDurchgaenge] = {};
+    QAction* sortAct_[6] = {};
+    QAction* jugendAct_ = nullptr;
+    QAction* seniorAct_ = nullptr;
+    QAction* farbeAct_[6] = {};
+    QAction* vereinAct_ = nullptr;
+    QAction* teamAct_ = nullptr;
+
+    Zeitgeber* dispTimer_ = nullptr;
+    Zeitgeber* sortierHandleTimer_ = nullptr;
+
+    TWettbewerbNeuForm* wettNeu_ = nullptr;
+    TSpeichernAbfrageForm* speichernAbfrage_ = nullptr;
+    TWarnStartNrForm* warnStartNr_ = nullptr;
+    TWettDirForm* wettDir_ = nullptr;
+};
+
+// The one main window of the program (nil before it is created).
+extern TMainForm* MainForm;
+
+// What the dialogs use of the main window; harmless without one.
+WettbewerbTyp* GetAktWettPtr();
+int GetDurchgangNr();
+void WettbewerbNeuBerechnen();
+void ReinitAndRedraw();
+std::string GetLastWettRegelName();
+int GetFontFactor(int BasicFactor);
+
+} // namespace tavuran
