@@ -32,6 +32,16 @@ int TruncScore(double x) {
     return static_cast<int>(std::trunc(x));
 }
 
+// The upper limit of a score from a maximum parameter: Trunc(maximum + 0.5),
+// kept within the integer range (no limit for an unbounded maximum).
+int ScoreGrenze(double Maximum) {
+    const double g = std::trunc(Maximum + 0.5);
+    if (std::isnan(g)) return -1;
+    if (g >= 1e9) return 1000000000;
+    if (g <= -1e9) return -1000000000;
+    return static_cast<int>(g);
+}
+
 // A count parameter (kept judges) rounded to a whole number within 0..65535.
 std::uint16_t AnzahlAusParameter(double p) {
     const double a = std::trunc(p + 0.5);
@@ -164,8 +174,8 @@ RichterErgebnis RichterLandung(const WettbewerbTyp* Wett, const WertungTyp* Wert
     // 0..maximum counts as 0.
     Feld<int, 1, MaxBewertungen> Anflug;
     Feld<int, 1, MaxBewertungen> Landung;
-    const int MaxA = TruncScore(p.MaxAnflug + 0.5);
-    const int MaxL = TruncScore(p.MaxLandung + 0.5);
+    const int MaxA = ScoreGrenze(p.MaxAnflug);
+    const int MaxL = ScoreGrenze(p.MaxLandung);
     for (int j = 1; j <= n; ++j) {
         int a = TruncScore(Wertung->WertungPunktr[2 * j - 1]);
         if (a > MaxA || a < 0) a = 0;
