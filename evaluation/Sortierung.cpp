@@ -387,14 +387,15 @@ TeilnehmerTyp* GetNextTeilnehmer(InfoTeilnehmerTyp& Info) {
 
 int DurchgangIstFlyOff(const WettbewerbTyp* Wett, int Nr) {
     if (!Wett) return 0;
-    int k = Nr - Wett->AnzVorrunden;
-    return (k >= 0 && k <= Wett->AnzSeniorenFlyOff) ? k : 0;
+    // Counts come from the file unchecked: compute wide so that no value overflows.
+    const long long k = static_cast<long long>(Nr) - Wett->AnzVorrunden;
+    return (k >= 0 && k <= Wett->AnzSeniorenFlyOff) ? static_cast<int>(k) : 0;
 }
 
 int DurchgangIstFlyOffJugend(const WettbewerbTyp* Wett, int Nr) {
     if (!Wett) return 0;
-    int k = Nr - Wett->AnzVorrunden - Wett->AnzSeniorenFlyOff;
-    return k < 0 ? 0 : k;
+    const long long k = static_cast<long long>(Nr) - Wett->AnzVorrunden - Wett->AnzSeniorenFlyOff;
+    return k < 0 ? 0 : (k > MaxDurchgaenge ? MaxDurchgaenge + 1 : static_cast<int>(k));
 }
 
 DurchgangTyp* GetDurchgangPtr(WettbewerbTyp* Wett, int Nr) {
