@@ -143,26 +143,27 @@ void ReflyUebernehmen(WettbewerbTyp* Wett, int DurchgangNr, const std::vector<Re
 }
 
 int ZufaelligeReflyZeile(const std::vector<int>& TeilnehmerStartNr, int Anzahl, const std::vector<int>& ReflyStartNr) {
-    if (TeilnehmerStartNr.empty()) return -1;
     auto gelistet = [&](int StartNr) {
         return std::find(ReflyStartNr.begin(), ReflyStartNr.end(), StartNr) != ReflyStartNr.end();
     };
     int kandidat = -1;
     const int versuche = (Anzahl > 0 ? Anzahl : 0) / 2 + 1;
     for (int v = 0; v < versuche; ++v) {
+        // k in 0 .. Anzahl-1 picks the (k+1)-th row with a start number, so
+        // that every participant, the last one included, can be drawn; past
+        // the end of the list the last row with a start number.
         const int k = static_cast<int>(std::trunc(ZufallReal() * Anzahl));
-        // Down the list to the k-th row with a start number (row 1 for k = 0).
-        kandidat = 0;
+        kandidat = -1;
         int gezaehlt = 0;
-        for (std::size_t i = 0; i < TeilnehmerStartNr.size() && gezaehlt < k; ++i) {
+        for (std::size_t i = 0; i < TeilnehmerStartNr.size() && gezaehlt <= k; ++i) {
             if (TeilnehmerStartNr[i] <= 0) continue;
             kandidat = static_cast<int>(i);
             ++gezaehlt;
         }
-        if (!gelistet(TeilnehmerStartNr[kandidat])) break;
+        if (kandidat < 0) return -1;
+        if (!gelistet(TeilnehmerStartNr[kandidat])) return kandidat;
     }
-    if (kandidat < 0 || TeilnehmerStartNr[kandidat] <= 0 || gelistet(TeilnehmerStartNr[kandidat])) return -1;
-    return kandidat;
+    return -1;
 }
 
 void StrafpunkteAnzeigen(WettbewerbTyp* Wett, int DurchgangNr, std::vector<StrafpunkteZeile>& Zeilen) {

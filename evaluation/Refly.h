@@ -55,10 +55,12 @@ void ReflyUebernehmen(WettbewerbTyp* Wett, int DurchgangNr, const std::vector<Re
 // "<- zufälliger Teiln.": chooses a participant of the participant list at
 // random. TeilnehmerStartNr holds the start numbers of the list's rows 1, 2, …
 // (not above 0 for rows without one), ReflyStartNr those already in the
-// reflight list, Anzahl the number of participants. Uses the program's random
+// reflight list, Anzahl the number of participants. Draws at most Anzahl/2 + 1
+// times, each draw equally likely any of the rows with a start number, and
+// stops at the first participant not yet listed. Uses the program's random
 // generator (the dialog seeds it from the clock). Returns the index into
 // TeilnehmerStartNr of the participant to add with role "-", or -1 when every
-// candidate drawn was listed already.
+// participant drawn was listed already.
 int ZufaelligeReflyZeile(const std::vector<int>& TeilnehmerStartNr, int Anzahl, const std::vector<int>& ReflyStartNr);
 
 // Fills the penalty column of the rows with a name from the participants'

@@ -1,0 +1,202 @@
+#include "evaluation/Refly.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/L_STR.h"
+#include "core/Zufall.h"
+#include "tests/evaluation/TestWettbewerb.h"
+
+namespace tavuran {
+namespace {
+
+using test::TestWettbewerb;
+
+DurchgangTyp* RundeOhneAnlegen(WettbewerbTyp* w, int Nr) {
+    for (DurchgangTyp* d = w->DurchgangRootPtr; d; d = d->next)
+        if (d->Nr == Nr) return d;
+    return nullptr;
+}
+
+// The EdvNr of the entries of group (Nr, ReflyOrder) of a round, in list order.
+std::vector<int> Eintraege(WettbewerbTyp* w, int Runde, int Nr, int ReflyOrder) {
+    std::vector<int> v;
+    for (GruppeTyp* g = GetDurchgangPtr(w, Runde)->GruppePtr; g; g = g->next)
+        if (g->Nr == Nr && g->ReflyOrder == ReflyOrder)
+            for (WertungTyp* e = g->WertungPtr; e; e = e->next) v.push_back(e->EdvNr);
+    return v;
+}
+
+// Four participants: 1 and 2 in group 1, 3 and 4 in group 2 of round 1.
+struct ReflyRunde {
+    TestWettbewerb tw;
+    ReflyRunde() {
+        tw.Runden(2, 2, 2);
+        for (int i = 1; i <= 4; ++i) {
+            tw.Teilnehmer(i, "N" + std::to_string(i));
+            tw.Flug(1, i, 100.0 * i, i <= 2 ? 1 : 2);
+        }
+    }
+};
+
+TEST(Refly, AbfragenDerRunde) {
+    ReflyRunde r;
+    WettbewerbTyp* w = r.tw.W;
+    EXPECT_FALSE(GetReflyInDurchgang(w, 1));
+    EXPECT_FALSE(GetReflyInWettbewerb(w, -1));
+
+    // An empty reflight group: the round has reflight groups, but no reflight.
+    DurchgangTyp* d = GetDurchgangPtr(w, 1);
+    DatenGruppeGetPtr(d->GruppePtr, 2, 1);
+    EXPECT_FALSE(GetReflyInDurchgang(w, 1));
+    EXPECT_TRUE(GetReflyInWettbewerb(w, 1));
+    EXPECT_TRUE(GetReflyInWettbewerb(w, -1));
+    EXPECT_FALSE(GetReflyInWettbewerb(w, 2));
+
+    // Only the first reflight group in list order decides.
+    GruppeTyp* erste = DatenGruppeGetPtr(d->GruppePtr, 1, 1);
+    DatenWertungInGroupGetPtr(DatenGruppeGetPtr(d->GruppePtr, 2, 1)->WertungPtr, 3);
+    ASSERT_EQ(d->GruppePtr, erste);
+    EXPECT_FALSE(GetReflyInDurchgang(w, 1));
+    DatenWertungInGroupGetPtr(erste->WertungPtr, 1);
+    EXPECT_TRUE(GetReflyInDurchgang(w, 1));
+
+    EXPECT_FALSE(GetReflyInWettbewerb(nullptr, -1));
+    EXPECT_FALSE(GetReflyInDurchgang(nullptr, 1));
+}
+
+TEST(Refly, ListeZurueckschreiben) {
+    ReflyRunde r;
+    WettbewerbTyp* w = r.tw.W;
+    AktRefly(w, 1, {{"Verursacher", 1, {}, nullptr}, {"-", 3, {}, nullptr}, {"", -1, {}, nullptr}, {"-", 77, {}, nullptr}});
+    EXPECT_EQ(Eintraege(w, 1, 1, 1), (std::vector<int>{1}));
+    EXPECT_EQ(Eintraege(w, 1, 2, 1), (std::vector<int>{3}));
+    DurchgangTyp* d = GetDurchgangPtr(w, 1);
+    WertungTyp* r1 = DatenWertungGetPtr(d, 1, 1);
+    WertungTyp* r3 = DatenWertungGetPtr(d, 3, 1);
+    ASSERT_NE(r1, nullptr);
+    ASSERT_NE(r3, nullptr);
+    EXPECT_TRUE(r1->ReflyVerursacher);
+    EXPECT_FALSE(r3->ReflyVerursacher);
+    // The first flights stay where they are.
+    EXPECT_EQ(Eintraege(w, 1, 1, 0).size(), 2u);
+
+    // The dialog shows what was written.
+    const std::vector<ReflyZeile> gelesen = ReflyZeilenLesen(w, 1);
+    ASSERT_EQ(gelesen.size(), 2u);
+    std::vector<std::pair<int, std::string>> rollen;
+    for (const ReflyZeile& z : gelesen) rollen.emplace_back(z.StartNr, z.Rolle);
+    std::sort(rollen.begin(), rollen.end());
+    EXPECT_EQ(rollen, (std::vector<std::pair<int, std::string>>{{1, "Verursacher"}, {3, "-"}}));
+
+    // Typed reflight values survive an unchanged list; the role follows the rows.
+    r1->WertungDurchg[1] = 555;
+    AktRefly(w, 1, {{"-", 1, {}, nullptr}, {"-", 3, {}, nullptr}});
+    EXPECT_EQ(DatenWertungGetPtr(d, 1, 1), r1);
+    EXPECT_DOUBLE_EQ(r1->WertungDurchg[1], 555);
+    EXPECT_FALSE(r1->ReflyVerursacher);
+
+    // A participant taken off the list loses his reflight entry; the emptied group stays.
+    AktRefly(w, 1, {{"-", 1, {}, nullptr}});
+    EXPECT_EQ(DatenWertungGetPtr(d, 3, 1), nullptr);
+    EXPECT_EQ(Eintraege(w, 1, 2, 1), std::vector<int>{});
+    EXPECT_TRUE(GetReflyInWettbewerb(w, 1));
+    EXPECT_EQ(DatenWertungGetPtr(d, 1, 1), r1);
+
+    AktRefly(w, 1, {});
+    EXPECT_FALSE(GetReflyInDurchgang(w, 1));
+    EXPECT_TRUE(ReflyZeilenLesen(w, 1).empty());
+}
+
+TEST(Refly, UebernehmenWertetAus) {
+    ReflyRunde r;
+    WettbewerbTyp* w = r.tw.W;
+    w->DurchgangPromille = false;
+    w->modified = false;
+    ReflyUebernehmen(w, 1, {{"Verursacher", 2, {}, nullptr}});
+    EXPECT_TRUE(w->modified);
+    EXPECT_FALSE(w->CalcWertung);
+    // The causer's reflight (no values yet: 0 points) replaces his first flight of 200.
+    EXPECT_DOUBLE_EQ(r.tw.T(2)->Punkte, 0);
+    DatenWertungGetPtr(GetDurchgangPtr(w, 1), 2, 1)->WertungDurchg[1] = 150;
+    r.tw.Rechnen();
+    EXPECT_DOUBLE_EQ(r.tw.T(2)->Punkte, 150);
+}
+
+TEST(Refly, ZufaelligerTeilnehmer) {
+    const std::vector<int> liste = {0, 11, 12, 13, 14, 15};
+    // Every participant listed already: nobody is added.
+    for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+        ZufallSetSeed(seed);
+        EXPECT_EQ(ZufaelligeReflyZeile(liste, 5, {11, 12, 13, 14, 15}), -1);
+    }
+    // Nobody listed: the first candidate is taken, always a row with a start number.
+    std::vector<int> gezogen;
+    for (std::uint64_t seed = 1; seed <= 40; ++seed) {
+        ZufallSetSeed(seed);
+        const int i = ZufaelligeReflyZeile(liste, 5, {});
+        ASSERT_GE(i, 1);
+        ASSERT_LT(i, 6);
+        gezogen.push_back(i);
+        ZufallSetSeed(seed);
+        EXPECT_EQ(ZufaelligeReflyZeile(liste, 5, {}), i); // the same seed draws the same
+    }
+    // Every participant can be drawn, the last in the list as well.
+    std::sort(gezogen.begin(), gezogen.end());
+    gezogen.erase(std::unique(gezogen.begin(), gezogen.end()), gezogen.end());
+    EXPECT_EQ(gezogen, (std::vector<int>{1, 2, 3, 4, 5}));
+    // One participant left: whatever is drawn is never someone listed already.
+    for (std::uint64_t seed = 1; seed <= 40; ++seed) {
+        ZufallSetSeed(seed);
+        const int i = ZufaelligeReflyZeile(liste, 5, {11, 12, 14, 15});
+        EXPECT_TRUE(i == -1 || liste[i] == 13) << i;
+    }
+    EXPECT_EQ(ZufaelligeReflyZeile({}, 5, {}), -1);
+}
+
+TEST(Refly, Strafpunkte) {
+    ReflyRunde r;
+    WettbewerbTyp* w = r.tw.W;
+    EXPECT_FALSE(GetStrafpunkteInDurchgang(w, 1));
+
+    // Round 2 does not exist yet: nothing is shown, written or created.
+    std::vector<StrafpunkteZeile> zeilen = {{1, "N1", "7"}};
+    StrafpunkteAnzeigen(w, 2, zeilen);
+    EXPECT_EQ(zeilen[0].Strafpunkte, "7");
+    StrafpunkteRead(w, 2, zeilen);
+    EXPECT_EQ(RundeOhneAnlegen(w, 2), nullptr);
+    EXPECT_FALSE(GetStrafpunkteInDurchgang(w, 2));
+
+    zeilen = {{1, "N1", "12"}, {2, "N2", "abc"}, {3, "", "5"}, {99, "X", "4"}, {4, "N4", " 3 "}};
+    StrafpunkteRead(w, 1, zeilen);
+    DurchgangTyp* d = GetDurchgangPtr(w, 1);
+    EXPECT_EQ(DatenWertungGetPtr(d, 1, 0)->Strafpunkte, 12);
+    EXPECT_EQ(DatenWertungGetPtr(d, 2, 0)->Strafpunkte, L_STR_CnvStrToInteger("abc"));
+    EXPECT_EQ(DatenWertungGetPtr(d, 3, 0)->Strafpunkte, 0);
+    EXPECT_EQ(DatenWertungGetPtr(d, 4, 0)->Strafpunkte, L_STR_CnvStrToInteger(" 3 "));
+    EXPECT_TRUE(GetStrafpunkteInDurchgang(w, 1));
+
+    std::vector<StrafpunkteZeile> anzeige = {{1, "N1", ""}, {3, "", "x"}, {4, "N4", ""}};
+    StrafpunkteAnzeigen(w, 1, anzeige);
+    EXPECT_EQ(anzeige[0].Strafpunkte, "12");
+    EXPECT_EQ(anzeige[1].Strafpunkte, "");
+    EXPECT_EQ(anzeige[2].Strafpunkte, StrInt(L_STR_CnvStrToInteger(" 3 ")));
+
+    // Penalties on reflight entries do not count for the question.
+    StrafpunkteRead(w, 1, {{1, "N1", "0"}, {2, "N2", "0"}, {4, "N4", "0"}});
+    AktRefly(w, 1, {{"-", 1, {}, nullptr}});
+    DatenWertungGetPtr(d, 1, 1)->Strafpunkte = 9;
+    EXPECT_FALSE(GetStrafpunkteInDurchgang(w, 1));
+
+    // Taken over: the total loses the penalty.
+    w->DurchgangPromille = false;
+    StrafpunkteUebernehmen(w, 1, {{3, "N3", "20"}});
+    EXPECT_DOUBLE_EQ(r.tw.T(3)->Punkte, 300 - 20);
+    EXPECT_TRUE(w->modified);
+}
+
+} // namespace
+} // namespace tavuran
