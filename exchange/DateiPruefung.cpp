@@ -1,0 +1,188 @@
+#include "exchange/DateiPruefung.h"
+
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
+#include <map>
+#include <random>
+#include <system_error>
+
+#include "core/DatenWettbewerb.h"
+#include "core/L_STR.h"
+#include "exchange/DateiZugriff.h"
+#include "exchange/DatenWettbewerbDatei.h"
+
+namespace fs = std::filesystem;
+
+namespace tavuran {
+
+namespace {
+
+fs::path Pfad(const std::string& f) { return fs::path(std::u8string(f.begin(), f.end())); }
+
+std::string Text(const fs::path& p) {
+    const std::u8string u = p.u8string();
+    return std::string(u.begin(), u.end());
+}
+
+std::vector<std::string> Zeilen(const std::string& text) {
+    std::vector<std::string> z;
+    std::size_t a = 0;
+    while (a < text.size()) {
+        std::size_t e = text.find('\n', a);
+        if (e == std::string::npos) e = text.size();
+        std::string zeile = text.substr(a, e - a);
+        if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+        z.push_back(std::move(zeile));
+        a = e + 1;
+    }
+    return z;
+}
+
+// Keys of the lines whose order follows the lists of the model.
+bool IstListenzeile(const std::string& z) {
+    for (const char* key : {"TEILNEHMER:", "MANNSCHAFT:", "WERTUNG:", "ERGEBNIS:"})
+        if (z.rfind(key, 0) == 0) return true;
+    return false;
+}
+
+// The lines in comparable order: parameter lines as written, then the list
+// lines of each kind sorted.
+std::vector<std::string> Vergleichsfolge(const std::string& text) {
+    std::vector<std::string> fest;
+    std::map<std::string, std::vector<std::string>> listen;
+    for (std::string& z : Zeilen(text)) {
+        if (IstListenzeile(z))
+            listen[z.substr(0, z.find(':'))].push_back(std::move(z));
+        else
+            fest.push_back(std::move(z));
+    }
+    for (auto& [key, zeilen] : listen) {
+        std::sort(zeilen.begin(), zeilen.end());
+        for (std::string& z : zeilen) fest.push_back(std::move(z));
+    }
+    return fest;
+}
+
+// A temporary folder that is removed with this object.
+struct TempOrdner {
+    fs::path pfad;
+    TempOrdner() {
+        static std::atomic<unsigned> n{0};
+        std::error_code ec;
+        const fs::path basis = fs::temp_directory_path(ec);
+        for (int versuch = 0; versuch < 1000; ++versuch) {
+            fs::path p = basis / ("tavuran-pruefen-" + std::to_string(std::random_device{}() % 1000000) + "-" +
+                                  std::to_string(n++));
+            if (fs::create_directory(p, ec)) {
+                pfad = p;
+                return;
+            }
+        }
+    }
+    ~TempOrdner() {
+        std::error_code ec;
+        if (!pfad.empty()) fs::remove_all(pfad, ec);
+    }
+};
+
+// Reads a file into a competition; false with a reason.
+bool Laden(const std::string& datei, WettbewerbTyp*& comp, std::string& grund) {
+    const int r = DatenWettbewerbLoad(comp, datei, &grund);
+    if (r == LadenDateiFehler) {
+        grund = "nicht lesbar: " + grund;
+        return false;
+    }
+    if (r == LadenFormatUnbekannt) {
+        grund = "Das Dateiformat im Dateikopf wird nicht unterstützt.";
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::string WettbewerbsZeilenVergleichen(const std::string& Text1, const std::string& Text2) {
+    const std::vector<std::string> a = Vergleichsfolge(Text1);
+    const std::vector<std::string> b = Vergleichsfolge(Text2);
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        if (a[i] != b[i])
+            return "Zeile " + std::to_string(i + 1) + " unterscheidet sich:\n  1. Sicherung: " + a[i] +
+                   "\n  2. Sicherung: " + b[i];
+    }
+    if (a.size() != b.size())
+        return "Die Sicherungen haben " + std::to_string(a.size()) + " und " + std::to_string(b.size()) + " Zeilen.";
+    return {};
+}
+
+DateiPruefErgebnis WettbewerbsDateiPruefen(const std::string& Datei) {
+    DateiPruefErgebnis erg;
+    TempOrdner temp;
+    if (temp.pfad.empty()) {
+        erg.Grund = "Es konnte kein Ordner für die Prüfung angelegt werden.";
+        return erg;
+    }
+    const std::string datei1 = Text(temp.pfad / "erste.wtb");
+    const std::string datei2 = Text(temp.pfad / "zweite.wtb");
+
+    WettbewerbTyp* comp = nullptr;
+    if (!Laden(Datei, comp, erg.Grund)) {
+        DatenWettbewerbDispose(comp);
+        return erg;
+    }
+    erg.FormatNr = comp->FileFormatNr;
+    DateiSpeicherErgebnis s = DatenWettbewerbSave(comp, datei1, erg.FormatNr, false);
+    DatenWettbewerbDispose(comp);
+    if (!s.Ok) {
+        erg.Grund = "Die erste Sicherung schlug fehl. " + s.Grund;
+        return erg;
+    }
+    if (!Laden(datei1, comp, erg.Grund)) {
+        DatenWettbewerbDispose(comp);
+        erg.Grund = "Die erste Sicherung ist " + erg.Grund;
+        return erg;
+    }
+    s = DatenWettbewerbSave(comp, datei2, erg.FormatNr, false);
+    DatenWettbewerbDispose(comp);
+    if (!s.Ok) {
+        erg.Grund = "Die zweite Sicherung schlug fehl. " + s.Grund;
+        return erg;
+    }
+    std::string text1, text2, grund;
+    if (!DateiLesen(datei1, text1, grund) || !DateiLesen(datei2, text2, grund)) {
+        erg.Grund = "Eine Sicherung ist nicht lesbar: " + grund;
+        return erg;
+    }
+    erg.Zeilen = static_cast<int>(Zeilen(text2).size());
+    erg.Grund = WettbewerbsZeilenVergleichen(text1, text2);
+    erg.Ok = erg.Grund.empty();
+    return erg;
+}
+
+std::vector<std::string> WettbewerbsDateienSammeln(const std::vector<std::string>& Namen, std::string& Grund) {
+    std::vector<std::string> dateien;
+    for (const std::string& name : Namen) {
+        std::error_code ec;
+        const fs::path p = Pfad(name);
+        if (fs::is_directory(p, ec)) {
+            std::vector<std::string> imOrdner;
+            for (const fs::directory_entry& e : fs::directory_iterator(p, ec)) {
+                std::error_code ec2;
+                if (!e.is_regular_file(ec2)) continue;
+                const std::u8string ext = e.path().extension().u8string();
+                if (L_STR_Upcase(std::string(ext.begin(), ext.end())) == ".WTB") imOrdner.push_back(Text(e.path()));
+            }
+            std::sort(imOrdner.begin(), imOrdner.end());
+            dateien.insert(dateien.end(), imOrdner.begin(), imOrdner.end());
+        } else if (fs::exists(p, ec)) {
+            dateien.push_back(name);
+        } else {
+            if (!Grund.empty()) Grund += "\n";
+            Grund += "„" + name + "“ gibt es nicht.";
+        }
+    }
+    return dateien;
+}
+
+} // namespace tavuran

@@ -1,0 +1,161 @@
+#include "exchange/DatenDurchgangDatei.h"
+
+#include <climits>
+#include <cmath>
+#include <functional>
+
+#include "core/DatenDurchgang.h"
+#include "core/DatenTeilnehmer.h"
+#include "core/L_STR.h"
+#include "exchange/DateiFelder.h"
+
+namespace tavuran {
+
+namespace {
+
+constexpr std::string_view KeyWertung = "WERTUNG";
+
+// Values of at most this magnitude count as not entered when deciding whether
+// an entry is written.
+constexpr double WertSchwelle = 1e-8;
+
+void Speichern(WertungTyp* w, const WertungsZeileTyp& z) {
+    w->ReflyVerursacher = z.ReflyVerursacher;
+    w->WertungDurchg = z.WertungDurchg;
+    w->WertungPunktr = z.WertungPunktr;
+    w->Strafpunkte = z.Strafpunkte;
+}
+
+std::size_t Mischen(std::size_t h, std::size_t x) { return h ^ (x + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2)); }
+
+} // namespace
+
+bool WertungsZeileLesen(std::string_view Value, int FormatNr, WertungsZeileTyp& z) {
+    z = WertungsZeileTyp{};
+    std::string_view rest = Value;
+    const auto ganz = [&] { return DateiInteger(SpalteErstenWertAusZeileAb(rest)); };
+    long long r = ganz();
+    z.EdvNr = ganz();
+    long long o = 0;
+    if (FormatNr >= 3) {
+        o = ganz();
+        if (o < 0) {
+            o = -o;
+            z.ReflyVerursacher = true;
+        }
+    } else if (r < 0) {
+        r = -r;
+        o = 1;
+    }
+    for (int i = 1; i <= MaxDurchgSpalten; ++i) z.WertungDurchg[i] = DateiDouble(SpalteErstenWertAusZeileAb(rest));
+    for (int i = 1; i <= MaxPunktrichter; ++i) z.WertungPunktr[i] = DateiDouble(SpalteErstenWertAusZeileAb(rest));
+    z.Strafpunkte = ganz();
+    // A participant holds groups for rounds 1..30 only; a reflight number
+    // beyond the integer range cannot be a group of this model.
+    if (r < 1 || r > MaxDurchgaenge || z.EdvNr <= 0 || o > INT_MAX) return false;
+    z.DurchgangNr = static_cast<int>(r);
+    z.ReflyOrder = static_cast<int>(o);
+    return true;
+}
+
+void DatenDurchgangParse(DurchgangTyp*& DurchgangRoot, TeilnehmerTyp*& TeilnehmerRoot, std::string_view Value,
+                         int FormatNr) {
+    WertungsZeileTyp z;
+    if (!WertungsZeileLesen(Value, FormatNr, z)) return;
+    DurchgangTyp* d = DatenDurchgangGetPtr(DurchgangRoot, z.DurchgangNr);
+    TeilnehmerTyp* p = DatenTeilnehmerGetPtr(TeilnehmerRoot, z.EdvNr, true);
+    GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, p->Gruppe[z.DurchgangNr], z.ReflyOrder);
+    Speichern(DatenWertungInGroupGetPtr(g->WertungPtr, z.EdvNr), z);
+}
+
+std::size_t WertungsLeser::GruppenHash::operator()(const GruppenSchluessel& k) const {
+    std::size_t h = std::hash<const void*>{}(k.Durchgang);
+    h = Mischen(h, std::hash<int>{}(k.Nr));
+    return Mischen(h, std::hash<int>{}(k.ReflyOrder));
+}
+
+std::size_t WertungsLeser::WertungsHash::operator()(const WertungsSchluessel& k) const {
+    return Mischen(std::hash<const void*>{}(k.Gruppe), std::hash<int>{}(k.EdvNr));
+}
+
+void WertungsLeser::TeilnehmerGelesen(TeilnehmerTyp* p) {
+    // The list is searched from its head, so the newest record of a number wins.
+    if (p) teilnehmer_[p->EdvNr] = p;
+}
+
+void WertungsLeser::ZeileAnwenden(std::string_view Value, int FormatNr) {
+    WertungsZeileTyp z;
+    if (!WertungsZeileLesen(Value, FormatNr, z)) return;
+    // Rounds are at most 30, so the list walk is cheap.
+    DurchgangTyp* d = DatenDurchgangGetPtr(durchgangRoot_, z.DurchgangNr);
+
+    TeilnehmerTyp*& p = teilnehmer_[z.EdvNr];
+    if (!p) {
+        p = DatenTeilnehmerNew();
+        DatenTeilnehmerDefault(p);
+        p->EdvNr = z.EdvNr;
+        p->next = teilnehmerRoot_;
+        teilnehmerRoot_ = p;
+    }
+
+    const GruppenSchluessel gk{d, p->Gruppe[z.DurchgangNr], z.ReflyOrder};
+    GruppeTyp*& g = gruppen_[gk];
+    if (!g) {
+        g = DatenGruppeNew();
+        DatenGruppeDefault(g);
+        g->Nr = gk.Nr;
+        g->ReflyOrder = gk.ReflyOrder;
+        g->next = d->GruppePtr;
+        d->GruppePtr = g;
+    }
+
+    WertungTyp*& w = wertungen_[{g, z.EdvNr}];
+    if (!w) {
+        w = DatenWertungNew();
+        DatenWertungDefault(w);
+        w->EdvNr = z.EdvNr;
+        w->next = g->WertungPtr;
+        g->WertungPtr = w;
+    }
+    Speichern(w, z);
+}
+
+std::string GetNextWertungsDaten(int FormatNr, DurchgangListenInfoTyp& Info) {
+    while (const WertungTyp* w = GetNextWertungsDatenPtr(Info)) {
+        const GruppeTyp* g = Info.GruppePtr;
+        const DurchgangTyp* d = Info.DurchgangPtr;
+        if (!g || !d) continue;
+        bool wert = g->ReflyOrder > 0;
+        for (int i = 1; i <= MaxDurchgSpalten && !wert; ++i) wert = std::fabs(w->WertungDurchg[i]) > WertSchwelle;
+        for (int i = 1; i <= MaxPunktrichter && !wert; ++i) wert = std::fabs(w->WertungPunktr[i]) > WertSchwelle;
+        if (!wert) continue;
+
+        std::string z = ZeilenPraefix(KeyWertung);
+        z.reserve(z.size() + 200);
+        if (FormatNr >= 3) {
+            z += InKommas(L_STR_CnvIntegerToStr(d->Nr));
+            z += ',';
+            z += InKommas(L_STR_CnvIntegerToStr(w->EdvNr));
+            z += ',';
+            z += InKommas((w->ReflyVerursacher ? "-" : "") + L_STR_CnvIntegerToStr(g->ReflyOrder));
+        } else {
+            z += InKommas(L_STR_CnvIntegerToStr(g->ReflyOrder > 0 ? -d->Nr : d->Nr));
+            z += ',';
+            z += InKommas(L_STR_CnvIntegerToStr(w->EdvNr));
+        }
+        for (int i = 1; i <= MaxDurchgSpalten; ++i) {
+            z += ',';
+            z += InKommas(WertungsReal(w->WertungDurchg[i]));
+        }
+        for (int i = 1; i <= MaxPunktrichter; ++i) {
+            z += ',';
+            z += InKommas(WertungsReal(w->WertungPunktr[i]));
+        }
+        z += ',';
+        z += InKommas(L_STR_CnvIntegerToStr(w->Strafpunkte));
+        return z;
+    }
+    return {};
+}
+
+} // namespace tavuran

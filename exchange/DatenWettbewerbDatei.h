@@ -1,0 +1,91 @@
+// The competition file (".wtb"): reading a whole file into a new competition,
+// writing a competition in format 1, 2 or 3 with its backup and parallel copy,
+// and the query before a modified competition is discarded.
+//
+// Layout: a header line "ORNALIK Wettbewerbsdaten - Format 3.0", then lines
+// "KEY:           value" (value from column 16), CR LF, Windows-1252.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/DatenTypen.h"
+#include "exchange/DateiFelder.h"
+#include "exchange/DatenDurchgangDatei.h"
+#include "exchange/DatenMannschaftDatei.h"
+#include "exchange/DatenTeilnehmerDatei.h"
+
+namespace tavuran {
+
+// Results of reading a competition file.
+inline constexpr int LadenOk = 0;
+inline constexpr int LadenFormatUnbekannt = 13; // header with a format number outside 1..3
+inline constexpr int LadenDateiFehler = -1;     // the file could not be read at all
+
+// The text that starts the header line.
+inline constexpr std::string_view DateiKennung = "ORNALIK Wettbewerbsdaten";
+
+// Reads the file into a new competition stored in comp (the caller has
+// disposed of any previous one). Returns LadenOk, or LadenFormatUnbekannt
+// (the rest of the file was then read as format 1). When the file cannot be
+// read, comp stays nil, the result is LadenDateiFehler and Grund (when given)
+// holds the reason.
+int DatenWettbewerbLoad(WettbewerbTyp*& comp, const std::string& FileName, std::string* Grund = nullptr);
+// The same for the bytes of a file already in memory. FileName (may be empty)
+// is remembered as the competition's file.
+int DatenWettbewerbLesen(WettbewerbTyp*& comp, std::string_view Bytes, const std::string& FileName);
+
+// Applies one parameter line.
+void DatenWettbewerbParse(WettbewerbTyp* comp, std::string_view Key, std::string_view Value, int FormatNr);
+
+// Line generator of the parameter lines: each call gives the next line, "-"
+// for a line that is not written in this format, an empty text at the end.
+void InitWettbewerbsDaten();
+std::string GetNextWettbewerbsDaten(const WettbewerbTyp* comp, int FormatNr);
+
+// The header line of a format.
+std::string DateiKopfzeile(int FormatNr);
+// Every line of the competition in format FormatNr, in file order, as text.
+std::vector<std::string> DatenWettbewerbZeilen(WettbewerbTyp* comp, int FormatNr);
+// The whole file as bytes (Windows-1252 or DOS bytes, CR LF after every line).
+// ZeichenErsetzt tells whether characters had to be written as "?".
+std::string DatenWettbewerbText(WettbewerbTyp* comp, int FormatNr, bool& ZeichenErsetzt);
+
+// Outcome of a save.
+struct DateiSpeicherErgebnis {
+    bool Ok = false;                  // the file was written completely
+    std::string Grund;                // why not (German), when !Ok
+    bool ZeichenErsetzt = false;      // characters Windows-1252 cannot hold were written as "?"
+    std::vector<std::string> Hinweise; // things that went wrong beside the file itself (backup, parallel copy)
+    // SaveAllWettbewerb only: the query's status (6 done, 5 "Programm fortsetzen").
+    int Status = 6;
+    bool Abgebrochen = false; // the user chose to go on with the program
+    bool Gespeichert = false; // a save was attempted
+};
+
+// Writes the competition to FileName in format FormatNr (1..3), keeping the
+// previous file as ".bak" and, when switched on, writing the parallel copy.
+// On success `modified` becomes false. On failure the previous file is
+// untouched, `modified` stays as it was and the result says why.
+DateiSpeicherErgebnis DatenWettbewerbSave(WettbewerbTyp* comp, const std::string& FileName, int FormatNr,
+                                          bool MitParallelKopie = true);
+
+// The text to show the user after a save: the reason of a failure, the
+// replaced characters, the notes; empty when there is nothing to say.
+std::string SpeicherErgebnisText(const DateiSpeicherErgebnis& Ergebnis);
+
+// Asks whether the modified competition shall be saved (save query hook) and
+// saves it when asked to. Status 6 when it was not modified; 5 when the user
+// chose to go on with the program.
+DateiSpeicherErgebnis SaveAllWettbewerb(WettbewerbTyp* comp);
+
+// A file name (no folder, no extension) made from the competition name.
+std::string GetDefaultWettbewerbsFileName(const WettbewerbTyp* comp);
+
+// Name of the backup file of a competition file ("x.wtb" gives "x.bak") and
+// the n-th history name of a parallel copy ("x.wtb", 3 gives "x_0003.wtb").
+std::string BackupDateiName(const std::string& FileName);
+std::string HistorienDateiName(const std::string& FileName, int Nr);
+
+} // namespace tavuran

@@ -1,0 +1,79 @@
+// Small helpers of the competition-file tests: bytes of files, lines in the
+// file's code page, a temporary folder per test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/CodePage.h"
+#include "core/DatenWettbewerb.h"
+#include "exchange/DatenWettbewerbDatei.h"
+
+namespace wtbtest {
+
+inline std::string DatenPfad(const std::string& name) { return std::string(TAVURAN_TEST_DATA) + "/" + name; }
+
+inline std::string LiesBytes(const std::string& pfad) {
+    std::ifstream in(pfad, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+inline void SchreibBytes(const std::string& pfad, const std::string& bytes) {
+    std::ofstream out(pfad, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+// The lines of a file's bytes (CR LF removed), without conversion.
+inline std::vector<std::string> ByteZeilen(const std::string& bytes) {
+    std::vector<std::string> z;
+    std::size_t a = 0;
+    while (a < bytes.size()) {
+        std::size_t e = bytes.find("\r\n", a);
+        if (e == std::string::npos) e = bytes.size();
+        z.push_back(bytes.substr(a, e - a));
+        a = e + 2;
+    }
+    return z;
+}
+
+// A file of format 3 from lines in memory: Windows-1252, CR LF.
+inline std::string Datei3(const std::vector<std::string>& zeilen) {
+    std::string b;
+    for (const std::string& z : zeilen) b += tavuran::CnvUtf8ToWindows1252(z) + "\r\n";
+    return b;
+}
+
+// A file of format 1 or 2: as format 3, with the DOS bytes of the eleven characters.
+inline std::string DateiDos(const std::vector<std::string>& zeilen) {
+    return tavuran::L_STR_CnvWindowsToDos(Datei3(zeilen));
+}
+
+// Reads bytes into a new competition; the test owns it through the guard.
+struct Geladen {
+    tavuran::WettbewerbTyp* w = nullptr;
+    int Ergebnis = -99;
+    explicit Geladen(const std::string& bytes, const std::string& name = "") {
+        Ergebnis = tavuran::DatenWettbewerbLesen(w, bytes, name);
+    }
+    ~Geladen() { tavuran::DatenWettbewerbDispose(w); }
+    Geladen(const Geladen&) = delete;
+    Geladen& operator=(const Geladen&) = delete;
+    tavuran::WettbewerbTyp* operator->() const { return w; }
+};
+
+// A fresh folder below the test's temporary folder.
+inline std::string NeuerOrdner(const std::string& name) {
+    const std::filesystem::path p = std::filesystem::path(testing::TempDir()) / ("tavuran_" + name);
+    std::filesystem::remove_all(p);
+    std::filesystem::create_directories(p);
+    return p.string() + "/";
+}
+
+} // namespace wtbtest
