@@ -1,0 +1,43 @@
+#include "cli/CliDatei.h"
+
+#include <ostream>
+
+#include "core/DatenWettbewerb.h"
+#include "core/L_FILE.h"
+#include "core/UiHooks.h"
+#include "exchange/DatenWettbewerbDatei.h"
+
+namespace tavuran::cli {
+
+MeldungenAufStderr::MeldungenAufStderr(std::ostream& err) {
+    UiHooks h;
+    h.Meldung = [&err](const std::string& Text) { err << "Hinweis: " << Text << "\n"; };
+    h.Warnung = [&err](const std::string& Titel, const std::string& Text) {
+        err << "Hinweis: " << Titel << ": " << Text << "\n";
+    };
+    SetUiHooks(h);
+}
+
+MeldungenAufStderr::~MeldungenAufStderr() { ResetUiHooks(); }
+
+bool WettbewerbLaden(const std::string& Datei, WettbewerbTyp*& comp, std::ostream& err) {
+    comp = nullptr;
+    if (!L_FILE_Exist(Datei)) {
+        err << "Die Datei „" << Datei << "“ gibt es nicht.\n";
+        return false;
+    }
+    std::string grund;
+    const int r = DatenWettbewerbLoad(comp, Datei, &grund);
+    if (r == LadenDateiFehler) {
+        err << "Die Datei „" << Datei << "“ kann nicht gelesen werden: " << grund << "\n";
+        return false;
+    }
+    if (r == LadenFormatUnbekannt) {
+        err << "Die Datei „" << Datei << "“ hat ein Dateiformat, das nicht unterstützt wird.\n";
+        DatenWettbewerbDispose(comp);
+        return false;
+    }
+    return true;
+}
+
+} // namespace tavuran::cli

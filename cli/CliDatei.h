@@ -1,0 +1,28 @@
+// What the file commands of tavuran-cli share: loading a competition file
+// with a German message on failure, and showing the model's messages on the
+// error stream.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "core/DatenTypen.h"
+
+namespace tavuran::cli {
+
+// Messages and warnings of the model go to `err` as "Hinweis: ..." lines
+// while this object lives; questions are answered "Nein".
+class MeldungenAufStderr {
+  public:
+    explicit MeldungenAufStderr(std::ostream& err);
+    ~MeldungenAufStderr();
+    MeldungenAufStderr(const MeldungenAufStderr&) = delete;
+    MeldungenAufStderr& operator=(const MeldungenAufStderr&) = delete;
+};
+
+// Loads a competition file. On failure writes the reason to `err`, leaves
+// comp nil and returns false. A header with an unsupported format number is
+// a failure too.
+bool WettbewerbLaden(const std::string& Datei, WettbewerbTyp*& comp, std::ostream& err);
+
+} // namespace tavuran::cli

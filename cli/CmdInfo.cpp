@@ -1,0 +1,81 @@
+// tavuran-cli info DATEI: the key facts of a competition file.
+#include <ostream>
+
+#include "cli/Befehle.h"
+#include "cli/CliDatei.h"
+#include "core/DatenDurchgang.h"
+#include "core/DatenTeilnehmer.h"
+#include "core/DatenWettbewerb.h"
+#include "core/L_CALEND.h"
+
+namespace tavuran::cli {
+
+namespace {
+
+std::string StatusText(int Status) {
+    switch (Status) {
+    case StatusAngelegt:
+        return "Wettbewerb angelegt";
+    case StatusParameter:
+        return "Parameter festgelegt";
+    case StatusTeilnehmer:
+        return "Teilnehmer erfasst";
+    case StatusMannschaften:
+        return "Mannschaften erfasst";
+    case StatusStartliste:
+        return "Startliste gedruckt";
+    case StatusErgebnisse:
+        return "Ergebnisse eingegeben";
+    case StatusVeroeffentlicht:
+        return "Ergebnisse veröffentlicht";
+    default:
+        return "ohne Angabe";
+    }
+}
+
+int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 1) {
+        err << "Aufruf: tavuran-cli info DATEI\n";
+        return 2;
+    }
+    MeldungenAufStderr meldungen(err);
+    WettbewerbTyp* w = nullptr;
+    if (!WettbewerbLaden(args[0], w, err)) return 1;
+
+    int mannschaften = 0;
+    for (const MannschaftTyp* m = w->MannschaftRootPtr; m; m = m->next)
+        if (m->Nr > 0 && !m->Name.empty()) ++mannschaften;
+    int wertungen = 0;
+    DurchgangListenInfoTyp cursor;
+    InitWertungsDaten(w->DurchgangRootPtr, w->TeilnehmerRootPtr, cursor);
+    while (GetNextWertungsDatenPtr(cursor)) ++wertungen;
+    const int jugend = w->AnzDurchgaenge - w->AnzVorrunden - w->AnzSeniorenFlyOff;
+
+    out << "Datei:          " << args[0] << "\n"
+        << "Name:           " << w->Name << "\n"
+        << "Datum:          " << L_CALEND_GetDayStr(w->Datum) << "." << L_CALEND_GetMonthStr(w->Datum) << "."
+        << L_CALEND_GetYearStr(w->Datum) << "\n"
+        << "Regel:          " << (w->RegelPtr ? w->RegelPtr->Name : std::string("(keine)")) << "\n"
+        << "Dateiformat:    " << w->FileFormatNr << "\n"
+        << "Teilnehmer:     " << GetTeilnehmerAnzahl(w->TeilnehmerRootPtr) << "\n"
+        << "Mannschaften:   " << mannschaften << "\n"
+        << "Durchgänge:     " << w->AnzDurchgaenge << " (" << w->AnzVorrunden << " Vorrunden, "
+        << w->AnzSeniorenFlyOff << " Fly-Off, " << (jugend > 0 ? jugend : 0) << " Jugend-Fly-Off)\n"
+        << "Wertungen:      " << wertungen << "\n"
+        << "Fortschritt:    " << w->Status << " (" << StatusText(w->Status) << ")\n";
+    DatenWettbewerbDispose(w);
+    return 0;
+}
+
+const bool reg = BefehlRegistrieren({
+    "info",
+    "info DATEI",
+    "Zeigt Name, Datum, Regel und Dateiformat einer Wettbewerbsdatei (.wtb),\n"
+    "die Zahl der Teilnehmer, Mannschaften, Durchgänge und Wertungen und den\n"
+    "Fortschritt des Wettbewerbs. Rückgabewert 1, wenn die Datei nicht gelesen\n"
+    "werden kann oder ein nicht unterstütztes Dateiformat hat.",
+    Info,
+});
+
+} // namespace
+} // namespace tavuran::cli
