@@ -436,15 +436,24 @@ bool TMainForm::TeamInStartliste() const { return teamAct_->isChecked(); }
 bool TMainForm::JugendlicheGezeigt() const { return jugendAct_->isChecked(); }
 bool TMainForm::SeniorenGezeigt() const { return seniorAct_->isChecked(); }
 
+// The menu offers the recent files other than the open competition's own
+// file, the most recent first: a competition that was closed can be reopened.
+std::vector<std::string> TMainForm::RecentMenueDateien() const {
+    std::vector<std::string> liste;
+    const std::string offen = WettPtr ? L_STR_Upcase(WettPtr->WettbewerbFileNamen[0]) : std::string();
+    for (int i = 1; i <= AnzRecentFiles && liste.size() < 4; ++i)
+        if (!RecentFiles[i].empty() && L_STR_Upcase(RecentFiles[i]) != offen) liste.push_back(RecentFiles[i]);
+    return liste;
+}
+
 void TMainForm::RefreshRecentFiles() {
-    bool eines = false;
+    const auto liste = RecentMenueDateien();
     for (int n = 1; n <= 4; ++n) {
-        const std::string& datei = RecentFiles[n + 1];
-        recent_[n - 1]->setText(Q(NameVon(datei)));
-        recent_[n - 1]->setVisible(!datei.empty());
-        eines = eines || !datei.empty();
+        const bool da = n <= static_cast<int>(liste.size());
+        recent_[n - 1]->setText(da ? Q(NameVon(liste[static_cast<std::size_t>(n - 1)])) : QString());
+        recent_[n - 1]->setVisible(da);
     }
-    recentTrenner_->setVisible(eines);
+    recentTrenner_->setVisible(!liste.empty());
 }
 
 // ------------------------------------------------------------ file commands
@@ -495,7 +504,9 @@ bool TMainForm::SpeichernErgebnisMelden(bool Ok, const std::string& Grund, const
 bool TMainForm::Sichern(int FormatNr) {
     if (!WettPtr) return false;
     SetWettbewerbModified(WettPtr);
-    WettPtr->WettbewerbFileNamen[0] = FormatFileName(WettPtr->WettbewerbFileNamen[0]);
+    // The name with blanks replaced is the one remembered as the last file.
+    const std::string name = FormatFileName(WettPtr->WettbewerbFileNamen[0]);
+    WettPtr->WettbewerbFileNamen[0] = SetPath(WettPtr, PfadWettbewerb, name);
     DateiSpeicherErgebnis erg = DatenWettbewerbSave(WettPtr, WettPtr->WettbewerbFileNamen[0], FormatNr);
     return SpeichernErgebnisMelden(erg.Ok, SpeicherErgebnisText(erg), WettPtr->WettbewerbFileNamen[0]);
 }
@@ -588,8 +599,7 @@ void TMainForm::WettbewerbAufbauen(const std::string& Datei, bool ForceInput) {
         WettPtr->ByNummer = "BY ?" "?/" + L_STR_FillLeftWithO(std::to_string(WettPtr->Datum.Year), 4);
         wettNeu_->SetWettbewerb(WettPtr);
         wettNeu_->AbbruchErlaubt(!ForceInput);
-        wettNeu_->show();
-        wettNeu_->raise();
+        wettNeu_->Zeigen();
     }
     if (!WettPtr) NeuerStandardWettbewerb();
     WettbewerbNeuBerechnen();
@@ -603,12 +613,14 @@ void TMainForm::WettbewerbAufbauen(const std::string& Datei, bool ForceInput) {
     SortAll(WettPtr);
     LastWettRegelName = WettPtr->RegelPtr ? WettPtr->RegelPtr->Name : std::string("F5J");
     ReinitAndRedraw();
+    RefreshRecentFiles();
     if (WettPtr->KanWinAktiv == 1) WettPtr->KanWinAktiv = 2;
 }
 
 void TMainForm::FunctionRecentFileClick(int n) {
-    if (n < 1 || n > 4) return;
-    const std::string datei = RecentFiles[n + 1];
+    const auto liste = RecentMenueDateien();
+    if (n < 1 || n > static_cast<int>(liste.size())) return;
+    const std::string datei = liste[static_cast<std::size_t>(n - 1)];
     if (WettbewerbAufraeumen()) WettbewerbAufbauen(datei, false);
 }
 
@@ -735,9 +747,7 @@ void TMainForm::FunctionParameterClick() {
     if (!WettPtr) return;
     wettNeu_->SetWettbewerb(WettPtr);
     wettNeu_->AbbruchErlaubt(true);
-    wettNeu_->show();
-    wettNeu_->raise();
-    wettNeu_->activateWindow();
+    wettNeu_->Zeigen();
 }
 
 std::string TMainForm::GetPrintListenName() const {

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <QMainWindow>
 #include <QStringList>
@@ -64,6 +65,7 @@ class TMainForm : public QMainWindow {
     bool WettbewerbAufraeumen();
     void WettbewerbAufbauen(const std::string& WettbewerbFileName, bool ForceInput);
     void RefreshRecentFiles();
+    std::vector<std::string> RecentMenueDateien() const;
     void ReadRegistry();
     void WriteRegistry();
     std::string GetLastWettRegelName() const { return LastWettRegelName; }
