@@ -101,6 +101,7 @@ public:
         for (TeilnehmerTyp* t = W->TeilnehmerRootPtr; t; t = t->next) {
             Teilnehmer.push_back(t);
             Index.emplace(t->EdvNr, static_cast<int>(Teilnehmer.size()) - 1);
+            if (!t->Name.NachnameStr.empty() && t->EdvNr != 0) Brauchbar.push_back(t);
         }
         nV = LimitLowHighInt(W->AnzVorrunden, 0, LetzteRunde);
         nD = LimitLowHighInt(W->AnzDurchgaenge, 0, LetzteRunde);
@@ -108,6 +109,9 @@ public:
 
     WettbewerbTyp* W;
     std::vector<TeilnehmerTyp*> Teilnehmer; // every record in list order
+    // The records that are listed (surname and EdvNr): only they are ranked,
+    // so that a placeholder record never takes a place from a participant.
+    std::vector<TeilnehmerTyp*> Brauchbar;
     int nV = 0; // preliminary rounds 1..nV
     int nD = 0; // last round with per-round slots
 
@@ -391,10 +395,11 @@ void PlatzVorrunden(Lauf& L) {
     for (TeilnehmerTyp* t : L.Teilnehmer) {
         t->PlatzNr = 0;
         t->PlatzNrJugend = 0;
-        if (t->Jugendlich) junioren.push_back(t);
     }
+    for (TeilnehmerTyp* t : L.Brauchbar)
+        if (t->Jugendlich) junioren.push_back(t);
     auto key = [](const TeilnehmerTyp* t) { return Rangschluessel{Schluessel(t->Punkte), Schluessel(t->StreicherPunkte)}; };
-    const std::vector<Rang> alle = PlaetzeVergeben(L.Teilnehmer, key, &TeilnehmerTyp::PlatzNr);
+    const std::vector<Rang> alle = PlaetzeVergeben(L.Brauchbar, key, &TeilnehmerTyp::PlatzNr);
     const std::vector<Rang> jugend = PlaetzeVergeben(junioren, key, &TeilnehmerTyp::PlatzNrJugend);
     // Below half a point nobody is ranked.
     for (TeilnehmerTyp* t : L.Teilnehmer) {
@@ -463,11 +468,13 @@ void PlatzFlyOff(Lauf& L) {
     WettbewerbTyp* W = L.W;
     std::vector<TeilnehmerTyp*> junioren;
     for (TeilnehmerTyp* t : L.Teilnehmer) {
+        t->PlatzNrFlyOff = 0;
         t->PlatzNrFlyOffJugend = 0;
-        if (t->Jugendlich) junioren.push_back(t);
     }
+    for (TeilnehmerTyp* t : L.Brauchbar)
+        if (t->Jugendlich) junioren.push_back(t);
     const std::vector<Rang> alle = PlaetzeVergeben(
-        L.Teilnehmer,
+        L.Brauchbar,
         [](const TeilnehmerTyp* t) { return Rangschluessel{Schluessel(t->PunkteEndrunde), Schluessel(t->Punkte)}; },
         &TeilnehmerTyp::PlatzNrFlyOff);
     const std::vector<Rang> jugend = PlaetzeVergeben(

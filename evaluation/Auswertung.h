@@ -5,6 +5,10 @@
 // scoring and the final order by place. Every list, print and export reads
 // only what CalcWertung leaves in the records.
 //
+// Places (preliminary, junior, fly-off, team list) go only to participants
+// with a surname and an EdvNr, the ones every list shows: a placeholder record
+// (an entry read before its participant) never takes a place.
+//
 // Rounds numbered outside 1..30 (the per-round slots of a participant) are left
 // untouched, and the counts of the competition are kept within those slots
 // wherever they index, whatever a file says.

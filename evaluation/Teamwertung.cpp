@@ -144,6 +144,8 @@ void PlaetzeTeam(WettbewerbTyp* Wett, const std::vector<TeilnehmerTyp*>& Alle) {
     for (TeilnehmerTyp* t : Alle) {
         t->PlatzTeilnTeamWertung = 0;
         t->PlatzTeamWertung = 0;
+        // Records that are never listed (no surname or no EdvNr) take no position.
+        if (t->Name.NachnameStr.empty() || t->EdvNr == 0) continue;
         const Eintrag e{t, Schluessel(t->PunkteTeamWertung), Schluessel(t->Punkte)};
         if (e.T > -1 || (e.T == -1 && e.P > -1)) liste.push_back(e);
     }

@@ -314,6 +314,32 @@ TEST(Auswertung, UnterEinemHalbenPunktKeinPlatzAuchNichtImFlyOff) {
     EXPECT_EQ(tw.Platzfolge().front(), 3);
 }
 
+TEST(Auswertung, PlatzhalterOhneNachnameBekommtKeinenPlatz) {
+    TestWettbewerb tw;
+    tw.Runden(1, 1, 1, 1);
+    tw.W->AnzTeilnInEndRunde = 2;
+    tw.W->TeamwertungStatus = 0;
+    tw.Teilnehmer(1, "A", true);
+    tw.Teilnehmer(2, "B", true);
+    DatenTeilnehmerGetPtr(tw.W->TeilnehmerRootPtr, 9, true)->Jugendlich = true; // an entry read before its participant
+    tw.Flug(1, 1, 500);
+    tw.Flug(1, 2, 800);
+    tw.Flug(1, 9, 1000);
+    tw.Rechnen();
+    EXPECT_EQ(tw.T(2)->PlatzNr, 1);
+    EXPECT_EQ(tw.T(1)->PlatzNr, 2);
+    EXPECT_EQ(tw.T(1)->PlatzNrJugend, 2);
+    EXPECT_EQ(tw.T(1)->Gruppe[2], 1); // second place is in the fly-off for two
+    EXPECT_EQ(tw.T(1)->PlatzTeilnTeamWertung, 2);
+    const TeilnehmerTyp* p = tw.T(9);
+    EXPECT_DOUBLE_EQ(p->Punkte, 1000);
+    EXPECT_EQ(p->PlatzNr, 0);
+    EXPECT_EQ(p->PlatzNrJugend, 0);
+    EXPECT_EQ(p->PlatzNrFlyOff, 0);
+    EXPECT_EQ(p->Gruppe[2], 0);
+    EXPECT_EQ(p->PlatzTeilnTeamWertung, 0);
+}
+
 // --------------------------------------------------------------- fly-off
 
 TEST(Auswertung, FlyOffMitGleichstandAufDemLetztenPlatz) {
