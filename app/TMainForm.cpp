@@ -823,7 +823,7 @@ void TMainForm::InitGrid(int Tab) {
         if (Tab == TabStartreihenfolge && TeamInStartliste()) Kopf(g, 3, "Team");
         ZeilenZahl(g, Tab == TabTeilnehmer ? b + 5 : b + 2 + a);
         const int breite[17] = {fix,         fix,         Width_Name,   Width_Verein,    Width_Kanal, Width_Kanal,
-                                Width_Kanal, Width_Jugendlich * 3, Width_Verein, Width_Land, Width_Land * 2,
+                                Width_Kanal, Width_Jugendlich * 4, Width_Verein, Width_Land, Width_Land * 2,
                                 Width_Land,  Width_Name,  Width_Name,   Width_Name,      Width_Modell, Width_Modell};
         for (int c = 0; c < 17; ++c) g->setColumnWidth(c, breite[c]);
         break;

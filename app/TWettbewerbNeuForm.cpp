@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -219,16 +220,18 @@ TWettbewerbNeuForm::TWettbewerbNeuForm(QWidget* Eltern) : QDialog(Eltern) {
         for (int k = 0; k < 6; ++k) {
             const int i = t * 6 + k;
             AliasDurchgangLabel[i] = new QLabel(seite);
-            AliasDurchgangEdit[i] = NeuesFeld(seite, 90);
+            AliasDurchgangEdit[i] = NeuesFeld(seite, 110);
             const int zeile = (k % 3) * 2, spalte = k / 3;
             sL->addWidget(AliasDurchgangLabel[i], zeile, spalte);
             sL->addWidget(AliasDurchgangEdit[i], zeile + 1, spalte);
         }
         AliasTabControl->addTab(seite, Q("Durchg. " + std::to_string(t * 6 + 1) + ".." + std::to_string(t * 6 + 6)));
+        AliasTabControl->tabBar()->setExpanding(false);
     }
     aliasL->addWidget(AliasTabControl);
     rechts->addWidget(alias);
     rechts->addStretch();
+    alias->setMinimumWidth(300);
     spalten->addLayout(rechts, 2);
 
     // --- buttons
@@ -339,6 +342,9 @@ void TWettbewerbNeuForm::FormShow() {
         TeilnehmerInGruppeEdit->setText(QString::number(w->AnzTeilnGruppe));
         TeilnehmerInFlyOffEdit->setText(QString::number(w->AnzTeilnInEndRunde));
         TeilnehmerInJugFlyOffEdit->setText(QString::number(w->AnzJugInEndRunde));
+        // A competition that has no rule yet starts with the round counts of
+        // the rule proposed for it.
+        if (!w->RegelPtr && !wahl.empty()) ResetDurchgang(wahl);
         AliasLabelsZeigen();
         PersonenZeigen();
     }
