@@ -1,0 +1,181 @@
+// tavuran-cli auslosen DATEI [...]: draws groups and start places of the
+// preliminary rounds as the program's draw does (50 candidates, the first with
+// the lowest score wins) and saves the competition.
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/Befehle.h"
+#include "cli/CliDatei.h"
+#include "core/DatenWettbewerb.h"
+#include "core/L_STR.h"
+#include "core/UiHooks.h"
+#include "exchange/DatenWettbewerbDatei.h"
+#include "startorder/StartreihenfolgeCore.h"
+#include "startorder/StartreihenfolgeDialog.h"
+#include "startorder/StartreihenfolgeLauf.h"
+
+namespace tavuran::cli {
+
+namespace {
+
+constexpr const char* Aufruf =
+    "auslosen DATEI [--aus AUSGABE] [--gruppengroesse G] [--durchgaenge 1,3,5|alle] [--schutz-helfer] "
+    "[--schutz-team] [--schutz-alle] [--ohne-gruppenstart] [--seed N] [--protokoll]";
+
+// A whole number made of digits only; false for anything else.
+bool Zahl(const std::string& s, long long& wert) {
+    if (s.empty() || s.size() > 18) return false;
+    for (char c : s)
+        if (c < '0' || c > '9') return false;
+    wert = std::stoll(s);
+    return true;
+}
+
+int Auslosen(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::string datei, ausgabe, durchgaenge = "alle";
+    long long gruppengroesse = 0, seed = 0;
+    bool mitSeed = false, protokoll = false;
+    AuslosungsAuftrag auftrag;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto wert = [&](const char* name) -> const std::string* {
+            if (i + 1 >= args.size()) {
+                err << "Nach " << name << " fehlt ein Wert.\n";
+                return nullptr;
+            }
+            return &args[++i];
+        };
+        if (a == "--aus") {
+            const std::string* w = wert("--aus");
+            if (!w) return 2;
+            ausgabe = *w;
+        } else if (a == "--gruppengroesse") {
+            const std::string* w = wert("--gruppengroesse");
+            if (!w) return 2;
+            if (!Zahl(*w, gruppengroesse) || gruppengroesse < 1 || gruppengroesse > 1000) {
+                err << "Die Gruppengröße muss eine Zahl ab 1 sein.\n";
+                return 2;
+            }
+        } else if (a == "--durchgaenge") {
+            const std::string* w = wert("--durchgaenge");
+            if (!w) return 2;
+            durchgaenge = *w;
+        } else if (a == "--seed") {
+            const std::string* w = wert("--seed");
+            if (!w) return 2;
+            if (!Zahl(*w, seed)) {
+                err << "Nach --seed muss eine ganze Zahl ab 0 folgen.\n";
+                return 2;
+            }
+            mitSeed = true;
+        } else if (a == "--schutz-helfer") {
+            auftrag.TeamschutzHelfer = true;
+        } else if (a == "--schutz-team") {
+            auftrag.TeamschutzMannschaft = true;
+        } else if (a == "--schutz-alle") {
+            auftrag.TeamschutzAlle = true;
+        } else if (a == "--ohne-gruppenstart") {
+            auftrag.GruppenStart = false;
+        } else if (a == "--protokoll") {
+            protokoll = true;
+        } else if (!a.empty() && a[0] == '-') {
+            err << "Unbekannte Option: " << a << "\n";
+            return 2;
+        } else if (datei.empty()) {
+            datei = a;
+        } else {
+            err << "Aufruf: tavuran-cli " << Aufruf << "\n";
+            return 2;
+        }
+    }
+    if (datei.empty()) {
+        err << "Aufruf: tavuran-cli " << Aufruf << "\n";
+        return 2;
+    }
+    if (ausgabe.empty()) ausgabe = datei;
+
+    MeldungenAufStderr meldungen(err);
+    std::vector<std::string> log;
+    if (protokoll) GetUiHooks().Protokoll = [&log](const std::string& z) { log.push_back(z); };
+    WettbewerbTyp* w = nullptr;
+    if (!WettbewerbLaden(datei, w, err)) return 1;
+    if (!auftrag.GruppenStart && !GruppenstartAenderbar(w) && w->Gruppenstart) {
+        err << "Die Regel des Wettbewerbs „" << (w->RegelPtr ? w->RegelPtr->Name : std::string())
+            << "“ sieht immer Gruppenstart vor.\n";
+        DatenWettbewerbDispose(w);
+        return 1;
+    }
+
+    const int vorrunden = w->AnzVorrunden < 0 ? 0 : (w->AnzVorrunden > 30 ? 30 : w->AnzVorrunden);
+    if (durchgaenge != "alle") {
+        std::int64_t maske = 0;
+        std::string rest = durchgaenge;
+        while (!rest.empty()) {
+            const std::string stueck = L_STR_GetStrUntilChar(rest, U',');
+            rest = L_STR_GetStrAfterChar(rest, U',');
+            long long r = 0;
+            if (!Zahl(L_STR_Unblank(stueck), r) || r < 1 || r > vorrunden) {
+                err << "Ungültiger Durchgang „" << stueck << "“: der Wettbewerb hat die Vorrunden 1 bis "
+                    << vorrunden << ".\n";
+                DatenWettbewerbDispose(w);
+                return 2;
+            }
+            maske |= std::int64_t{1} << (r - 1);
+        }
+        auftrag.DurchgangInfo = maske;
+    }
+    auftrag.GruppenGroesse = static_cast<int>(gruppengroesse);
+
+    if (mitSeed)
+        StartreihenfolgeZufallFest(static_cast<std::uint64_t>(seed));
+    else
+        StartreihenfolgeZufallUhr();
+    const AuslosungsErgebnis erg = StartreihenfolgeAuslosen(w, auftrag);
+    const SortType& lauf = GetSortierLauf();
+
+    for (const std::string& z : log) out << z << "\n";
+    if (w->Gruppenstart) {
+        out << "Gruppengröße " << erg.GruppenGroesse << ", " << erg.AnzahlGruppen << " Gruppen\n";
+        out << "Kandidat\tBewertung\n";
+        for (int i = 1; i <= StartreihenfolgeKandidaten; ++i) out << i << "\t" << lauf.Score[i] << "\n";
+        out << "Gewählt: Kandidat " << lauf.BestScoreIndex << " mit Bewertung " << lauf.Score[lauf.BestScoreIndex]
+            << "\n";
+    } else {
+        out << "Ohne Gruppenstart: jeder Teilnehmer fliegt für sich, Startnummern in ausgeloster Reihenfolge.\n";
+    }
+
+    StartreihenfolgeFreigeben();
+    const DateiSpeicherErgebnis gespeichert = DatenWettbewerbSave(w, ausgabe, w->FileFormatNr, false);
+    DatenWettbewerbDispose(w);
+    if (!gespeichert.Ok) {
+        err << "Die Datei „" << ausgabe << "“ konnte nicht geschrieben werden. " << gespeichert.Grund << "\n";
+        return 1;
+    }
+    out << "Gespeichert: " << ausgabe << "\n";
+    return 0;
+}
+
+const bool reg = BefehlRegistrieren({
+    "auslosen",
+    Aufruf,
+    "Lost Gruppen und Startplätze der Vorrunden aus, wie es das Programm tut:\n"
+    "50 Vorschläge, der erste mit der niedrigsten Bewertung wird übernommen;\n"
+    "wird Durchgang 1 ausgelost, folgen die Startnummern seiner Startreihenfolge.\n"
+    "Speichert die Datei (über sich selbst, mit --aus unter AUSGABE) und zeigt die\n"
+    "50 Bewertungen und den gewählten Vorschlag.\n"
+    "  --gruppengroesse G   gewünschte Gruppengröße (sonst die des Wettbewerbs)\n"
+    "  --durchgaenge LISTE  nur diese Vorrunden, z. B. 1,3,5 (sonst alle)\n"
+    "  --schutz-helfer      Pilot und eingetragene Helfer nie in einer Gruppe\n"
+    "  --schutz-team        erstes Teammitglied nie mit den anderen in einer Gruppe\n"
+    "  --schutz-alle        Teamschutz für alle Teilnehmer (sonst nur Jugend)\n"
+    "  --ohne-gruppenstart  jeder fliegt für sich (wo die Regel es zulässt)\n"
+    "  --seed N             wiederholbare Auslosung\n"
+    "  --protokoll          zeigt den Verlauf der Auszählung",
+    Auslosen,
+});
+
+} // namespace
+
+} // namespace tavuran::cli

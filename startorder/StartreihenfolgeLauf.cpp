@@ -1,0 +1,331 @@
+#include "startorder/StartreihenfolgeLauf.h"
+
+#include <algorithm>
+#include <climits>
+#include <string>
+#include <vector>
+
+#include "core/DatenTeilnehmer.h"
+#include "core/DatenWettbewerb.h"
+#include "core/Feld.h"
+#include "core/L_STR.h"
+#include "core/MinMax.h"
+#include "evaluation/Auswertung.h"
+#include "evaluation/Sortierung.h"
+#include "startorder/Kanal.h"
+#include "startorder/StartreihenfolgeCore.h"
+#include "startorder/StartreihenfolgeTeamgruppe.h"
+#include "startorder/Startnummern.h"
+#include "startorder/WarnStartNr.h"
+
+namespace tavuran {
+
+namespace {
+
+StartreihenfolgeAnzeige Anzeige;
+Feld<bool, 1, MaxDurchgaenge> DurchgangSort{};
+SortDrchgType* SortRootToRepresentTavuranDataPtr = nullptr;
+WettbewerbTyp* IntrfcWettbewerbPtr = nullptr;
+SortType Sort;
+int State = SortStateIdle;
+bool OptionVerlauf = false;
+bool OptionErgebnismatrix = true;
+
+void Log(const std::string& s) { AddToSortLogList(s); }
+
+void Zeichnen() {
+    if (Anzeige.HauptfensterNeuZeichnen) Anzeige.HauptfensterNeuZeichnen();
+}
+
+DurchgangTyp* SucheDurchgang(WettbewerbTyp* comp, int Nr) {
+    for (DurchgangTyp* d = comp->DurchgangRootPtr; d; d = d->next)
+        if (d->Nr == Nr) return d;
+    return nullptr;
+}
+
+int AnzahlVorrunden(const WettbewerbTyp* comp) { return LimitLowHighInt(comp->AnzVorrunden, 0, MaxDurchgaenge); }
+
+void KandidatenFreigeben() {
+    for (int i = 1; i <= StartreihenfolgeKandidaten; ++i) DoneDrchg(Sort.DurchgRootPtr[i]);
+}
+
+void SortierTaskInit() {
+    InitWelchenDurchgangSort(Sort.DurchgangInfo);
+    if (OptionVerlauf) ShowSortLogList();
+    KandidatenFreigeben();
+    for (int i = 1; i <= StartreihenfolgeKandidaten; ++i)
+        Sort.DurchgRootPtr[i] = CopyDrchg(SortRootToRepresentTavuranDataPtr);
+    Sort.LoopCnt = 0;
+    State = SortStateEinteilen;
+}
+
+void SortierTaskEinteilen() {
+    ++Sort.LoopCnt;
+    Log("");
+    Log("Auszählung Runde " + StrInt(Sort.LoopCnt) + ":");
+    SortDrchgType*& kandidat = Sort.DurchgRootPtr[Sort.LoopCnt];
+    if (Sort.GruppenStart)
+        TeilnSortAllDurchg(kandidat, IntrfcWettbewerbPtr, Sort.GruppenGroesse);
+    else
+        TeilnSortOhneGruppenstart(kandidat, IntrfcWettbewerbPtr);
+    Sort.Score[Sort.LoopCnt] = GetLastBewertungsScore();
+    if (Sort.LoopCnt == StartreihenfolgeKandidaten || !Sort.GruppenStart) State = SortStateBewerten;
+}
+
+void SortierTaskBewerten() {
+    if (Sort.GruppenStart) {
+        Log("Verteilergebnisse:");
+        Sort.BestScore = StartreihenfolgeScoreMax;
+        Sort.BestScoreIndex = -1;
+        std::string zeile;
+        for (int i = 1; i <= StartreihenfolgeKandidaten; ++i) {
+            if (Sort.Score[i] < Sort.BestScore) {
+                Sort.BestScore = Sort.Score[i];
+                Sort.BestScoreIndex = i;
+            }
+            zeile += StrInt(Sort.Score[i]) + ", ";
+            if (L_STR_Length(zeile) > 60) {
+                Log(zeile);
+                zeile.clear();
+            }
+        }
+        if (!zeile.empty()) Log(zeile);
+        Sort.BestScoreIndex = LimitLowHighInt(Sort.BestScoreIndex, 1, StartreihenfolgeKandidaten);
+        WriteRelevantWettDatenAfterPilotSort(Sort.DurchgRootPtr[Sort.BestScoreIndex], true);
+        Log("Auszählung mit Ergebnis " + StrInt(Sort.BestScore) + " wird verwendet");
+    } else {
+        WriteRelevantWettDatenAfterPilotSort(Sort.DurchgRootPtr[Sort.LoopCnt], false);
+    }
+    State = SortStateSelect;
+}
+
+void SortierTaskSelect() {
+    KandidatenFreigeben();
+    if (OptionErgebnismatrix && Anzeige.ErgebnismatrixZeigen) Anzeige.ErgebnismatrixZeigen();
+    State = SortStateFinish;
+}
+
+// One check of every preliminary round; `obereGrenze` limits group numbers to
+// the number of groups of the competition's group size.
+bool PruefeEinteilung(WettbewerbTyp* comp, bool obereGrenze, int* MinGruppe, int* MaxGruppe) {
+    if (!comp) return false;
+    const int n = GetAnzTeilnehmer(comp->TeilnehmerRootPtr);
+    const int a = CalcAnzahlGruppen(n, comp->AnzTeilnGruppe);
+    const int runden = AnzahlVorrunden(comp);
+    int kleinste = INT_MAX;
+    int groesste = INT_MIN;
+    bool alle = true;
+    for (DurchgangTyp* d = comp->DurchgangRootPtr; d; d = d->next) {
+        const int r = d->Nr;
+        if (r < 1 || r > runden) continue;
+        bool ok = true;
+        int erste = 0;
+        bool verschiedene = false;
+        for (TeilnehmerTyp* t = comp->TeilnehmerRootPtr; t; t = t->next) {
+            if (t->Name.VornameStr.empty() || t->Name.NachnameStr.empty()) continue;
+            const int g = t->Gruppe[r];
+            kleinste = MinInt(kleinste, g);
+            groesste = MaxInt(groesste, g);
+            if (comp->Gruppenstart ? (g < 1 || (obereGrenze && g > a)) : g != 1) {
+                ok = false;
+                break;
+            }
+            if (erste == 0)
+                erste = g;
+            else if (g != erste)
+                verschiedene = true;
+        }
+        // Everybody in group 1 is no division while there ought to be several
+        // groups; with room for one group only it is the whole division.
+        if (ok && comp->Gruppenstart && !verschiedene && a >= 2) ok = false;
+        d->DurchgangEingeteilt = ok;
+        if (!ok) alle = false;
+    }
+    if (kleinste == INT_MAX) {
+        kleinste = 1;
+        groesste = MaxInt(a, 1);
+    }
+    if (MinGruppe) *MinGruppe = MaxInt(kleinste, 1);
+    if (MaxGruppe) *MaxGruppe = obereGrenze ? MinInt(groesste, a) : groesste;
+    return alle;
+}
+
+} // namespace
+
+// ------------------------------------------------------------ user interface
+
+void SetStartreihenfolgeAnzeige(const StartreihenfolgeAnzeige& a) { Anzeige = a; }
+const StartreihenfolgeAnzeige& GetStartreihenfolgeAnzeige() { return Anzeige; }
+
+void StartreihenfolgeNeuBerechnen(WettbewerbTyp* comp) {
+    if (!comp) return;
+    if (Anzeige.NeuBerechnen) {
+        Anzeige.NeuBerechnen(comp);
+        return;
+    }
+    InitKanalListe(comp);
+    KanalBelegungToHeap(comp);
+    CheckDoppelBelegung(comp);
+    CalcWertung(comp);
+    SortAll(comp);
+}
+
+// ------------------------------------------------------------ rounds to draw
+
+void InitWelchenDurchgangSort(std::int64_t DurchgangInfo) {
+    for (int r = 1; r <= MaxDurchgaenge; ++r) DurchgangSort[r] = ((DurchgangInfo >> (r - 1)) & 1) != 0;
+}
+
+bool DiesenDurchgangSortieren(int DurchgangNr) {
+    return DurchgangNr >= 1 && DurchgangNr <= MaxDurchgaenge && DurchgangSort[DurchgangNr];
+}
+
+// ------------------------------------------------------------ read and write
+
+void ReadRelevantWettDatenAtStartOfPilotSort(WettbewerbTyp* comp) {
+    IntrfcWettbewerbPtr = comp;
+    DoneDrchg(SortRootToRepresentTavuranDataPtr);
+    if (comp) {
+        GetDurchgangStartreihenfolgeEingeteiltAuslosung(comp);
+        const int a = CalcAnzahlGruppen(GetAnzTeilnehmer(comp->TeilnehmerRootPtr), comp->AnzTeilnGruppe);
+        for (int r = 1; r <= AnzahlVorrunden(comp); ++r) {
+            DurchgangTyp* d = SucheDurchgang(comp, r);
+            if (!d || !d->DurchgangEingeteilt) continue;
+            for (TeilnehmerTyp* t = comp->TeilnehmerRootPtr; t; t = t->next) {
+                if (t->EdvNr == 0 || CnvNameTypToNameStr(&t->Name, true).empty()) continue;
+                const int g = t->Gruppe[r];
+                if (g <= 0 || g > 2 * a) continue;
+                SortDrchgType* sd = GetDurchgPtr(SortRootToRepresentTavuranDataPtr, r);
+                InsertPilotInToGroup(GetGroupPtr(sd, g), t);
+            }
+        }
+    }
+    if (Anzeige.DialogZeigen) Anzeige.DialogZeigen();
+}
+
+void WriteRelevantWettDatenAfterPilotSort(SortDrchgType* Kandidat, bool GruppenStart) {
+    WettbewerbTyp* comp = IntrfcWettbewerbPtr;
+    if (!comp) return;
+    for (DurchgangTyp* d = comp->DurchgangRootPtr; d; d = d->next) d->DurchgangEingeteilt = false;
+    for (SortDrchgType* sd = Kandidat; sd; sd = sd->next) {
+        const int r = sd->DurchgangNr;
+        if (!DiesenDurchgangSortieren(r)) continue;
+        if (DurchgangTyp* d = SucheDurchgang(comp, r)) d->DurchgangEingeteilt = true;
+        for (SortGroupType* g = sd->GroupRootPtr; g; g = g->next)
+            for (SortTeilnType* e = g->TeilnRootPtr; e; e = e->next) {
+                e->TeilnPtr->Gruppe[r] = g->GruppeNr;
+                e->TeilnPtr->Startplatz[r] = e->StartPlatz;
+            }
+    }
+    SetWettbewerbModified(comp);
+    StartreihenfolgeNeuBerechnen(comp);
+    SortAll(comp);
+    Zeichnen();
+
+    if (DiesenDurchgangSortieren(1)) {
+        for (TeilnehmerTyp* t = comp->TeilnehmerRootPtr; t; t = t->next) t->StartNr = 0;
+        comp->DurchgangNr = 1;
+        if (GruppenStart) {
+            StartnummerAufruecken(comp);
+        } else {
+            // Every participant has a group of his own in round 1: the start
+            // numbers follow these groups, the random order of the draw (the
+            // start order itself follows start numbers without group start).
+            LoadAusschlussStartNr();
+            std::vector<TeilnehmerTyp*> reihenfolge;
+            for (TeilnehmerTyp* t = comp->TeilnehmerRootPtr; t; t = t->next) reihenfolge.push_back(t);
+            std::reverse(reihenfolge.begin(), reihenfolge.end());
+            std::stable_sort(reihenfolge.begin(), reihenfolge.end(), [](TeilnehmerTyp* x, TeilnehmerTyp* y) {
+                const int gx = x->Gruppe[1] > 0 ? x->Gruppe[1] : INT_MAX;
+                const int gy = y->Gruppe[1] > 0 ? y->Gruppe[1] : INT_MAX;
+                return gx < gy;
+            });
+            StartnummernVergeben(comp, reihenfolge);
+        }
+    }
+    if (!GruppenStart) {
+        for (TeilnehmerTyp* t = comp->TeilnehmerRootPtr; t; t = t->next) t->Gruppe.fill(1);
+        comp->DurchgangNr = 1;
+        SetWettbewerbModified(comp);
+        StartreihenfolgeNeuBerechnen(comp);
+    }
+    SortAll(comp);
+    Zeichnen();
+
+    if (Kandidat != SortRootToRepresentTavuranDataPtr) {
+        DoneDrchg(SortRootToRepresentTavuranDataPtr);
+        SortRootToRepresentTavuranDataPtr = CopyDrchg(Kandidat);
+    }
+}
+
+WettbewerbTyp* GetStartreihenfolgeWettPtr() { return IntrfcWettbewerbPtr; }
+SortDrchgType* GetSortRootPtr() { return SortRootToRepresentTavuranDataPtr; }
+
+// ------------------------------------------------------------------- the run
+
+void SetStartreihenfolgeOptionen(bool Verlauf, bool Ergebnismatrix) {
+    OptionVerlauf = Verlauf;
+    OptionErgebnismatrix = Ergebnismatrix;
+}
+
+void InitStartreihenfolge(int AnzahlTeilnehmer, int AnzahlGruppen, bool GruppenStart, int GruppenGroesse,
+                          std::int64_t DurchgangInfo) {
+    Sort.AnzahlTeilnehmer = AnzahlTeilnehmer;
+    Sort.AnzahlGruppen = AnzahlGruppen;
+    Sort.GruppenStart = GruppenStart;
+    Sort.GruppenGroesse = GruppenGroesse;
+    Sort.DurchgangInfo = DurchgangInfo;
+    State = SortStateStart;
+}
+
+void SortierTask() {
+    if (State != SortStateIdle && !IntrfcWettbewerbPtr) {
+        // Nothing was read: there is nothing to draw.
+        KandidatenFreigeben();
+        State = SortStateIdle;
+        return;
+    }
+    switch (State) {
+    case SortStateIdle: return;
+    case SortStateStart: SortierTaskInit(); break;
+    case SortStateEinteilen: SortierTaskEinteilen(); break;
+    case SortStateBewerten: SortierTaskBewerten(); break;
+    case SortStateSelect: SortierTaskSelect(); break;
+    default: State = SortStateIdle; break;
+    }
+}
+
+int GetSortierState() { return State; }
+const SortType& GetSortierLauf() { return Sort; }
+
+void GetProgressStartreihenfolge(int& CurrentState, int& CurProgress, int& MaxProgress) {
+    CurrentState = State;
+    MaxProgress = 60;
+    switch (State) {
+    case SortStateIdle: CurProgress = 0; break;
+    case SortStateStart: CurProgress = 1; break;
+    case SortStateEinteilen: CurProgress = Sort.LoopCnt * 5520 / 5000 + 1; break;
+    case SortStateBewerten: CurProgress = 58; break;
+    default: CurProgress = 60; break;
+    }
+}
+
+void StartreihenfolgeFreigeben() {
+    KandidatenFreigeben();
+    DoneDrchg(SortRootToRepresentTavuranDataPtr);
+    FreeTeamGroups();
+    IntrfcWettbewerbPtr = nullptr;
+    State = SortStateIdle;
+}
+
+// ----------------------------------------------------------- division checks
+
+bool GetDurchgangStartreihenfolgeEingeteiltAuslosung(WettbewerbTyp* comp, int* MinGruppe, int* MaxGruppe) {
+    return PruefeEinteilung(comp, true, MinGruppe, MaxGruppe);
+}
+
+bool GetDurchgangStartreihenfolgeEingeteilt(WettbewerbTyp* comp) { return PruefeEinteilung(comp, false, nullptr, nullptr); }
+
+bool GetStartreihenfolgeErmittelt(WettbewerbTyp* comp) { return FormCheckShow(comp, 50, 50); }
+
+} // namespace tavuran
