@@ -48,10 +48,7 @@
 #include "platform/Zeitgeber.h"
 #include "evaluation/Refly.h"
 #include "startorder/Kanal.h"
-#if __has_include("startorder/Gruppenbearbeitung.h")
 #include "startorder/Gruppenbearbeitung.h"
-#define TAVURAN_GRUPPEN_BEWEGEN 1
-#endif
 
 namespace tavuran {
 
@@ -1146,11 +1143,9 @@ void TMainForm::ZeileVerschieben(int VonZeile, int NachZeile) {
     if (GetSort(WettPtr, tab) != SortGruppe) return;
     const int zeilen = grid_[tab]->rowCount() + 1;
     if (VonZeile < 1 || NachZeile < 1 || VonZeile >= zeilen || NachZeile >= zeilen || VonZeile == NachZeile) return;
-#ifdef TAVURAN_GRUPPEN_BEWEGEN
-    StartGruppenRowMove(WettPtr, tab, VonZeile, NachZeile, [this, tab](int Zeile) {
-        return ZellText(grid_[tab], Zeile, 2);
-    });
-#endif
+    const bool bewegt = StartGruppenRowMove(WettPtr, tab, VonZeile, NachZeile,
+                                            [this, tab](int Zeile) { return ZellText(grid_[tab], Zeile, 2); });
+    if (!bewegt) return;
     CheckDoppelBelegung(WettPtr);
     SetWettbewerbModified(WettPtr);
     WettbewerbNeuBerechnen();

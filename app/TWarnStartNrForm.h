@@ -1,4 +1,4 @@
-// The progress warning "WARNUNG": shown before a function changes what may
+// The window of the progress warning "WARNUNG": shown before a function changes what may
 // already have been printed, communicated or flown. The function goes on only
 // through "Ok"; "Abbruch" leaves everything as it was.
 #pragma once
@@ -23,7 +23,7 @@ class TWarnStartNrForm : public QDialog {
 
     // Remembers the asking function's progress state; true when the warning is due.
     bool FormCheckShow(WettbewerbTyp* WettbewerbPtr, int NewState, int CriticalState);
-    void SetCallingFkt(int CallFkt) { CalledBy = CallFkt; }
+    void SetCallingFkt(int CallFkt);
     // Fills the text for the current competition and shows the window (modeless).
     void Zeigen();
     void OkButtonClick();
@@ -32,10 +32,6 @@ class TWarnStartNrForm : public QDialog {
     // The text lines as drawn: (top, text).
     const std::vector<std::pair<int, std::string>>& Zeilen() const { return zeilen_; }
     bool Rot() const { return rot_; }
-
-    int CalledBy = 0;
-    int CurProgState = 0;
-    int DurchgangGeaendertMaske = 0;
 
     QPushButton* OkButton;
     QPushButton* AbbruchButton;

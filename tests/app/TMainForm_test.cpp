@@ -9,12 +9,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTimer>
 
 #include "app/TSpeichernAbfrageForm.h"
+#include "app/TWarnStartNrForm.h"
 #include "app/TWettbewerbNeuForm.h"
 #include "app/WettDir.h"
 #include "core/DatenMannschaft.h"
@@ -391,6 +393,83 @@ TEST_F(MainFormTest, FehlgeschlagenesSichernBehaeltDenWettbewerb) {
     // Cancelling the save dialog while closing keeps the competition too.
     EXPECT_FALSE(f.WettbewerbAufraeumen());
     EXPECT_EQ(f.GetAktWettPtr(), w);
+}
+
+// Changing basic parameters of a competition whose start lists are out asks first.
+TEST_F(MainFormTest, GrundparameterAendernFragtNachFortschritt) {
+    const std::string datei = Pfad("pokal.wtb");
+    WettbewerbSchreiben(datei);
+    TMainForm& f = Fenster({QString::fromStdString(datei)});
+    Starten(f);
+    WettbewerbTyp* w = f.GetAktWettPtr();
+    ASSERT_NE(w, nullptr);
+    w->Status = 60;
+    w->Warnstufe = 0;
+    TWettbewerbNeuForm* d = f.ParameterDialog();
+    TWarnStartNrForm* warn = f.WarnStartNrForm();
+
+    auto regelWechseln = [&](const char* name) {
+        f.FunctionParameterClick();
+        d->RegelComboBox->setCurrentIndex(d->RegelComboBox->findText(name));
+        d->RegelComboBoxChange();
+        return d->OkButtonClick();
+    };
+    // "Abbruch" in the warning: the dialog stays open.
+    ASSERT_TRUE(regelWechseln("F5J (B-Mod 2025)"));
+    ASSERT_TRUE(warn->isVisible());
+    ASSERT_GE(warn->Zeilen().size(), 3u);
+    EXPECT_EQ(warn->Zeilen()[0].second, "Es wurden grundlegende Wettbewerbsparameter geändert,");
+    EXPECT_EQ(warn->Zeilen()[1].second, "es wurden aber bereits Startlisten gedruckt!");
+    EXPECT_FALSE(warn->Rot());
+    EXPECT_EQ(warn->OkButton->text().toStdString(), "OK - Parameter ändern");
+    warn->AbbruchButtonClick();
+    EXPECT_FALSE(warn->isVisible());
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(w->Warnstufe, 0);
+
+    // "Ok" with "erst nach Fortschritt": the dialog closes, the level rises to 60.
+    ASSERT_TRUE(regelWechseln("F3J (B-Mod 2025)"));
+    ASSERT_TRUE(warn->isVisible());
+    warn->SkipLevelRadioButton->setChecked(true);
+    warn->OkButtonClick();
+    EXPECT_FALSE(warn->isVisible());
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(w->Warnstufe, 60);
+    EXPECT_EQ(w->RegelPtr->Name, "F3J (B-Mod 2025)");
+
+    // Now the same change goes through without a warning.
+    ASSERT_TRUE(regelWechseln("F5J (B-Mod 2025)"));
+    EXPECT_FALSE(warn->isVisible());
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(w->RegelPtr->Name, "F5J (B-Mod 2025)");
+}
+
+TEST_F(MainFormTest, VerschiebenInDerStartreihenfolge) {
+    const std::string datei = Pfad("pokal.wtb");
+    WettbewerbSchreiben(datei);
+    TMainForm& f = Fenster({QString::fromStdString(datei)});
+    Starten(f);
+    WettbewerbTyp* w = f.GetAktWettPtr();
+    ASSERT_NE(w, nullptr);
+    TeilnehmerTyp* clara = GetTeilnehmerEdvNr(w, 3);
+    f.TabWaehlen(TabStartreihenfolge);
+    ASSERT_EQ(clara->ZeilenNr[TabStartreihenfolge], 4);
+
+    // In another order nothing moves.
+    f.ChangeSort(SortName);
+    f.ZeileVerschieben(clara->ZeilenNr[TabStartreihenfolge], 1);
+    EXPECT_EQ(clara->Gruppe[1], 2);
+    EXPECT_FALSE(w->modified);
+
+    // Onto the row of a member of group 1: into group 1 at its lowest free start place.
+    f.ChangeSort(SortGruppe);
+    f.ZeileVerschieben(4, 1);
+    EXPECT_EQ(clara->Gruppe[1], 1);
+    EXPECT_EQ(clara->Startplatz[1], 3);
+    EXPECT_TRUE(w->modified);
+    EXPECT_EQ(f.StatusLampe(), 1);
+    EXPECT_EQ(f.Grid(TabStartreihenfolge)->item(clara->ZeilenNr[TabStartreihenfolge] - 1, 2)->text().toStdString(),
+              "Conrad Clara");
 }
 
 TEST_F(MainFormTest, FensterlageAusEinstellungen) {
