@@ -233,16 +233,18 @@ std::string CalcAbstandAusLandepunkte(const WettbewerbTyp* Wett, int DurchgangNr
     case EdvF3bRes:
     case EdvF3bAElektro: {
         // Landing points from 30 up to the maximum; a smaller number is a distance.
-        // Without a deduction per metre the points name no distance.
-        if (v >= 30 && v <= P[3] + 0.1 && P[5] > 0.0001) {
+        if (v >= 30 && v <= P[3] + 0.1) {
             const bool FeinErlaubt =
                 (P[11] < 0.5 || (P[11] > 0.5 && IstSeniorenFlyOff(Wett, DurchgangNr))) && P[8] > 0.0001;
             double Abstand = 0;
             const double g = FeinErlaubt ? (P[9] - v) / P[8] / 5.0 + 0.2 : 0;
-            if (!FeinErlaubt || g > P[7] + 0.005)
+            if (!FeinErlaubt || g > P[7] + 0.005) {
+                // Without a deduction per metre the points name no whole-metre distance.
+                if (!(P[5] > 0.0001)) return Aufgeraeumt(Eingabe);
                 Abstand = L_ROUND_GetRound((P[3] - v) / P[5] + 1 + 0.49, 0);
-            else
+            } else {
                 Abstand = g;
+            }
             if (std::isfinite(Abstand)) return AbstandText(Abstand);
         }
         return Aufgeraeumt(Eingabe);

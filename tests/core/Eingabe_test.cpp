@@ -82,6 +82,8 @@ TEST(EingabeTest, TypedTextsReadByColumnKind) {
     Wettbewerb f5j(11, {{5, 50}, {6, 10}, {7, 5}});
     Wettbewerb f3bj(12, {{5, 50}, {6, 25}, {7, 10}, {8, 1}}); // no points left beyond 500 cm
     Wettbewerb manuell(6, {});
+    // No deduction per metre: points name a distance only through the fine table.
+    Wettbewerb nurFein(1, {{3, 100}, {4, 15}, {5, 0}, {7, 2}, {8, 1}, {9, 100}});
 
     struct Fall {
         WettbewerbTyp* Wett;
@@ -144,6 +146,8 @@ TEST(EingabeTest, TypedTextsReadByColumnKind) {
         {&f3ba.w, 1, "Abstand[m]", " 1 5 ", 1.5},
         {&f3ba.w, 1, "Abstand[m]", "-", -1},
         {&f3ba.w, 1, "Abstand[m]", "X", -2},
+        {&nurFein.w, 1, "Abstand[m]", "95", 1.2},
+        {&nurFein.w, 1, "Abstand[m]", "88", 88},    // beyond the fine table: no distance, stays as typed
         {&f5j.w, 1, "Abstand[m]", "45", 2},
         {&f5j.w, 1, "Abstand[m]", "50", 1},
         {&f5j.w, 1, "Abstand[m]", "14", 14},
