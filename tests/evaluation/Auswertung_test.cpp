@@ -271,6 +271,7 @@ TEST(Auswertung, GeteiltePlaetze) {
             EXPECT_EQ(t->PlatzNr, f.Platz[i]) << i;
             EXPECT_EQ(t->PlatzNrJugend, f.Platz[i]) << i;
             EXPECT_EQ(t->PlatzNrFlyOff, f.Platz[i]) << i; // no fly-off: the preliminary place
+            EXPECT_EQ(t->PlatzNrFlyOffJugend, f.Platz[i]) << i;
         }
     }
 }
