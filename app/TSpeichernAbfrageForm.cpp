@@ -47,6 +47,7 @@ void TSpeichernAbfrageForm::SetWinPos(int WLeft, int WTop, int WWidth, int WHeig
 
 void TSpeichernAbfrageForm::showEvent(QShowEvent* e) {
     Status = 0;
+    adjustSize();
     if (left_ > 0 || top_ > 0) move(left_ > 0 ? left_ : x(), top_ > 0 ? top_ : y());
     if (width_ > 0 || height_ > 0) resize(width_ > 0 ? width_ : width(), height_ > 0 ? height_ : height());
     knoepfe_[1]->setEnabled(anzahl_ > 1);

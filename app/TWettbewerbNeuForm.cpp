@@ -231,8 +231,8 @@ TWettbewerbNeuForm::TWettbewerbNeuForm(QWidget* Eltern) : QDialog(Eltern) {
     aliasL->addWidget(AliasTabControl);
     rechts->addWidget(alias);
     rechts->addStretch();
-    alias->setMinimumWidth(300);
-    spalten->addLayout(rechts, 2);
+    alias->setMinimumWidth(340);
+    spalten->addLayout(rechts, 3);
 
     // --- buttons
     auto* knoepfe = new QHBoxLayout;

@@ -1,6 +1,8 @@
 #include "platform/Dialoge.h"
 
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
@@ -56,6 +58,17 @@ void Einrichten(QMessageBox& box, const std::string& Titel, const std::string& T
     box.setText(Q(Text));
 }
 
+// Places a dialog over the middle of its parent window (or of the screen).
+void Zentrieren(QWidget& dlg, QWidget* Eltern) {
+    dlg.adjustSize();
+    QRect bereich;
+    if (Eltern && Eltern->isVisible())
+        bereich = Eltern->window()->frameGeometry();
+    else if (QScreen* s = QGuiApplication::primaryScreen())
+        bereich = s->availableGeometry();
+    if (bereich.isValid()) dlg.move(bereich.center() - QPoint(dlg.width() / 2, dlg.height() / 2));
+}
+
 } // namespace
 
 std::string QtFilterAus(const std::string& Filter) { return QtFilterListe(Filter).join(";;").toStdString(); }
@@ -65,6 +78,7 @@ void DialogMeldung(QWidget* Eltern, const std::string& Titel, const std::string&
     Einrichten(box, Titel, Text);
     box.setIcon(QMessageBox::Information);
     box.addButton("&Ok", QMessageBox::AcceptRole);
+    Zentrieren(box, Eltern);
     box.exec();
 }
 
@@ -73,6 +87,7 @@ void DialogWarnung(QWidget* Eltern, const std::string& Titel, const std::string&
     Einrichten(box, Titel, Text);
     box.setIcon(QMessageBox::Warning);
     box.addButton("&Ok", QMessageBox::AcceptRole);
+    Zentrieren(box, Eltern);
     box.exec();
 }
 
@@ -85,6 +100,7 @@ DialogAntwort DialogFrage(QWidget* Eltern, const std::string& Titel, const std::
     QPushButton* abbrechen = MitAbbrechen ? box.addButton("&Abbrechen", QMessageBox::RejectRole) : nullptr;
     box.setDefaultButton(ja);
     box.setEscapeButton(abbrechen ? abbrechen : nein);
+    Zentrieren(box, Eltern);
     box.exec();
     if (box.clickedButton() == ja) return DialogAntwort::Ja;
     if (abbrechen && box.clickedButton() == abbrechen) return DialogAntwort::Abbrechen;
@@ -112,6 +128,9 @@ DateiDialogErgebnis DateiDialog(QWidget* Eltern, const DateiDialogAnfrage& Anfra
     dlg.setLabelText(QFileDialog::Accept, Anfrage.Sichern ? "&Speichern" : "Ö&ffnen");
     dlg.setLabelText(QFileDialog::Reject, "&Abbrechen");
 
+    dlg.resize(820, 500);
+    Zentrieren(dlg, Eltern);
+    dlg.resize(820, 500);
     DateiDialogErgebnis erg;
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return erg;
     erg.Ok = true;
