@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   g++ make cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-translations-l10n
   xvfb xauth
   clang libclang-rt-14-dev
 )
