@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
-#include <map>
 #include <random>
 #include <system_error>
 
@@ -39,25 +38,29 @@ std::vector<std::string> Zeilen(const std::string& text) {
     return z;
 }
 
-// Keys of the lines whose order follows the lists of the model.
-bool IstListenzeile(const std::string& z) {
-    for (const char* key : {"TEILNEHMER:", "MANNSCHAFT:", "WERTUNG:", "ERGEBNIS:"})
-        if (z.rfind(key, 0) == 0) return true;
-    return false;
+// Keys of the lines whose order follows the lists of the model, in file order.
+constexpr const char* ListenKeys[] = {"TEILNEHMER:", "MANNSCHAFT:", "WERTUNG:", "ERGEBNIS:"};
+constexpr int AnzListenKeys = 4;
+
+int ListenArt(const std::string& z) {
+    for (int i = 0; i < AnzListenKeys; ++i)
+        if (z.rfind(ListenKeys[i], 0) == 0) return i;
+    return -1;
 }
 
 // The lines in comparable order: parameter lines as written, then the list
 // lines of each kind sorted.
 std::vector<std::string> Vergleichsfolge(const std::string& text) {
     std::vector<std::string> fest;
-    std::map<std::string, std::vector<std::string>> listen;
+    std::vector<std::string> listen[AnzListenKeys];
     for (std::string& z : Zeilen(text)) {
-        if (IstListenzeile(z))
-            listen[z.substr(0, z.find(':'))].push_back(std::move(z));
+        const int art = ListenArt(z);
+        if (art >= 0)
+            listen[art].push_back(std::move(z));
         else
             fest.push_back(std::move(z));
     }
-    for (auto& [key, zeilen] : listen) {
+    for (std::vector<std::string>& zeilen : listen) {
         std::sort(zeilen.begin(), zeilen.end());
         for (std::string& z : zeilen) fest.push_back(std::move(z));
     }

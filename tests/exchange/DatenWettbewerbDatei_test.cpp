@@ -11,6 +11,7 @@
 #include "core/DatenWettbewerb.h"
 #include "core/UiHooks.h"
 #include "exchange/DatenWettbewerbDatei.h"
+#include "exchange/DateiPruefung.h"
 #include "exchange/Pfade.h"
 #include "exchange/WtbTestHilfen.h"
 #include "rules/RegelLookup.h"
@@ -882,6 +883,38 @@ TEST(WettbewerbsDatei, DateinameAusDemWettbewerbsnamen) {
         EXPECT_EQ(GetDefaultWettbewerbsFileName(&w), f.datei) << f.name;
     }
     EXPECT_EQ(GetDefaultWettbewerbsFileName(nullptr), "wettbewerb");
+}
+
+} // namespace
+
+namespace {
+
+TEST(WettbewerbsDateiPruefung, VergleichDerSicherungen) {
+    const std::string a = "KOPF\r\nNAME:          'x'\r\nTEILNEHMER:    '1'\r\nTEILNEHMER:    '2'\r\nWERTUNG:       '1'\r\n";
+    // The list lines in the other order are no difference.
+    EXPECT_EQ(WettbewerbsZeilenVergleichen(
+                  a, "KOPF\r\nNAME:          'x'\r\nTEILNEHMER:    '2'\r\nTEILNEHMER:    '1'\r\nWERTUNG:       '1'\r\n"),
+              "");
+    const std::string name = WettbewerbsZeilenVergleichen(
+        a, "KOPF\r\nNAME:          'y'\r\nTEILNEHMER:    '1'\r\nTEILNEHMER:    '2'\r\nWERTUNG:       '1'\r\n");
+    EXPECT_NE(name.find("Zeile 2"), std::string::npos) << name;
+    EXPECT_NE(name.find("NAME:          'y'"), std::string::npos) << name;
+    EXPECT_NE(WettbewerbsZeilenVergleichen(a, "KOPF\r\nNAME:          'x'\r\nTEILNEHMER:    '1'\r\nTEILNEHMER:    '3'\r\n"
+                                              "WERTUNG:       '1'\r\n"),
+              "");
+    EXPECT_NE(WettbewerbsZeilenVergleichen(a, a + "ERGEBNIS:      '1'\r\n").find("Zeilen"), std::string::npos);
+    // Parameter lines keep their order.
+    EXPECT_NE(WettbewerbsZeilenVergleichen("A:1\r\nB:2\r\n", "B:2\r\nA:1\r\n"), "");
+}
+
+TEST(WettbewerbsDateiPruefung, DateiPruefen) {
+    const DateiPruefErgebnis gut = WettbewerbsDateiPruefen(DatenPfad("wtb/format2_teilnehmer.wtb"));
+    EXPECT_TRUE(gut.Ok) << gut.Grund;
+    EXPECT_EQ(gut.FormatNr, 2);
+    EXPECT_GT(gut.Zeilen, 20);
+    const DateiPruefErgebnis fehlt = WettbewerbsDateiPruefen(DatenPfad("wtb/fehlt.wtb"));
+    EXPECT_FALSE(fehlt.Ok);
+    EXPECT_NE(fehlt.Grund.find("nicht lesbar"), std::string::npos);
 }
 
 } // namespace

@@ -1,0 +1,186 @@
+// Runs the file commands of tavuran-cli (info, umwandeln, pruefen) as a user would.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Lauf {
+    int Rueckgabe = -1;
+    std::string Aus, Fehler;
+};
+
+std::string Lies(const std::string& pfad) {
+    std::ifstream in(pfad, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+Lauf Starte(const std::string& argumente) {
+    const std::string aus = testing::TempDir() + "datei_aus.txt";
+    const std::string fehler = testing::TempDir() + "datei_fehler.txt";
+    const std::string cmd =
+        std::string("\"") + TAVURAN_CLI + "\" " + argumente + " >\"" + aus + "\" 2>\"" + fehler + "\"";
+    const int status = std::system(cmd.c_str());
+    Lauf l;
+    l.Rueckgabe = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    l.Aus = Lies(aus);
+    l.Fehler = Lies(fehler);
+    return l;
+}
+
+std::string Daten(const std::string& name) { return std::string(TAVURAN_TEST_DATA) + "/wtb/" + name; }
+
+std::string Ordner(const std::string& name) {
+    const fs::path p = fs::path(testing::TempDir()) / ("tavuran_cli_" + name);
+    fs::remove_all(p);
+    fs::create_directories(p);
+    return p.string() + "/";
+}
+
+std::vector<std::string> Zeilen(const std::string& s, const std::string& trenner = "\n") {
+    std::vector<std::string> z;
+    std::size_t a = 0;
+    while (a < s.size()) {
+        std::size_t e = s.find(trenner, a);
+        if (e == std::string::npos) e = s.size();
+        z.push_back(s.substr(a, e - a));
+        a = e + trenner.size();
+    }
+    return z;
+}
+
+TEST(CmdInfo, ZeigtDieKenndatenEinesWettbewerbs) {
+    const Lauf l = Starte("info \"" + Daten("beispiel_format3.wtb") + "\"");
+    ASSERT_EQ(l.Rueckgabe, 0) << l.Fehler;
+    EXPECT_EQ(l.Fehler, "");
+    const std::vector<std::string> z = Zeilen(l.Aus);
+    ASSERT_EQ(z.size(), 10u) << l.Aus;
+    EXPECT_EQ(z[1], "Name:           Frühjahrspokal");
+    EXPECT_EQ(z[2], "Datum:          12.04.2025");
+    EXPECT_EQ(z[3], "Regel:          F5J (B-Mod 2025)");
+    EXPECT_EQ(z[4], "Dateiformat:    3");
+    EXPECT_EQ(z[5], "Teilnehmer:     2");
+    EXPECT_EQ(z[6], "Mannschaften:   1");
+    EXPECT_EQ(z[7], "Durchgänge:     8 (6 Vorrunden, 2 Fly-Off, 0 Jugend-Fly-Off)");
+    EXPECT_EQ(z[8], "Wertungen:      1");
+    EXPECT_EQ(z[9], "Fortschritt:    70 (Ergebnisse eingegeben)");
+}
+
+TEST(CmdInfo, Fehlerfaelle) {
+    const std::string ordner = Ordner("info");
+    std::ofstream(ordner + "format9.wtb", std::ios::binary) << "ORNALIK Wettbewerbsdaten - Format 9.0\r\n";
+    struct Fall {
+        std::string argumente;
+        int rueckgabe;
+        const char* meldung;
+    } faelle[] = {
+        {"info \"" + ordner + "fehlt.wtb\"", 1, "gibt es nicht"},
+        {"info \"" + ordner + "format9.wtb\"", 1, "nicht unterstützt"},
+        {"info", 2, "Aufruf"},
+        {"info a b", 2, "Aufruf"},
+    };
+    for (const Fall& f : faelle) {
+        const Lauf l = Starte(f.argumente);
+        EXPECT_EQ(l.Rueckgabe, f.rueckgabe) << f.argumente;
+        EXPECT_NE(l.Fehler.find(f.meldung), std::string::npos) << l.Fehler;
+        EXPECT_EQ(l.Aus, "");
+    }
+}
+
+// The example competition converted to format 1 is the stored example of
+// format 1, except that the participants come in the other order.
+TEST(CmdUmwandeln, Format3InFormat1) {
+    const std::string ordner = Ordner("umwandeln");
+    const Lauf l = Starte("umwandeln \"" + Daten("beispiel_format3.wtb") + "\" \"" + ordner + "alt.wtb\" --format 1");
+    ASSERT_EQ(l.Rueckgabe, 0) << l.Fehler;
+    EXPECT_EQ(l.Aus, "Gespeichert: " + ordner + "alt.wtb (Format 1)\n");
+    std::vector<std::string> erwartet = Zeilen(Lies(Daten("beispiel_format1.wtb")), "\r\n");
+    std::vector<std::size_t> tn;
+    for (std::size_t i = 0; i < erwartet.size(); ++i)
+        if (erwartet[i].rfind("TEILNEHMER:", 0) == 0) tn.push_back(i);
+    ASSERT_EQ(tn.size(), 2u);
+    std::swap(erwartet[tn[0]], erwartet[tn[1]]);
+    EXPECT_EQ(Zeilen(Lies(ordner + "alt.wtb"), "\r\n"), erwartet);
+
+    // Without --format the file keeps the format it was read in; the previous file becomes ".bak".
+    const Lauf wieder = Starte("umwandeln \"" + ordner + "alt.wtb\" \"" + ordner + "alt.wtb\"");
+    ASSERT_EQ(wieder.Rueckgabe, 0) << wieder.Fehler;
+    EXPECT_EQ(wieder.Aus, "Gespeichert: " + ordner + "alt.wtb (Format 1)\n");
+    EXPECT_TRUE(fs::exists(ordner + "alt.bak"));
+    EXPECT_NE(Starte("info \"" + ordner + "alt.wtb\"").Aus.find("\nDateiformat:    1\n"), std::string::npos);
+}
+
+TEST(CmdUmwandeln, Fehlerfaelle) {
+    const std::string ordner = Ordner("umwandeln2");
+    const std::string ein = "\"" + Daten("beispiel_format3.wtb") + "\"";
+    struct Fall {
+        std::string argumente;
+        int rueckgabe;
+        const char* meldung;
+    } faelle[] = {
+        {"umwandeln " + ein + " \"" + ordner + "fehlt/x.wtb\"", 1, "konnte nicht geschrieben werden"},
+        {"umwandeln \"" + ordner + "fehlt.wtb\" \"" + ordner + "x.wtb\"", 1, "gibt es nicht"},
+        {"umwandeln " + ein + " \"" + ordner + "x.wtb\" --format 7", 2, "--format"},
+        {"umwandeln " + ein + " \"" + ordner + "x.wtb\" --format", 2, "--format"},
+        {"umwandeln " + ein, 2, "Aufruf"},
+    };
+    for (const Fall& f : faelle) {
+        const Lauf l = Starte(f.argumente);
+        EXPECT_EQ(l.Rueckgabe, f.rueckgabe) << f.argumente;
+        EXPECT_NE(l.Fehler.find(f.meldung), std::string::npos) << l.Fehler;
+    }
+    EXPECT_FALSE(fs::exists(ordner + "x.wtb"));
+}
+
+TEST(CmdPruefen, AlleBeispieldateienBleibenGleich) {
+    const Lauf l = Starte("pruefen \"" + std::string(TAVURAN_TEST_DATA) + "/wtb\"");
+    EXPECT_EQ(l.Rueckgabe, 0) << l.Aus << l.Fehler;
+    const std::vector<std::string> z = Zeilen(l.Aus);
+    ASSERT_GE(z.size(), 5u);
+    for (std::size_t i = 0; i + 1 < z.size(); ++i) EXPECT_EQ(z[i].rfind("gleich ", 0), 0u) << z[i];
+    const std::string n = std::to_string(z.size() - 1);
+    EXPECT_EQ(z.back(), n + " Dateien geprüft: " + n + " gleich, 0 abweichend oder nicht lesbar.");
+}
+
+TEST(CmdPruefen, MeldetAbweichungenUndFehlendes) {
+    const std::string ordner = Ordner("pruefen");
+    fs::copy_file(Daten("beispiel_format1.wtb"), ordner + "a.wtb");
+    std::ofstream(ordner + "b.WTB", std::ios::binary) << "ORNALIK Wettbewerbsdaten - Format 9.0\r\n";
+    std::ofstream(ordner + "c.txt", std::ios::binary) << "kein Wettbewerb";
+    const Lauf l = Starte("pruefen \"" + ordner + "\"");
+    EXPECT_EQ(l.Rueckgabe, 1);
+    const std::vector<std::string> z = Zeilen(l.Aus);
+    ASSERT_EQ(z.size(), 3u) << l.Aus;
+    EXPECT_EQ(z[0].rfind("gleich       " + ordner + "a.wtb (Format 1, 26 Zeilen)", 0), 0u) << z[0];
+    EXPECT_EQ(z[1].rfind("ABWEICHUNG   " + ordner + "b.WTB: ", 0), 0u) << z[1];
+    EXPECT_EQ(z[2], "2 Dateien geprüft: 1 gleich, 1 abweichend oder nicht lesbar.");
+
+    const Lauf fehlt = Starte("pruefen \"" + ordner + "a.wtb\" \"" + ordner + "fehlt.wtb\"");
+    EXPECT_EQ(fehlt.Rueckgabe, 1);
+    EXPECT_NE(fehlt.Fehler.find("fehlt.wtb"), std::string::npos);
+    EXPECT_EQ(Starte("pruefen \"" + ordner + "a.wtb\"").Rueckgabe, 0);
+    EXPECT_EQ(Starte("pruefen").Rueckgabe, 2);
+}
+
+TEST(CmdDatei, HilfeNenntDieBefehle) {
+    const Lauf l = Starte("--help");
+    ASSERT_EQ(l.Rueckgabe, 0);
+    for (const char* b : {"info DATEI", "umwandeln EIN AUS [--format 1|2|3]", "pruefen DATEI|ORDNER..."})
+        EXPECT_NE(l.Aus.find(b), std::string::npos) << b;
+    const Lauf p = Starte("pruefen --help");
+    EXPECT_EQ(p.Rueckgabe, 0);
+    EXPECT_NE(p.Aus.find("Regressionsprüfung"), std::string::npos);
+}
+
+} // namespace
