@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/DatenDurchgang.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
 #include "core/Feld.h"
@@ -186,6 +187,11 @@ void ReadRelevantWettDatenAtStartOfPilotSort(WettbewerbTyp* comp) {
     IntrfcWettbewerbPtr = comp;
     DoneDrchg(SortRootToRepresentTavuranDataPtr);
     if (comp) {
+        // A round has a record only once results were entered or it was shown
+        // for entry; the division itself lives in the participants. Without
+        // the records an existing division could not serve as reference and
+        // the write-back could not mark the rounds divided.
+        for (int r = 1; r <= AnzahlVorrunden(comp); ++r) DatenDurchgangGetPtr(comp->DurchgangRootPtr, r);
         GetDurchgangStartreihenfolgeEingeteiltAuslosung(comp);
         const int a = CalcAnzahlGruppen(GetAnzTeilnehmer(comp->TeilnehmerRootPtr), comp->AnzTeilnGruppe);
         for (int r = 1; r <= AnzahlVorrunden(comp); ++r) {

@@ -142,6 +142,25 @@ TEST_F(Lauf, NurDurchgang3AendertNurDurchgang3) {
     for (auto [g, k] : groessen) EXPECT_EQ(k, 5);
 }
 
+TEST_F(Lauf, OhneDurchgangsdatensaetzeGiltDieEinteilungDerTeilnehmer) {
+    // A file without results has no round records.
+    AuslosungsWettbewerb w(20, 5, 5);
+    StartreihenfolgeAuslosen(w.W, AuslosungsAuftrag{});
+    DatenDurchgangDispose(w.W->DurchgangRootPtr);
+    const Stand r1 = Runde(w, 20, 1);
+    for (int nr = 1; nr <= 20; ++nr) w.T(nr)->Gruppe[3] = 0;
+    AuslosungsAuftrag nur3;
+    nur3.DurchgangInfo = 0x4;
+    StartreihenfolgeAuslosen(w.W, nur3);
+    EXPECT_EQ(Runde(w, 20, 1), r1);
+    EXPECT_LT(GetSortierLauf().BestScore, StartreihenfolgeFinalFehler);
+    auto groessen = w.Gruppengroessen(3);
+    EXPECT_EQ(groessen.size(), 4u);
+    EXPECT_EQ(groessen.count(0), 0u);
+    ASSERT_NE(w.Runde(3), nullptr);
+    EXPECT_TRUE(w.Runde(3)->DurchgangEingeteilt);
+}
+
 TEST_F(Lauf, Durchgang1VergibtStartnummernUmAusgelasseneHerum) {
     AuslosungsWettbewerb w(12, 3, 4);
     L_REGIST_SetStringValue("ExcludeStartNr", "", "1;3;");

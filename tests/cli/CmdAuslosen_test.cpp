@@ -1,0 +1,200 @@
+// Runs "tavuran-cli auslosen" and "tavuran-cli gruppen" as a user would, on a
+// competition file written for the test.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "exchange/DatenWettbewerbDatei.h"
+#include "startorder/AuslosungsWettbewerb.h"
+
+namespace {
+
+struct Lauf {
+    int Rueckgabe = -1;
+    std::string Aus, Fehler;
+};
+
+std::string Lies(const std::string& pfad) {
+    std::ifstream in(pfad, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+Lauf Starte(const std::string& argumente) {
+    const std::string aus = testing::TempDir() + "auslosen_aus.txt";
+    const std::string fehler = testing::TempDir() + "auslosen_fehler.txt";
+    const std::string cmd =
+        std::string("\"") + TAVURAN_CLI + "\" " + argumente + " >\"" + aus + "\" 2>\"" + fehler + "\"";
+    const int status = std::system(cmd.c_str());
+    Lauf l;
+    l.Rueckgabe = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    l.Aus = Lies(aus);
+    l.Fehler = Lies(fehler);
+    return l;
+}
+
+std::vector<std::string> Zeilen(const std::string& s) {
+    std::vector<std::string> out;
+    std::istringstream in(s);
+    std::string l;
+    while (std::getline(in, l)) out.push_back(l);
+    return out;
+}
+
+std::vector<std::string> Felder(const std::string& zeile) {
+    std::vector<std::string> f;
+    std::string teil;
+    std::istringstream in(zeile);
+    while (std::getline(in, teil, '\t')) f.push_back(teil);
+    return f;
+}
+
+// One row of "gruppen" per participant: EdvNr -> fields.
+std::map<int, std::vector<std::string>> Einteilung(const std::string& datei) {
+    const Lauf l = Starte("gruppen \"" + datei + "\"");
+    EXPECT_EQ(l.Rueckgabe, 0) << l.Fehler;
+    std::map<int, std::vector<std::string>> m;
+    const auto z = Zeilen(l.Aus);
+    for (std::size_t i = 1; i < z.size(); ++i) {
+        auto f = Felder(z[i]);
+        m[std::stoi(f[0])] = f;
+    }
+    return m;
+}
+
+class CmdAuslosen : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        datei = testing::TempDir() + "auslosen_" + ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+                ".wtb";
+        tavuran::test::AuslosungsWettbewerb w(24, 4, 8);
+        w.Helfer(1, 1, 2);
+        w.Kanal(5, "72");
+        w.Kanal(6, "72");
+        const tavuran::DateiSpeicherErgebnis e = tavuran::DatenWettbewerbSave(w.W, datei, 3, false);
+        ASSERT_TRUE(e.Ok) << e.Grund;
+    }
+    std::string datei;
+};
+
+TEST_F(CmdAuslosen, GleicherStartwertGleicheEinteilung) {
+    const std::string a = datei + ".a.wtb", b = datei + ".b.wtb";
+    const Lauf l = Starte("auslosen \"" + datei + "\" --seed 7 --aus \"" + a + "\"");
+    ASSERT_EQ(l.Rueckgabe, 0) << l.Fehler;
+    ASSERT_EQ(Starte("auslosen \"" + datei + "\" --seed 7 --aus \"" + b + "\"").Rueckgabe, 0);
+    EXPECT_EQ(Einteilung(a), Einteilung(b));
+
+    // 50 scores, the first lowest one chosen.
+    const auto z = Zeilen(l.Aus);
+    auto kopf = std::find(z.begin(), z.end(), "Kandidat\tBewertung");
+    ASSERT_NE(kopf, z.end());
+    ASSERT_GE(z.end() - kopf, 53);
+    int bester = 0;
+    long long tiefster = -1;
+    for (int i = 1; i <= 50; ++i) {
+        const auto f = Felder(*(kopf + i));
+        ASSERT_EQ(f.size(), 2u);
+        EXPECT_EQ(f[0], std::to_string(i));
+        const long long s = std::stoll(f[1]);
+        if (tiefster < 0 || s < tiefster) tiefster = s, bester = i;
+    }
+    EXPECT_EQ(*(kopf + 51),
+              "Gewählt: Kandidat " + std::to_string(bester) + " mit Bewertung " + std::to_string(tiefster));
+    EXPECT_EQ(*(kopf + 52), "Gespeichert: " + a);
+
+    // The division: header, 24 rows in start-number order, groups of 8.
+    const Lauf g = Starte("gruppen \"" + a + "\"");
+    const auto gz = Zeilen(g.Aus);
+    ASSERT_EQ(gz.size(), 25u);
+    EXPECT_EQ(gz[0], "EdvNr\tStartNr\tName\tKanal\tG1\tP1\tG2\tP2\tG3\tP3\tG4\tP4");
+    std::map<int, std::map<int, int>> groessen;
+    for (std::size_t i = 1; i < gz.size(); ++i) {
+        const auto f = Felder(gz[i]);
+        ASSERT_EQ(f.size(), 12u);
+        EXPECT_EQ(f[1], std::to_string(i));
+        for (int r = 1; r <= 4; ++r) ++groessen[r][std::stoi(f[2 + 2 * r])];
+    }
+    for (auto& [r, m] : groessen) {
+        EXPECT_EQ(m.size(), 3u) << r;
+        for (auto [gr, k] : m) EXPECT_EQ(k, 8) << r;
+    }
+    // The original file is untouched when --aus names another.
+    for (auto& [nr, f] : Einteilung(datei)) EXPECT_EQ(f[4], "0");
+}
+
+TEST_F(CmdAuslosen, NurEinDurchgangUeberDieDateiSelbst) {
+    ASSERT_EQ(Starte("auslosen \"" + datei + "\" --seed 3").Rueckgabe, 0);
+    const auto vorher = Einteilung(datei);
+    EXPECT_NE(vorher.at(1)[4], "0");
+    const Lauf l = Starte("auslosen \"" + datei + "\" --durchgaenge 3 --seed 4");
+    ASSERT_EQ(l.Rueckgabe, 0) << l.Fehler;
+    const auto nachher = Einteilung(datei);
+    bool geaendert = false;
+    for (auto& [nr, f] : nachher) {
+        const auto& v = vorher.at(nr);
+        for (std::size_t i = 0; i < f.size(); ++i)
+            if (i != 8 && i != 9) {
+                EXPECT_EQ(f[i], v[i]) << nr << " Spalte " << i;
+            }
+        if (f[8] != v[8]) geaendert = true;
+    }
+    EXPECT_TRUE(geaendert);
+}
+
+TEST_F(CmdAuslosen, SchutzProtokollUndOhneGruppenstart) {
+    const Lauf l = Starte("auslosen \"" + datei + "\" --schutz-helfer --schutz-alle --protokoll --seed 5");
+    ASSERT_EQ(l.Rueckgabe, 0) << l.Fehler;
+    const auto z = Zeilen(l.Aus);
+    EXPECT_NE(std::find(z.begin(), z.end(), "Verteilung durch Zufall Durchgang 1 als Referenzdurchgang:"), z.end());
+    const auto e = Einteilung(datei);
+    for (int r = 1; r <= 4; ++r) {
+        const std::size_t spalte = 2 + 2 * r;
+        EXPECT_NE(e.at(1)[spalte], e.at(2)[spalte]) << r; // pilot and helper
+        EXPECT_NE(e.at(5)[spalte], e.at(6)[spalte]) << r; // one channel
+    }
+    EXPECT_EQ(e.at(5)[3], "72");
+    EXPECT_EQ(e.at(7)[3], "2,4GHz");
+
+    ASSERT_EQ(Starte("auslosen \"" + datei + "\" --ohne-gruppenstart --seed 5").Rueckgabe, 0);
+    std::set<std::string> nummern;
+    for (auto& [nr, f] : Einteilung(datei)) {
+        nummern.insert(f[1]);
+        for (int r = 1; r <= 4; ++r) EXPECT_EQ(f[2 + 2 * r], "1");
+    }
+    EXPECT_EQ(nummern.size(), 24u);
+}
+
+TEST_F(CmdAuslosen, Fehler) {
+    struct Fall {
+        std::string argumente;
+        int rueckgabe;
+        std::string meldung;
+    } faelle[] = {
+        {"auslosen \"" + datei + "\" --gruppe 3", 2, "Unbekannte Option: --gruppe"},
+        {"auslosen \"" + datei + "\" --durchgaenge 9", 2, "Ungültiger Durchgang „9“"},
+        {"auslosen \"" + datei + "\" --durchgaenge 1,x", 2, "Ungültiger Durchgang „x“"},
+        {"auslosen \"" + datei + "\" --gruppengroesse x", 2, "Die Gruppengröße muss eine Zahl ab 1 sein."},
+        {"auslosen \"" + datei + "\" --seed", 2, "Nach --seed fehlt ein Wert."},
+        {"auslosen", 2, "Aufruf: tavuran-cli auslosen DATEI"},
+        {"auslosen /gibt/es/nicht.wtb", 1, "gibt es nicht"},
+        {"auslosen \"" + datei + "\" --aus /gibt/es/nicht/aus.wtb", 1, "konnte nicht geschrieben werden"},
+        {"gruppen", 2, "Aufruf: tavuran-cli gruppen DATEI"},
+    };
+    for (const Fall& f : faelle) {
+        const Lauf l = Starte(f.argumente);
+        EXPECT_EQ(l.Rueckgabe, f.rueckgabe) << f.argumente;
+        EXPECT_NE(l.Fehler.find(f.meldung), std::string::npos) << f.argumente << ": " << l.Fehler;
+    }
+}
+
+} // namespace
