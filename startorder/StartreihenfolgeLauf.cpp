@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "core/DatenDurchgang.h"
@@ -50,7 +51,32 @@ void KandidatenFreigeben() {
     for (int i = 1; i <= StartreihenfolgeKandidaten; ++i) DoneDrchg(Sort.DurchgRootPtr[i]);
 }
 
+// Participants removed while the dialog was open must not be drawn: their
+// entries in the representation and in the team-protection groups go.
+void VerweiseBereinigen() {
+    std::unordered_set<const TeilnehmerTyp*> da;
+    for (const TeilnehmerTyp* t = IntrfcWettbewerbPtr->TeilnehmerRootPtr; t; t = t->next) da.insert(t);
+    auto bereinige = [&](SortTeilnType*& root) {
+        SortTeilnType** e = &root;
+        while (*e) {
+            if (da.count((*e)->TeilnPtr)) {
+                e = &(*e)->next;
+                continue;
+            }
+            SortTeilnType* weg = *e;
+            *e = weg->next;
+            delete weg;
+        }
+    };
+    for (SortDrchgType* d = SortRootToRepresentTavuranDataPtr; d; d = d->next) {
+        for (SortGroupType* g = d->GroupRootPtr; g; g = g->next) bereinige(g->TeilnRootPtr);
+        bereinige(d->UnSortedRootPtr);
+    }
+    TeamGroupsBereinigen(IntrfcWettbewerbPtr);
+}
+
 void SortierTaskInit() {
+    VerweiseBereinigen();
     InitWelchenDurchgangSort(Sort.DurchgangInfo);
     if (OptionVerlauf) ShowSortLogList();
     KandidatenFreigeben();

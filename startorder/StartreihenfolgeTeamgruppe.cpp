@@ -1,6 +1,7 @@
 #include "startorder/StartreihenfolgeTeamgruppe.h"
 
 #include <string>
+#include <unordered_set>
 #include <unordered_map>
 #include <vector>
 
@@ -160,5 +161,34 @@ void DoneTeamGroups(TeamGroupType*& TeamGroupRootPtr) {
         TeamGroupRootPtr = weiter;
     }
 }
+
+void TeamGroupsBereinigen(TeamGroupType*& TeamGroupRootPtr, const WettbewerbTyp* comp) {
+    std::unordered_set<const TeilnehmerTyp*> da;
+    if (comp)
+        for (const TeilnehmerTyp* t = comp->TeilnehmerRootPtr; t; t = t->next) da.insert(t);
+    TeamGroupType** g = &TeamGroupRootPtr;
+    while (*g) {
+        TeamHelperType** h = &(*g)->HelferRootPtr;
+        while (*h) {
+            if (da.count((*h)->HelferPtr)) {
+                h = &(*h)->next;
+                continue;
+            }
+            TeamHelperType* weg = *h;
+            *h = weg->next;
+            delete weg;
+        }
+        if (da.count((*g)->PilotPtr) && (*g)->HelferRootPtr) {
+            g = &(*g)->next;
+            continue;
+        }
+        TeamGroupType* weg = *g;
+        *g = weg->next;
+        DoneHelfer(weg->HelferRootPtr);
+        delete weg;
+    }
+}
+
+void TeamGroupsBereinigen(WettbewerbTyp* comp) { TeamGroupsBereinigen(AktuelleGruppen, comp); }
 
 } // namespace tavuran

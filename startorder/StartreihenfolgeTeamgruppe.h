@@ -42,5 +42,10 @@ void SortTeamGroups(TeamGroupType*& TeamGroupRootPtr);
 // Recounts TeamschutzHelferAnz of every pilot and helper and returns the largest count (0 for none).
 int CountTeamschutzMaxVerkettung(TeamGroupType* TeamGroupRootPtr);
 void DoneTeamGroups(TeamGroupType*& TeamGroupRootPtr);
+// Drops pilots and helpers that are no longer participants of the competition
+// (removed while the dialog was open), and groups left without helpers.
+void TeamGroupsBereinigen(TeamGroupType*& TeamGroupRootPtr, const WettbewerbTyp* comp);
+// The same for the current groups.
+void TeamGroupsBereinigen(WettbewerbTyp* comp);
 
 } // namespace tavuran

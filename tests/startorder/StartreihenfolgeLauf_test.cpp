@@ -161,6 +161,30 @@ TEST_F(Lauf, OhneDurchgangsdatensaetzeGiltDieEinteilungDerTeilnehmer) {
     EXPECT_TRUE(w.Runde(3)->DurchgangEingeteilt);
 }
 
+TEST_F(Lauf, WaehrendDesDialogsEntfernterTeilnehmerWirdNichtAusgelost) {
+    AuslosungsWettbewerb w(12, 3, 4);
+    w.Helfer(1, 1, 2);
+    StartreihenfolgeAuslosen(w.W, AuslosungsAuftrag{});
+    // The dialog reads the division and builds the protection, then the
+    // main window removes participant 2.
+    ReadRelevantWettDatenAtStartOfPilotSort(w.W);
+    CreateTeamGroup(w.W, true, true, false);
+    ASSERT_NE(GetTeamGroupRootPtr(), nullptr);
+    TeilnehmerTyp** p = &w.W->TeilnehmerRootPtr;
+    while ((*p)->EdvNr != 2) p = &(*p)->next;
+    TeilnehmerTyp* weg = *p;
+    *p = weg->next;
+    delete weg;
+    SortAll(w.W);
+    InitStartreihenfolge(11, 3, true, 4, 0x7);
+    while (GetSortierState() != SortStateIdle) SortierTask();
+    EXPECT_EQ(GetTeamGroupRootPtr(), nullptr);
+    EXPECT_LT(GetSortierLauf().BestScore, StartreihenfolgeFinalFehler);
+    int gezaehlt = 0;
+    for (auto& [g, s] : Gruppen(GetSortRootPtr(), 1)) gezaehlt += static_cast<int>(s.size());
+    EXPECT_EQ(gezaehlt, 11);
+}
+
 TEST_F(Lauf, Durchgang1VergibtStartnummernUmAusgelasseneHerum) {
     AuslosungsWettbewerb w(12, 3, 4);
     L_REGIST_SetStringValue("ExcludeStartNr", "", "1;3;");
