@@ -101,7 +101,7 @@ int Auslosen(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (protokoll) GetUiHooks().Protokoll = [&log](const std::string& z) { log.push_back(z); };
     WettbewerbTyp* w = nullptr;
     if (!WettbewerbLaden(datei, w, err)) return 1;
-    if (!auftrag.GruppenStart && !GruppenstartAenderbar(w) && w->Gruppenstart) {
+    if (auftrag.GruppenStart == false && !GruppenstartAenderbar(w) && w->Gruppenstart) {
         err << "Die Regel des Wettbewerbs „" << (w->RegelPtr ? w->RegelPtr->Name : std::string())
             << "“ sieht immer Gruppenstart vor.\n";
         DatenWettbewerbDispose(w);
@@ -170,7 +170,8 @@ const bool reg = BefehlRegistrieren({
     "  --schutz-helfer      Pilot und eingetragene Helfer nie in einer Gruppe\n"
     "  --schutz-team        erstes Teammitglied nie mit den anderen in einer Gruppe\n"
     "  --schutz-alle        Teamschutz für alle Teilnehmer (sonst nur Jugend)\n"
-    "  --ohne-gruppenstart  jeder fliegt für sich (wo die Regel es zulässt)\n"
+    "  --ohne-gruppenstart  jeder fliegt für sich (wo die Regel es zulässt;\n"
+    "                       sonst gilt die Einstellung des Wettbewerbs)\n"
     "  --seed N             wiederholbare Auslosung\n"
     "  --protokoll          zeigt den Verlauf der Auszählung",
     Auslosen,

@@ -132,7 +132,7 @@ std::string DialogZahlText(int Wert) { return ": " + L_STR_FillLeftWithBlanks(St
 AuslosungsErgebnis StartreihenfolgeAuslosen(WettbewerbTyp* comp, const AuslosungsAuftrag& Auftrag) {
     AuslosungsErgebnis e;
     if (!comp) return e;
-    if (GruppenstartAenderbar(comp)) comp->Gruppenstart = Auftrag.GruppenStart;
+    if (Auftrag.GruppenStart && GruppenstartAenderbar(comp)) comp->Gruppenstart = *Auftrag.GruppenStart;
     ReadRelevantWettDatenAtStartOfPilotSort(comp);
     CreateTeamGroup(comp, Auftrag.TeamschutzAlle, Auftrag.TeamschutzHelfer, Auftrag.TeamschutzMannschaft);
     const int n = GetAnzTeilnehmer(comp->TeilnehmerRootPtr);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -67,7 +68,9 @@ std::string DialogZahlText(int Wert);
 struct AuslosungsAuftrag {
     int GruppenGroesse = 0;           // requested size; 0 takes the competition's AnzTeilnGruppe
     std::int64_t DurchgangInfo = -1;  // bit r-1: round r is drawn; -1 every preliminary round
-    bool GruppenStart = true;         // false: everybody flies alone (only where the rule allows the choice)
+    // Groups or everybody alone; empty keeps the competition's setting. Applied
+    // only where the rule leaves the choice to the user.
+    std::optional<bool> GruppenStart;
     bool TeamschutzHelfer = false;
     bool TeamschutzMannschaft = false;
     bool TeamschutzAlle = false;      // protection for every participant, else for juniors only

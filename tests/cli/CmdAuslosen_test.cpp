@@ -175,6 +175,12 @@ TEST_F(CmdAuslosen, SchutzProtokollUndOhneGruppenstart) {
 }
 
 TEST_F(CmdAuslosen, Fehler) {
+    // A rule that always starts in groups (F5J) allows no draw without group start.
+    const std::string f5j = datei + ".f5j.wtb";
+    {
+        std::ofstream out(f5j, std::ios::binary);
+        out << Lies(std::string(TAVURAN_TEST_DATA) + "/wtb/beispiel_format3.wtb");
+    }
     struct Fall {
         std::string argumente;
         int rueckgabe;
@@ -189,6 +195,7 @@ TEST_F(CmdAuslosen, Fehler) {
         {"auslosen /gibt/es/nicht.wtb", 1, "gibt es nicht"},
         {"auslosen \"" + datei + "\" --aus /gibt/es/nicht/aus.wtb", 1, "konnte nicht geschrieben werden"},
         {"gruppen", 2, "Aufruf: tavuran-cli gruppen DATEI"},
+        {"auslosen \"" + f5j + "\" --ohne-gruppenstart", 1, "sieht immer Gruppenstart vor"},
     };
     for (const Fall& f : faelle) {
         const Lauf l = Starte(f.argumente);
