@@ -1,5 +1,6 @@
 #include "exchange/DateiFelder.h"
 
+#include <charconv>
 #include <cmath>
 
 #include "core/CodePage.h"
@@ -41,12 +42,36 @@ std::string ZeilenPraefix(std::string_view Key) {
     return s;
 }
 
-std::string ZeileAusDatei(std::string_view Bytes, int FormatNr) {
-    if (FormatNr < 3) return CnvWindows1252ToUtf8(L_STR_CnvDosToWindows(Bytes));
-    return CnvWindows1252ToUtf8(Bytes);
+bool NurAscii(std::string_view s) {
+    for (const char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
 }
 
-std::string ZeileFuerDatei(std::string_view Text, int FormatNr, bool& Ersetzt) {
+std::string_view ZeileAusDatei(std::string_view Bytes, int FormatNr, std::string& Puffer) {
+    // ASCII is the same in every code page and in UTF-8.
+    if (NurAscii(Bytes)) return Bytes;
+    Puffer = FormatNr < 3 ? CnvWindows1252ToUtf8(L_STR_CnvDosToWindows(Bytes)) : CnvWindows1252ToUtf8(Bytes);
+    return Puffer;
+}
+
+std::string ZeileAusDatei(std::string_view Bytes, int FormatNr) {
+    std::string puffer;
+    return std::string(ZeileAusDatei(Bytes, FormatNr, puffer));
+}
+
+void ZeileFuerDateiAnhaengen(std::string& Ziel, std::string_view Text, int FormatNr, bool& Ersetzt) {
+    bool einfach = true;
+    for (const char c : Text) {
+        if (c == '\r' || c == '\n' || static_cast<unsigned char>(c) >= 0x80) {
+            einfach = false;
+            break;
+        }
+    }
+    if (einfach) {
+        Ziel += Text;
+        return;
+    }
     std::string einzeilig(Text);
     for (char& c : einzeilig)
         if (c == '\r' || c == '\n') c = ' ';
@@ -54,6 +79,12 @@ std::string ZeileFuerDatei(std::string_view Text, int FormatNr, bool& Ersetzt) {
     std::string bytes = CnvUtf8ToWindows1252(einzeilig, &ersetzt);
     if (ersetzt) Ersetzt = true;
     if (FormatNr < 3) bytes = L_STR_CnvWindowsToDos(bytes);
+    Ziel += bytes;
+}
+
+std::string ZeileFuerDatei(std::string_view Text, int FormatNr, bool& Ersetzt) {
+    std::string bytes;
+    ZeileFuerDateiAnhaengen(bytes, Text, FormatNr, Ersetzt);
     return bytes;
 }
 
@@ -81,21 +112,33 @@ std::string FeldInhalt(std::string_view Feld) {
     std::size_t i = Feld.find('\'');
     if (i == std::string_view::npos) return {};
     std::string inhalt;
-    for (++i; i < Feld.size(); ++i) {
-        const char c = Feld[i];
-        if (c != '\'') {
-            inhalt += c;
-        } else if (i + 1 < Feld.size() && Feld[i + 1] == '\'') {
+    for (++i;;) {
+        const std::size_t q = Feld.find('\'', i);
+        if (q == std::string_view::npos) return {}; // no closing quote
+        inhalt.append(Feld.substr(i, q - i));
+        if (q + 1 < Feld.size() && Feld[q + 1] == '\'') {
             inhalt += '\'';
-            ++i;
+            i = q + 2;
         } else {
             return inhalt;
         }
     }
-    return {}; // no closing quote
 }
 
-std::string SpalteErstenWertAusZeileAb(std::string_view& Rest) { return FeldInhalt(FeldAbtrennen(Rest)); }
+std::string SpalteErstenWertAusZeileAb(std::string_view& Rest) {
+    // Most fields are 'text' without inner quotes, followed by a comma or the
+    // end: taken in one pass, with the same result as the general way below.
+    if (!Rest.empty() && Rest[0] == '\'') {
+        std::size_t i = 1;
+        while (i < Rest.size() && Rest[i] != '\'') ++i;
+        if (i < Rest.size() && (i + 1 == Rest.size() || Rest[i + 1] == ',')) {
+            std::string inhalt(Rest.substr(1, i - 1));
+            Rest.remove_prefix(i + 1 == Rest.size() ? Rest.size() : i + 2);
+            return inhalt;
+        }
+    }
+    return FeldInhalt(FeldAbtrennen(Rest));
+}
 
 std::string SpalteErstenWertAusZeileAb(std::string& Rest) {
     std::string_view r = Rest;
@@ -110,15 +153,24 @@ std::string SpalteErstenRohwertAusZeileAb(std::string_view& Rest) {
     return std::string(Getrimmt(feld));
 }
 
+void InKommasAnhaengen(std::string& Ziel, std::string_view Text) {
+    Ziel += '\'';
+    std::size_t a = 0;
+    for (std::size_t i = 0; i < Text.size(); ++i) {
+        if (Text[i] == '\'') {
+            Ziel.append(Text.substr(a, i + 1 - a));
+            Ziel += '\'';
+            a = i + 1;
+        }
+    }
+    Ziel.append(Text.substr(a));
+    Ziel += '\'';
+}
+
 std::string InKommas(std::string_view Text) {
     std::string s;
     s.reserve(Text.size() + 2);
-    s += '\'';
-    for (const char c : Text) {
-        s += c;
-        if (c == '\'') s += '\'';
-    }
-    s += '\'';
+    InKommasAnhaengen(s, Text);
     return s;
 }
 
@@ -130,6 +182,13 @@ std::string SetIntoInvertetKommaIfNewFormat(std::string_view Text, int FormatNr)
 
 std::string DateiReal(double x, int MaxWidth, int Decimals) {
     if (!std::isfinite(x)) x = 0;
+    // Whole numbers of moderate size come out of the rounding unchanged and
+    // without decimals (0 without sign): their text is the integer's.
+    if (x == std::trunc(x) && std::fabs(x) < 1e9 && Decimals >= 0 && Decimals <= 9) {
+        char buf[16];
+        const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(x));
+        return std::string(buf, r.ptr);
+    }
     std::string s = L_STR_DoubleToStr(x, 1, MaxWidth, 0, Decimals);
     if (!s.empty() && s.find_first_not_of('#') == std::string::npos) {
         // Too wide for the field: keep the value rather than a run of "#",
@@ -142,7 +201,28 @@ std::string DateiReal(double x, int MaxWidth, int Decimals) {
 
 int DateiInteger(std::string_view Text) { return L_STR_CnvStrToInteger(Text); }
 
+// A plain decimal number: optional minus, digits, optionally a point and digits.
+bool IstSchlichteZahl(std::string_view t) {
+    std::size_t i = 0;
+    if (i < t.size() && t[i] == '-') ++i;
+    const std::size_t a = i;
+    while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i;
+    if (i == a) return false;
+    if (i < t.size() && t[i] == '.') {
+        const std::size_t b = ++i;
+        while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i;
+        if (i == b) return false;
+    }
+    return i == t.size();
+}
+
 double DateiDouble(std::string_view Text) {
+    // The common case, read exactly as L_STR_CnvStrToDouble would, without its copies.
+    if (Text.size() <= 32 && IstSchlichteZahl(Text)) {
+        double v = 0;
+        const auto r = std::from_chars(Text.data(), Text.data() + Text.size(), v);
+        if (r.ec == std::errc()) return v;
+    }
     const double x = L_STR_CnvStrToDouble(Text);
     return std::isfinite(x) ? x : 0.0;
 }

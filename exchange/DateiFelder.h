@@ -33,11 +33,15 @@ ZeilenTeile ZeileZerlegen(std::string_view Zeile);
 // column 16 ("NAME:" gives "NAME:          "; keys of 14 characters get no blank).
 std::string ZeilenPraefix(std::string_view Key);
 
-// A line of the file (its bytes, without line end) as text in memory.
+// A line of the file (its bytes, without line end) as text in memory. The
+// second form returns Bytes itself when no conversion is needed, else the
+// converted text kept in Puffer.
 std::string ZeileAusDatei(std::string_view Bytes, int FormatNr);
+std::string_view ZeileAusDatei(std::string_view Bytes, int FormatNr, std::string& Puffer);
 // A line in memory as the bytes of the file. Characters the code page cannot
 // hold become "?" and set `Ersetzt`; a line break inside the text becomes a blank.
 std::string ZeileFuerDatei(std::string_view Text, int FormatNr, bool& Ersetzt);
+void ZeileFuerDateiAnhaengen(std::string& Ziel, std::string_view Text, int FormatNr, bool& Ersetzt);
 
 // ------------------------------------------------------------------- fields
 
@@ -59,6 +63,7 @@ std::string SpalteErstenRohwertAusZeileAb(std::string_view& Rest);
 
 // 'Text' with every quote doubled.
 std::string InKommas(std::string_view Text);
+void InKommasAnhaengen(std::string& Ziel, std::string_view Text);
 // Text in quotes (as InKommas) for format 3, the plain text for formats 1 and 2.
 std::string SetIntoInvertetKommaIfNewFormat(std::string_view Text, int FormatNr);
 

@@ -130,29 +130,30 @@ std::string GetNextWertungsDaten(int FormatNr, DurchgangListenInfoTyp& Info) {
         for (int i = 1; i <= MaxPunktrichter && !wert; ++i) wert = std::fabs(w->WertungPunktr[i]) > WertSchwelle;
         if (!wert) continue;
 
-        std::string z = ZeilenPraefix(KeyWertung);
-        z.reserve(z.size() + 200);
+        std::string z;
+        z.reserve(256);
+        z = ZeilenPraefix(KeyWertung);
         if (FormatNr >= 3) {
-            z += InKommas(L_STR_CnvIntegerToStr(d->Nr));
+            InKommasAnhaengen(z, L_STR_CnvIntegerToStr(d->Nr));
             z += ',';
-            z += InKommas(L_STR_CnvIntegerToStr(w->EdvNr));
+            InKommasAnhaengen(z, L_STR_CnvIntegerToStr(w->EdvNr));
             z += ',';
-            z += InKommas((w->ReflyVerursacher ? "-" : "") + L_STR_CnvIntegerToStr(g->ReflyOrder));
+            InKommasAnhaengen(z, (w->ReflyVerursacher ? "-" : "") + L_STR_CnvIntegerToStr(g->ReflyOrder));
         } else {
-            z += InKommas(L_STR_CnvIntegerToStr(g->ReflyOrder > 0 ? -d->Nr : d->Nr));
+            InKommasAnhaengen(z, L_STR_CnvIntegerToStr(g->ReflyOrder > 0 ? -d->Nr : d->Nr));
             z += ',';
-            z += InKommas(L_STR_CnvIntegerToStr(w->EdvNr));
+            InKommasAnhaengen(z, L_STR_CnvIntegerToStr(w->EdvNr));
         }
         for (int i = 1; i <= MaxDurchgSpalten; ++i) {
             z += ',';
-            z += InKommas(WertungsReal(w->WertungDurchg[i]));
+            InKommasAnhaengen(z, WertungsReal(w->WertungDurchg[i]));
         }
         for (int i = 1; i <= MaxPunktrichter; ++i) {
             z += ',';
-            z += InKommas(WertungsReal(w->WertungPunktr[i]));
+            InKommasAnhaengen(z, WertungsReal(w->WertungPunktr[i]));
         }
         z += ',';
-        z += InKommas(L_STR_CnvIntegerToStr(w->Strafpunkte));
+        InKommasAnhaengen(z, L_STR_CnvIntegerToStr(w->Strafpunkte));
         return z;
     }
     return {};

@@ -63,7 +63,7 @@ void DatumLesen(DateRec& d, std::string_view& rest) {
 int IntFeld(std::string_view& rest) { return DateiInteger(SpalteErstenWertAusZeileAb(rest)); }
 
 void FeldAnhaengen(std::string& zeile, std::string_view text) {
-    zeile += InKommas(text);
+    InKommasAnhaengen(zeile, text);
     zeile += ',';
 }
 void FeldAnhaengen(std::string& zeile, int wert) { FeldAnhaengen(zeile, L_STR_CnvIntegerToStr(wert)); }

@@ -380,14 +380,14 @@ int DatenWettbewerbLesen(WettbewerbTyp*& comp, std::string_view Bytes, const std
     int format = 1;
     int ergebnis = LadenOk;
     WertungsLeser wertungen(comp->DurchgangRootPtr, comp->TeilnehmerRootPtr);
-    std::string zeile;
+    std::string puffer;
     while (!text.empty()) {
         const std::size_t ende = text.find('\n');
         std::string_view roh = text.substr(0, ende);
         text.remove_prefix(ende == std::string_view::npos ? text.size() : ende + 1);
         if (!roh.empty() && roh.back() == '\r') roh.remove_suffix(1);
 
-        zeile = unicode ? std::string(roh) : ZeileAusDatei(roh, format);
+        const std::string_view zeile = unicode ? roh : ZeileAusDatei(roh, format, puffer);
         const ZeilenTeile t = ZeileZerlegen(zeile);
         if (t.Key == "TEILNEHMER") {
             wertungen.TeilnehmerGelesen(
@@ -461,9 +461,13 @@ std::vector<std::string> DatenWettbewerbZeilen(WettbewerbTyp* comp, int FormatNr
 std::string DatenWettbewerbText(WettbewerbTyp* comp, int FormatNr, bool& ZeichenErsetzt) {
     ZeichenErsetzt = false;
     const int f = FormatBegrenzt(FormatNr);
+    const std::vector<std::string> zeilen = DatenWettbewerbZeilen(comp, f);
+    std::size_t laenge = 0;
+    for (const std::string& z : zeilen) laenge += z.size() + 2;
     std::string text;
-    for (const std::string& z : DatenWettbewerbZeilen(comp, f)) {
-        text += ZeileFuerDatei(z, f, ZeichenErsetzt);
+    text.reserve(laenge);
+    for (const std::string& z : zeilen) {
+        ZeileFuerDateiAnhaengen(text, z, f, ZeichenErsetzt);
         text += "\r\n";
     }
     return text;

@@ -165,3 +165,19 @@ TEST(DateiFelder, ZeilenkodierungJeFormat) {
 }
 
 } // namespace
+
+namespace {
+
+// The one-pass reading of a common field gives what the general reading gives.
+TEST(DateiFelder, SchnellerWegGleichAllgemeinem) {
+    for (const char* zeile : {"'a'", "'a',", "''", "'',", "'", "'a''b',x", "' 'x", "'a' ,'b'", "'a'b',c", "x'a',",
+                              "'a", ",'a'", "'600','-1'", "'a,b','c'", "''',''", ""}) {
+        std::string_view schnell = zeile;
+        std::string_view allgemein = zeile;
+        const std::string inhalt = FeldInhalt(FeldAbtrennen(allgemein));
+        EXPECT_EQ(SpalteErstenWertAusZeileAb(schnell), inhalt) << zeile;
+        EXPECT_EQ(schnell, allgemein) << zeile;
+    }
+}
+
+} // namespace

@@ -1,0 +1,111 @@
+// Reading and writing a competition file of 1000 participants with ten rounds
+// of scores (about 11 000 lines).
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+#include "core/DatenDurchgang.h"
+#include "core/DatenTeilnehmer.h"
+#include "core/DatenWettbewerb.h"
+#include "exchange/DatenWettbewerbDatei.h"
+#include "rules/RegelLookup.h"
+
+namespace {
+
+using namespace tavuran;
+
+constexpr int Teilnehmer = 1000;
+constexpr int Durchgaenge = 10;
+constexpr int Gruppengroesse = 10;
+
+WettbewerbTyp* GrosserWettbewerb() {
+    WettbewerbTyp* w = DatenWettbewerbNew();
+    DatenWettbewerbDefault(w);
+    w->Name = "Großer Vergleichswettbewerb";
+    w->Datum = {14, 6, 2025};
+    DatenRegelLoad(w->RegelPtr, "F5J (B-Mod 2025)", &w->Datum);
+    w->AnzVorrunden = Durchgaenge;
+    w->AnzDurchgaenge = Durchgaenge;
+    for (int nr = 1; nr <= Teilnehmer; ++nr) {
+        TeilnehmerTyp* p = DatenTeilnehmerGetPtr(w->TeilnehmerRootPtr, nr, true);
+        p->Name = {"", "Vorname" + std::to_string(nr), "Nachname" + std::to_string(nr)};
+        p->Verein = "Modellflugclub Nr. " + std::to_string(nr % 97);
+        p->Land = {"GER", "Bayern", "Oberbayern"};
+        p->MeldgNr = nr;
+        p->StartNr = nr;
+        p->Modell[1] = "Segler";
+        for (int r = 1; r <= Durchgaenge; ++r) {
+            p->Gruppe[r] = (nr * 7 + r * 13) % (Teilnehmer / Gruppengroesse) + 1;
+            p->Startplatz[r] = nr % Gruppengroesse + 1;
+        }
+    }
+    for (int r = 1; r <= Durchgaenge; ++r) {
+        DurchgangTyp* d = DatenDurchgangGetPtr(w->DurchgangRootPtr, r);
+        for (TeilnehmerTyp* p = w->TeilnehmerRootPtr; p; p = p->next) {
+            GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, p->Gruppe[r], 0);
+            WertungTyp* e = DatenWertungInGroupGetPtr(g->WertungPtr, p->EdvNr);
+            e->WertungDurchg[1] = 540 + (p->EdvNr * 37 + r) % 120 + 0.25;
+            e->WertungDurchg[2] = 120 + r;
+            e->WertungPunktr[1] = (p->EdvNr + r) % 50 * 0.1;
+        }
+    }
+    return w;
+}
+
+std::string DateiText() {
+    WettbewerbTyp* w = GrosserWettbewerb();
+    bool ersetzt = false;
+    std::string text = DatenWettbewerbText(w, 3, ersetzt);
+    DatenWettbewerbDispose(w);
+    return text;
+}
+
+void Groesse(benchmark::State& state, const std::string& text) {
+    state.counters["Teilnehmer"] = Teilnehmer;
+    state.counters["Durchgaenge"] = Durchgaenge;
+    state.counters["Bytes"] = static_cast<double>(text.size());
+}
+
+void BM_Laden(benchmark::State& state) {
+    const std::string text = DateiText();
+    for (auto _ : state) {
+        WettbewerbTyp* w = nullptr;
+        DatenWettbewerbLesen(w, text, "");
+        benchmark::DoNotOptimize(w);
+        DatenWettbewerbDispose(w);
+    }
+    Groesse(state, text);
+}
+BENCHMARK(BM_Laden)->Unit(benchmark::kMillisecond);
+
+void BM_Schreiben(benchmark::State& state) {
+    WettbewerbTyp* w = GrosserWettbewerb();
+    std::string text;
+    for (auto _ : state) {
+        bool ersetzt = false;
+        text = DatenWettbewerbText(w, 3, ersetzt);
+        benchmark::DoNotOptimize(text);
+    }
+    Groesse(state, text);
+    DatenWettbewerbDispose(w);
+}
+BENCHMARK(BM_Schreiben)->Unit(benchmark::kMillisecond);
+
+// The whole save: lines, temporary file flushed to the disk, backup copy, replacing.
+void BM_Speichern(benchmark::State& state) {
+    WettbewerbTyp* w = GrosserWettbewerb();
+    const std::filesystem::path ordner = std::filesystem::temp_directory_path() / "tavuran_datei_bench";
+    std::filesystem::create_directories(ordner);
+    const std::string datei = (ordner / "gross.wtb").string();
+    for (auto _ : state) {
+        const DateiSpeicherErgebnis erg = DatenWettbewerbSave(w, datei, 3);
+        if (!erg.Ok) state.SkipWithError(erg.Grund.c_str());
+    }
+    Groesse(state, DateiText());
+    DatenWettbewerbDispose(w);
+    std::filesystem::remove_all(ordner);
+}
+BENCHMARK(BM_Speichern)->Unit(benchmark::kMillisecond);
+
+} // namespace
