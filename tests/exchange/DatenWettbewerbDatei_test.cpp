@@ -918,3 +918,59 @@ TEST(WettbewerbsDateiPruefung, DateiPruefen) {
 }
 
 } // namespace
+
+namespace {
+
+// Reading a file builds the same lists, in the same order, as applying its
+// lines one by one with the public line routines.
+TEST(WettbewerbsDatei, DateiLesenWieEinzelneZeilen) {
+    const std::string z16 = ",'0','0','0','0','0','0','0','0','0','0','0','0','0','0','0','1'";
+    const std::vector<std::string> zeilen = {
+        "WERTUNG:       '1','5','0','10','0','0','0','0','0'" + z16 + ",'0'",
+        "TEILNEHMER:    '5','Fünf','','','','','2G4','2G4','e','5','5','2','3'",
+        "TEILNEHMER:    '6','Sechs','','','','','2G4','2G4','e','6','6','2','1'",
+        "WERTUNG:       '1','5','0','11','0','0','0','0','0'" + z16 + ",'0'",
+        "WERTUNG:       '2','6','-1','12','0','0','0','0','0'" + z16 + ",'3'",
+        "WERTUNG:       '1','6','0','13','0','0','0','0','0'" + z16 + ",'0'",
+        "WERTUNG:       '2','5','0','14','0','0','0','0','0'" + z16 + ",'0'",
+        "TEILNEHMER:    '5','Fünf neu','','','','','2G4','2G4','e','5','5','4','4'",
+        "WERTUNG:       '2','5','0','15','0','0','0','0','0'" + z16 + ",'0'",
+        "WERTUNG:       '1','7','0','16','0','0','0','0','0'" + z16 + ",'0'",
+    };
+    std::vector<std::string> datei = {"ORNALIK Wettbewerbsdaten - Format 3.0"};
+    datei.insert(datei.end(), zeilen.begin(), zeilen.end());
+    Geladen gelesen(Datei3(datei));
+
+    WettbewerbTyp* einzeln = DatenWettbewerbNew();
+    DatenWettbewerbDefault(einzeln);
+    for (const std::string& z : zeilen) {
+        const ZeilenTeile t = ZeileZerlegen(z);
+        if (t.Key == "TEILNEHMER")
+            DatenTeilnehmerParse(einzeln->TeilnehmerRootPtr, t.Value, 3, TeilnehmerModusWettbewerb);
+        else
+            DatenDurchgangParse(einzeln->DurchgangRootPtr, einzeln->TeilnehmerRootPtr, t.Value, 3);
+    }
+    const auto struktur = [](const WettbewerbTyp* w) {
+        std::string s;
+        for (const TeilnehmerTyp* p = w->TeilnehmerRootPtr; p; p = p->next)
+            s += "T" + std::to_string(p->EdvNr) + p->Name.NachnameStr + " ";
+        for (const DurchgangTyp* d = w->DurchgangRootPtr; d; d = d->next) {
+            s += "| D" + std::to_string(d->Nr);
+            for (const GruppeTyp* g = d->GruppePtr; g; g = g->next) {
+                s += " G" + std::to_string(g->Nr) + "/" + std::to_string(g->ReflyOrder) + ":";
+                for (const WertungTyp* e = g->WertungPtr; e; e = e->next)
+                    s += std::to_string(e->EdvNr) + "=" + std::to_string(static_cast<int>(e->WertungDurchg[1])) +
+                         (e->ReflyVerursacher ? "v" : "") + "s" + std::to_string(e->Strafpunkte) + ",";
+            }
+        }
+        return s;
+    };
+    EXPECT_EQ(struktur(gelesen.w), struktur(einzeln));
+    // Newest records first; a score line takes the group of the newest record
+    // of its participant at that moment (first the placeholder's group 0).
+    EXPECT_EQ(struktur(einzeln), "T7 T5Fünf neu T6Sechs T5Fünf T5 | D2 G4/0:5=15s0, G3/0:5=14s0, G1/1:6=12vs3,"
+                                 "| D1 G2/0:6=13s0,5=11s0, G0/0:7=16s0,5=10s0,");
+    DatenWettbewerbDispose(einzeln);
+}
+
+} // namespace
