@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliLauf.h"
 #include "core/DatenDurchgang.h"
 #include "core/DatenMannschaft.h"
 #include "core/DatenTeilnehmer.h"
@@ -25,45 +26,7 @@
 namespace tavuran {
 namespace {
 
-struct Lauf {
-    int Rueckgabe = -1;
-    std::string Aus, Fehler;
-};
-
-std::string Lies(const std::string& pfad) {
-    std::ifstream in(pfad, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-// A file name of this test in the temporary folder.
-std::string TempDatei(const std::string& Name) {
-    const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-    return testing::TempDir() + "tavuran_ergebnis_" + std::to_string(getpid()) + "_" + info->name() + "_" + Name;
-}
-
-Lauf Starte(const std::string& Argumente) {
-    const std::string aus = TempDatei("aus.txt");
-    const std::string fehler = TempDatei("fehler.txt");
-    const std::string cmd = std::string("\"") + TAVURAN_CLI + "\" " + Argumente + " >\"" + aus + "\" 2>\"" + fehler + "\"";
-    const int status = std::system(cmd.c_str());
-    Lauf l;
-    l.Rueckgabe = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    l.Aus = Lies(aus);
-    l.Fehler = Lies(fehler);
-    std::remove(aus.c_str());
-    std::remove(fehler.c_str());
-    return l;
-}
-
-std::vector<std::string> Zeilen(const std::string& s) {
-    std::vector<std::string> out;
-    std::istringstream in(s);
-    std::string l;
-    while (std::getline(in, l)) out.push_back(l);
-    return out;
-}
+using namespace clitest;
 
 void Flug(WettbewerbTyp* w, int Runde, int Gruppe, int ReflyOrder, int EdvNr, double Punkte) {
     GetTeilnehmerEdvNr(w, EdvNr)->Gruppe[Runde] = Gruppe;

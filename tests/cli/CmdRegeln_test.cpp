@@ -1,49 +1,13 @@
 // Runs "tavuran-cli regeln" as a user would and reads what it prints.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <algorithm>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-namespace {
+#include "cli/CliLauf.h"
 
-struct Lauf {
-    int Rueckgabe = -1;
-    std::string Aus, Fehler;
-};
-
-std::string Lies(const std::string& pfad) {
-    std::ifstream in(pfad, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-Lauf Starte(const std::string& argumente) {
-    const std::string aus = testing::TempDir() + "regeln_aus.txt";
-    const std::string fehler = testing::TempDir() + "regeln_fehler.txt";
-    const std::string cmd =
-        std::string("\"") + TAVURAN_CLI + "\" " + argumente + " >\"" + aus + "\" 2>\"" + fehler + "\"";
-    const int status = std::system(cmd.c_str());
-    Lauf l;
-    l.Rueckgabe = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    l.Aus = Lies(aus);
-    l.Fehler = Lies(fehler);
-    return l;
-}
-
-std::vector<std::string> Zeilen(const std::string& s) {
-    std::vector<std::string> out;
-    std::istringstream in(s);
-    std::string l;
-    while (std::getline(in, l)) out.push_back(l);
-    return out;
-}
+using namespace tavuran::clitest;
 
 TEST(CmdRegeln, TabelleAllerRegeln) {
     const Lauf l = Starte("regeln");
@@ -97,5 +61,3 @@ TEST(CmdRegeln, FalscheNummer) {
     }
     EXPECT_NE(Starte("regeln 88").Fehler.find("1 bis 87"), std::string::npos);
 }
-
-} // namespace
