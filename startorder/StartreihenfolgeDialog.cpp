@@ -1,5 +1,7 @@
 #include "startorder/StartreihenfolgeDialog.h"
 
+#include <algorithm>
+
 #include "core/Eingabe.h"
 #include "core/L_STR.h"
 #include "core/MinMax.h"
@@ -119,6 +121,21 @@ std::vector<std::string> StartreihenfolgeHinweise(int SortMode, bool AlleVorrund
         h.push_back("");
     }
     return h;
+}
+
+std::vector<std::vector<std::string>> TeamschutzPlan(const TeamGroupType* TeamGroups) {
+    std::vector<std::vector<std::string>> plan(1, std::vector<std::string>{"Pilot"});
+    std::size_t spalten = 1;
+    for (const TeamGroupType* g = TeamGroups; g; g = g->next) {
+        std::vector<std::string> zeile{CnvNameTypToNameStr(&g->PilotPtr->Name, true)};
+        for (const TeamHelperType* h = g->HelferRootPtr; h; h = h->next)
+            zeile.push_back(CnvNameTypToNameStr(&h->HelferPtr->Name, true));
+        spalten = std::max(spalten, zeile.size());
+        plan.push_back(std::move(zeile));
+    }
+    for (std::size_t k = 1; k < spalten; ++k) plan[0].push_back(StrInt(static_cast<long long>(k)) + ". Helfer");
+    for (auto& zeile : plan) zeile.resize(spalten);
+    return plan;
 }
 
 bool GruppenstartAenderbar(const WettbewerbTyp* comp) {

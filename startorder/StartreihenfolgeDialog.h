@@ -10,6 +10,7 @@
 
 #include "core/DatenTypen.h"
 #include "core/Feld.h"
+#include "startorder/StartreihenfolgeTeamgruppe.h"
 
 namespace tavuran {
 
@@ -55,6 +56,12 @@ GruppenGroesseGrenzen FillGruppenGroesse(int AnzahlTeilnehmer, int GruppenGroess
 // The hint list of the dialog.
 std::vector<std::string> StartreihenfolgeHinweise(int SortMode, bool AlleVorrundenGetickt, int AnzahlTeilnehmer,
                                                    int GruppenGroesse, int AnzahlGruppen, int MinAnzahlGruppen);
+
+// The protection plan "Piloten mit Teamschutz": a header row "Pilot",
+// "1. Helfer", "2. Helfer", ... and one row per team-protection group with the
+// pilot's and his helpers' full names (surname first); short rows are filled
+// with empty cells.
+std::vector<std::vector<std::string>> TeamschutzPlan(const TeamGroupType* TeamGroups);
 
 // "Gruppen einteilen" may be changed: the rule lets the user choose, or there is no rule.
 bool GruppenstartAenderbar(const WettbewerbTyp* comp);

@@ -64,6 +64,10 @@ TEST(DrawDialog, GrenzenDerGruppengroesse) {
     const int kette = CountTeamschutzMaxVerkettung(GetTeamGroupRootPtr());
     EXPECT_EQ(kette, 3);
     EXPECT_EQ(w.T(10)->TeamschutzHelferAnz, 3);
+    const auto plan = TeamschutzPlan(GetTeamGroupRootPtr());
+    ASSERT_EQ(plan.size(), 4u);
+    EXPECT_EQ(plan[0], (std::vector<std::string>{"Pilot", "1. Helfer"}));
+    for (std::size_t i = 1; i < plan.size(); ++i) EXPECT_EQ(plan[i][1], "N10 V10");
     GruppenGroesseGrenzen g = FillGruppenGroesse(30, 20, kette);
     EXPECT_EQ(g.MinAnzahlGruppen, 3);
     EXPECT_EQ(g.MaxGroesse, 10);
