@@ -203,11 +203,17 @@ bool DateiLesen(const std::string& Datei, std::string& Bytes, std::string& Grund
 bool DateiErsetzen(const std::string& Ziel, std::string_view Bytes, const std::string& BakDatei, std::string& Grund,
                    std::string& Hinweis) {
     std::error_code ec;
-    const fs::path ziel = Pfad(Ziel);
     if (Ziel.empty()) {
         Grund = "Es ist kein Dateiname angegeben.";
         return false;
     }
+    // A link stays a link: the file it points to takes the new content.
+    fs::path ziel = Pfad(Ziel);
+    if (fs::is_symlink(ziel, ec)) {
+        const fs::path echt = fs::weakly_canonical(ziel, ec);
+        if (!ec) ziel = echt;
+    }
+    const std::string zielText = Text(ziel);
     if (fs::is_directory(ziel, ec)) {
         Grund = DateiFehlerText(EISDIR);
         return false;
@@ -217,9 +223,9 @@ bool DateiErsetzen(const std::string& Ziel, std::string_view Bytes, const std::s
     int fehler = 0;
     bool geschrieben = false;
     for (int versuch = 0; versuch < 100 && !geschrieben; ++versuch) {
-        temp = TempName(Ziel);
+        temp = TempName(zielText);
         fehler = 0;
-        geschrieben = TempSchreiben(temp, Bytes, Ziel, fehler);
+        geschrieben = TempSchreiben(temp, Bytes, zielText, fehler);
         if (!geschrieben) {
             if (fehler != EEXIST) fs::remove(Pfad(temp), ec);
             if (fehler != EEXIST) break;
@@ -232,7 +238,7 @@ bool DateiErsetzen(const std::string& Ziel, std::string_view Bytes, const std::s
 
     if (!BakDatei.empty() && fs::exists(ziel, ec)) {
         std::string bakGrund;
-        if (!DateiKopieren(Ziel, BakDatei, bakGrund))
+        if (!DateiKopieren(zielText, BakDatei, bakGrund))
             Hinweis = "Die Sicherungskopie „" + BakDatei + "“ konnte nicht angelegt werden. " + bakGrund;
     }
 
@@ -242,7 +248,7 @@ bool DateiErsetzen(const std::string& Ziel, std::string_view Bytes, const std::s
         Grund = "Die Datei konnte nicht ersetzt werden. " + DateiFehlerText(ec.value());
         return false;
     }
-    OrdnerSynchronisieren(Ziel);
+    OrdnerSynchronisieren(zielText);
     return true;
 }
 

@@ -82,6 +82,19 @@ TEST(WettbewerbSpeichern, VorigeFassungWirdZurSicherung) {
     EXPECT_EQ(Dateien(ordner), (std::vector<std::string>{"pokal.bak", "pokal.wtb"}));
 }
 
+// A file reached through a link is saved where the link points; the link stays.
+TEST(WettbewerbSpeichern, VerknuepfungBleibtErhalten) {
+    const std::string ordner = NeuerOrdner("link");
+    fs::create_directory(ordner + "echt");
+    SchreibBytes(ordner + "echt/pokal.wtb", "alt");
+    fs::create_symlink(ordner + "echt/pokal.wtb", ordner + "pokal.wtb");
+    Wettbewerb w;
+    ASSERT_TRUE(DatenWettbewerbSave(w.w, ordner + "pokal.wtb", 3).Ok);
+    EXPECT_TRUE(fs::is_symlink(ordner + "pokal.wtb"));
+    EXPECT_EQ(LiesBytes(ordner + "echt/pokal.wtb"), w.Text());
+    EXPECT_EQ(LiesBytes(ordner + "pokal.bak"), "alt");
+}
+
 TEST(WettbewerbSpeichern, FehlschlagMeldetGrundUndBehaeltAenderungen) {
     const std::string ordner = NeuerOrdner("fehler");
     fs::create_directory(ordner + "ordner.wtb");
