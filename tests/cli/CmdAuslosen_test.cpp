@@ -2,8 +2,6 @@
 // competition file written for the test.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
@@ -13,51 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliLauf.h"
 #include "exchange/DatenWettbewerbDatei.h"
 #include "startorder/AuslosungsWettbewerb.h"
 
 namespace {
 
-struct Lauf {
-    int Rueckgabe = -1;
-    std::string Aus, Fehler;
-};
-
-std::string Lies(const std::string& pfad) {
-    std::ifstream in(pfad, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-Lauf Starte(const std::string& argumente) {
-    const std::string aus = testing::TempDir() + "auslosen_aus.txt";
-    const std::string fehler = testing::TempDir() + "auslosen_fehler.txt";
-    const std::string cmd =
-        std::string("\"") + TAVURAN_CLI + "\" " + argumente + " >\"" + aus + "\" 2>\"" + fehler + "\"";
-    const int status = std::system(cmd.c_str());
-    Lauf l;
-    l.Rueckgabe = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    l.Aus = Lies(aus);
-    l.Fehler = Lies(fehler);
-    return l;
-}
-
-std::vector<std::string> Zeilen(const std::string& s) {
-    std::vector<std::string> out;
-    std::istringstream in(s);
-    std::string l;
-    while (std::getline(in, l)) out.push_back(l);
-    return out;
-}
-
-std::vector<std::string> Felder(const std::string& zeile) {
-    std::vector<std::string> f;
-    std::string teil;
-    std::istringstream in(zeile);
-    while (std::getline(in, teil, '\t')) f.push_back(teil);
-    return f;
-}
+using namespace tavuran::clitest;
 
 // One row of "gruppen" per participant: EdvNr -> fields.
 std::map<int, std::vector<std::string>> Einteilung(const std::string& datei) {
@@ -75,8 +35,7 @@ std::map<int, std::vector<std::string>> Einteilung(const std::string& datei) {
 class CmdAuslosen : public ::testing::Test {
   protected:
     void SetUp() override {
-        datei = testing::TempDir() + "auslosen_" + ::testing::UnitTest::GetInstance()->current_test_info()->name() +
-                ".wtb";
+        datei = TempDatei("wettbewerb.wtb");
         tavuran::test::AuslosungsWettbewerb w(24, 4, 8);
         w.Helfer(1, 1, 2);
         w.Kanal(5, "72");
