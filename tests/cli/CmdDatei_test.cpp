@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -27,8 +28,10 @@ std::string Lies(const std::string& pfad) {
 }
 
 Lauf Starte(const std::string& argumente) {
-    const std::string aus = testing::TempDir() + "datei_aus.txt";
-    const std::string fehler = testing::TempDir() + "datei_fehler.txt";
+    // Tests may run in parallel processes: names of this process alone.
+    const std::string nr = std::to_string(getpid());
+    const std::string aus = testing::TempDir() + "datei_aus_" + nr + ".txt";
+    const std::string fehler = testing::TempDir() + "datei_fehler_" + nr + ".txt";
     const std::string cmd =
         std::string("\"") + TAVURAN_CLI + "\" " + argumente + " >\"" + aus + "\" 2>\"" + fehler + "\"";
     const int status = std::system(cmd.c_str());
@@ -42,7 +45,7 @@ Lauf Starte(const std::string& argumente) {
 std::string Daten(const std::string& name) { return std::string(TAVURAN_TEST_DATA) + "/wtb/" + name; }
 
 std::string Ordner(const std::string& name) {
-    const fs::path p = fs::path(testing::TempDir()) / ("tavuran_cli_" + name);
+    const fs::path p = fs::path(testing::TempDir()) / ("tavuran_cli_" + name + "_" + std::to_string(getpid()));
     fs::remove_all(p);
     fs::create_directories(p);
     return p.string() + "/";

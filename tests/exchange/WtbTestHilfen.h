@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "core/CodePage.h"
 #include "core/DatenWettbewerb.h"
 #include "exchange/DatenWettbewerbDatei.h"
@@ -68,9 +70,11 @@ struct Geladen {
     tavuran::WettbewerbTyp* operator->() const { return w; }
 };
 
-// A fresh folder below the test's temporary folder.
+// A fresh folder below the test's temporary folder, of this process alone
+// (tests may run in parallel processes).
 inline std::string NeuerOrdner(const std::string& name) {
-    const std::filesystem::path p = std::filesystem::path(testing::TempDir()) / ("tavuran_" + name);
+    const std::filesystem::path p =
+        std::filesystem::path(testing::TempDir()) / ("tavuran_" + name + "_" + std::to_string(getpid()));
     std::filesystem::remove_all(p);
     std::filesystem::create_directories(p);
     return p.string() + "/";
