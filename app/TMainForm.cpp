@@ -34,6 +34,7 @@
 #include "core/DatenWettbewerb.h"
 #include "core/Eingabe.h"
 #include "core/L_CALEND.h"
+#include "core/L_FILE.h"
 #include "core/L_REGIST.h"
 #include "core/L_STR.h"
 #include "core/UiHooks.h"
@@ -70,21 +71,6 @@ namespace {
 namespace fs = std::filesystem;
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-bool DateiExistiert(const std::string& datei) {
-    std::error_code ec;
-    return !datei.empty() && fs::is_regular_file(fs::u8path(datei), ec);
-}
-
-std::string OrdnerVon(const std::string& datei) {
-    auto p = datei.find_last_of('/');
-    return p == std::string::npos ? std::string() : datei.substr(0, p + 1);
-}
-
-std::string NameVon(const std::string& datei) {
-    auto p = datei.find_last_of('/');
-    return p == std::string::npos ? datei : datei.substr(p + 1);
-}
 
 const char* const TabTitel[7] = {"Teilnehmer", "Startreihenfolge", "Teamschutz / Team", "Wertung",
                                  "Flugwiederholung (Reflight)", "Ergebnis", "Teamergebnis"};
@@ -172,7 +158,7 @@ TMainForm::TMainForm(const QStringList& Argumente, QWidget* Eltern) : QMainWindo
 
     if (Argumente.size() == 1) {
         WettbewerbFileName = Argumente.first().toStdString();
-        if (!DateiExistiert(WettbewerbFileName)) WettbewerbFileName.clear();
+        if (!L_FILE_Exist(WettbewerbFileName)) WettbewerbFileName.clear();
     }
 
     int dpi = 96;
@@ -356,7 +342,7 @@ void TMainForm::showEvent(QShowEvent* e) {
     if (StartUp) {
         StartUp = false;
         InitWettDir(WettbewerbFileName);
-        if (DateiExistiert(Verzeichnisse.WettbewerbFileName))
+        if (L_FILE_Exist(Verzeichnisse.WettbewerbFileName))
             WettbewerbAufbauen(Verzeichnisse.WettbewerbFileName, false);
         ReadRegistry();
         if (!WettPtr) {
@@ -482,7 +468,7 @@ void TMainForm::FunctionOeffnenClick() {
 
 void TMainForm::FunctionSichernClick() {
     if (!WettPtr) return;
-    if (DateiExistiert(WettPtr->WettbewerbFileNamen[0]))
+    if (L_FILE_Exist(WettPtr->WettbewerbFileNamen[0]))
         Sichern(WettPtr->FileFormatNr);
     else
         SichernUnter();
@@ -555,7 +541,7 @@ bool TMainForm::WettbewerbAufraeumen() {
         WettPtr->WinPosHeight = g.height();
         WettPtr->WinPosWidth = g.width();
         WettPtr->WinState = isMaximized() ? WinStateTyp::Maximized : WinStateTyp::Normal;
-        if (DateiExistiert(WettPtr->WettbewerbFileNamen[0])) {
+        if (L_FILE_Exist(WettPtr->WettbewerbFileNamen[0])) {
             DateiSpeicherErgebnis erg = SaveAllWettbewerb(WettPtr);
             if (erg.Abgebrochen)
                 ergebnis = false;
@@ -577,7 +563,7 @@ bool TMainForm::WettbewerbAufraeumen() {
 
 void TMainForm::WettbewerbAufbauen(const std::string& Datei, bool ForceInput) {
     bool geladen = false;
-    if (DateiExistiert(Datei)) {
+    if (L_FILE_Exist(Datei)) {
         std::string grund;
         DatenWettbewerbLoad(WettPtr, Datei, &grund);
         if (WettPtr) {

@@ -22,17 +22,6 @@ bool OrdnerExistiert(const std::string& ordner) {
     return !ordner.empty() && fs::is_directory(fs::u8path(ordner), ec);
 }
 
-// Folder of a file name, with its delimiter ("" when there is none).
-std::string OrdnerVon(const std::string& datei) {
-    auto p = datei.find_last_of('/');
-    return p == std::string::npos ? std::string() : datei.substr(0, p + 1);
-}
-
-std::string NameVon(const std::string& datei) {
-    auto p = datei.find_last_of('/');
-    return p == std::string::npos ? datei : datei.substr(p + 1);
-}
-
 // Position of the extension's dot in the file name part, npos without one.
 std::size_t PunktVon(const std::string& datei) {
     auto p = datei.find_last_of("./");
@@ -65,6 +54,16 @@ std::string HtmlName(const std::string& datei) {
 }
 
 } // namespace
+
+std::string OrdnerVon(const std::string& datei) {
+    auto p = datei.find_last_of('/');
+    return p == std::string::npos ? std::string() : datei.substr(0, p + 1);
+}
+
+std::string NameVon(const std::string& datei) {
+    auto p = datei.find_last_of('/');
+    return p == std::string::npos ? datei : datei.substr(p + 1);
+}
 
 std::string GetStandardPath() {
     std::string dokumente = GetDocumentsPath();

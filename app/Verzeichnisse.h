@@ -34,6 +34,10 @@ std::string GetDownloadPath();
 std::string GetPath(WettbewerbTyp* WettbewerbPtr, int PathFor);
 // The name with the kind's extension enforced; remembered when its folder exists.
 std::string SetPath(WettbewerbTyp* WettbewerbPtr, int PathFor, const std::string& Verzeichnis);
+// The folder of a file name with its delimiter ("" when there is none), and
+// the name without its folder.
+std::string OrdnerVon(const std::string& datei);
+std::string NameVon(const std::string& datei);
 // Folder + file name with every blank replaced by "_" + ".wtb".
 std::string FormatFileName(const std::string& FileNameStr);
 

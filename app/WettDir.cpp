@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/L_FILE.h"
 #include "core/L_REGIST.h"
 #include "core/L_STR.h"
 
@@ -14,11 +15,6 @@ VerzeichnisseTyp Verzeichnisse;
 namespace {
 
 std::string WertName(int i) { return "RecentFile" + std::to_string(i); }
-
-bool DateiExistiert(const std::string& datei) {
-    std::error_code ec;
-    return !datei.empty() && std::filesystem::is_regular_file(std::filesystem::u8path(datei), ec);
-}
 
 } // namespace
 
@@ -34,7 +30,7 @@ void InitWettDir(const std::string& WettbewerbFileName) {
     Verzeichnisse.WettbewerbFileName = WettbewerbFileName;
     RecentFiles.fill(std::string());
     WettDirReadRegistry();
-    if (Verzeichnisse.WettbewerbFileName.empty() && DateiExistiert(RecentFiles[1]))
+    if (Verzeichnisse.WettbewerbFileName.empty() && L_FILE_Exist(RecentFiles[1]))
         Verzeichnisse.WettbewerbFileName = RecentFiles[1];
 }
 

@@ -2,9 +2,9 @@
 
 #include <charconv>
 #include <cmath>
-#include <ctime>
 #include <limits>
 
+#include "core/L_CALEND.h"
 #include "core/L_ROUND.h"
 #include "core/Utf8.h"
 
@@ -490,16 +490,9 @@ bool L_STR_CnvStrToBoolean(std::string_view s) {
 // --- date text
 
 std::string L_STR_GetDateStr() {
-    const std::time_t jetzt = std::time(nullptr);
-    std::tm tm{};
-#ifdef _WIN32
-    localtime_s(&tm, &jetzt);
-#else
-    localtime_r(&jetzt, &tm);
-#endif
-    char buf[32];
-    std::strftime(buf, sizeof buf, "%d.%m.%Y", &tm);
-    return buf;
+    DateRec heute;
+    L_CALEND_GetDate(heute);
+    return L_CALEND_GetDayStr(heute) + "." + L_CALEND_GetMonthStr(heute) + "." + L_CALEND_GetYearStr(heute);
 }
 
 } // namespace tavuran
