@@ -1,46 +1,21 @@
 // Runs the file commands of tavuran-cli (info, umwandeln, pruefen) as a user would.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "cli/CliLauf.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Lauf {
-    int Rueckgabe = -1;
-    std::string Aus, Fehler;
-};
-
-std::string Lies(const std::string& pfad) {
-    std::ifstream in(pfad, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-Lauf Starte(const std::string& argumente) {
-    // Tests may run in parallel processes: names of this process alone.
-    const std::string nr = std::to_string(getpid());
-    const std::string aus = testing::TempDir() + "datei_aus_" + nr + ".txt";
-    const std::string fehler = testing::TempDir() + "datei_fehler_" + nr + ".txt";
-    const std::string cmd =
-        std::string("\"") + TAVURAN_CLI + "\" " + argumente + " >\"" + aus + "\" 2>\"" + fehler + "\"";
-    const int status = std::system(cmd.c_str());
-    Lauf l;
-    l.Rueckgabe = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    l.Aus = Lies(aus);
-    l.Fehler = Lies(fehler);
-    return l;
-}
+using tavuran::clitest::Lauf;
+using tavuran::clitest::Lies;
+using tavuran::clitest::Starte;
 
 std::string Daten(const std::string& name) { return std::string(TAVURAN_TEST_DATA) + "/wtb/" + name; }
 
