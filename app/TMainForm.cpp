@@ -50,6 +50,7 @@
 #include "evaluation/Refly.h"
 #include "startorder/Kanal.h"
 #include "startorder/Gruppenbearbeitung.h"
+#include "startorder/WettbewerbNeuBerechnen.h"
 
 namespace tavuran {
 
@@ -625,10 +626,7 @@ void TMainForm::closeEvent(QCloseEvent* e) {
 
 void TMainForm::WettbewerbNeuBerechnen() {
     if (!WettPtr) return;
-    InitKanalListe(WettPtr);
-    KanalBelegungToHeap(WettPtr);
-    CheckDoppelBelegung(WettPtr);
-    if (WettPtr->CalcWertung) CalcWertung(WettPtr);
+    WettbewerbModellNeuBerechnen(WettPtr);
     TeamTabAnpassen();
     FormPaint();
 }

@@ -12,6 +12,7 @@
 #include "core/DatenWettbewerb.h"
 #include "core/L_STR.h"
 #include "evaluation/Auswertung.h"
+#include "startorder/WettbewerbNeuBerechnen.h"
 #include "evaluation/Sortierung.h"
 #include "exchange/DateiFelder.h"
 
@@ -136,8 +137,7 @@ int Ergebnis(const std::vector<std::string>& args, std::ostream& out, std::ostre
     MeldungenAufStderr meldungen(err);
     WettbewerbTyp* w = nullptr;
     if (!WettbewerbLaden(datei, w, err)) return 1;
-    w->CalcWertung = true;
-    CalcWertung(w);
+    WettbewerbModellNeuBerechnen(w, true);
 
     int rc = 0;
     if (durchgang > 0)

@@ -19,6 +19,7 @@
 #include "startorder/StartreihenfolgeTeamgruppe.h"
 #include "startorder/Startnummern.h"
 #include "startorder/WarnStartNr.h"
+#include "startorder/WettbewerbNeuBerechnen.h"
 
 namespace tavuran {
 
@@ -190,10 +191,7 @@ void StartreihenfolgeNeuBerechnen(WettbewerbTyp* comp) {
         Anzeige.NeuBerechnen(comp);
         return;
     }
-    InitKanalListe(comp);
-    KanalBelegungToHeap(comp);
-    CheckDoppelBelegung(comp);
-    CalcWertung(comp);
+    WettbewerbModellNeuBerechnen(comp);
     SortAll(comp);
 }
 

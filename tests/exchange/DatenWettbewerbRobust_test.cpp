@@ -8,7 +8,9 @@
 
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
+#include "evaluation/Sortierung.h"
 #include "exchange/DatenWettbewerbDatei.h"
+#include "startorder/WettbewerbNeuBerechnen.h"
 #include "exchange/WtbTestHilfen.h"
 
 using namespace tavuran;
@@ -18,10 +20,13 @@ namespace {
 
 const std::string Kopf3 = "ORNALIK Wettbewerbsdaten - Format 3.0\r\n";
 
-// Reads the bytes, writes the result in every format and reads that again.
+// Reads the bytes, evaluates what was read, writes the result in every format
+// and reads that again.
 void LesenSchreibenLesen(const std::string& bytes, const std::string& name) {
     Geladen w(bytes);
     ASSERT_NE(w.w, nullptr) << name;
+    WettbewerbModellNeuBerechnen(w.w, true);
+    SortAll(w.w);
     for (int f = 1; f <= 3; ++f) {
         bool ersetzt = false;
         const std::string text = DatenWettbewerbText(w.w, f, ersetzt);
