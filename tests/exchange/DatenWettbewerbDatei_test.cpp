@@ -477,8 +477,12 @@ TEST_P(AlleFormate, TexteMitAnfuehrungszeichenUndProzent) {
         EXPECT_EQ(Teilnehmer(g.w, 1)->Verein, t);
         EXPECT_EQ(Teilnehmer(g.w, 1)->Name.NachnameStr, "Muster");
         EXPECT_EQ(g->MannschaftRootPtr->Name, t);
-        if (f >= 2) EXPECT_EQ(Teilnehmer(g.w, 1)->Modell[1], t);
-        if (f == 3) EXPECT_EQ(g->DurchgangAlias[2], t);
+        if (f >= 2) {
+            EXPECT_EQ(Teilnehmer(g.w, 1)->Modell[1], t);
+        }
+        if (f == 3) {
+            EXPECT_EQ(g->DurchgangAlias[2], t);
+        }
     }
 }
 

@@ -259,7 +259,9 @@ TEST(WettbewerbSpeichern, AbfrageVorDemVerwerfen) {
         EXPECT_EQ(erg.Gespeichert, f.gespeichert);
         EXPECT_EQ(w->modified, !f.gespeichert);
         EXPECT_EQ(fs::exists(ordner + "pokal.wtb"), f.gespeichert);
-        if (f.gespeichert) EXPECT_EQ(LiesBytes(ordner + "pokal.wtb"), w.Text(2)); // in the format it was read in
+        if (f.gespeichert) {
+            EXPECT_EQ(LiesBytes(ordner + "pokal.wtb"), w.Text(2)); // in the format it was read in
+        }
     }
 }
 
