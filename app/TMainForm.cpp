@@ -955,7 +955,11 @@ void TMainForm::DispTeilnehmer(WettbewerbTyp* Wett, QTableWidget* g, int Tab) {
         Zelle(g, r, 3, verein);
 
         if (Tab == TabTeilnehmer || Tab == TabStartreihenfolge || Tab == 7) {
-            for (int k = 1; k <= 3; ++k) Zelle(g, r, 3 + k, p->Kanal[k]);
+            // A 2.4 GHz participant shows "2,4GHz" in the first channel column only.
+            const bool is2G4 = TeilnehmerIs2G4(p);
+            for (int k = 1; k <= 3; ++k)
+                Zelle(g, r, 3 + k,
+                      is2G4 ? (k == 1 ? "2,4GHz" : "") : L_STR_SearchAndReplace(p->Kanal[k], "2G4", "2,4GHz"));
             Zelle(g, r, 7, p->Jugendlich ? "J" : " ");
             Zelle(g, r, 8, p->Verband);
             Zelle(g, r, 9, p->Land.Nation);

@@ -67,6 +67,10 @@ void WettbewerbSchreiben(const std::string& Datei) {
         t->Gruppe[1] = p.Gruppe;
         t->Startplatz[1] = p.Startplatz;
         t->Jugendlich = p.Jugendlich;
+        if (p.EdvNr == 3) {
+            t->Kanal[1] = "35";
+            t->Kanal[3] = "";
+        }
     }
     MannschaftTyp* m = DatenMannschaftNew();
     DatenMannschaftDefault(m);
@@ -131,6 +135,19 @@ TEST_F(MainFormTest, StartMitDateiZeigtTeilnehmerInAllenReitern) {
     auto vereine = Spalte(f.Grid(TabStartreihenfolge), 3);
     EXPECT_TRUE(Enthaelt(vereine, "Seeadler"));
     EXPECT_TRUE(Enthaelt(vereine, "Verein: MFG Süd"));
+    // channels: a 2.4 GHz participant shows "2,4GHz" once, others their texts
+    QTableWidget* tn = f.Grid(TabTeilnehmer);
+    for (TeilnehmerTyp* t = w->TeilnehmerRootPtr; t; t = t->next) {
+        const int zeile = t->ZeilenNr[TabTeilnehmer] - 1;
+        std::vector<std::string> kanaele;
+        for (int k = 1; k <= 3; ++k) {
+            QTableWidgetItem* it = tn->item(zeile, 3 + k);
+            kanaele.push_back(it ? it->text().toStdString() : "");
+        }
+        const std::vector<std::string> erwartet =
+            t->EdvNr == 3 ? std::vector<std::string>{"35", "2,4GHz", ""} : std::vector<std::string>{"2,4GHz", "", ""};
+        EXPECT_EQ(kanaele, erwartet) << t->Name.NachnameStr;
+    }
     // status bar and caption
     EXPECT_EQ(f.StatusPanel(2)->text().toStdString(), "F3J (B-Mod 2025)");
     EXPECT_EQ(f.StatusPanel(3)->text().toStdString(), "Teiln.: 3");
