@@ -14,18 +14,21 @@ namespace fs = std::filesystem;
 
 namespace tavuran {
 
+fs::path L_FILE_Pfad(std::string_view f) { return fs::path(std::u8string(f.begin(), f.end())); }
+
+std::string L_FILE_PfadText(const fs::path& p) {
+    const std::u8string u = p.generic_u8string();
+    return std::string(u.begin(), u.end());
+}
+
 namespace {
 
 // Folder texts may come from files written on another system, so both "/"
 // and "\" count as delimiters when a name is taken apart.
 bool IstTrenner(char c) { return c == '/' || c == '\\'; }
 
-fs::path Pfad(std::string_view f) { return fs::path(std::u8string(f.begin(), f.end())); }
-
-std::string Text(const fs::path& p) {
-    const std::u8string u = p.generic_u8string();
-    return std::string(u.begin(), u.end());
-}
+fs::path Pfad(std::string_view f) { return L_FILE_Pfad(f); }
+std::string Text(const fs::path& p) { return L_FILE_PfadText(p); }
 
 // The file-name part of f: everything after the last delimiter.
 std::string_view NamensTeil(std::string_view f) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,10 @@ void L_FILE_DeleteFile(std::string_view f);
 std::string L_FILE_GetFileDate(std::string_view f);
 std::string L_FILE_GetAktPath();
 void L_FILE_SetAktPath(std::string_view d);
+
+// A UTF-8 path text as a file-system path, and back (with "/" between levels).
+std::filesystem::path L_FILE_Pfad(std::string_view f);
+std::string L_FILE_PfadText(const std::filesystem::path& p);
 
 // Whole-file access used by the readers and writers.
 bool L_FILE_ReadAll(std::string_view f, std::string& bytes);

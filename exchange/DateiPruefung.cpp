@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "core/DatenWettbewerb.h"
+#include "core/L_FILE.h"
 #include "core/L_STR.h"
 #include "exchange/DateiZugriff.h"
 #include "exchange/DatenWettbewerbDatei.h"
@@ -17,12 +18,8 @@ namespace tavuran {
 
 namespace {
 
-fs::path Pfad(const std::string& f) { return fs::path(std::u8string(f.begin(), f.end())); }
-
-std::string Text(const fs::path& p) {
-    const std::u8string u = p.u8string();
-    return std::string(u.begin(), u.end());
-}
+fs::path Pfad(const std::string& f) { return L_FILE_Pfad(f); }
+std::string Text(const fs::path& p) { return L_FILE_PfadText(p); }
 
 std::vector<std::string> Zeilen(const std::string& text) {
     std::vector<std::string> z;

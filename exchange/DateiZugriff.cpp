@@ -15,6 +15,7 @@
 #include <unistd.h>
 #endif
 
+#include "core/L_FILE.h"
 #include "core/L_STR.h"
 
 namespace fs = std::filesystem;
@@ -23,12 +24,8 @@ namespace tavuran {
 
 namespace {
 
-fs::path Pfad(const std::string& f) { return fs::path(std::u8string(f.begin(), f.end())); }
-
-std::string Text(const fs::path& p) {
-    const std::u8string u = p.u8string();
-    return std::string(u.begin(), u.end());
-}
+fs::path Pfad(const std::string& f) { return L_FILE_Pfad(f); }
+std::string Text(const fs::path& p) { return L_FILE_PfadText(p); }
 
 int Prozessnummer() {
 #ifdef _WIN32
