@@ -220,7 +220,7 @@ BewertungsGitter FillBewertStringGrid(WettbewerbTyp* comp, SortDrchgType* Darste
         for (int j = 0; j < k; ++j) {
             std::string& zelle = gitter.Zellen[i + 1][j + 1];
             if (i == j) {
-                zelle = "\\";
+                zelle.assign(1, '\\'); // the diagonal (assign: avoids a false -Wrestrict of GCC 12)
                 continue;
             }
             auto e = Search(matrix, gitter.Teilnehmer[i], gitter.Teilnehmer[j]);
