@@ -46,7 +46,7 @@ void TeilnehmerStartPlatzMove(WettbewerbTyp* comp, int Tab, TeilnehmerTyp* From,
     if (!To) {
         int groesster = 0;
         for (TeilnehmerTyp* t = comp->TeilnehmerRootPtr; t; t = t->next)
-            if (t != From && t->Gruppe[r] == gruppe) groesster = MaxInt(groesster, t->Startplatz[r]);
+            if (t->Gruppe[r] == gruppe) groesster = MaxInt(groesster, t->Startplatz[r]);
         From->Startplatz[r] = MinInt(groesster + 1, StartreihenfolgeMaxStartplatz);
         ZeilenVerschieben(comp, Tab, From, FromIndex, ToIndex);
         return;

@@ -172,6 +172,14 @@ TEST_F(Verschieben, AufLeereZeilen) {
     EXPECT_EQ(P(1), 1);
 }
 
+TEST_F(Verschieben, AufDieLeereZeileHinterDemGroesstenStartplatzDerGruppe) {
+    // The member holding the group's largest start place (4) dropped on the
+    // empty row below his group goes behind it, himself included.
+    EXPECT_TRUE(StartGruppenRowMove(w.W, 1, 7, 8));
+    EXPECT_EQ(G(6), 2);
+    EXPECT_EQ(P(6), 5);
+}
+
 TEST_F(Verschieben, DerNamensspalteNachLeereZeilen) {
     // Without the name column rows 4 and 8 are empty above row 9 (group 3);
     // a text in row 8 leaves only row 4.
