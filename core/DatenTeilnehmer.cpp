@@ -55,17 +55,15 @@ int Zaehle(const TeilnehmerTyp* p, Bed bed) {
     return n;
 }
 
+// The largest number among the records with a surname, never below 0: a new
+// record gets this + 1, so numbering starts at 1 even when every record still
+// carries the default -1 (0 would mean "no number" for a new record).
 template <class Feldwert>
 int Maximum(const TeilnehmerTyp* p, Feldwert wert) {
     int m = 0;
-    bool gefunden = false;
-    for (; p; p = p->next) {
-        if (!HatNachname(p)) continue;
-        const int w = wert(p);
-        if (!gefunden || w > m) m = w;
-        gefunden = true;
-    }
-    return gefunden ? m : 0;
+    for (; p; p = p->next)
+        if (HatNachname(p) && wert(p) > m) m = wert(p);
+    return m;
 }
 } // namespace
 

@@ -145,16 +145,17 @@ std::uint32_t DatenWettbewerbDurchgangEnthaeltWertung(const WettbewerbTyp* comp)
 
 std::uint32_t DatenWettbewerbDurchgangIstFlyOff(const WettbewerbTyp* comp, bool FlagSenior) {
     if (!comp) return 0;
-    int von, bis;
+    // The counts come from the file unchecked: compute wide so that no sum overflows.
+    long long von, bis;
     if (FlagSenior) {
-        von = comp->AnzVorrunden + 1;
-        bis = comp->AnzVorrunden + comp->AnzSeniorenFlyOff;
+        von = static_cast<long long>(comp->AnzVorrunden) + 1;
+        bis = static_cast<long long>(comp->AnzVorrunden) + comp->AnzSeniorenFlyOff;
     } else {
-        von = comp->AnzVorrunden + comp->AnzSeniorenFlyOff + 1;
+        von = static_cast<long long>(comp->AnzVorrunden) + comp->AnzSeniorenFlyOff + 1;
         bis = comp->AnzDurchgaenge;
     }
     std::uint32_t bits = 0;
-    for (int r = von < 1 ? 1 : von; r <= bis && r <= 32; ++r) bits |= std::uint32_t{1} << (r - 1);
+    for (long long r = von < 1 ? 1 : von; r <= bis && r <= 32; ++r) bits |= std::uint32_t{1} << (r - 1);
     return bits;
 }
 

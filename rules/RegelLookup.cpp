@@ -17,11 +17,11 @@ namespace {
 // rules qualify equally the one met first (the higher number) is kept,
 // because a later one replaces the choice only with a strictly higher score.
 template <class Bewertung>
-int BesteRegel(Bewertung Score, int Mindest) {
+int BesteRegel(Bewertung Score, long long Mindest) {
     int Beste = 0;
-    int BesterScore = Mindest;
+    long long BesterScore = Mindest;
     for (int Nr = RegelAnzahl; Nr >= 1; --Nr) {
-        int s = Score(RegelListe(Nr));
+        const long long s = Score(RegelListe(Nr));
         if (s > BesterScore) {
             BesterScore = s;
             Beste = Nr;
@@ -35,8 +35,10 @@ bool Enthaelt(std::string_view Text, std::string_view Teil) {
 }
 
 // Version number and class of a rule name: the text after and before "B-Mod".
+// The version of a stored name is read from the file as it stands, so the
+// score differences below are taken wide: any 32-bit version gives its score.
 struct NamensTeile {
-    int Version;
+    long long Version;
     std::string Klasse;
 };
 
@@ -46,7 +48,7 @@ NamensTeile Zerlegen(const std::string& Name) {
             L_STR_Upcase(L_STR_GetStrUntilTeilStr(Name, Mod))};
 }
 
-int GespeicherterNameScore(const std::string& a, const NamensTeile& A, int Jahr, const RegelTyp& R) {
+long long GespeicherterNameScore(const std::string& a, const NamensTeile& A, int Jahr, const RegelTyp& R) {
     const std::string b = L_STR_Unblank(R.Name);
     if (a == b) return 1000;
     if (L_STR_Upcase(a) == L_STR_Upcase(b)) return 900;

@@ -2,6 +2,8 @@
 // the progress mark and the modified flag.
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -162,6 +164,24 @@ TEST(DatenWettbewerb, RoundMasks) {
     EXPECT_EQ(DatenWettbewerbDurchgangIstFlyOff(w.p, false), (1u << 7) | (1u << 8));
     w->AnzDurchgaenge = 7;
     EXPECT_EQ(DatenWettbewerbDurchgangIstFlyOff(w.p, false), 0u);
+
+    // Counts as a damaged file may hold them.
+    struct Extrem {
+        int vorrunden, flyOff, durchgaenge;
+        std::uint32_t senior, jugend;
+    };
+    const Extrem extreme[] = {
+        {INT_MAX, 1, 6, 0u, 0u},
+        {INT_MIN, -1, 3, 0u, 7u},
+        {2, INT_MAX, INT_MAX, 0xFFFFFFFCu, 0u},
+    };
+    for (const Extrem& e : extreme) {
+        w->AnzVorrunden = e.vorrunden;
+        w->AnzSeniorenFlyOff = e.flyOff;
+        w->AnzDurchgaenge = e.durchgaenge;
+        EXPECT_EQ(DatenWettbewerbDurchgangIstFlyOff(w.p, true), e.senior) << e.vorrunden << "/" << e.flyOff;
+        EXPECT_EQ(DatenWettbewerbDurchgangIstFlyOff(w.p, false), e.jugend) << e.vorrunden << "/" << e.flyOff;
+    }
 }
 
 TEST(DatenWettbewerb, NameLookupAndClubCount) {
@@ -202,7 +222,10 @@ TEST(DatenTeilnehmer, GetPtrCreatesADefaultRecordAtTheHead) {
 TEST(DatenTeilnehmer, CountsAndMaximaIgnoreRecordsWithoutSurname) {
     Wettbewerb w;
     EXPECT_EQ(GetMaxStartNr(w->TeilnehmerRootPtr), 0);
-    TeilnehmerTyp* a = Pilot(w.p, 1, "Adler", 4);
+    TeilnehmerTyp* a = Pilot(w.p, 1, "Adler"); // numbers still at their default -1
+    EXPECT_EQ(GetMaxStartNr(w->TeilnehmerRootPtr), 0);
+    EXPECT_EQ(GetMaxMeldungsNr(w->TeilnehmerRootPtr), 0);
+    a->StartNr = 4;
     a->MeldgNr = 7;
     a->PlatzNr = 1;
     a->Gruppe[1] = 2;

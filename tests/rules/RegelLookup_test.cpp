@@ -66,6 +66,7 @@ TEST(RegelLookup, StoredNameFindsRule) {
         {"F5J (B-Mod 2026)", 2026, 4, "F5J (B-Mod 2025)"},     // newest older version the date reached
         {"F5J (B-Mod 2026)", 2024, 13, "F5J (B-Mod 2024)"},
         {"F5J (B-Mod 2010)", 2025, 4, "F5J (B-Mod 2025)"},     // older than any: newest of the class
+        {"F5J (B-Mod -2147483648)", 2025, 4, "F5J (B-Mod 2025)"},
         {"F5J", 2025, 73, "F5J (B-Mod 2014)"},                 // first word only: by algorithm
         {"F3B-A", 2025, 77, "F3B-A B-Mod 2011"},
     };
