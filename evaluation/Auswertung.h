@@ -41,8 +41,11 @@ void CalcPlatzFlyOff(WettbewerbTyp* Wett);
 void CalcExportpunkte(WettbewerbTyp* Wett);
 
 // The number of preliminary results that count at the present state of the
-// competition (at least 1): all AnzGewDurchgaenge once the drops apply from
-// StreicherAbDurchg flown rounds on, fewer drops before. 1 for nil.
+// competition (at least 1). Until StreicherAbDurchg preliminary rounds are
+// flown, and once all are flown, the best AnzGewDurchgaenge count; in between,
+// every flown round less the full number of drops (AnzVorrunden -
+// AnzGewDurchgaenge), but never fewer than StreicherAbDurchg less the drops.
+// 1 for nil.
 int CalcAnzahlTempGewerteteVorrunden(const WettbewerbTyp* Wett);
 
 } // namespace tavuran
