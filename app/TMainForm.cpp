@@ -1,5 +1,6 @@
 #include "app/TMainForm.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -50,6 +51,7 @@
 #include "evaluation/Refly.h"
 #include "startorder/Kanal.h"
 #include "startorder/Gruppenbearbeitung.h"
+#include "startorder/StartreihenfolgeLauf.h"
 #include "startorder/WettbewerbNeuBerechnen.h"
 
 namespace tavuran {
@@ -321,6 +323,11 @@ void TMainForm::GridsAufbauen() {
     panels_ = new QStackedWidget(mitte);
     for (int t = 0; t < 7; ++t) {
         grid_[t] = new QTableWidget(panels_);
+        // The list font is sized to the fixed column widths, so that a channel
+        // text such as "2,4GHz" fits its column.
+        QFont schrift = grid_[t]->font();
+        schrift.setPixelSize(GetFontFactor(11));
+        grid_[t]->setFont(schrift);
         grid_[t]->verticalHeader()->hide();
         grid_[t]->verticalHeader()->setDefaultSectionSize(GetFontFactor(16) + 4);
         grid_[t]->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -1117,8 +1124,18 @@ void TMainForm::SortierHandleTimerTimer() {
         OpenNewDialog = false;
         if (WettbewerbAufraeumen()) WettbewerbAufbauen("", true);
     }
-    panel_[4]->setText(VersionsText);
-    progress_->hide();
+    // While a start-order draw runs, its progress replaces the version text.
+    int zustand = 0, aktuell = 0, maximal = 0;
+    GetProgressStartreihenfolge(zustand, aktuell, maximal);
+    if (zustand != SortStateIdle && maximal > 0) {
+        const int prozent = aktuell * 100 / maximal;
+        panel_[4]->setText(Q(std::to_string(prozent) + " %"));
+        progress_->setValue(std::clamp(prozent * 100, 0, 10000));
+        progress_->show();
+    } else {
+        panel_[4]->setText(VersionsText);
+        progress_->hide();
+    }
 }
 
 void TMainForm::DispTimerTimer() { RedrawStatusBar(); }

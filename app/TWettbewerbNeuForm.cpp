@@ -217,21 +217,27 @@ TWettbewerbNeuForm::TWettbewerbNeuForm(QWidget* Eltern) : QDialog(Eltern) {
         auto* seite = new QWidget;
         auto* sL = new QGridLayout(seite);
         sL->setVerticalSpacing(1);
+        sL->setHorizontalSpacing(4);
+        // Rounds 1-3 of the tab on the left, 4-6 on the right; each label
+        // stands left of its field.
         for (int k = 0; k < 6; ++k) {
             const int i = t * 6 + k;
             AliasDurchgangLabel[i] = new QLabel(seite);
-            AliasDurchgangEdit[i] = NeuesFeld(seite, 110);
-            const int zeile = (k % 3) * 2, spalte = k / 3;
+            AliasDurchgangEdit[i] = NeuesFeld(seite, 80);
+            if (k >= 3) AliasDurchgangLabel[i]->setContentsMargins(8, 0, 0, 0);
+            const int zeile = k % 3, spalte = (k / 3) * 2;
             sL->addWidget(AliasDurchgangLabel[i], zeile, spalte);
-            sL->addWidget(AliasDurchgangEdit[i], zeile + 1, spalte);
+            sL->addWidget(AliasDurchgangEdit[i], zeile, spalte + 1);
         }
+        sL->setRowStretch(3, 1);
         AliasTabControl->addTab(seite, Q("Durchg. " + std::to_string(t * 6 + 1) + ".." + std::to_string(t * 6 + 6)));
         AliasTabControl->tabBar()->setExpanding(false);
     }
     aliasL->addWidget(AliasTabControl);
     rechts->addWidget(alias);
     rechts->addStretch();
-    alias->setMinimumWidth(340);
+    // All three tab captions stay readable.
+    AliasTabControl->setMinimumWidth(AliasTabControl->tabBar()->sizeHint().width() + 12);
     spalten->addLayout(rechts, 3);
 
     // --- buttons
@@ -342,9 +348,6 @@ void TWettbewerbNeuForm::FormShow() {
         TeilnehmerInGruppeEdit->setText(QString::number(w->AnzTeilnGruppe));
         TeilnehmerInFlyOffEdit->setText(QString::number(w->AnzTeilnInEndRunde));
         TeilnehmerInJugFlyOffEdit->setText(QString::number(w->AnzJugInEndRunde));
-        // A competition that has no rule yet starts with the round counts of
-        // the rule proposed for it.
-        if (!w->RegelPtr && !wahl.empty()) ResetDurchgang(wahl);
         AliasLabelsZeigen();
         PersonenZeigen();
     }

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -28,6 +29,7 @@
 #include "exchange/DatenWettbewerbDatei.h"
 #include "rules/RegelListe.h"
 #include "rules/RegelLookup.h"
+#include "startorder/StartreihenfolgeLauf.h"
 #include "tests/app/AppUmgebung.h"
 
 namespace tavuran::test {
@@ -198,8 +200,13 @@ TEST_F(MainFormTest, ErsterStartVerlangtParameterUndUebernimmtRegelvorgaben) {
     EXPECT_FALSE(d->AbbruchButton->isEnabled());
     EXPECT_FALSE(d->DefaultButton->isEnabled());
     EXPECT_FALSE(d->ResetDurchgangButton->isEnabled());
-    // Without a rule the dialog proposes the first F5J rule.
+    // Without a rule the dialog proposes the first F5J rule; the counts are
+    // the new competition's own until a rule is chosen.
     EXPECT_EQ(d->RegelComboBox->currentText().toStdString(), "F5J (B-Mod 2025)");
+    EXPECT_EQ(d->AnzahlVorrundenEdit->text().toStdString(), "5");
+    EXPECT_EQ(d->AnzahlFlyOffEdit->text().toStdString(), "1");
+    EXPECT_EQ(d->AnzahlStreicherEdit->text().toStdString(), "0");
+    EXPECT_EQ(d->TeilnehmerInGruppeEdit->text().toStdString(), "9");
     EXPECT_FALSE(d->NullwertungNichtStreichenCheckBox->isChecked());
     EXPECT_TRUE(d->NullwertungNichtStreichenCheckBox->isEnabled());
     // Closing the window is refused while the user must confirm.
@@ -487,6 +494,27 @@ TEST_F(MainFormTest, VerschiebenInDerStartreihenfolge) {
     EXPECT_EQ(f.StatusLampe(), 1);
     EXPECT_EQ(f.Grid(TabStartreihenfolge)->item(clara->ZeilenNr[TabStartreihenfolge] - 1, 2)->text().toStdString(),
               "Conrad Clara");
+}
+
+// While a draw runs, the last status panel and the bar show its progress.
+TEST_F(MainFormTest, StatusleisteZeigtFortschrittDerAuslosung) {
+    TMainForm& f = Fenster();
+    Starten(f);
+    QProgressBar* balken = f.findChild<QProgressBar*>();
+    ASSERT_NE(balken, nullptr);
+    EXPECT_EQ(f.StatusPanel(4)->text().toStdString(), "     Tavuran V1.63 (14.06.2025)");
+    EXPECT_FALSE(balken->isVisible());
+
+    InitStartreihenfolge(10, 2, true, 5, 1);
+    f.SortierHandleTimerTimer();
+    EXPECT_EQ(f.StatusPanel(4)->text().toStdString(), "1 %");
+    EXPECT_TRUE(balken->isVisible());
+    EXPECT_EQ(balken->value(), 100);
+
+    StartreihenfolgeFreigeben();
+    f.SortierHandleTimerTimer();
+    EXPECT_EQ(f.StatusPanel(4)->text().toStdString(), "     Tavuran V1.63 (14.06.2025)");
+    EXPECT_FALSE(balken->isVisible());
 }
 
 TEST_F(MainFormTest, FensterlageAusEinstellungen) {
