@@ -803,6 +803,16 @@ void TMainForm::InitGrid(int Tab) {
     const int b = b0 < 45 ? 50 : b0;
     const int a = WettPtr && WettPtr->AnzTeilnGruppe > 0 ? b0 / WettPtr->AnzTeilnGruppe + 1 : 1;
     const int fix = GetFontFactor(48);
+    // The score and reflight lists: rows for every participant and room to add,
+    // fixed number columns, name, club and 13 value columns.
+    auto WertungsGitterBemessen = [this, fix](QTableWidget* g) {
+        ZeilenZahl(g, (WettPtr ? GetTeilnehmerAnzahl(WettPtr->TeilnehmerRootPtr) : 0) + 50);
+        g->setColumnWidth(0, fix);
+        g->setColumnWidth(1, fix);
+        g->setColumnWidth(2, Width_Name);
+        g->setColumnWidth(3, Width_Verein);
+        for (int k = 4; k < 17; ++k) g->setColumnWidth(k, fix * 2);
+    };
     switch (Tab) {
     case TabTeilnehmer:
     case TabStartreihenfolge: {
@@ -852,12 +862,7 @@ void TMainForm::InitGrid(int Tab) {
         Kopf(g, c++, "Ergebnis");
         auto koepfe = WertKoepfe(WettPtr);
         for (std::size_t k = 0; k < koepfe.size() && c < 17; ++k) Kopf(g, c++, WertKopf(koepfe[k]));
-        ZeilenZahl(g, (WettPtr ? GetTeilnehmerAnzahl(WettPtr->TeilnehmerRootPtr) : 0) + 50);
-        g->setColumnWidth(0, fix);
-        g->setColumnWidth(1, fix);
-        g->setColumnWidth(2, Width_Name);
-        g->setColumnWidth(3, Width_Verein);
-        for (int k = 4; k < 17; ++k) g->setColumnWidth(k, fix * 2);
+        WertungsGitterBemessen(g);
         break;
     }
     case TabRefly: {
@@ -868,12 +873,7 @@ void TMainForm::InitGrid(int Tab) {
         auto koepfe = WertKoepfe(WettPtr);
         int c = 8;
         for (std::size_t k = 0; k < koepfe.size() && c < 17; ++k) Kopf(g, c++, WertKopf(koepfe[k]));
-        ZeilenZahl(g, (WettPtr ? GetTeilnehmerAnzahl(WettPtr->TeilnehmerRootPtr) : 0) + 50);
-        g->setColumnWidth(0, fix);
-        g->setColumnWidth(1, fix);
-        g->setColumnWidth(2, Width_Name);
-        g->setColumnWidth(3, Width_Verein);
-        for (int k = 4; k < 17; ++k) g->setColumnWidth(k, fix * 2);
+        WertungsGitterBemessen(g);
         break;
     }
     case TabErgebnis:
