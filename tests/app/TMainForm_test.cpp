@@ -105,13 +105,22 @@ std::string DateiInhalt(const std::string& datei) {
     return std::string(std::istreambuf_iterator<char>(f), {});
 }
 
-using MainFormTest = FensterTest;
+class MainFormTest : public FensterTest {
+  protected:
+    // Writes the small competition to "pokal.wtb" and starts the window with it.
+    TMainForm& MitPokalStarten() {
+        PokalDatei = Pfad("pokal.wtb");
+        WettbewerbSchreiben(PokalDatei);
+        TMainForm& f = Fenster({QString::fromStdString(PokalDatei)});
+        Starten(f);
+        return f;
+    }
+    std::string PokalDatei;
+};
 
 TEST_F(MainFormTest, StartMitDateiZeigtTeilnehmerInAllenReitern) {
-    const std::string datei = Pfad("pokal.wtb");
-    WettbewerbSchreiben(datei);
-    TMainForm& f = Fenster({QString::fromStdString(datei)});
-    Starten(f);
+    TMainForm& f = MitPokalStarten();
+    const std::string& datei = PokalDatei;
 
     WettbewerbTyp* w = f.GetAktWettPtr();
     ASSERT_NE(w, nullptr);
@@ -158,10 +167,7 @@ TEST_F(MainFormTest, StartMitDateiZeigtTeilnehmerInAllenReitern) {
 }
 
 TEST_F(MainFormTest, StartordnungTrenntGruppenAuchUeberVerborgeneTeilnehmer) {
-    const std::string datei = Pfad("pokal.wtb");
-    WettbewerbSchreiben(datei);
-    TMainForm& f = Fenster({QString::fromStdString(datei)});
-    Starten(f);
+    TMainForm& f = MitPokalStarten();
     WettbewerbTyp* w = f.GetAktWettPtr();
     ASSERT_NE(w, nullptr);
     f.TabWaehlen(TabStartreihenfolge);
@@ -350,10 +356,8 @@ TEST_F(MainFormTest, SpeicherabfrageBeimSchliessen) {
     const Fall faelle[] = {{1, true, true}, {3, true, false}, {5, false, false}};
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.Knopf);
-        const std::string datei = Pfad("pokal.wtb");
-        WettbewerbSchreiben(datei);
-        TMainForm& f = Fenster({QString::fromStdString(datei)});
-        Starten(f);
+        TMainForm& f = MitPokalStarten();
+        const std::string& datei = PokalDatei;
         WettbewerbTyp* w = f.GetAktWettPtr();
         ASSERT_NE(w, nullptr);
         w->Name = "Geändert";
@@ -421,10 +425,7 @@ TEST_F(MainFormTest, FehlgeschlagenesSichernBehaeltDenWettbewerb) {
 
 // Changing basic parameters of a competition whose start lists are out asks first.
 TEST_F(MainFormTest, GrundparameterAendernFragtNachFortschritt) {
-    const std::string datei = Pfad("pokal.wtb");
-    WettbewerbSchreiben(datei);
-    TMainForm& f = Fenster({QString::fromStdString(datei)});
-    Starten(f);
+    TMainForm& f = MitPokalStarten();
     WettbewerbTyp* w = f.GetAktWettPtr();
     ASSERT_NE(w, nullptr);
     w->Status = 60;
@@ -469,10 +470,7 @@ TEST_F(MainFormTest, GrundparameterAendernFragtNachFortschritt) {
 }
 
 TEST_F(MainFormTest, VerschiebenInDerStartreihenfolge) {
-    const std::string datei = Pfad("pokal.wtb");
-    WettbewerbSchreiben(datei);
-    TMainForm& f = Fenster({QString::fromStdString(datei)});
-    Starten(f);
+    TMainForm& f = MitPokalStarten();
     WettbewerbTyp* w = f.GetAktWettPtr();
     ASSERT_NE(w, nullptr);
     TeilnehmerTyp* clara = GetTeilnehmerEdvNr(w, 3);
