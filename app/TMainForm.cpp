@@ -219,6 +219,7 @@ TMainForm::TMainForm(const QStringList& Argumente, QWidget* Eltern) : QMainWindo
 TMainForm::~TMainForm() {
     dispTimer_->Stop();
     sortierHandleTimer_->Stop();
+    if (WettPtr) emit WettbewerbSchliesst(WettPtr);
     DatenWettbewerbDispose(WettPtr);
     ResetUiHooks();
     store_->Sync();
@@ -562,6 +563,7 @@ bool TMainForm::WettbewerbAufraeumen() {
     if (ergebnis) {
         NewFileLoaded(WettPtr->WettbewerbFileNamen[0]);
         WriteRegistry();
+        emit WettbewerbSchliesst(WettPtr);
         DatenWettbewerbDispose(WettPtr);
         RefreshRecentFiles();
     }

@@ -110,6 +110,11 @@ class TMainForm : public QMainWindow {
     // (the drop of the drag-and-drop gesture).
     void ZeileVerschieben(int VonZeile, int NachZeile);
 
+  signals:
+    // Sent once the competition is put away and just before it is freed: every
+    // modeless window that works on it hides and forgets it here.
+    void WettbewerbSchliesst(tavuran::WettbewerbTyp* Wett);
+
   protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
