@@ -1,0 +1,84 @@
+// The drawing surface every printed document is drawn on: the preview's
+// image, a printer page, a PDF page or the recording canvas of the tests and
+// of the text output. Coordinates are device pixels from the top-left corner
+// of the surface; colours are RGB. A text is placed by the top-left corner of
+// its cell (not by its baseline), so every device puts it at the same place.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tavuran {
+
+struct DruckFarbe {
+    int R = 0, G = 0, B = 0;
+    friend bool operator==(const DruckFarbe&, const DruckFarbe&) = default;
+};
+
+inline constexpr DruckFarbe DruckWeiss{255, 255, 255};
+inline constexpr DruckFarbe DruckSchwarz{0, 0, 0};
+inline constexpr DruckFarbe DruckGrau{192, 192, 192};       // inactive channels, guide lines
+inline constexpr DruckFarbe DruckHellblau{208, 240, 255};   // paper of the on-screen previews
+inline constexpr DruckFarbe DruckRot{255, 0, 0};
+inline constexpr DruckFarbe DruckGruen{0, 255, 0};
+inline constexpr DruckFarbe DruckDunkelgruen{0, 128, 0};
+inline constexpr DruckFarbe DruckBlau{0, 0, 255};
+
+struct DruckSchrift {
+    std::string Name = "Arial";
+    int Hoehe = 12; // cell height in device pixels, internal leading included
+    bool Fett = false;
+    bool Kursiv = false;
+    DruckFarbe Farbe = DruckSchwarz;
+    friend bool operator==(const DruckSchrift&, const DruckSchrift&) = default;
+};
+
+class DruckCanvas {
+  public:
+    virtual ~DruckCanvas() = default;
+
+    // Size of the surface and its resolution in dots per inch.
+    virtual int Breite() const = 0;
+    virtual int Hoehe() const = 0;
+    virtual int Aufloesung() const = 0;
+
+    // Fills the rectangle with a solid colour; the right and bottom edges are excluded.
+    virtual void RechteckFuellen(int Links, int Oben, int Rechts, int Unten, DruckFarbe Farbe) = 0;
+    // A one-pixel line from (x0, y0) to (x1, y1), both ends included.
+    virtual void Linie(int x0, int y0, int x1, int y1, DruckFarbe Farbe) = 0;
+
+    virtual void SetSchrift(const DruckSchrift& Schrift) = 0;
+    virtual DruckSchrift GetSchrift() const = 0;
+
+    // Writes the text in the font's colour without background, with the top-left
+    // corner of its cell at (x, y). With ClipBreite >= 0 nothing to the right of
+    // x + ClipBreite is drawn.
+    virtual void Text(int x, int y, std::string_view Text, int ClipBreite = -1) = 0;
+    // Width and cell height of the text in the current font, in device pixels.
+    virtual int TextBreite(std::string_view Text) = 0;
+    virtual int TextHoehe(std::string_view Text) = 0;
+};
+
+// Font height in device pixels of a size in points on this canvas.
+inline int DruckPunkteZuPixel(const DruckCanvas& Canvas, int Punkte) {
+    const int dpi = Canvas.Aufloesung() > 0 ? Canvas.Aufloesung() : 96;
+    return (Punkte * dpi + 36) / 72;
+}
+
+} // namespace tavuran
+
+namespace tavuran {
+
+// Fitted text: lowers the font height from the current one, one pixel at a
+// time, until the text is no wider than Breite (100 pixels when Breite is
+// smaller); MaxHoehe > 0 caps the height. The height never goes below
+// DruckMinSchrifthoehe: a text that still does not fit is clipped to Breite.
+// The text is written with yPix near its baseline (its top at
+// yPix - 13/16 of its height); with `invers` it is written white on a black
+// cell. An empty space (Breite <= 0) writes nothing. The font is restored;
+// returns the height used.
+inline constexpr int DruckMinSchrifthoehe = 4;
+int VariableTextOut(DruckCanvas& Canvas, int xPix, int yPix, int Breite, int MaxHoehe, bool invers,
+                    std::string_view AusgabeStr);
+
+} // namespace tavuran

@@ -1,0 +1,249 @@
+// Drawing a page of the list engine onto a canvas: the line-and-column grid
+// of the page scaled to the canvas, the header, the column titles, one row
+// per participant, the table lines, the signature block of result lists, the
+// footer and the round watermark.
+#include <algorithm>
+#include <cmath>
+
+#include "core/L_STR.h"
+#include "core/MinMax.h"
+#include "reports/Druck.h"
+
+namespace tavuran {
+
+namespace {
+
+bool Bit(std::uint32_t Maske, int n) { return (Maske >> n) & 1u; }
+
+class Zeichner {
+  public:
+    Zeichner(DruckCanvas& c, const SeiteTyp& s, const BlattLayoutTyp& l, DruckRechteck r, DruckFarbe tinte)
+        : C(c), S(s), L(l), R(r), Tinte(tinte) {
+        v = LimitLowHighInt((R.Right - R.Left) / 1000, 1, 20);
+        h = LimitLowHighInt((R.Bottom - R.Top) / 1000, 1, 20);
+    }
+
+    DruckCanvas& C;
+    const SeiteTyp& S;
+    const BlattLayoutTyp& L;
+    DruckRechteck R;
+    DruckFarbe Tinte;
+    int v = 1, h = 1;
+    int Abschnitt = 0; // 0 header, 1 text, 2 footer
+
+    int Zeilenhoehe() const {
+        return Abschnitt == 0 ? L.ZeilenHoeheKopf : Abschnitt == 1 ? L.ZeilenHoeheText : L.ZeilenHoeheFuss;
+    }
+    int yPos(int line) const {
+        const long long y = R.Top + static_cast<long long>(line - 1) * Zeilenhoehe() / 1000;
+        return static_cast<int>(y + (Abschnitt == 1 ? L.yPixText : Abschnitt == 2 ? L.yPixFuss : 0));
+    }
+    int xPos(int col) const {
+        return static_cast<int>(R.Left + static_cast<long long>(col - 1) * L.Zeichenbreite / 1000);
+    }
+    int TextY(int line) const { return yPos(line) + (Zeilenhoehe() - L.ZeilenHoeheKopf) / 2000; }
+    // Room for a text starting at x: its cell, or up to the paper's right edge.
+    int Platz(int x, int col, int w) const {
+        const int rand = C.Breite() - x;
+        if (w <= 0) return MaxInt(0, rand);
+        return MaxInt(0, MinInt(rand, xPos(col + w - 1) - x));
+    }
+
+    int TextWrite(int col, int line, const std::string& t, int w) {
+        if (!t.empty()) {
+            const int x = xPos(col);
+            C.Text(x, TextY(line), t, Platz(x, col, w));
+        }
+        return col + w;
+    }
+    int TextWriteRightJustify(int col, int line, const std::string& t, int w) {
+        if (!t.empty()) {
+            const int breite = C.TextBreite(t);
+            int x = xPos(col + w - 2) - breite;
+            // A text wider than its cell starts at the cell and is cut at its end.
+            if (x < xPos(col)) x = xPos(col);
+            C.Text(x, TextY(line), t, Platz(x, col, w));
+        }
+        return col + w;
+    }
+    int VerLine(int col, int line, int w) {
+        const int x0 = xPos(col + w - 1) - v / 2;
+        for (int i = 1; i <= v; ++i) C.Linie(x0 + i, yPos(line) - h / 2, x0 + i, yPos(line + 1) - h / 2, Tinte);
+        return col + w;
+    }
+    int HorLine(int col, int line, int w) {
+        const int y0 = yPos(line) - h / 2;
+        const int x0 = MaxInt(0, xPos(col - 2) - 1);
+        const int x1 = MinInt(C.Breite() - 1, xPos(col + w - 1) - 1);
+        for (int i = 1; i <= h; ++i) C.Linie(x0, y0 + i, x1, y0 + i, Tinte);
+        return col + w;
+    }
+    int HorDraftLine(int col, int line, int w) {
+        const int y0 = yPos(line) - h / 2;
+        const int ende = xPos(col + w - 1);
+        for (int i = 1; i <= h; ++i)
+            for (int x = xPos(col - 1); x < ende; x += 4 * v)
+                C.Linie(x - v / 2, y0 + i, x - v / 2 + v - 1, y0 + i, Tinte);
+        return col + w;
+    }
+    int HorGroupLine(int col, int line, int w) {
+        HorLine(col, line, w + 1);
+        return col + w;
+    }
+    int FillBackGroundRect(int col, int line, int w, DruckFarbe f) {
+        C.RechteckFuellen(xPos(col - 1), yPos(line), xPos(col + w - 1), yPos(line + 1), f);
+        return col + w;
+    }
+};
+
+void Kopf(Zeichner& z) {
+    const KopfTyp& k = z.S.Kopf;
+    const auto m = static_cast<std::uint32_t>(k.KopfMode);
+    const int zpz = z.L.ZeichenProZeile;
+    z.Abschnitt = 0;
+    int line = 1, col = 1;
+    if (Bit(m, KopfName)) {
+        z.TextWrite(1, line, k.WettbewerbName, 0);
+        ++line;
+        col = 1;
+    }
+    if (Bit(m, KopfByNummer)) col = z.TextWrite(col, line, k.ByNummer, 14);
+    if (Bit(m, KopfRegel)) col = z.TextWrite(col, line, k.RegelName, static_cast<int>(L_STR_Length(k.RegelName)) + 4);
+    if (Bit(m, KopfGewertet)) col = z.TextWrite(col, line, k.GewertetHinweis, 14);
+    if (Bit(m, KopfDatum)) {
+        z.TextWrite(zpz - 10, line, k.Datum, 0);
+        col = zpz - 10;
+    }
+    if (Bit(m, KopfByNummer) || Bit(m, KopfDatum) || Bit(m, KopfRegel)) ++line, col = 1;
+    if (Bit(m, KopfLinie)) {
+        z.HorLine(1, line, zpz);
+        ++line;
+    }
+    if (Bit(m, KopfVerteiler)) z.TextWrite(col, line, k.Verteiler, 0);
+    if (Bit(m, KopfDurchgang)) {
+        col = zpz - 20;
+        z.TextWrite(col, line, k.DurchgangLang, 0);
+    }
+    if (Bit(m, KopfVerteiler) || Bit(m, KopfDurchgang)) ++line, col = 1;
+    if (Bit(m, KopfListentyp))
+        col = z.TextWrite(col, line, k.ListentypStr, static_cast<int>(L_STR_Length(k.ListentypStr)) + 4);
+    if (Bit(m, KopfSeite)) z.TextWrite(col, line, "Seite " + k.SeiteStr, 0);
+}
+
+void Zeile(Zeichner& z, const ZeileTyp& zeile, int Farbmodus, const DruckSchrift& grund, int& oben) {
+    const int line = zeile.ZeilenNr + 1;
+    const bool titel = Bit(static_cast<std::uint32_t>(zeile.ZeilenMode), ZeileTitel);
+    int col = 1;
+    for (std::size_t i = 0; i < z.S.Spalten.size(); ++i) {
+        const DruckSpalte& sp = z.S.Spalten[i];
+        if (titel) {
+            col = z.TextWrite(col, line, sp.Titel, sp.Breite);
+            continue;
+        }
+        const DruckZelle leer;
+        const DruckZelle& c = i < zeile.Zellen.size() ? zeile.Zellen[i] : leer;
+        z.FillBackGroundRect(col, line, sp.Breite, DruckWeiss);
+        if (c.Grau) z.FillBackGroundRect(col, line, sp.Breite, DruckGrau);
+        if (c.Hervorheben && Farbmodus == 1) {
+            DruckSchrift f = grund;
+            f.Fett = true;
+            f.Farbe = c.Farbe;
+            z.C.SetSchrift(f);
+        }
+        col = c.Rechts ? z.TextWriteRightJustify(col, line, c.Text, sp.Breite)
+                       : z.TextWrite(col, line, c.Text, sp.Breite);
+        z.C.SetSchrift(grund);
+    }
+    if (!titel) oben = MaxInt(oben, line);
+    // Separators: raw points and points of a round share one frame.
+    col = 1;
+    for (const DruckSpalte& sp : z.S.Spalten) {
+        if (sp.OhneTrenner) col += sp.Breite;
+        else col = z.VerLine(col, line, sp.Breite);
+    }
+    const auto m = static_cast<std::uint32_t>(zeile.ZeilenMode);
+    auto jeZelle = [&](int bit, int l, int (Zeichner::*f)(int, int, int)) {
+        if (!Bit(m, bit)) return;
+        int c2 = 1;
+        for (const DruckSpalte& sp : z.S.Spalten) c2 = (z.*f)(c2, l, sp.Breite);
+    };
+    jeZelle(ZeileLinieOben, line, &Zeichner::HorLine);
+    jeZelle(ZeileLinieUnten, line + 1, &Zeichner::HorLine);
+    jeZelle(ZeileStrichOben, line, &Zeichner::HorDraftLine);
+    jeZelle(ZeileStrichUnten, line + 1, &Zeichner::HorDraftLine);
+    jeZelle(ZeileGruppeOben, line, &Zeichner::HorGroupLine);
+    jeZelle(ZeileGruppeUnten, line + 1, &Zeichner::HorGroupLine);
+}
+
+void Unterschriften(Zeichner& z, int oben) {
+    const TextTyp& t = z.S.Text;
+    const int zpz = z.L.ZeichenProZeile;
+    if (!t.Punktrichter.empty()) z.TextWrite(1, oben + 6, t.Punktrichter, zpz);
+    const int line = t.Punktrichter.empty() ? oben + 6 : oben + 4;
+    int col = 1;
+    for (int i = 1; i <= 2; ++i) {
+        if (t.Unterschrift[i].empty()) continue;
+        z.TextWrite(col, line, t.Unterschrift[i], zpz / 2);
+        z.HorLine(col, line, MaxInt(1, zpz / 2 - 20));
+        col += zpz / 2;
+    }
+}
+
+void Wasserzeichen(Zeichner& z, DruckFarbe Farbe) {
+    const std::string& text = z.S.Kopf.Wasserzeichen;
+    if (text.empty()) return;
+    const DruckSchrift alt = z.C.GetSchrift();
+    DruckSchrift f = alt;
+    f.Kursiv = true;
+    f.Fett = false;
+    f.Farbe = Farbe;
+    f.Hoehe = DruckPunkteZuPixel(z.C, 70);
+    z.C.SetSchrift(f);
+    // Centred over the table, near the top of the page.
+    const int x = z.R.Left + ((z.R.Right - z.R.Left) - z.C.TextBreite(text)) / 2;
+    const int y = (z.R.Bottom - z.R.Top) / 100;
+    z.C.Text(MaxInt(0, x), y, text, MaxInt(0, z.C.Breite() - MaxInt(0, x)));
+    z.C.SetSchrift(alt);
+}
+
+} // namespace
+
+void DrawPrintImage(DruckCanvas& Canvas, int Hoehe, const DruckSeitenListe& Liste, int Seite, int Farbmodus) {
+    if (Seite < 1 || Seite > static_cast<int>(Liste.Seiten.size())) return;
+    const SeiteTyp& s = Liste.Seiten[Seite - 1];
+    const int orient = Liste.Parameter.Orientierung;
+    const int H = MaxInt(1, Hoehe);
+    int W = orient == 1 ? static_cast<int>(std::sqrt(2.0) * H) : static_cast<int>(std::sqrt(2.0) * H / 2);
+    // Paper that is not A4-shaped: the page never grows past the canvas.
+    if (Canvas.Breite() > 0) W = MinInt(W, Canvas.Breite());
+    Canvas.RechteckFuellen(0, 0, W, H, DruckWeiss);
+    DruckRechteck r{W / 20, H / 29, W - W / 20, H - H / 29};
+    const BlattLayoutTyp L = CalcAnzahlZeilen(r, orient, Liste.Parameter.Stil, s);
+
+    const DruckFarbe tinte = GetPrintColor(Farbmodus);
+    DruckSchrift grund;
+    grund.Name = "Arial";
+    grund.Hoehe = MaxInt(1, Liste.Parameter.Stil == 3 ? L.ZeichenHoehe * 6 / 5 : L.ZeichenHoehe);
+    grund.Farbe = tinte;
+    Canvas.SetSchrift(grund);
+
+    Zeichner z(Canvas, s, L, r, tinte);
+    Kopf(z);
+
+    z.Abschnitt = 1;
+    int oben = 1;
+    for (auto it = s.Text.Zeilen.rbegin(); it != s.Text.Zeilen.rend(); ++it) Zeile(z, *it, Farbmodus, grund, oben);
+    if (Bit(s.Text.TextMode, TextUnterschrift)) Unterschriften(z, oben);
+
+    z.Abschnitt = 2;
+    if (s.Fuss.FussMode & 2) {
+        z.TextWrite(1, 1, s.Fuss.Fussnote, 0);
+        z.HorLine(1, 1, L.ZeichenProZeile);
+    }
+    const auto km = static_cast<std::uint32_t>(s.Kopf.KopfMode);
+    if (Bit(km, KopfWasserzeichenRot)) Wasserzeichen(z, DruckRot);
+    if (Bit(km, KopfWasserzeichenGruen)) Wasserzeichen(z, DruckDunkelgruen);
+    Canvas.SetSchrift(grund);
+}
+
+} // namespace tavuran

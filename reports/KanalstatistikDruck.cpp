@@ -1,0 +1,106 @@
+#include "reports/KanalstatistikDruck.h"
+
+#include <vector>
+
+#include "core/L_STR.h"
+#include "core/MinMax.h"
+
+namespace tavuran {
+
+namespace {
+
+DruckFarbe Farbe(const KanalFarbe& f) { return {f.R, f.G, f.B}; }
+
+struct Band {
+    DruckCanvas& C;
+    int Stift; // pen width
+    void Punktlinie(int x0, int y0, int x1, int y1) {
+        const int schritt = 3 * Stift + 3;
+        if (x0 == x1) {
+            for (int y = MinInt(y0, y1); y <= MaxInt(y0, y1); y += schritt)
+                C.RechteckFuellen(x0, y, x0 + Stift, y + Stift, DruckSchwarz);
+        } else {
+            for (int x = MinInt(x0, x1); x <= MaxInt(x0, x1); x += schritt)
+                C.RechteckFuellen(x, y0, x + Stift, y0 + Stift, DruckSchwarz);
+        }
+    }
+    void Linie(int x0, int y0, int x1, int y1) {
+        if (x0 == x1) C.RechteckFuellen(x0, MinInt(y0, y1), x0 + Stift, MaxInt(y0, y1) + 1, DruckSchwarz);
+        else C.RechteckFuellen(MinInt(x0, x1), y0, MaxInt(x0, x1) + 1, y0 + Stift, DruckSchwarz);
+    }
+    // A band in the rectangle; returns the bar width it used.
+    int Zeichnen(const KanalBand& b, int Maximum, int l, int o, int r, int u, int VorherigeBreite) {
+        C.RechteckFuellen(l, o, r, u, DruckWeiss);
+        const int zeile = MaxInt(1, C.TextHoehe("0"));
+        C.Text(l, o, b.Name, MaxInt(0, r - l));
+        const int basis = u - zeile;
+        const int achse = l + 4 * MaxInt(1, C.TextBreite("0"));
+        const int plotOben = o + zeile + zeile / 2;
+        const int plotHoehe = MaxInt(1, basis - plotOben);
+        Linie(achse, basis, r, basis);
+        Linie(achse, plotOben, achse, basis);
+        if (Maximum > 0) {
+            const int schritt = plotHoehe / Maximum;
+            const int k = KanalSkalaSchritt(zeile, schritt);
+            for (int i = 1; i <= Maximum; ++i) {
+                if (i % k != 0) continue;
+                const int y = basis - static_cast<int>(static_cast<long long>(plotHoehe) * i / Maximum);
+                const std::string t = StrInt(i);
+                C.Text(achse - C.TextBreite(t) - C.TextBreite("0") / 2, y - zeile / 2, t);
+                Punktlinie(achse, y, r, y);
+            }
+        }
+        const int n = static_cast<int>(b.Slots.size());
+        if (n == 0) return VorherigeBreite;
+        const int slot = MaxInt(1, (r - achse) / n);
+        const int balken = KanalBalkenBreite(slot, VorherigeBreite);
+        for (int s = 0; s < n; ++s) {
+            const int x = achse + s * slot;
+            if (s > 0) Punktlinie(x, plotOben, x, basis);
+            const KanalSlot& k = b.Slots[s];
+            if (k.Anzahl > 0 && Maximum > 0) {
+                const int hoehe = static_cast<int>(static_cast<long long>(plotHoehe) * MinInt(k.Anzahl, Maximum) / Maximum);
+                const int bx = x + (slot - balken) / 2;
+                C.RechteckFuellen(bx, basis - hoehe, bx + balken, basis, Farbe(k.Farbe));
+            }
+            const int tw = C.TextBreite(k.Label);
+            C.Text(x + (slot - tw) / 2, basis + Stift, k.Label, slot);
+        }
+        return balken;
+    }
+};
+
+} // namespace
+
+void PrintKanalStatistik(DruckCanvas& Canvas, int BlattBreite, int BlattHoehe, const KanalStatistikModell& Modell) {
+    Canvas.RechteckFuellen(0, 0, BlattBreite, BlattHoehe, DruckWeiss);
+    const int l = BlattBreite / 20, r = BlattBreite - BlattBreite / 20;
+    const int o = BlattHoehe / 20, u = BlattHoehe - BlattHoehe / 20;
+    const int nutzHoehe = u - o;
+    if (r <= l || nutzHoehe <= 0) return;
+    const DruckSchrift alt = Canvas.GetSchrift();
+    DruckSchrift f;
+    f.Name = "Arial";
+    f.Hoehe = MaxInt(1, nutzHoehe / 52 * 8 / 10);
+    f.Farbe = DruckSchwarz;
+    Canvas.SetSchrift(f);
+    Band zeichner{Canvas, LimitLowHighInt((r - l) / 1000, 1, 3)};
+
+    // Bands with slots, A band, B band, then the others; with none at all
+    // (everybody on 2.4 GHz) the three bands show their titles and axes only.
+    std::vector<const KanalBand*> baender;
+    for (int b : {KanalBandA, KanalBandB, KanalBandSonder})
+        if (!Modell.Baender[b].Slots.empty()) baender.push_back(&Modell.Baender[b]);
+    if (baender.empty())
+        for (int b : {KanalBandA, KanalBandB, KanalBandSonder}) baender.push_back(&Modell.Baender[b]);
+    const int n = static_cast<int>(baender.size());
+    const int hoehe = nutzHoehe / n - 4;
+    int breite = 999;
+    for (int i = 0; i < n; ++i) {
+        const int bo = o + i * (hoehe + 4);
+        breite = zeichner.Zeichnen(*baender[i], Modell.Maximum, l, bo, r, bo + MaxInt(1, hoehe), breite);
+    }
+    Canvas.SetSchrift(alt);
+}
+
+} // namespace tavuran

@@ -1,0 +1,237 @@
+#include "reports/Startzettel.h"
+
+#include <algorithm>
+
+#include "core/DatenMannschaft.h"
+#include "core/DatenTeilnehmer.h"
+#include "core/DatenWettbewerb.h"
+#include "core/L_CALEND.h"
+#include "core/L_STR.h"
+#include "core/MinMax.h"
+#include "evaluation/Sortierung.h"
+#include "reports/Druck.h"
+#include "rules/RegelLookup.h"
+#include "startorder/Kanal.h"
+
+namespace tavuran {
+
+namespace {
+
+// Participants without a team first, then the teams by name (equal names in
+// the order of the team list); members from the last slot to the first.
+std::vector<TeilnehmerTyp*> TeamReihenfolge(WettbewerbTyp* Wett) {
+    struct Team {
+        const MannschaftTyp* m;
+        std::vector<TeilnehmerTyp*> Mitglieder;
+    };
+    std::vector<Team> teams;
+    for (const MannschaftTyp* m = Wett->MannschaftRootPtr; m; m = m->next) {
+        Team t{m, {}};
+        for (int s = MaxMannschaftMitglieder; s >= 1; --s) {
+            const int edv = m->TeilnehmerEdvNr[s];
+            if (edv <= 0) continue;
+            TeilnehmerTyp* p = GetTeilnehmerEdvNr(Wett, edv);
+            if (p && !L_STR_Unblank(p->Name.NachnameStr).empty()) t.Mitglieder.push_back(p);
+        }
+        teams.push_back(std::move(t));
+    }
+    std::stable_sort(teams.begin(), teams.end(), [](const Team& a, const Team& b) { return a.m->Name < b.m->Name; });
+    std::vector<TeilnehmerTyp*> ohne;
+    for (TeilnehmerTyp* p = Wett->TeilnehmerRootPtr; p; p = p->next) {
+        if (L_STR_Unblank(p->Name.NachnameStr).empty() || p->EdvNr == 0) continue;
+        if (!GetMannschaftdesTeilnehmers(Wett->MannschaftRootPtr, p->EdvNr)) ohne.insert(ohne.begin(), p);
+    }
+    std::vector<TeilnehmerTyp*> r = ohne;
+    for (const Team& t : teams) r.insert(r.end(), t.Mitglieder.begin(), t.Mitglieder.end());
+    return r;
+}
+
+class Aufbau {
+  public:
+    Aufbau(WettbewerbTyp* w) : Wett(w) {
+        const std::string liste = GetListStr(72, GetListTyp(5), LimitLowHighInt(w->AnzDurchgaenge, 1, MaxDurchgaenge),
+                                             w->RegelPtr);
+        std::string rest = liste;
+        while (true) {
+            Messfelder.push_back(L_STR_Unblank(L_STR_GetStrUntilChar(rest, U'³')));
+            if (L_STR_Pos("³", rest) == 0) break;
+            rest = L_STR_GetStrAfterChar(rest, U'³');
+        }
+        if (Messfelder.size() == 1 && Messfelder[0].empty()) Messfelder.clear();
+    }
+
+    void Platzieren(const TeilnehmerTyp* t, bool NeueSeite) {
+        if (Seiten.empty() || Seiten.back().Zettel.size() >= ZettelProSeite || NeueSeite) {
+            ZettelSeiteTyp s;
+            s.SeitenNr = static_cast<int>(Seiten.size()) + 1;
+            Seiten.push_back(std::move(s));
+        }
+        ZettelSeiteTyp& s = Seiten.back();
+        const int r = Wett->DurchgangNr;
+        ZettelTyp z;
+        z.ZeilenNr = static_cast<int>(s.Zettel.size()) + 1;
+        z.DurchgangNr = r;
+        z.EdvNr = t->EdvNr;
+        z.Datum = L_CALEND_GetDayStr(Wett->Datum) + "." + L_CALEND_GetMonthStr(Wett->Datum) + "." +
+                  L_CALEND_GetYearStr(Wett->Datum);
+        z.WettbewerbName = Wett->Name;
+        z.Teilnehmer = StrInt(t->StartNr) + ": " + L_STR_Unblank(CnvNameTypToNameStr(&t->Name, true)) + "   " +
+                       t->Verein;
+        const MannschaftTyp* m = GetMannschaftdesTeilnehmers(Wett->MannschaftRootPtr, t->EdvNr);
+        z.Team = m ? "Team: " + m->Name : "ohne Team";
+        z.Kanal = GetKanalTeilnehmer(*t);
+        z.Gruppenstart = Wett->Gruppenstart;
+        z.StartplatzTitel = Wett->RegelPtr ? L_STR_Unblank(Wett->RegelPtr->StartplatzStr) : std::string();
+        z.Gruppe = StrInt(t->Gruppe[r]);
+        z.Startplatz = StrInt(GetTeilnehmerStartPlatzNr(Wett, t, r));
+        z.StartNr = StrInt(t->StartNr);
+        z.Messfelder = Messfelder;
+        s.Zettel.push_back(std::move(z));
+    }
+
+    WettbewerbTyp* Wett;
+    std::vector<std::string> Messfelder;
+    std::vector<ZettelSeiteTyp> Seiten;
+};
+
+} // namespace
+
+std::vector<ZettelSeiteTyp> MakeZettelSeiten(WettbewerbTyp* Wett, int ListeDurchgaenge, int AktSort) {
+    if (!Wett) return {};
+    const std::vector<int> runden = MakePrintDurchgangList(Wett, ListeDurchgaenge);
+    const int alt = Wett->DurchgangNr;
+    Aufbau a(Wett);
+    auto runde = [&](int r) {
+        Wett->DurchgangNr = r;
+        SortTeilnehmerGruppe(Wett);
+    };
+    if (AktSort == SortTeam) {
+        for (TeilnehmerTyp* t : TeamReihenfolge(Wett))
+            for (int r : runden) {
+                runde(r);
+                a.Platzieren(t, false);
+            }
+    } else if (AktSort == SortGruppe) {
+        for (int r : runden) {
+            runde(r);
+            InfoTeilnehmerTyp info;
+            for (TeilnehmerTyp* t = GetFirstTeilnehmer(Wett, SortGruppe, info); t; t = GetNextTeilnehmer(info))
+                a.Platzieren(t, false);
+        }
+    } else {
+        // The order may not depend on the group chain, which every round re-sorts.
+        std::vector<TeilnehmerTyp*> folge;
+        InfoTeilnehmerTyp info;
+        for (TeilnehmerTyp* t = GetFirstTeilnehmer(Wett, AktSort, info); t; t = GetNextTeilnehmer(info))
+            folge.push_back(t);
+        int i = 0;
+        const TeilnehmerTyp* vorher = nullptr;
+        for (TeilnehmerTyp* t : folge)
+            for (int r : runden) {
+                runde(r);
+                bool neu = false;
+                if (AktSort == SortName && vorher && t != vorher) {
+                    neu = i > 1;
+                    i = 0;
+                } else {
+                    ++i;
+                }
+                vorher = t;
+                a.Platzieren(t, neu);
+            }
+    }
+    Wett->DurchgangNr = alt;
+    SortTeilnehmerGruppe(Wett);
+    return std::move(a.Seiten);
+}
+
+void DrawZettelImage(DruckCanvas& Canvas, int Breite, bool Preview, int Hoehe, const ZettelSeiteTyp& Seite) {
+    const int H = MaxInt(1, Hoehe);
+    Canvas.RechteckFuellen(0, 0, Breite, H, Preview ? DruckHellblau : DruckWeiss);
+    if (Preview) {
+        Canvas.Linie(0, 0, Breite - 1, 0, DruckSchwarz);
+        Canvas.Linie(0, H - 1, Breite - 1, H - 1, DruckSchwarz);
+        Canvas.Linie(0, 0, 0, H - 1, DruckSchwarz);
+        Canvas.Linie(Breite - 1, 0, Breite - 1, H - 1, DruckSchwarz);
+    }
+    const DruckSchrift alt = Canvas.GetSchrift();
+    for (const ZettelTyp& z : Seite.Zettel) {
+        const int zn = LimitLowHighInt(z.ZeilenNr, 1, ZettelProSeite);
+        const int boxL = 10, boxR = Breite - 10;
+        const int boxT = static_cast<int>(static_cast<long long>(H) * (zn - 1) / ZettelProSeite);
+        const int boxB = boxT + H / ZettelProSeite;
+        if (boxR <= boxL || boxB <= boxT) continue;
+        Canvas.RechteckFuellen(boxL, boxT, boxR, boxB, DruckWeiss);
+        const int dx = (boxR - boxL) * 6 / 100, dy = (boxB - boxT) * 10 / 100;
+        const int left = boxL + dx, right = boxR - dx, top = boxT + dy, bottom = boxB - dy;
+        const int W = right - left;
+        const int u = MaxInt(1, (bottom - top) * 100 / 700);
+        DruckSchrift f;
+        f.Name = "Arial";
+        f.Hoehe = u;
+        f.Farbe = DruckSchwarz;
+        auto text = [&](int x, int zeile, int platz, const std::string& t, int hoehe) {
+            f.Hoehe = MaxInt(1, hoehe);
+            Canvas.SetSchrift(f);
+            VariableTextOut(Canvas, x, top + zeile * u, MaxInt(platz, 100), 0, false, t);
+        };
+        auto rechtsbuendig = [&](int zeile, const std::string& t) {
+            f.Hoehe = u;
+            Canvas.SetSchrift(f);
+            const int b = MinInt(Canvas.TextBreite(t), W / 3);
+            text(right - b, zeile, b, t, u);
+            return b;
+        };
+        const int datumBreite = rechtsbuendig(1, z.Datum);
+        const std::string kanal =
+            z.Kanal == Kanal2G4 ? std::string("Kanal: ") + Kanal2G4Anzeige : "Kanal:" + L_STR_FillLeftWithBlanks(z.Kanal, 4);
+        const int kanalBreite = rechtsbuendig(3, kanal);
+
+        const int xm = left + W / 3;
+        const int rand = u / 2;
+        text(xm, 1, right - datumBreite - rand - xm, z.WettbewerbName, u);
+        text(xm, 2, right - xm, z.Teilnehmer, u);
+        text(xm, 3, right - kanalBreite - rand - xm, z.Team, u);
+
+        const int c = MaxInt(1, W / 9);
+        text(left, 1, c, "Durchgang", u);
+        if (z.Gruppenstart) {
+            text(left + c, 1, c, "Gruppe", u);
+            text(left + 2 * c, 1, xm - left - 2 * c, z.StartplatzTitel, u);
+        } else {
+            text(left + c, 1, 2 * c, "Startnummer", u);
+        }
+        const int gross = u * 28 / 10;
+        text(left, 3, c, StrInt(z.DurchgangNr), gross);
+        if (z.Gruppenstart) {
+            text(left + c, 3, c, z.Gruppe, gross);
+            text(left + 2 * c, 3, xm - left - 2 * c, z.Startplatz, gross);
+        } else {
+            text(left + c, 3, 2 * c, z.StartNr, gross);
+        }
+
+        std::vector<std::string> felder = z.Messfelder;
+        felder.push_back("Unterschrift");
+        const int n = static_cast<int>(felder.size());
+        const int w = MaxInt(1, W / n);
+        for (int k = 1; k <= n; ++k) {
+            const int x = left + (k - 1) * w;
+            f.Hoehe = MaxInt(1, u * 12 / 10);
+            Canvas.SetSchrift(f);
+            VariableTextOut(Canvas, x, top + 7 * u, w, 0, false, felder[k - 1]);
+            for (int d = -1; d <= 1; ++d) Canvas.Linie(x, top + 6 * u + d, x + w * 8 / 10, top + 6 * u + d, DruckSchwarz);
+        }
+        // The separating rule, kept within the sheet's box.
+        const int yTrenner = MinInt(top + 8 * u, boxB - 2);
+        for (int d = -1; d <= 1; ++d) Canvas.Linie(left, yTrenner + d, right, yTrenner + d, DruckSchwarz);
+        if (Preview) {
+            Canvas.Linie(0, boxT, Breite - 1, boxT, DruckGrau);
+            Canvas.Linie(0, MinInt(boxB, H - 1), Breite - 1, MinInt(boxB, H - 1), DruckGrau);
+            Canvas.Linie(boxL, 0, boxL, H - 1, DruckGrau);
+            Canvas.Linie(boxR, 0, boxR, H - 1, DruckGrau);
+        }
+    }
+    Canvas.SetSchrift(alt);
+}
+
+} // namespace tavuran

@@ -1,0 +1,331 @@
+// The list engine: lines per page, page breaks, copies, the signature block,
+// the column set, and drawing onto the recording canvas.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+#include "reports/AufzeichnungsCanvas.h"
+#include "reports/Druck.h"
+#include "reports/DruckFixture.h"
+
+namespace tavuran {
+namespace {
+
+using namespace drucktest;
+
+int Teilnehmerzeilen(const SeiteTyp& s) { return static_cast<int>(s.Text.Zeilen.size()) - 1; }
+bool Unterschrift(const SeiteTyp& s) { return (s.Text.TextMode >> TextUnterschrift) & 1u; }
+
+DruckSeitenTyp Ergebnisliste() {
+    DruckSeitenTyp p;
+    p.ListenArt = ListeErgebnis;
+    p.VerteilerMaske = 1 << VerteilerEinzeln;
+    p.Orientierung = 1;
+    p.Stil = 1;
+    p.Sortierung = SortPlatz;
+    return p;
+}
+
+TEST(Druck, ZeilenProSeite) {
+    struct Fall {
+        int Orientierung, Stil, Zeilen;
+    } faelle[] = {{1, 1, 46}, {1, 2, 32}, {1, 3, 20}, {2, 1, 68}, {2, 2, 48}, {2, 3, 30}};
+    for (const Fall& f : faelle)
+        EXPECT_EQ(DruckZeilenProSeite(f.Orientierung, f.Stil), f.Zeilen) << f.Orientierung << "/" << f.Stil;
+}
+
+// The last page of a result list carries the signature block; when the rows
+// leave no room for it below them, a page with the column titles and the
+// block follows.
+TEST(Druck, ErgebnislisteUnterschriftsblock) {
+    struct Fall {
+        int Teilnehmer;
+        std::vector<int> Zeilen; // participant rows per page
+    } faelle[] = {{45, {45, 0}}, {44, {44, 0}}, {41, {41, 0}}, {40, {40}}, {0, {0}}, {91, {45, 45, 1}}};
+    for (const Fall& f : faelle) {
+        Wettbewerb w;
+        Fuellen(w, f.Teilnehmer, 10, 2, true);
+        const DruckSeitenListe l = MakeDruckSeiten(w.W, Ergebnisliste(), DruckAktuellerDurchgang);
+        ASSERT_EQ(l.Seiten.size(), f.Zeilen.size()) << f.Teilnehmer;
+        for (std::size_t i = 0; i < l.Seiten.size(); ++i) {
+            EXPECT_EQ(Teilnehmerzeilen(l.Seiten[i]), f.Zeilen[i]) << f.Teilnehmer << " Seite " << i + 1;
+            EXPECT_EQ(Unterschrift(l.Seiten[i]), i + 1 == l.Seiten.size()) << f.Teilnehmer << " Seite " << i + 1;
+            EXPECT_EQ(l.Seiten[i].SeiteIndex, static_cast<int>(i) + 1);
+            EXPECT_EQ(l.Seiten[i].Kopf.SeiteStr, std::to_string(i + 1));
+        }
+        // Drawn, the block lies below the last row and above the footer.
+        const int letzte = static_cast<int>(l.Seiten.size());
+        AufzeichnungsCanvas c(1414, 1000);
+        DrawPrintImage(c, 1000, l, letzte, 0);
+        const auto org = c.TexteMit("Ordner (Organisationsleiter)");
+        ASSERT_EQ(org.size(), 1u) << f.Teilnehmer;
+        const auto fuss = c.TexteMit(l.Seiten.back().Fuss.Fussnote);
+        ASSERT_EQ(fuss.size(), 1u);
+        EXPECT_LE(org[0]->y1, fuss[0]->y0) << f.Teilnehmer;
+        EXPECT_FALSE(c.AusserhalbGezeichnet());
+    }
+}
+
+// 50 participants in groups of 10, copies notice board and judges: each copy
+// numbered from "Seite 1", groups never split.
+TEST(Druck, StartlisteMitVerteiler) {
+    Wettbewerb w;
+    Fuellen(w, 50, 10);
+    MakePrintAttributesSizeOrientation(w.W);
+    EXPECT_EQ(w->Orientierung, 2);
+    EXPECT_EQ(w->GroesseSchrift, 2);
+    DruckSeitenTyp p;
+    p.ListenArt = ListeStart;
+    p.VerteilerMaske = (1 << VerteilerAushang) | (1 << VerteilerPunktrichter);
+    p.Orientierung = w->Orientierung;
+    p.Stil = w->GroesseSchrift;
+    p.Sortierung = SortGruppe;
+    const DruckSeitenListe l = MakeDruckSeiten(w.W, p, DruckAktuellerDurchgang);
+    ASSERT_EQ(l.Seiten.size(), 4u);
+    const std::vector<std::string> verteiler = {"Aushang", "Aushang", "Punktrichter", "Punktrichter"};
+    const std::vector<int> anzeige = {1, 2, 1, 2};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const SeiteTyp& s = l.Seiten[i];
+        EXPECT_EQ(s.Kopf.Verteiler, verteiler[i]);
+        EXPECT_EQ(s.SeiteAnzeige, anzeige[i]);
+        std::map<int, int> jeGruppe;
+        for (std::size_t z = 1; z < s.Text.Zeilen.size(); ++z) ++jeGruppe[s.Text.Zeilen[z].GruppenNr];
+        for (const auto& [g, n] : jeGruppe) EXPECT_EQ(n, 10) << "Seite " << i + 1 << " Gruppe " << g;
+        AufzeichnungsCanvas c(707, 1000);
+        DrawPrintImage(c, 1000, l, static_cast<int>(i) + 1, 0);
+        EXPECT_EQ(c.TexteMit("Seite " + std::to_string(anzeige[i])).size(), 1u);
+        EXPECT_FALSE(c.AusserhalbGezeichnet());
+    }
+    // The judges' copy has the signature column and no helpers; the notice board neither.
+    auto hat = [](const SeiteTyp& s, int Nr) {
+        return std::any_of(s.Spalten.begin(), s.Spalten.end(), [&](const DruckSpalte& x) { return x.Nr == Nr; });
+    };
+    EXPECT_TRUE(hat(l.Seiten[2], 31));
+    EXPECT_FALSE(hat(l.Seiten[0], 31));
+    EXPECT_TRUE(hat(l.Seiten[0], 15));
+    EXPECT_FALSE(hat(l.Seiten[2], 15));
+}
+
+// Start lists and score sheets leave out who has no group in the round;
+// registration and result lists show everybody.
+TEST(Druck, NurEingeteilteTeilnehmer) {
+    Wettbewerb w;
+    Fuellen(w, 12, 6);
+    GetTeilnehmerEdvNr(w.W, 3)->Gruppe[1] = 0;
+    struct Fall {
+        int ListenArt, Zeilen;
+    } faelle[] = {{ListeStart, 11}, {ListeWertung, 11}, {ListeMeldung, 12}, {ListeErgebnis, 12}};
+    for (const Fall& f : faelle) {
+        DruckSeitenTyp p = Ergebnisliste();
+        p.ListenArt = f.ListenArt;
+        p.Sortierung = SortStartNr;
+        const DruckSeitenListe l = MakeDruckSeiten(w.W, p, 1);
+        ASSERT_FALSE(l.Seiten.empty());
+        EXPECT_EQ(Teilnehmerzeilen(l.Seiten[0]), f.Zeilen) << f.ListenArt;
+    }
+}
+
+// Rows in another order than the start order get a dashed line below every
+// third participant; in start order every row has one and each new group a group line.
+TEST(Druck, Zeilenlinien) {
+    Wettbewerb w;
+    Fuellen(w, 9, 3);
+    DruckSeitenTyp p = Ergebnisliste();
+    p.ListenArt = ListeStart;
+    p.VerteilerMaske = 1 << VerteilerAushang;
+    p.Sortierung = SortStartNr;
+    DruckSeitenListe l = MakeDruckSeiten(w.W, p, 1);
+    std::vector<int> strich;
+    for (const ZeileTyp& z : l.Seiten[0].Text.Zeilen)
+        if (z.ZeilenMode & (1 << ZeileStrichUnten)) strich.push_back(z.ZeilenNr);
+    EXPECT_EQ(strich, (std::vector<int>{3, 6, 9}));
+    p.Sortierung = SortGruppe;
+    l = MakeDruckSeiten(w.W, p, 1);
+    std::vector<int> gruppe;
+    for (const ZeileTyp& z : l.Seiten[0].Text.Zeilen) {
+        if (z.ZeilenNr > 0) EXPECT_TRUE(z.ZeilenMode & (1 << ZeileStrichUnten));
+        if (z.ZeilenMode & (1 << ZeileGruppeOben)) gruppe.push_back(z.ZeilenNr);
+    }
+    EXPECT_EQ(gruppe, (std::vector<int>{4, 7}));
+}
+
+// Building and drawing only read the score entries: no entry and no round is created.
+TEST(Druck, NachschlagenErzeugtNichts) {
+    Wettbewerb w;
+    Fuellen(w, 20, 5, 3, false);
+    // A few entries in round 1 only.
+    GruppeTyp* g = DatenGruppeGetPtr(GetDurchgangPtr(w.W, 1)->GruppePtr, 1, 0);
+    DatenWertungInGroupGetPtr(g->WertungPtr, 1)->WertungDurchg[1] = 500;
+    const int wertungen = AnzahlWertungen(w.W);
+    const int runden = AnzahlDurchgaenge(w.W);
+    for (int art : {ListeStart, ListeMeldung, ListeWertung, ListeErgebnis}) {
+        DruckSeitenTyp p = Ergebnisliste();
+        p.ListenArt = art;
+        p.VerteilerMaske = art == ListeStart ? 0x7F : 1 << VerteilerEinzeln;
+        const DruckSeitenListe l = MakeDruckSeiten(w.W, p, DruckAlleDurchgaenge);
+        for (int s = 1; s <= static_cast<int>(l.Seiten.size()); ++s) {
+            AufzeichnungsCanvas c(1414, 1000);
+            DrawPrintImage(c, 1000, l, s, 1);
+        }
+    }
+    EXPECT_EQ(AnzahlWertungen(w.W), wertungen);
+    EXPECT_EQ(AnzahlDurchgaenge(w.W), runden);
+    EXPECT_EQ(w->DurchgangNr, 1);
+}
+
+// A page keeps its texts when the competition changes after the build.
+TEST(Druck, SeitenHaltenKopien) {
+    Wettbewerb w;
+    Fuellen(w, 5, 5);
+    DruckSeitenListe l;
+    {
+        l = MakeDruckSeiten(w.W, Ergebnisliste(), 1);
+    }
+    w->Name = "Anders";
+    GetTeilnehmerEdvNr(w.W, 1)->Name.NachnameStr = "Umbenannt";
+    DatenTeilnehmerDispose(w->TeilnehmerRootPtr);
+    AufzeichnungsCanvas c(1414, 1000);
+    DrawPrintImage(c, 1000, l, 1, 0);
+    EXPECT_EQ(c.TexteMit("Drucktest").size(), 1u);
+    EXPECT_EQ(c.TexteMit("Teilnehmer01 Vor").size(), 1u);
+}
+
+// The channel colour of a row belongs to the page's round, not to the
+// competition's current round.
+TEST(Druck, KanalfarbeDesSeitendurchgangs) {
+    Wettbewerb w;
+    Fuellen(w, 6, 3);
+    // Participants 1 and 2 share channel 70 and group 1 in round 2 only.
+    GetTeilnehmerEdvNr(w.W, 1)->Kanal[1] = "70";
+    GetTeilnehmerEdvNr(w.W, 2)->Kanal[1] = "70";
+    GetTeilnehmerEdvNr(w.W, 2)->Gruppe[1] = 2;
+    GetTeilnehmerEdvNr(w.W, 4)->Gruppe[1] = 1;
+    WettbewerbModellNeuBerechnen(w.W, true);
+    DruckSeitenTyp p = Ergebnisliste();
+    p.ListenArt = ListeStart;
+    p.VerteilerMaske = 1 << VerteilerStartstelle;
+    p.Sortierung = SortStartNr;
+    const DruckSeitenListe l = MakeDruckSeiten(w.W, p, DruckVorrunden);
+    ASSERT_EQ(l.Seiten.size(), 2u);
+    for (int s = 1; s <= 2; ++s) {
+        AufzeichnungsCanvas c(1414, 1000);
+        DrawPrintImage(c, 1000, l, s, 1);
+        int rot = 0;
+        for (const auto* t : c.TexteMit("70"))
+            if (t->Farbe == DruckRot && t->Schrift.Fett) ++rot;
+        EXPECT_EQ(rot, s == 2 ? 2 : 0) << "Seite " << s;
+    }
+}
+
+// Files may hold counts the layout cannot index with; building and drawing
+// every list stays within the arrays (the sanitizers watch).
+TEST(Druck, UnsinnigeZahlenAusDatei) {
+    struct Fall {
+        const char* Name;
+        void (*Setzen)(WettbewerbTyp*);
+        bool Seiten;
+    } faelle[] = {
+        {"keine Durchgänge", [](WettbewerbTyp* w) { w->AnzDurchgaenge = 0; }, false},
+        {"35 Durchgänge", [](WettbewerbTyp* w) { w->AnzDurchgaenge = 35, w->AnzVorrunden = 33; }, true},
+        {"aktueller Durchgang 0", [](WettbewerbTyp* w) { w->DurchgangNr = 0; }, false},
+        {"aktueller Durchgang 99", [](WettbewerbTyp* w) { w->DurchgangNr = 99; }, false},
+        {"Kanal aktiv 0 und 7",
+         [](WettbewerbTyp* w) {
+             GetTeilnehmerEdvNr(w, 1)->KanalAktiv = 0;
+             GetTeilnehmerEdvNr(w, 2)->KanalAktiv = 7;
+         },
+         true},
+        {"20 Punktrichter", [](WettbewerbTyp* w) { w->AnzPunktrichter = 20; }, true},
+        {"negative Vorrunden", [](WettbewerbTyp* w) { w->AnzVorrunden = -4; w->AnzSeniorenFlyOff = -3; }, true},
+    };
+    for (const Fall& f : faelle) {
+        Wettbewerb w;
+        Fuellen(w, 12, 4);
+        DatenRegelDispose(w->RegelPtr);
+        DatenRegelLoad(w->RegelPtr, "F3J (B-Mod 2025)", &w->Datum);
+        f.Setzen(w.W);
+        for (int art : {ListeStart, ListeMeldung, ListeWertung, ListeErgebnis}) {
+            DruckSeitenTyp p = Ergebnisliste();
+            p.ListenArt = art;
+            p.VerteilerMaske = art == ListeStart ? 0x7F : 1 << VerteilerEinzeln;
+            for (int runden : {DruckAktuellerDurchgang, DruckAlleDurchgaenge}) {
+                const DruckSeitenListe l = MakeDruckSeiten(w.W, p, runden);
+                if (runden == DruckAktuellerDurchgang) {
+                    EXPECT_EQ(!l.Seiten.empty(), f.Seiten) << f.Name << " Liste " << art;
+                    EXPECT_EQ(l.Seiten.empty(), !l.Hinweis.empty()) << f.Name;
+                }
+                for (int s = 1; s <= static_cast<int>(l.Seiten.size()); ++s) {
+                    for (const DruckSpalte& sp : l.Seiten[s - 1].Spalten) EXPECT_GE(sp.Breite, 1) << f.Name;
+                    AufzeichnungsCanvas c(1414, 1000);
+                    DrawPrintImage(c, 1000, l, s, 1);
+                }
+            }
+        }
+    }
+}
+
+// A result list shows a round's raw points and points in one frame per
+// round; the per-round width is 10 for six rounds.
+TEST(Druck, ErgebnislisteSpaltenJeDurchgang) {
+    Wettbewerb w;
+    Fuellen(w, 4, 4, 5, true);
+    const DruckSeitenListe l = MakeDruckSeiten(w.W, Ergebnisliste(), 1);
+    ASSERT_EQ(l.Seiten.size(), 1u);
+    int roh = 0, punkte = 0;
+    for (const DruckSpalte& s : l.Seiten[0].Spalten) {
+        if (s.Nr == 19) {
+            ++roh;
+            EXPECT_EQ(s.Breite, 10);
+            EXPECT_TRUE(s.OhneTrenner);
+        }
+        if (s.Nr == 20) {
+            ++punkte;
+            EXPECT_EQ(s.Breite, 10);
+            EXPECT_FALSE(s.OhneTrenner);
+        }
+    }
+    EXPECT_EQ(roh, 6);
+    EXPECT_EQ(punkte, 6);
+    EXPECT_EQ(l.Seiten[0].Spalten[0].Titel, "Platz");
+}
+
+// Paper that is not A4-shaped: the page is never wider than the canvas.
+TEST(Druck, SeitenbreiteHoechstensCanvas) {
+    Wettbewerb w;
+    Fuellen(w, 10, 5, 2, true);
+    const DruckSeitenListe l = MakeDruckSeiten(w.W, Ergebnisliste(), 1);
+    AufzeichnungsCanvas schmal(1000, 1000);
+    DrawPrintImage(schmal, 1000, l, 1, 0);
+    EXPECT_FALSE(schmal.AusserhalbGezeichnet());
+    // The last column's separator still lies on the paper.
+    int rechts = 0;
+    for (const auto& e : schmal.Eintraege())
+        if (e.Art == AufzeichnungsEintrag::Art::Linie && e.x0 == e.x1) rechts = std::max(rechts, e.x0);
+    EXPECT_GT(rechts, 900);
+    EXPECT_LT(rechts, 1000);
+}
+
+TEST(Druck, Druckfarben) {
+    EXPECT_EQ(GetPrintColor(0), DruckSchwarz);
+    EXPECT_EQ(GetPrintColor(2), (DruckFarbe{127, 64, 0}));
+    EXPECT_EQ(GetPrintColor(3), DruckRot);
+    EXPECT_EQ(GetPrintColor(4), (DruckFarbe{0, 128, 0}));
+    EXPECT_EQ(GetPrintColor(5), DruckBlau);
+    Wettbewerb w;
+    Fuellen(w, 3, 3);
+    DruckSeitenTyp p = Ergebnisliste();
+    p.ListenArt = ListeWertung;
+    const DruckSeitenListe l = MakeDruckSeiten(w.W, p, 1);
+    AufzeichnungsCanvas c(1414, 1000);
+    DrawPrintImage(c, 1000, l, 1, 3);
+    // All text in red except the watermark, which keeps its own green.
+    for (const auto* t : c.Texte()) {
+        if (t->Text == l.Seiten[0].Kopf.Wasserzeichen) EXPECT_EQ(t->Farbe, DruckDunkelgruen);
+        else EXPECT_EQ(t->Farbe, DruckRot) << t->Text;
+    }
+}
+
+} // namespace
+} // namespace tavuran
