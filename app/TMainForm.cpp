@@ -245,6 +245,7 @@ void TMainForm::MenueAufbauen() {
 
     QMenu* bearbeiten = menuBar()->addMenu("&Bearbeiten");
     connect(bearbeiten->addAction("&Parameter"), &QAction::triggered, this, [this] { FunctionParameterClick(); });
+    StartreihenfolgeMenueAufbauen(bearbeiten);
 
     QMenu* ansicht = menuBar()->addMenu("&Ansicht");
     QMenu* durchgang = ansicht->addMenu("&Durchgang");
@@ -259,6 +260,7 @@ void TMainForm::MenueAufbauen() {
             SetDurchgangNr(n);
             SetWettbewerbModified(WettPtr);
             RedrawStatusBar();
+            CheckZeigeHinweisEinteilungStartreihenfolge();
         });
     }
     QMenu* sort = ansicht->addMenu("&Sortierung");
@@ -542,6 +544,7 @@ UiAntwort TMainForm::SpeichernAbfrageZeigen(WettbewerbTyp* Wett, bool MehrereOff
 
 bool TMainForm::WettbewerbAufraeumen() {
     if (!WettPtr) return true;
+    if (!StartreihenfolgeSchliessenErlaubt()) return false;
     bool ergebnis = true;
     if (WettPtr->modified) {
         const QRect g = geometry();
@@ -636,6 +639,7 @@ void TMainForm::closeEvent(QCloseEvent* e) {
 void TMainForm::WettbewerbNeuBerechnen() {
     if (!WettPtr) return;
     WettbewerbModellNeuBerechnen(WettPtr);
+    StartreihenfolgeMenueFreigeben();
     TeamTabAnpassen();
     FormPaint();
 }
@@ -706,6 +710,7 @@ void TMainForm::MainTabControlChange() {
     panels_->setCurrentIndex(tab);
     RedrawStatusBar();
     if (WettPtr) {
+        CheckZeigeHinweisEinteilungStartreihenfolge();
         WettPtr->CalcWertung = true;
         CalcWertung(WettPtr);
     }
@@ -1150,6 +1155,7 @@ void TMainForm::ZeileVerschieben(int VonZeile, int NachZeile) {
     if (GetSort(WettPtr, tab) != SortGruppe) return;
     const int zeilen = grid_[tab]->rowCount() + 1;
     if (VonZeile < 1 || NachZeile < 1 || VonZeile >= zeilen || NachZeile >= zeilen || VonZeile == NachZeile) return;
+    if (!ZeileVerschiebenErlaubt(VonZeile, NachZeile)) return;
     const bool bewegt = StartGruppenRowMove(WettPtr, tab, VonZeile, NachZeile,
                                             [this, tab](int Zeile) { return ZellText(grid_[tab], Zeile, 2); });
     if (!bewegt) return;

@@ -24,6 +24,12 @@ namespace tavuran {
 
 class QtSettingsStore;
 class TSpeichernAbfrageForm;
+class TStartNrForm;
+class TStartReihenfolgeNichtErmitteltForm;
+class TStartreihenfolgeBewertungForm;
+class TStartreihenfolgeCoreForm;
+class TStartreihenfolgeErgebnisReportForm;
+class TStartreihenfolgeUserInterfaceForm;
 class TWarnStartNrForm;
 class TWettbewerbNeuForm;
 class TWettDirForm;
@@ -109,6 +115,51 @@ class TMainForm : public QMainWindow {
     // Moves a participant of the current tab's list from one row to another
     // (the drop of the drag-and-drop gesture).
     void ZeileVerschieben(int VonZeile, int NachZeile);
+
+    // --- start order: the draw and its windows, start numbers (TMainFormStartreihenfolge.cpp)
+  public:
+    void FktGruppeneinteilungClick();     // "Startreihenfolge auszählen"
+    void FktEExStartNrClick();            // "Startnummern auslassen"
+    void StartnummerAufrueckenFktClick(); // "Startnummern aufrücken"
+    // "Ok" of the progress warning: goes on with the function that asked.
+    void WarnungFortsetzen(int CalledBy);
+    // After changing to a score tab or choosing a round: the notice when the round is not divided.
+    void CheckZeigeHinweisEinteilungStartreihenfolge();
+    // Prints and exports that need a drawn start order: true when it exists,
+    // otherwise the notice "Startreihenfolge" is shown.
+    bool StartreihenfolgePruefenFuerAusgabe();
+    // One slice of a running draw; the run is driven by a timer of its own.
+    void StartreihenfolgeLaufTick();
+    bool StartreihenfolgeLaeuft() const;
+    TStartreihenfolgeUserInterfaceForm* AuslosungsDialog() const { return auslosung_; }
+    TStartreihenfolgeBewertungForm* ErgebnismatrixForm() const { return matrix_; }
+    TStartreihenfolgeErgebnisReportForm* ErgebnisreportForm() const { return report_; }
+    TStartreihenfolgeCoreForm* ProtokollForm() const { return protokoll_; }
+    TStartReihenfolgeNichtErmitteltForm* HinweisForm() const { return hinweis_; }
+    TStartNrForm* StartNrForm() const { return startNr_; }
+    QAction* GruppeneinteilungAction() const { return gruppeneinteilungAct_; }
+
+  private:
+    void StartreihenfolgeMenueAufbauen(QMenu* Bearbeiten);
+    void StartreihenfolgeMenueFreigeben();
+    bool StartreihenfolgeSchliessenErlaubt();
+    bool ZeileVerschiebenErlaubt(int VonZeile, int NachZeile);
+    void StartreihenfolgeLaufStarten();
+    void StartreihenfolgeLaufEnde();
+    void StartnummerAufrueckenAusfuehren();
+    QAction* gruppeneinteilungAct_ = nullptr;
+    TStartreihenfolgeUserInterfaceForm* auslosung_ = nullptr;
+    TStartreihenfolgeBewertungForm* matrix_ = nullptr;
+    TStartreihenfolgeErgebnisReportForm* report_ = nullptr;
+    TStartreihenfolgeCoreForm* protokoll_ = nullptr;
+    TStartReihenfolgeNichtErmitteltForm* hinweis_ = nullptr;
+    TStartNrForm* startNr_ = nullptr;
+    Zeitgeber* laufTimer_ = nullptr;
+    struct Verschiebung {
+        WettbewerbTyp* Wett = nullptr;
+        int Tab = -1, Von = 0, Nach = 0;
+        bool Bestaetigt = false;
+    } verschiebung_;
 
   signals:
     // Sent once the competition is put away and just before it is freed: every

@@ -108,6 +108,8 @@ void TWarnStartNrForm::OkButtonClick() {
         WettbewerbNeuBerechnen();
         if (MainForm && MainForm->ParameterDialog()) MainForm->ParameterDialog()->hide();
         ReinitAndRedraw();
+    } else if (MainForm) {
+        MainForm->WarnungFortsetzen(WarnStartNr().CalledBy);
     }
     UpdateWarningLevel();
     hide();
