@@ -182,3 +182,14 @@ std::unique_ptr<DruckDokument> DruckDokumentErstellen(WettbewerbTyp* Wett, const
 }
 
 } // namespace tavuran
+
+namespace tavuran {
+
+void DruckCanvasGroesse(const DruckPapier& p, int Aufloesung, int& Breite, int& Hoehe) {
+    const long long b = MaxInt(1, p.Breite - p.RandLinks - p.RandRechts);
+    const long long h = MaxInt(1, p.Hoehe - p.RandOben - p.RandUnten);
+    Breite = static_cast<int>(MaxInt(1, static_cast<int>(b * Aufloesung / 2540)));
+    Hoehe = static_cast<int>(MaxInt(1, static_cast<int>(h * Aufloesung / 2540)));
+}
+
+} // namespace tavuran

@@ -71,3 +71,11 @@ std::unique_ptr<DruckDokument> DruckDokumentErstellen(WettbewerbTyp* Wett, const
                                                       std::string& Meldung);
 
 } // namespace tavuran
+
+namespace tavuran {
+
+// Size in device pixels of the drawn part of a document's paper at a
+// resolution in dots per inch (the PDF pages and the text output use the same).
+void DruckCanvasGroesse(const DruckPapier& Papier, int Aufloesung, int& Breite, int& Hoehe);
+
+} // namespace tavuran

@@ -30,6 +30,7 @@ class Zeichner {
     DruckFarbe Tinte;
     int v = 1, h = 1;
     int Abschnitt = 0; // 0 header, 1 text, 2 footer
+    bool ZelleBegrenzt = false; // table cells are cut at their end; other texts only at the paper's edge
 
     int Zeilenhoehe() const {
         return Abschnitt == 0 ? L.ZeilenHoeheKopf : Abschnitt == 1 ? L.ZeilenHoeheText : L.ZeilenHoeheFuss;
@@ -45,24 +46,40 @@ class Zeichner {
     // Room for a text starting at x: its cell, or up to the paper's right edge.
     int Platz(int x, int col, int w) const {
         const int rand = C.Breite() - x;
-        if (w <= 0) return MaxInt(0, rand);
+        if (w <= 0 || !ZelleBegrenzt) return MaxInt(0, rand);
         return MaxInt(0, MinInt(rand, xPos(col + w - 1) - x));
     }
 
+    // A table cell's text that is wider than its cell is written a little
+    // smaller (down to 70 % of the line's font) and cut at the cell's end.
+    void Einpassen(const std::string& t, int Raum) {
+        if (!ZelleBegrenzt) return;
+        DruckSchrift f = C.GetSchrift();
+        const int min = MaxInt(DruckMinSchrifthoehe, f.Hoehe * 7 / 10);
+        while (f.Hoehe > min && C.TextBreite(t) > Raum) {
+            --f.Hoehe;
+            C.SetSchrift(f);
+        }
+    }
     int TextWrite(int col, int line, const std::string& t, int w) {
         if (!t.empty()) {
             const int x = xPos(col);
+            const DruckSchrift alt = C.GetSchrift();
+            Einpassen(t, Platz(x, col, w));
             C.Text(x, TextY(line), t, Platz(x, col, w));
+            C.SetSchrift(alt);
         }
         return col + w;
     }
     int TextWriteRightJustify(int col, int line, const std::string& t, int w) {
         if (!t.empty()) {
-            const int breite = C.TextBreite(t);
-            int x = xPos(col + w - 2) - breite;
+            const DruckSchrift alt = C.GetSchrift();
+            Einpassen(t, xPos(col + w - 2) - xPos(col));
+            int x = xPos(col + w - 2) - C.TextBreite(t);
             // A text wider than its cell starts at the cell and is cut at its end.
             if (x < xPos(col)) x = xPos(col);
             C.Text(x, TextY(line), t, Platz(x, col, w));
+            C.SetSchrift(alt);
         }
         return col + w;
     }
@@ -133,11 +150,20 @@ void Kopf(Zeichner& z) {
 void Zeile(Zeichner& z, const ZeileTyp& zeile, int Farbmodus, const DruckSchrift& grund, int& oben) {
     const int line = zeile.ZeilenNr + 1;
     const bool titel = Bit(static_cast<std::uint32_t>(zeile.ZeilenMode), ZeileTitel);
+    z.ZelleBegrenzt = true;
     int col = 1;
     for (std::size_t i = 0; i < z.S.Spalten.size(); ++i) {
         const DruckSpalte& sp = z.S.Spalten[i];
         if (titel) {
-            col = z.TextWrite(col, line, sp.Titel, sp.Breite);
+            // A title may run on over the neighbours without a title of its own
+            // and over the points that share the frame of a round's raw points.
+            int raum = sp.Breite;
+            for (std::size_t k = i; k + 1 < z.S.Spalten.size(); ++k) {
+                if (!z.S.Spalten[k].OhneTrenner && !z.S.Spalten[k + 1].Titel.empty()) break;
+                raum += z.S.Spalten[k + 1].Breite;
+            }
+            z.TextWrite(col, line, sp.Titel, raum);
+            col += sp.Breite;
             continue;
         }
         const DruckZelle leer;
@@ -154,6 +180,7 @@ void Zeile(Zeichner& z, const ZeileTyp& zeile, int Farbmodus, const DruckSchrift
                        : z.TextWrite(col, line, c.Text, sp.Breite);
         z.C.SetSchrift(grund);
     }
+    z.ZelleBegrenzt = false;
     if (!titel) oben = MaxInt(oben, line);
     // Separators: raw points and points of a round share one frame.
     col = 1;

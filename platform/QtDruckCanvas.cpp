@@ -1,0 +1,159 @@
+#include "platform/QtDruckCanvas.h"
+
+#include <algorithm>
+#include <memory>
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QColor>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPen>
+
+#include "exchange/DateiZugriff.h"
+
+namespace tavuran {
+
+namespace {
+
+QColor Farbe(DruckFarbe f) { return QColor(f.R, f.G, f.B); }
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+} // namespace
+
+QtDruckCanvas::QtDruckCanvas(QPainter& Painter, int Breite, int Hoehe, int Aufloesung)
+    : p_(Painter), breite_(Breite), hoehe_(Hoehe), aufloesung_(Aufloesung) {
+    SetSchrift(schrift_);
+}
+
+void QtDruckCanvas::RechteckFuellen(int Links, int Oben, int Rechts, int Unten, DruckFarbe Farbe) {
+    if (Rechts <= Links || Unten <= Oben) return;
+    p_.fillRect(QRect(Links, Oben, Rechts - Links, Unten - Oben), tavuran::Farbe(Farbe));
+}
+
+void QtDruckCanvas::Linie(int x0, int y0, int x1, int y1, DruckFarbe Farbe) {
+    if (x0 == x1 || y0 == y1) {
+        // Straight lines as filled pixels: exactly one device pixel wide on every device.
+        p_.fillRect(QRect(std::min(x0, x1), std::min(y0, y1), std::abs(x1 - x0) + 1, std::abs(y1 - y0) + 1),
+                    tavuran::Farbe(Farbe));
+        return;
+    }
+    QPen pen(tavuran::Farbe(Farbe));
+    pen.setWidth(1);
+    p_.setPen(pen);
+    p_.drawLine(x0, y0, x1, y1);
+}
+
+void QtDruckCanvas::SetSchrift(const DruckSchrift& Schrift) {
+    schrift_ = Schrift;
+    QFont f(Q(Schrift.Name));
+    const int hoehe = std::max(1, Schrift.Hoehe);
+    f.setPixelSize(hoehe);
+    f.setBold(Schrift.Fett);
+    f.setItalic(Schrift.Kursiv);
+    // The height of a font is its cell height (ascent and descent), not its em size.
+    const int zelle = QFontMetrics(f, p_.device()).height();
+    if (zelle > hoehe) f.setPixelSize(std::max(1, hoehe * hoehe / zelle));
+    font_ = f;
+}
+
+void QtDruckCanvas::Text(int x, int y, std::string_view Text, int ClipBreite) {
+    if (Text.empty() || ClipBreite == 0) return;
+    p_.setFont(font_);
+    p_.setPen(tavuran::Farbe(schrift_.Farbe));
+    const QFontMetrics fm(font_, p_.device());
+    if (ClipBreite > 0) {
+        p_.save();
+        p_.setClipRect(QRect(x, y, ClipBreite, fm.height()), Qt::IntersectClip);
+    }
+    p_.drawText(QPoint(x, y + fm.ascent()), Q(Text));
+    if (ClipBreite > 0) p_.restore();
+}
+
+int QtDruckCanvas::TextBreite(std::string_view Text) {
+    return QFontMetrics(font_, p_.device()).horizontalAdvance(Q(Text));
+}
+
+int QtDruckCanvas::TextHoehe(std::string_view) { return QFontMetrics(font_, p_.device()).height(); }
+
+QImage DruckSeiteAlsBild(const DruckDokument& Dokument, int Seite, int Breite, int Hoehe, bool Vorschau) {
+    QImage bild(std::max(1, Breite), std::max(1, Hoehe), QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    QPainter p(&bild);
+    QtDruckCanvas c(p, bild.width(), bild.height(), bild.logicalDpiY() > 0 ? bild.logicalDpiY() : 96);
+    Dokument.SeiteZeichnen(c, Seite, Vorschau);
+    return bild;
+}
+
+void DruckGeraetEinrichten(const DruckDokument& Dokument, QPagedPaintDevice& Geraet) {
+    const DruckPapier p = Dokument.Papier();
+    const double b = std::min(p.Breite, p.Hoehe) / 100.0, h = std::max(p.Breite, p.Hoehe) / 100.0;
+    const QPageLayout layout(QPageSize(QSizeF(b, h), QPageSize::Millimeter),
+                             p.Breite > p.Hoehe ? QPageLayout::Landscape : QPageLayout::Portrait,
+                             QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    Geraet.setPageLayout(layout);
+}
+
+bool DruckSeitenAusgeben(const DruckDokument& Dokument, QPagedPaintDevice& Geraet, int Von, int Bis) {
+    QPainter p;
+    if (!p.begin(&Geraet)) return false;
+    const int dpi = Geraet.logicalDpiY() > 0 ? Geraet.logicalDpiY() : 300;
+    const DruckPapier papier = Dokument.Papier();
+    int breite = 0, hoehe = 0;
+    DruckCanvasGroesse(papier, dpi, breite, hoehe);
+    for (int i = Von; i <= Bis; ++i) {
+        if (i > Von) Geraet.newPage();
+        p.save();
+        p.translate(static_cast<int>(static_cast<long long>(papier.RandLinks) * dpi / 2540),
+                    static_cast<int>(static_cast<long long>(papier.RandOben) * dpi / 2540));
+        QtDruckCanvas c(p, breite, hoehe, dpi);
+        Dokument.SeiteZeichnen(c, i, false);
+        p.restore();
+    }
+    return p.end();
+}
+
+bool DruckPdfSchreiben(const DruckDokument& Dokument, const std::string& Datei, std::string& Grund, int Von, int Bis,
+                       int Aufloesung) {
+    const int n = Dokument.AnzahlSeiten();
+    if (Bis < 1) Bis = n;
+    if (n < 1 || Von < 1 || Bis > n || Von > Bis) {
+        Grund = "Das Dokument hat keine Seiten " + std::to_string(Von) + " bis " + std::to_string(Bis) + ".";
+        return false;
+    }
+    // Fonts need an application object; a program without one (the command
+    // line) gets an offscreen one for the time of the call.
+    std::unique_ptr<QGuiApplication> app;
+    if (!QCoreApplication::instance()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "tavuran";
+        static char* argv[] = {name, nullptr};
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    QByteArray bytes;
+    {
+        QBuffer puffer(&bytes);
+        puffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&puffer);
+        pdf.setResolution(Aufloesung);
+        pdf.setTitle(Q(Dokument.Titel));
+        pdf.setCreator(QStringLiteral("Tavuran"));
+        DruckGeraetEinrichten(Dokument, pdf);
+        if (!DruckSeitenAusgeben(Dokument, pdf, Von, Bis)) {
+            Grund = "Das PDF konnte nicht erzeugt werden.";
+            return false;
+        }
+    }
+    std::string hinweis;
+    return DateiErsetzen(Datei, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), "", Grund,
+                         hinweis);
+}
+
+} // namespace tavuran

@@ -1,0 +1,62 @@
+// The canvas of the printed documents on a QPainter: the preview's image, a
+// printer page or a PDF page. Texts are placed by the top-left corner of
+// their cell; a font's height is its cell height in device pixels.
+#pragma once
+
+#include <string>
+
+#include <QFont>
+
+#include "reports/DruckCanvas.h"
+#include "reports/DruckDokument.h"
+
+class QImage;
+class QPainter;
+class QPagedPaintDevice;
+class QPrinter;
+
+namespace tavuran {
+
+class QtDruckCanvas : public DruckCanvas {
+  public:
+    // Draws with the painter onto an area of Breite x Hoehe device pixels at
+    // the painter's current origin.
+    QtDruckCanvas(QPainter& Painter, int Breite, int Hoehe, int Aufloesung);
+
+    int Breite() const override { return breite_; }
+    int Hoehe() const override { return hoehe_; }
+    int Aufloesung() const override { return aufloesung_; }
+    void RechteckFuellen(int Links, int Oben, int Rechts, int Unten, DruckFarbe Farbe) override;
+    void Linie(int x0, int y0, int x1, int y1, DruckFarbe Farbe) override;
+    void SetSchrift(const DruckSchrift& Schrift) override;
+    DruckSchrift GetSchrift() const override { return schrift_; }
+    void Text(int x, int y, std::string_view Text, int ClipBreite = -1) override;
+    int TextBreite(std::string_view Text) override;
+    int TextHoehe(std::string_view Text) override;
+
+  private:
+    QPainter& p_;
+    int breite_, hoehe_, aufloesung_;
+    DruckSchrift schrift_;
+    QFont font_;
+};
+
+// Page Seite of the document drawn onto an image of Breite x Hoehe pixels
+// (the preview; Vorschau adds the screen decorations).
+QImage DruckSeiteAlsBild(const DruckDokument& Dokument, int Seite, int Breite, int Hoehe, bool Vorschau);
+
+// Draws the pages Von..Bis of the document onto a printer or PDF device that
+// has been set up for the document's paper (DruckGeraetEinrichten). False
+// when the device cannot be painted on.
+bool DruckSeitenAusgeben(const DruckDokument& Dokument, QPagedPaintDevice& Geraet, int Von, int Bis);
+// Paper size, orientation and zero margins of the document on a device.
+void DruckGeraetEinrichten(const DruckDokument& Dokument, QPagedPaintDevice& Geraet);
+
+// Writes the pages Von..Bis (Bis < 1: to the last page) into a PDF file. The
+// file is replaced only after the whole document was written; false with a
+// German reason otherwise. Works without a window system (a program without
+// an application object gets an offscreen one for the time of the call).
+bool DruckPdfSchreiben(const DruckDokument& Dokument, const std::string& Datei, std::string& Grund, int Von = 1,
+                       int Bis = 0, int Aufloesung = 300);
+
+} // namespace tavuran
