@@ -97,10 +97,9 @@ void SetSort(WettbewerbTyp* comp, int SortListenIndex, int AktSort) {
     comp->Sortierung[SortListenIndex] = AktSort;
 }
 
-int GetExportPunkteIndex() {
-    WettbewerbTyp* comp = UiAktuellerWettbewerb();
-    return (comp && comp->BonusTeilnehmer) ? 1 : 0;
-}
+int GetExportPunkteIndex() { return GetExportPunkteIndex(UiAktuellerWettbewerb()); }
+
+int GetExportPunkteIndex(const WettbewerbTyp* comp) { return (comp && comp->BonusTeilnehmer) ? 1 : 0; }
 
 TeilnehmerTyp* GetTeilnehmerName(WettbewerbTyp* comp, const std::string& TeilnehmerName) {
     if (!comp) return nullptr;

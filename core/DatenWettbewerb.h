@@ -33,6 +33,8 @@ int GetWettbewerbsWarnstufe(const WettbewerbTyp* comp);
 int GetSort(const WettbewerbTyp* comp, int SortListenIndex);
 void SetSort(WettbewerbTyp* comp, int SortListenIndex, int AktSort);
 int GetExportPunkteIndex();
+// The index of the partial rating of a given competition (1 with bonus participants, else 0).
+int GetExportPunkteIndex(const WettbewerbTyp* comp);
 TeilnehmerTyp* GetTeilnehmerName(WettbewerbTyp* comp, const std::string& TeilnehmerName);
 TeilnehmerTyp* GetTeilnehmerEdvNr(WettbewerbTyp* comp, int EdvNr);
 int CountAnzahlVereine(WettbewerbTyp* comp);
