@@ -1,0 +1,35 @@
+// The round import of an overall ranking: each round of an overall ranking
+// holds the partial rating another competition computed for its participants.
+// The other competition's file is read with the regular reader; the partial
+// rating of each of its participants becomes the measured value of one round,
+// participants not yet registered are added.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/DatenTypen.h"
+
+namespace tavuran {
+
+struct DurchgangImportErgebnis {
+    bool Ok = false;
+    std::string Grund;                 // why nothing was changed (German)
+    std::string WettbewerbName;        // the name of the imported competition
+    int Werte = 0;                     // values stored in the round
+    std::vector<std::string> Neu;      // participants created
+};
+
+// Imports the partial ratings of the competition file FileName into round Nr
+// of Wett. Refuses with a reason and changes nothing when Wett is no overall
+// ranking, the round does not exist, the file is Wett's own, cannot be read,
+// is no competition file, or holds no results (files of formats 1 and 2 store
+// none). On success the file name is remembered for the round, the
+// competition is marked modified and its orders are rebuilt; the caller
+// recomputes.
+DurchgangImportErgebnis DatenWettbewerbImportDurchgang(WettbewerbTyp* Wett, const std::string& FileName, int Nr);
+
+// The outcome as lines of German text.
+std::vector<std::string> DurchgangImportZeilen(const DurchgangImportErgebnis& Ergebnis, int Nr);
+
+} // namespace tavuran
