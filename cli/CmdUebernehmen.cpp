@@ -1,0 +1,91 @@
+// tavuran-cli uebernehmen DATEI QUELLE.wtb NR: the partial ratings of another
+// competition taken over as round NR of an overall ranking.
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/Befehle.h"
+#include "cli/CliDatei.h"
+#include "core/DatenWettbewerb.h"
+#include "exchange/DatenWettbewerbDatei.h"
+#include "exchange/DurchgangImport.h"
+#include "startorder/WettbewerbNeuBerechnen.h"
+
+namespace tavuran::cli {
+
+namespace {
+
+constexpr const char* Aufruf = "uebernehmen DATEI QUELLE.wtb NR [--aus AUSGABE]";
+
+int Uebernehmen(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::vector<std::string> werte;
+    std::string ausgabe;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--aus") {
+            if (i + 1 >= args.size()) {
+                err << "Nach --aus fehlt ein Wert.\n";
+                return 2;
+            }
+            ausgabe = args[++i];
+        } else if (a.size() > 1 && a[0] == '-') {
+            err << "Unbekannte Option: " << a << "\n";
+            return 2;
+        } else {
+            werte.push_back(a);
+        }
+    }
+    if (werte.size() != 3) {
+        err << "Aufruf: tavuran-cli " << Aufruf << "\n";
+        return 2;
+    }
+    const std::string& nrText = werte[2];
+    if (nrText.empty() || nrText.size() > 3 || nrText.find_first_not_of("0123456789") != std::string::npos) {
+        err << "Der Durchgang NR muss eine Zahl sein, nicht „" << nrText << "“.\n";
+        return 2;
+    }
+    const int nr = std::stoi(nrText);
+    const std::string ziel = ausgabe.empty() ? werte[0] : ausgabe;
+
+    MeldungenAufStderr meldungen(err);
+    WettbewerbTyp* w = nullptr;
+    if (!WettbewerbLaden(werte[0], w, err)) return 1;
+    const DurchgangImportErgebnis e = DatenWettbewerbImportDurchgang(w, werte[1], nr);
+    if (!e.Ok) {
+        err << "Nichts importiert. " << e.Grund << "\n";
+        DatenWettbewerbDispose(w);
+        return 1;
+    }
+    WettbewerbModellNeuBerechnen(w, true);
+    const DateiSpeicherErgebnis erg = DatenWettbewerbSave(w, ziel, w->FileFormatNr, false);
+    DatenWettbewerbDispose(w);
+    if (!erg.Ok) {
+        err << "Die Datei „" << ziel << "“ konnte nicht geschrieben werden. " << erg.Grund << "\n";
+        return 1;
+    }
+    for (const std::string& z : DurchgangImportZeilen(e, nr)) out << z << "\n";
+    if (erg.ZeichenErsetzt)
+        err << "Hinweis: Einige Zeichen lassen sich im Dateiformat nicht darstellen und wurden als „?“ gespeichert.\n";
+    for (const std::string& h : erg.Hinweise) err << "Hinweis: " << h << "\n";
+    out << "Gespeichert: " << ziel << "\n";
+    return 0;
+}
+
+const bool reg = BefehlRegistrieren({
+    "uebernehmen",
+    Aufruf,
+    "Übernimmt die Teilwertungen des Wettbewerbs QUELLE.wtb als Durchgang NR der\n"
+    "Gesamtwertung DATEI, wie „Durchgang aus WTB-Datei importieren“ im Programm:\n"
+    "jeder Pilot der Quelle bekommt seine Teilwertung als Wert des Durchgangs,\n"
+    "Piloten, die noch fehlen, werden angelegt. Gespeichert wird über DATEI (die\n"
+    "alte Datei bleibt als .bak) oder mit --aus unter AUSGABE.\n"
+    "Rückgabewert 1 mit Begründung, wenn DATEI keine Gesamtwertung ist, den\n"
+    "Durchgang nicht hat, QUELLE die eigene Datei ist, nicht gelesen werden kann,\n"
+    "keine Wettbewerbsdatei ist oder keine Ergebnisse enthält (Dateien der Formate\n"
+    "1 und 2 enthalten keine).",
+    Uebernehmen,
+});
+
+} // namespace
+
+} // namespace tavuran::cli
