@@ -246,6 +246,7 @@ void TMainForm::MenueAufbauen() {
     QMenu* bearbeiten = menuBar()->addMenu("&Bearbeiten");
     connect(bearbeiten->addAction("&Parameter"), &QAction::triggered, this, [this] { FunctionParameterClick(); });
     StartreihenfolgeMenueAufbauen(bearbeiten);
+    ImportMenueAufbauen(bearbeiten);
 
     QMenu* ansicht = menuBar()->addMenu("&Ansicht");
     QMenu* durchgang = ansicht->addMenu("&Durchgang");

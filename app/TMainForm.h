@@ -23,6 +23,8 @@ class QTableWidget;
 namespace tavuran {
 
 class QtSettingsStore;
+class TDurchgangImportForm;
+class TImportPortalForm;
 class TSpeichernAbfrageForm;
 class TStartNrForm;
 class TStartReihenfolgeNichtErmitteltForm;
@@ -160,6 +162,25 @@ class TMainForm : public QMainWindow {
         int Tab = -1, Von = 0, Nach = 0;
         bool Bestaetigt = false;
     } verschiebung_;
+
+  public:
+    // --- import of registrations and of a round of an overall ranking (TMainFormImport.cpp)
+    void FktImportPortalClick();
+    void FktDurchgangImportClick();
+    QAction* ImportPortalAction() const { return importPortalAct_; }
+    QAction* DurchgangImportAction() const { return durchgangImportAct_; }
+    TImportPortalForm* ImportPortalForm() const { return importPortal_; }
+    TDurchgangImportForm* DurchgangImportForm() const { return durchgangImport_; }
+    // Sets which import commands the competition allows.
+    void ImportMenueAnpassen();
+
+  private:
+    void ImportMenueAufbauen(QMenu* Bearbeiten);
+    void NachImportNeuZeichnen();
+    QAction* importPortalAct_ = nullptr;
+    QAction* durchgangImportAct_ = nullptr;
+    TImportPortalForm* importPortal_ = nullptr;
+    TDurchgangImportForm* durchgangImport_ = nullptr;
 
   signals:
     // Sent once the competition is put away and just before it is freed: every
