@@ -40,4 +40,19 @@ bool WettbewerbLaden(const std::string& Datei, WettbewerbTyp*& comp, std::ostrea
     return true;
 }
 
+int WettbewerbSpeichernUndFreigeben(WettbewerbTyp*& comp, const std::string& Ziel, std::ostream& out,
+                                    std::ostream& err) {
+    const DateiSpeicherErgebnis erg = DatenWettbewerbSave(comp, Ziel, comp->FileFormatNr, false);
+    DatenWettbewerbDispose(comp);
+    if (!erg.Ok) {
+        err << "Die Datei „" << Ziel << "“ konnte nicht geschrieben werden. " << erg.Grund << "\n";
+        return 1;
+    }
+    if (erg.ZeichenErsetzt)
+        err << "Hinweis: Einige Zeichen lassen sich im Dateiformat nicht darstellen und wurden als „?“ gespeichert.\n";
+    for (const std::string& h : erg.Hinweise) err << "Hinweis: " << h << "\n";
+    out << "Gespeichert: " << Ziel << "\n";
+    return 0;
+}
+
 } // namespace tavuran::cli

@@ -25,4 +25,11 @@ class MeldungenAufStderr {
 // a failure too.
 bool WettbewerbLaden(const std::string& Datei, WettbewerbTyp*& comp, std::ostream& err);
 
+// Saves the competition in its own format to Ziel (the old file kept as
+// ".bak", no parallel copy) and frees it. Prints the notes of the save to
+// `err` and "Gespeichert: Ziel" to `out`; returns 0, or 1 with the reason on
+// `err` when the file could not be written.
+int WettbewerbSpeichernUndFreigeben(WettbewerbTyp*& comp, const std::string& Ziel, std::ostream& out,
+                                    std::ostream& err);
+
 } // namespace tavuran::cli

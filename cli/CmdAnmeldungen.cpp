@@ -9,7 +9,6 @@
 #include "core/DatenWettbewerb.h"
 #include "core/L_CALEND.h"
 #include "core/L_STR.h"
-#include "exchange/DatenWettbewerbDatei.h"
 #include "exchange/ImportPortal.h"
 #include "startorder/WettbewerbNeuBerechnen.h"
 
@@ -107,17 +106,7 @@ int Anmeldungen(const std::vector<std::string>& args, std::ostream& out, std::os
         return 0;
     }
     WettbewerbModellNeuBerechnen(w, true);
-    const DateiSpeicherErgebnis erg = DatenWettbewerbSave(w, ziel, w->FileFormatNr, false);
-    DatenWettbewerbDispose(w);
-    if (!erg.Ok) {
-        err << "Die Datei „" << ziel << "“ konnte nicht geschrieben werden. " << erg.Grund << "\n";
-        return 1;
-    }
-    if (erg.ZeichenErsetzt)
-        err << "Hinweis: Einige Zeichen lassen sich im Dateiformat nicht darstellen und wurden als „?“ gespeichert.\n";
-    for (const std::string& h : erg.Hinweise) err << "Hinweis: " << h << "\n";
-    out << "Gespeichert: " << ziel << "\n";
-    return 0;
+    return WettbewerbSpeichernUndFreigeben(w, ziel, out, err);
 }
 
 const bool reg = BefehlRegistrieren({

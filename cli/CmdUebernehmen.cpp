@@ -7,7 +7,6 @@
 #include "cli/Befehle.h"
 #include "cli/CliDatei.h"
 #include "core/DatenWettbewerb.h"
-#include "exchange/DatenWettbewerbDatei.h"
 #include "exchange/DurchgangImport.h"
 #include "startorder/WettbewerbNeuBerechnen.h"
 
@@ -56,19 +55,9 @@ int Uebernehmen(const std::vector<std::string>& args, std::ostream& out, std::os
         DatenWettbewerbDispose(w);
         return 1;
     }
-    WettbewerbModellNeuBerechnen(w, true);
-    const DateiSpeicherErgebnis erg = DatenWettbewerbSave(w, ziel, w->FileFormatNr, false);
-    DatenWettbewerbDispose(w);
-    if (!erg.Ok) {
-        err << "Die Datei „" << ziel << "“ konnte nicht geschrieben werden. " << erg.Grund << "\n";
-        return 1;
-    }
     for (const std::string& z : DurchgangImportZeilen(e, nr)) out << z << "\n";
-    if (erg.ZeichenErsetzt)
-        err << "Hinweis: Einige Zeichen lassen sich im Dateiformat nicht darstellen und wurden als „?“ gespeichert.\n";
-    for (const std::string& h : erg.Hinweise) err << "Hinweis: " << h << "\n";
-    out << "Gespeichert: " << ziel << "\n";
-    return 0;
+    WettbewerbModellNeuBerechnen(w, true);
+    return WettbewerbSpeichernUndFreigeben(w, ziel, out, err);
 }
 
 const bool reg = BefehlRegistrieren({

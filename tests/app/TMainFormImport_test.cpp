@@ -14,43 +14,22 @@
 #include "app/TDurchgangImportForm.h"
 #include "app/TImportPortalForm.h"
 #include "core/DatenDurchgang.h"
-#include "core/DatenRegel.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
 #include "core/L_REGIST.h"
 #include "evaluation/Sortierung.h"
 #include "exchange/DatenWettbewerbDatei.h"
-#include "rules/RegelLookup.h"
 #include "tests/app/AppUmgebung.h"
+#include "tests/exchange/ImportTestHilfen.h"
 
 namespace tavuran::test {
 namespace {
 
+using importtest::WettbewerbSchreiben;
+
 void Schreiben(const std::string& pfad, const std::string& bytes) {
     std::ofstream out(pfad, std::ios::binary | std::ios::trunc);
     out << bytes;
-}
-
-// A competition of the rule with pilots (first name, surname, partial rating).
-void WettbewerbSchreiben(const std::string& datei, const std::string& name, const std::string& regel,
-                         std::initializer_list<std::tuple<const char*, const char*, double>> piloten) {
-    WettbewerbTyp* w = DatenWettbewerbNew();
-    DatenWettbewerbDefault(w);
-    w->Name = name;
-    w->Datum = {14, 6, 2026};
-    ASSERT_TRUE(ReplaceRuleByName(w, regel));
-    int nr = 0;
-    for (const auto& [vorname, nachname, punkte] : piloten) {
-        TeilnehmerTyp* p = DatenTeilnehmerGetPtr(w->TeilnehmerRootPtr, ++nr, true);
-        p->Name.VornameStr = vorname;
-        p->Name.NachnameStr = nachname;
-        p->MeldgNr = p->StartNr = nr;
-        p->ExportPunkte[0] = punkte;
-    }
-    SortAll(w);
-    const DateiSpeicherErgebnis e = DatenWettbewerbSave(w, datei, 3, false);
-    DatenWettbewerbDispose(w);
-    ASSERT_TRUE(e.Ok) << e.Grund;
 }
 
 std::vector<std::string> Namen(QTableWidget* g) {

@@ -7,17 +7,18 @@
 #include <string>
 
 #include "cli/CliLauf.h"
-#include "core/DatenRegel.h"
+#include "tests/exchange/ImportTestHilfen.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
 #include "evaluation/Sortierung.h"
 #include "exchange/DatenWettbewerbDatei.h"
-#include "rules/RegelLookup.h"
 
 namespace {
 
 using namespace tavuran;
 using namespace tavuran::clitest;
+using importtest::WettbewerbSchreiben;
+using Gelesen = importtest::Wettbewerb;
 
 void Schreiben(const std::string& pfad, const std::string& bytes) {
     std::ofstream out(pfad, std::ios::binary | std::ios::trunc);
@@ -25,36 +26,6 @@ void Schreiben(const std::string& pfad, const std::string& bytes) {
 }
 
 bool Enthaelt(const std::string& s, const std::string& t) { return s.find(t) != std::string::npos; }
-
-// A competition read back from a file; freed at the end.
-struct Gelesen {
-    WettbewerbTyp* w = nullptr;
-    explicit Gelesen(const std::string& datei) { DatenWettbewerbLoad(w, datei); }
-    ~Gelesen() { DatenWettbewerbDispose(w); }
-    Gelesen(const Gelesen&) = delete;
-    Gelesen& operator=(const Gelesen&) = delete;
-};
-
-// Writes a competition with a rule and the given pilots (first name, surname, partial rating).
-void WettbewerbSchreiben(const std::string& datei, const std::string& name, const std::string& regel,
-                         std::initializer_list<std::tuple<const char*, const char*, double>> piloten) {
-    WettbewerbTyp* w = DatenWettbewerbNew();
-    DatenWettbewerbDefault(w);
-    w->Name = name;
-    ReplaceRuleByName(w, regel);
-    int nr = 0;
-    for (const auto& [vorname, nachname, punkte] : piloten) {
-        TeilnehmerTyp* p = DatenTeilnehmerGetPtr(w->TeilnehmerRootPtr, ++nr, true);
-        p->Name.VornameStr = vorname;
-        p->Name.NachnameStr = nachname;
-        p->MeldgNr = p->StartNr = nr;
-        p->ExportPunkte[0] = punkte;
-    }
-    SortAll(w);
-    const DateiSpeicherErgebnis e = DatenWettbewerbSave(w, datei, 3, false);
-    DatenWettbewerbDispose(w);
-    ASSERT_TRUE(e.Ok) << e.Grund;
-}
 
 const std::string Portal =
     "Competition Name;Competition Start Date;Registration Competition Classes;Pilot First Name;Pilot Last Name;"

@@ -15,19 +15,13 @@
 #include "exchange/DatenWettbewerbDatei.h"
 #include "exchange/DurchgangImport.h"
 #include "rules/RegelLookup.h"
+#include "tests/exchange/ImportTestHilfen.h"
 #include "tests/exchange/WtbTestHilfen.h"
 
 namespace {
 
 using namespace tavuran;
-
-struct Wettbewerb {
-    WettbewerbTyp* w = DatenWettbewerbNew();
-    Wettbewerb() { DatenWettbewerbDefault(w); }
-    ~Wettbewerb() { DatenWettbewerbDispose(w); }
-    Wettbewerb(const Wettbewerb&) = delete;
-    Wettbewerb& operator=(const Wettbewerb&) = delete;
-};
+using importtest::Wettbewerb;
 
 TeilnehmerTyp* Pilot(WettbewerbTyp* w, int nr, const std::string& vorname, const std::string& nachname,
                      const std::string& verein) {

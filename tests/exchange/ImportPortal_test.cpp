@@ -20,23 +20,16 @@
 #include "core/L_STR.h"
 #include "evaluation/Sortierung.h"
 #include "exchange/ImportPortal.h"
+#include "tests/exchange/ImportTestHilfen.h"
 #include "tests/exchange/WtbTestHilfen.h"
 
 namespace {
 
 using namespace tavuran;
 using namespace std::string_literals;
+using importtest::Wettbewerb;
 
 const DateRec Heute{10, 12, 2026};
-
-// A competition for the test, freed at the end.
-struct Wettbewerb {
-    WettbewerbTyp* w = DatenWettbewerbNew();
-    Wettbewerb() { DatenWettbewerbDefault(w); }
-    ~Wettbewerb() { DatenWettbewerbDispose(w); }
-    Wettbewerb(const Wettbewerb&) = delete;
-    Wettbewerb& operator=(const Wettbewerb&) = delete;
-};
 
 enum class Kodierung { W1252, Utf8, Utf8Bom, Utf16Le, Utf16LeOhneMarke };
 
