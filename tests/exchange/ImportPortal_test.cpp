@@ -225,6 +225,11 @@ TEST(ImportPortal, TrennzeichenUndAnfuehrungszeichen) {
                                                        "Hans;Meier;Club, Nord"}));
     EXPECT_EQ(s.Trennzeichen, ';');
     EXPECT_EQ(s.Zeilen[0].Felder[2], "Club  Nord");
+    // Tabs, as a spreadsheet writes its Unicode text.
+    const ImportVorschau t = ImportTextLesen(
+        Download({"Pilot First Name\tPilot Last Name\tPilot Club", "Eva\tWeit\tClub, Nord"}, Kodierung::Utf16Le));
+    EXPECT_EQ(t.Trennzeichen, '\t');
+    EXPECT_EQ(t.Zeilen[0].Felder, (std::vector<std::string>{"Eva", "Weit", "Club  Nord"}));
     // No separator at all: ",".
     EXPECT_EQ(ImportTextLesen("Name\r\nx\r\n").Trennzeichen, ',');
     // A field more than the header with text in it is an error.
