@@ -4,6 +4,7 @@
 
 #include "core/DatenWettbewerb.h"
 #include "core/L_FILE.h"
+#include "core/L_STR.h"
 #include "core/UiHooks.h"
 #include "exchange/DatenWettbewerbDatei.h"
 
@@ -53,6 +54,27 @@ int WettbewerbSpeichernUndFreigeben(WettbewerbTyp*& comp, const std::string& Zie
     for (const std::string& h : erg.Hinweise) err << "Hinweis: " << h << "\n";
     out << "Gespeichert: " << Ziel << "\n";
     return 0;
+}
+
+bool VorrundenListeLesen(const std::string& Text, int Vorrunden, std::vector<int>& Runden, std::ostream& err) {
+    Runden.clear();
+    std::string rest = Text;
+    do {
+        const std::string stueck = L_STR_GetStrUntilChar(rest, U',');
+        rest = L_STR_GetStrAfterChar(rest, U',');
+        const std::string zahl = L_STR_Unblank(stueck);
+        long long r = 0;
+        bool ok = !zahl.empty() && zahl.size() <= 9;
+        for (char c : zahl) ok = ok && c >= '0' && c <= '9';
+        if (ok) r = std::stoll(zahl);
+        if (!ok || r < 1 || r > Vorrunden) {
+            err << "Ungültiger Durchgang „" << stueck << "“: der Wettbewerb hat die Vorrunden 1 bis " << Vorrunden
+                << ".\n";
+            return false;
+        }
+        Runden.push_back(static_cast<int>(r));
+    } while (!rest.empty());
+    return true;
 }
 
 } // namespace tavuran::cli

@@ -5,6 +5,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 #include "core/DatenTypen.h"
 
@@ -31,5 +32,9 @@ bool WettbewerbLaden(const std::string& Datei, WettbewerbTyp*& comp, std::ostrea
 // `err` when the file could not be written.
 int WettbewerbSpeichernUndFreigeben(WettbewerbTyp*& comp, const std::string& Ziel, std::ostream& out,
                                     std::ostream& err);
+
+// Reads a list of preliminary rounds such as "1,3,5" (each within 1..Vorrunden).
+// On a wrong entry writes the reason to `err` and returns false.
+bool VorrundenListeLesen(const std::string& Text, int Vorrunden, std::vector<int>& Runden, std::ostream& err);
 
 } // namespace tavuran::cli

@@ -22,7 +22,7 @@ namespace {
 
 constexpr const char* Aufruf =
     "auslosen DATEI [--aus AUSGABE] [--gruppengroesse G] [--durchgaenge 1,3,5|alle] [--schutz-helfer] "
-    "[--schutz-team] [--schutz-alle] [--ohne-gruppenstart] [--seed N] [--protokoll]";
+    "[--schutz-team] [--schutz-alle] [--ohne-gruppenstart] [--ohne-nachbesserung] [--seed N] [--protokoll]";
 
 // A whole number made of digits only; false for anything else.
 bool Zahl(const std::string& s, long long& wert) {
@@ -78,6 +78,8 @@ int Auslosen(const std::vector<std::string>& args, std::ostream& out, std::ostre
             auftrag.TeamschutzAlle = true;
         } else if (a == "--ohne-gruppenstart") {
             auftrag.GruppenStart = false;
+        } else if (a == "--ohne-nachbesserung") {
+            auftrag.Nachbessern = false;
         } else if (a == "--protokoll") {
             protokoll = true;
         } else if (!a.empty() && a[0] == '-') {
@@ -111,19 +113,12 @@ int Auslosen(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const int vorrunden = w->AnzVorrunden < 0 ? 0 : (w->AnzVorrunden > 30 ? 30 : w->AnzVorrunden);
     if (durchgaenge != "alle") {
         std::int64_t maske = 0;
-        std::string rest = durchgaenge;
-        while (!rest.empty()) {
-            const std::string stueck = L_STR_GetStrUntilChar(rest, U',');
-            rest = L_STR_GetStrAfterChar(rest, U',');
-            long long r = 0;
-            if (!Zahl(L_STR_Unblank(stueck), r) || r < 1 || r > vorrunden) {
-                err << "Ungültiger Durchgang „" << stueck << "“: der Wettbewerb hat die Vorrunden 1 bis "
-                    << vorrunden << ".\n";
-                DatenWettbewerbDispose(w);
-                return 2;
-            }
-            maske |= std::int64_t{1} << (r - 1);
+        std::vector<int> runden;
+        if (!VorrundenListeLesen(durchgaenge, vorrunden, runden, err)) {
+            DatenWettbewerbDispose(w);
+            return 2;
         }
+        for (int r : runden) maske |= std::int64_t{1} << (r - 1);
         auftrag.DurchgangInfo = maske;
     }
     auftrag.GruppenGroesse = static_cast<int>(gruppengroesse);
@@ -142,6 +137,9 @@ int Auslosen(const std::vector<std::string>& args, std::ostream& out, std::ostre
         for (int i = 1; i <= StartreihenfolgeKandidaten; ++i) out << i << "\t" << lauf.Score[i] << "\n";
         out << "Gewählt: Kandidat " << lauf.BestScoreIndex << " mit Bewertung " << lauf.Score[lauf.BestScoreIndex]
             << "\n";
+        if (lauf.Nachgebessert)
+            out << "Nachgebessert: Verteilscore " << lauf.ScoreVorNachbesserung << " -> " << lauf.ScoreNachNachbesserung
+                << "\n";
     } else {
         out << "Ohne Gruppenstart: jeder Teilnehmer fliegt für sich, Startnummern in ausgeloster Reihenfolge.\n";
     }
@@ -172,6 +170,9 @@ const bool reg = BefehlRegistrieren({
     "  --schutz-alle        Teamschutz für alle Teilnehmer (sonst nur Jugend)\n"
     "  --ohne-gruppenstart  jeder fliegt für sich (wo die Regel es zulässt;\n"
     "                       sonst gilt die Einstellung des Wettbewerbs)\n"
+    "  --ohne-nachbesserung behält den besten Vorschlag, wie er ausgelost wurde\n"
+    "                       (sonst werden Piloten zwischen Gruppen getauscht,\n"
+    "                       solange das wiederholte Begegnungen verringert)\n"
     "  --seed N             wiederholbare Auslosung\n"
     "  --protokoll          zeigt den Verlauf der Auszählung",
     Auslosen,

@@ -161,7 +161,8 @@ AuslosungsErgebnis StartreihenfolgeAuslosen(WettbewerbTyp* comp, const Auslosung
     Feld<bool, 1, DialogRundenBoxen> keine{};
     e.DurchgangInfo = Auftrag.DurchgangInfo >= 0 ? Auftrag.DurchgangInfo
                                                  : StartreihenfolgeDurchgangMaske(comp, SortModeAlle, keine);
-    InitStartreihenfolge(n, e.AnzahlGruppen, comp->Gruppenstart, e.GruppenGroesse, e.DurchgangInfo);
+    InitStartreihenfolge(n, e.AnzahlGruppen, comp->Gruppenstart, e.GruppenGroesse, e.DurchgangInfo,
+                         Auftrag.Nachbessern);
     while (GetSortierState() != SortStateIdle) SortierTask();
     return e;
 }

@@ -81,6 +81,7 @@ struct AuslosungsAuftrag {
     bool TeamschutzHelfer = false;
     bool TeamschutzMannschaft = false;
     bool TeamschutzAlle = false;      // protection for every participant, else for juniors only
+    bool Nachbessern = true;          // refine the chosen candidate by exchanging pilots
 };
 struct AuslosungsErgebnis {
     int GruppenGroesse = 0; // the size used after clamping

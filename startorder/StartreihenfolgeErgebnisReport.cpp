@@ -5,7 +5,9 @@
 #include "core/DatenTeilnehmer.h"
 #include "core/L_STR.h"
 #include "core/MinMax.h"
+#include "startorder/StartreihenfolgeFairness.h"
 #include "startorder/StartreihenfolgeLauf.h"
+#include "startorder/StartreihenfolgeTeamgruppe.h"
 
 namespace tavuran {
 
@@ -127,6 +129,12 @@ bool CheckTeilnehmerInDurchgaengen(WettbewerbTyp* comp, std::vector<std::string>
     Zeilen.push_back("Zusammenfassung:");
     Zeilen.push_back(fehler > 0 ? "Die Teilnehmer sind nicht korrekt auf die Durchgänge verteilt."
                                 : "Die Durchgangsverteilung ist vollständig und korrekt.");
+    // 6. how fair the division is (who meets whom how often)
+    if (gs) {
+        Zeilen.push_back("");
+        for (std::string& z : FairnessReportZeilen(BerechneFairness(comp, {}, GetTeamGroupRootPtr())))
+            Zeilen.push_back(std::move(z));
+    }
     Zeilen.push_back("");
     Zeilen.push_back("");
     return vollstaendig;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdio>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -12,10 +13,12 @@
 #include "core/Feld.h"
 #include "core/L_STR.h"
 #include "core/MinMax.h"
+#include "core/Zufall.h"
 #include "evaluation/Auswertung.h"
 #include "evaluation/Sortierung.h"
 #include "startorder/Kanal.h"
 #include "startorder/StartreihenfolgeCore.h"
+#include "startorder/StartreihenfolgeNachbesserung.h"
 #include "startorder/StartreihenfolgeTeamgruppe.h"
 #include "startorder/Startnummern.h"
 #include "startorder/WarnStartNr.h"
@@ -100,6 +103,29 @@ void SortierTaskEinteilen() {
     if (Sort.LoopCnt == StartreihenfolgeKandidaten || !Sort.GruppenStart) State = SortStateBewerten;
 }
 
+// Refines the chosen candidate; its score keeps the final-check share.
+void Nachbessern() {
+    SortDrchgType* kandidat = Sort.DurchgRootPtr[Sort.BestScoreIndex];
+    const std::uint64_t seed = static_cast<std::uint64_t>(ZufallInt(INT_MAX));
+    const NachbesserungsErgebnis n =
+        StartreihenfolgeNachbessern(kandidat, IntrfcWettbewerbPtr, GetTeamGroupRootPtr(), DiesenDurchgangSortieren, seed);
+    Sort.Nachgebessert = true;
+    Sort.ScoreVorNachbesserung = n.ScoreVorher;
+    Sort.ScoreNachNachbesserung = n.ScoreNachher;
+    Sort.NachbesserungMs = n.Millisekunden;
+    Sort.NachbesserungTausche = n.Tausche;
+    Sort.NachbesserungVersuche = n.Versuche;
+}
+
+void NachbesserungProtokollieren() {
+    if (!Sort.Nachgebessert) return;
+    char ms[32];
+    std::snprintf(ms, sizeof ms, "%.0f", Sort.NachbesserungMs);
+    Log("Nachbesserung durch Tausch von Piloten zwischen Gruppen: Verteilscore " + StrInt(Sort.ScoreVorNachbesserung) +
+        " -> " + StrInt(Sort.ScoreNachNachbesserung) + " (" + StrInt(Sort.NachbesserungTausche) + " Tausche in " +
+        StrInt(Sort.NachbesserungVersuche) + " Versuchen, " + ms + " ms)");
+}
+
 void SortierTaskBewerten() {
     if (Sort.GruppenStart) {
         Log("Verteilergebnisse:");
@@ -119,8 +145,10 @@ void SortierTaskBewerten() {
         }
         if (!zeile.empty()) Log(zeile);
         Sort.BestScoreIndex = LimitLowHighInt(Sort.BestScoreIndex, 1, StartreihenfolgeKandidaten);
+        if (Sort.Nachbessern) Nachbessern();
         WriteRelevantWettDatenAfterPilotSort(Sort.DurchgRootPtr[Sort.BestScoreIndex], true);
         Log("Auszählung mit Ergebnis " + StrInt(Sort.BestScore) + " wird verwendet");
+        NachbesserungProtokollieren();
     } else {
         WriteRelevantWettDatenAfterPilotSort(Sort.DurchgRootPtr[Sort.LoopCnt], false);
     }
@@ -299,12 +327,17 @@ void SetStartreihenfolgeOptionen(bool Verlauf, bool Ergebnismatrix) {
 }
 
 void InitStartreihenfolge(int AnzahlTeilnehmer, int AnzahlGruppen, bool GruppenStart, int GruppenGroesse,
-                          std::int64_t DurchgangInfo) {
+                          std::int64_t DurchgangInfo, bool Nachbessern) {
     Sort.AnzahlTeilnehmer = AnzahlTeilnehmer;
     Sort.AnzahlGruppen = AnzahlGruppen;
     Sort.GruppenStart = GruppenStart;
     Sort.GruppenGroesse = GruppenGroesse;
     Sort.DurchgangInfo = DurchgangInfo;
+    Sort.Nachbessern = Nachbessern;
+    Sort.Nachgebessert = false;
+    Sort.ScoreVorNachbesserung = Sort.ScoreNachNachbesserung = 0;
+    Sort.NachbesserungMs = 0;
+    Sort.NachbesserungTausche = Sort.NachbesserungVersuche = 0;
     State = SortStateStart;
 }
 

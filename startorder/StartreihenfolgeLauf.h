@@ -26,7 +26,7 @@ inline constexpr int SortStateFinish = 5;
 
 struct SortType {
     std::array<SortDrchgType*, StartreihenfolgeKandidaten + 1> DurchgRootPtr{}; // [1..50]
-    int BestScore = 0;
+    int BestScore = 0;       // the chosen candidate's score as drawn
     int BestScoreIndex = -1;
     std::array<int, StartreihenfolgeKandidaten + 1> Score{}; // [1..50]
     std::int64_t DurchgangInfo = 0;
@@ -35,6 +35,14 @@ struct SortType {
     int GruppenGroesse = 0;
     int LoopCnt = 0;
     bool GruppenStart = true;
+    // Refinement of the chosen candidate by exchanging pilots between groups.
+    bool Nachbessern = true;
+    bool Nachgebessert = false;     // the refinement ran on the chosen candidate
+    long long ScoreVorNachbesserung = 0;  // distribution scores before and after it
+    long long ScoreNachNachbesserung = 0;
+    double NachbesserungMs = 0;
+    long long NachbesserungTausche = 0;   // exchanges kept
+    long long NachbesserungVersuche = 0;  // exchanges examined
 };
 
 // What the user interface does around a run. Every entry may stay empty.
@@ -67,8 +75,9 @@ SortDrchgType* GetSortRootPtr();
 // --- the run
 // Options of the dialog: show the event log, show the result matrix afterwards.
 void SetStartreihenfolgeOptionen(bool Verlauf, bool Ergebnismatrix);
+// Nachbessern: refine the chosen candidate before it is written back.
 void InitStartreihenfolge(int AnzahlTeilnehmer, int AnzahlGruppen, bool GruppenStart, int GruppenGroesse,
-                          std::int64_t DurchgangInfo);
+                          std::int64_t DurchgangInfo, bool Nachbessern = true);
 // One step of the run (one timer tick).
 void SortierTask();
 int GetSortierState();

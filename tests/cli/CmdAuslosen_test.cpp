@@ -57,7 +57,7 @@ TEST_F(CmdAuslosen, GleicherStartwertGleicheEinteilung) {
     const auto z = Zeilen(l.Aus);
     auto kopf = std::find(z.begin(), z.end(), "Kandidat\tBewertung");
     ASSERT_NE(kopf, z.end());
-    ASSERT_GE(z.end() - kopf, 53);
+    ASSERT_GE(z.end() - kopf, 54);
     int bester = 0;
     long long tiefster = -1;
     for (int i = 1; i <= 50; ++i) {
@@ -69,7 +69,8 @@ TEST_F(CmdAuslosen, GleicherStartwertGleicheEinteilung) {
     }
     EXPECT_EQ(*(kopf + 51),
               "Gewählt: Kandidat " + std::to_string(bester) + " mit Bewertung " + std::to_string(tiefster));
-    EXPECT_EQ(*(kopf + 52), "Gespeichert: " + a);
+    EXPECT_EQ((kopf + 52)->rfind("Nachgebessert: Verteilscore ", 0), 0u) << *(kopf + 52);
+    EXPECT_EQ(*(kopf + 53), "Gespeichert: " + a);
 
     // The division: header, 24 rows in start-number order, groups of 8.
     const Lauf g = Starte("gruppen \"" + a + "\"");
@@ -161,6 +162,52 @@ TEST_F(CmdAuslosen, Fehler) {
         EXPECT_EQ(l.Rueckgabe, f.rueckgabe) << f.argumente;
         EXPECT_NE(l.Fehler.find(f.meldung), std::string::npos) << f.argumente << ": " << l.Fehler;
     }
+}
+
+} // namespace
+
+namespace {
+
+// The refinement can be switched off, and "fairness" reports the division
+// that was written: its score is the refined one, and never above the drawn one.
+TEST_F(CmdAuslosen, NachbesserungAbschaltbarUndFairnessDerEinteilung) {
+    const std::string a = datei + ".a.wtb", b = datei + ".b.wtb";
+    const Lauf mit = Starte("auslosen \"" + datei + "\" --seed 11 --aus \"" + a + "\"");
+    ASSERT_EQ(mit.Rueckgabe, 0) << mit.Fehler;
+    const Lauf ohne = Starte("auslosen \"" + datei + "\" --seed 11 --ohne-nachbesserung --aus \"" + b + "\"");
+    ASSERT_EQ(ohne.Rueckgabe, 0) << ohne.Fehler;
+    EXPECT_EQ(ohne.Aus.find("Nachgebessert"), std::string::npos);
+
+    // "Nachgebessert: Verteilscore V -> N"
+    const auto z = Zeilen(mit.Aus);
+    auto zeile = std::find_if(z.begin(), z.end(), [](const std::string& s) { return s.rfind("Nachgebessert:", 0) == 0; });
+    ASSERT_NE(zeile, z.end());
+    std::istringstream in(zeile->substr(zeile->find("score ") + 6));
+    long long vorher = 0, nachher = 0;
+    std::string pfeil;
+    in >> vorher >> pfeil >> nachher;
+    EXPECT_LE(nachher, vorher);
+
+    auto kennzahl = [](const std::string& datei, const std::string& name) -> std::string {
+        const Lauf f = Starte("fairness \"" + datei + "\"");
+        EXPECT_EQ(f.Rueckgabe, 0) << f.Fehler;
+        const auto fz = Zeilen(f.Aus);
+        EXPECT_EQ(fz.at(0), "Kennzahl\tWert");
+        for (const std::string& s : fz) {
+            const auto fe = Felder(s);
+            if (fe.size() == 2 && fe[0] == name) return fe[1];
+        }
+        return "";
+    };
+    EXPECT_EQ(kennzahl(a, "Verteilscore"), std::to_string(nachher));
+    EXPECT_EQ(kennzahl(a, "Teilnehmer"), "24");
+    EXPECT_GE(std::stoll(kennzahl(b, "Verteilscore")), nachher);
+    EXPECT_LE(std::stoll(kennzahl(a, "Untergrenze")), nachher);
+
+    // Wrong calls.
+    EXPECT_EQ(Starte("fairness \"" + a + "\" --durchgaenge 9").Rueckgabe, 2);
+    EXPECT_EQ(Starte("fairness").Rueckgabe, 2);
+    EXPECT_EQ(Starte("fairness \"" + datei + ".fehlt.wtb\"").Rueckgabe, 1);
 }
 
 } // namespace

@@ -105,6 +105,12 @@ TEST(Ergebnisreport, VollstaendigeEinteilungZeileFuerZeile) {
         "Zusammenfassung:",
         "Die Durchgangsverteilung ist vollständig und korrekt.",
         "",
+        "Fairness der Startreihenfolge (Durchgänge 1,2):",
+        "Verteilscore: 64, Untergrenze: 8.",
+        "Ein Paar trifft höchstens 2-mal aufeinander.",
+        "Paare nach Begegnungen: 0-mal: 4, 1-mal: 0, 2-mal: 2.",
+        "Mittlere absolute Abweichung der Begegnungen: 0.889.",
+        "",
         "",
     };
     EXPECT_EQ(z, erwartet);
