@@ -103,7 +103,7 @@ void SortierTaskEinteilen() {
     if (Sort.LoopCnt == StartreihenfolgeKandidaten || !Sort.GruppenStart) State = SortStateBewerten;
 }
 
-// Refines the chosen candidate; its score keeps the final-check share.
+// Refines the chosen candidate before it is written back.
 void Nachbessern() {
     SortDrchgType* kandidat = Sort.DurchgRootPtr[Sort.BestScoreIndex];
     const std::uint64_t seed = static_cast<std::uint64_t>(ZufallInt(INT_MAX));

@@ -11,15 +11,22 @@ namespace tavuran {
 
 namespace {
 
-// One group of a round: its member entries and their rows in the matrix.
-struct Gruppe {
-    std::vector<SortTeilnType*> Eintraege;
-    std::vector<int> Idx;
-};
-
 // Share of one unordered pair in the distribution score, met c times, with
 // w the sum of the weights of both directions (channel, helper, pilot).
 inline long long PaarKosten(long long c, long long w) { return 2 * c * c * c * c + c * w; }
+
+// One round that may change: its groups as member lists (matrix rows and the
+// candidate's entries), and the group of every participant (-1 for none).
+struct Runde {
+    std::vector<std::vector<int>> Idx;
+    std::vector<std::vector<SortTeilnType*>> Eintraege;
+    std::vector<int> GruppeVon;
+    // For every participant p and group g: the score change if p joined g
+    // (Beitritt) or left it (Austritt), summed over the members of g other
+    // than p. Kept up to date on every exchange, so that an exchange is
+    // priced in constant time.
+    std::vector<long long> Beitritt, Austritt;
+};
 
 class Suche {
   public:
@@ -39,6 +46,7 @@ class Suche {
             }
     }
 
+    int Anzahl() const { return n_; }
     int Index(const SortTeilnType* e) const { return matrix_.Index(e->TeilnPtr); }
 
     // Counts the meetings of every group of the candidate (all its rounds).
@@ -64,38 +72,61 @@ class Suche {
         return s;
     }
 
-    // Score change when x leaves group `von` for `nach` and y goes the other way.
-    long long Delta(const Gruppe& von, int x, const Gruppe& nach, int y) const {
-        long long d = 0;
-        for (int m : von.Idx) {
-            if (m == x) continue;
-            d += Schritt(x, m, -1) + Schritt(y, m, +1);
-        }
-        for (int m : nach.Idx) {
-            if (m == y) continue;
-            d += Schritt(y, m, -1) + Schritt(x, m, +1);
-        }
-        return d;
+    void Aufnehmen(Runde& r) {
+        const std::size_t ng = r.Idx.size();
+        r.Beitritt.assign(static_cast<std::size_t>(n_) * ng, 0);
+        r.Austritt.assign(static_cast<std::size_t>(n_) * ng, 0);
+        for (int p = 0; p < n_; ++p)
+            for (std::size_t g = 0; g < ng; ++g)
+                for (int m : r.Idx[g]) {
+                    if (m == p) continue;
+                    r.Beitritt[p * ng + g] += Schritt(p, m, +1);
+                    r.Austritt[p * ng + g] += Schritt(p, m, -1);
+                }
+        runden_.push_back(&r);
     }
 
-    // Whether p would share a group with anybody it must not meet.
-    bool Konflikt(int p, const Gruppe& g, int ausser) const {
-        for (int m : g.Idx)
+    // Score change when x (group ga) and y (group gb) exchange places.
+    long long Delta(const Runde& r, int x, std::size_t ga, int y, std::size_t gb) const {
+        const std::size_t ng = r.Idx.size();
+        return r.Austritt[x * ng + ga] + r.Austritt[y * ng + gb] + r.Beitritt[y * ng + ga] - Schritt(y, x, +1) +
+               r.Beitritt[x * ng + gb] - Schritt(x, y, +1);
+    }
+
+    // Whether p would share group g with anybody it must not meet.
+    bool Konflikt(int p, const std::vector<int>& g, int ausser) const {
+        for (int m : g)
             if (m != ausser && konflikt_[Pos(p, m)]) return true;
         return false;
     }
 
-    void Verschiebe(const Gruppe& von, int x, const Gruppe& nach, int y) {
-        for (int m : von.Idx) {
-            if (m == x) continue;
+    // Exchanges the members at positions i of group ga and j of group gb.
+    void Tausche(Runde& r, std::size_t ga, std::size_t i, std::size_t gb, std::size_t j) {
+        const int x = r.Idx[ga][i], y = r.Idx[gb][j];
+        // Membership first, priced with the meetings as they are now.
+        Wechsel(r, x, ga, gb);
+        Wechsel(r, y, gb, ga);
+        // Then the meetings, which change the prices in every round.
+        for (int m : r.Idx[ga]) {
+            if (m == x || m == y) continue;
             Aendere(x, m, -1);
             Aendere(y, m, +1);
         }
-        for (int m : nach.Idx) {
-            if (m == y) continue;
+        for (int m : r.Idx[gb]) {
+            if (m == x || m == y) continue;
             Aendere(y, m, -1);
             Aendere(x, m, +1);
         }
+        r.Idx[ga][i] = y;
+        r.Idx[gb][j] = x;
+        SortTeilnType* a = r.Eintraege[ga][i];
+        SortTeilnType* b = r.Eintraege[gb][j];
+        // Everything that belongs to the pilot moves; the start place stays
+        // with the slot, so each takes over the other's place.
+        std::swap(a->TeilnPtr, b->TeilnPtr);
+        std::swap(a->TeamSchutz, b->TeamSchutz);
+        std::swap(a->OrdnungsNr, b->OrdnungsNr);
+        std::swap(a->MatrixIdx, b->MatrixIdx);
     }
 
   private:
@@ -111,9 +142,42 @@ class Suche {
         const long long c = anz_[Pos(a, b)], w = gewicht_[Pos(a, b)];
         return PaarKosten(c + um, w) - PaarKosten(c, w);
     }
+
+    // p leaves group von of the round for group nach (prices of the others).
+    void Wechsel(Runde& r, int p, std::size_t von, std::size_t nach) {
+        const std::size_t ng = r.Idx.size();
+        for (int q = 0; q < n_; ++q) {
+            if (q == p) continue;
+            const long long plus = Schritt(q, p, +1), minus = Schritt(q, p, -1);
+            r.Beitritt[q * ng + von] -= plus;
+            r.Austritt[q * ng + von] -= minus;
+            r.Beitritt[q * ng + nach] += plus;
+            r.Austritt[q * ng + nach] += minus;
+        }
+        r.GruppeVon[p] = static_cast<int>(nach);
+    }
+
+    // The pair (a, b) meets um more often: the prices of a for b's groups and
+    // of b for a's groups change in every round.
     void Aendere(int a, int b, int um) {
+        long long alt[4] = {Schritt(a, b, +1), Schritt(a, b, -1), 0, 0};
+        alt[2] = alt[0];
+        alt[3] = alt[1];
         anz_[Pos(a, b)] += um;
         anz_[Pos(b, a)] += um;
+        const long long plus = Schritt(a, b, +1) - alt[0], minus = Schritt(a, b, -1) - alt[1];
+        for (Runde* r : runden_) {
+            const std::size_t ng = r->Idx.size();
+            const int gb = r->GruppeVon[b], ga = r->GruppeVon[a];
+            if (gb >= 0) {
+                r->Beitritt[a * ng + gb] += plus;
+                r->Austritt[a * ng + gb] += minus;
+            }
+            if (ga >= 0) {
+                r->Beitritt[b * ng + ga] += plus;
+                r->Austritt[b * ng + ga] += minus;
+            }
+        }
     }
 
     StartBewertListe matrix_;
@@ -121,16 +185,8 @@ class Suche {
     std::vector<int> anz_;
     std::vector<long long> gewicht_;
     std::vector<char> konflikt_;
+    std::vector<Runde*> runden_;
 };
-
-// Exchanges everything that belongs to the pilot; the start place stays with
-// the slot, so each takes over the other's place.
-void TauscheEintraege(SortTeilnType* a, SortTeilnType* b) {
-    std::swap(a->TeilnPtr, b->TeilnPtr);
-    std::swap(a->TeamSchutz, b->TeamSchutz);
-    std::swap(a->OrdnungsNr, b->OrdnungsNr);
-    std::swap(a->MatrixIdx, b->MatrixIdx);
-}
 
 } // namespace
 
@@ -143,62 +199,80 @@ NachbesserungsErgebnis StartreihenfolgeNachbessern(SortDrchgType* Kandidat, Wett
     if (!comp || !Kandidat) return erg;
 
     Suche suche(comp, TeamGroups);
+    suche.Zaehle(Kandidat);
+    erg.ScoreVorher = erg.ScoreNachher = suche.Score();
     const int vorrunden = LimitLowHighInt(comp->AnzVorrunden, 0, MaxDurchgaenge);
 
-    // The rounds that may change, each with at least two groups and members
-    // that are in the matrix (a participant unknown to it never moves).
-    std::vector<std::vector<Gruppe>> runden;
+    // The rounds that may change, each with at least two groups; a
+    // participant unknown to the matrix never moves.
+    std::vector<Runde> runden;
     for (SortDrchgType* d = Kandidat; d; d = d->next) {
         const int r = d->DurchgangNr;
         if (r < 1 || r > vorrunden) continue;
         if (DurchgangZiehen && !DurchgangZiehen(r)) continue;
-        std::vector<Gruppe> gruppen;
+        Runde rd;
+        rd.GruppeVon.assign(static_cast<std::size_t>(suche.Anzahl()), -1);
         for (SortGroupType* g = d->GroupRootPtr; g; g = g->next) {
-            Gruppe gr;
+            std::vector<int> idx;
+            std::vector<SortTeilnType*> eintraege;
             for (SortTeilnType* e = g->TeilnRootPtr; e; e = e->next) {
                 const int i = suche.Index(e);
-                if (i < 0) continue;
-                gr.Eintraege.push_back(e);
-                gr.Idx.push_back(i);
+                if (i < 0 || rd.GruppeVon[i] >= 0) continue; // twice in a round: leave him where he is
+                rd.GruppeVon[i] = static_cast<int>(rd.Idx.size());
+                idx.push_back(i);
+                eintraege.push_back(e);
             }
-            if (!gr.Idx.empty()) gruppen.push_back(std::move(gr));
+            if (idx.empty()) continue;
+            rd.Idx.push_back(std::move(idx));
+            rd.Eintraege.push_back(std::move(eintraege));
         }
-        if (gruppen.size() >= 2) runden.push_back(std::move(gruppen));
+        if (rd.Idx.size() >= 2) runden.push_back(std::move(rd));
     }
+    for (Runde& r : runden) suche.Aufnehmen(r);
 
-    suche.Zaehle(Kandidat);
-    erg.ScoreVorher = erg.ScoreNachher = suche.Score();
-
-    if (!runden.empty()) {
-        std::mt19937_64 zufall(Seed);
-        auto wahl = [&zufall](std::size_t k) {
-            return static_cast<std::size_t>(std::uniform_int_distribution<std::size_t>(0, k - 1)(zufall));
-        };
-        long long ohneErfolg = 0;
-        while (erg.Versuche < Optionen.MaxVersuche && ohneErfolg < Optionen.MaxVersucheOhneErfolg) {
-            ++erg.Versuche;
-            ++ohneErfolg;
-            std::vector<Gruppe>& gruppen = runden[wahl(runden.size())];
-            const std::size_t g1 = wahl(gruppen.size());
-            std::size_t g2 = wahl(gruppen.size() - 1);
-            if (g2 >= g1) ++g2;
-            Gruppe& a = gruppen[g1];
-            Gruppe& b = gruppen[g2];
-            const std::size_t i = wahl(a.Idx.size());
-            const std::size_t j = wahl(b.Idx.size());
-            const int x = a.Idx[i], y = b.Idx[j];
-            const long long d = suche.Delta(a, x, b, y);
-            if (d >= 0) continue;
-            if (suche.Konflikt(x, b, y) || suche.Konflikt(y, a, x)) continue;
-            suche.Verschiebe(a, x, b, y);
-            TauscheEintraege(a.Eintraege[i], b.Eintraege[j]);
-            a.Idx[i] = y;
-            b.Idx[j] = x;
-            ++erg.Tausche;
-            ohneErfolg = 0;
+    // Sweeps: every pilot of every round looks at every pilot of the other
+    // groups of that round and takes the exchange that lowers the score
+    // most, if any; the pilots are visited in a random order that the seed
+    // fixes. The search ends when a sweep finds nothing or the work is done.
+    std::mt19937_64 zufall(Seed);
+    struct Platz {
+        std::size_t Runde, Gruppe, Pos;
+    };
+    std::vector<Platz> plaetze;
+    for (std::size_t r = 0; r < runden.size(); ++r)
+        for (std::size_t g = 0; g < runden[r].Idx.size(); ++g)
+            for (std::size_t i = 0; i < runden[r].Idx[g].size(); ++i) plaetze.push_back({r, g, i});
+    for (int durchlauf = 0; durchlauf < Optionen.MaxDurchlaeufe && erg.Versuche < Optionen.MaxVersuche; ++durchlauf) {
+        std::shuffle(plaetze.begin(), plaetze.end(), zufall);
+        long long besser = 0;
+        for (const Platz& p : plaetze) {
+            if (erg.Versuche >= Optionen.MaxVersuche) break;
+            Runde& r = runden[p.Runde];
+            const int x = r.Idx[p.Gruppe][p.Pos];
+            long long bestes = 0;
+            std::size_t bg = 0, bj = 0;
+            for (std::size_t gb = 0; gb < r.Idx.size(); ++gb) {
+                if (gb == p.Gruppe) continue;
+                const std::vector<int>& b = r.Idx[gb];
+                for (std::size_t j = 0; j < b.size(); ++j) {
+                    ++erg.Versuche;
+                    const long long d = suche.Delta(r, x, p.Gruppe, b[j], gb);
+                    if (d >= bestes) continue;
+                    if (suche.Konflikt(x, b, b[j]) || suche.Konflikt(b[j], r.Idx[p.Gruppe], x)) continue;
+                    bestes = d;
+                    bg = gb;
+                    bj = j;
+                }
+            }
+            if (bestes < 0) {
+                suche.Tausche(r, p.Gruppe, p.Pos, bg, bj);
+                ++erg.Tausche;
+                ++besser;
+            }
         }
-        erg.ScoreNachher = suche.Score();
+        if (besser == 0) break;
     }
+    erg.ScoreNachher = suche.Score();
     erg.Millisekunden =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - beginn).count();
     return erg;

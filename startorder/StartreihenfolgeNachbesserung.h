@@ -18,10 +18,9 @@
 namespace tavuran {
 
 struct NachbesserungsOptionen {
-    // Exchanges tried at most, and tries in a row without an improvement
-    // after which the search stops early.
-    long long MaxVersuche = 600000;
-    long long MaxVersucheOhneErfolg = 150000;
+    // Sweeps over all pilots at most, and exchanges examined at most.
+    int MaxDurchlaeufe = 30;
+    long long MaxVersuche = 40000000;
 };
 
 struct NachbesserungsErgebnis {
