@@ -43,6 +43,7 @@ struct OptionZeile {
 const OptionZeile OptionTabelle[] = {
     {&Form::VerlaufCheckBox, "Verlauf der Auszählung", false, &StartreihenfolgeLaufOptionen::Verlauf},
     {&Form::ErgebnisCheckBox, "Ergebnismatrix öffnen", true, &StartreihenfolgeLaufOptionen::Ergebnismatrix},
+    {&Form::NachbessernCheckBox, "Auslosung nachbessern", true, &StartreihenfolgeLaufOptionen::Nachbessern},
 };
 
 const DurchgangTyp* SucheDurchgang(const WettbewerbTyp* comp, int Nr) {
@@ -276,6 +277,7 @@ void TStartreihenfolgeUserInterfaceForm::FillGruppenstart() {
     EinzelneDurchgaengeRadioButton->setEnabled(an);
     AlleDurchgaengeRadioButton->setEnabled(an);
     ErgebnisCheckBox->setEnabled(an);
+    NachbessernCheckBox->setEnabled(an);
     ErgebnismatrixButton->setEnabled(an);
     if (!an) ErgebnisCheckBox->setChecked(false);
 }
@@ -422,7 +424,8 @@ void TStartreihenfolgeUserInterfaceForm::StartTriggerStartreihenfolgeVerteilen()
     }
     const StartreihenfolgeLaufOptionen o = LaufOptionen();
     SetStartreihenfolgeOptionen(o.Verlauf, o.Ergebnismatrix);
-    InitStartreihenfolge(AnzahlTeilnehmer, AnzahlGruppen, wett_->Gruppenstart, GruppenGroesse, DurchgangMaske());
+    InitStartreihenfolge(AnzahlTeilnehmer, AnzahlGruppen, wett_->Gruppenstart, GruppenGroesse, DurchgangMaske(),
+                         o.Nachbessern);
     if (anschluss_.LaufStarten) anschluss_.LaufStarten();
 }
 

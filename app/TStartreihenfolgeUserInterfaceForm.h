@@ -32,6 +32,7 @@ namespace tavuran {
 struct StartreihenfolgeLaufOptionen {
     bool Verlauf = false;       // "Verlauf der Auszählung": show the event log
     bool Ergebnismatrix = true; // "Ergebnismatrix öffnen" after the run
+    bool Nachbessern = true;    // "Auslosung nachbessern": refine the chosen candidate
 };
 
 class TStartreihenfolgeUserInterfaceForm : public QDialog {
@@ -91,6 +92,7 @@ class TStartreihenfolgeUserInterfaceForm : public QDialog {
     QLineEdit* GruppenGroesseEdit;
     QCheckBox* VerlaufCheckBox = nullptr;
     QCheckBox* ErgebnisCheckBox = nullptr;
+    QCheckBox* NachbessernCheckBox = nullptr;
     QLabel* AnzahlTeilnehmerLabel;
     QLabel* GruppenGroesseLabel;
     QLabel* MinGroesseLabel;

@@ -268,6 +268,7 @@ TEST_F(AuslosungTest, LaufAusDemDialog120Mal10) {
     ASSERT_TRUE(d.AlleDurchgaengeRadioButton->isChecked());
     EXPECT_EQ(d.AnzahlGruppen, 12);
     d.VerlaufCheckBox->setChecked(true);
+    EXPECT_TRUE(d.NachbessernCheckBox->isChecked()); // "Auslosung nachbessern" is on by default
     uhr.restart();
     cpu = cpuMs();
     d.StartButton->click();
@@ -290,6 +291,8 @@ TEST_F(AuslosungTest, LaufAusDemDialog120Mal10) {
     EXPECT_TRUE(f.ErgebnismatrixForm()->isVisible());
     EXPECT_TRUE(f.ProtokollForm()->isVisible());
     EXPECT_TRUE(Enthaelt(Zeilen(f.ProtokollForm()->SortLogList), "Auszählung Runde 50:"));
+    EXPECT_TRUE(GetSortierLauf().Nachgebessert);
+    EXPECT_LE(GetSortierLauf().ScoreNachNachbesserung, GetSortierLauf().ScoreVorNachbesserung);
     EXPECT_EQ(f.ErgebnismatrixForm()->BewertungStringGrid->model()->rowCount(), 120);
 
     std::set<int> startnummern;
