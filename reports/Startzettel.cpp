@@ -155,7 +155,10 @@ void DrawZettelImage(DruckCanvas& Canvas, int Breite, bool Preview, int Hoehe, c
         Canvas.Linie(Breite - 1, 0, Breite - 1, H - 1, DruckSchwarz);
     }
     const DruckSchrift alt = Canvas.GetSchrift();
-    for (const ZettelTyp& z : Seite.Zettel) {
+    // From the last sheet up, so that each sheet's separating rule at its
+    // bottom stays above the white box of the sheet below it.
+    for (auto it = Seite.Zettel.rbegin(); it != Seite.Zettel.rend(); ++it) {
+        const ZettelTyp& z = *it;
         const int zn = LimitLowHighInt(z.ZeilenNr, 1, ZettelProSeite);
         const int boxL = 10, boxR = Breite - 10;
         const int boxT = static_cast<int>(static_cast<long long>(H) * (zn - 1) / ZettelProSeite);

@@ -17,14 +17,25 @@ namespace {
 using namespace clitest;
 using namespace drucktest;
 
-std::string Datei(int Teilnehmer, int Gruppe, int Vorrunden = 2) {
-    Wettbewerb w;
-    Fuellen(w, Teilnehmer, Gruppe, Vorrunden, Gruppe > 0);
-    const std::string datei = TempDatei(std::to_string(Teilnehmer) + "_" + std::to_string(Gruppe) + ".wtb");
-    const DateiSpeicherErgebnis e = DatenWettbewerbSave(w.W, datei, 3, false);
-    EXPECT_TRUE(e.Ok) << e.Grund;
-    return datei;
-}
+// A competition file written for the running test; removed with the object.
+struct Datei {
+    std::string Pfad;
+    Datei(int Teilnehmer, int Gruppe, int Vorrunden = 2) {
+        Wettbewerb w;
+        Fuellen(w, Teilnehmer, Gruppe, Vorrunden, Gruppe > 0);
+        Pfad = TempDatei(std::to_string(Teilnehmer) + "_" + std::to_string(Gruppe) + ".wtb");
+        const DateiSpeicherErgebnis e = DatenWettbewerbSave(w.W, Pfad, 3, false);
+        EXPECT_TRUE(e.Ok) << e.Grund;
+    }
+    ~Datei() {
+        std::remove(Pfad.c_str());
+        std::remove((Pfad.substr(0, Pfad.size() - 4) + ".bak").c_str());
+    }
+    Datei(const Datei&) = delete;
+    Datei& operator=(const Datei&) = delete;
+    operator const std::string&() const { return Pfad; }
+};
+std::string operator+(const std::string& a, const Datei& d) { return a + d.Pfad; }
 
 std::vector<std::string> Seiten(const std::string& text) {
     std::vector<std::string> s;
@@ -51,7 +62,7 @@ std::string Zeichen(const std::string& seite) {
 }
 
 TEST(CmdDrucken, ErgebnislisteAlsText) {
-    const std::string d = Datei(45, 9);
+    const Datei d(45, 9);
     const std::string vorher = Lies(d);
     const Lauf l = Starte("drucken \"" + d + "\" --liste ergebnis --text -");
     ASSERT_EQ(l.Rueckgabe, 0) << l.Fehler;
@@ -64,7 +75,7 @@ TEST(CmdDrucken, ErgebnislisteAlsText) {
 }
 
 TEST(CmdDrucken, StartlisteMitVerteiler) {
-    const std::string d = Datei(50, 10);
+    const Datei d(50, 10);
     const Lauf l = Starte("drucken \"" + d + "\" --liste start --verteiler Aushang,punktrichter --text -");
     ASSERT_EQ(l.Rueckgabe, 0) << l.Fehler;
     const auto s = Seiten(l.Aus);
@@ -76,9 +87,8 @@ TEST(CmdDrucken, StartlisteMitVerteiler) {
 }
 
 TEST(CmdDrucken, Verweigerungen) {
-    const std::string ungeteilt = Datei(10, 0);
-    const std::string d = Datei(10, 5);
-    const std::string aus = TempDatei("aus.txt");
+    const Datei ungeteilt(10, 0);
+    const Datei d(10, 5);
     struct Fall {
         std::string Argumente;
         int Rueckgabe;
@@ -106,7 +116,7 @@ TEST(CmdDrucken, Verweigerungen) {
 }
 
 TEST(CmdDrucken, TextDateiUndSeitenbereich) {
-    const std::string d = Datei(91, 10);
+    const Datei d(91, 10);
     const std::string aus = TempDatei("liste.txt");
     const Lauf l = Starte("drucken \"" + d + "\" --liste meldung --seiten 2-2 --text \"" + aus + "\"");
     ASSERT_EQ(l.Rueckgabe, 0) << l.Fehler;
@@ -118,7 +128,7 @@ TEST(CmdDrucken, TextDateiUndSeitenbereich) {
 
 // The PDF has the pages and the texts of the text output.
 TEST(CmdDrucken, PdfWieText) {
-    const std::string d = Datei(17, 6);
+    const Datei d(17, 6);
     const std::vector<std::string> listen = {"ergebnis", "start --verteiler Aushang,Senderzelt", "wertung", "meldung",
                                              "startzettel", "etiketten --etikett-format 2", "kanalstatistik"};
     for (const std::string& liste : listen) {

@@ -329,3 +329,59 @@ TEST(Druck, Druckfarben) {
 
 } // namespace
 } // namespace tavuran
+
+namespace tavuran {
+namespace {
+
+using namespace drucktest;
+
+std::string Zelle(const SeiteTyp& s, int EdvNr, int Spalte) {
+    for (const ZeileTyp& z : s.Text.Zeilen)
+        if (z.EdvNr == EdvNr && z.ZeilenNr > 0)
+            for (std::size_t i = 0; i < s.Spalten.size(); ++i)
+                if (s.Spalten[i].Nr == Spalte) return z.Zellen[i].Text;
+    return "<keine>";
+}
+
+// A score sheet of a round with a reflight: the causer's raw points read
+// "Antrag Refly", his points are left blank, the reflight columns follow.
+TEST(Druck, WertungslisteMitRefly) {
+    Wettbewerb w;
+    Fuellen(w, 4, 4, 1, true);
+    GruppeTyp* g = DatenGruppeGetPtr(GetDurchgangPtr(w.W, 1)->GruppePtr, 1, 1);
+    WertungTyp* r = DatenWertungInGroupGetPtr(g->WertungPtr, 2);
+    r->WertungDurchg[1] = 700;
+    r->ReflyVerursacher = true;
+    w->CalcWertung = true;
+    WettbewerbModellNeuBerechnen(w.W, true);
+    DruckSeitenTyp p;
+    p.ListenArt = ListeWertung;
+    p.Sortierung = SortStartNr;
+    const DruckSeitenListe l = MakeDruckSeiten(w.W, p, 1);
+    ASSERT_EQ(l.Seiten.size(), 1u);
+    const SeiteTyp& s = l.Seiten[0];
+    EXPECT_EQ(Zelle(s, 2, 19), "Antrag Refly");
+    EXPECT_EQ(Zelle(s, 2, 20), " ");
+    EXPECT_EQ(Zelle(s, 2, 29), "700");
+    EXPECT_EQ(Zelle(s, 1, 29), " ");
+    EXPECT_EQ(Zelle(s, 1, 19), "100");
+}
+
+// The judges line of the signature block: surname first, comma and blank
+// between, underscores as blanks, no comma after the last name.
+TEST(Druck, PunktrichterZeile) {
+    Wettbewerb w;
+    Fuellen(w, 3, 3, 1, true);
+    w->PunktRichterName[1] = {"", "Anna", "Adler_Horst"};
+    w->PunktRichterName[3] = {"", "Bernd", "Berger"};
+    const DruckSeitenListe l = MakeDruckSeiten(w.W, Ergebnisliste(), 1);
+    ASSERT_EQ(l.Seiten.size(), 1u);
+    EXPECT_EQ(l.Seiten[0].Text.Punktrichter, "Punktrichter: Adler Horst Anna, Berger Bernd");
+    AufzeichnungsCanvas c(1414, 1000);
+    DrawPrintImage(c, 1000, l, 1, 0);
+    EXPECT_EQ(c.TexteMit("Punktrichter: Adler Horst Anna, Berger Bernd").size(), 1u);
+    EXPECT_EQ(c.TexteMit("Leiter (Wettbewerbsleiter)").size(), 1u);
+}
+
+} // namespace
+} // namespace tavuran
