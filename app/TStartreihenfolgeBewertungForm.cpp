@@ -21,7 +21,7 @@ namespace tavuran {
 namespace {
 
 constexpr int KopfGroesse = 130;  // width of the name column, height of the name row
-constexpr int MinZelle = 22;      // smallest cell that still shows "P12" legibly
+constexpr int MinZelle = 18;      // smallest cell that still shows "P12" legibly
 
 QColor FarbeVon(BewertungZellArt a, const QColor& fix) {
     switch (a) {
@@ -160,7 +160,7 @@ void TStartreihenfolgeBewertungForm::FillBewertStringGrid(WettbewerbTyp* Wett) {
     if (QScreen* s = QGuiApplication::primaryScreen()) {
         const QRect r = s->availableGeometry();
         const int h = std::max(r.height() - 50, 300);
-        setGeometry(r.x() + 50, r.y() + 10, std::min(h + 120, r.width() - 60), h - 40);
+        setGeometry(r.x() + 50, r.y() + 10, std::min(h + 120, r.width() - 60), h - 10);
     }
     // The run's division belongs to the competition it was read from.
     SortDrchgType* darstellung = GetStartreihenfolgeWettPtr() == Wett ? GetSortRootPtr() : nullptr;

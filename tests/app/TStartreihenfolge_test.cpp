@@ -43,6 +43,7 @@
 #include "startorder/Startnummern.h"
 #include "startorder/StartreihenfolgeCore.h"
 #include "startorder/StartreihenfolgeLauf.h"
+#include "startorder/StartreihenfolgeTeamgruppe.h"
 #include "startorder/WarnStartNr.h"
 #include "tests/app/AppUmgebung.h"
 
@@ -360,6 +361,24 @@ TEST_F(AuslosungTest, LaufendeAuslosungHaeltDenWettbewerb) {
     // The old division is gone: "Gefällt mir nicht" of a hidden matrix does nothing.
     f.ErgebnismatrixForm()->NeuSortButtonClick();
     EXPECT_FALSE(f.AuslosungsDialog()->isVisible());
+}
+
+// The program ends while a draw runs: the run and its working copy go with
+// the competition, and nothing is left that points into it.
+TEST_F(AuslosungTest, FensterEndetWaehrendDerAuslosung) {
+    Aufbau a;
+    a.Teilnehmer = 40;
+    TMainForm& f = MitWettbewerb(a);
+    f.FktGruppeneinteilungClick();
+    f.AuslosungsDialog()->StartButton->click();
+    QTest::qWait(5);
+    ASSERT_TRUE(f.StartreihenfolgeLaeuft());
+    fenster.reset();
+    EXPECT_EQ(GetSortierState(), SortStateIdle);
+    EXPECT_EQ(GetSortRootPtr(), nullptr);
+    EXPECT_EQ(GetStartreihenfolgeWettPtr(), nullptr);
+    EXPECT_EQ(GetTeamGroupRootPtr(), nullptr);
+    QTest::qWait(20);
 }
 
 // ------------------------------------------------------------ the matrix
