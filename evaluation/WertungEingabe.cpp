@@ -131,18 +131,20 @@ WertungTyp* GetEingabeWertung(WettbewerbTyp* Wett, int DurchgangNr, int EdvNr, b
 }
 
 int WertungZeileUebernehmen(WettbewerbTyp* Wett, int DurchgangNr, WertungTyp* Wertung,
-                            const WertSpaltenTyp& Spalten, const std::vector<WertZelleTyp>& Zellen) {
+                            const WertSpaltenTyp& Spalten, std::vector<WertZelleTyp>& Zellen) {
     if (!Wertung) return 0;
     int geaendert = 0;
     const int n = std::min(static_cast<int>(Zellen.size()), Spalten.Anzahl());
     for (int k = 1; k <= n; ++k) {
-        const WertZelleTyp& z = Zellen[static_cast<std::size_t>(k - 1)];
+        WertZelleTyp& z = Zellen[static_cast<std::size_t>(k - 1)];
         if (z.Text == z.Angezeigt) continue;
         double* slot = WertSlotPtr(Wertung, Spalten, k);
         if (!slot) continue;
-        const double wert = ParseAllEingabe(Wett, DurchgangNr, z.Text, Spalten.Koepfe[static_cast<std::size_t>(k - 1)]);
+        const std::string& kopf = Spalten.Koepfe[static_cast<std::size_t>(k - 1)];
+        const double wert = ParseAllEingabe(Wett, DurchgangNr, z.Text, kopf);
         if (GleicherWert(*slot, wert)) continue;
         *slot = wert;
+        z.Angezeigt = DispAllWertung(Wett, wert, kopf);
         ++geaendert;
     }
     return geaendert;

@@ -78,10 +78,12 @@ struct WertZelleTyp {
 
 // Stores a row's value cells into the entry: a cell whose text differs from
 // what the display wrote is read with its column's header and stored in its
-// slot; untouched cells leave their slots as they are. Cells beyond the value
-// columns are ignored. Returns the number of slots whose value changed.
+// slot; untouched cells leave their slots as they are. A cell whose slot
+// changed gets as Angezeigt what the display shows for the stored value, so
+// that typing back the old text stores the old value again. Cells beyond the
+// value columns are ignored. Returns the number of slots whose value changed.
 int WertungZeileUebernehmen(WettbewerbTyp* Wett, int DurchgangNr, WertungTyp* Wertung,
-                            const WertSpaltenTyp& Spalten, const std::vector<WertZelleTyp>& Zellen);
+                            const WertSpaltenTyp& Spalten, std::vector<WertZelleTyp>& Zellen);
 
 // Whether the participant is listed in round DurchgangNr: in a fly-off round
 // only the participants seated in its group 1 fly.

@@ -143,12 +143,22 @@ TEST(WertungEingabe, GleicherWertZaehltNichtAlsAenderungUndUeberzaehligeZellen) 
     WertungTyp* w = GetEingabeWertung(rw.W, 1, 1, false);
     w->WertungDurchg[1] = 65;
     // "65" differs from the shown "1:05" but reads as the stored value
-    EXPECT_EQ(WertungZeileUebernehmen(rw.W, 1, w, s, {{"12", "-"}, {"65", "1:05"}, {"0", "0"}}), 1);
+    std::vector<WertZelleTyp> zellen = {{"12", "-"}, {"65", "1:05"}, {"0", "0"}};
+    EXPECT_EQ(WertungZeileUebernehmen(rw.W, 1, w, s, zellen), 1);
     EXPECT_DOUBLE_EQ(w->WertungPunktr[1], 12.0);
     EXPECT_DOUBLE_EQ(w->WertungDurchg[1], 65.0);
+    // the changed cells now count as showing the stored values, so a cell
+    // typed back to its earlier text is read again
+    EXPECT_EQ(zellen[0].Angezeigt, "12");
+    EXPECT_EQ(zellen[1].Angezeigt, "1:05");
+    zellen[0].Text = "-";
+    EXPECT_EQ(WertungZeileUebernehmen(rw.W, 1, w, s, zellen), 1);
+    EXPECT_DOUBLE_EQ(w->WertungPunktr[1], -1.0);
     // cells beyond the rule's columns are ignored
-    EXPECT_EQ(WertungZeileUebernehmen(rw.W, 1, w, s, {{"12", "12"}, {"1:05", "1:05"}, {"0", "0"}, {"99", ""}}), 0);
-    EXPECT_EQ(WertungZeileUebernehmen(rw.W, 1, nullptr, s, {{"1", ""}}), 0);
+    std::vector<WertZelleTyp> mehr = {{"12", "12"}, {"1:05", "1:05"}, {"0", "0"}, {"99", ""}};
+    EXPECT_EQ(WertungZeileUebernehmen(rw.W, 1, w, s, mehr), 0);
+    std::vector<WertZelleTyp> eine = {{"1", ""}};
+    EXPECT_EQ(WertungZeileUebernehmen(rw.W, 1, nullptr, s, eine), 0);
 }
 
 TEST(WertungEingabe, EintragDerZeile) {
