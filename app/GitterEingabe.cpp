@@ -40,10 +40,11 @@ GitterEingabe::GitterEingabe(QTableWidget* Grid, EditierbarFunktion Editierbar, 
     grid_->installEventFilter(this);
 }
 
-bool GitterEingabe::EditorOffen() const { return editor_ != nullptr; }
+// A closed editor is hidden by the grid at once and freed later.
+bool GitterEingabe::EditorOffen() const { return editor_ != nullptr && !editor_->isHidden(); }
 
 void GitterEingabe::EditorSchliessen() {
-    if (!editor_) return;
+    if (!EditorOffen()) return;
     QWidget* e = editor_;
     emit commitData(e);
     emit closeEditor(e, QAbstractItemDelegate::NoHint);
