@@ -178,6 +178,7 @@ TMainForm::TMainForm(const QStringList& Argumente, QWidget* Eltern) : QMainWindo
     setWindowTitle("Tavuran");
     MenueAufbauen();
     GridsAufbauen();
+    WertungEingabeAufbauen();
 
     for (auto*& p : panel_) p = new QLabel(this);
     lampenBild_ = new QLabel(this);
@@ -498,6 +499,7 @@ bool TMainForm::SpeichernErgebnisMelden(bool Ok, const std::string& Grund, const
 
 bool TMainForm::Sichern(int FormatNr) {
     if (!WettPtr) return false;
+    WertungEingabeSichern();
     SetWettbewerbModified(WettPtr);
     // The name with blanks replaced is the one remembered as the last file.
     const std::string name = FormatFileName(WettPtr->WettbewerbFileNamen[0]);
@@ -546,6 +548,7 @@ UiAntwort TMainForm::SpeichernAbfrageZeigen(WettbewerbTyp* Wett, bool MehrereOff
 bool TMainForm::WettbewerbAufraeumen() {
     if (!WettPtr) return true;
     if (!StartreihenfolgeSchliessenErlaubt()) return false;
+    WertungEingabeSichern();
     bool ergebnis = true;
     if (WettPtr->modified) {
         const QRect g = geometry();
@@ -669,6 +672,7 @@ void TMainForm::TabWaehlen(int Tab) {
 
 void TMainForm::SetDurchgangNr(int DurchgangNr) {
     if (!WettPtr) return;
+    WertungEingabeSichern();
     WettPtr->DurchgangNr = DurchgangNr;
     SortTeilnehmerGruppe(WettPtr);
     SetDurchgangListRadionButton();
@@ -706,6 +710,7 @@ void TMainForm::ChangeSort(int ListenArt) {
 }
 
 void TMainForm::MainTabControlChange() {
+    WertungEingabeSichern();
     const int tab = AktuellerTab();
     SetSortListRadionButton();
     panels_->setCurrentIndex(tab);
@@ -754,56 +759,6 @@ std::string TMainForm::GetPrintListenName() const {
     return t >= 0 && t <= 6 ? Namen[t] : std::string();
 }
 
-// Value columns of the score grids: returns the number of computed columns of
-// the score grid and sets where the values start and how many there are.
-int TMainForm::WertungsSpalten(int& ErsteWertSpalte, int& AnzahlWertSpalten) const {
-    ErsteWertSpalte = 6;
-    AnzahlWertSpalten = 0;
-    if (!WettPtr || !WettPtr->RegelPtr) return 2;
-    const RegelTyp* r = WettPtr->RegelPtr;
-    int berechnet = 2;
-    if (GetStrafpunkteInDurchgang(WettPtr, WettPtr->DurchgangNr)) ++berechnet;
-    switch (r->EdvNr) {
-    case 1: case 4: case 10: case 11: case 12: case 14: ++berechnet; break;
-    default: break;
-    }
-    ErsteWertSpalte = 4 + berechnet;
-    AnzahlWertSpalten = GetAnzahlPunktrichter(WettPtr) * r->ParameterPunktr.Anzahl + r->ParameterDurchg.Anzahl;
-    return berechnet;
-}
-
-namespace {
-
-// A score-column label as the grid shows it: times are typed as minutes and seconds.
-std::string WertKopf(const std::string& Bezeichner) {
-    auto p = Bezeichner.find("[s]");
-    if (p != std::string::npos && L_STR_Upcase(Bezeichner).find("ZEIT") != std::string::npos)
-        return Bezeichner.substr(0, p) + " [min:s]";
-    return Bezeichner;
-}
-
-// Labels of the value columns in slot order.
-std::vector<std::string> WertKoepfe(WettbewerbTyp* Wett) {
-    std::vector<std::string> k;
-    if (!Wett || !Wett->RegelPtr) return k;
-    const RegelTyp* r = Wett->RegelPtr;
-    const int j = GetAnzahlPunktrichter(Wett);
-    for (int p = 1; p <= j; ++p)
-        for (int i = 1; i <= r->ParameterPunktr.Anzahl && i <= MaxPunktrichter; ++i)
-            k.push_back(r->ParameterPunktr.Bezeichner[i]);
-    for (int i = 1; i <= r->ParameterDurchg.Anzahl && i <= MaxDurchgSpalten; ++i)
-        k.push_back(r->ParameterDurchg.Bezeichner[i]);
-    return k;
-}
-
-double WertSlot(const WertungTyp* w, int k, int AnzPunktr) {
-    if (k <= AnzPunktr) return k <= MaxPunktrichter ? w->WertungPunktr[k] : 0.0;
-    const int d = k - AnzPunktr;
-    return d >= 1 && d <= MaxDurchgSpalten ? w->WertungDurchg[d] : 0.0;
-}
-
-} // namespace
-
 void TMainForm::InitGrid(int Tab) {
     QTableWidget* g = grid_[Tab];
     g->clearContents();
@@ -811,16 +766,6 @@ void TMainForm::InitGrid(int Tab) {
     const int b = b0 < 45 ? 50 : b0;
     const int a = WettPtr && WettPtr->AnzTeilnGruppe > 0 ? b0 / WettPtr->AnzTeilnGruppe + 1 : 1;
     const int fix = GetFontFactor(48);
-    // The score and reflight lists: rows for every participant and room to add,
-    // fixed number columns, name, club and 13 value columns.
-    auto WertungsGitterBemessen = [this, fix](QTableWidget* g) {
-        ZeilenZahl(g, (WettPtr ? GetTeilnehmerAnzahl(WettPtr->TeilnehmerRootPtr) : 0) + 50);
-        g->setColumnWidth(0, fix);
-        g->setColumnWidth(1, fix);
-        g->setColumnWidth(2, Width_Name);
-        g->setColumnWidth(3, Width_Verein);
-        for (int k = 4; k < 17; ++k) g->setColumnWidth(k, fix * 2);
-    };
     switch (Tab) {
     case TabTeilnehmer:
     case TabStartreihenfolge: {
@@ -851,39 +796,8 @@ void TMainForm::InitGrid(int Tab) {
         for (int r = 1; r <= g->rowCount(); ++r) Zelle(g, r, 0, std::to_string(r));
         break;
     }
-    case TabWertung: {
-        g->setColumnCount(17);
-        for (int c = 0; c < 17; ++c) Kopf(g, c, "");
-        Kopf(g, 2, "Name");
-        Kopf(g, 3, "Verein");
-        int erste = 0, anzahl = 0;
-        WertungsSpalten(erste, anzahl);
-        int c = 4;
-        if (WettPtr && WettPtr->RegelPtr) {
-            if (GetStrafpunkteInDurchgang(WettPtr, WettPtr->DurchgangNr)) Kopf(g, c++, "Strafe");
-            switch (WettPtr->RegelPtr->EdvNr) {
-            case 1: case 4: case 10: case 11: case 12: case 14: Kopf(g, c++, "Landepunkte"); break;
-            default: break;
-            }
-        }
-        Kopf(g, c++, "Rohpunkte");
-        Kopf(g, c++, "Ergebnis");
-        auto koepfe = WertKoepfe(WettPtr);
-        for (std::size_t k = 0; k < koepfe.size() && c < 17; ++k) Kopf(g, c++, WertKopf(koepfe[k]));
-        WertungsGitterBemessen(g);
-        break;
-    }
-    case TabRefly: {
-        g->setColumnCount(17);
-        for (int c = 0; c < 17; ++c) Kopf(g, c, "");
-        const char* const feste[6] = {"Name", "Verein", "Rohpunkte", "Reflight", "Vorrunde", "Ergebnis"};
-        for (int c = 2; c < 8; ++c) Kopf(g, c, feste[c - 2]);
-        auto koepfe = WertKoepfe(WettPtr);
-        int c = 8;
-        for (std::size_t k = 0; k < koepfe.size() && c < 17; ++k) Kopf(g, c++, WertKopf(koepfe[k]));
-        WertungsGitterBemessen(g);
-        break;
-    }
+    case TabWertung: InitWertungEditStringGrid(); break;
+    case TabRefly: InitReflyEditStringGrid(); break;
     case TabErgebnis:
     case TabTeamergebnis: {
         g->setColumnCount(23);
@@ -931,15 +845,6 @@ void TMainForm::DispTeilnehmer(WettbewerbTyp* Wett, QTableWidget* g, int Tab) {
     const int n = Wett->DurchgangNr;
     const bool flyOff = DurchgangIstFlyOff(Wett, n) > 0 || DurchgangIstFlyOffJugend(Wett, n) > 0;
     const bool teamSpalte = (Tab == TabStartreihenfolge && TeamInStartliste()) || Tab == TabTeamergebnis;
-    const int anzPunktr = Wett->RegelPtr ? GetAnzahlPunktrichter(Wett) * Wett->RegelPtr->ParameterPunktr.Anzahl : 0;
-    auto koepfe = WertKoepfe(Wett);
-    int ersteWert = 0, anzWert = 0;
-    const int berechnet = WertungsSpalten(ersteWert, anzWert);
-    const bool strafe = Wett->RegelPtr && GetStrafpunkteInDurchgang(Wett, n);
-    const bool landepunkte = berechnet - (strafe ? 1 : 0) > 2;
-    DurchgangTyp* durchgang = (Tab == TabWertung || Tab == TabRefly) && n >= 1 && n <= MaxDurchgaenge
-                                  ? GetDurchgangPtr(Wett, n)
-                                  : nullptr;
 
     InfoTeilnehmerTyp info;
     int zeile = 0;
@@ -983,35 +888,8 @@ void TMainForm::DispTeilnehmer(WettbewerbTyp* Wett, QTableWidget* g, int Tab) {
             for (int k = 1; k <= 3; ++k) Zelle(g, r, 11 + k, CnvNameTypToNameStr(&p->Helfer[k], true));
             Zelle(g, r, 15, p->Modell[1]);
             Zelle(g, r, 16, p->Modell[2]);
-        } else if (Tab == TabWertung && durchgang) {
-            WertungTyp* w = GetWertungPtr(Wett, durchgang, p->EdvNr);
-            if (w) {
-                int c = 4;
-                if (strafe) Zelle(g, r, c++, std::to_string(w->Strafpunkte));
-                if (landepunkte) {
-                    double lp = CalcLandepunkteAusAbstand(Wett, w, n);
-                    Zelle(g, r, c++, Zahl(lp < 0.0005 ? 0.0 : lp, 3, 6));
-                }
-                Zelle(g, r, c++, Zahl(w->RohPunkte, 3, 6));
-                Zelle(g, r, c++, Zahl(w->Punkte - w->Strafpunkte, 3, 6));
-                for (int k = 1; k <= anzWert && ersteWert + k - 1 < 17; ++k)
-                    Zelle(g, r, ersteWert + k - 1,
-                          DispAllWertung(Wett, WertSlot(w, k, anzPunktr), koepfe[static_cast<std::size_t>(k - 1)]));
-            }
-        } else if (Tab == TabRefly && durchgang) {
-            WertungTyp* refly = DatenWertungGetPtr(durchgang, p->EdvNr, 1);
-            if (refly) {
-                WertungTyp* erst = GetWertungPtr(Wett, durchgang, p->EdvNr);
-                const int straf = erst ? erst->Strafpunkte : 0;
-                Zelle(g, r, 4, Zahl(refly->RohPunkte, 3, 6));
-                Zelle(g, r, 5, Zahl(refly->Punkte - straf, 3, 6));
-                Zelle(g, r, 6, refly->ReflyVerursacher ? std::string("Verursacher")
-                                                       : Zahl(erst ? erst->Punkte - straf : 0.0, 3, 6));
-                Zelle(g, r, 7, Zahl(erst ? erst->ErgebnisPunkte - straf : 0.0, 3, 6));
-                for (int k = 1; k <= static_cast<int>(koepfe.size()) && 8 + k - 1 < 17; ++k)
-                    Zelle(g, r, 8 + k - 1,
-                          DispAllWertung(Wett, WertSlot(refly, k, anzPunktr), koepfe[static_cast<std::size_t>(k - 1)]));
-            }
+        } else if (Tab == TabWertung || Tab == TabRefly) {
+            DispWertungZeile(Wett, g, Tab, p, r);
         } else if (Tab == TabErgebnis || Tab == TabTeamergebnis) {
             int c = 4;
             const int bis = Tab == TabErgebnis ? Wett->AnzDurchgaenge : Wett->AnzVorrunden;
@@ -1084,6 +962,7 @@ void TMainForm::DispMannschaft(WettbewerbTyp* Wett) {
 }
 
 void TMainForm::FormPaint() {
+    WertungEingabeSichern();
     if (WettPtr) {
         for (int t : {TabStartreihenfolge, TabTeilnehmer, TabWertung, TabRefly, TabErgebnis, TabTeamergebnis})
             DispTeilnehmer(WettPtr, grid_[t], t);

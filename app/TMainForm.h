@@ -11,6 +11,7 @@
 
 #include "core/DatenTypen.h"
 #include "core/UiHooks.h"
+#include "evaluation/WertungEingabe.h"
 
 class QAction;
 class QLabel;
@@ -32,6 +33,7 @@ class TStartreihenfolgeBewertungForm;
 class TStartreihenfolgeCoreForm;
 class TStartreihenfolgeErgebnisReportForm;
 class TStartreihenfolgeUserInterfaceForm;
+class GitterEingabe;
 class TWarnStartNrForm;
 class TWettbewerbNeuForm;
 class TWettDirForm;
@@ -182,6 +184,44 @@ class TMainForm : public QMainWindow {
     TImportPortalForm* importPortal_ = nullptr;
     TDurchgangImportForm* durchgangImport_ = nullptr;
 
+    // --- score entry: tabs "Wertung" and "Flugwiederholung (Reflight)" (TMainFormWertung.cpp)
+  public:
+    // Copies one row of the score grid / reflight grid into the current round.
+    void HoleWertungEingabe(int ARow);
+    void HoleReflyEingabe(int ARow);
+    void AktWertungDaten(int FromRow, int ToRow);
+    void AktReflyDaten(int FromRow, int ToRow);
+    // The row-change check: true when the cursor left the row edited last.
+    bool WertungEditStringGridPruefeZeilenwechsel();
+    bool ReflyEditStringGridPruefeZeilenwechsel();
+    // The 100 ms capture of the row under the cursor of the visible grid.
+    void WertungCaptureTimerTimer();
+    // Copies the rows being typed in both grids into the model (before a save,
+    // a close, a change of round, order or filter, and before a refill).
+    void WertungEingabeSichern();
+    // First value column and value columns of grid Tab (TabWertung or TabRefly).
+    int WertungErsteWertSpalte(int Tab) const;
+    const WertSpaltenTyp& WertungSpalten(int Tab) const;
+    GitterEingabe* WertungGitterEingabe(int Tab) const { return wertEingabe_[Tab == TabRefly ? 1 : 0]; }
+    Zeitgeber* WertungCaptureTimer() const { return wertungCaptureTimer_; }
+
+  private:
+    void WertungEingabeAufbauen();
+    void InitWertungEditStringGrid();
+    void InitReflyEditStringGrid();
+    void WertungsGitterBemessen(int Tab);
+    void DispWertungZeile(WettbewerbTyp* Wett, QTableWidget* Grid, int Tab, TeilnehmerTyp* Teilnehmer, int Zeile);
+    bool HoleEingabe(int Tab, int Zeile);
+    bool PruefeZeilenwechsel(int Tab);
+    bool WertungTaste(int Tab, int Taste, Qt::KeyboardModifiers Modifikatoren);
+    bool WertZelleEditierbar(int Tab, int Zeile, int Spalte);
+    int LetzteZeileWertungsEingabe = 0;
+    int LetzteZeileReflyEingabe = 0;
+    WertSpaltenTyp wertSpalten_[2];
+    int ersteWertSpalte_[2] = {6, ReflyErsteWertSpalte};
+    GitterEingabe* wertEingabe_[2] = {};
+    Zeitgeber* wertungCaptureTimer_ = nullptr;
+
   signals:
     // Sent once the competition is put away and just before it is freed: every
     // modeless window that works on it hides and forgets it here.
@@ -208,7 +248,6 @@ class TMainForm : public QMainWindow {
     void NeuerStandardWettbewerb();
     UiAntwort SpeichernAbfrageZeigen(WettbewerbTyp* Wett, bool MehrereOffen);
     bool SpeichernErgebnisMelden(bool Ok, const std::string& Grund, const std::string& Datei);
-    int WertungsSpalten(int& ErsteWertSpalte, int& AnzahlWertSpalten) const;
 
     WettbewerbTyp* WettPtr = nullptr;
     std::string WettbewerbFileName;

@@ -1,0 +1,473 @@
+// Score entry in the main window, driven offscreen as a user types: cells are
+// edited through their in-place editor, rows are left by keys and by the mouse.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+#include "app/GitterEingabe.h"
+#include "platform/Zeitgeber.h"
+#include "app/TSpeichernAbfrageForm.h"
+#include "app/TWettbewerbNeuForm.h"
+#include "core/DatenDurchgang.h"
+#include "core/DatenTeilnehmer.h"
+#include "core/DatenWettbewerb.h"
+#include "core/L_STR.h"
+#include "evaluation/Sortierung.h"
+#include "exchange/DatenWettbewerbDatei.h"
+#include "rules/RegelLookup.h"
+#include "tests/app/AppUmgebung.h"
+#include "tests/cli/CliLauf.h"
+
+namespace tavuran::test {
+namespace {
+
+struct Pilot {
+    const char* Vorname;
+    const char* Nachname;
+    const char* Verein;
+};
+
+// A competition under the rule with judge count `Richter`; participants with
+// EdvNr, start and registration number 1, 2, ... in round 1's group 1.
+void WettbewerbSchreiben(const std::string& Datei, const std::string& Regel, const std::vector<Pilot>& Piloten,
+                         int Richter = 1) {
+    WettbewerbTyp* w = DatenWettbewerbNew();
+    DatenWettbewerbDefault(w);
+    w->Name = "Sommerpokal";
+    w->Datum = {5, 7, 2025};
+    DatenRegelLoad(w->RegelPtr, Regel, &w->Datum);
+    DatenRegelToWettbewerb(w, w->RegelPtr);
+    w->AnzPunktrichter = Richter;
+    int nr = 0;
+    for (const Pilot& p : Piloten) {
+        ++nr;
+        TeilnehmerTyp* t = DatenTeilnehmerGetPtr(w->TeilnehmerRootPtr, nr, true);
+        t->Name.VornameStr = p.Vorname;
+        t->Name.NachnameStr = p.Nachname;
+        t->Verein = p.Verein;
+        t->MeldgNr = t->StartNr = nr;
+        t->Gruppe[1] = 1;
+        t->Startplatz[1] = nr;
+    }
+    SortAll(w);
+    DateiSpeicherErgebnis e = DatenWettbewerbSave(w, Datei, 3, false);
+    DatenWettbewerbDispose(w);
+    ASSERT_TRUE(e.Ok) << e.Grund;
+}
+
+std::string DateiInhalt(const std::string& datei) {
+    std::ifstream f(datei, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+std::string Zelle(QTableWidget* g, int Zeile, int Spalte) {
+    QTableWidgetItem* it = g->item(Zeile - 1, Spalte);
+    return it ? it->text().toStdString() : std::string();
+}
+
+std::string Kopf(QTableWidget* g, int Spalte) {
+    QTableWidgetItem* it = g->horizontalHeaderItem(Spalte);
+    return it ? it->text().toStdString() : std::string();
+}
+
+class WertungTest : public FensterTest {
+  protected:
+    TMainForm& Oeffnen(const std::string& Datei) {
+        TMainForm& f = Fenster({QString::fromStdString(Datei)});
+        Starten(f);
+        f.TabWaehlen(TabWertung);
+        QApplication::processEvents();
+        return f;
+    }
+
+    QTableWidget* G(TMainForm& f, int Tab = TabWertung) { return f.Grid(Tab); }
+
+    // The open cell editor of a grid.
+    QLineEdit* Editor(QTableWidget* g) {
+        for (QLineEdit* e : g->findChildren<QLineEdit*>())
+            if (e->isVisible()) return e;
+        return nullptr;
+    }
+
+    // Types into a cell as a user does: the first key opens the editor on the
+    // grid, the others go to the editor. Leaves the editor open.
+    void Tippen(QTableWidget* g, int Zeile, int Spalte, const QString& Text) {
+        g->setFocus();
+        g->setCurrentCell(Zeile - 1, Spalte);
+        QApplication::processEvents();
+        ASSERT_FALSE(Text.isEmpty());
+        QTest::keyClick(g, Text.at(0).toLatin1());
+        QLineEdit* e = Editor(g);
+        ASSERT_NE(e, nullptr) << "kein Editor in Zeile " << Zeile << ", Spalte " << Spalte;
+        QTest::keyClicks(e, Text.mid(1));
+        EXPECT_EQ(Zelle(g, Zeile, Spalte), Text.toStdString()); // the cell follows the typing
+    }
+
+    void Taste(QTableWidget* g, Qt::Key k) {
+        QWidget* ziel = Editor(g) ? static_cast<QWidget*>(Editor(g)) : g;
+        QTest::keyClick(ziel, k);
+        QApplication::processEvents();
+    }
+
+    void Klick(QTableWidget* g, int Zeile, int Spalte) {
+        const QRect r = g->visualRect(g->model()->index(Zeile - 1, Spalte));
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, r.center());
+        QApplication::processEvents();
+    }
+
+    WertungTyp* Eintrag(TMainForm& f, int EdvNr, int Runde = 1) {
+        return DatenWertungGetPtr(GetDurchgangPtr(f.GetAktWettPtr(), Runde), EdvNr, 0);
+    }
+};
+
+// Round 1 of an F5J competition typed row by row: distance, time, height with
+// Enter; raw points, per-mille points and places follow as each row is left;
+// saved and reopened, every value is back.
+TEST_F(WertungTest, F5jDurchgangEintippenSichernUndWiederOeffnen) {
+    const std::string datei = Pfad("f5j.wtb");
+    std::vector<Pilot> piloten;
+    const char* namen[12] = {"Adler", "Berger", "Conrad", "Dietz", "Eder", "Fuchs",
+                             "Graf",  "Huber",  "Ilg",    "Jung",  "Kern", "Lang"};
+    for (const char* n : namen) piloten.push_back({"Max", n, "MFC See"});
+    WettbewerbSchreiben(datei, "F5J (B-Mod 2025)", piloten);
+    TMainForm& f = Oeffnen(datei);
+    WettbewerbTyp* w = f.GetAktWettPtr();
+    ASSERT_NE(w, nullptr);
+    QTableWidget* g = G(f);
+
+    const int erste = f.WertungErsteWertSpalte(TabWertung);
+    EXPECT_EQ(Kopf(g, 4), "Landepunkte");
+    EXPECT_EQ(Kopf(g, 5), "Rohpunkte");
+    EXPECT_EQ(Kopf(g, 6), "Ergebnis");
+    ASSERT_EQ(erste, 7);
+    EXPECT_EQ(Kopf(g, 7), "Abstand[m]");
+    EXPECT_EQ(Kopf(g, 8), "Zeit[min:s]");
+    EXPECT_EQ(Kopf(g, 9), "F5J-Höhe[m]");
+    EXPECT_EQ(g->columnCount(), 10);
+
+    // pilot i (row i in registration order) flies 5:00 + i seconds, lands at 1 m, 100 m high
+    for (int i = 1; i <= 12; ++i) {
+        TeilnehmerTyp* t = GetTeilnehmerEdvNr(w, i);
+        ASSERT_EQ(t->ZeilenNr[TabWertung], i);
+        if (i == 1) g->setCurrentCell(0, erste);
+        ASSERT_EQ(g->currentRow() + 1, i);
+        ASSERT_EQ(g->currentColumn(), erste) << i;
+        Tippen(g, i, erste, "1");
+        Taste(g, Qt::Key_Return);
+        Tippen(g, i, erste + 1, QString("5:%1").arg(i, 2, 10, QChar('0')));
+        Taste(g, Qt::Key_Return);
+        Tippen(g, i, erste + 2, "100");
+        Taste(g, Qt::Key_Return); // last value column: on to the next row
+        // the row just left shows its computed points
+        EXPECT_NE(Zelle(g, i, 5), "  0") << i;
+        EXPECT_EQ(Zelle(g, i, erste + 1), QString("5:%1").arg(i, 2, 10, QChar('0')).toStdString());
+    }
+    EXPECT_EQ(w->Status, 70);
+    EXPECT_TRUE(w->modified);
+    for (int i = 1; i <= 12; ++i) {
+        WertungTyp* e = Eintrag(f, i);
+        ASSERT_NE(e, nullptr);
+        EXPECT_DOUBLE_EQ(e->WertungPunktr[1], 1.0);
+        EXPECT_DOUBLE_EQ(e->WertungDurchg[1], 300.0 + i);
+        EXPECT_DOUBLE_EQ(e->WertungDurchg[2], 100.0);
+        EXPECT_GT(e->RohPunkte, 0.0);
+    }
+    // the longest flight is the best: 1000 per mille and first place
+    TeilnehmerTyp* lang = GetTeilnehmerEdvNr(w, 12);
+    EXPECT_EQ(L_STR_Unblank(Zelle(g, lang->ZeilenNr[TabWertung], 6)), "1000");
+    EXPECT_EQ(lang->PlatzNr, 1);
+    EXPECT_EQ(GetTeilnehmerEdvNr(w, 1)->PlatzNr, 12);
+
+    f.FunctionSichernClick();
+    EXPECT_FALSE(w->modified);
+    fenster.reset();
+
+    TMainForm& f2 = Oeffnen(datei);
+    QTableWidget* g2 = G(f2);
+    for (int i = 1; i <= 12; ++i) {
+        WertungTyp* e = Eintrag(f2, i);
+        ASSERT_NE(e, nullptr);
+        EXPECT_DOUBLE_EQ(e->WertungDurchg[1], 300.0 + i);
+        const int z = GetTeilnehmerEdvNr(f2.GetAktWettPtr(), i)->ZeilenNr[TabWertung];
+        EXPECT_EQ(Zelle(g2, z, erste), "1");
+        EXPECT_EQ(Zelle(g2, z, erste + 2), "100");
+    }
+}
+
+// A time typed and the row left by a mouse click: the capture stores it while
+// typing, the row change recomputes and shows the points.
+TEST_F(WertungTest, ZeileMitDerMausVerlassen) {
+    const std::string datei = Pfad("maus.wtb");
+    WettbewerbSchreiben(datei, "F5J (B-Mod 2025)", {{"Anna", "Adler", "MFC"}, {"Bernd", "Berger", "MFC"}});
+    TMainForm& f = Oeffnen(datei);
+    WettbewerbTyp* w = f.GetAktWettPtr();
+    QTableWidget* g = G(f);
+    const int erste = f.WertungErsteWertSpalte(TabWertung);
+    Tippen(g, 1, erste + 2, "120"); // height
+    Taste(g, Qt::Key_Return);
+    Tippen(g, 1, erste + 1, "3:25.4");
+    // the capture takes the row being typed without waiting for the row change
+    f.WertungCaptureTimerTimer();
+    EXPECT_DOUBLE_EQ(Eintrag(f, 1)->WertungDurchg[1], 205.4);
+    EXPECT_TRUE(w->modified);
+    EXPECT_EQ(f.StatusLampe(), 1);
+
+    Klick(g, 2, erste);
+    EXPECT_EQ(g->currentRow(), 1);
+    EXPECT_EQ(Zelle(g, 1, erste + 1), "3:25.4");
+    EXPECT_EQ(L_STR_Unblank(Zelle(g, 1, 5)), L_STR_Unblank(L_STR_DoubleToStr(Eintrag(f, 1)->RohPunkte, 3, 6, 0, 2)));
+    EXPECT_GT(Eintrag(f, 1)->RohPunkte, 100.0); // 205 s less the height deduction
+    EXPECT_EQ(L_STR_Unblank(Zelle(g, 1, 6)), "1000");
+}
+
+// Closing right after typing, without leaving the cell, asks to save, and the
+// typed value is in the file.
+TEST_F(WertungTest, SchliessenDirektNachDemTippenFragtNachSichern) {
+    const std::string datei = Pfad("schliessen.wtb");
+    WettbewerbSchreiben(datei, "F5J (B-Mod 2025)", {{"Anna", "Adler", "MFC"}});
+    TMainForm& f = Oeffnen(datei);
+    QTableWidget* g = G(f);
+    const int erste = f.WertungErsteWertSpalte(TabWertung);
+    f.WertungCaptureTimer()->Stop(); // nothing but the close itself takes the typed text
+    Tippen(g, 1, erste + 1, "4:10");
+    ASSERT_FALSE(f.GetAktWettPtr()->modified);
+
+    bool gefragt = false;
+    QTimer::singleShot(0, [&] {
+        TSpeichernAbfrageForm* q = f.SpeichernAbfrageForm();
+        gefragt = q->isVisible();
+        q->Knopf(1)->click();
+    });
+    EXPECT_TRUE(f.WettbewerbAufraeumen());
+    EXPECT_TRUE(gefragt);
+    fenster.reset();
+
+    WettbewerbTyp* w = nullptr;
+    std::string grund;
+    DatenWettbewerbLoad(w, datei, &grund);
+    ASSERT_NE(w, nullptr) << grund;
+    WertungTyp* e = DatenWertungGetPtr(GetDurchgangPtr(w, 1), 1, 0);
+    ASSERT_NE(e, nullptr);
+    EXPECT_DOUBLE_EQ(e->WertungDurchg[1], 250.0);
+    DatenWettbewerbDispose(w);
+}
+
+// Two pilots with equal name and club: each row writes into its own pilot's
+// entry, also while the cursor rests on the second one's row.
+TEST_F(WertungTest, ZweiPilotenMitGleichemNamenUndVerein) {
+    const std::string datei = Pfad("gleich.wtb");
+    WettbewerbSchreiben(datei, "F5J (B-Mod 2025)",
+                        {{"Hans", "Maier", "MFC Nord"}, {"Hans", "Maier", "MFC Nord"}, {"Eva", "Ott", "MFC Nord"}});
+    TMainForm& f = Oeffnen(datei);
+    QTableWidget* g = G(f);
+    const int erste = f.WertungErsteWertSpalte(TabWertung);
+    WertungTyp* eins = Eintrag(f, 1);
+    eins->WertungDurchg[1] = 111;
+    f.FormPaint();
+
+    const int zeile2 = GetTeilnehmerEdvNr(f.GetAktWettPtr(), 2)->ZeilenNr[TabWertung];
+    ASSERT_EQ(zeile2, 2);
+    Tippen(g, zeile2, erste + 1, "7:00");
+    for (int i = 0; i < 3; ++i) f.WertungCaptureTimerTimer();
+    Taste(g, Qt::Key_Down);
+    EXPECT_DOUBLE_EQ(Eintrag(f, 2)->WertungDurchg[1], 420.0);
+    EXPECT_DOUBLE_EQ(Eintrag(f, 1)->WertungDurchg[1], 111.0);
+    EXPECT_EQ(Zelle(g, 1, erste + 1), "1:51");
+    EXPECT_EQ(Zelle(g, 2, erste + 1), "7:00");
+}
+
+// "Oldtimer Funfly" with three judges has 15 value columns: every one is there
+// and reaches its own slot.
+TEST_F(WertungTest, MehrWertspaltenAlsFruehereSiebzehnSpalten) {
+    const std::string datei = Pfad("oldie.wtb");
+    WettbewerbSchreiben(datei, "Oldtimer Funfly", {{"Otto", "Alt", "MFC"}}, 3);
+    TMainForm& f = Oeffnen(datei);
+    QTableWidget* g = G(f);
+    const int erste = f.WertungErsteWertSpalte(TabWertung);
+    EXPECT_EQ(erste, 6);
+    ASSERT_EQ(g->columnCount(), erste + 15);
+    EXPECT_EQ(Kopf(g, erste), "S");
+    EXPECT_EQ(Kopf(g, erste + 5), "S"); // judge 2
+    EXPECT_EQ(Kopf(g, erste + 14), "!");
+
+    Tippen(g, 1, erste + 5, "7"); // judge 2, first value
+    Taste(g, Qt::Key_Tab);
+    g->setCurrentCell(0, erste + 14);
+    Tippen(g, 1, erste + 14, "9"); // judge 3, last value
+    Taste(g, Qt::Key_Return);
+    WertungTyp* e = Eintrag(f, 1);
+    EXPECT_DOUBLE_EQ(e->WertungPunktr[6], 7.0);
+    EXPECT_DOUBLE_EQ(e->WertungPunktr[15], 9.0);
+    EXPECT_DOUBLE_EQ(e->WertungPunktr[16], 0.0);
+    // Enter on the last value column: first value column of the next row; in
+    // the grid's last row it stays in that row
+    EXPECT_EQ(g->currentRow(), 1);
+    EXPECT_EQ(g->currentColumn(), erste);
+    g->setCurrentCell(g->rowCount() - 1, erste + 14);
+    Taste(g, Qt::Key_Return);
+    EXPECT_EQ(g->currentRow(), g->rowCount() - 1);
+    EXPECT_EQ(g->currentColumn(), erste);
+    // the same in the reflight grid's header
+    EXPECT_EQ(f.Grid(TabRefly)->columnCount(), ReflyErsteWertSpalte + 15);
+}
+
+// Moving around a file with odd stored values, without typing, changes
+// nothing: no save query, the file stays byte for byte.
+TEST_F(WertungTest, UnberuehrteDateiUeberstehtCursorbewegungen) {
+    const std::string datei = Pfad("unberuehrt.wtb");
+    WettbewerbSchreiben(datei, "F5J (B-Mod 2025)", {{"Anna", "Adler", "MFC"}, {"Bernd", "Berger", "MFC"}});
+    {
+        // values the display cannot show exactly: hundredths, a distance of 0, a huge height
+        WettbewerbTyp* w = nullptr;
+        DatenWettbewerbLoad(w, datei, nullptr);
+        ASSERT_NE(w, nullptr);
+        WertungTyp* e = GetWertungPtr(w, GetDurchgangPtr(w, 1), 1);
+        e->WertungDurchg[1] = 65.55;
+        e->WertungPunktr[1] = 0;
+        e->WertungDurchg[2] = 123456789;
+        GetWertungPtr(w, GetDurchgangPtr(w, 1), 2)->WertungDurchg[1] = 300;
+        w->CalcWertung = true;
+        ASSERT_TRUE(DatenWettbewerbSave(w, datei, 3, false).Ok);
+        DatenWettbewerbDispose(w);
+    }
+    const std::string vorher = DateiInhalt(datei);
+    TMainForm& f = Oeffnen(datei);
+    QTableWidget* g = G(f);
+    const int erste = f.WertungErsteWertSpalte(TabWertung);
+    g->setFocus();
+    g->setCurrentCell(0, erste);
+    for (Qt::Key k : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down})
+        Taste(g, k);
+    Klick(g, 1, erste + 2);
+    f.WertungCaptureTimerTimer();
+    Klick(g, 2, erste + 1);
+    f.TabWaehlen(TabRefly);
+    f.TabWaehlen(TabWertung);
+    f.SetDurchgangNr(2);
+    f.SetDurchgangNr(1);
+    WettbewerbTyp* w = f.GetAktWettPtr();
+    EXPECT_FALSE(w->modified);
+    EXPECT_DOUBLE_EQ(Eintrag(f, 1)->WertungDurchg[1], 65.55);
+    EXPECT_DOUBLE_EQ(Eintrag(f, 1)->WertungPunktr[1], 0.0);
+    EXPECT_DOUBLE_EQ(Eintrag(f, 1)->WertungDurchg[2], 123456789.0);
+    EXPECT_TRUE(f.WettbewerbAufraeumen());
+    EXPECT_TRUE(meldungen.empty());
+    EXPECT_EQ(DateiInhalt(datei), vorher);
+}
+
+// In the order by place a typed score re-sorts the rows: the cursor stays on
+// the participant it went to.
+TEST_F(WertungTest, CursorBleibtNachUmsortierenBeimTeilnehmer) {
+    const std::string datei = Pfad("platz.wtb");
+    WettbewerbSchreiben(datei, "F5J (B-Mod 2025)",
+                        {{"Anna", "Adler", "MFC"}, {"Bernd", "Berger", "MFC"}, {"Clara", "Conrad", "MFC"}});
+    TMainForm& f = Oeffnen(datei);
+    WettbewerbTyp* w = f.GetAktWettPtr();
+    for (int i = 1; i <= 3; ++i) {
+        WertungTyp* e = Eintrag(f, i);
+        e->WertungPunktr[1] = 1;
+        e->WertungDurchg[1] = 100.0 * i;
+        e->WertungDurchg[2] = 50;
+    }
+    w->CalcWertung = true;
+    f.WettbewerbNeuBerechnen();
+    f.ChangeSort(SortPlatz);
+    QTableWidget* g = G(f);
+    const int erste = f.WertungErsteWertSpalte(TabWertung);
+    // by place: Conrad, Berger, Adler
+    ASSERT_EQ(Zelle(g, 1, 2), "Conrad Clara");
+    ASSERT_EQ(Zelle(g, 3, 2), "Adler Anna");
+    // Adler (last row) flies longest; the cursor then goes up to Berger's row
+    g->setCurrentCell(1, erste);
+    QApplication::processEvents();
+    Tippen(g, 3, erste + 1, "9:00");
+    Taste(g, Qt::Key_Up);
+    ASSERT_EQ(Zelle(g, 1, 2), "Adler Anna");
+    EXPECT_EQ(Zelle(g, g->currentRow() + 1, 2), "Berger Bernd");
+    EXPECT_EQ(g->currentColumn(), erste + 1);
+    // typing now goes into Berger's entry
+    Tippen(g, g->currentRow() + 1, erste + 1, "2:30");
+    Taste(g, Qt::Key_Return);
+    EXPECT_DOUBLE_EQ(Eintrag(f, 2)->WertungDurchg[1], 150.0);
+    EXPECT_DOUBLE_EQ(Eintrag(f, 1)->WertungDurchg[1], 540.0);
+}
+
+// The reflight grid: only participants with a reflight entry can be typed in;
+// values go into the reflight entry, the computed columns show both flights.
+TEST_F(WertungTest, ReflightListe) {
+    const std::string datei = Pfad("refly.wtb");
+    WettbewerbSchreiben(datei, "F5J (B-Mod 2025)", {{"Anna", "Adler", "MFC"}, {"Bernd", "Berger", "MFC"}});
+    TMainForm& f = Oeffnen(datei);
+    WettbewerbTyp* w = f.GetAktWettPtr();
+    GruppeTyp* rg = DatenGruppeGetPtr(GetDurchgangPtr(w, 1)->GruppePtr, 1, 1);
+    WertungTyp* refly = DatenWertungInGroupGetPtr(rg->WertungPtr, 2);
+    refly->ReflyVerursacher = false;
+    f.TabWaehlen(TabRefly);
+    f.ReinitAndRedraw();
+    QTableWidget* g = G(f, TabRefly);
+    EXPECT_EQ(Kopf(g, 4), "Rohpunkte");
+    EXPECT_EQ(Kopf(g, 5), "Reflight");
+    EXPECT_EQ(Kopf(g, 6), "Vorrunde");
+    EXPECT_EQ(Kopf(g, 7), "Ergebnis");
+    const int zeileAdler = GetTeilnehmerEdvNr(w, 1)->ZeilenNr[TabRefly];
+    const int zeileBerger = GetTeilnehmerEdvNr(w, 2)->ZeilenNr[TabRefly];
+    // no reflight for Adler: his cells do not open
+    g->setFocus();
+    g->setCurrentCell(zeileAdler - 1, ReflyErsteWertSpalte);
+    QTest::keyClick(g, '5');
+    EXPECT_EQ(Editor(g), nullptr);
+    Tippen(g, zeileBerger, ReflyErsteWertSpalte + 1, "6:00");
+    Taste(g, Qt::Key_Return);
+    refly = DatenWertungGetPtr(GetDurchgangPtr(w, 1), 2, 1); // the recompute may re-chain entries
+    ASSERT_NE(refly, nullptr);
+    EXPECT_DOUBLE_EQ(refly->WertungDurchg[1], 360.0);
+    EXPECT_DOUBLE_EQ(Eintrag(f, 2)->WertungDurchg[1], 0.0);
+    EXPECT_LT(w->Status, 70); // Enter in the reflight grid leaves the progress mark
+    refly->ReflyVerursacher = true;
+    f.FormPaint();
+    EXPECT_EQ(Zelle(g, zeileBerger, 6), "Verursacher");
+}
+
+// The command line enters the same texts as the grid: both files are equal.
+TEST_F(WertungTest, EintragenUndListeGebenDieselbeDatei) {
+    const std::string basis = Pfad("basis.wtb");
+    WettbewerbSchreiben(basis, "F5J (B-Mod 2025)",
+                        {{"Anna", "Adler", "MFC"}, {"Bernd", "Berger", "MFC"}, {"Clara", "Conrad", "MFC"}});
+    const std::string perCli = Pfad("cli.wtb"), perListe = Pfad("liste.wtb");
+    std::filesystem::copy_file(basis, perCli);
+    std::filesystem::copy_file(basis, perListe);
+
+    const clitest::Lauf l =
+        clitest::Starte("eintragen \"" + perCli + "\" --durchgang 1 --startnr 2 12 3:25.4 150");
+    ASSERT_EQ(l.Rueckgabe, 0) << l.Fehler;
+
+    TMainForm& f = Oeffnen(perListe);
+    QTableWidget* g = G(f);
+    const int erste = f.WertungErsteWertSpalte(TabWertung);
+    const int z = GetTeilnehmerEdvNr(f.GetAktWettPtr(), 2)->ZeilenNr[TabWertung];
+    g->setCurrentCell(z - 1, erste);
+    QApplication::processEvents();
+    Tippen(g, z, erste, "12");
+    Taste(g, Qt::Key_Return);
+    Tippen(g, z, erste + 1, "3:25.4");
+    Taste(g, Qt::Key_Return);
+    Tippen(g, z, erste + 2, "150");
+    Taste(g, Qt::Key_Return);
+    f.FunctionSichernClick();
+    fenster.reset();
+
+    const std::string a = DateiInhalt(perCli), b = DateiInhalt(perListe);
+    EXPECT_NE(a, DateiInhalt(basis));
+    EXPECT_EQ(a, b);
+}
+
+} // namespace
+} // namespace tavuran::test
