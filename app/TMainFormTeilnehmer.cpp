@@ -192,10 +192,8 @@ void TMainForm::TeilnehmerGitterFaerben() {
             QTableWidgetItem* it = g->item(r - 1, c);
             if (!it) continue;
             it->setFlags(GitterZelleEditierbar);
-            it->setBackground(QBrush());
-            it->setForeground(QBrush());
-            it->setFont(QFont());
-            it->setData(GitterEditor::RahmenRolle, QVariant());
+            for (int rolle : {int(Qt::BackgroundRole), int(Qt::ForegroundRole), int(Qt::FontRole), GitterEditor::RahmenRolle})
+                it->setData(rolle, QVariant());
             if (!p) continue;
             if (c >= TeilnSpalteKanal1 && c <= TeilnSpalteKanal1 + 2) {
                 it->setTextAlignment(Qt::AlignCenter);

@@ -1,10 +1,14 @@
 // The participant and team sheets driven offscreen: registering pilots by
 // typing, the master-data take-over, names of several words, teams, removing
 // and inserting, and the master data stored when the competition closes.
+#include <cstdlib>
+
 #include <QAction>
+#include <QHeaderView>
 #include <QLabel>
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
@@ -90,7 +94,8 @@ class TeilnehmerTest : public FensterTest {
         g->setFocus();
         for (QChar ch : Text) {
             QWidget* ziel = QApplication::focusWidget() ? QApplication::focusWidget() : g;
-            QTest::keyClicks(ziel, QString(ch));
+            QTest::sendKeyEvent(QTest::Click, ziel, static_cast<Qt::Key>(ch.toUpper().unicode()), QString(ch),
+                                Qt::NoModifier);
         }
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : g, static_cast<Qt::Key>(Taste));
     }
@@ -304,6 +309,76 @@ TEST_F(TeilnehmerTest, TippenInAndererSortierungBleibtBeimTeilnehmer) {
     EXPECT_EQ(w->Sortierung[TabTeilnehmer], SortMeldgNr);
     EXPECT_EQ(z->Verein, "MFC Z");
     EXPECT_EQ(Gesucht(f, "Adler")->Verein, "A");
+}
+
+TEST_F(TeilnehmerTest, StammdatenDialogLoeschtDieGewaehlteZeile) {
+    TMainForm& f = Starten({{"", "Anna", "Adler", "A"}},
+                           {{"", "Hans", "Müller", "M"}, {"", "Maria", "von Berg", "V"}, {"", "Jonas", "Albrecht", "A"}});
+    TStammDatenForm* d = f.StammdatenDialog();
+    f.StammdatenClick();
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_TRUE(d->ModusKnopf(StammAbgleichAutomatisch)->isChecked());
+    EXPECT_FALSE(d->AbgleichKnopf()->isEnabled());
+    QTableWidget* g = d->Grid();
+    ASSERT_EQ(g->item(1, 2)->text().toStdString(), "Müller Hans");
+    EXPECT_EQ(g->item(0, 10)->text().toStdString(), "01.06.2024");
+    // the lookup of the main window numbers the same pilots its own way meanwhile
+    f.CursorSetzen(TabTeilnehmer, 2, 2);
+    Tippen(f, TabTeilnehmer, 2, 2, "v", Qt::Key_Escape);
+    g->selectRow(1);
+    d->LoeschenClick();
+    std::vector<std::string> namen;
+    for (TeilnehmerTyp* p = f.GetAktWettPtr()->StammDatenNameRootPtr; p; p = p->nextName)
+        namen.push_back(p->Name.NachnameStr);
+    EXPECT_EQ(namen, (std::vector<std::string>{"Albrecht", "von Berg"}));
+    // mode 0 uses the built-in records; the stored list stays as it was
+    d->ModusKnopf(StammAbgleichNie)->click();
+    EXPECT_TRUE(DatenStammRom(f.GetAktWettPtr()));
+    EXPECT_FALSE(d->RomKnopf()->isEnabled());
+    EXPECT_EQ(L_REGIST_GetIntegerValue("StammDaten\\Count", ""), 2);
+    d->ModusKnopf(StammAbgleichManuell)->click();
+    EXPECT_FALSE(DatenStammRom(f.GetAktWettPtr()));
+    EXPECT_TRUE(d->AbgleichKnopf()->isEnabled());
+    d->AbgleichManuel();
+    EXPECT_EQ(g->item(0, 2)->text().toStdString(), "Adler Anna");
+    EXPECT_EQ(g->item(0, 1)->text().toStdString(), "j");
+}
+
+TEST_F(TeilnehmerTest, BogenUndLookupSindLesbar) {
+    TMainForm& f = Starten({{"", "Anna", "Adler", "MFC Adlerhorst"},
+                            {"Dr.", "Hans", "Müller", "MFG Seewiesen"},
+                            {"", "Clara", "Conrad", "FSV Hangkante"}},
+                           {{"", "Maria", "von Berg", "MSG Talwind"}, {"", "Hans", "Mühlberg", "MFC Süd"},
+                            {"", "Jonas", "Albrecht", "MFC Adlerhorst"}});
+    f.showNormal();
+    f.resize(1366, 740);
+    QApplication::processEvents();
+    QTableWidget* g = f.Grid(TabTeilnehmer);
+    Tippen(f, TabTeilnehmer, 1, 12, "Müh");
+    Tippen(f, TabTeilnehmer, 2, 4, "35");
+    Tippen(f, TabTeilnehmer, 3, 4, "35");
+    f.CursorSetzen(TabTeilnehmer, 4, 2);
+    QApplication::processEvents();
+
+    // the lookup below the sheet shows several rows, the sheet many more
+    QTableWidget* lookup = f.StammdatenGrid();
+    ASSERT_TRUE(lookup->isVisible());
+    EXPECT_GE(lookup->viewport()->height(), 4 * lookup->verticalHeader()->defaultSectionSize());
+    EXPECT_GE(g->viewport()->height(), 15 * g->verticalHeader()->defaultSectionSize());
+    // every header and every shown text fits its column
+    const QFontMetrics kopf(g->horizontalHeader()->font());
+    for (int c = 2; c < g->columnCount(); ++c) {
+        const QString titel = g->horizontalHeaderItem(c)->text();
+        EXPECT_LE(kopf.horizontalAdvance(titel) + 4, g->columnWidth(c)) << titel.toStdString();
+        for (int r = 0; r < 3; ++r)
+            if (QTableWidgetItem* it = g->item(r, c))
+                EXPECT_LE(QFontMetrics(it->data(Qt::FontRole).isValid() ? it->font() : g->font())
+                                  .horizontalAdvance(it->text()) +
+                              6,
+                          g->columnWidth(c))
+                    << it->text().toStdString();
+    }
+    if (const char* bild = std::getenv("TAVURAN_BILD")) f.grab().save(bild);
 }
 
 } // namespace
