@@ -15,6 +15,7 @@
 #include "app/GitterEditor.h"
 #include "app/TMainForm.h"
 #include "app/TStammdatenForm.h"
+#include "core/DatenMannschaft.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
 #include "core/L_STR.h"
@@ -159,6 +160,23 @@ void TMainForm::StammdatenSpeichern(WettbewerbTyp* Wett) {
 // ------------------------------------------------------------------ drawing
 
 void TMainForm::TeilnehmerBearbeitungZeichnen() {
+    // Both sheets always keep free rows below their last entry to type into.
+    if (WettPtr) {
+        const int b = GetAnzTeilnehmer(WettPtr->TeilnehmerRootPtr);
+        QTableWidget* g = grid_[TabTeilnehmer];
+        int letzte = 0;
+        for (TeilnehmerTyp* p = WettPtr->TeilnehmerRootPtr; p; p = p->next) letzte = std::max(letzte, p->ZeilenNr[0]);
+        g->setRowCount(std::max({g->rowCount(), (b < 45 ? 50 : b) + 4, letzte + 5}));
+        QTableWidget* t = grid_[TabMannschaft];
+        int maxNr = 0;
+        for (MannschaftTyp* m = WettPtr->MannschaftRootPtr; m; m = m->next) maxNr = std::max(maxNr, m->Nr);
+        for (int r = t->rowCount() + 1; r <= maxNr + 5; ++r) {
+            t->setRowCount(r);
+            auto* nr = new QTableWidgetItem(QString::number(r));
+            nr->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+            t->setItem(r - 1, 0, nr);
+        }
+    }
     TeilnehmerGitterFaerben();
     QTableWidget* tg = grid_[TabMannschaft];
     for (int r = 0; r < tg->rowCount(); ++r)

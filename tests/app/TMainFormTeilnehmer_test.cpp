@@ -344,6 +344,28 @@ TEST_F(TeilnehmerTest, StammdatenDialogLoeschtDieGewaehlteZeile) {
     EXPECT_EQ(g->item(0, 1)->text().toStdString(), "j");
 }
 
+TEST_F(TeilnehmerTest, BogenBehaeltFreieZeilen) {
+    std::vector<std::string> namen;
+    for (int i = 1; i <= 54; ++i) namen.push_back("Pilot" + std::to_string(i));
+    std::vector<Person> personen;
+    for (const std::string& n : namen) personen.push_back({"", "Max", n.c_str(), "MFC"});
+    TMainForm& f = Starten(personen);
+    QTableWidget* g = f.Grid(TabTeilnehmer);
+    const int zeilen = g->rowCount();
+    ASSERT_GE(zeilen, 55);
+    // typing into the last row leaves free rows below it again
+    Tippen(f, TabTeilnehmer, zeilen, 2, "Neu Nina");
+    EXPECT_EQ(GetAnzTeilnehmer(f.GetAktWettPtr()->TeilnehmerRootPtr), 55);
+    EXPECT_GE(g->rowCount(), 59);
+    // and a team in the last row of the team sheet does so too
+    f.TabWaehlen(TabMannschaft);
+    QTableWidget* t = f.Grid(TabMannschaft);
+    const int teamZeilen = t->rowCount();
+    Tippen(f, TabMannschaft, teamZeilen, 1, "Letzte");
+    EXPECT_GE(t->rowCount(), teamZeilen + 4);
+    EXPECT_EQ(t->item(t->rowCount() - 1, 0)->text().toInt(), t->rowCount());
+}
+
 TEST_F(TeilnehmerTest, BogenUndLookupSindLesbar) {
     TMainForm& f = Starten({{"", "Anna", "Adler", "MFC Adlerhorst"},
                             {"Dr.", "Hans", "Müller", "MFG Seewiesen"},
@@ -370,13 +392,12 @@ TEST_F(TeilnehmerTest, BogenUndLookupSindLesbar) {
     for (int c = 2; c < g->columnCount(); ++c) {
         const QString titel = g->horizontalHeaderItem(c)->text();
         EXPECT_LE(kopf.horizontalAdvance(titel) + 4, g->columnWidth(c)) << titel.toStdString();
-        for (int r = 0; r < 3; ++r)
-            if (QTableWidgetItem* it = g->item(r, c))
-                EXPECT_LE(QFontMetrics(it->data(Qt::FontRole).isValid() ? it->font() : g->font())
-                                  .horizontalAdvance(it->text()) +
-                              6,
-                          g->columnWidth(c))
-                    << it->text().toStdString();
+        for (int r = 0; r < 3; ++r) {
+            QTableWidgetItem* it = g->item(r, c);
+            if (!it) continue;
+            const QFontMetrics schrift(it->data(Qt::FontRole).isValid() ? it->font() : g->font());
+            EXPECT_LE(schrift.horizontalAdvance(it->text()) + 6, g->columnWidth(c)) << it->text().toStdString();
+        }
     }
     if (const char* bild = std::getenv("TAVURAN_BILD")) f.grab().save(bild);
 }
