@@ -170,7 +170,7 @@ void TMainForm::TeilnehmerBearbeitungZeichnen() {
         QTableWidget* t = grid_[TabMannschaft];
         int maxNr = 0;
         for (MannschaftTyp* m = WettPtr->MannschaftRootPtr; m; m = m->next) maxNr = std::max(maxNr, m->Nr);
-        for (int r = t->rowCount() + 1; r <= maxNr + 5; ++r) {
+        for (int r = t->rowCount() + 1; t->columnCount() > 0 && r <= maxNr + 5; ++r) {
             t->setRowCount(r);
             auto* nr = new QTableWidgetItem(QString::number(r));
             nr->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
