@@ -44,6 +44,7 @@
 #include "evaluation/Sortierung.h"
 #include "exchange/DatenWettbewerbDatei.h"
 #include "exchange/Pfade.h"
+#include "exchange/TeilnehmerBearbeitung.h"
 #include "platform/Dialoge.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtUiHooks.h"
@@ -248,6 +249,7 @@ void TMainForm::MenueAufbauen() {
     connect(bearbeiten->addAction("&Parameter"), &QAction::triggered, this, [this] { FunctionParameterClick(); });
     StartreihenfolgeMenueAufbauen(bearbeiten);
     ImportMenueAufbauen(bearbeiten);
+    TeilnehmerMenueAufbauen(bearbeiten);
 
     QMenu* ansicht = menuBar()->addMenu("&Ansicht");
     QMenu* durchgang = ansicht->addMenu("&Durchgang");
@@ -311,6 +313,7 @@ void TMainForm::MenueAufbauen() {
     teamAct_->setChecked(true);
     connect(vereinAct_, &QAction::triggered, this, [this] { StartlisteTeamClick(false); });
     connect(teamAct_, &QAction::triggered, this, [this] { StartlisteTeamClick(true); });
+    StammdatenMenueAufbauen(einst);
     connect(einst->addAction("Info"), &QAction::triggered, this, [this] {
         DialogMeldung(this, "Info",
                       std::string("Tavuran V1.63 (14.06.2025)\n\n") +
@@ -339,7 +342,7 @@ void TMainForm::GridsAufbauen() {
         grid_[t]->setSelectionMode(QAbstractItemView::SingleSelection);
         grid_[t]->viewport()->installEventFilter(this);
         grid_[t]->viewport()->setMouseTracking(true);
-        panels_->addWidget(grid_[t]);
+        panels_->addWidget(t == TabTeilnehmer || t == TabMannschaft ? EditPanelAufbauen(t) : grid_[t]);
         if (t != TabTeamergebnis) tabBar_->addTab(TabTitel[t]);
     }
     layout->addWidget(tabBar_);
@@ -602,6 +605,7 @@ void TMainForm::WettbewerbAufbauen(const std::string& Datei, bool ForceInput) {
         wettNeu_->Zeigen();
     }
     if (!WettPtr) NeuerStandardWettbewerb();
+    StammdatenLaden();
     WettbewerbNeuBerechnen();
     if (WettPtr->WinPosLeft != -1 && WettPtr->WinPosTop != -1 && WettPtr->WinPosHeight != -1 &&
         WettPtr->WinPosWidth != -1 &&
@@ -875,19 +879,7 @@ void TMainForm::DispTeilnehmer(WettbewerbTyp* Wett, QTableWidget* g, int Tab) {
         Zelle(g, r, 3, verein);
 
         if (Tab == TabTeilnehmer || Tab == TabStartreihenfolge || Tab == 7) {
-            // A 2.4 GHz participant shows "2,4GHz" in the first channel column only.
-            const bool is2G4 = TeilnehmerIs2G4(p);
-            for (int k = 1; k <= 3; ++k)
-                Zelle(g, r, 3 + k,
-                      is2G4 ? (k == 1 ? "2,4GHz" : "") : L_STR_SearchAndReplace(p->Kanal[k], "2G4", "2,4GHz"));
-            Zelle(g, r, 7, p->Jugendlich ? "J" : " ");
-            Zelle(g, r, 8, p->Verband);
-            Zelle(g, r, 9, p->Land.Nation);
-            Zelle(g, r, 10, p->Land.Bundesland);
-            Zelle(g, r, 11, p->Land.Bezirk);
-            for (int k = 1; k <= 3; ++k) Zelle(g, r, 11 + k, CnvNameTypToNameStr(&p->Helfer[k], true));
-            Zelle(g, r, 15, p->Modell[1]);
-            Zelle(g, r, 16, p->Modell[2]);
+            for (int c = TeilnSpalteKanal1; c < TeilnSpalten; ++c) Zelle(g, r, c, TeilnehmerZellText(*p, c));
         } else if (Tab == TabWertung || Tab == TabRefly) {
             DispWertungZeile(Wett, g, Tab, p, r);
         } else if (Tab == TabErgebnis || Tab == TabTeamergebnis) {
@@ -970,6 +962,7 @@ void TMainForm::FormPaint() {
     } else {
         for (auto* g : grid_) g->clearContents();
     }
+    TeilnehmerBearbeitungZeichnen();
     RedrawStatusBar();
 }
 
@@ -1025,7 +1018,10 @@ void TMainForm::SortierHandleTimerTimer() {
     }
 }
 
-void TMainForm::DispTimerTimer() { RedrawStatusBar(); }
+void TMainForm::DispTimerTimer() {
+    TeilnehmerTimer();
+    RedrawStatusBar();
+}
 
 // ------------------------------------------------------------ drag and drop
 

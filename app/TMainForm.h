@@ -26,6 +26,7 @@ namespace tavuran {
 class QtSettingsStore;
 class TDurchgangImportForm;
 class TImportPortalForm;
+class GitterEditor;
 class TSpeichernAbfrageForm;
 class TStartNrForm;
 class TStartReihenfolgeNichtErmitteltForm;
@@ -34,6 +35,8 @@ class TStartreihenfolgeCoreForm;
 class TStartreihenfolgeErgebnisReportForm;
 class TStartreihenfolgeUserInterfaceForm;
 class GitterEingabe;
+class TStammDatenForm;
+struct UebernahmeAnfrage;
 class TWarnStartNrForm;
 class TWettbewerbNeuForm;
 class TWettDirForm;
@@ -164,6 +167,51 @@ class TMainForm : public QMainWindow {
         int Tab = -1, Von = 0, Nach = 0;
         bool Bestaetigt = false;
     } verschiebung_;
+  public:
+    // --- participant and team sheets, master data (TMainFormTeilnehmer.cpp, TMainFormMannschaft.cpp)
+    void FunctionTeilnehmerEntfernenClick(); // "ent&fernen": tab 0 the participant, tab 2 the team
+    void FunctionTeilnehmerEinfuegenClick(); // "einfü&gen"
+    void StammdatenClick();                  // "Stammdaten"
+    // The user typed Text into a cell of the participant or team sheet (as the
+    // cell editor reports it), and pressed a key that leaves a cell.
+    void TeilnehmerZelleEingeben(int Zeile, int Spalte, const std::string& Text);
+    bool TeilnehmerTaste(int Taste);
+    void MannschaftZelleEingeben(int Zeile, int Spalte, const std::string& Text);
+    bool MannschaftTaste(int Taste);
+    // A click into row Zeile of the master-data lookup or the team lookup.
+    void StammdatenGridKlick(int Zeile);
+    void StammdatenMannschGridKlick(int Zeile);
+    // Puts the cursor of a sheet on (Zeile, Spalte), rows counted from 1.
+    void CursorSetzen(int Tab, int Zeile, int Spalte);
+    QTableWidget* StammdatenGrid() const { return stammGrid_; }
+    QTableWidget* StammdatenMannschGrid() const { return stammMannschGrid_; }
+    TStammDatenForm* StammdatenDialog() const { return stammDaten_; }
+    QAction* EntfernenAction() const { return entfernenAct_; }
+    QAction* EinfuegenAction() const { return einfuegenAct_; }
+  private:
+    QWidget* EditPanelAufbauen(int Tab);
+    void TeilnehmerMenueAufbauen(QMenu* Bearbeiten);
+    void StammdatenMenueAufbauen(QMenu* Einstellungen);
+    void StammdatenLaden();
+    void StammdatenSpeichern(WettbewerbTyp* Wett);
+    void TeilnehmerBearbeitungZeichnen();
+    void TeilnehmerGitterFaerben();
+    void DispStammDaten(const std::string* Tipptext = nullptr);
+    void DispStammDatenMannschaft(const std::string* Tipptext = nullptr);
+    void TeilnehmerTimer();
+    void TeilnehmerCursorBewegen(int Zeile, int Spalte, bool Enter);
+    void TeilnehmerUebernahme(const UebernahmeAnfrage& Anfrage);
+    void MannschaftUebernahme(const UebernahmeAnfrage& Anfrage);
+    void MannschaftCursorWeiter();
+    void NachBearbeitung(bool Geaendert, int Status);
+    QTableWidget* stammGrid_ = nullptr;
+    QTableWidget* stammMannschGrid_ = nullptr;
+    GitterEditor* teilnEditor_ = nullptr;
+    GitterEditor* mannschEditor_ = nullptr;
+    QAction* entfernenAct_ = nullptr;
+    QAction* einfuegenAct_ = nullptr;
+    TStammDatenForm* stammDaten_ = nullptr;
+    WettbewerbTyp* stammGeladenFuer_ = nullptr; // the competition whose master data are loaded
 
   public:
     // --- import of registrations and of a round of an overall ranking (TMainFormImport.cpp)

@@ -326,6 +326,8 @@ struct WettbewerbTyp {
     int AnzVorrundenGeflogen = 0;
     Feld<std::string, 1, MaxDurchgaenge> WettbewerbImportFileName;
     std::string ImportIndexStr;
+    // The master-data list in memory is the built-in one (not the stored one).
+    bool StammDatRom = false;
 };
 
 } // namespace tavuran

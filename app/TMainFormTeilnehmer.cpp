@@ -1,0 +1,369 @@
+// The main window's participant sheet (tab "Teilnehmer") with the master-data
+// lookup below it, the commands "ent&fernen" and "einfü&gen", and the master
+// data's loading, storing and dialog.
+#include <algorithm>
+
+#include <QAction>
+#include <QHeaderView>
+#include <QLinearGradient>
+#include <QMenu>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTableWidget>
+
+#include "app/GitterEditor.h"
+#include "app/TMainForm.h"
+#include "app/TStammdatenForm.h"
+#include "core/DatenMannschaft.h"
+#include "core/DatenTeilnehmer.h"
+#include "core/DatenWettbewerb.h"
+#include "core/L_STR.h"
+#include "evaluation/Sortierung.h"
+#include "exchange/DatenStamm.h"
+#include "exchange/TeilnehmerBearbeitung.h"
+#include "startorder/Kanal.h"
+
+namespace tavuran {
+
+namespace {
+
+// A lookup grid below a sheet: running number, name, club.
+QTableWidget* LookupAufbauen(QWidget* Eltern, const QFont& Schrift, int Zeilenhoehe, int Fix, int BreiteName,
+                             int BreiteVerein) {
+    auto* g = new QTableWidget(Eltern);
+    g->setFont(Schrift);
+    g->setColumnCount(4);
+    const char* const koepfe[4] = {"", "", "Name", "Verein"};
+    for (int c = 0; c < 4; ++c) g->setHorizontalHeaderItem(c, new QTableWidgetItem(koepfe[c]));
+    g->setColumnHidden(1, true);
+    g->setColumnWidth(0, Fix);
+    g->setColumnWidth(2, BreiteName * 3 / 2);
+    g->setColumnWidth(3, BreiteVerein * 3 / 2);
+    g->horizontalHeader()->setStretchLastSection(true);
+    g->verticalHeader()->hide();
+    g->verticalHeader()->setDefaultSectionSize(Zeilenhoehe);
+    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    g->setSelectionBehavior(QAbstractItemView::SelectRows);
+    g->setSelectionMode(QAbstractItemView::SingleSelection);
+    g->setFocusPolicy(Qt::NoFocus);
+    g->setRowCount(5);
+    return g;
+}
+
+} // namespace
+
+QWidget* TMainForm::EditPanelAufbauen(int Tab) {
+    auto* split = new QSplitter(Qt::Vertical, panels_);
+    QTableWidget* g = grid_[Tab];
+    split->addWidget(g);
+    QTableWidget* lookup = LookupAufbauen(split, g->font(), g->verticalHeader()->defaultSectionSize(),
+                                          GetFontFactor(48), Width_Name, Width_Verein);
+    split->addWidget(lookup);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 1);
+    split->setChildrenCollapsible(false);
+    g->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                       QAbstractItemView::AnyKeyPressed);
+    auto* editor = new GitterEditor(g);
+    if (Tab == TabTeilnehmer) {
+        stammGrid_ = lookup;
+        teilnEditor_ = editor;
+        editor->Eingabe = [this, g](int r, int c) { TeilnehmerZelleEingeben(r, c, GitterZellText(g, r, c)); };
+        editor->Tippen = [this](const QString& t) {
+            const std::string s = t.toStdString();
+            DispStammDaten(&s);
+        };
+        editor->Taste = [this](int k) { return TeilnehmerTaste(k); };
+        editor->VorTippen = [this] {
+            // Rows must not move while typing: the sheet goes to registration
+            // order first, and the cursor stays on its participant.
+            if (!WettPtr || WettPtr->Sortierung[TabTeilnehmer] == SortMeldgNr) return;
+            TeilnehmerTyp* p = TeilnehmerInZeile(WettPtr, TabTeilnehmer, grid_[TabTeilnehmer]->currentRow() + 1);
+            const int spalte = grid_[TabTeilnehmer]->currentColumn();
+            ChangeSort(SortMeldgNr);
+            if (p && p->ZeilenNr[TabTeilnehmer] > 0) CursorSetzen(TabTeilnehmer, p->ZeilenNr[TabTeilnehmer], spalte);
+        };
+        connect(lookup, &QTableWidget::cellClicked, this, [this](int r, int) { StammdatenGridKlick(r + 1); });
+        connect(g, &QTableWidget::currentCellChanged, this, [this] { DispStammDaten(); });
+        connect(g, &QTableWidget::cellClicked, this, [this](int r, int c) {
+            // The active channel follows the clicked channel cell.
+            if (!WettPtr || c < TeilnSpalteKanal1 || c > TeilnSpalteKanal1 + 2) return;
+            TeilnehmerTyp* p = TeilnehmerInZeile(WettPtr, TabTeilnehmer, r + 1);
+            if (p && SelectChannel(WettPtr, p, c - TeilnSpalteKanal1 + 1)) WettbewerbNeuBerechnen();
+        });
+    } else {
+        stammMannschGrid_ = lookup;
+        mannschEditor_ = editor;
+        editor->Eingabe = [this, g](int r, int c) { MannschaftZelleEingeben(r, c, GitterZellText(g, r, c)); };
+        editor->Tippen = [this](const QString& t) {
+            const std::string s = t.toStdString();
+            DispStammDatenMannschaft(&s);
+        };
+        editor->Taste = [this](int k) { return MannschaftTaste(k); };
+        connect(lookup, &QTableWidget::cellClicked, this, [this](int r, int) { StammdatenMannschGridKlick(r + 1); });
+        connect(g, &QTableWidget::currentCellChanged, this, [this] { DispStammDatenMannschaft(); });
+    }
+    return split;
+}
+
+void TMainForm::TeilnehmerMenueAufbauen(QMenu* Bearbeiten) {
+    entfernenAct_ = Bearbeiten->addAction("ent&fernen");
+    einfuegenAct_ = Bearbeiten->addAction("einfü&gen");
+    einfuegenAct_->setEnabled(false);
+    connect(entfernenAct_, &QAction::triggered, this, [this] { FunctionTeilnehmerEntfernenClick(); });
+    connect(einfuegenAct_, &QAction::triggered, this, [this] { FunctionTeilnehmerEinfuegenClick(); });
+    // The master data belong to the user: they are stored when their
+    // competition is put away.
+    connect(this, &TMainForm::WettbewerbSchliesst, this, [this](WettbewerbTyp* w) { StammdatenSpeichern(w); });
+}
+
+void TMainForm::StammdatenMenueAufbauen(QMenu* Einstellungen) {
+    stammDaten_ = new TStammDatenForm(this);
+    stammDaten_->ListeGeaendert = [this] { FormPaint(); };
+    connect(this, &TMainForm::WettbewerbSchliesst, stammDaten_, [this](WettbewerbTyp* w) {
+        if (stammDaten_->Wettbewerb() != w) return;
+        stammDaten_->hide();
+        stammDaten_->SetWettbewerb(nullptr);
+    });
+    connect(Einstellungen->addAction("Stammdaten"), &QAction::triggered, this, [this] { StammdatenClick(); });
+}
+
+void TMainForm::StammdatenClick() {
+    if (!WettPtr) return;
+    stammDaten_->SetWettbewerb(WettPtr);
+    stammDaten_->FormShow();
+}
+
+// Once per competition: the list the stored mode asks for, and the dialog set to that mode.
+void TMainForm::StammdatenLaden() {
+    if (!WettPtr) return;
+    const int mode = DatenStammLaden(WettPtr);
+    // The lookup offers the pilots alphabetically.
+    SortStammDatenNamen(WettPtr, true);
+    stammDaten_->SetAbgleichToRadioButton(mode);
+    stammDaten_->SetEnableDisableRadioButton(mode);
+    stammDaten_->SetWettbewerb(WettPtr);
+    stammGeladenFuer_ = WettPtr;
+}
+
+void TMainForm::StammdatenSpeichern(WettbewerbTyp* Wett) {
+    // Only a list that was loaded for this competition is stored: an empty
+    // one would wipe the stored pilots.
+    if (!Wett || Wett != stammGeladenFuer_) return;
+    stammGeladenFuer_ = nullptr;
+    const int mode = stammDaten_->GetAbgleichFromRadioButton();
+    DatenStammAbgleichWriteRegistry(mode);
+    if (mode != StammAbgleichNie) DatenStammWriteRegistry(Wett, mode);
+}
+
+// ------------------------------------------------------------------ drawing
+
+void TMainForm::TeilnehmerBearbeitungZeichnen() {
+    // Both sheets always keep free rows below their last entry to type into.
+    if (WettPtr) {
+        const int b = GetAnzTeilnehmer(WettPtr->TeilnehmerRootPtr);
+        QTableWidget* g = grid_[TabTeilnehmer];
+        int letzte = 0;
+        for (TeilnehmerTyp* p = WettPtr->TeilnehmerRootPtr; p; p = p->next) letzte = std::max(letzte, p->ZeilenNr[0]);
+        g->setRowCount(std::max({g->rowCount(), (b < 45 ? 50 : b) + 4, letzte + 5}));
+        QTableWidget* t = grid_[TabMannschaft];
+        int maxNr = 0;
+        for (MannschaftTyp* m = WettPtr->MannschaftRootPtr; m; m = m->next) maxNr = std::max(maxNr, m->Nr);
+        for (int r = t->rowCount() + 1; t->columnCount() > 0 && r <= maxNr + 5; ++r) {
+            t->setRowCount(r);
+            auto* nr = new QTableWidgetItem(QString::number(r));
+            nr->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+            t->setItem(r - 1, 0, nr);
+        }
+    }
+    TeilnehmerGitterFaerben();
+    QTableWidget* tg = grid_[TabMannschaft];
+    for (int r = 0; r < tg->rowCount(); ++r)
+        for (int c = MannschSpalteName; c < tg->columnCount(); ++c)
+            if (QTableWidgetItem* it = tg->item(r, c)) it->setFlags(GitterZelleEditierbar);
+    DispStammDaten();
+    DispStammDatenMannschaft();
+}
+
+void TMainForm::TeilnehmerGitterFaerben() {
+    QTableWidget* g = grid_[TabTeilnehmer];
+    std::vector<TeilnehmerTyp*> inZeile(static_cast<std::size_t>(g->rowCount()) + 1, nullptr);
+    int maxAnzahl = 0;
+    if (WettPtr) {
+        for (TeilnehmerTyp* p = WettPtr->TeilnehmerRootPtr; p; p = p->next)
+            if (p->ZeilenNr[TabTeilnehmer] >= 1 && p->ZeilenNr[TabTeilnehmer] <= g->rowCount() &&
+                !p->Name.NachnameStr.empty())
+                inZeile[static_cast<std::size_t>(p->ZeilenNr[TabTeilnehmer])] = p;
+        for (const KanalListeTyp* k = WettPtr->KanalRootPtr; k; k = k->next) maxAnzahl = std::max(maxAnzahl, k->Anzahl);
+    }
+    auto anzahl = [this](const std::string& Kanal) {
+        for (const KanalListeTyp* k = WettPtr->KanalRootPtr; k; k = k->next)
+            if (k->Kanal == Kanal) return k->Anzahl;
+        return 0;
+    };
+    QFont fett = g->font();
+    fett.setBold(true);
+    for (int r = 1; r <= g->rowCount(); ++r) {
+        TeilnehmerTyp* p = inZeile[static_cast<std::size_t>(r)];
+        for (int c = TeilnSpalteName; c < TeilnSpalten; ++c) {
+            QTableWidgetItem* it = g->item(r - 1, c);
+            if (!it) continue;
+            it->setFlags(GitterZelleEditierbar);
+            for (int rolle : {int(Qt::BackgroundRole), int(Qt::ForegroundRole), int(Qt::FontRole), GitterEditor::RahmenRolle})
+                it->setData(rolle, QVariant());
+            if (!p) continue;
+            if (c >= TeilnSpalteKanal1 && c <= TeilnSpalteKanal1 + 2) {
+                it->setTextAlignment(Qt::AlignCenter);
+                if (TeilnehmerIs2G4(p)) continue;
+                const int k = p->KanalAktiv >= 1 && p->KanalAktiv <= 3 ? p->KanalAktiv : 1;
+                const std::string kanal = L_STR_Unblank(p->Kanal[c - TeilnSpalteKanal1 + 1]);
+                if (maxAnzahl > 1 && !kanal.empty() && kanal != Kanal2G4) {
+                    const int n = anzahl(kanal);
+                    if (n <= 1 || n >= maxAnzahl) {
+                        it->setFont(fett);
+                        it->setForeground(n <= 1 ? QColor(0x00, 0xFF, 0x00) : QColor(0xFF, 0x00, 0x00));
+                    }
+                }
+                if (c == k + TeilnSpalteKanal1 - 1) {
+                    it->setData(GitterEditor::RahmenRolle, QColor(0x80, 0x80, 0x80));
+                } else {
+                    // Inactive channels are shaded from the edges inwards.
+                    QLinearGradient verlauf(0, 0, 1, 0);
+                    verlauf.setCoordinateMode(QGradient::ObjectBoundingMode);
+                    const QColor grau(212, 212, 212);
+                    verlauf.setColorAt(0.0, Qt::white);
+                    verlauf.setColorAt(0.3, grau);
+                    verlauf.setColorAt(0.7, grau);
+                    verlauf.setColorAt(1.0, Qt::white);
+                    it->setBackground(QBrush(verlauf));
+                }
+            } else if (c >= TeilnSpalteHelfer1 && c <= TeilnSpalteHelfer1 + 2) {
+                // A helper who is not a participant himself is drawn on grey.
+                const std::string name = L_STR_Unblank(it->text().toStdString());
+                if (!name.empty() && !GetTeilnehmerName(WettPtr, name)) it->setBackground(QColor(0xC0, 0xC0, 0xC0));
+            }
+        }
+    }
+}
+
+void TMainForm::DispStammDaten(const std::string* Tipptext) {
+    if (!stammGrid_) return;
+    if (!WettPtr) {
+        stammGrid_->clearContents();
+        return;
+    }
+    QTableWidget* g = grid_[TabTeilnehmer];
+    const int r = g->currentRow() + 1, c = g->currentColumn();
+    const std::string text = Tipptext ? *Tipptext : GitterZellText(g, r, c);
+    LookupFuellen(stammGrid_, StammdatenAngebot(WettPtr, c, text));
+}
+
+// -------------------------------------------------------------------- editing
+
+void TMainForm::CursorSetzen(int Tab, int Zeile, int Spalte) {
+    QTableWidget* g = grid_[Tab];
+    if (Zeile < 1 || Zeile > g->rowCount() || Spalte < 0 || Spalte >= g->columnCount()) return;
+    g->setCurrentCell(Zeile - 1, Spalte);
+}
+
+void TMainForm::NachBearbeitung(bool Geaendert, int Status) {
+    if (!WettPtr || !Geaendert) return;
+    SetWettbewerbsStatus(WettPtr, Status, false);
+    WettbewerbNeuBerechnen();
+}
+
+void TMainForm::TeilnehmerZelleEingeben(int Zeile, int Spalte, const std::string& Text) {
+    QTableWidget* g = grid_[TabTeilnehmer];
+    if (!WettPtr || Spalte < TeilnSpalteName || Spalte >= TeilnSpalten || Zeile < 1 || Zeile > g->rowCount()) return;
+    GitterZelleSetzen(g, Zeile, Spalte, Text);
+    GitterTexte t = GitterLesen(g);
+    const bool geaendert = AktTeilnehmerDaten(WettPtr, t, Zeile, Zeile);
+    GitterZeileZeigen(g, t, Zeile);
+    TeilnehmerTyp* p = TeilnehmerInZeile(WettPtr, TabTeilnehmer, Zeile);
+    NachBearbeitung(geaendert, StatusTeilnehmer);
+    // A new participant moves to his place in the list: the cursor follows him.
+    if (p && p->ZeilenNr[TabTeilnehmer] != Zeile && p->ZeilenNr[TabTeilnehmer] > 0 && g->currentRow() + 1 == Zeile)
+        CursorSetzen(TabTeilnehmer, p->ZeilenNr[TabTeilnehmer], g->currentColumn());
+}
+
+void TMainForm::TeilnehmerCursorBewegen(int Zeile, int Spalte, bool) {
+    QTableWidget* g = grid_[TabTeilnehmer];
+    int r = Zeile, c = Spalte + 1;
+    if (Spalte == TeilnSpalten - 1 || Spalte == TeilnSpalteJugend) {
+        if (Zeile >= g->rowCount()) return;
+        r = Zeile + 1;
+        c = TeilnSpalteName;
+    }
+    if (c == TeilnSpalteKanal1 && L_STR_Unblank(GitterZellText(g, r, TeilnSpalteKanal1)).empty()) c = TeilnSpalteJugend;
+    CursorSetzen(TabTeilnehmer, r, c);
+}
+
+bool TMainForm::TeilnehmerTaste(int Taste) {
+    QTableWidget* g = grid_[TabTeilnehmer];
+    if (!WettPtr || g->currentRow() < 0) return false;
+    const int r = g->currentRow() + 1, c = g->currentColumn();
+    if (Taste == Qt::Key_Backtab) {
+        if (c > TeilnSpalteName) CursorSetzen(TabTeilnehmer, r, c - 1);
+        return true;
+    }
+    if (Taste != Qt::Key_Return && Taste != Qt::Key_Enter && Taste != Qt::Key_Tab) return false;
+    // The request remembers its row and column: the pilot goes where Enter was pressed.
+    const std::string text = GitterZellText(g, r, c);
+    const UebernahmeAnfrage a = StammdatenAnfrage(StammdatenAngebot(WettPtr, c, text), 1, r, c, text, true);
+    SetWettbewerbsStatus(WettPtr, StatusTeilnehmer, false);
+    TeilnehmerCursorBewegen(r, c, Taste != Qt::Key_Tab);
+    if (a.Offen()) TeilnehmerUebernahme(a);
+    return true;
+}
+
+void TMainForm::StammdatenGridKlick(int Zeile) {
+    QTableWidget* g = grid_[TabTeilnehmer];
+    if (!WettPtr || g->currentRow() < 0) return;
+    const int r = g->currentRow() + 1, c = g->currentColumn();
+    const std::string text = GitterZellText(g, r, c);
+    const UebernahmeAnfrage a = StammdatenAnfrage(StammdatenAngebot(WettPtr, c, text), Zeile, r, c, text, false);
+    TeilnehmerCursorBewegen(r, c, true);
+    if (a.Offen()) TeilnehmerUebernahme(a);
+    g->setFocus();
+}
+
+void TMainForm::TeilnehmerUebernahme(const UebernahmeAnfrage& Anfrage) {
+    QTableWidget* g = grid_[TabTeilnehmer];
+    GitterTexte t = GitterLesen(g);
+    const int ziel = StammdatenUebernehmen(WettPtr, t, Anfrage);
+    if (ziel <= 0) return;
+    TeilnehmerTyp* p = TeilnehmerInZeile(WettPtr, TabTeilnehmer, ziel);
+    SetWettbewerbsStatus(WettPtr, StatusTeilnehmer, false);
+    WettbewerbNeuBerechnen();
+    if (Anfrage.Spalte == TeilnSpalteName && p && p->ZeilenNr[TabTeilnehmer] > 0)
+        CursorSetzen(TabTeilnehmer, p->ZeilenNr[TabTeilnehmer] + 1, TeilnSpalteName);
+}
+
+void TMainForm::FunctionTeilnehmerEntfernenClick() {
+    if (!WettPtr) return;
+    const int tab = AktuellerTab();
+    QTableWidget* g = grid_[tab];
+    if (tab == TabTeilnehmer) {
+        GitterTexte t = GitterLesen(g);
+        if (EntferneTeilnehmerAusWettbewerb(WettPtr, t, g->currentRow() + 1)) WettbewerbNeuBerechnen();
+    } else if (tab == TabMannschaft) {
+        GitterTexte t = GitterLesen(g);
+        EntferneMannschaftAusWettbewerb(WettPtr, t, g->currentRow() + 1);
+        WettbewerbNeuBerechnen();
+    }
+}
+
+void TMainForm::FunctionTeilnehmerEinfuegenClick() {
+    if (!WettPtr || AktuellerTab() != TabTeilnehmer) return;
+    QTableWidget* g = grid_[TabTeilnehmer];
+    if (EinfuegeTeilnehmerInWettbewerb(WettPtr, g->currentRow() + 1, g->rowCount())) WettbewerbNeuBerechnen();
+}
+
+void TMainForm::TeilnehmerTimer() {
+    const int tab = AktuellerTab();
+    if (entfernenAct_) entfernenAct_->setEnabled(WettPtr && (tab == TabTeilnehmer || tab == TabMannschaft));
+    if (einfuegenAct_) einfuegenAct_->setEnabled(WettPtr && tab == TabTeilnehmer && TeilnehmerZwischenablageGueltig);
+}
+
+} // namespace tavuran

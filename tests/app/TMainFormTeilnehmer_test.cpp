@@ -1,0 +1,406 @@
+// The participant and team sheets driven offscreen: registering pilots by
+// typing, the master-data take-over, names of several words, teams, removing
+// and inserting, and the master data stored when the competition closes.
+#include <cstdlib>
+
+#include <QAction>
+#include <QHeaderView>
+#include <QLabel>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include "app/TStammdatenForm.h"
+#include "core/DatenMannschaft.h"
+#include "core/DatenTeilnehmer.h"
+#include "core/DatenWettbewerb.h"
+#include "core/L_REGIST.h"
+#include "evaluation/Sortierung.h"
+#include "exchange/DatenStamm.h"
+#include "exchange/DatenTeilnehmerDatei.h"
+#include "exchange/DatenWettbewerbDatei.h"
+#include "exchange/TeilnehmerBearbeitung.h"
+#include "rules/RegelLookup.h"
+#include "tests/app/AppUmgebung.h"
+
+namespace tavuran::test {
+namespace {
+
+struct Person {
+    const char* Titel;
+    const char* Vorname;
+    const char* Nachname;
+    const char* Verein;
+};
+
+// A competition with a rule and the given participants, written to Datei.
+void Schreiben(const std::string& Datei, const std::vector<Person>& Personen) {
+    WettbewerbTyp* w = DatenWettbewerbNew();
+    DatenWettbewerbDefault(w);
+    w->Name = "Frühjahrspokal";
+    w->Datum = {12, 4, 2025};
+    DatenRegelLoad(w->RegelPtr, "F5J", &w->Datum);
+    int nr = 0;
+    for (const Person& p : Personen) {
+        TeilnehmerTyp* t = DatenTeilnehmerGetPtr(w->TeilnehmerRootPtr, ++nr, true);
+        t->Name = {p.Titel, p.Vorname, p.Nachname};
+        t->Verein = p.Verein;
+        t->MeldgNr = nr;
+        t->StartNr = nr;
+    }
+    SortAll(w);
+    DateiSpeicherErgebnis e = DatenWettbewerbSave(w, Datei, 3, false);
+    DatenWettbewerbDispose(w);
+    ASSERT_TRUE(e.Ok) << e.Grund;
+}
+
+// Known pilots in the user's settings, with the automatic merge switched on.
+void StammdatenSpeichern(const std::vector<Person>& Piloten) {
+    L_REGIST_SetIntegerValue("StatusStammdaten", "", StammAbgleichAutomatisch);
+    L_REGIST_SetIntegerValue("StammDaten\\Count", "", static_cast<int>(Piloten.size()));
+    int i = 0;
+    for (const Person& p : Piloten) {
+        TeilnehmerTyp t;
+        t.Name = {p.Titel, p.Vorname, p.Nachname};
+        t.Verein = p.Verein;
+        t.Kanal[1] = "35";
+        t.Land = {"GER", "BY", "Obb"};
+        t.LetztTeiln = {1, 6, 2024};
+        L_REGIST_SetStringValue(GetValueStr(i++), "", MakeTeilnehmerZeile(&t, 3, TeilnehmerModusStammdaten));
+    }
+}
+
+class TeilnehmerTest : public FensterTest {
+  protected:
+    TMainForm& Starten(const std::vector<Person>& Personen, const std::vector<Person>& Piloten = {}) {
+        datei = Pfad("pokal.wtb");
+        Schreiben(datei, Personen);
+        TMainForm& f = Fenster({QString::fromStdString(datei)});
+        if (!Piloten.empty()) StammdatenSpeichern(Piloten);
+        FensterTest::Starten(f);
+        f.TabWaehlen(TabTeilnehmer);
+        f.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
+        return f;
+    }
+
+    // Types a text into a cell key by key, as the user does, and leaves it with a key.
+    void Tippen(TMainForm& f, int Tab, int Zeile, int Spalte, const QString& Text, int Taste = Qt::Key_Return) {
+        QTableWidget* g = f.Grid(Tab);
+        f.CursorSetzen(Tab, Zeile, Spalte);
+        g->setFocus();
+        for (QChar ch : Text) {
+            QWidget* ziel = QApplication::focusWidget() ? QApplication::focusWidget() : g;
+            QTest::sendKeyEvent(QTest::Click, ziel, static_cast<Qt::Key>(ch.toUpper().unicode()), QString(ch),
+                                Qt::NoModifier);
+        }
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : g, static_cast<Qt::Key>(Taste));
+    }
+
+    std::string Text(TMainForm& f, int Tab, int Zeile, int Spalte) {
+        QTableWidgetItem* it = f.Grid(Tab)->item(Zeile - 1, Spalte);
+        return it ? it->text().toStdString() : std::string();
+    }
+
+    TeilnehmerTyp* Gesucht(TMainForm& f, const std::string& Nachname) {
+        for (TeilnehmerTyp* p = f.GetAktWettPtr()->TeilnehmerRootPtr; p; p = p->next)
+            if (p->Name.NachnameStr == Nachname) return p;
+        return nullptr;
+    }
+
+    std::string datei;
+};
+
+TEST_F(TeilnehmerTest, PilotenPerTastaturAnmelden) {
+    TMainForm& f = Starten({});
+    WettbewerbTyp* w = f.GetAktWettPtr();
+    ASSERT_NE(w, nullptr);
+    // name, Enter moves on to the club; the club, Enter; then a junior
+    Tippen(f, TabTeilnehmer, 1, 2, "Adler Anna");
+    EXPECT_EQ(f.Grid(TabTeilnehmer)->currentColumn(), 3);
+    Tippen(f, TabTeilnehmer, 1, 3, "MFC Nord", Qt::Key_Tab);
+    Tippen(f, TabTeilnehmer, 2, 2, "Berger Bernd");
+    Tippen(f, TabTeilnehmer, 2, 7, "j");
+    // the junior column moves the cursor to the next row's name
+    EXPECT_EQ(f.Grid(TabTeilnehmer)->currentRow(), 2);
+    EXPECT_EQ(f.Grid(TabTeilnehmer)->currentColumn(), 2);
+    Tippen(f, TabTeilnehmer, 2, 4, "35");
+
+    TeilnehmerTyp* a = Gesucht(f, "Adler");
+    TeilnehmerTyp* b = Gesucht(f, "Berger");
+    ASSERT_NE(a, nullptr);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(a->Name.VornameStr, "Anna");
+    EXPECT_EQ(a->Verein, "MFC Nord");
+    EXPECT_EQ(a->MeldgNr, 1);
+    EXPECT_EQ(b->MeldgNr, 2);
+    EXPECT_NE(a->EdvNr, b->EdvNr);
+    EXPECT_TRUE(TeilnehmerIs2G4(a));
+    EXPECT_TRUE(b->Jugendlich);
+    EXPECT_EQ(Text(f, TabTeilnehmer, 2, 7), "J");
+    EXPECT_EQ(b->Kanal[1], "35");
+    EXPECT_TRUE(w->modified);
+    EXPECT_GE(w->Status, StatusTeilnehmer);
+    EXPECT_EQ(f.StatusPanel(3)->text().toStdString(), "Teiln.: 2");
+
+    // Delete on the name blanks the participant; a new one takes the free row
+    f.CursorSetzen(TabTeilnehmer, 2, 2);
+    QTest::keyClick(f.Grid(TabTeilnehmer), Qt::Key_Delete);
+    EXPECT_EQ(GetAnzTeilnehmer(w->TeilnehmerRootPtr), 1);
+    Tippen(f, TabTeilnehmer, 2, 2, "Conrad Clara");
+    TeilnehmerTyp* c = Gesucht(f, "Conrad");
+    ASSERT_NE(c, nullptr);
+    EXPECT_GT(c->EdvNr, 0);
+    EXPECT_FALSE(c->Jugendlich);
+
+    // saved and reopened, every participant is there
+    ASSERT_TRUE(f.Sichern(3));
+    ASSERT_TRUE(f.WettbewerbAufraeumen());
+    f.WettbewerbAufbauen(datei, false);
+    EXPECT_EQ(GetAnzTeilnehmer(f.GetAktWettPtr()->TeilnehmerRootPtr), 2);
+}
+
+TEST_F(TeilnehmerTest, NamenAusMehrerenWoertern) {
+    TMainForm& f = Starten({{"", "Hans", "von Berg", "MFC"}, {"Dr.", "Hans Peter", "Müller", "MSG"}});
+    WettbewerbTyp* w = f.GetAktWettPtr();
+    // the cursor wanders through both rows, a club is changed, Enter pressed everywhere
+    for (int r = 1; r <= 2; ++r)
+        for (int c = 2; c <= 16; ++c) {
+            f.CursorSetzen(TabTeilnehmer, r, c);
+            QTest::keyClick(f.Grid(TabTeilnehmer), Qt::Key_Return);
+        }
+    Tippen(f, TabTeilnehmer, 1, 3, "MFC Berg");
+    TeilnehmerTyp* berg = Gesucht(f, "von Berg");
+    TeilnehmerTyp* mueller = Gesucht(f, "Müller");
+    ASSERT_NE(berg, nullptr);
+    ASSERT_NE(mueller, nullptr);
+    EXPECT_EQ(berg->Name, (NameTyp{"", "Hans", "von Berg"}));
+    EXPECT_EQ(berg->Verein, "MFC Berg");
+    EXPECT_EQ(mueller->Name, (NameTyp{"Dr.", "Hans Peter", "Müller"}));
+    EXPECT_EQ(GetAnzTeilnehmer(w->TeilnehmerRootPtr), 2);
+}
+
+TEST_F(TeilnehmerTest, StammdatenUebernahmeInDieAngefragteZeile) {
+    TMainForm& f = Starten({{"", "Anna", "Adler", "MFC Nord"}},
+                           {{"", "Hans", "Müller", "MFC Süd"}, {"", "Maria", "von Berg", "MSG"}});
+    WettbewerbTyp* w = f.GetAktWettPtr();
+    // the lookup offers both pilots; typing narrows it
+    QTableWidget* lookup = f.StammdatenGrid();
+    f.CursorSetzen(TabTeilnehmer, 2, 2);
+    ASSERT_NE(lookup->item(0, 2), nullptr);
+    EXPECT_EQ(lookup->item(0, 2)->text().toStdString(), "Müller Hans");
+    EXPECT_EQ(lookup->item(1, 2)->text().toStdString(), "von Berg Maria");
+
+    Tippen(f, TabTeilnehmer, 2, 2, "vo");
+    TeilnehmerTyp* p = TeilnehmerInZeile(w, TabTeilnehmer, 2);
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->Name, (NameTyp{"", "Maria", "von Berg"}));
+    EXPECT_EQ(p->Verein, "MSG");
+    EXPECT_EQ(p->Kanal[1], "35");
+    EXPECT_EQ(p->Land.Bezirk, "Obb");
+    EXPECT_EQ(Text(f, TabTeilnehmer, 3, 2), "");
+    // the cursor waits in the name column of the next row
+    EXPECT_EQ(f.Grid(TabTeilnehmer)->currentRow(), 2);
+    EXPECT_EQ(f.Grid(TabTeilnehmer)->currentColumn(), 2);
+    // the pilot taken is no longer offered for names
+    EXPECT_EQ(lookup->item(0, 2)->text().toStdString(), "Müller Hans");
+    EXPECT_EQ(lookup->item(1, 2), nullptr);
+
+    // a click into the lookup from a helper cell of row 1 fills only that cell
+    f.CursorSetzen(TabTeilnehmer, 1, 13);
+    f.StammdatenGridKlick(1);
+    TeilnehmerTyp* adler = Gesucht(f, "Adler");
+    EXPECT_EQ(adler->Helfer[2], (NameTyp{"", "Hans", "Müller"}));
+    EXPECT_EQ(adler->Verein, "MFC Nord");
+    // Müller helps but does not take part: his cell is grey
+    const QTableWidgetItem* helfer = f.Grid(TabTeilnehmer)->item(adler->ZeilenNr[0] - 1, 13);
+    ASSERT_NE(helfer, nullptr);
+    EXPECT_EQ(helfer->background().color(), QColor(0xC0, 0xC0, 0xC0));
+    EXPECT_EQ(GetAnzTeilnehmer(w->TeilnehmerRootPtr), 2);
+
+    // closing stores the merged list: the typed-in pilot is now known
+    frageAntwort = UiAntwort::Ja;
+    ASSERT_TRUE(f.Sichern(3));
+    ASSERT_TRUE(f.WettbewerbAufraeumen());
+    EXPECT_EQ(L_REGIST_GetIntegerValue("StammDaten\\Count", ""), 3);
+    EXPECT_EQ(L_REGIST_GetIntegerValue("StatusStammdaten", ""), StammAbgleichAutomatisch);
+}
+
+TEST_F(TeilnehmerTest, ZweiTeamsBilden) {
+    TMainForm& f = Starten({{"", "Anna", "Adler", "A"},
+                            {"", "Bernd", "Berger", "B"},
+                            {"", "Clara", "Conrad", "C"},
+                            {"", "Dieter", "Dorn", "D"}});
+    WettbewerbTyp* w = f.GetAktWettPtr();
+    f.TabWaehlen(TabMannschaft);
+    // team 1 with a name; members by typed beginnings taken from the lookup
+    Tippen(f, TabMannschaft, 1, 1, "Seeadler");
+    Tippen(f, TabMannschaft, 1, 2, "Ad");
+    Tippen(f, TabMannschaft, 1, 3, "co");
+    // team 2 without a name; Enter in an empty member cell takes nobody
+    Tippen(f, TabMannschaft, 2, 2, "Berger Bernd");
+    f.CursorSetzen(TabMannschaft, 2, 3);
+    QTest::keyClick(f.Grid(TabMannschaft), Qt::Key_Return);
+    // the lookup now offers only Dorn, who is in no team
+    f.CursorSetzen(TabMannschaft, 2, 4);
+    QTableWidget* lookup = f.StammdatenMannschGrid();
+    ASSERT_NE(lookup->item(0, 2), nullptr);
+    EXPECT_EQ(lookup->item(0, 2)->text().toStdString(), "Dorn Dieter");
+    EXPECT_EQ(lookup->item(1, 2), nullptr);
+    f.StammdatenMannschGridKlick(1);
+
+    auto team = [&](int nr) -> MannschaftTyp* {
+        for (MannschaftTyp* m = w->MannschaftRootPtr; m; m = m->next)
+            if (m->Nr == nr) return m;
+        return nullptr;
+    };
+    ASSERT_NE(team(1), nullptr);
+    ASSERT_NE(team(2), nullptr);
+    EXPECT_EQ(team(1)->Name, "Seeadler");
+    EXPECT_EQ(team(1)->TeilnehmerEdvNr[1], Gesucht(f, "Adler")->EdvNr);
+    EXPECT_EQ(team(1)->TeilnehmerEdvNr[2], Gesucht(f, "Conrad")->EdvNr);
+    EXPECT_EQ(team(2)->Name, "Team 2");
+    EXPECT_EQ(team(2)->TeilnehmerEdvNr[1], Gesucht(f, "Berger")->EdvNr);
+    EXPECT_EQ(team(2)->TeilnehmerEdvNr[2], 0);
+    EXPECT_EQ(team(2)->TeilnehmerEdvNr[3], Gesucht(f, "Dorn")->EdvNr);
+    EXPECT_GE(w->Status, StatusMannschaften);
+
+    // "ent&fernen" on the team tab removes the cursor row's team
+    f.CursorSetzen(TabMannschaft, 2, 1);
+    f.EntfernenAction()->trigger();
+    EXPECT_EQ(team(2), nullptr);
+    EXPECT_NE(team(1), nullptr);
+}
+
+TEST_F(TeilnehmerTest, EntfernenUndEinfuegen) {
+    TMainForm& f = Starten({{"", "Anna", "Adler", "A"}, {"", "Bernd", "Berger", "B"}});
+    WettbewerbTyp* w = f.GetAktWettPtr();
+    TeilnehmerZwischenablageGueltig = false;
+    // on an empty row nothing happens and the clipboard stays empty
+    f.CursorSetzen(TabTeilnehmer, 5, 2);
+    f.EntfernenAction()->trigger();
+    EXPECT_FALSE(TeilnehmerZwischenablageGueltig);
+    EXPECT_EQ(GetAnzTeilnehmer(w->TeilnehmerRootPtr), 2);
+
+    TeilnehmerTyp* b = Gesucht(f, "Berger");
+    f.CursorSetzen(TabTeilnehmer, b->ZeilenNr[0], 3);
+    f.EntfernenAction()->trigger();
+    EXPECT_TRUE(TeilnehmerZwischenablageGueltig);
+    EXPECT_EQ(GetAnzTeilnehmer(w->TeilnehmerRootPtr), 1);
+    f.CursorSetzen(TabTeilnehmer, 4, 2);
+    f.FunctionTeilnehmerEinfuegenClick();
+    EXPECT_EQ(GetAnzTeilnehmer(w->TeilnehmerRootPtr), 2);
+    EXPECT_NE(Gesucht(f, "Berger"), nullptr);
+    EXPECT_TRUE(TeilnehmerZwischenablageGueltig);
+    TeilnehmerZwischenablageGueltig = false;
+}
+
+TEST_F(TeilnehmerTest, TippenInAndererSortierungBleibtBeimTeilnehmer) {
+    TMainForm& f = Starten({{"", "Zora", "Zander", "Z"}, {"", "Anna", "Adler", "A"}});
+    WettbewerbTyp* w = f.GetAktWettPtr();
+    f.ChangeSort(SortName);
+    TeilnehmerTyp* z = Gesucht(f, "Zander");
+    EXPECT_EQ(z->ZeilenNr[0], 2);
+    // the first key switches to registration order; the typing goes to Zander
+    Tippen(f, TabTeilnehmer, 2, 3, "MFC Z");
+    EXPECT_EQ(w->Sortierung[TabTeilnehmer], SortMeldgNr);
+    EXPECT_EQ(z->Verein, "MFC Z");
+    EXPECT_EQ(Gesucht(f, "Adler")->Verein, "A");
+}
+
+TEST_F(TeilnehmerTest, StammdatenDialogLoeschtDieGewaehlteZeile) {
+    TMainForm& f = Starten({{"", "Anna", "Adler", "A"}},
+                           {{"", "Hans", "Müller", "M"}, {"", "Maria", "von Berg", "V"}, {"", "Jonas", "Albrecht", "A"}});
+    TStammDatenForm* d = f.StammdatenDialog();
+    f.StammdatenClick();
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_TRUE(d->ModusKnopf(StammAbgleichAutomatisch)->isChecked());
+    EXPECT_FALSE(d->AbgleichKnopf()->isEnabled());
+    QTableWidget* g = d->Grid();
+    ASSERT_EQ(g->item(1, 2)->text().toStdString(), "Müller Hans");
+    EXPECT_EQ(g->item(0, 10)->text().toStdString(), "01.06.2024");
+    // the lookup of the main window numbers the same pilots its own way meanwhile
+    f.CursorSetzen(TabTeilnehmer, 2, 2);
+    Tippen(f, TabTeilnehmer, 2, 2, "v", Qt::Key_Escape);
+    g->selectRow(1);
+    d->LoeschenClick();
+    std::vector<std::string> namen;
+    for (TeilnehmerTyp* p = f.GetAktWettPtr()->StammDatenNameRootPtr; p; p = p->nextName)
+        namen.push_back(p->Name.NachnameStr);
+    EXPECT_EQ(namen, (std::vector<std::string>{"Albrecht", "von Berg"}));
+    // mode 0 uses the built-in records; the stored list stays as it was
+    d->ModusKnopf(StammAbgleichNie)->click();
+    EXPECT_TRUE(DatenStammRom(f.GetAktWettPtr()));
+    EXPECT_FALSE(d->RomKnopf()->isEnabled());
+    EXPECT_EQ(L_REGIST_GetIntegerValue("StammDaten\\Count", ""), 2);
+    d->ModusKnopf(StammAbgleichManuell)->click();
+    EXPECT_FALSE(DatenStammRom(f.GetAktWettPtr()));
+    EXPECT_TRUE(d->AbgleichKnopf()->isEnabled());
+    d->AbgleichManuel();
+    EXPECT_EQ(g->item(0, 2)->text().toStdString(), "Adler Anna");
+    EXPECT_EQ(g->item(0, 1)->text().toStdString(), "j");
+}
+
+TEST_F(TeilnehmerTest, BogenBehaeltFreieZeilen) {
+    std::vector<std::string> namen;
+    for (int i = 1; i <= 54; ++i) namen.push_back("Pilot" + std::to_string(i));
+    std::vector<Person> personen;
+    for (const std::string& n : namen) personen.push_back({"", "Max", n.c_str(), "MFC"});
+    TMainForm& f = Starten(personen);
+    QTableWidget* g = f.Grid(TabTeilnehmer);
+    const int zeilen = g->rowCount();
+    ASSERT_GE(zeilen, 55);
+    // typing into the last row leaves free rows below it again
+    Tippen(f, TabTeilnehmer, zeilen, 2, "Neu Nina");
+    EXPECT_EQ(GetAnzTeilnehmer(f.GetAktWettPtr()->TeilnehmerRootPtr), 55);
+    EXPECT_GE(g->rowCount(), 59);
+    // and a team in the last row of the team sheet does so too
+    f.TabWaehlen(TabMannschaft);
+    QTableWidget* t = f.Grid(TabMannschaft);
+    const int teamZeilen = t->rowCount();
+    Tippen(f, TabMannschaft, teamZeilen, 1, "Letzte");
+    EXPECT_GE(t->rowCount(), teamZeilen + 4);
+    EXPECT_EQ(t->item(t->rowCount() - 1, 0)->text().toInt(), t->rowCount());
+}
+
+TEST_F(TeilnehmerTest, BogenUndLookupSindLesbar) {
+    TMainForm& f = Starten({{"", "Anna", "Adler", "MFC Adlerhorst"},
+                            {"Dr.", "Hans", "Müller", "MFG Seewiesen"},
+                            {"", "Clara", "Conrad", "FSV Hangkante"}},
+                           {{"", "Maria", "von Berg", "MSG Talwind"}, {"", "Hans", "Mühlberg", "MFC Süd"},
+                            {"", "Jonas", "Albrecht", "MFC Adlerhorst"}});
+    f.showNormal();
+    f.resize(1366, 740);
+    QApplication::processEvents();
+    QTableWidget* g = f.Grid(TabTeilnehmer);
+    Tippen(f, TabTeilnehmer, 1, 12, "Müh");
+    Tippen(f, TabTeilnehmer, 2, 4, "35");
+    Tippen(f, TabTeilnehmer, 3, 4, "35");
+    f.CursorSetzen(TabTeilnehmer, 4, 2);
+    QApplication::processEvents();
+
+    // the lookup below the sheet shows several rows, the sheet many more
+    QTableWidget* lookup = f.StammdatenGrid();
+    ASSERT_TRUE(lookup->isVisible());
+    EXPECT_GE(lookup->viewport()->height(), 4 * lookup->verticalHeader()->defaultSectionSize());
+    EXPECT_GE(g->viewport()->height(), 15 * g->verticalHeader()->defaultSectionSize());
+    // every header and every shown text fits its column
+    const QFontMetrics kopf(g->horizontalHeader()->font());
+    for (int c = 2; c < g->columnCount(); ++c) {
+        const QString titel = g->horizontalHeaderItem(c)->text();
+        EXPECT_LE(kopf.horizontalAdvance(titel) + 4, g->columnWidth(c)) << titel.toStdString();
+        for (int r = 0; r < 3; ++r) {
+            QTableWidgetItem* it = g->item(r, c);
+            if (!it) continue;
+            const QFontMetrics schrift(it->data(Qt::FontRole).isValid() ? it->font() : g->font());
+            EXPECT_LE(schrift.horizontalAdvance(it->text()) + 6, g->columnWidth(c)) << it->text().toStdString();
+        }
+    }
+    if (const char* bild = std::getenv("TAVURAN_BILD")) f.grab().save(bild);
+}
+
+} // namespace
+} // namespace tavuran::test
