@@ -246,6 +246,7 @@ void TMainForm::MenueAufbauen() {
     QMenu* bearbeiten = menuBar()->addMenu("&Bearbeiten");
     connect(bearbeiten->addAction("&Parameter"), &QAction::triggered, this, [this] { FunctionParameterClick(); });
     StartreihenfolgeMenueAufbauen(bearbeiten);
+    DialogMenueAufbauen(bearbeiten);
     ImportMenueAufbauen(bearbeiten);
 
     QMenu* ansicht = menuBar()->addMenu("&Ansicht");
@@ -642,6 +643,7 @@ void TMainForm::WettbewerbNeuBerechnen() {
     WettbewerbModellNeuBerechnen(WettPtr);
     StartreihenfolgeMenueFreigeben();
     TeamTabAnpassen();
+    DialogMenueAktualisieren();
     FormPaint();
 }
 
@@ -1146,7 +1148,10 @@ void TMainForm::SortierHandleTimerTimer() {
     }
 }
 
-void TMainForm::DispTimerTimer() { RedrawStatusBar(); }
+void TMainForm::DispTimerTimer() {
+    KanalStatistikAnfrage();
+    RedrawStatusBar();
+}
 
 // ------------------------------------------------------------ drag and drop
 
