@@ -2,7 +2,11 @@
 
 #include <algorithm>
 
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QLayout>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 
 #include "app/TMainForm.h"
@@ -112,6 +116,44 @@ std::vector<DialogTeilnehmerZeile> TeilnehmerListeFuellen(QTableWidget* g, Wettb
         ListenEdvNrSetzen(g, r, z.EdvNr);
     }
     return zeilen;
+}
+
+void SpalteEinpassen(QTableWidget* g, int Spalte, const std::vector<std::string>& Texte) {
+    if (Spalte < 0 || Spalte >= g->columnCount()) return;
+    const QFontMetrics zelle(g->font());
+    const QFontMetrics kopf(g->horizontalHeader()->font());
+    const QTableWidgetItem* k = g->horizontalHeaderItem(Spalte);
+    int breite = k ? kopf.horizontalAdvance(k->text()) + GetFontFactor(16) : 0;
+    for (const std::string& t : Texte)
+        breite = std::max(breite, zelle.horizontalAdvance(QString::fromStdString(t)) + GetFontFactor(10));
+    g->setColumnWidth(Spalte, std::max(breite, GetFontFactor(24)));
+}
+
+void SpaltenEinpassen(QTableWidget* g) {
+    for (int c = 0; c < g->columnCount(); ++c) {
+        std::vector<std::string> texte;
+        for (int r = 1; r <= g->rowCount(); ++r) texte.push_back(ListenZellText(g, r, c));
+        SpalteEinpassen(g, c, texte);
+    }
+}
+
+int ListeMindestbreite(QTableWidget* g) {
+    int breite = 2 * g->frameWidth() + g->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < g->columnCount(); ++c) breite += g->columnWidth(c);
+    g->setMinimumWidth(breite);
+    return breite;
+}
+
+void DialogEinpassen(QWidget* d) {
+    QSize soll = d->size();
+    if (d->layout()) soll = soll.expandedTo(d->layout()->minimumSize());
+    const QScreen* s = d->screen() ? d->screen() : QGuiApplication::primaryScreen();
+    const QRect platz = s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
+    soll = soll.boundedTo(platz.size());
+    d->resize(soll);
+    const int x = std::clamp(d->x(), platz.left(), std::max(platz.left(), platz.right() + 1 - soll.width()));
+    const int y = std::clamp(d->y(), platz.top(), std::max(platz.top(), platz.bottom() + 1 - soll.height()));
+    d->move(x, y);
 }
 
 void ListeEinrichten(QTableWidget* g, int Spalten) {

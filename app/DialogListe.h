@@ -11,6 +11,7 @@
 #include "evaluation/Refly.h"
 
 class QTableWidget;
+class QWidget;
 
 namespace tavuran {
 
@@ -33,6 +34,18 @@ std::vector<DialogTeilnehmerZeile> TeilnehmerListeFuellen(QTableWidget* Grid, We
                                                           const DialogListenFilter& Filter, int MinZeilen);
 // Filter and team option of the main window's lists.
 DialogListenFilter HauptfensterListenFilter();
+
+// Widens column Spalte to hold its header and every one of Texte.
+void SpalteEinpassen(QTableWidget* Grid, int Spalte, const std::vector<std::string>& Texte);
+// Widens every column to hold its header and the texts of its rows.
+void SpaltenEinpassen(QTableWidget* Grid);
+// Width the grid needs to show every column without scrolling sideways; it
+// does not become narrower than that.
+int ListeMindestbreite(QTableWidget* Grid);
+
+// Widens the dialog when its lists need more room than its standard size,
+// as far as the screen allows, and keeps it on the screen.
+void DialogEinpassen(QWidget* Dialog);
 
 // A grid as the dialog lists use it: no row header, single selection of rows,
 // the main window's list font and row height.

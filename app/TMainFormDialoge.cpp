@@ -28,6 +28,14 @@ template <class Form> Form* ModelessAnlegen(TMainForm* Haupt, Form*& Feld) {
     return Feld;
 }
 
+// The reflight and penalty dialogs open for the current round at the window's position.
+template <class Form> void RundenDialogZeigen(TMainForm* Haupt, WettbewerbTyp* Wett, Form*& Feld) {
+    Form* f = ModelessAnlegen(Haupt, Feld);
+    const QPoint p = Haupt->geometry().topLeft();
+    f->SetWinPosAndWettbewerb(Wett, p.x(), p.y());
+    f->Zeigen();
+}
+
 } // namespace
 
 void TMainForm::DialogMenueAufbauen(QMenu* Bearbeiten) {
@@ -53,19 +61,11 @@ void TMainForm::DialogMenueAktualisieren() {
 }
 
 void TMainForm::FunctionReflyClick() {
-    if (!WettPtr || !reflyAct_->isEnabled()) return;
-    TReflyForm* f = ModelessAnlegen(this, reflyForm_);
-    const QPoint p = geometry().topLeft();
-    f->SetWinPosAndWettbewerb(WettPtr, p.x(), p.y());
-    f->Zeigen();
+    if (WettPtr && reflyAct_->isEnabled()) RundenDialogZeigen(this, WettPtr, reflyForm_);
 }
 
 void TMainForm::FktStrafpunkteClick() {
-    if (!WettPtr) return;
-    TStrafpunkteForm* f = ModelessAnlegen(this, strafpunkteForm_);
-    const QPoint p = geometry().topLeft();
-    f->SetWinPosAndWettbewerb(WettPtr, p.x(), p.y());
-    f->Zeigen();
+    if (WettPtr) RundenDialogZeigen(this, WettPtr, strafpunkteForm_);
 }
 
 void TMainForm::TeamwertungFktClick() {

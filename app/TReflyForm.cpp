@@ -16,7 +16,6 @@
 #include "core/DatenWettbewerb.h"
 #include "core/Eingabe.h"
 #include "core/L_STR.h"
-#include "core/UiHooks.h"
 #include "core/Zufall.h"
 #include "startorder/Kanal.h"
 
@@ -30,16 +29,13 @@ constexpr int SpalteName = 2;
 constexpr int SpalteVerein = 3;
 constexpr int SpalteKanal = 4;
 
-// Message when the dialog's competition or rounds changed under it.
-const std::string MeldungRundenGeaendert =
-    "Die Durchgänge des Wettbewerbs wurden geändert, während der Dialog geöffnet war. "
-    "Die Flugwiederholungen wurden nicht übernommen; bitte den Dialog erneut öffnen.";
 
 } // namespace
 
-TReflyForm::TReflyForm(QWidget* Eltern) : QDialog(Eltern) {
-    setWindowTitle("Flugwiederholung (Refly)");
-    setModal(false);
+TReflyForm::TReflyForm(QWidget* Eltern)
+    : TRundenDialog(Eltern, "Flugwiederholung (Refly)",
+                    "Die Durchgänge des Wettbewerbs wurden geändert, während der Dialog geöffnet war. "
+                    "Die Flugwiederholungen wurden nicht übernommen; bitte den Dialog erneut öffnen.") {
 
     ReflyPanel = new QLabel(this);
     ReflyStringGrid = new QTableWidget(this);
@@ -103,51 +99,40 @@ TReflyForm::TReflyForm(QWidget* Eltern) : QDialog(Eltern) {
             [this](int r, int c) { ReflyStringGridClick(r + 1, c); });
 }
 
-void TReflyForm::SetWinPosAndWettbewerb(WettbewerbTyp* WettPtr, int xPos, int yPos) {
-    bindung_.Binden(WettPtr, WettPtr ? WettPtr->DurchgangNr : 1);
-    xPosWin = xPos + 150;
-    yPosWin = yPos + 100;
-}
-
-void TReflyForm::WettbewerbSchliesst(WettbewerbTyp* Wett) {
-    if (!Wett || Wett != bindung_.Wett()) return;
-    bindung_.Loesen();
-    teilnehmer_.clear();
-    hide();
-}
-
 void TReflyForm::Zeigen() {
-    WettbewerbTyp* w = bindung_.Wett();
+    teilnehmer_.clear();
+    WettbewerbTyp* w = RundeBinden(GetFontFactor(750), GetFontFactor(500));
     if (!w) return;
-    // The round of this showing is the one the dialog keeps until it closes.
-    bindung_.Binden(w, w->DurchgangNr);
     AktGruppeNr = 1;
-    move(xPosWin, yPosWin);
-    resize(GetFontFactor(750), GetFontFactor(500));
 
     const DialogListenFilter filter = HauptfensterListenFilter();
     ListenKopf(ReflyStringGrid, SpalteVerein, filter.Team ? "Team" : "Verein");
-    const std::string runde = GetDurchgangBezeichner(w, bindung_.DurchgangNr(), true, false);
-    ReflyPanel->setText(QString::fromStdString("Reflight - " + GetDurchgangBezeichner(w, bindung_.DurchgangNr(), false, true)));
-    TeilnehmerPanel->setText(QString::fromStdString(runde));
+    // The panels name the round in full: its short form alone ("1", "1FO") says little.
+    const std::string runde = GetDurchgangBezeichner(w, AktDurchgangNr(), false, true);
+    ReflyPanel->setText(QString::fromStdString("Reflight - " + runde));
+    TeilnehmerPanel->setText(QString::fromStdString("Teilnehmer - " + runde));
     ReflyListeFuellen();
-    teilnehmer_ = TeilnehmerListeFuellen(TeilnehmerStringGrid, w, bindung_.DurchgangNr(), filter, 1);
+    teilnehmer_ = TeilnehmerListeFuellen(TeilnehmerStringGrid, w, AktDurchgangNr(), filter, 1);
 
-    const int n = GetFontFactor(48);
-    for (QTableWidget* g : {ReflyStringGrid, TeilnehmerStringGrid}) {
-        g->setColumnWidth(0, g == ReflyStringGrid ? GetFontFactor(72) : GetFontFactor(44));
-        g->setColumnWidth(1, GetFontFactor(44));
-        g->setColumnWidth(2, GetFontFactor(120));
-        g->setColumnWidth(3, GetFontFactor(100));
-    }
-    ReflyStringGrid->setColumnWidth(SpalteKanal, n);
-    show();
-    raise();
-    activateWindow();
+    // Every column as wide as its widest text: the reflight list shows the
+    // same participants as the participant list, with their channels.
+    SpaltenEinpassen(TeilnehmerStringGrid);
+    std::vector<std::string> kanaele = {KanalAnzeigeStr(Kanal2G4)};
+    for (const DialogTeilnehmerZeile& z : teilnehmer_)
+        if (const TeilnehmerTyp* t = z.EdvNr != 0 ? ZeilenTeilnehmer(w, z.EdvNr, 0) : nullptr)
+            kanaele.push_back(KanalAnzeigeStr(GetKanalTeilnehmer(*t)));
+    SpalteEinpassen(ReflyStringGrid, SpalteRolle, {ReflyRolleVerursacher});
+    for (int c : {SpalteStartNr, SpalteName, SpalteVerein})
+        ReflyStringGrid->setColumnWidth(c, TeilnehmerStringGrid->columnWidth(c));
+    SpalteEinpassen(ReflyStringGrid, SpalteKanal, kanaele);
+    ListeMindestbreite(ReflyStringGrid);
+    ListeMindestbreite(TeilnehmerStringGrid);
+    DialogEinpassen(this);
+    Vorne();
 }
 
 void TReflyForm::ReflyZeileSchreiben(int Zeile, const std::string& Rolle, TeilnehmerTyp* t) {
-    WettbewerbTyp* w = bindung_.Wett();
+    WettbewerbTyp* w = WettbewerbPtr();
     ListenZelle(ReflyStringGrid, Zeile, SpalteRolle, Rolle);
     ListenZelle(ReflyStringGrid, Zeile, SpalteStartNr, std::to_string(t->StartNr));
     ListenZelle(ReflyStringGrid, Zeile, SpalteName, CnvNameTypToNameStr(&t->Name, true));
@@ -160,11 +145,11 @@ void TReflyForm::ReflyZeileSchreiben(int Zeile, const std::string& Rolle, Teilne
 }
 
 void TReflyForm::ReflyListeFuellen() {
-    WettbewerbTyp* w = bindung_.Wett();
+    WettbewerbTyp* w = WettbewerbPtr();
     ReflyStringGrid->setRowCount(w ? std::max(w->MaxGruppenGroesse, 1) : 1);
     ListeLeeren(ReflyStringGrid);
     if (!w) return;
-    const std::vector<ReflyZeile> zeilen = ReflyZeilenLesen(w, bindung_.DurchgangNr());
+    const std::vector<ReflyZeile> zeilen = ReflyZeilenLesen(w, AktDurchgangNr());
     for (std::size_t i = 0; i < zeilen.size(); ++i)
         if (zeilen[i].Teilnehmer) ReflyZeileSchreiben(static_cast<int>(i) + 1, zeilen[i].Rolle, zeilen[i].Teilnehmer);
 }
@@ -180,7 +165,7 @@ int TReflyForm::ReflyStringGridSearchDestRow(int EdvNr) {
 }
 
 void TReflyForm::ReflyStringGridAdd(int QuellZeile, const std::string& Rolle) {
-    WettbewerbTyp* w = bindung_.Wett();
+    WettbewerbTyp* w = WettbewerbPtr();
     if (!w) return;
     const int edvNr = ListenEdvNr(TeilnehmerStringGrid, QuellZeile);
     TeilnehmerTyp* t = edvNr != 0 ? ZeilenTeilnehmer(w, edvNr, 0) : nullptr;
@@ -222,7 +207,7 @@ void TReflyForm::GruppeButtonClick() {
     for (std::size_t i = 0; i < teilnehmer_.size(); ++i) {
         const DialogTeilnehmerZeile& z = teilnehmer_[i];
         if (z.EdvNr == 0 || z.Gruppe != gewaehlt.Gruppe) continue;
-        TeilnehmerTyp* t = ZeilenTeilnehmer(bindung_.Wett(), z.EdvNr, 0);
+        TeilnehmerTyp* t = ZeilenTeilnehmer(WettbewerbPtr(), z.EdvNr, 0);
         if (!t) continue;
         ReflyZeileSchreiben(++ziel, z.EdvNr == gewaehlt.EdvNr ? ReflyRolleVerursacher : ReflyRolleTeilnehmer, t);
     }
@@ -262,15 +247,10 @@ std::vector<ReflyZeile> TReflyForm::ReflyListe() const {
 }
 
 void TReflyForm::OkButtonClick() {
-    WettbewerbTyp* w = bindung_.Wett();
-    if (w && bindung_.IstAktuell(GetAktWettPtr())) {
-        if (bindung_.RundenGeaendert()) {
-            UiMeldung(MeldungRundenGeaendert);
-        } else {
-            ReflyUebernehmen(w, bindung_.DurchgangNr(), ReflyListe());
-            WettbewerbNeuBerechnen();
-            ReinitAndRedraw();
-        }
+    if (WettbewerbTyp* w = SchreibbarerWettbewerb()) {
+        ReflyUebernehmen(w, AktDurchgangNr(), ReflyListe());
+        WettbewerbNeuBerechnen();
+        ReinitAndRedraw();
     }
     hide();
 }

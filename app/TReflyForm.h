@@ -8,9 +8,7 @@
 #include <string>
 #include <vector>
 
-#include <QDialog>
-
-#include "app/WettbewerbBindung.h"
+#include "app/TRundenDialog.h"
 #include "core/DatenTypen.h"
 #include "evaluation/Refly.h"
 
@@ -20,17 +18,13 @@ class QTableWidget;
 
 namespace tavuran {
 
-class TReflyForm : public QDialog {
+class TReflyForm : public TRundenDialog {
     Q_OBJECT
   public:
     explicit TReflyForm(QWidget* Eltern = nullptr);
 
-    // Binds the competition and remembers the position (the given one + 150, + 100).
-    void SetWinPosAndWettbewerb(WettbewerbTyp* WettPtr, int xPos, int yPos);
     // Shows the dialog for the bound competition's current round.
     void Zeigen();
-    // The main window is about to free a competition: hide and forget it when it is ours.
-    void WettbewerbSchliesst(WettbewerbTyp* Wett);
 
     // The buttons.
     void TeilnehmerButtonClick();   // "<- Teilnehmer"
@@ -46,8 +40,6 @@ class TReflyForm : public QDialog {
 
     // The rows of the reflight list as they stand (rows with a participant).
     std::vector<ReflyZeile> ReflyListe() const;
-    WettbewerbTyp* WettbewerbPtr() const { return bindung_.Wett(); }
-    int AktDurchgangNr() const { return bindung_.DurchgangNr(); }
 
     QTableWidget* TeilnehmerStringGrid;
     QTableWidget* ReflyStringGrid;
@@ -69,10 +61,7 @@ class TReflyForm : public QDialog {
     int ReflyStringGridSearchDestRow(int EdvNr);
     void ReflyZeileSchreiben(int Zeile, const std::string& Rolle, TeilnehmerTyp* Teilnehmer);
 
-    WettbewerbBindung bindung_;
     std::vector<DialogTeilnehmerZeile> teilnehmer_;
-    int xPosWin = 150;
-    int yPosWin = 100;
     int AktGruppeNr = 1;
 };
 

@@ -10,17 +10,12 @@
 #include "app/TMainForm.h"
 #include "core/Eingabe.h"
 #include "core/L_STR.h"
-#include "core/UiHooks.h"
 
 namespace tavuran {
 
 namespace {
 
 constexpr int SpalteStrafpunkte = 4;
-
-const std::string MeldungRundenGeaendert =
-    "Die Durchgänge des Wettbewerbs wurden geändert, während der Dialog geöffnet war. "
-    "Die Strafpunkte wurden nicht übernommen; bitte den Dialog erneut öffnen.";
 
 bool RundeVorhanden(const WettbewerbTyp* w, int Nr) {
     for (const DurchgangTyp* d = w->DurchgangRootPtr; d; d = d->next)
@@ -30,9 +25,10 @@ bool RundeVorhanden(const WettbewerbTyp* w, int Nr) {
 
 } // namespace
 
-TStrafpunkteForm::TStrafpunkteForm(QWidget* Eltern) : QDialog(Eltern) {
-    setWindowTitle("Strafpunkte vergeben");
-    setModal(false);
+TStrafpunkteForm::TStrafpunkteForm(QWidget* Eltern)
+    : TRundenDialog(Eltern, "Strafpunkte vergeben",
+                    "Die Durchgänge des Wettbewerbs wurden geändert, während der Dialog geöffnet war. "
+                    "Die Strafpunkte wurden nicht übernommen; bitte den Dialog erneut öffnen.") {
     TeilnehmerPanel = new QLabel(this);
     TeilnehmerStringGrid = new QTableWidget(this);
     ListeEinrichten(TeilnehmerStringGrid, 5);
@@ -55,47 +51,29 @@ TStrafpunkteForm::TStrafpunkteForm(QWidget* Eltern) : QDialog(Eltern) {
     connect(AbbruchButton, &QPushButton::clicked, this, [this] { AbbruchButtonClick(); });
 }
 
-void TStrafpunkteForm::SetWinPosAndWettbewerb(WettbewerbTyp* WettPtr, int xPos, int yPos) {
-    bindung_.Binden(WettPtr, WettPtr ? WettPtr->DurchgangNr : 1);
-    xPosWin = xPos + 150;
-    yPosWin = yPos + 100;
-}
-
-void TStrafpunkteForm::WettbewerbSchliesst(WettbewerbTyp* Wett) {
-    if (!Wett || Wett != bindung_.Wett()) return;
-    bindung_.Loesen();
-    hide();
-}
-
 void TStrafpunkteForm::Zeigen() {
-    WettbewerbTyp* w = bindung_.Wett();
+    WettbewerbTyp* w = RundeBinden(GetFontFactor(450), GetFontFactor(525));
     if (!w) return;
-    bindung_.Binden(w, w->DurchgangNr);
-    move(xPosWin, yPosWin);
-    resize(GetFontFactor(450), GetFontFactor(525));
-    TeilnehmerPanel->setText(QString::fromStdString(GetDurchgangBezeichner(w, bindung_.DurchgangNr(), true, false)));
+    TeilnehmerPanel->setText(
+        QString::fromStdString("Strafpunkte - " + GetDurchgangBezeichner(w, AktDurchgangNr(), false, true)));
 
-    const auto zeilen = TeilnehmerListeFuellen(TeilnehmerStringGrid, w, bindung_.DurchgangNr(),
+    const auto zeilen = TeilnehmerListeFuellen(TeilnehmerStringGrid, w, AktDurchgangNr(),
                                                HauptfensterListenFilter(), 1);
     ListenKopf(TeilnehmerStringGrid, SpalteStrafpunkte, "Strafpunkte");
     // Penalties of a round that does not exist yet are neither shown nor taken.
-    if (RundeVorhanden(w, bindung_.DurchgangNr())) {
+    if (RundeVorhanden(w, AktDurchgangNr())) {
         std::vector<StrafpunkteZeile> straf;
         for (const DialogTeilnehmerZeile& z : zeilen) straf.push_back({z.StartNr, z.Name, "", z.EdvNr});
-        StrafpunkteAnzeigen(w, bindung_.DurchgangNr(), straf);
+        StrafpunkteAnzeigen(w, AktDurchgangNr(), straf);
         for (std::size_t i = 0; i < straf.size(); ++i)
             if (straf[i].EdvNr != 0)
                 ListenZelle(TeilnehmerStringGrid, static_cast<int>(i) + 1, SpalteStrafpunkte, straf[i].Strafpunkte,
                             true);
     }
-    TeilnehmerStringGrid->setColumnWidth(0, GetFontFactor(44));
-    TeilnehmerStringGrid->setColumnWidth(1, GetFontFactor(44));
-    TeilnehmerStringGrid->setColumnWidth(2, GetFontFactor(120));
-    TeilnehmerStringGrid->setColumnWidth(3, GetFontFactor(100));
-    TeilnehmerStringGrid->setColumnWidth(SpalteStrafpunkte, GetFontFactor(70));
-    show();
-    raise();
-    activateWindow();
+    SpaltenEinpassen(TeilnehmerStringGrid);
+    ListeMindestbreite(TeilnehmerStringGrid);
+    DialogEinpassen(this);
+    Vorne();
 }
 
 std::vector<StrafpunkteZeile> TStrafpunkteForm::StrafpunkteListe() const {
@@ -114,17 +92,13 @@ std::vector<StrafpunkteZeile> TStrafpunkteForm::StrafpunkteListe() const {
 }
 
 void TStrafpunkteForm::OkButtonClick() {
-    WettbewerbTyp* w = bindung_.Wett();
     // A cell still being typed into counts.
     TeilnehmerStringGrid->setCurrentItem(nullptr);
-    if (w && bindung_.IstAktuell(GetAktWettPtr())) {
-        if (bindung_.RundenGeaendert()) {
-            UiMeldung(MeldungRundenGeaendert);
-        } else if (RundeVorhanden(w, bindung_.DurchgangNr())) {
-            StrafpunkteUebernehmen(w, bindung_.DurchgangNr(), StrafpunkteListe());
-            WettbewerbNeuBerechnen();
-            ReinitAndRedraw();
-        }
+    WettbewerbTyp* w = SchreibbarerWettbewerb();
+    if (w && RundeVorhanden(w, AktDurchgangNr())) {
+        StrafpunkteUebernehmen(w, AktDurchgangNr(), StrafpunkteListe());
+        WettbewerbNeuBerechnen();
+        ReinitAndRedraw();
     }
     hide();
 }

@@ -5,9 +5,7 @@
 
 #include <vector>
 
-#include <QDialog>
-
-#include "app/WettbewerbBindung.h"
+#include "app/TRundenDialog.h"
 #include "core/DatenTypen.h"
 #include "evaluation/Refly.h"
 
@@ -17,35 +15,24 @@ class QTableWidget;
 
 namespace tavuran {
 
-class TStrafpunkteForm : public QDialog {
+class TStrafpunkteForm : public TRundenDialog {
     Q_OBJECT
   public:
     explicit TStrafpunkteForm(QWidget* Eltern = nullptr);
 
-    // Binds the competition and remembers the position (the given one + 150, + 100).
-    void SetWinPosAndWettbewerb(WettbewerbTyp* WettPtr, int xPos, int yPos);
     // Shows the dialog for the bound competition's current round.
     void Zeigen();
-    // The main window is about to free a competition: hide and forget it when it is ours.
-    void WettbewerbSchliesst(WettbewerbTyp* Wett);
 
     void OkButtonClick();
     void AbbruchButtonClick();
 
     // The rows of the list with their penalty texts.
     std::vector<StrafpunkteZeile> StrafpunkteListe() const;
-    WettbewerbTyp* WettbewerbPtr() const { return bindung_.Wett(); }
-    int AktDurchgangNr() const { return bindung_.DurchgangNr(); }
 
     QTableWidget* TeilnehmerStringGrid;
     QLabel* TeilnehmerPanel;
     QPushButton* OkButton;
     QPushButton* AbbruchButton;
-
-  private:
-    WettbewerbBindung bindung_;
-    int xPosWin = 150;
-    int yPosWin = 100;
 };
 
 } // namespace tavuran

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QTabBar>
 #include <QTableWidget>
@@ -164,7 +165,11 @@ TEST_F(DialogeTest, ReflightListeAufbauenUndUebernehmen) {
     TReflyForm* d = f.ReflyForm();
     ASSERT_NE(d, nullptr);
     ASSERT_TRUE(d->isVisible());
-    EXPECT_EQ(d->pos(), f.geometry().topLeft() + QPoint(150, 100));
+    // at the window's position + (150, 100), moved left as far as it must to stay on the screen
+    const QRect schirm = d->screen()->availableGeometry();
+    EXPECT_EQ(d->pos().y(), f.geometry().top() + 100);
+    EXPECT_EQ(d->pos().x(), std::min(f.geometry().left() + 150, schirm.right() + 1 - d->width()));
+    EXPECT_TRUE(schirm.contains(d->geometry()));
     EXPECT_EQ(d->ReflyPanel->text().toStdString(), "Reflight - 1. Vorrunde");
     // six participants and the blank row between the two groups
     EXPECT_EQ(Zeilen(d->TeilnehmerStringGrid, 2).size(), 6u);
@@ -473,10 +478,9 @@ TEST_F(DialogeTest, KanalstatistikOeffnetSichMitDemWettbewerb) {
     Einstellung e;
     e.KanWinAktiv = 1;
     TMainForm& f = MitDateiStarten(e);
-    EXPECT_EQ(f.GetAktWettPtr()->KanWinAktiv, 2);
-    QTest::qWait(700);
-    ASSERT_NE(f.KanalStatForm(), nullptr);
-    EXPECT_TRUE(f.KanalStatForm()->isVisible());
+    // the main window's 500 ms timer opens them
+    ASSERT_TRUE(QTest::qWaitFor([&f] { return f.KanalStatForm() && f.KanalStatForm()->isVisible(); }, 5000));
+    EXPECT_EQ(f.KanalStatForm()->Wettbewerb(), f.GetAktWettPtr());
     EXPECT_EQ(f.GetAktWettPtr()->KanWinAktiv, 1);
 }
 
