@@ -247,6 +247,7 @@ std::vector<ReflyZeile> TReflyForm::ReflyListe() const {
 }
 
 void TReflyForm::OkButtonClick() {
+    if (AuszaehlungLaeuft()) return;
     if (WettbewerbTyp* w = SchreibbarerWettbewerb()) {
         ReflyUebernehmen(w, AktDurchgangNr(), ReflyListe());
         WettbewerbNeuBerechnen();

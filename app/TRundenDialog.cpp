@@ -2,6 +2,7 @@
 
 #include "app/TMainForm.h"
 #include "core/UiHooks.h"
+#include "startorder/StartreihenfolgeLauf.h"
 
 namespace tavuran {
 
@@ -39,6 +40,13 @@ WettbewerbTyp* TRundenDialog::SchreibbarerWettbewerb() const {
         return nullptr;
     }
     return bindung_.Wett();
+}
+
+bool TRundenDialog::AuszaehlungLaeuft() const {
+    if (GetSortierState() == SortStateIdle) return false;
+    UiMeldung("Die Startreihenfolge wird gerade ausgezählt.\n"
+              "Die Änderungen können erst nach dem Ende der Auszählung übernommen werden.");
+    return true;
 }
 
 void TRundenDialog::Vorne() {

@@ -33,6 +33,9 @@ class TRundenDialog : public QDialog {
     // The competition "Ok" may write into: nil when it is no longer the
     // current one or (with a message) when its rounds were changed.
     WettbewerbTyp* SchreibbarerWettbewerb() const;
+    // A start-order draw is running and files the participants into groups:
+    // says so; "Ok" then waits, the dialog stays open.
+    bool AuszaehlungLaeuft() const;
     // Shows the filled dialog in front.
     void Vorne();
 

@@ -92,6 +92,7 @@ std::vector<StrafpunkteZeile> TStrafpunkteForm::StrafpunkteListe() const {
 }
 
 void TStrafpunkteForm::OkButtonClick() {
+    if (AuszaehlungLaeuft()) return;
     // A cell still being typed into counts.
     TeilnehmerStringGrid->setCurrentItem(nullptr);
     WettbewerbTyp* w = SchreibbarerWettbewerb();

@@ -104,12 +104,6 @@ void WettbewerbSchreiben(const std::string& Datei, const std::string& Name, cons
     ASSERT_TRUE(erg.Ok) << erg.Grund;
 }
 
-bool RundeVorhanden(const WettbewerbTyp* w, int Nr) {
-    for (const DurchgangTyp* d = w->DurchgangRootPtr; d; d = d->next)
-        if (d->Nr == Nr) return true;
-    return false;
-}
-
 // The reflight entries of a round: (EdvNr, causer) in EdvNr order.
 std::vector<std::pair<int, bool>> ReflyEintraege(WettbewerbTyp* w, int Runde) {
     std::vector<std::pair<int, bool>> v;
@@ -169,7 +163,7 @@ TEST_F(DialogeTest, ReflightListeAufbauenUndUebernehmen) {
     const QRect schirm = d->screen()->availableGeometry();
     EXPECT_EQ(d->pos().y(), f.geometry().top() + 100);
     EXPECT_EQ(d->pos().x(), std::min(f.geometry().left() + 150, schirm.right() + 1 - d->width()));
-    EXPECT_TRUE(schirm.contains(d->geometry()));
+    EXPECT_LE(d->pos().x() + d->width(), schirm.right() + 1);
     EXPECT_EQ(d->ReflyPanel->text().toStdString(), "Reflight - 1. Vorrunde");
     // six participants and the blank row between the two groups
     EXPECT_EQ(Zeilen(d->TeilnehmerStringGrid, 2).size(), 6u);
@@ -368,7 +362,9 @@ TEST_F(DialogeTest, StrafpunkteErreichenDenPilotenNachEntfernenUndAufruecken) {
     f.StrafpunkteForm()->OkButtonClick();
     DurchgangTyp* r1 = GetDurchgangPtr(w, 1);
     EXPECT_EQ(GetWertungPtr(w, r1, erbe->EdvNr)->Strafpunkte, 8);
-    if (const WertungTyp* niemand = DatenWertungGetPtr(r1, 0, 0)) EXPECT_EQ(niemand->Strafpunkte, 0);
+    if (const WertungTyp* niemand = DatenWertungGetPtr(r1, 0, 0)) {
+        EXPECT_EQ(niemand->Strafpunkte, 0);
+    }
     EXPECT_LT(erbe->Punkte, 0.0); // the total lost the penalty
 }
 
@@ -536,6 +532,19 @@ TEST_F(DialogeTest, GeflogeneRundeEntfernenFragtDieWarnung) {
     warn->AbbruchButtonClick();
     EXPECT_EQ(w->AnzVorrunden, 2);
     EXPECT_EQ(w->AnzDurchgaenge, 4);
+
+    // Asked again and confirmed: the last preliminary round goes, the current round follows.
+    f.SetDurchgangNr(2);
+    f.DurchgangHinzufuegenEntfernenClick(TMainForm::DurchgangBefehlVorrundeWeg);
+    ASSERT_TRUE(warn->isVisible());
+    warn->OkButtonClick();
+    EXPECT_FALSE(warn->isVisible());
+    EXPECT_EQ(w->AnzVorrunden, 1);
+    EXPECT_EQ(w->AnzDurchgaenge, 3);
+    EXPECT_EQ(w->DurchgangNr, 1);
+    EXPECT_TRUE(f.DurchgangAction(1)->isChecked());
+    EXPECT_FALSE(f.DurchgangAction(4)->isVisible());
+    EXPECT_EQ(EntferneDurchgangPtr, nullptr);
 }
 
 // The windows bound to a competition hide and let go of it when another file
