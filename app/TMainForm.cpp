@@ -248,6 +248,7 @@ void TMainForm::MenueAufbauen() {
     QMenu* bearbeiten = menuBar()->addMenu("&Bearbeiten");
     connect(bearbeiten->addAction("&Parameter"), &QAction::triggered, this, [this] { FunctionParameterClick(); });
     StartreihenfolgeMenueAufbauen(bearbeiten);
+    DialogMenueAufbauen(bearbeiten);
     ImportMenueAufbauen(bearbeiten);
     TeilnehmerMenueAufbauen(bearbeiten);
 
@@ -649,6 +650,7 @@ void TMainForm::WettbewerbNeuBerechnen() {
     WettbewerbModellNeuBerechnen(WettPtr);
     StartreihenfolgeMenueFreigeben();
     TeamTabAnpassen();
+    DialogMenueAktualisieren();
     FormPaint();
 }
 
@@ -1020,6 +1022,7 @@ void TMainForm::SortierHandleTimerTimer() {
 
 void TMainForm::DispTimerTimer() {
     TeilnehmerTimer();
+    KanalStatistikAnfrage();
     RedrawStatusBar();
 }
 

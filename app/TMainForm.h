@@ -341,6 +341,40 @@ class TMainForm : public QMainWindow {
     TSpeichernAbfrageForm* speichernAbfrage_ = nullptr;
     TWarnStartNrForm* warnStartNr_ = nullptr;
     TWettDirForm* wettDir_ = nullptr;
+
+    // --- reflights, penalties, team scoring, channel statistics and the rounds
+    // menu (TMainFormDialoge.cpp). The dialogs are created when first opened.
+  public:
+    void FunctionReflyClick();           // "Flugwiederholung (&Reflight)"
+    void FktStrafpunkteClick();          // "Strafpunkte vergeben"
+    void TeamwertungFktClick();          // "Teamwertung konfigurieren"
+    void FunctionKanalstatistikClick();  // "&Kanalstatistik"
+    // The items of "Durchgang hinzufügen/entfernen" (DurchgangBefehl...).
+    void DurchgangHinzufuegenEntfernenClick(int Befehl);
+    static constexpr int DurchgangBefehlVorrundeHinzu = 0, DurchgangBefehlVorrundeWeg = 1,
+                         DurchgangBefehlSenFlyOffHinzu = 2, DurchgangBefehlSenFlyOffWeg = 3,
+                         DurchgangBefehlJugFlyOffHinzu = 4, DurchgangBefehlJugFlyOffWeg = 5;
+    class TReflyForm* ReflyForm() const { return reflyForm_; }
+    class TStrafpunkteForm* StrafpunkteForm() const { return strafpunkteForm_; }
+    class TTeamwertungForm* TeamwertungForm() const { return teamwertungForm_; }
+    class TKanalStatForm* KanalStatForm() const { return kanalStatForm_; }
+    QAction* ReflyAction() const { return reflyAct_; }
+    QAction* DurchgangBefehlAction(int Befehl) const { return durchgangBefehlAct_[Befehl]; }
+
+  private:
+    void DialogMenueAufbauen(QMenu* Bearbeiten);
+    // After a recompute: the reflight item needs participants and a rule.
+    void DialogMenueAktualisieren();
+    // The 500 ms timer: opens the channel statistics a loaded competition asks for.
+    void KanalStatistikAnfrage();
+    // After rounds were added or removed: recompute, lay out the grids, rebuild the round menu.
+    void NachDurchgangAenderung();
+    TReflyForm* reflyForm_ = nullptr;
+    TStrafpunkteForm* strafpunkteForm_ = nullptr;
+    TTeamwertungForm* teamwertungForm_ = nullptr;
+    TKanalStatForm* kanalStatForm_ = nullptr;
+    QAction* reflyAct_ = nullptr;
+    QAction* durchgangBefehlAct_[6] = {};
 };
 
 // The one main window of the program (nil before it is created).

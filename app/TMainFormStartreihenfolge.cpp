@@ -230,10 +230,7 @@ void TMainForm::WarnungFortsetzen(int CalledBy) {
     case WarnAufrufAuslosung: auslosung_->StartTriggerStartreihenfolgeVerteilen(); break;
     case WarnAufrufAufruecken: StartnummerAufrueckenAusfuehren(); break;
     case WarnAufrufDurchgangEntfernen:
-        if (ExecPipedAction(WettPtr)) {
-            WettbewerbNeuBerechnen();
-            ReinitAndRedraw();
-        }
+        if (ExecPipedAction(WettPtr)) NachDurchgangAenderung();
         break;
     case WarnAufrufVerschieben:
         if (verschiebung_.Wett == WettPtr && verschiebung_.Tab == AktuellerTab()) {

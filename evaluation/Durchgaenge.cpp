@@ -181,9 +181,9 @@ std::string WarnungDurchgangEntfernenText(const WettbewerbTyp* Wett) {
     return text;
 }
 
-bool DurchgangEntfernen(WettbewerbTyp* Wett, int Block) {
+EntfernenWahl DurchgangZumEntfernenWaehlen(WettbewerbTyp* Wett, int Block) {
     EntferneDurchgangPtr = nullptr;
-    if (!Wett) return false;
+    if (!Wett) return EntfernenWahl::Keiner;
     DurchgangTyp* offen = nullptr;
     DurchgangTyp* hoechster = nullptr;
     for (DurchgangTyp* d = Wett->DurchgangRootPtr; d; d = d->next) {
@@ -193,15 +193,23 @@ bool DurchgangEntfernen(WettbewerbTyp* Wett, int Block) {
     }
     if (offen) {
         EntferneDurchgangPtr = offen;
-        return ExecPipedAction(Wett);
+        return EntfernenWahl::Sofort;
     }
-    if (!hoechster) return false;
+    if (!hoechster) return EntfernenWahl::Keiner;
     EntferneDurchgangPtr = hoechster;
-    if (WarnungFaellig(Wett, ProgStateWertungen)) {
+    return WarnungFaellig(Wett, ProgStateWertungen) ? EntfernenWahl::Warnung : EntfernenWahl::Sofort;
+}
+
+bool DurchgangEntfernen(WettbewerbTyp* Wett, int Block) {
+    switch (DurchgangZumEntfernenWaehlen(Wett, Block)) {
+    case EntfernenWahl::Keiner: return false;
+    case EntfernenWahl::Warnung:
         if (UiFrage("WARNUNG", WarnungDurchgangEntfernenText(Wett)) != UiAntwort::Ja) {
             EntferneDurchgangPtr = nullptr;
             return false;
         }
+        break;
+    case EntfernenWahl::Sofort: break;
     }
     return ExecPipedAction(Wett);
 }

@@ -50,6 +50,17 @@ bool EntferneDurchgaenge(WettbewerbTyp* Wett, int DurchgangNr);
 // (the competition has reached results entered beyond the acknowledged warning
 // level). False when nothing was removed.
 bool DurchgangEntfernen(WettbewerbTyp* Wett, int Block);
+// What removing a round of a block needs.
+enum class EntfernenWahl {
+    Keiner,  // the block holds no round: nothing to remove
+    Sofort,  // remove the chosen round at once
+    Warnung, // every round of the block was flown: the start-number warning is due first
+};
+// Chooses the round to remove from a block and puts it into
+// EntferneDurchgangPtr (nil for Keiner): the highest-numbered round not yet
+// flown, else the highest-numbered round, which needs the warning when the
+// competition has reached results entered beyond the acknowledged warning level.
+EntfernenWahl DurchgangZumEntfernenWaehlen(WettbewerbTyp* Wett, int Block);
 // Removes the round in EntferneDurchgangPtr; when it was the current round,
 // the round before it becomes current (round 1 stays current). False when no
 // round is chosen.

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "core/DatenDurchgang.h"
+#include "core/DatenMannschaft.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
 #include "core/L_STR.h"
@@ -28,7 +29,53 @@ TeilnehmerTyp* TeilnehmerVon(WettbewerbTyp* Wett, int EdvNr) {
     return DatenTeilnehmerGetPtr(Wett->TeilnehmerRootPtr, EdvNr, false);
 }
 
+bool Verwendbar(const TeilnehmerTyp* t) { return t && t->EdvNr != 0 && !t->Name.NachnameStr.empty(); }
+
 } // namespace
+
+TeilnehmerTyp* ZeilenTeilnehmer(WettbewerbTyp* Wett, int EdvNr, int StartNr) {
+    if (!Wett) return nullptr;
+    if (EdvNr != 0) {
+        TeilnehmerTyp* t = TeilnehmerVon(Wett, EdvNr);
+        return Verwendbar(t) ? t : nullptr;
+    }
+    return StartNr > 0 ? GetTeilnehmerStartNr(Wett, StartNr) : nullptr;
+}
+
+std::vector<DialogTeilnehmerZeile> DialogTeilnehmerListe(WettbewerbTyp* Wett, int DurchgangNr,
+                                                         const DialogListenFilter& Filter) {
+    std::vector<DialogTeilnehmerZeile> zeilen;
+    if (!Wett) return zeilen;
+    const int n = RundeImFeld(DurchgangNr) ? DurchgangNr : 0;
+    const int s = Wett->Sortierung[7];
+    const bool flyOff = n > 0 && (DurchgangIstFlyOff(Wett, n) > 0 || DurchgangIstFlyOffJugend(Wett, n) > 0);
+    InfoTeilnehmerTyp info;
+    bool erster = true;
+    int vorherGruppe = 0;
+    for (TeilnehmerTyp* p = GetFirstTeilnehmer(Wett, s, info); p; p = GetNextTeilnehmer(info)) {
+        const int gruppe = n > 0 ? p->Gruppe[n] : 0;
+        // In the start order a new group opens after one blank row, also when
+        // the one before was filtered out.
+        if (!erster && s == SortGruppe && gruppe != vorherGruppe && !zeilen.empty() && zeilen.back().EdvNr != 0)
+            zeilen.push_back({});
+        erster = false;
+        vorherGruppe = gruppe;
+        if (p->Jugendlich ? !Filter.Jugendliche : !Filter.Senioren) continue;
+        if (flyOff && gruppe != 1) continue;
+        DialogTeilnehmerZeile z;
+        z.EdvNr = p->EdvNr;
+        z.StartNr = p->StartNr;
+        z.Gruppe = gruppe;
+        z.GruppeText = StrInt(gruppe) + " (" + StrInt(n > 0 ? GetTeilnehmerStartPlatzNr(Wett, p, n) : 0) + ")";
+        z.Name = CnvNameTypToNameStr(&p->Name, true);
+        const MannschaftTyp* m = Filter.Team ? GetMannschaftdesTeilnehmers(Wett->MannschaftRootPtr, p->EdvNr) : nullptr;
+        z.VereinTeam = m ? m->Name : p->Verein;
+        zeilen.push_back(std::move(z));
+    }
+    // A separator before nothing shown is no use at the end of the list.
+    while (!zeilen.empty() && zeilen.back().EdvNr == 0) zeilen.pop_back();
+    return zeilen;
+}
 
 bool GetReflyInDurchgang(WettbewerbTyp* Wett, int DurchgangNr) {
     if (!Wett || !RundeImFeld(DurchgangNr)) return false;
@@ -69,8 +116,9 @@ std::vector<ReflyZeile> ReflyZeilenLesen(WettbewerbTyp* Wett, int DurchgangNr) {
         for (const WertungTyp* w = g->WertungPtr; w; w = w->next) {
             TeilnehmerTyp* t = TeilnehmerVon(Wett, w->EdvNr);
             if (!t) continue;
+            if (!Verwendbar(t)) continue;
             zeilen.push_back({w->ReflyVerursacher ? ReflyRolleVerursacher : ReflyRolleTeilnehmer, t->StartNr,
-                              CnvNameTypToNameStr(&t->Name, true), t});
+                              CnvNameTypToNameStr(&t->Name, true), t, t->EdvNr});
         }
     }
     return zeilen;
@@ -85,7 +133,6 @@ void AktRefly(WettbewerbTyp* Wett, int DurchgangNr, const std::vector<ReflyZeile
         WertungTyp* Wertung;
         int Row;
         TeilnehmerTyp* Teilnehmer;
-        int StartNr;
     };
     std::vector<Knoten> liste;
     std::unordered_map<WertungTyp*, std::size_t> nachWertung;
@@ -94,17 +141,16 @@ void AktRefly(WettbewerbTyp* Wett, int DurchgangNr, const std::vector<ReflyZeile
         for (WertungTyp* w = g->WertungPtr; w; w = w->next) {
             TeilnehmerTyp* t = TeilnehmerVon(Wett, w->EdvNr);
             nachWertung.emplace(w, liste.size());
-            liste.push_back({w, -1, t, t ? t->StartNr : -1});
+            liste.push_back({w, -1, Verwendbar(t) ? t : nullptr});
         }
     }
 
     for (std::size_t i = 0; i < Zeilen.size(); ++i) {
         const ReflyZeile& z = Zeilen[i];
-        if (z.StartNr <= 0) continue;
-        TeilnehmerTyp* p = GetTeilnehmerStartNr(Wett, z.StartNr);
+        TeilnehmerTyp* p = ZeilenTeilnehmer(Wett, z.EdvNr, z.StartNr);
         if (!p) continue;
         const int row = static_cast<int>(i) + 1;
-        auto gefunden = std::find_if(liste.begin(), liste.end(), [&](const Knoten& k) { return k.StartNr == z.StartNr; });
+        auto gefunden = std::find_if(liste.begin(), liste.end(), [&](const Knoten& k) { return k.Teilnehmer == p; });
         Knoten* k;
         if (gefunden != liste.end()) {
             k = &*gefunden;
@@ -113,7 +159,7 @@ void AktRefly(WettbewerbTyp* Wett, int DurchgangNr, const std::vector<ReflyZeile
             WertungTyp* w = DatenWertungInGroupGetPtr(g->WertungPtr, p->EdvNr);
             // An entry met already (two participants with one number) is one node, never two.
             auto [it, neu] = nachWertung.emplace(w, liste.size());
-            if (neu) liste.push_back({w, -1, p, z.StartNr});
+            if (neu) liste.push_back({w, -1, p});
             k = &liste[it->second];
         }
         k->Row = row;
@@ -173,7 +219,7 @@ void StrafpunkteAnzeigen(WettbewerbTyp* Wett, int DurchgangNr, std::vector<Straf
     for (StrafpunkteZeile& z : Zeilen) {
         z.Strafpunkte.clear();
         if (z.Name.empty()) continue;
-        TeilnehmerTyp* t = GetTeilnehmerStartNr(Wett, z.StartNr);
+        TeilnehmerTyp* t = ZeilenTeilnehmer(Wett, z.EdvNr, z.StartNr);
         if (!t) continue;
         if (const WertungTyp* w = GetWertungPtr(Wett, d, t->EdvNr)) z.Strafpunkte = StrInt(w->Strafpunkte);
     }
@@ -185,7 +231,7 @@ void StrafpunkteRead(WettbewerbTyp* Wett, int DurchgangNr, const std::vector<Str
     if (!d) return;
     for (const StrafpunkteZeile& z : Zeilen) {
         if (z.Name.empty()) continue;
-        TeilnehmerTyp* t = GetTeilnehmerStartNr(Wett, z.StartNr);
+        TeilnehmerTyp* t = ZeilenTeilnehmer(Wett, z.EdvNr, z.StartNr);
         if (!t) continue;
         if (WertungTyp* w = GetWertungPtr(Wett, d, t->EdvNr)) w->Strafpunkte = L_STR_CnvStrToInteger(z.Strafpunkte);
     }

@@ -445,8 +445,10 @@ int GetTeilnehmerStartPlatzNr(const WettbewerbTyp* Wett, const TeilnehmerTyp* Te
 
 TeilnehmerTyp* GetTeilnehmerStartNr(WettbewerbTyp* Wett, int StartNr) {
     if (!Wett) return nullptr;
+    // A removed participant keeps his start number, which closing up hands to
+    // someone else: only a usable record answers for a number.
     for (TeilnehmerTyp* p = Wett->TeilnehmerRootPtr; p; p = p->next)
-        if (p->StartNr == StartNr) return p;
+        if (p->StartNr == StartNr && Verwendbar(p)) return p;
     return nullptr;
 }
 

@@ -63,7 +63,7 @@ WertungTyp* GetWertungPtr(WettbewerbTyp* Wett, DurchgangTyp* Durchgang, int EdvN
 // Start place of the participant in round Nr: its explicit place, else the
 // free place of its group it takes in start-number order.
 int GetTeilnehmerStartPlatzNr(const WettbewerbTyp* Wett, const TeilnehmerTyp* Teilnehmer, int Nr);
-// The first participant in creation order with that start number, or nil.
+// The first usable participant in creation order with that start number, or nil.
 TeilnehmerTyp* GetTeilnehmerStartNr(WettbewerbTyp* Wett, int StartNr);
 
 } // namespace tavuran

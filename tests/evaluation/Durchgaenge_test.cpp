@@ -244,6 +244,37 @@ TEST(Durchgaenge, GeflogeneRundeNurNachWarnung) {
     }
 }
 
+// The window asks its own warning: the choice says what removing needs and
+// asks nobody; the round chosen waits in EntferneDurchgangPtr.
+TEST(Durchgaenge, WahlDerZuEntfernendenRunde) {
+    struct Fall {
+        const char* Name;
+        int Block;
+        std::vector<int> Geflogen;
+        int Status;
+        EntfernenWahl Wahl;
+        int Runde; // number of the chosen round, 0 for none
+    };
+    const std::vector<Fall> faelle = {
+        {"offene Vorrunde", BlockVorrunde, {3}, 70, EntfernenWahl::Sofort, 2},
+        {"alle geflogen, Ergebnisse", BlockVorrunde, {1, 2, 3}, 70, EntfernenWahl::Warnung, 3},
+        {"alle geflogen, nur Startliste", BlockVorrunde, {1, 2, 3}, 60, EntfernenWahl::Sofort, 3},
+        {"kein Jugend Fly-Off", BlockJugendFlyOff, {}, 70, EntfernenWahl::Keiner, 0},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.Name);
+        Runden r(3, 1, 0);
+        for (int n : f.Geflogen) GetDurchgangPtr(r.W(), n)->DurchgangGeflogen = true;
+        r.W()->Status = f.Status;
+        UiProtokoll ui;
+        EXPECT_EQ(DurchgangZumEntfernenWaehlen(r.W(), f.Block), f.Wahl);
+        EXPECT_EQ(EntferneDurchgangPtr ? EntferneDurchgangPtr->Nr : 0, f.Runde);
+        EXPECT_TRUE(ui.Fragen.empty());
+        EXPECT_EQ(r.W()->AnzDurchgaenge, 4); // nothing removed yet
+        EntferneDurchgangPtr = nullptr;
+    }
+}
+
 TEST(Durchgaenge, Warnungstext) {
     WettbewerbTyp w;
     w.Status = 90;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/DatenMannschaft.h"
 #include "core/L_STR.h"
 #include "core/Zufall.h"
 #include "tests/evaluation/TestWettbewerb.h"
@@ -196,6 +197,122 @@ TEST(Refly, Strafpunkte) {
     StrafpunkteUebernehmen(w, 1, {{3, "N3", "20"}});
     EXPECT_DOUBLE_EQ(r.tw.T(3)->Punkte, 300 - 20);
     EXPECT_TRUE(w->modified);
+}
+
+// A removed participant stays in the list without name and EdvNr but keeps his
+// start number; closing up hands that number to a live pilot. Rows name their
+// participant by EdvNr, and a bare start number finds only the live pilot.
+TEST(Refly, ZeilenTreffenIhrenTeilnehmerNachEntfernenUndAufruecken) {
+    TestWettbewerb tw;
+    tw.Runden(2, 2, 2);
+    WettbewerbTyp* w = tw.W;
+    for (int i = 2; i <= 4; ++i) tw.Flug(1, tw.Teilnehmer(i, "N" + std::to_string(i))->EdvNr, 100.0 * i, 1);
+    TeilnehmerTyp* weg = tw.Teilnehmer(1, "N1"); // created last: first in list order
+    tw.Flug(1, 1, 100.0, 1);
+    ASSERT_EQ(w->TeilnehmerRootPtr, weg);
+    // removed, then the start numbers closed up
+    weg->Name = {};
+    weg->EdvNr = 0;
+    for (int i = 2; i <= 4; ++i) tw.T(i)->StartNr = i - 1;
+    ASSERT_EQ(weg->StartNr, 1);
+
+    EXPECT_EQ(GetTeilnehmerStartNr(w, 1), tw.T(2));
+    EXPECT_EQ(ZeilenTeilnehmer(w, 0, 1), tw.T(2));
+    EXPECT_EQ(ZeilenTeilnehmer(w, 3, 1), tw.T(3)); // the EdvNr wins over a stale start number
+    EXPECT_EQ(ZeilenTeilnehmer(w, 1, 1), nullptr); // the removed one answers for nothing
+    EXPECT_EQ(ZeilenTeilnehmer(w, 0, 0), nullptr);
+
+    DurchgangTyp* d = GetDurchgangPtr(w, 1);
+    struct Fall {
+        const char* Name;
+        StrafpunkteZeile Zeile;
+        int EdvNr; // whose entry gets the points
+    };
+    const std::vector<Fall> faelle = {
+        {"nur Startnummer", {1, "N2", "5", 0}, 2},
+        {"EdvNr, Startnummer veraltet", {3, "N4", "6", 4}, 4},
+        {"EdvNr des Entfernten", {1, "N1", "9", 1}, 0},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.Name);
+        for (int i = 2; i <= 4; ++i) DatenWertungGetPtr(d, i, 0)->Strafpunkte = 0;
+        StrafpunkteRead(w, 1, {f.Zeile});
+        for (int i = 2; i <= 4; ++i)
+            EXPECT_EQ(DatenWertungGetPtr(d, i, 0)->Strafpunkte, i == f.EdvNr ? L_STR_CnvStrToInteger(f.Zeile.Strafpunkte) : 0)
+                << i;
+        EXPECT_EQ(DatenWertungGetPtr(d, 0, 0), nullptr); // no entry of nobody
+    }
+
+    AktRefly(w, 1, {{"Verursacher", 1, {}, nullptr, 0}, {"-", 1, {}, nullptr, 4}});
+    EXPECT_EQ(Eintraege(w, 1, 1, 1).size(), 2u);
+    ASSERT_NE(DatenWertungGetPtr(d, 2, 1), nullptr);
+    EXPECT_TRUE(DatenWertungGetPtr(d, 2, 1)->ReflyVerursacher);
+    ASSERT_NE(DatenWertungGetPtr(d, 4, 1), nullptr);
+    const std::vector<ReflyZeile> gelesen = ReflyZeilenLesen(w, 1);
+    std::vector<int> edv;
+    for (const ReflyZeile& z : gelesen) edv.push_back(z.EdvNr);
+    std::sort(edv.begin(), edv.end());
+    EXPECT_EQ(edv, (std::vector<int>{2, 4}));
+}
+
+TEST(Refly, TeilnehmerlisteDerDialoge) {
+    TestWettbewerb tw;
+    tw.Runden(2, 2, 2, 1);
+    WettbewerbTyp* w = tw.W;
+    // groups of round 1: 1 {1, 2 junior}, 2 {3}, 3 {4 junior}; the fly-off (round 3) holds 1 and 4 in group 1
+    const int gruppe[5] = {0, 1, 1, 2, 3};
+    for (int i = 1; i <= 4; ++i) {
+        TeilnehmerTyp* t = tw.Teilnehmer(i, "N" + std::to_string(i), i % 2 == 0);
+        t->Verein = "Verein " + std::to_string(i);
+        t->Gruppe[1] = gruppe[i];
+        t->Startplatz[1] = 1;
+        t->Gruppe[3] = i == 1 || i == 4 ? 1 : 2;
+    }
+    tw.T(2)->Startplatz[1] = 2;
+    MannschaftTyp* m = DatenMannschaftNew();
+    DatenMannschaftDefault(m);
+    m->Name = "Falken";
+    m->TeilnehmerEdvNr[1] = 3;
+    w->MannschaftRootPtr = m;
+
+    struct Fall {
+        const char* Name;
+        int Runde;
+        int Sortierung;
+        DialogListenFilter Filter;
+        std::vector<int> EdvNr; // rows in order, 0 a blank row between groups
+    };
+    const std::vector<Fall> faelle = {
+        {"Startfolge mit Trennzeilen", 1, SortGruppe, {}, {1, 2, 0, 3, 0, 4}},
+        {"ohne Jugendliche", 1, SortGruppe, {false, true, false}, {1, 0, 3}},
+        {"ohne Senioren", 1, SortGruppe, {true, false, false}, {2, 0, 4}},
+        {"nach Startnummer ohne Trennzeilen", 1, SortStartNr, {}, {1, 2, 3, 4}},
+        {"Fly-Off nur Gruppe 1", 3, SortStartNr, {}, {1, 4}},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.Name);
+        w->DurchgangNr = f.Runde;
+        w->Sortierung[7] = f.Sortierung;
+        SortAll(w);
+        const auto zeilen = DialogTeilnehmerListe(w, f.Runde, f.Filter);
+        std::vector<int> edv;
+        for (const auto& z : zeilen) edv.push_back(z.EdvNr);
+        EXPECT_EQ(edv, f.EdvNr);
+    }
+
+    w->DurchgangNr = 1;
+    w->Sortierung[7] = SortGruppe;
+    SortAll(w);
+    DialogListenFilter team;
+    team.Team = true;
+    const auto zeilen = DialogTeilnehmerListe(w, 1, team);
+    ASSERT_EQ(zeilen.size(), 6u);
+    EXPECT_EQ(zeilen[1].GruppeText, "1 (2)");
+    EXPECT_EQ(zeilen[1].Name, CnvNameTypToNameStr(&tw.T(2)->Name, true));
+    EXPECT_EQ(zeilen[1].VereinTeam, "Verein 2"); // in no team: his club
+    EXPECT_EQ(zeilen[3].VereinTeam, "Falken");
+    EXPECT_EQ(zeilen[3].Gruppe, 2);
+    EXPECT_TRUE(DialogTeilnehmerListe(nullptr, 1, {}).empty());
 }
 
 } // namespace
