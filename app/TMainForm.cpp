@@ -247,6 +247,7 @@ void TMainForm::MenueAufbauen() {
     connect(bearbeiten->addAction("&Parameter"), &QAction::triggered, this, [this] { FunctionParameterClick(); });
     StartreihenfolgeMenueAufbauen(bearbeiten);
     ImportMenueAufbauen(bearbeiten);
+    ExportMenueAufbauen(bearbeiten);
 
     QMenu* ansicht = menuBar()->addMenu("&Ansicht");
     QMenu* durchgang = ansicht->addMenu("&Durchgang");

@@ -25,6 +25,8 @@ namespace tavuran {
 class QtSettingsStore;
 class TDurchgangImportForm;
 class TImportPortalForm;
+class TExportForm;
+class THtmlExportForm;
 class TSpeichernAbfrageForm;
 class TStartNrForm;
 class TStartReihenfolgeNichtErmitteltForm;
@@ -182,6 +184,18 @@ class TMainForm : public QMainWindow {
     TImportPortalForm* importPortal_ = nullptr;
     TDurchgangImportForm* durchgangImport_ = nullptr;
 
+    // --- exports: HTML lists and the CSV table (TMainFormExport.cpp)
+  public:
+    void ExportMenueAufbauen(QMenu* Bearbeiten);
+    void HTMLExportMeldung();
+    void HTMLExportStartliste(bool EinteilungPruefen);
+    void HTMLExportTeamergebnis();
+    void ErgebnislisteHTMLExportClick();
+    void CsvExportClick();
+    THtmlExportForm* HtmlExportDialog() const { return htmlExport_; }
+    TExportForm* CsvExportDialog() const { return csvExport_; }
+    QAction* TeamErgebnisHtmlAction(int i) const { return teamErgebnisHtml_[i]; }
+
   signals:
     // Sent once the competition is put away and just before it is freed: every
     // modeless window that works on it hides and forgets it here.
@@ -254,6 +268,12 @@ class TMainForm : public QMainWindow {
     TSpeichernAbfrageForm* speichernAbfrage_ = nullptr;
     TWarnStartNrForm* warnStartNr_ = nullptr;
     TWettDirForm* wettDir_ = nullptr;
+
+    // exports
+    void HtmlKurzlisteExport(int PathFor, const char* Titel);
+    THtmlExportForm* htmlExport_ = nullptr;
+    TExportForm* csvExport_ = nullptr;
+    QAction* teamErgebnisHtml_[2] = {};
 };
 
 // The one main window of the program (nil before it is created).

@@ -66,7 +66,8 @@ int Csv(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return 1;
     }
     if (ersetzt)
-        err << "Hinweis: Zeichen, die Windows-1252 nicht darstellen kann, wurden als „?“ geschrieben.\n";
+        err << "Hinweis: Einige Zeichen lassen sich in der CSV-Datei nicht darstellen und wurden als „?“ "
+               "geschrieben.\n";
     out << "CSV-Datei geschrieben: " << frei[1] << "\n";
     return 0;
 }

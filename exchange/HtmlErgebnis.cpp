@@ -47,8 +47,9 @@ std::string ParameterLabel(const std::string& Name) {
     return Name;
 }
 
-// First label row of a list: column AlsZahl gets the class xl29, the columns
-// LinksVon..LinksBis are left-aligned.
+// A label row of a list: column AlsZahl gets the class xl29, the columns 3 to
+// LinksBis are left-aligned; the second label row of the result list is
+// written without a row start of its own.
 void LabelZeile(HtmlDokument& Doc, const std::vector<std::string>& Label, bool MitZeilenAnfang, int AlsZahl,
                 int LinksBis) {
     auto& L = Doc.Lines;
