@@ -251,6 +251,7 @@ void TMainForm::MenueAufbauen() {
     DialogMenueAufbauen(bearbeiten);
     ImportMenueAufbauen(bearbeiten);
     TeilnehmerMenueAufbauen(bearbeiten);
+    ExportMenueAufbauen(bearbeiten);
 
     QMenu* ansicht = menuBar()->addMenu("&Ansicht");
     QMenu* durchgang = ansicht->addMenu("&Durchgang");

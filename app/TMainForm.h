@@ -27,6 +27,8 @@ class QtSettingsStore;
 class TDurchgangImportForm;
 class TImportPortalForm;
 class GitterEditor;
+class TExportForm;
+class THtmlExportForm;
 class TSpeichernAbfrageForm;
 class TStartNrForm;
 class TStartReihenfolgeNichtErmitteltForm;
@@ -269,6 +271,17 @@ class TMainForm : public QMainWindow {
     int ersteWertSpalte_[2] = {6, ReflyErsteWertSpalte};
     GitterEingabe* wertEingabe_[2] = {};
     Zeitgeber* wertungCaptureTimer_ = nullptr;
+    // --- exports: HTML lists and the CSV table (TMainFormExport.cpp)
+  public:
+    void ExportMenueAufbauen(QMenu* Bearbeiten);
+    void HTMLExportMeldung();
+    void HTMLExportStartliste(bool EinteilungPruefen);
+    void HTMLExportTeamergebnis();
+    void ErgebnislisteHTMLExportClick();
+    void CsvExportClick();
+    THtmlExportForm* HtmlExportDialog() const { return htmlExport_; }
+    TExportForm* CsvExportDialog() const { return csvExport_; }
+    QAction* TeamErgebnisHtmlAction(int i) const { return teamErgebnisHtml_[i]; }
 
   signals:
     // Sent once the competition is put away and just before it is freed: every
@@ -375,6 +388,11 @@ class TMainForm : public QMainWindow {
     TKanalStatForm* kanalStatForm_ = nullptr;
     QAction* reflyAct_ = nullptr;
     QAction* durchgangBefehlAct_[6] = {};
+    // exports
+    void HtmlKurzlisteExport(int PathFor, const char* Titel);
+    THtmlExportForm* htmlExport_ = nullptr;
+    TExportForm* csvExport_ = nullptr;
+    QAction* teamErgebnisHtml_[2] = {};
 };
 
 // The one main window of the program (nil before it is created).

@@ -122,10 +122,14 @@ std::string GetPath(WettbewerbTyp* WettbewerbPtr, int PathFor) {
     return ergebnis;
 }
 
-std::string SetPath(WettbewerbTyp* WettbewerbPtr, int PathFor, const std::string& Verzeichnis) {
-    std::string name = Verzeichnis;
+std::string PfadMitEndung(int PathFor, const std::string& Verzeichnis) {
     const std::string soll = Endung(PathFor);
-    if (L_STR_Upcase(EndungVon(name)) != L_STR_Upcase(soll)) name = OhneEndung(name) + soll;
+    if (L_STR_Upcase(EndungVon(Verzeichnis)) != L_STR_Upcase(soll)) return OhneEndung(Verzeichnis) + soll;
+    return Verzeichnis;
+}
+
+std::string SetPath(WettbewerbTyp* WettbewerbPtr, int PathFor, const std::string& Verzeichnis) {
+    const std::string name = PfadMitEndung(PathFor, Verzeichnis);
     if (PathFor >= 0 && PathFor <= 4 && OrdnerExistiert(OrdnerVon(name))) {
         L_REGIST_SetStringValue(RegistryNameStr[PathFor], "", name);
         if (WettbewerbPtr) WettbewerbPtr->WettbewerbFileNamen[PathFor] = name;

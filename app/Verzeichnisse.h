@@ -32,6 +32,8 @@ std::string GetMyDocumentsPath(const WettbewerbTyp* WettbewerbPtr);
 std::string GetDownloadPath();
 // The name to propose for a kind of file; a non-empty result is remembered.
 std::string GetPath(WettbewerbTyp* WettbewerbPtr, int PathFor);
+// The name with the kind's extension enforced, not remembered.
+std::string PfadMitEndung(int PathFor, const std::string& Verzeichnis);
 // The name with the kind's extension enforced; remembered when its folder exists.
 std::string SetPath(WettbewerbTyp* WettbewerbPtr, int PathFor, const std::string& Verzeichnis);
 // The folder of a file name with its delimiter ("" when there is none), and

@@ -107,7 +107,12 @@ std::string CnvWindows1252ToUtf8(std::string_view bytes) {
     return out;
 }
 
-std::string CnvUtf8ToWindows1252(std::string_view utf8, bool* ersetzt) {
+namespace {
+
+// UTF-8 to Windows-1252; a character the code page cannot hold becomes '?',
+// or with Zeichenreferenzen the HTML reference "&#N;" of its number (a byte
+// that is no UTF-8 stays '?').
+std::string NachWindows1252(std::string_view utf8, bool Zeichenreferenzen, bool* ersetzt) {
     std::string out;
     out.reserve(utf8.size());
     bool ersetztLokal = false;
@@ -122,16 +127,24 @@ std::string CnvUtf8ToWindows1252(std::string_view utf8, bool* ersetzt) {
         char32_t cp;
         i += Utf8Decode(utf8, i, cp);
         const int b = Windows1252Byte(cp);
-        if (b < 0) {
+        if (b >= 0) {
+            out += static_cast<char>(b);
+        } else if (Zeichenreferenzen && cp < Utf8Ungueltig) {
+            out += "&#" + std::to_string(static_cast<unsigned long>(cp)) + ";";
+        } else {
             out += '?';
             ersetztLokal = true;
-        } else {
-            out += static_cast<char>(b);
         }
     }
     if (ersetzt) *ersetzt = ersetztLokal;
     return out;
 }
+
+} // namespace
+
+std::string CnvUtf8ToWindows1252(std::string_view utf8, bool* ersetzt) { return NachWindows1252(utf8, false, ersetzt); }
+
+std::string CnvUtf8ToWindows1252Html(std::string_view utf8) { return NachWindows1252(utf8, true, nullptr); }
 
 bool CnvBomTextToUtf8(std::string_view bytes, std::string& utf8) {
     const auto beginntMit = [&](std::string_view m) { return bytes.substr(0, m.size()) == m; };

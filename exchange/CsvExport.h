@@ -1,0 +1,60 @@
+// The result list as a semicolon-separated table for a spreadsheet with
+// German settings: the table the dialog previews is exactly the file. Cells
+// that hold ";", '"', CR or LF are quoted (inner quotes doubled); numbers use
+// the decimal comma; the file is Windows-1252.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/DatenTypen.h"
+
+namespace tavuran {
+
+struct CsvOptionen {
+    bool NurJugend = false;        // "Nur jugendliche Teilnehmer ausgeben"
+    bool Nation = true;            // "Spalte Land/Nation ausgeben"
+    bool Bundesland = true;        // "Spalte Bundesland ausgeben"
+    bool Bezirk = false;           // "Spalte Bezirk ausgeben"
+    bool Rohpunkte = true;         // "Spalte Rohpunkte anzeigen"
+    bool Teilwertung = true;       // "Teilwertung [%] für Gesamtwertung ausgeben" (only with Teilwertung)
+    bool Leitung = false;          // "Wett- und Organisationsleiter ausgeben"
+    bool Punktrichter = false;     // "Punktrichter ausgeben"
+    bool Wettbewerbsdaten = false; // "Wettbewerbsdaten ausgeben"
+};
+
+// Cells by row, then column; every row has the same number of columns, and
+// there are at least 5 rows and 5 columns.
+struct CsvTabelle {
+    std::vector<std::vector<std::string>> Zellen;
+    CsvTabelle();
+    int Zeilen() const { return static_cast<int>(Zellen.size()); }
+    int Spalten() const { return Zellen.empty() ? 0 : static_cast<int>(Zellen[0].size()); }
+    // Puts Text into the cell, growing the table as needed.
+    void AddText(int Spalte, int Zeile, const std::string& Text);
+};
+
+// The number forms of the table (decimal comma).
+std::string CsvRohpunkte(double x);
+std::string CsvPunkte(double x);
+std::string CsvGesamt(double x, double FlyOff);
+std::string CsvTeilwertung(double x);
+
+// Builds the table (the evaluation is brought up to date; nothing else changes).
+CsvTabelle ErgebnisExcelPreview(WettbewerbTyp* Wett, const CsvOptionen& Optionen);
+// A cell as written: quoted exactly when it holds ";", '"', CR or LF.
+std::string CsvZelle(std::string_view Text);
+// The file's bytes: per row every cell followed by ";", CR LF, Windows-1252.
+// Ersetzt tells whether characters had to be written as "?".
+std::string CsvText(const CsvTabelle& Tabelle, bool& Ersetzt);
+// Writes the table; the old file is replaced only after a complete write.
+bool ErgebnisExcelExport(const std::string& Datei, const CsvTabelle& Tabelle, std::string& Grund, bool& Ersetzt);
+
+// A file name (without folder) made from a text: no path separators, no
+// characters a file system refuses, never empty.
+std::string SichererDateiName(std::string_view Text);
+// The folder of the competition file + the competition's name + ".csv".
+std::string CsvDateiName(const WettbewerbTyp* Wett);
+
+} // namespace tavuran
