@@ -224,8 +224,8 @@ TEST_F(Lauf, OhneGruppenstartFliegtJederFuerSichInZufaelligerFolge) {
 TEST_F(Lauf, DarstellungLiestNurEingeteilteDurchgaengeInDenGrenzen) {
     AuslosungsWettbewerb w(20, 3, 5); // 4 groups
     for (int nr = 1; nr <= 20; ++nr) w.T(nr)->Gruppe[1] = (nr - 1) % 4 + 1;
-    w.T(5)->Name.VornameStr = ""; // not looked at by the division check
-    w.T(5)->Gruppe[1] = 9;        // beyond twice the number of groups
+    w.T(5)->Name = NameTyp{}; // not listed: neither checked nor read
+    w.T(5)->Gruppe[1] = 9;    // beyond twice the number of groups
     w.T(6)->Name.VornameStr = "";
     w.T(6)->Gruppe[1] = 7;
     w.T(7)->Gruppe[2] = 1; // round 2 is not divided
