@@ -131,7 +131,7 @@ DateiPruefErgebnis WettbewerbsDateiPruefen(const std::string& Datei) {
     if (bericht.Verluste()) {
         DatenWettbewerbDispose(comp);
         erg.Urteil = PruefUrteil::Beschaedigt;
-        erg.Grund = LeseBerichtText(bericht);
+        for (const std::string& z : LeseBerichtZeilen(bericht)) erg.Grund += (erg.Grund.empty() ? "" : " ") + z;
         return erg;
     }
     erg.Urteil = PruefUrteil::Abweichung;
