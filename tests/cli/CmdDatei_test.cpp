@@ -123,14 +123,22 @@ TEST(CmdUmwandeln, Fehlerfaelle) {
     EXPECT_FALSE(fs::exists(ordner + "x.wtb"));
 }
 
+// The example files stay the same through saving; the file of special cases
+// holds lines that cannot be read completely on purpose (an unknown key,
+// short lines, a score line without its participant) and is called damaged.
 TEST(CmdPruefen, AlleBeispieldateienBleibenGleich) {
     const Lauf l = Starte("pruefen \"" + std::string(TAVURAN_TEST_DATA) + "/wtb\"");
-    EXPECT_EQ(l.Rueckgabe, 0) << l.Aus << l.Fehler;
+    EXPECT_EQ(l.Rueckgabe, 1) << l.Aus << l.Fehler;
     const std::vector<std::string> z = Zeilen(l.Aus);
     ASSERT_GE(z.size(), 5u);
-    for (std::size_t i = 0; i + 1 < z.size(); ++i) EXPECT_EQ(z[i].rfind("gleich ", 0), 0u) << z[i];
-    const std::string n = std::to_string(z.size() - 1);
-    EXPECT_EQ(z.back(), n + " Dateien geprüft: " + n + " gleich, 0 abweichend, 0 beschädigt, 0 nicht lesbar.");
+    for (std::size_t i = 0; i + 1 < z.size(); ++i) {
+        if (z[i].find("format3_sonderfaelle.wtb") != std::string::npos)
+            EXPECT_EQ(z[i].rfind("BESCHÄDIGT   ", 0), 0u) << z[i];
+        else
+            EXPECT_EQ(z[i].rfind("gleich ", 0), 0u) << z[i];
+    }
+    const std::string n = std::to_string(z.size() - 1), g = std::to_string(z.size() - 2);
+    EXPECT_EQ(z.back(), n + " Dateien geprüft: " + g + " gleich, 0 abweichend, 1 beschädigt, 0 nicht lesbar.");
 }
 
 TEST(CmdPruefen, MeldetAbweichungenUndFehlendes) {
