@@ -162,7 +162,11 @@ TMainForm::TMainForm(const QStringList& Argumente, QWidget* Eltern) : QMainWindo
 
     if (Argumente.size() == 1) {
         WettbewerbFileName = Argumente.first().toStdString();
-        if (!L_FILE_Exist(WettbewerbFileName)) WettbewerbFileName.clear();
+        if (!L_FILE_Exist(WettbewerbFileName) || L_FILE_ExistDir(WettbewerbFileName)) {
+            startDateiFehler_ = "Die beim Start genannte Datei\n" + WettbewerbFileName +
+                                "\ngibt es nicht oder sie ist keine Datei. Das Programm startet ohne sie.";
+            WettbewerbFileName.clear();
+        }
     }
 
     int dpi = 96;
@@ -369,6 +373,8 @@ void TMainForm::showEvent(QShowEvent* e) {
         }
         if (!WettPtr->RegelPtr || WettPtr->Name.empty()) OpenNewDialog = true;
         RefreshRecentFiles();
+        if (KleinerBildschirm()) Maximiert = true;
+        if (!startDateiFehler_.empty()) UiWarnung("Wettbewerb öffnen", startDateiFehler_);
     }
     ReinitAndRedraw();
     if (Maximiert && !isMaximized()) setWindowState(windowState() | Qt::WindowMaximized);
@@ -465,7 +471,14 @@ void TMainForm::NeuerStandardWettbewerb() {
 }
 
 void TMainForm::FunctionNeuClick() {
-    if (WettbewerbAufraeumen()) WettbewerbAufbauen("", false);
+    const std::string vorher = WettPtr ? WettPtr->WettbewerbFileNamen[0] : std::string();
+    if (!WettbewerbAufraeumen()) return;
+    WettbewerbAufbauen("", false);
+    // "Abbruch" in the parameters of the new competition brings back the one it was to replace.
+    if (L_FILE_Exist(vorher))
+        wettNeu_->BeiAbbruch = [this, vorher] {
+            if (WettbewerbsDateiOeffenbar(vorher) && WettbewerbAufraeumen()) WettbewerbAufbauen(vorher, false);
+        };
 }
 
 void TMainForm::FunctionOeffnenClick() {
@@ -478,9 +491,11 @@ void TMainForm::FunctionOeffnenClick() {
     anfrage.Filter = "Wettbewerbsdateien (*.wtb)|*.wtb|Alle Dateien (*.*)|*.*";
     anfrage.StartOrdner = ordner;
     anfrage.StartName = "*.wtb";
-    if (!WettbewerbAufraeumen()) return;
+    // The file is chosen and checked first; the current competition is
+    // closed only when there is one to open instead.
     DateiDialogErgebnis erg = DateiDialog(this, anfrage);
-    if (erg.Ok) WettbewerbAufbauen(erg.Datei, false);
+    if (!erg.Ok || !WettbewerbsDateiOeffenbar(erg.Datei) || !WettbewerbAufraeumen()) return;
+    WettbewerbAufbauen(erg.Datei, false);
     FormPaint();
 }
 
@@ -508,6 +523,7 @@ bool TMainForm::Sichern(int FormatNr) {
     SetWettbewerbModified(WettPtr);
     // The name with blanks replaced is the one remembered as the last file.
     const std::string name = FormatFileName(WettPtr->WettbewerbFileNamen[0]);
+    if (!VerlustDateiUeberschreiben(name)) return false;
     WettPtr->WettbewerbFileNamen[0] = SetPath(WettPtr, PfadWettbewerb, name);
     DateiSpeicherErgebnis erg = DatenWettbewerbSave(WettPtr, WettPtr->WettbewerbFileNamen[0], FormatNr);
     return SpeichernErgebnisMelden(erg.Ok, SpeicherErgebnisText(erg), WettPtr->WettbewerbFileNamen[0]);
@@ -516,6 +532,8 @@ bool TMainForm::Sichern(int FormatNr) {
 bool TMainForm::SichernUnter() {
     if (!WettPtr) return false;
     const std::string vorschlag = GetPath(WettPtr, PfadWettbewerb);
+    // The proposal lies in the standard folder, which may not exist yet.
+    if (!GetStandardPfad().empty() && !L_FILE_ExistDir(GetStandardPfad())) L_FILE_MakeDirectory(GetStandardPfad());
     DateiDialogAnfrage anfrage;
     anfrage.Sichern = true;
     anfrage.Titel = "Wettbewerb sichern als";
@@ -562,14 +580,20 @@ bool TMainForm::WettbewerbAufraeumen() {
         WettPtr->WinPosHeight = g.height();
         WettPtr->WinPosWidth = g.width();
         WettPtr->WinState = isMaximized() ? WinStateTyp::Maximized : WinStateTyp::Normal;
-        if (L_FILE_Exist(WettPtr->WettbewerbFileNamen[0])) {
+        const std::string& datei = WettPtr->WettbewerbFileNamen[0];
+        if (L_FILE_Exist(datei) && (verlustDatei_.empty() || verlustDatei_ != datei)) {
             DateiSpeicherErgebnis erg = SaveAllWettbewerb(WettPtr);
             if (erg.Abgebrochen)
                 ergebnis = false;
             else if (erg.Gespeichert)
                 ergebnis = SpeichernErgebnisMelden(erg.Ok, SpeicherErgebnisText(erg), WettPtr->WettbewerbFileNamen[0]);
         } else {
-            ergebnis = SichernUnter();
+            // Unnamed, or read with losses: the user chooses too whether to save at all.
+            const UiAntwort a = UiSpeichernAbfrage(WettPtr, false);
+            if (a == UiAntwort::Abbrechen)
+                ergebnis = false;
+            else if (a == UiAntwort::Ja || a == UiAntwort::JaAlle)
+                ergebnis = L_FILE_Exist(datei) ? Sichern(WettPtr->FileFormatNr) || SichernUnter() : SichernUnter();
         }
     }
     if (ergebnis) {
@@ -577,6 +601,7 @@ bool TMainForm::WettbewerbAufraeumen() {
         WriteRegistry();
         emit WettbewerbSchliesst(WettPtr);
         DatenWettbewerbDispose(WettPtr);
+        verlustDatei_.clear();
         RefreshRecentFiles();
     }
     FormPaint();
@@ -587,7 +612,18 @@ void TMainForm::WettbewerbAufbauen(const std::string& Datei, bool ForceInput) {
     bool geladen = false;
     if (L_FILE_Exist(Datei)) {
         std::string grund;
-        DatenWettbewerbLoad(WettPtr, Datei, &grund);
+        DateiLeseBericht bericht;
+        const int r = DatenWettbewerbLoad(WettPtr, Datei, &grund, &bericht);
+        if (r != LadenOk && WettPtr) {
+            DatenWettbewerbDispose(WettPtr);
+            grund = LadenFehlerText(r, bericht, grund);
+        }
+        if (WettPtr && bericht.Verluste()) {
+            verlustDatei_ = WettPtr->WettbewerbFileNamen[0];
+            UiWarnung("Wettbewerb öffnen", "Die Datei\n" + Datei + "\nkonnte nicht vollständig gelesen werden.\n\n" +
+                                               LeseBerichtText(bericht) +
+                                               "\n\nVor dem Speichern über diese Datei wird gefragt.");
+        }
         if (WettPtr) {
             geladen = true;
             SetPath(WettPtr, PfadWettbewerb, Datei);
@@ -627,7 +663,7 @@ void TMainForm::FunctionRecentFileClick(int n) {
     const auto liste = RecentMenueDateien();
     if (n < 1 || n > static_cast<int>(liste.size())) return;
     const std::string datei = liste[static_cast<std::size_t>(n - 1)];
-    if (WettbewerbAufraeumen()) WettbewerbAufbauen(datei, false);
+    if (WettbewerbsDateiOeffenbar(datei) && WettbewerbAufraeumen()) WettbewerbAufbauen(datei, false);
 }
 
 void TMainForm::FunctionExitClick() { close(); }
@@ -910,8 +946,11 @@ void TMainForm::DispTeilnehmer(WettbewerbTyp* Wett, QTableWidget* g, int Tab) {
         }
 
         // columns 0 and 1 by the list's order
+        // Outside the fly-off group a pilot has no group in a fly-off round.
         const std::string gruppeText =
-            std::to_string(gruppe) + " (" + std::to_string(GetTeilnehmerStartPlatzNr(Wett, p, n)) + ")";
+            flyOff && gruppe == 0
+                ? std::string()
+                : std::to_string(gruppe) + " (" + std::to_string(GetTeilnehmerStartPlatzNr(Wett, p, n)) + ")";
         std::string k0, k1, t0, t1;
         switch (s) {
         case 0: k0 = "Meldg."; t0 = std::to_string(p->MeldgNr); k1 = "Startnr."; t1 = std::to_string(p->StartNr); break;
@@ -962,6 +1001,7 @@ void TMainForm::FormPaint() {
         for (int t : {TabStartreihenfolge, TabTeilnehmer, TabWertung, TabRefly, TabErgebnis, TabTeamergebnis})
             DispTeilnehmer(WettPtr, grid_[t], t);
         DispMannschaft(WettPtr);
+        for (int t : {TabErgebnis, TabTeamergebnis}) InhaltsSpaltenAnpassen(t);
     } else {
         for (auto* g : grid_) g->clearContents();
     }

@@ -393,6 +393,15 @@ class TMainForm : public QMainWindow {
     THtmlExportForm* htmlExport_ = nullptr;
     TExportForm* csvExport_ = nullptr;
     QAction* teamErgebnisHtml_[2] = {};
+    // --- files that cannot be read as they stand (TMainFormDatei.cpp): a
+    // refused file leaves the current competition open; a file read with
+    // losses is not written over without asking; result columns fit their content.
+    bool WettbewerbsDateiOeffenbar(const std::string& Datei);
+    bool VerlustDateiUeberschreiben(const std::string& Datei);
+    void InhaltsSpaltenAnpassen(int Tab);
+    static bool KleinerBildschirm();
+    std::string verlustDatei_;     // the file the competition was read from with losses
+    std::string startDateiFehler_; // why the file named at start-up was not opened
 };
 
 // The one main window of the program (nil before it is created).

@@ -105,9 +105,8 @@ void TWarnStartNrForm::UpdateWarningLevel() {
 
 void TWarnStartNrForm::OkButtonClick() {
     if (WarnStartNr().CalledBy == WarnAufrufParameter) {
-        WettbewerbNeuBerechnen();
-        if (MainForm && MainForm->ParameterDialog()) MainForm->ParameterDialog()->hide();
-        ReinitAndRedraw();
+        // The parameters dialog takes its form over only now.
+        if (MainForm && MainForm->ParameterDialog()) MainForm->ParameterDialog()->Uebernehmen();
     } else if (MainForm) {
         MainForm->WarnungFortsetzen(WarnStartNr().CalledBy);
     }

@@ -1,5 +1,7 @@
 #include "app/TWettbewerbNeuForm.h"
 
+#include <utility>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -23,6 +25,7 @@
 #include "core/DatenWettbewerb.h"
 #include "core/Eingabe.h"
 #include "core/L_CALEND.h"
+#include "core/ParameterEingabe.h"
 #include "core/L_STR.h"
 #include "core/UiHooks.h"
 #include "evaluation/Durchgaenge.h"
@@ -37,6 +40,11 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string S(const QLineEdit* e) { return e->text().toStdString(); }
+
+// Junior fly-off rounds; the counts may come from a file, so the difference is taken wide.
+long long JugendRunden(const WettbewerbTyp* w) {
+    return static_cast<long long>(w->AnzDurchgaenge) - w->AnzVorrunden - static_cast<long long>(w->AnzSeniorenFlyOff);
+}
 int Zahl(const QLineEdit* e) { return L_STR_CnvStrToInteger(S(e)); }
 
 QLineEdit* NeuesFeld(QWidget* eltern, int breite = 0) {
@@ -269,6 +277,9 @@ TWettbewerbNeuForm::TWettbewerbNeuForm(QWidget* Eltern) : QDialog(Eltern) {
                                                {NichtStreichenUeberzeitCheckBox, BitUeberzeit}};
     for (auto [box, bit] : bits)
         connect(box, &QCheckBox::toggled, this, [this, bit = bit](bool ein) { NullBitSetzen(bit, ein); });
+    // The dialog never outlives the competition it edits.
+    if (auto* m = qobject_cast<TMainForm*>(Eltern))
+        connect(m, &TMainForm::WettbewerbSchliesst, this, [this](WettbewerbTyp* w) { WettbewerbSchliesst(w); });
 }
 
 void TWettbewerbNeuForm::AbbruchErlaubt(bool Erlaubt) {
@@ -317,7 +328,7 @@ void TWettbewerbNeuForm::FormShow() {
         WettNummerEdit->setText(Q(w->ByNummer));
         AnzahlVorrundenEdit->setText(QString::number(w->AnzVorrunden));
         AnzahlFlyOffEdit->setText(QString::number(w->AnzSeniorenFlyOff));
-        AnzahlJugFlyOffEdit->setText(QString::number(w->AnzDurchgaenge - w->AnzVorrunden - w->AnzSeniorenFlyOff));
+        AnzahlJugFlyOffEdit->setText(QString::number(JugendRunden(w)));
         for (int r = 1; r <= MaxAnzeigeDurchgaenge; ++r) AliasDurchgangEdit[r - 1]->setText(Q(w->DurchgangAlias[r]));
         AliasLabelsZeigen();
     }
@@ -342,8 +353,8 @@ void TWettbewerbNeuForm::FormShow() {
     if (w) {
         AnzahlVorrundenEdit->setText(QString::number(w->AnzVorrunden));
         AnzahlFlyOffEdit->setText(QString::number(w->AnzSeniorenFlyOff));
-        AnzahlJugFlyOffEdit->setText(QString::number(w->AnzDurchgaenge - w->AnzVorrunden - w->AnzSeniorenFlyOff));
-        AnzahlStreicherEdit->setText(QString::number(w->AnzVorrunden - w->AnzGewDurchgaenge));
+        AnzahlJugFlyOffEdit->setText(QString::number(JugendRunden(w)));
+        AnzahlStreicherEdit->setText(QString::number(static_cast<long long>(w->AnzVorrunden) - w->AnzGewDurchgaenge));
         StreicherAbEdit->setText(QString::number(w->StreicherAbDurchg));
         TeilnehmerInGruppeEdit->setText(QString::number(w->AnzTeilnGruppe));
         TeilnehmerInFlyOffEdit->setText(QString::number(w->AnzTeilnInEndRunde));
@@ -514,7 +525,8 @@ void TWettbewerbNeuForm::LeseFormParameter(bool& Geaendert) {
     if (!w) return;
     SetWettbewerbModified(w);
     w->Name = S(WettNameEdit);
-    L_CALEND_ParseDate(w->Datum, S(WettDatumEdit));
+    std::string fehler;
+    DatumEingabe(S(WettDatumEdit), w->Datum, fehler);
     w->ByNummer = S(WettNummerEdit);
 
     // rule
@@ -539,13 +551,7 @@ void TWettbewerbNeuForm::LeseFormParameter(bool& Geaendert) {
     w->DurchgangPromille = DurchgangPromilleCheckBox->isChecked();
     w->Teilwertung = TeilWertungCheckBox->isChecked();
     w->AnzNachkomma = Zahl(NachkommaEdit);
-    w->PermntNullMode = NullwertungNichtStreichenCheckBox->isChecked() ? 3 : 0;
-    if (w->PermntNullMode == 3) {
-        if (NichtStreichenBeiNullwertungCheckBox->isChecked()) w->PermntNullMode |= BitJede;
-        if (NichtStreichenAusserhalbCheckBox->isChecked()) w->PermntNullMode |= BitAusserhalb;
-        if (NichtStreichenWennLogUngueltigCheckBox->isChecked()) w->PermntNullMode |= BitLogger;
-        if (NichtStreichenUeberzeitCheckBox->isChecked()) w->PermntNullMode |= BitUeberzeit;
-    }
+    w->PermntNullMode = NullModusAusForm();
 
     for (int r = 1; r <= MaxAnzeigeDurchgaenge; ++r) w->DurchgangAlias[r] = S(AliasDurchgangEdit[r - 1]);
 
@@ -568,7 +574,7 @@ void TWettbewerbNeuForm::LeseFormParameter(bool& Geaendert) {
             if (DurchgangBlock(w, d->Nr) == Block) return false;
         return true;
     };
-    auto jug = [w] { return w->AnzDurchgaenge - w->AnzVorrunden - w->AnzSeniorenFlyOff; };
+    auto jug = [w] { return JugendRunden(w); };
     while (w->AnzVorrunden < V && w->AnzVorrunden < 25)
         if (!VorrundeHinzufuegen(w)) break;
     while (w->AnzVorrunden > V && w->AnzVorrunden > 0) {
@@ -610,32 +616,120 @@ void TWettbewerbNeuForm::LeseFormParameter(bool& Geaendert) {
     if (MainForm) MainForm->FormPaint();
 }
 
+const RegelTyp* TWettbewerbNeuForm::GewaehlteRegel() const {
+    const std::string auswahl = RegelComboBox->currentText().toStdString();
+    return auswahl.empty() ? &RegelListe(RegelAnzahl) : KatalogRegel(auswahl);
+}
+
+std::string TWettbewerbNeuForm::EingabenPruefen() const {
+    ParameterEingaben e;
+    e.Datum = S(WettDatumEdit);
+    e.Vorrunden = S(AnzahlVorrundenEdit);
+    e.FlyOff = S(AnzahlFlyOffEdit);
+    e.JugendFlyOff = S(AnzahlJugFlyOffEdit);
+    e.Streicher = S(AnzahlStreicherEdit);
+    e.StreicherAb = S(StreicherAbEdit);
+    e.Gruppe = S(TeilnehmerInGruppeEdit);
+    e.FlyOffTeilnehmer = S(TeilnehmerInFlyOffEdit);
+    e.JugendFlyOffTeilnehmer = S(TeilnehmerInJugFlyOffEdit);
+    e.Nachkomma = S(NachkommaEdit);
+    if (const RegelTyp* kat = GewaehlteRegel()) {
+        for (int i = 1; i <= MaxParameterZeilen; ++i) {
+            const int nr = kat->ParameterWettb.ParaNr[i];
+            if (nr >= 1 && nr <= MaxParameter) e.RegelParameter.push_back({kat->ParameterWettb.Bezeichner[i], S(RegelEdit[i - 1])});
+        }
+    }
+    return ParameterEingabenPruefen(e);
+}
+
+bool TWettbewerbNeuForm::ErgebnisseAendernSich() const {
+    const WettbewerbTyp* w = WettbewerbPtr;
+    const RegelTyp* kat = GewaehlteRegel();
+    if (!w || !kat) return false;
+    if (!w->RegelPtr || w->RegelPtr->EdvNr != kat->EdvNr) return true;
+    if (GruppenstartCheckBox->isChecked() != w->Gruppenstart) return true;
+    // Every value the evaluation reads: a change alters existing results.
+    for (int i = 1; i <= MaxParameterZeilen; ++i) {
+        const int nr = kat->ParameterWettb.ParaNr[i];
+        if (nr >= 1 && nr <= MaxParameter && L_STR_CnvStrToDouble(S(RegelEdit[i - 1])) != w->Parameter[nr]) return true;
+    }
+    const int V = Zahl(AnzahlVorrundenEdit);
+    int gew = V - Zahl(AnzahlStreicherEdit);
+    gew = std::min(std::max(gew, 1), std::max(V, 1));
+    return Zahl(TeilnehmerInFlyOffEdit) != w->AnzTeilnInEndRunde ||
+           Zahl(TeilnehmerInJugFlyOffEdit) != w->AnzJugInEndRunde || gew != w->AnzGewDurchgaenge ||
+           Zahl(StreicherAbEdit) != w->StreicherAbDurchg || Zahl(NachkommaEdit) != w->AnzNachkomma ||
+           VorrundenPromilleCheckBox->isChecked() != w->VorrundenPromille ||
+           DurchgangPromilleCheckBox->isChecked() != w->DurchgangPromille ||
+           TeilWertungCheckBox->isChecked() != w->Teilwertung || BonusCheckBox->isChecked() != w->BonusTeilnehmer ||
+           NullModusAusForm() != w->PermntNullMode;
+}
+
+int TWettbewerbNeuForm::NullModusAusForm() const {
+    int m = NullwertungNichtStreichenCheckBox->isChecked() ? 3 : 0;
+    if (m == 3) {
+        if (NichtStreichenBeiNullwertungCheckBox->isChecked()) m |= BitJede;
+        if (NichtStreichenAusserhalbCheckBox->isChecked()) m |= BitAusserhalb;
+        if (NichtStreichenWennLogUngueltigCheckBox->isChecked()) m |= BitLogger;
+        if (NichtStreichenUeberzeitCheckBox->isChecked()) m |= BitUeberzeit;
+    }
+    return m;
+}
+
 bool TWettbewerbNeuForm::OkButtonClick() {
+    if (!WettbewerbPtr) {
+        hide();
+        return false;
+    }
     const std::string auswahl = RegelComboBox->currentText().toStdString();
     if (!auswahl.empty() && !KatalogRegel(auswahl)) {
         UiWarnung("Wettbewerbsparameter",
                   "Die Regel \"" + auswahl + "\" ist nicht bekannt.\nBitte eine Regel aus der Liste wählen.");
         return false;
     }
-    bool geaendert = false;
-    LeseFormParameter(geaendert);
-    bool warnen = false;
+    // Nothing is taken over while a field holds what it may not.
+    if (const std::string fehler = EingabenPruefen(); !fehler.empty()) {
+        UiWarnung("Wettbewerbsparameter", fehler);
+        return false;
+    }
+    // Changes that alter existing results are taken over only after the
+    // progress warning said yes; "Nein" leaves the competition as it was.
     TWarnStartNrForm* warn = MainForm ? MainForm->WarnStartNrForm() : nullptr;
-    if (geaendert && warn) warnen = warn->FormCheckShow(GetAktWettPtr(), 20, 50);
-    SetWettbewerbsStatus(WettbewerbPtr, 20, true);
-    if (warnen) {
+    if (warn && ErgebnisseAendernSich() && warn->FormCheckShow(WettbewerbPtr, 20, 50)) {
         warn->SetCallingFkt(3);
         warn->Zeigen();
-    } else {
-        WettbewerbNeuBerechnen();
-        hide();
-        ReinitAndRedraw();
+        return true;
     }
+    Uebernehmen();
     return true;
 }
 
+void TWettbewerbNeuForm::Uebernehmen() {
+    if (!WettbewerbPtr) {
+        hide();
+        return;
+    }
+    BeiAbbruch = nullptr;
+    bool geaendert = false;
+    LeseFormParameter(geaendert);
+    SetWettbewerbsStatus(WettbewerbPtr, 20, true);
+    WettbewerbNeuBerechnen();
+    hide();
+    ReinitAndRedraw();
+}
+
+void TWettbewerbNeuForm::WettbewerbSchliesst(WettbewerbTyp* Wett) {
+    if (Wett != WettbewerbPtr) return;
+    hide();
+    WettbewerbPtr = nullptr;
+    BeiAbbruch = nullptr;
+}
+
 void TWettbewerbNeuForm::AbbruchButtonClick() {
-    if (abbruchErlaubt_) hide();
+    if (!abbruchErlaubt_) return;
+    hide();
+    // Last: the callback may replace (and free) the competition of this dialog.
+    if (std::function<void()> f = std::exchange(BeiAbbruch, nullptr)) f();
 }
 
 void TWettbewerbNeuForm::reject() { AbbruchButtonClick(); }

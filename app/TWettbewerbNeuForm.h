@@ -3,6 +3,7 @@
 // and round names of the competition it is given.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include <QDialog>
@@ -38,9 +39,19 @@ class TWettbewerbNeuForm : public QDialog {
     void ResetDurchgang(const std::string& Name);
     void RegelComboBoxChange();
     void StreicherCheckBoxConfig(bool VomBenutzerEingeschaltet);
-    // Takes the form over; false when the selected rule is unknown (the
-    // dialog then stays open).
+    // Checks the form and takes it over; false when the selected rule is
+    // unknown or a field holds what it may not (the dialog then stays open
+    // and the competition unchanged). Changes that alter existing results
+    // first ask the progress warning, whose "Ok" calls Uebernehmen.
     bool OkButtonClick();
+    void Uebernehmen();
+    // Empty when every field holds what it may, else the message.
+    std::string EingabenPruefen() const;
+    // The competition is about to be freed: the dialog hides and forgets it.
+    void WettbewerbSchliesst(WettbewerbTyp* Wett);
+    // Called once when the user cancels the dialog (not after "Ok"); the main
+    // window uses it to bring back the competition a new one was to replace.
+    std::function<void()> BeiAbbruch;
     void AbbruchButtonClick();
     void DefaultButtonClick();
     void ResetDurchgangButtonClick();
@@ -96,6 +107,9 @@ class TWettbewerbNeuForm : public QDialog {
     void AliasLabelsZeigen();
     void LeseFormParameter(bool& Geaendert);
     void NullBitSetzen(int Bit, bool Ein);
+    const RegelTyp* GewaehlteRegel() const;
+    bool ErgebnisseAendernSich() const;
+    int NullModusAusForm() const;
 
     WettbewerbTyp* WettbewerbPtr = nullptr;
     Feld<double, 1, MaxParameter> Parameter;

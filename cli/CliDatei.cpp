@@ -1,6 +1,8 @@
 #include "cli/CliDatei.h"
 
 #include <ostream>
+#include <utility>
+#include <vector>
 
 #include "core/DatenWettbewerb.h"
 #include "core/L_FILE.h"
@@ -21,23 +23,24 @@ MeldungenAufStderr::MeldungenAufStderr(std::ostream& err) {
 
 MeldungenAufStderr::~MeldungenAufStderr() { ResetUiHooks(); }
 
-bool WettbewerbLaden(const std::string& Datei, WettbewerbTyp*& comp, std::ostream& err) {
+bool WettbewerbLaden(const std::string& Datei, WettbewerbTyp*& comp, std::ostream& err, DateiLeseBericht* Bericht) {
     comp = nullptr;
     if (!L_FILE_Exist(Datei)) {
         err << "Die Datei „" << Datei << "“ gibt es nicht.\n";
         return false;
     }
     std::string grund;
-    const int r = DatenWettbewerbLoad(comp, Datei, &grund);
-    if (r == LadenDateiFehler) {
-        err << "Die Datei „" << Datei << "“ kann nicht gelesen werden: " << grund << "\n";
-        return false;
-    }
-    if (r == LadenFormatUnbekannt) {
-        err << "Die Datei „" << Datei << "“ hat ein Dateiformat, das nicht unterstützt wird.\n";
+    DateiLeseBericht bericht;
+    const int r = DatenWettbewerbLoad(comp, Datei, &grund, &bericht);
+    if (r != LadenOk) {
+        err << "Die Datei „" << Datei << "“ wird nicht geöffnet. " << LadenFehlerText(r, bericht, grund) << "\n";
         DatenWettbewerbDispose(comp);
         return false;
     }
+    if (bericht.Verluste()) {
+        for (const std::string& z : LeseBerichtZeilen(bericht)) err << "Hinweis: " << z << "\n";
+    }
+    if (Bericht) *Bericht = std::move(bericht);
     return true;
 }
 

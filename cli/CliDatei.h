@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/DatenTypen.h"
+#include "exchange/DatenWettbewerbDatei.h"
 
 namespace tavuran::cli {
 
@@ -22,9 +23,11 @@ class MeldungenAufStderr {
 };
 
 // Loads a competition file. On failure writes the reason to `err`, leaves
-// comp nil and returns false. A header with an unsupported format number is
-// a failure too.
-bool WettbewerbLaden(const std::string& Datei, WettbewerbTyp*& comp, std::ostream& err);
+// comp nil and returns false; a file without the header of a competition
+// file or with an unsupported format number is a failure too. Lines that
+// could not be read are shown on `err` as notes and kept in the report.
+bool WettbewerbLaden(const std::string& Datei, WettbewerbTyp*& comp, std::ostream& err,
+                     DateiLeseBericht* Bericht = nullptr);
 
 // Saves the competition in its own format to Ziel (the old file kept as
 // ".bak", no parallel copy) and frees it. Prints the notes of the save to

@@ -22,7 +22,16 @@ namespace {
 
 constexpr const char* Aufruf =
     "auslosen DATEI [--aus AUSGABE] [--gruppengroesse G] [--durchgaenge 1,3,5|alle] [--schutz-helfer] "
-    "[--schutz-team] [--schutz-alle] [--ohne-gruppenstart] [--ohne-nachbesserung] [--seed N] [--protokoll]";
+    "[--schutz-team] [--schutz-alle] [--ohne-gruppenstart] [--ohne-nachbesserung] [--trotz-ergebnissen] [--seed N] "
+    "[--protokoll]";
+
+// The round numbers of a mask, "1, 3, 5".
+std::string Durchgaenge(std::int64_t Maske) {
+    std::string s;
+    for (int r = 1; r <= 30; ++r)
+        if ((Maske >> (r - 1)) & 1) s += (s.empty() ? "" : ", ") + std::to_string(r);
+    return s;
+}
 
 // A whole number made of digits only; false for anything else.
 bool Zahl(const std::string& s, long long& wert) {
@@ -36,7 +45,7 @@ bool Zahl(const std::string& s, long long& wert) {
 int Auslosen(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::string datei, ausgabe, durchgaenge = "alle";
     long long gruppengroesse = 0, seed = 0;
-    bool mitSeed = false, protokoll = false;
+    bool mitSeed = false, protokoll = false, trotzErgebnissen = false;
     AuslosungsAuftrag auftrag;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -82,6 +91,8 @@ int Auslosen(const std::vector<std::string>& args, std::ostream& out, std::ostre
             auftrag.Nachbessern = false;
         } else if (a == "--protokoll") {
             protokoll = true;
+        } else if (a == "--trotz-ergebnissen") {
+            trotzErgebnissen = true;
         } else if (!a.empty() && a[0] == '-') {
             err << "Unbekannte Option: " << a << "\n";
             return 2;
@@ -102,7 +113,14 @@ int Auslosen(const std::vector<std::string>& args, std::ostream& out, std::ostre
     std::vector<std::string> log;
     if (protokoll) GetUiHooks().Protokoll = [&log](const std::string& z) { log.push_back(z); };
     WettbewerbTyp* w = nullptr;
-    if (!WettbewerbLaden(datei, w, err)) return 1;
+    DateiLeseBericht bericht;
+    if (!WettbewerbLaden(datei, w, err, &bericht)) return 1;
+    if (bericht.Verluste() && ausgabe == datei) {
+        err << "Die Datei „" << datei << "“ konnte nicht vollständig gelesen werden; die Auslosung wird nicht "
+            << "über sie geschrieben. Mit --aus AUSGABE wird sie in eine andere Datei gespeichert.\n";
+        DatenWettbewerbDispose(w);
+        return 1;
+    }
     if (auftrag.GruppenStart == false && !GruppenstartAenderbar(w) && w->Gruppenstart) {
         err << "Die Regel des Wettbewerbs „" << (w->RegelPtr ? w->RegelPtr->Name : std::string())
             << "“ sieht immer Gruppenstart vor.\n";
@@ -122,6 +140,28 @@ int Auslosen(const std::vector<std::string>& args, std::ostream& out, std::ostre
         auftrag.DurchgangInfo = maske;
     }
     auftrag.GruppenGroesse = static_cast<int>(gruppengroesse);
+
+    // Rounds that hold results are not drawn again: a new division would
+    // change their scores and could cost flown fly-off rounds their values.
+    const std::int64_t gewaehlt =
+        auftrag.DurchgangInfo >= 0 ? auftrag.DurchgangInfo : (std::int64_t{1} << vorrunden) - 1;
+    const std::int64_t mitWertungen = gewaehlt & static_cast<std::int64_t>(DatenWettbewerbDurchgangEnthaeltWertung(w));
+    if (mitWertungen != 0) {
+        if (!trotzErgebnissen) {
+            err << "Die Durchgänge " << Durchgaenge(mitWertungen) << " enthalten schon Wertungen; eine neue "
+                << "Auslosung änderte ihre Ergebnisse. Mit --trotz-ergebnissen werden nur die Durchgänge "
+                << "ohne Wertungen ausgelost.\n";
+            DatenWettbewerbDispose(w);
+            return 1;
+        }
+        if ((gewaehlt & ~mitWertungen) == 0) {
+            err << "Alle gewählten Durchgänge enthalten schon Wertungen; es gibt nichts auszulosen.\n";
+            DatenWettbewerbDispose(w);
+            return 1;
+        }
+        out << "Nicht ausgelost, weil sie Wertungen enthalten: Durchgänge " << Durchgaenge(mitWertungen) << "\n";
+        auftrag.DurchgangInfo = gewaehlt & ~mitWertungen;
+    }
 
     if (mitSeed)
         StartreihenfolgeZufallFest(static_cast<std::uint64_t>(seed));
@@ -162,7 +202,8 @@ const bool reg = BefehlRegistrieren({
     "50 Vorschläge, der erste mit der niedrigsten Bewertung wird übernommen;\n"
     "wird Durchgang 1 ausgelost, folgen die Startnummern seiner Startreihenfolge.\n"
     "Speichert die Datei (über sich selbst, mit --aus unter AUSGABE) und zeigt die\n"
-    "50 Bewertungen und den gewählten Vorschlag.\n"
+    "50 Bewertungen und den gewählten Vorschlag. Eine Datei, die nicht vollständig\n"
+    "gelesen werden konnte, wird nicht überschrieben.\n"
     "  --gruppengroesse G   gewünschte Gruppengröße (sonst die des Wettbewerbs)\n"
     "  --durchgaenge LISTE  nur diese Vorrunden, z. B. 1,3,5 (sonst alle)\n"
     "  --schutz-helfer      Pilot und eingetragene Helfer nie in einer Gruppe\n"
@@ -173,6 +214,9 @@ const bool reg = BefehlRegistrieren({
     "  --ohne-nachbesserung behält den besten Vorschlag, wie er ausgelost wurde\n"
     "                       (sonst werden Piloten zwischen Gruppen getauscht,\n"
     "                       solange das wiederholte Begegnungen verringert)\n"
+    "  --trotz-ergebnissen  lost aus, obwohl gewählte Durchgänge schon Wertungen\n"
+    "                       enthalten: dann nur die Durchgänge ohne Wertungen\n"
+    "                       (ohne die Option wird die Auslosung abgelehnt)\n"
     "  --seed N             wiederholbare Auslosung\n"
     "  --protokoll          zeigt den Verlauf der Auszählung",
     Auslosen,

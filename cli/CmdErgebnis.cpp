@@ -139,6 +139,12 @@ int Ergebnis(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (!WettbewerbLaden(datei, w, err)) return 1;
     WettbewerbModellNeuBerechnen(w, true);
 
+    if (durchgang > w->AnzDurchgaenge) {
+        err << "Ungültige Nummer des Durchgangs: " << durchgang << ". Der Wettbewerb hat die Durchgänge 1 bis "
+            << w->AnzDurchgaenge << ".\n";
+        DatenWettbewerbDispose(w);
+        return 2;
+    }
     int rc = 0;
     if (durchgang > 0)
         rc = Durchgangsliste(w, durchgang, out, err) ? 0 : 1;
@@ -161,7 +167,8 @@ const bool reg = BefehlRegistrieren({
     "               Refly, Roh-, Promille- und Ergebnispunkte, Streichbarkeit, Strafpunkte)\n"
     "--teams        die Mannschaften mit Punkten und Platz\n"
     "Die Datei wird nicht verändert. Rückgabewert 1, wenn die Datei nicht gelesen\n"
-    "werden kann oder den Durchgang nicht enthält, 2 bei falschem Aufruf.",
+    "werden kann oder zum Durchgang keine Wertungen enthält, 2 bei falschem Aufruf\n"
+    "(auch bei einem Durchgang außerhalb der Durchgänge des Wettbewerbs).",
     Ergebnis,
 });
 

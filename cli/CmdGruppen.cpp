@@ -29,7 +29,7 @@ int Gruppen(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     // start number; participants without a start number come last.
     std::vector<TeilnehmerTyp*> liste;
     for (TeilnehmerTyp* t = w->TeilnehmerRootPtr; t; t = t->next)
-        if (!t->Name.NachnameStr.empty() && t->EdvNr != 0) liste.push_back(t);
+        if (TeilnehmerGelistet(t)) liste.push_back(t);
     std::reverse(liste.begin(), liste.end());
     std::stable_sort(liste.begin(), liste.end(), [](const TeilnehmerTyp* a, const TeilnehmerTyp* b) {
         const int x = a->StartNr > 0 ? a->StartNr : INT_MAX;

@@ -40,7 +40,8 @@ int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     }
     MeldungenAufStderr meldungen(err);
     WettbewerbTyp* w = nullptr;
-    if (!WettbewerbLaden(args[0], w, err)) return 1;
+    DateiLeseBericht bericht;
+    if (!WettbewerbLaden(args[0], w, err, &bericht)) return 1;
 
     int mannschaften = 0;
     for (const MannschaftTyp* m = w->MannschaftRootPtr; m; m = m->next)
@@ -49,7 +50,9 @@ int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     DurchgangListenInfoTyp cursor;
     InitWertungsDaten(w->DurchgangRootPtr, w->TeilnehmerRootPtr, cursor);
     while (GetNextWertungsDatenPtr(cursor)) ++wertungen;
-    const int jugend = w->AnzDurchgaenge - w->AnzVorrunden - w->AnzSeniorenFlyOff;
+    // Counts come from the file: the difference is taken wide.
+    const long long jugend =
+        static_cast<long long>(w->AnzDurchgaenge) - w->AnzVorrunden - static_cast<long long>(w->AnzSeniorenFlyOff);
 
     out << "Datei:          " << args[0] << "\n"
         << "Name:           " << w->Name << "\n"
@@ -62,9 +65,12 @@ int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         << "Durchgänge:     " << w->AnzDurchgaenge << " (" << w->AnzVorrunden << " Vorrunden, "
         << w->AnzSeniorenFlyOff << " Fly-Off, " << (jugend > 0 ? jugend : 0) << " Jugend-Fly-Off)\n"
         << "Wertungen:      " << wertungen << "\n"
-        << "Fortschritt:    " << w->Status << " (" << StatusText(w->Status) << ")\n";
+        << "Fortschritt:    " << w->Status << " (" << StatusText(w->Status) << ")\n"
+        << "Zustand:        "
+        << (bericht.Verluste() ? "beschädigt, nicht vollständig gelesen (siehe Hinweise)" : "vollständig gelesen")
+        << "\n";
     DatenWettbewerbDispose(w);
-    return 0;
+    return bericht.Verluste() ? 1 : 0;
 }
 
 const bool reg = BefehlRegistrieren({
@@ -72,8 +78,10 @@ const bool reg = BefehlRegistrieren({
     "info DATEI",
     "Zeigt Name, Datum, Regel und Dateiformat einer Wettbewerbsdatei (.wtb),\n"
     "die Zahl der Teilnehmer, Mannschaften, Durchgänge und Wertungen und den\n"
-    "Fortschritt des Wettbewerbs. Rückgabewert 1, wenn die Datei nicht gelesen\n"
-    "werden kann oder ein nicht unterstütztes Dateiformat hat.",
+    "Fortschritt des Wettbewerbs und ob die Datei vollständig gelesen werden\n"
+    "konnte; nicht lesbare Zeilen nennt ein Hinweis. Rückgabewert 1, wenn die\n"
+    "Datei keine Wettbewerbsdatei ist, nicht gelesen werden kann, ein nicht\n"
+    "unterstütztes Dateiformat hat oder beschädigt ist.",
     Info,
 });
 

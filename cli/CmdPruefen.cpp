@@ -22,20 +22,31 @@ int Pruefen(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return 1;
     }
     MeldungenAufStderr meldungen(err);
-    int gleich = 0;
+    int gleich = 0, abweichend = 0, beschaedigt = 0, unlesbar = 0;
     for (const std::string& d : dateien) {
         const DateiPruefErgebnis e = WettbewerbsDateiPruefen(d);
-        if (e.Ok) {
+        switch (e.Urteil) {
+        case PruefUrteil::Gleich:
             ++gleich;
             out << "gleich       " << d << " (Format " << e.FormatNr << ", " << e.Zeilen << " Zeilen)\n";
-        } else {
+            break;
+        case PruefUrteil::Abweichung:
+            ++abweichend;
             out << "ABWEICHUNG   " << d << ": " << e.Grund << "\n";
+            break;
+        case PruefUrteil::Beschaedigt:
+            ++beschaedigt;
+            out << "BESCHÄDIGT   " << d << ": " << e.Grund << "\n";
+            break;
+        case PruefUrteil::Unlesbar:
+            ++unlesbar;
+            out << "UNLESBAR     " << d << ": " << e.Grund << "\n";
+            break;
         }
     }
-    const int fehler = static_cast<int>(dateien.size()) - gleich;
-    out << dateien.size() << " Dateien geprüft: " << gleich << " gleich, " << fehler
-        << " abweichend oder nicht lesbar.\n";
-    return fehler == 0 && grund.empty() ? 0 : 1;
+    out << dateien.size() << " Dateien geprüft: " << gleich << " gleich, " << abweichend << " abweichend, "
+        << beschaedigt << " beschädigt, " << unlesbar << " nicht lesbar.\n";
+    return gleich == static_cast<int>(dateien.size()) && grund.empty() ? 0 : 1;
 }
 
 const bool reg = BefehlRegistrieren({
@@ -47,8 +58,10 @@ const bool reg = BefehlRegistrieren({
     "Sicherungen werden Zeile für Zeile verglichen. Teilnehmer-, Mannschafts-,\n"
     "Wertungs- und Ergebniszeilen werden je Art ohne Rücksicht auf ihre\n"
     "Reihenfolge verglichen, denn jedes Lesen kehrt diese Listen um. Eine Zeile je\n"
-    "Datei und eine Zusammenfassung; Rückgabewert 1, wenn eine Datei abweicht,\n"
-    "nicht gelesen werden kann oder fehlt.",
+    "Datei: „gleich“, „ABWEICHUNG“, „BESCHÄDIGT“ (Zeilen konnten nicht gelesen\n"
+    "werden, ein Speichern verlöre sie) oder „UNLESBAR“ (keine Wettbewerbsdatei,\n"
+    "nicht lesbar oder nicht unterstütztes Format), dann eine Zusammenfassung.\n"
+    "Rückgabewert 1, wenn eine Datei nicht gleich bleibt oder fehlt.",
     Pruefen,
 });
 

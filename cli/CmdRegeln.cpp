@@ -88,6 +88,14 @@ const char* NullDurchgangText(int p) {
     }
 }
 
+// The rule's description of how many rounds count, in words.
+std::string GewerteteDurchgaengeText(const std::string& t) {
+    if (t == "ZAHL_DURCHGAENGE") return "alle Durchgänge";
+    if (t == "(ZAHL_DURCHGAENGE DIV 2) + 1") return "die Hälfte der Durchgänge (abgerundet) und einer";
+    if (t == "Spezial(F3J)") return "nach der Sonderregel für F3J";
+    return t;
+}
+
 void Einzeln(std::ostream& out, int nr) {
     const RegelTyp& R = RegelListe(nr);
     const RegelDefaultDurchgTyp& D = R.RegelDefaultDurchg;
@@ -104,7 +112,7 @@ void Einzeln(std::ostream& out, int nr) {
         out << "wie im Wettbewerb eingestellt (0)\n";
     else
         out << R.AnzPunktrichter << "\n";
-    out << Links("Gewertete Durchgänge:", b) << R.AnzGewerteteDurchg << "\n";
+    out << Links("Gewertete Durchgänge:", b) << GewerteteDurchgaengeText(R.AnzGewerteteDurchg) << "\n";
     out << Links("Startplatz auf Startkarten:", b) << R.StartplatzStr << "\n";
 
     out << "\nVorgaben:\n";
@@ -168,7 +176,7 @@ int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (a.empty() || fehler != std::errc() || rest != a.data() + a.size() || nr < 1 || nr > RegelAnzahl) {
         err << "Eine Regel mit der Nummer „" << a << "“ gibt es nicht. Erlaubt sind die Nummern 1 bis "
             << RegelAnzahl << ".\n";
-        return 1;
+        return 2;
     }
     Einzeln(out, nr);
     return 0;

@@ -32,8 +32,11 @@ void HilfeAusgeben(std::ostream& out) {
         }
         if (!zeile.empty()) out << "      " << zeile << "\n";
     }
-    out << "\n  --help          zeigt diese Hilfe\n"
-           "\nRückgabewert: 0 bei Erfolg, sonst ungleich 0.\n";
+    out << "\n  --help, help    zeigt diese Hilfe\n"
+           "  help BEFEHL     zeigt die Hilfe eines Befehls (ebenso: BEFEHL --help)\n"
+           "\nRückgabewert: 0 bei Erfolg; 1, wenn eine Datei nicht gelesen oder geschrieben\n"
+           "werden kann oder der Befehl abgelehnt wird; 2 bei falschem Aufruf (auch bei\n"
+           "einem Wert außerhalb seines Bereichs).\n";
 }
 } // namespace
 
@@ -49,7 +52,21 @@ int CliAusfuehren(const std::vector<std::string>& args, std::ostream& out, std::
         HilfeAusgeben(err);
         return 2;
     }
-    if (args[0] == "--help" || args[0] == "-h" || args[0] == "hilfe") {
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "hilfe" || args[0] == "help") {
+        // "help BEFEHL" shows the help of one command.
+        if (args.size() == 2) {
+            for (const Befehl& b : Registry())
+                if (b.Name == args[1]) {
+                    out << "Aufruf: tavuran-cli " << b.Aufruf << "\n" << b.Hilfe << "\n";
+                    return 0;
+                }
+            err << "Unbekannter Befehl: " << args[1] << "\n„tavuran-cli --help“ zeigt alle Befehle.\n";
+            return 2;
+        }
+        if (args.size() > 2) {
+            err << "Aufruf: tavuran-cli help [BEFEHL]\n";
+            return 2;
+        }
         HilfeAusgeben(out);
         return 0;
     }

@@ -67,6 +67,9 @@ int Maximum(const TeilnehmerTyp* p, Feldwert wert) {
 }
 } // namespace
 
+bool TeilnehmerGelistet(const TeilnehmerTyp* t) { return t && t->EdvNr != 0 && !t->Name.NachnameStr.empty(); }
+int GetAnzTeilnehmerGelistet(const TeilnehmerTyp* p) { return Zaehle(p, TeilnehmerGelistet); }
+
 int GetTeilnehmerAnzahl(const TeilnehmerTyp* p) {
     return Zaehle(p, [](const TeilnehmerTyp* t) { return t->EdvNr > 0; });
 }

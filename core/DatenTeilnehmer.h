@@ -16,6 +16,13 @@ void DatenTeilnehmerCopy(TeilnehmerTyp* Teilnehmer1Ptr, const TeilnehmerTyp* Tei
 TeilnehmerTyp* DatenTeilnehmerGetPtr(TeilnehmerTyp*& TeilnehmerRootPtr, int TeilnehmerEdvNr, bool Erzeugen);
 void DatenTeilnehmerDispose(TeilnehmerTyp*& TeilnehmerPtr);
 
+// A participant who appears in the lists, the evaluation and the draw: one
+// with a number and a surname. Records without a surname (made for a score
+// line whose participant line is missing) stay out of all of them.
+bool TeilnehmerGelistet(const TeilnehmerTyp* TeilnehmerPtr);
+// How many participants of the list are listed.
+int GetAnzTeilnehmerGelistet(const TeilnehmerTyp* TeilnehmerPtr);
+
 int GetTeilnehmerAnzahl(const TeilnehmerTyp* TeilnehmerPtr);
 int GetAnzTeilnehmer(const TeilnehmerTyp* TeilnehmerPtr);
 int GetAnzTeilnehmerWertung(const TeilnehmerTyp* TeilnehmerPtr);

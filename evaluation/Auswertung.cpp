@@ -459,7 +459,9 @@ void PunkteFlyOff(Lauf& L) {
             if (!senior && !junior) continue;
             const WertungTyp* w = L.Wertung(i, t->EdvNr, true);
             if (!w) continue;
-            (senior ? t->PunkteEndrunde : t->PunkteEndrundeJugend) += w->ErgebnisPunkte;
+            // A penalty of a fly-off round is deducted from the fly-off total,
+            // as the round's cell shows it.
+            (senior ? t->PunkteEndrunde : t->PunkteEndrundeJugend) += w->ErgebnisPunkte - w->Strafpunkte;
         }
     }
 }

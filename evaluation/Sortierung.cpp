@@ -98,10 +98,56 @@ std::vector<TeilnehmerTyp*> NachZahl(const std::vector<TeilnehmerTyp*>& Alle, in
     return NachSchluessel(Mit, Schluessel);
 }
 
+// Base letters of U+00C0..U+017F for the name order (empty: kept as it is).
+constexpr const char* BasisBuchstaben[] = {
+    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",
+    "d", "n", "o", "o", "o", "o", "o", "", "o", "u", "u", "u", "u", "y", "th", "ss",
+    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",
+    "d", "n", "o", "o", "o", "o", "o", "", "o", "u", "u", "u", "u", "y", "th", "y",
+    "a", "a", "a", "a", "a", "a", "c", "c", "c", "c", "c", "c", "c", "c", "d", "d",
+    "d", "d", "e", "e", "e", "e", "e", "e", "e", "e", "e", "e", "g", "g", "g", "g",
+    "g", "g", "g", "g", "h", "h", "h", "h", "i", "i", "i", "i", "i", "i", "i", "i",
+    "i", "i", "ij", "ij", "j", "j", "k", "k", "k", "l", "l", "l", "l", "l", "l", "l",
+    "l", "l", "l", "n", "n", "n", "n", "n", "n", "n", "n", "n", "o", "o", "o", "o",
+    "o", "o", "oe", "oe", "r", "r", "r", "r", "r", "r", "s", "s", "s", "s", "s", "s",
+    "s", "s", "t", "t", "t", "t", "t", "t", "u", "u", "u", "u", "u", "u", "u", "u",
+    "u", "u", "u", "u", "w", "w", "y", "y", "y", "z", "z", "z", "z", "z", "z", "s",
+};
+
+} // namespace
+
+std::string NamensSortierSchluessel(std::string_view Name) {
+    std::string Basis;
+    Basis.reserve(Name.size());
+    for (std::size_t i = 0; i < Name.size();) {
+        const unsigned char c = static_cast<unsigned char>(Name[i]);
+        if (c < 0x80) {
+            Basis += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+            ++i;
+            continue;
+        }
+        // Two-byte sequences cover the accented Latin letters; everything
+        // else is taken as it stands.
+        if ((c & 0xE0) == 0xC0 && i + 1 < Name.size() && (static_cast<unsigned char>(Name[i + 1]) & 0xC0) == 0x80) {
+            const unsigned cp = ((c & 0x1Fu) << 6) | (static_cast<unsigned char>(Name[i + 1]) & 0x3Fu);
+            if (cp >= 0xC0 && cp < 0x180 && *BasisBuchstaben[cp - 0xC0]) {
+                Basis += BasisBuchstaben[cp - 0xC0];
+                i += 2;
+                continue;
+            }
+        }
+        Basis += Name[i++];
+    }
+    // Equal base texts are ordered by the exact text.
+    Basis += '\x01';
+    Basis += Name;
+    return Basis;
+}
+
+namespace {
+
 std::string NamensSchluessel(const TeilnehmerTyp* p) {
-    // Plain byte comparison of UTF-8 orders by code point: capitals before
-    // small letters, umlauts after "z".
-    return CnvNameTypToNameStr(&p->Name, true);
+    return NamensSortierSchluessel(CnvNameTypToNameStr(&p->Name, true));
 }
 
 int GruppeIn(const TeilnehmerTyp* p, int Nr) {
@@ -174,9 +220,7 @@ std::vector<int> AlleStartplaetze(const std::vector<TeilnehmerTyp*>& Alle, int N
     return Platz;
 }
 
-bool Verwendbar(const TeilnehmerTyp* p) {
-    return !p->Name.NachnameStr.empty() && p->EdvNr != 0;
-}
+bool Verwendbar(const TeilnehmerTyp* p) { return TeilnehmerGelistet(p); }
 
 TeilnehmerTyp* Weiter(const TeilnehmerTyp* p, int SortList) {
     switch (SortList) {

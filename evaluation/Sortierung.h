@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/DatenTypen.h"
 
@@ -30,6 +31,11 @@ struct InfoTeilnehmerTyp {
 };
 
 // Rebuild one chain; a nil competition does nothing.
+// The key by which names are ordered, as a German reader expects: letters
+// without regard to case, umlauts as their base letters (ß as "ss"), accents
+// ignored; equal keys fall back to the exact text.
+std::string NamensSortierSchluessel(std::string_view Name);
+
 void SortTeilnehmerMeldNr(WettbewerbTyp* Wett);
 void SortTeilnehmerStartNr(WettbewerbTyp* Wett);
 void SortTeilnehmerNamen(WettbewerbTyp* Wett);

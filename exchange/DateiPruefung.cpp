@@ -87,17 +87,12 @@ struct TempOrdner {
 };
 
 // Reads a file into a competition; false with a reason.
-bool Laden(const std::string& datei, WettbewerbTyp*& comp, std::string& grund) {
-    const int r = DatenWettbewerbLoad(comp, datei, &grund);
-    if (r == LadenDateiFehler) {
-        grund = "nicht lesbar: " + grund;
-        return false;
-    }
-    if (r == LadenFormatUnbekannt) {
-        grund = "Das Dateiformat im Dateikopf wird nicht unterstützt.";
-        return false;
-    }
-    return true;
+bool Laden(const std::string& datei, WettbewerbTyp*& comp, std::string& grund, DateiLeseBericht& bericht) {
+    std::string fehler;
+    const int r = DatenWettbewerbLoad(comp, datei, &fehler, &bericht);
+    if (r == LadenOk) return true;
+    grund = LadenFehlerText(r, bericht, fehler);
+    return false;
 }
 
 } // namespace
@@ -127,18 +122,26 @@ DateiPruefErgebnis WettbewerbsDateiPruefen(const std::string& Datei) {
     const std::string datei2 = Text(temp.pfad / "zweite.wtb");
 
     WettbewerbTyp* comp = nullptr;
-    if (!Laden(Datei, comp, erg.Grund)) {
+    DateiLeseBericht bericht;
+    if (!Laden(Datei, comp, erg.Grund, bericht)) {
         DatenWettbewerbDispose(comp);
         return erg;
     }
     erg.FormatNr = comp->FileFormatNr;
+    if (bericht.Verluste()) {
+        DatenWettbewerbDispose(comp);
+        erg.Urteil = PruefUrteil::Beschaedigt;
+        for (const std::string& z : LeseBerichtZeilen(bericht)) erg.Grund += (erg.Grund.empty() ? "" : " ") + z;
+        return erg;
+    }
+    erg.Urteil = PruefUrteil::Abweichung;
     DateiSpeicherErgebnis s = DatenWettbewerbSave(comp, datei1, erg.FormatNr, false);
     DatenWettbewerbDispose(comp);
     if (!s.Ok) {
         erg.Grund = "Die erste Sicherung schlug fehl. " + s.Grund;
         return erg;
     }
-    if (!Laden(datei1, comp, erg.Grund)) {
+    if (!Laden(datei1, comp, erg.Grund, bericht)) {
         DatenWettbewerbDispose(comp);
         erg.Grund = "Die erste Sicherung ist " + erg.Grund;
         return erg;
@@ -157,6 +160,7 @@ DateiPruefErgebnis WettbewerbsDateiPruefen(const std::string& Datei) {
     erg.Zeilen = static_cast<int>(Zeilen(text2).size());
     erg.Grund = WettbewerbsZeilenVergleichen(text1, text2);
     erg.Ok = erg.Grund.empty();
+    if (erg.Ok) erg.Urteil = PruefUrteil::Gleich;
     return erg;
 }
 

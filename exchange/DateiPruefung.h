@@ -9,8 +9,17 @@
 
 namespace tavuran {
 
+// The verdict on one file.
+enum class PruefUrteil {
+    Gleich,      // read completely; both written versions agree
+    Abweichung,  // read completely, but the written versions differ
+    Beschaedigt, // lines could not be read: saving would lose them
+    Unlesbar,    // no competition file this program reads
+};
+
 struct DateiPruefErgebnis {
     bool Ok = false;
+    PruefUrteil Urteil = PruefUrteil::Unlesbar;
     std::string Grund; // why not (German), when !Ok
     int FormatNr = 0;  // the format the file was read in
     int Zeilen = 0;    // lines of the written version

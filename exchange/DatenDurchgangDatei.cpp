@@ -85,7 +85,10 @@ void WertungsLeser::TeilnehmerGelesen(TeilnehmerTyp* p) {
 
 void WertungsLeser::ZeileAnwenden(std::string_view Value, int FormatNr) {
     WertungsZeileTyp z;
-    if (!WertungsZeileLesen(Value, FormatNr, z)) return;
+    if (WertungsZeileLesen(Value, FormatNr, z)) ZeileAnwenden(z);
+}
+
+void WertungsLeser::ZeileAnwenden(const WertungsZeileTyp& z) {
     // Rounds are at most 30, so the list walk is cheap.
     DurchgangTyp* d = DatenDurchgangGetPtr(durchgangRoot_, z.DurchgangNr);
 

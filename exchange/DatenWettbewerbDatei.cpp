@@ -1,6 +1,10 @@
 #include "exchange/DatenWettbewerbDatei.h"
 
+#include <algorithm>
+#include <climits>
 #include <filesystem>
+#include <unordered_set>
+#include <utility>
 
 #include "core/CodePage.h"
 #include "core/DatenDurchgang.h"
@@ -12,8 +16,10 @@
 #include "core/L_STR.h"
 #include "core/UiHooks.h"
 #include "evaluation/Sortierung.h"
+#include "exchange/DateiZeilenPruefung.h"
 #include "exchange/DateiZugriff.h"
 #include "exchange/Pfade.h"
+#include "rules/RegelListe.h"
 #include "rules/RegelLookup.h"
 
 namespace fs = std::filesystem;
@@ -366,7 +372,33 @@ std::string GetNextWettbewerbsDaten(const WettbewerbTyp* comp, int FormatNr) {
 
 // ------------------------------------------------------------------ reading
 
-int DatenWettbewerbLesen(WettbewerbTyp*& comp, std::string_view Bytes, const std::string& FileName) {
+namespace {
+
+void Unlesbar(DateiLeseBericht& b, int ZeilenNr) {
+    ++b.UnlesbareZeilen;
+    if (b.UnlesbareZeilenNr.size() < LeseBerichtMaxZeilenNr) b.UnlesbareZeilenNr.push_back(ZeilenNr);
+}
+
+bool NurLeer(std::string_view s) {
+    for (const char c : s)
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') return false;
+    return true;
+}
+
+// The raw text of the first field of a value.
+std::string_view ErstesFeld(std::string_view Value) {
+    std::string_view rest = Value;
+    const std::string_view f = Getrimmt(FeldAbtrennen(rest));
+    return f.size() >= 2 && f.front() == '\'' && f.back() == '\'' ? f.substr(1, f.size() - 2) : f;
+}
+
+} // namespace
+
+int DatenWettbewerbLesen(WettbewerbTyp*& comp, std::string_view Bytes, const std::string& FileName,
+                         DateiLeseBericht* Bericht) {
+    DateiLeseBericht eigener;
+    DateiLeseBericht& bericht = Bericht ? *Bericht : eigener;
+    bericht = DateiLeseBericht{};
     comp = DatenWettbewerbNew();
     DatenWettbewerbDefault(comp);
     if (!FileName.empty()) DateiNameMerken(comp, FileName);
@@ -379,33 +411,95 @@ int DatenWettbewerbLesen(WettbewerbTyp*& comp, std::string_view Bytes, const std
 
     int format = 1;
     int ergebnis = LadenOk;
+    bericht.Leer = NurLeer(text);
     WertungsLeser wertungen(comp->DurchgangRootPtr, comp->TeilnehmerRootPtr);
+    // Participants without a usable number (with their line) and score lines
+    // (participant number, line), checked once everything is read.
+    std::vector<std::pair<TeilnehmerTyp*, int>> ohneNummer;
+    std::vector<std::pair<int, int>> wertungsZeilen;
     std::string puffer;
+    int zeilenNr = 0;
+    bool ersteZeile = true;
     while (!text.empty()) {
         const std::size_t ende = text.find('\n');
         std::string_view roh = text.substr(0, ende);
         text.remove_prefix(ende == std::string_view::npos ? text.size() : ende + 1);
         if (!roh.empty() && roh.back() == '\r') roh.remove_suffix(1);
+        ++zeilenNr;
+        if (ende == std::string_view::npos && !NurLeer(roh))
+            bericht.Hinweise.push_back("Die Datei endet mitten in Zeile " + Int(zeilenNr) +
+                                       "; sie ist vermutlich unvollständig.");
 
         const std::string_view zeile = unicode ? roh : ZeileAusDatei(roh, format, puffer);
         const ZeilenTeile t = ZeileZerlegen(zeile);
-        if (t.Key == "TEILNEHMER") {
-            wertungen.TeilnehmerGelesen(
-                DatenTeilnehmerParse(comp->TeilnehmerRootPtr, t.Value, format, TeilnehmerModusWettbewerb));
-        } else if (t.Key == "MANNSCHAFT") {
-            DatenMannschaftParse(comp->MannschaftRootPtr, t.Value, format);
-        } else if (t.Key == "WERTUNG") {
-            wertungen.ZeileAnwenden(t.Value, format);
-        } else if (t.Key.find(DateiKennung) != std::string_view::npos) {
+        if (t.Key.empty() && t.Value.empty()) continue;
+        const bool kopf = t.Key.find(DateiKennung) != std::string_view::npos;
+        // A competition file starts with its header; anything else is refused.
+        if (ersteZeile && !kopf) ergebnis = LadenOhneKennung;
+        ersteZeile = false;
+        if (kopf) {
             format = GetFileFormatNr(t.Key);
+            bericht.KopfFormatNr = format;
             if (format < DateiFormatMin || format > DateiFormatMax) {
-                ergebnis = LadenFormatUnbekannt;
+                if (ergebnis == LadenOk) ergebnis = LadenFormatUnbekannt;
                 format = 1;
             }
             comp->FileFormatNr = format;
-        } else {
+            continue;
+        }
+        const ZeilenUrteil urteil = DateiZeilePruefen(t.Key, t.Value, format);
+        if (urteil != ZeilenUrteil::Brauchbar) Unlesbar(bericht, zeilenNr);
+        if (urteil == ZeilenUrteil::Verworfen) continue;
+        if (t.Key == "TEILNEHMER") {
+            TeilnehmerTyp* p = DatenTeilnehmerParse(comp->TeilnehmerRootPtr, t.Value, format, TeilnehmerModusWettbewerb);
+            if (p->EdvNr <= 0 && !p->Name.NachnameStr.empty()) {
+                ohneNummer.push_back({p, zeilenNr});
+            } else if (!DateiGanzzahlGueltig(ErstesFeld(t.Value)) && urteil == ZeilenUrteil::Brauchbar) {
+                Unlesbar(bericht, zeilenNr);
+            }
+            wertungen.TeilnehmerGelesen(p);
+        } else if (t.Key == "MANNSCHAFT") {
+            DatenMannschaftParse(comp->MannschaftRootPtr, t.Value, format);
+        } else if (t.Key == "WERTUNG") {
+            WertungsZeileTyp w;
+            if (WertungsZeileLesen(t.Value, format, w)) {
+                if (urteil == ZeilenUrteil::Brauchbar) wertungsZeilen.push_back({w.EdvNr, zeilenNr});
+                wertungen.ZeileAnwenden(w);
+            } else if (urteil == ZeilenUrteil::Brauchbar) {
+                Unlesbar(bericht, zeilenNr); // a round or participant the model cannot hold
+            }
+        } else if (t.Key != "ERGEBNIS") {
+            // Result lines are recomputed from the scores.
             DatenWettbewerbParse(comp, t.Key, t.Value, format);
         }
+    }
+
+    // A file without a single line is no competition file either.
+    if (ersteZeile) ergebnis = LadenOhneKennung;
+
+    // Nobody is dropped: a participant without a usable number gets the next free one.
+    if (!ohneNummer.empty()) {
+        std::unordered_set<int> vergeben;
+        for (const TeilnehmerTyp* p = comp->TeilnehmerRootPtr; p; p = p->next) vergeben.insert(p->EdvNr);
+        const int hoechste = GetMaxEdvNr(comp->TeilnehmerRootPtr);
+        int naechste = hoechste < 0 ? 1 : hoechste < INT_MAX ? hoechste + 1 : 1;
+        for (auto& [p, nr] : ohneNummer) {
+            while (vergeben.count(naechste)) ++naechste;
+            p->EdvNr = naechste;
+            vergeben.insert(naechste);
+        bericht.Hinweise.push_back("Der Teilnehmer „" + L_STR_Unblank(CnvNameTypToNameStr(&p->Name, true)) +
+                                   "“ in Zeile " + Int(nr) + " hatte keine gültige Nummer und hat die Nummer " +
+                                   Int(p->EdvNr) + " erhalten.");
+        }
+    }
+    // Scores of a participant whose line is missing cannot be kept.
+    if (!wertungsZeilen.empty()) {
+        std::unordered_set<int> gelistet;
+        for (const TeilnehmerTyp* p = comp->TeilnehmerRootPtr; p; p = p->next)
+            if (TeilnehmerGelistet(p)) gelistet.insert(p->EdvNr);
+        for (const auto& [edv, nr] : wertungsZeilen)
+            if (!gelistet.count(edv)) Unlesbar(bericht, nr);
+        std::sort(bericht.UnlesbareZeilenNr.begin(), bericht.UnlesbareZeilenNr.end());
     }
 
     if (comp->Datum.Year < 2005) comp->AnzNachkomma = 0;
@@ -414,14 +508,58 @@ int DatenWettbewerbLesen(WettbewerbTyp*& comp, std::string_view Bytes, const std
     return ergebnis;
 }
 
-int DatenWettbewerbLoad(WettbewerbTyp*& comp, const std::string& FileName, std::string* Grund) {
+int DatenWettbewerbLoad(WettbewerbTyp*& comp, const std::string& FileName, std::string* Grund,
+                        DateiLeseBericht* Bericht) {
     std::string bytes, grund;
     if (!DateiLesen(FileName, bytes, grund)) {
         comp = nullptr;
         if (Grund) *Grund = grund;
+        if (Bericht) *Bericht = DateiLeseBericht{};
         return LadenDateiFehler;
     }
-    return DatenWettbewerbLesen(comp, bytes, FileName);
+    return DatenWettbewerbLesen(comp, bytes, FileName, Bericht);
+}
+
+std::string LadenFehlerText(int Ergebnis, const DateiLeseBericht& Bericht, const std::string& Grund) {
+    switch (Ergebnis) {
+    case LadenOk:
+        return {};
+    case LadenDateiFehler:
+        return "Die Datei kann nicht gelesen werden: " + Grund;
+    case LadenFormatUnbekannt:
+        return "Das Dateiformat " + Int(Bericht.KopfFormatNr) +
+               " wird nicht unterstützt; dieses Programm liest die Formate 1 bis 3.";
+    case LadenOhneKennung:
+        if (Bericht.Leer) return "Die Datei ist leer.";
+        return "Die Datei ist keine Wettbewerbsdatei: ihre erste Zeile ist nicht die Kennung „" +
+               std::string(DateiKennung) + " - Format …“.";
+    default:
+        return "Die Datei kann nicht gelesen werden.";
+    }
+}
+
+std::vector<std::string> LeseBerichtZeilen(const DateiLeseBericht& Bericht) {
+    std::vector<std::string> zeilen;
+    if (Bericht.UnlesbareZeilen > 0) {
+        std::string text;
+        const bool eine = Bericht.UnlesbareZeilen == 1;
+        text = Int(Bericht.UnlesbareZeilen) + (eine ? " Zeile konnte" : " Zeilen konnten") +
+               " nicht gelesen werden (" + (eine ? "Zeile " : "Zeilen ");
+        for (std::size_t i = 0; i < Bericht.UnlesbareZeilenNr.size(); ++i) {
+            if (i > 0) text += ", ";
+            text += Int(Bericht.UnlesbareZeilenNr[i]);
+        }
+        if (static_cast<std::size_t>(Bericht.UnlesbareZeilen) > Bericht.UnlesbareZeilenNr.size()) text += ", …";
+        zeilen.push_back(text + ").");
+    }
+    zeilen.insert(zeilen.end(), Bericht.Hinweise.begin(), Bericht.Hinweise.end());
+    return zeilen;
+}
+
+std::string LeseBerichtText(const DateiLeseBericht& Bericht) {
+    std::string text;
+    for (const std::string& z : LeseBerichtZeilen(Bericht)) text += (text.empty() ? "" : "\n") + z;
+    return text;
 }
 
 // ------------------------------------------------------------------ writing
@@ -529,6 +667,20 @@ bool ParallelKopieSchreiben(WettbewerbTyp* comp, const std::string& FileName, co
     return true;
 }
 
+// Formats 1 and 2 store only the first word of the rule's name. When a reader
+// takes another rule from that word, the save says which one the file carries.
+std::string RegelHinweis(const WettbewerbTyp* comp, int FormatNr) {
+    if (FormatNr >= 3 || !comp->RegelPtr || L_STR_Unblank(comp->RegelPtr->Name).empty()) return {};
+    const std::string& name = comp->RegelPtr->Name;
+    const std::string wort = L_STR_GetStrUntilBlank(L_STR_Unblank(name));
+    const int nr = RegelNrZuGespeichertemNamen(wort, &comp->Datum);
+    const std::string anfang = "Das Dateiformat " + Int(FormatNr) + ".0 speichert vom Regelnamen „" + name +
+                               "“ nur „" + wort + "“: ";
+    if (nr == 0) return anfang + "beim Lesen ist diese Regel unbekannt.";
+    if (RegelListe(nr).Name != name) return anfang + "beim Lesen trägt die Datei die Regel „" + RegelListe(nr).Name + "“.";
+    return {};
+}
+
 } // namespace
 
 DateiSpeicherErgebnis DatenWettbewerbSave(WettbewerbTyp* comp, const std::string& FileName, int FormatNr,
@@ -548,6 +700,7 @@ DateiSpeicherErgebnis DatenWettbewerbSave(WettbewerbTyp* comp, const std::string
     if (!DateiErsetzen(FileName, bytes, BackupDateiName(FileName), erg.Grund, hinweis)) return erg;
     erg.Ok = true;
     if (!hinweis.empty()) erg.Hinweise.push_back(hinweis);
+    if (std::string regel = RegelHinweis(comp, FormatNr); !regel.empty()) erg.Hinweise.push_back(std::move(regel));
 
     comp->BackUpSaved = false;
     if (MitParallelKopie && comp->WettbewerbParFileEnbl && !comp->WettbewerbParFileName.empty() &&

@@ -21,20 +21,47 @@ namespace tavuran {
 // Results of reading a competition file.
 inline constexpr int LadenOk = 0;
 inline constexpr int LadenFormatUnbekannt = 13; // header with a format number outside 1..3
+inline constexpr int LadenOhneKennung = 14;     // the first line is not the header of a competition file
 inline constexpr int LadenDateiFehler = -1;     // the file could not be read at all
 
 // The text that starts the header line.
 inline constexpr std::string_view DateiKennung = "ORNALIK Wettbewerbsdaten";
 
+// What a reading could not take over as the file stood. A file read with
+// losses must not be written over without asking: its next save would write
+// the reduced data.
+struct DateiLeseBericht {
+    int KopfFormatNr = 0;               // the format number the header names (0: no header)
+    bool Leer = false;                  // the file holds nothing but blanks and line ends
+    int UnlesbareZeilen = 0;            // lines that could not be used, completely or in part
+    std::vector<int> UnlesbareZeilenNr; // the numbers (from 1) of the first of them
+    std::vector<std::string> Hinweise;  // what the reading repaired, in German
+    bool Verluste() const { return UnlesbareZeilen > 0 || !Hinweise.empty(); }
+};
+// How many line numbers the report keeps.
+inline constexpr std::size_t LeseBerichtMaxZeilenNr = 10;
+
 // Reads the file into a new competition stored in comp (the caller has
-// disposed of any previous one). Returns LadenOk, or LadenFormatUnbekannt
-// (the rest of the file was then read as format 1). When the file cannot be
-// read, comp stays nil, the result is LadenDateiFehler and Grund (when given)
-// holds the reason.
-int DatenWettbewerbLoad(WettbewerbTyp*& comp, const std::string& FileName, std::string* Grund = nullptr);
+// disposed of any previous one). Returns LadenOk; LadenFormatUnbekannt or
+// LadenOhneKennung when the file is no competition file this program can
+// read (what could be read is in comp all the same, read as format 1; the
+// caller refuses it); LadenDateiFehler, with comp nil and the reason in Grund
+// (when given), when the file cannot be read at all. The report (when given)
+// says which lines could not be used.
+int DatenWettbewerbLoad(WettbewerbTyp*& comp, const std::string& FileName, std::string* Grund = nullptr,
+                        DateiLeseBericht* Bericht = nullptr);
 // The same for the bytes of a file already in memory. FileName (may be empty)
 // is remembered as the competition's file.
-int DatenWettbewerbLesen(WettbewerbTyp*& comp, std::string_view Bytes, const std::string& FileName);
+int DatenWettbewerbLesen(WettbewerbTyp*& comp, std::string_view Bytes, const std::string& FileName,
+                         DateiLeseBericht* Bericht = nullptr);
+
+// Why a result of the reading refuses the file (German), empty for LadenOk.
+std::string LadenFehlerText(int Ergebnis, const DateiLeseBericht& Bericht, const std::string& Grund = {});
+// The losses of a reading in German ("3 Zeilen konnten nicht gelesen werden
+// (Zeilen 5, 8, 12)." and the repairs), empty when there were none.
+std::string LeseBerichtText(const DateiLeseBericht& Bericht);
+// The same as single lines.
+std::vector<std::string> LeseBerichtZeilen(const DateiLeseBericht& Bericht);
 
 // Applies one parameter line.
 void DatenWettbewerbParse(WettbewerbTyp* comp, std::string_view Key, std::string_view Value, int FormatNr);

@@ -59,8 +59,20 @@ long long GespeicherterNameScore(const std::string& a, const NamensTeile& A, int
         if (A.Version < B.Version) return 600 + (B.Version - A.Version);
         return 500;
     }
-    if (R.EdvNr >= 1 && R.EdvNr <= RegelEdvAnzahl && Enthaelt(L_STR_Upcase(a), RegelEdvListe[R.EdvNr - 1]))
-        return 400;
+    const bool Algorithmus =
+        R.EdvNr >= 1 && R.EdvNr <= RegelEdvAnzahl && Enthaelt(L_STR_Upcase(a), RegelEdvListe[R.EdvNr - 1]);
+    // A name of one word is what formats 1 and 2 store: the first word of the
+    // rule's name. Of the rules with that first word the one whose version the
+    // competition date has reached wins, the newest first; the rule of the
+    // word's own algorithm goes before another of the same version.
+    if (!a.empty() && a.find(' ') == std::string::npos &&
+        L_STR_Upcase(a) == L_STR_Upcase(L_STR_GetStrUntilBlank(b))) {
+        long long s = 450;
+        if (B.Version > 0 && B.Version <= Jahr) s += 40 - std::min<long long>(39, Jahr - B.Version);
+        if (Algorithmus) s += 5;
+        return s;
+    }
+    if (Algorithmus) return 400;
     return 0;
 }
 
@@ -143,16 +155,20 @@ void RegelListFromHeap(RegelTyp*& RegelRootPtr) {
     }
 }
 
+int RegelNrZuGespeichertemNamen(const std::string& RegelnameStr, const DateRec* DatumPtr) {
+    const std::string a = L_STR_Unblank(RegelnameStr);
+    const NamensTeile A = Zerlegen(a);
+    const int Jahr = DatumPtr ? DatumPtr->Year : 0;
+    return BesteRegel([&](const RegelTyp& R) { return GespeicherterNameScore(a, A, Jahr, R); }, 0);
+}
+
 void DatenRegelLoad(RegelTyp*& RootPtr, const std::string& RegelnameStr, const DateRec* DatumPtr) {
     RegelTyp* Regel = DatenRegelNew();
     DatenRegelDefault(Regel);
     Regel->Name.clear();
     RootPtr = Regel;
 
-    const std::string a = L_STR_Unblank(RegelnameStr);
-    const NamensTeile A = Zerlegen(a);
-    const int Jahr = DatumPtr ? DatumPtr->Year : 0;
-    const int Nr = BesteRegel([&](const RegelTyp& R) { return GespeicherterNameScore(a, A, Jahr, R); }, 0);
+    const int Nr = RegelNrZuGespeichertemNamen(RegelnameStr, DatumPtr);
     if (Nr > 0) DatenRegelCopy(Regel, &RegelListe(Nr));
     Regel->next = nullptr;
 

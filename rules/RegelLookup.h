@@ -20,6 +20,9 @@ void RegelListFromHeap(RegelTyp*& RegelRootPtr);
 // are reported through UiMeldung and give a record that carries the name read
 // and EdvNr -1. DatumPtr is the competition date (nil: year 0).
 void DatenRegelLoad(RegelTyp*& RootPtr, const std::string& RegelnameStr, const DateRec* DatumPtr);
+// The catalogue number (1..87) the lookup above chooses for a stored name,
+// 0 when it knows none; says nothing.
+int RegelNrZuGespeichertemNamen(const std::string& RegelnameStr, const DateRec* DatumPtr);
 
 // What the parameters dialog does when the rule selection changes to RegelPtr:
 // proposes the group start for rules that leave it to the user and takes over

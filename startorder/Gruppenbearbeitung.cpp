@@ -99,7 +99,7 @@ bool StartGruppenRowMove(WettbewerbTyp* comp, int Tab, int FromIndex, int ToInde
         for (int z = 1; z < ToIndex; ++z)
             if (!besetzt.count(z) && (!ZeilenText || ZeilenText(z).empty())) ++leer;
         ziel = 1 + leer;
-        const int a = CalcAnzahlGruppen(GetAnzTeilnehmer(comp->TeilnehmerRootPtr), comp->AnzTeilnGruppe);
+        const int a = CalcAnzahlGruppen(GetAnzTeilnehmerGelistet(comp->TeilnehmerRootPtr), comp->AnzTeilnGruppe);
         if (a > 0) ziel = MinInt(ziel, a + 1);
     }
 

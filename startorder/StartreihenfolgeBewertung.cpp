@@ -29,13 +29,13 @@ void StartBewertListe::Vorbereiten(WettbewerbTyp* comp, const TeamGroupType* Tea
     dyn_.assign(feld, 0);
     anz_.assign(feld, 0);
 
-    // Channel pairs: participants with first name and surname on one real
-    // channel (2.4 GHz systems and missing channels never clash).
+    // Channel pairs: listed participants on one real channel (2.4 GHz
+    // systems and missing channels never clash).
     std::unordered_map<std::string, std::vector<int>> nachKanal;
     std::vector<std::string> kanal(n_);
     for (int i = 0; i < n_; ++i) {
         const TeilnehmerTyp* t = teiln_[i];
-        if (t->Name.VornameStr.empty() || t->Name.NachnameStr.empty()) continue;
+        if (!TeilnehmerGelistet(t)) continue;
         std::string k = Format24GHzKanalStr(GetKanalTeilnehmer(*t));
         if (k == Kanal2G4 || !IsKanalValid(k)) continue;
         nachKanal[k].push_back(i);

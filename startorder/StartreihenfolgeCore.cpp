@@ -145,20 +145,18 @@ class Runde {
 class Engine {
   public:
     explicit Engine(WettbewerbTyp* comp) : comp_(comp) {
-        n_ = GetAnzTeilnehmer(comp->TeilnehmerRootPtr);
+        n_ = GetAnzTeilnehmerGelistet(comp->TeilnehmerRootPtr);
         runden_ = AnzahlRunden(comp);
         teams_ = GetTeamGroupRootPtr();
         matrix_.Vorbereiten(comp, teams_);
         const int N = matrix_.Anzahl();
         verwendbar_.assign(N, false);
-        vollName_.assign(N, false);
         istHelfer_.assign(N, false);
         istPilot_.assign(N, false);
         pilotenDesHelfers_.assign(N, {});
         for (int i = 0; i < N; ++i) {
             const TeilnehmerTyp* t = matrix_.Teilnehmer(i);
-            verwendbar_[i] = t->EdvNr != 0 && !CnvNameTypToNameStr(&t->Name, true).empty();
-            vollName_[i] = !t->Name.VornameStr.empty() && !t->Name.NachnameStr.empty();
+            verwendbar_[i] = TeilnehmerGelistet(t);
         }
         for (const TeamGroupType* g = teams_; g; g = g->next) {
             const int p = matrix_.Index(g->PilotPtr);
@@ -433,7 +431,7 @@ class Engine {
             }
             Runde rd(d, matrix_, n_, 0);
             for (int i = 0; i < matrix_.Anzahl() && ok; ++i)
-                if (vollName_[i] && rd.Wo(i) < 0) ok = false;
+                if (verwendbar_[i] && rd.Wo(i) < 0) ok = false;
         }
         if (ok && groesste != INT_MIN && groesste - kleinste > 1) ok = false;
         return ok ? 0 : StartreihenfolgeFinalFehler;
@@ -560,8 +558,7 @@ class Engine {
     int runden_ = 0;
     const TeamGroupType* teams_ = nullptr;
     StartBewertListe matrix_;
-    std::vector<bool> verwendbar_;  // EdvNr != 0 and a full name: placed by the participant step
-    std::vector<bool> vollName_;    // first name and surname: checked by the final check
+    std::vector<bool> verwendbar_;  // listed participants: placed by the participant step, checked by the final check
     std::vector<bool> istHelfer_;
     std::vector<bool> istPilot_;
     std::vector<std::vector<int>> pilotenDesHelfers_; // pilots whose group lists this participant as helper

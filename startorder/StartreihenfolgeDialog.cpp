@@ -152,7 +152,7 @@ AuslosungsErgebnis StartreihenfolgeAuslosen(WettbewerbTyp* comp, const Auslosung
     if (Auftrag.GruppenStart && GruppenstartAenderbar(comp)) comp->Gruppenstart = *Auftrag.GruppenStart;
     ReadRelevantWettDatenAtStartOfPilotSort(comp);
     CreateTeamGroup(comp, Auftrag.TeamschutzAlle, Auftrag.TeamschutzHelfer, Auftrag.TeamschutzMannschaft);
-    const int n = GetAnzTeilnehmer(comp->TeilnehmerRootPtr);
+    const int n = GetAnzTeilnehmerGelistet(comp->TeilnehmerRootPtr);
     const int wunsch = Auftrag.GruppenGroesse > 0 ? Auftrag.GruppenGroesse : comp->AnzTeilnGruppe;
     const GruppenGroesseGrenzen g =
         FillGruppenGroesse(n, wunsch, CountTeamschutzMaxVerkettung(GetTeamGroupRootPtr()));

@@ -13,8 +13,6 @@ namespace tavuran {
 
 namespace {
 
-bool MitVollemNamen(const TeilnehmerTyp* t) { return !t->Name.VornameStr.empty() && !t->Name.NachnameStr.empty(); }
-
 bool RundeVorhanden(const WettbewerbTyp* comp, int r) {
     for (const DurchgangTyp* d = comp->DurchgangRootPtr; d; d = d->next)
         if (d->Nr == r) return true;
@@ -27,7 +25,7 @@ int CountPilotsInGroup(const WettbewerbTyp* comp, int DurchgangNr, int GruppeNr)
     if (!comp || DurchgangNr < 1 || DurchgangNr > MaxDurchgaenge) return 0;
     int n = 0;
     for (const TeilnehmerTyp* t = comp->TeilnehmerRootPtr; t; t = t->next)
-        if (MitVollemNamen(t) && t->Gruppe[DurchgangNr] == GruppeNr) ++n;
+        if (TeilnehmerGelistet(t) && t->Gruppe[DurchgangNr] == GruppeNr) ++n;
     return n;
 }
 
@@ -64,7 +62,7 @@ bool CheckTeilnehmerInDurchgaengen(WettbewerbTyp* comp, std::vector<std::string>
         Zeilen.push_back("Prüfe Teilnehmer im Durchgang " + rs + " auf Vollständigkeit:");
         bool rundeOk = true;
         for (const TeilnehmerTyp* t = comp->TeilnehmerRootPtr; t; t = t->next) {
-            if (!MitVollemNamen(t)) continue;
+            if (!TeilnehmerGelistet(t)) continue;
             const int g = t->Gruppe[r];
             const std::string name = CnvNameTypToNameStr(&t->Name, true);
             if (gs && (g < minG || g > maxG)) {
@@ -109,7 +107,7 @@ bool CheckTeilnehmerInDurchgaengen(WettbewerbTyp* comp, std::vector<std::string>
     }
 
     // 4. numbers
-    const int n = GetAnzTeilnehmer(comp->TeilnehmerRootPtr);
+    const int n = GetAnzTeilnehmerGelistet(comp->TeilnehmerRootPtr);
     for (int r = 1; r <= runden; ++r) {
         if (!RundeVorhanden(comp, r)) continue;
         Zeilen.push_back("Prüfe Anzahl Teilnehmer im Durchgang " + StrInt(r) + ":");

@@ -165,7 +165,7 @@ void SortierTaskSelect() {
 // the number of groups of the competition's group size.
 bool PruefeEinteilung(WettbewerbTyp* comp, bool obereGrenze, int* MinGruppe, int* MaxGruppe) {
     if (!comp) return false;
-    const int n = GetAnzTeilnehmer(comp->TeilnehmerRootPtr);
+    const int n = GetAnzTeilnehmerGelistet(comp->TeilnehmerRootPtr);
     const int a = CalcAnzahlGruppen(n, comp->AnzTeilnGruppe);
     const int runden = AnzahlVorrunden(comp);
     int kleinste = INT_MAX;
@@ -178,7 +178,7 @@ bool PruefeEinteilung(WettbewerbTyp* comp, bool obereGrenze, int* MinGruppe, int
         int erste = 0;
         bool verschiedene = false;
         for (TeilnehmerTyp* t = comp->TeilnehmerRootPtr; t; t = t->next) {
-            if (t->Name.VornameStr.empty() || t->Name.NachnameStr.empty()) continue;
+            if (!TeilnehmerGelistet(t)) continue;
             const int g = t->Gruppe[r];
             kleinste = MinInt(kleinste, g);
             groesste = MaxInt(groesste, g);
@@ -245,12 +245,12 @@ void ReadRelevantWettDatenAtStartOfPilotSort(WettbewerbTyp* comp) {
         // the write-back could not mark the rounds divided.
         for (int r = 1; r <= AnzahlVorrunden(comp); ++r) DatenDurchgangGetPtr(comp->DurchgangRootPtr, r);
         GetDurchgangStartreihenfolgeEingeteiltAuslosung(comp);
-        const int a = CalcAnzahlGruppen(GetAnzTeilnehmer(comp->TeilnehmerRootPtr), comp->AnzTeilnGruppe);
+        const int a = CalcAnzahlGruppen(GetAnzTeilnehmerGelistet(comp->TeilnehmerRootPtr), comp->AnzTeilnGruppe);
         for (int r = 1; r <= AnzahlVorrunden(comp); ++r) {
             DurchgangTyp* d = SucheDurchgang(comp, r);
             if (!d || !d->DurchgangEingeteilt) continue;
             for (TeilnehmerTyp* t = comp->TeilnehmerRootPtr; t; t = t->next) {
-                if (t->EdvNr == 0 || CnvNameTypToNameStr(&t->Name, true).empty()) continue;
+                if (!TeilnehmerGelistet(t)) continue;
                 const int g = t->Gruppe[r];
                 if (g <= 0 || g > 2 * a) continue;
                 SortDrchgType* sd = GetDurchgPtr(SortRootToRepresentTavuranDataPtr, r);

@@ -397,6 +397,8 @@ TEST_F(MainFormTest, FehlgeschlagenesSichernBehaeltDenWettbewerb) {
     const std::string datei = Pfad("blockiert");
     { std::ofstream(datei) << "x"; }
     const std::string ziel = datei + "/sommer.wtb";
+    // Leaving the unnamed competition: the user wants to save it.
+    GetUiHooks().SpeichernAbfrage = [](WettbewerbTyp*, bool) { return UiAntwort::Ja; };
     struct Fall {
         const char* Name;
         std::function<bool()> Aktion;
@@ -451,6 +453,7 @@ TEST_F(MainFormTest, GrundparameterAendernFragtNachFortschritt) {
     EXPECT_FALSE(warn->isVisible());
     EXPECT_TRUE(d->isVisible());
     EXPECT_EQ(w->Warnstufe, 0);
+    EXPECT_EQ(w->RegelPtr->Name, "F3J (B-Mod 2025)"); // "Abbruch" changed nothing
 
     // "Ok" with "erst nach Fortschritt": the dialog closes, the level rises to 60.
     ASSERT_TRUE(regelWechseln("F3J (B-Mod 2025)"));

@@ -164,6 +164,55 @@ TEST_F(CmdAuslosen, Fehler) {
     }
 }
 
+// Rounds that hold results are never drawn again: without --trotz-ergebnissen
+// the draw is refused and the file stays as it was; with it only the rounds
+// without results are drawn and every flight keeps its values.
+TEST_F(CmdAuslosen, RundenMitErgebnissenBleiben) {
+    ASSERT_EQ(Starte("auslosen \"" + datei + "\" --seed 1").Rueckgabe, 0);
+    std::string text = Lies(datei);
+    // A flight time in rounds 1 and 2 for everybody: 6 flight values, 16
+    // judge values and the penalty.
+    for (int edv = 1; edv <= 24; ++edv)
+        for (int r : {1, 2}) {
+            text += "WERTUNG:       '" + std::to_string(r) + "','" + std::to_string(edv) + "','0','" +
+                    std::to_string(100 + edv) + "'";
+            for (int i = 0; i < 5 + 16 + 1; ++i) text += ",'0'";
+            text += "\r\n";
+        }
+    { std::ofstream(datei, std::ios::binary) << text; }
+    const auto wertungen = [](const std::string& t) {
+        std::multiset<std::string> w;
+        for (const std::string& z : Zeilen(t))
+            if (z.rfind("WERTUNG:", 0) == 0) w.insert(z);
+        return w;
+    };
+    const auto vorher = Einteilung(datei);
+    ASSERT_EQ(wertungen(text).size(), 48u);
+
+    const Lauf abgelehnt = Starte("auslosen \"" + datei + "\" --seed 2");
+    EXPECT_EQ(abgelehnt.Rueckgabe, 1);
+    EXPECT_NE(abgelehnt.Fehler.find("Die Durchgänge 1, 2 enthalten schon Wertungen"), std::string::npos)
+        << abgelehnt.Fehler;
+    EXPECT_EQ(Lies(datei), text);
+    EXPECT_EQ(Starte("auslosen \"" + datei + "\" --durchgaenge 1,2 --trotz-ergebnissen").Rueckgabe, 1);
+
+    const Lauf l = Starte("auslosen \"" + datei + "\" --seed 2 --trotz-ergebnissen");
+    ASSERT_EQ(l.Rueckgabe, 0) << l.Fehler;
+    EXPECT_NE(l.Aus.find("Nicht ausgelost, weil sie Wertungen enthalten: Durchgänge 1, 2"), std::string::npos);
+    EXPECT_EQ(wertungen(Lies(datei)), wertungen(text));
+    const auto nachher = Einteilung(datei);
+    bool neu = false;
+    for (const auto& [edv, f] : vorher) {
+        const auto& g = nachher.at(edv);
+        // columns: EdvNr, StartNr, name, channel, then group and place per round
+        EXPECT_EQ(std::vector<std::string>(g.begin() + 4, g.begin() + 8),
+                  std::vector<std::string>(f.begin() + 4, f.begin() + 8)) << edv;
+        if (std::vector<std::string>(g.begin() + 8, g.end()) != std::vector<std::string>(f.begin() + 8, f.end()))
+            neu = true;
+    }
+    EXPECT_TRUE(neu); // rounds 3 and 4 were drawn again
+}
+
 } // namespace
 
 namespace {

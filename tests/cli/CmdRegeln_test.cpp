@@ -41,6 +41,11 @@ TEST(CmdRegeln, EineRegelAusfuehrlich) {
                                  "  Die Flugzeit vom Freigeben des Modells bis zur\n", "  abgezogen.\n"})
         EXPECT_NE(l.Aus.find(erwartet), std::string::npos) << erwartet;
 
+    // How many rounds count, in words rather than as the catalogue's formula.
+    EXPECT_NE(l.Aus.find("Gewertete Durchgänge:             alle Durchgänge\n"), std::string::npos) << l.Aus;
+    EXPECT_EQ(l.Aus.find("ZAHL_DURCHGAENGE"), std::string::npos);
+    EXPECT_NE(Starte("regeln 1").Aus.find("die Hälfte der Durchgänge (abgerundet) und einer"), std::string::npos);
+
     const Lauf ohne = Starte("regeln 86");
     ASSERT_EQ(ohne.Rueckgabe, 0);
     EXPECT_NE(ohne.Aus.find("Punktrichter (0):               keine"), std::string::npos) << ohne.Aus;
@@ -52,8 +57,9 @@ TEST(CmdRegeln, FalscheNummer) {
         const char* Argumente;
         int Rueckgabe;
     };
-    for (const Fall& f : {Fall{"regeln 0", 1}, Fall{"regeln 88", 1}, Fall{"regeln -3", 1}, Fall{"regeln 4x", 1},
-                          Fall{"regeln F5J", 1}, Fall{"regeln 1 2", 2}}) {
+    // A number outside the catalogue is a wrong call, as everywhere in the tool.
+    for (const Fall& f : {Fall{"regeln 0", 2}, Fall{"regeln 88", 2}, Fall{"regeln -3", 2}, Fall{"regeln 4x", 2},
+                          Fall{"regeln F5J", 2}, Fall{"regeln 1 2", 2}}) {
         const Lauf l = Starte(f.Argumente);
         EXPECT_EQ(l.Rueckgabe, f.Rueckgabe) << f.Argumente;
         EXPECT_EQ(l.Aus, "") << f.Argumente;

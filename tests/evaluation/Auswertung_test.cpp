@@ -226,7 +226,7 @@ TEST(Auswertung, NullwertungWirdNichtGestrichenAbDerErstenAuswertung) {
     }
 }
 
-TEST(Auswertung, StrafpunkteAuchInGestrichenerRundeNichtImFlyOff) {
+TEST(Auswertung, StrafpunkteAuchInGestrichenerRundeUndImFlyOff) {
     TestWettbewerb tw;
     tw.Runden(3, 2, 3, 1);
     tw.W->DurchgangPromille = false;
@@ -238,7 +238,32 @@ TEST(Auswertung, StrafpunkteAuchInGestrichenerRundeNichtImFlyOff) {
     tw.Rechnen();
     EXPECT_DOUBLE_EQ(tw.T(1)->Punkte, 490);
     EXPECT_DOUBLE_EQ(tw.T(1)->StreicherPunkte, 100);
-    EXPECT_DOUBLE_EQ(tw.T(1)->PunkteEndrunde, 400);
+    EXPECT_DOUBLE_EQ(tw.T(1)->PunkteEndrunde, 350); // the fly-off penalty counts in the fly-off
+}
+
+// A penalty in a fly-off round ranks the fly-off as the shown totals say, in
+// the senior and in the junior fly-off.
+TEST(Auswertung, FlyOffStrafpunkteEntscheidenDenFlyOff) {
+    TestWettbewerb tw;
+    tw.Runden(1, 1, 1, 1, 1);
+    tw.W->AnzTeilnInEndRunde = 2;
+    tw.W->AnzJugInEndRunde = 2;
+    tw.W->DurchgangPromille = false;
+    tw.Teilnehmer(1, "A", true);
+    tw.Teilnehmer(2, "B", true);
+    tw.Flug(1, 1, 100);
+    tw.Flug(1, 2, 90);
+    tw.Flug(2, 1, 995)->Strafpunkte = 12; // 983 shown
+    tw.Flug(2, 2, 987);
+    tw.Flug(3, 1, 995)->Strafpunkte = 12;
+    tw.Flug(3, 2, 987);
+    tw.Rechnen();
+    EXPECT_DOUBLE_EQ(tw.T(1)->PunkteEndrunde, 983);
+    EXPECT_DOUBLE_EQ(tw.T(1)->PunkteEndrundeJugend, 983);
+    EXPECT_EQ(tw.T(2)->PlatzNrFlyOff, 1);
+    EXPECT_EQ(tw.T(1)->PlatzNrFlyOff, 2);
+    EXPECT_EQ(tw.T(2)->PlatzNrFlyOffJugend, 1);
+    EXPECT_EQ(tw.T(1)->PlatzNrFlyOffJugend, 2);
 }
 
 // ---------------------------------------------------------------- places

@@ -497,13 +497,15 @@ TEST(WettbewerbsDatei, KopfzeileUndFormatnummer) {
     } faelle[] = {
         // Format 4 is unknown: result 13, read on as format 1 (DOS byte of Ä).
         {DateiDos({"ORNALIK Wettbewerbsdaten - Format 4.0", "DURCHGÄNGE:    5"}), LadenFormatUnbekannt, 1, 5},
-        // No header: format 1 for all lines; the record keeps its default format number.
-        {DateiDos({"DURCHGÄNGE:    8", "NAME:          X"}), LadenOk, 3, 8},
-        // Lines before the header are format 1, after it format 3.
+        // No header first: refused (what was read is format 1; the record
+        // keeps its default format number).
+        {DateiDos({"DURCHGÄNGE:    8", "NAME:          X"}), LadenOhneKennung, 3, 8},
         {DateiDos({"DURCHGÄNGE:    8"}) + Datei3({"ORNALIK Wettbewerbsdaten - Format 3.0", "DURCHGÄNGE:    '9'"}),
-         LadenOk, 3, 9},
+         LadenOhneKennung, 3, 9},
         {DateiDos({"xx ORNALIK Wettbewerbsdaten - Format 2.0 xx", "DURCHGÄNGE:    4"}), LadenOk, 2, 4},
-        {"", LadenOk, 3, 6},
+        // Empty lines before the header do not count.
+        {"\r\n  \r\n" + Datei3({"ORNALIK Wettbewerbsdaten - Format 3.0", "DURCHGÄNGE:    '9'"}), LadenOk, 3, 9},
+        {"", LadenOhneKennung, 3, 6},
     };
     for (const Fall& f : faelle) {
         Geladen w(f.bytes);
@@ -525,16 +527,18 @@ TEST(WettbewerbsDatei, BytereihenfolgeMarkenUndZeilenenden) {
     struct Fall {
         std::string bytes;
         const char* name;
+        int ergebnis = LadenOk;
     } faelle[] = {
         {"\xEF\xBB\xBF" + utf8, "Grüße aus Łódź"},
         {utf16le, "Grüße"},
         {utf16be, "Grüße"},
         {"ORNALIK Wettbewerbsdaten - Format 3.0\nNAME:          'Gr\xFC\xDF" "e'", "Grüße"}, // LF only, no end
-        {"NAME:          Gr\x81\xE1" "e\r\n", "Grüße"},                                   // format 1, no header
+        // format 1 without header: read, but refused
+        {"NAME:          Gr\x81\xE1" "e\r\n", "Grüße", LadenOhneKennung},
     };
     for (const Fall& f : faelle) {
         Geladen w(f.bytes);
-        EXPECT_EQ(w.Ergebnis, LadenOk);
+        EXPECT_EQ(w.Ergebnis, f.ergebnis);
         EXPECT_EQ(w->Name, f.name);
     }
 }
@@ -918,7 +922,8 @@ TEST(WettbewerbsDateiPruefung, DateiPruefen) {
     EXPECT_GT(gut.Zeilen, 20);
     const DateiPruefErgebnis fehlt = WettbewerbsDateiPruefen(DatenPfad("wtb/fehlt.wtb"));
     EXPECT_FALSE(fehlt.Ok);
-    EXPECT_NE(fehlt.Grund.find("nicht lesbar"), std::string::npos);
+    EXPECT_EQ(fehlt.Urteil, PruefUrteil::Unlesbar);
+    EXPECT_NE(fehlt.Grund.find("kann nicht gelesen werden"), std::string::npos);
 }
 
 } // namespace

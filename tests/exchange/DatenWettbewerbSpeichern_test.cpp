@@ -11,6 +11,7 @@
 #include "core/UiHooks.h"
 #include "exchange/DatenWettbewerbDatei.h"
 #include "exchange/WtbTestHilfen.h"
+#include "rules/RegelLookup.h"
 
 using namespace tavuran;
 using namespace wtbtest;
@@ -220,6 +221,49 @@ TEST(WettbewerbSpeichern, ParallelkopieNichtMoeglich) {
     EXPECT_NE(SpeicherErgebnisText(erg).find("Parallelkopie"), std::string::npos);
     EXPECT_EQ(LiesBytes(ordner + "pokal.bak"), erste);
     EXPECT_EQ(LiesBytes(datei), w.Text());
+}
+
+// Formats 1 and 2 keep only the first word of the rule's name: a round trip
+// keeps the rule where that word names it for the competition's date, and
+// the save says which rule the file carries where it does not.
+TEST(WettbewerbSpeichern, RegelUeberstehtAlteFormate) {
+    const std::string ordner = NeuerOrdner("regel");
+    struct Fall {
+        const char* Regel;
+        const char* Gelesen; // the rule read back
+    } faelle[] = {
+        {"F5J (B-Mod 2025)", "F5J (B-Mod 2025)"},
+        {"F3B-A (B-Mod 2025)", "F3B-A (B-Mod 2025)"},
+        {"Manuelle Auswertung", "Manuelle Auswertung"},
+        {"F5J (B-Mod 2024)", "F5J (B-Mod 2025)"},
+        {"F3B-A Elektro (B-Mod 2025)", "F3B-A (B-Mod 2025)"},
+    };
+    for (const Fall& f : faelle) {
+        for (int format : {1, 2}) {
+            SCOPED_TRACE(std::string(f.Regel) + ", Format " + std::to_string(format));
+            WettbewerbTyp* w = DatenWettbewerbNew();
+            DatenWettbewerbDefault(w);
+            w->Datum = {1, 6, 2025};
+            DatenRegelLoad(w->RegelPtr, f.Regel, &w->Datum);
+            ASSERT_EQ(w->RegelPtr->Name, f.Regel);
+            const std::string datei = ordner + "regel.wtb";
+            const DateiSpeicherErgebnis e = DatenWettbewerbSave(w, datei, format, false);
+            DatenWettbewerbDispose(w);
+            ASSERT_TRUE(e.Ok) << e.Grund;
+            const bool gleich = std::string(f.Regel) == f.Gelesen;
+            if (gleich) {
+                EXPECT_TRUE(e.Hinweise.empty());
+            } else {
+                ASSERT_EQ(e.Hinweise.size(), 1u);
+                EXPECT_EQ(e.Hinweise[0], "Das Dateiformat " + std::to_string(format) + ".0 speichert vom Regelnamen „" +
+                                             f.Regel + "“ nur „" + std::string(f.Regel).substr(0, std::string(f.Regel).find(' ')) +
+                                             "“: beim Lesen trägt die Datei die Regel „" + f.Gelesen + "“.");
+            }
+            Geladen g(LiesBytes(datei));
+            ASSERT_NE(g->RegelPtr, nullptr);
+            EXPECT_EQ(g->RegelPtr->Name, f.Gelesen);
+        }
+    }
 }
 
 TEST(WettbewerbSpeichern, ErsetzteZeichenWerdenGemeldet) {

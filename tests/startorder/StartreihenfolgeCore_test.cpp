@@ -403,5 +403,29 @@ TEST(OhneGruppenstart, JederFliegtFuerSichUndAlleDurchgaengeGleich) {
     DoneDrchg(k);
 }
 
+// Pilots without a first name are listed like everybody else: the draw keeps
+// them apart on one channel, and a record without a surname (made for a score
+// line without participant) neither counts nor gets a group.
+TEST(Auslosung, KanalpaareAuchOhneVorname) {
+    for (const bool mitVorname : {true, false}) {
+        AuslosungsWettbewerb w(8, 3, 4);
+        for (int nr : {1, 2, 3, 4}) {
+            w.Kanal(nr, "35,010");
+            if (!mitVorname) w.T(nr)->Name.VornameStr.clear();
+        }
+        TeilnehmerTyp* geist = DatenTeilnehmerGetPtr(w.W->TeilnehmerRootPtr, 99, true);
+        geist->Name = NameTyp{};
+        StartreihenfolgeZufallFest(5);
+        StartreihenfolgeAuslosen(w.W, AuslosungsAuftrag{});
+        for (int r = 1; r <= 3; ++r) {
+            std::map<int, int> aufKanal;
+            for (int nr : {1, 2, 3, 4}) ++aufKanal[w.T(nr)->Gruppe[r]];
+            EXPECT_EQ(aufKanal.size(), 2u) << "Vorname " << mitVorname << ", Durchgang " << r;
+            for (auto [g, n] : aufKanal) EXPECT_EQ(n, 2) << "Vorname " << mitVorname << ", Gruppe " << g;
+            EXPECT_EQ(geist->Gruppe[r], 0);
+        }
+    }
+}
+
 } // namespace
 } // namespace tavuran

@@ -224,20 +224,23 @@ TEST_F(Lauf, OhneGruppenstartFliegtJederFuerSichInZufaelligerFolge) {
 TEST_F(Lauf, DarstellungLiestNurEingeteilteDurchgaengeInDenGrenzen) {
     AuslosungsWettbewerb w(20, 3, 5); // 4 groups
     for (int nr = 1; nr <= 20; ++nr) w.T(nr)->Gruppe[1] = (nr - 1) % 4 + 1;
-    w.T(5)->Name.VornameStr = ""; // not looked at by the division check
-    w.T(5)->Gruppe[1] = 9;        // beyond twice the number of groups
-    w.T(6)->Name.VornameStr = "";
-    w.T(6)->Gruppe[1] = 7;
-    w.T(7)->Gruppe[2] = 1; // round 2 is not divided
+    w.T(5)->Name = NameTyp{}; // not listed: neither checked nor read
+    w.T(5)->Gruppe[1] = 9;    // beyond the groups
+    w.T(6)->Name.VornameStr = ""; // listed without a first name
+    w.T(7)->Gruppe[2] = 1;        // round 2 is not divided
     ReadRelevantWettDatenAtStartOfPilotSort(w.W);
     auto r1 = Gruppen(GetSortRootPtr(), 1);
     std::set<int> gelesen;
     for (auto& [g, s] : r1) gelesen.insert(s.begin(), s.end());
     EXPECT_EQ(gelesen.size(), 19u);
     EXPECT_FALSE(gelesen.count(5));
-    EXPECT_TRUE(r1[7].count(6));
+    EXPECT_TRUE(gelesen.count(6));
     EXPECT_TRUE(Gruppen(GetSortRootPtr(), 2).empty());
     EXPECT_EQ(GetStartreihenfolgeWettPtr(), w.W);
+    // A listed pilot in a group beyond the groups: round 1 is no division.
+    w.T(6)->Gruppe[1] = 7;
+    ReadRelevantWettDatenAtStartOfPilotSort(w.W);
+    EXPECT_TRUE(Gruppen(GetSortRootPtr(), 1).empty());
 }
 
 TEST(Einteilung, BeideVariantenDerPruefung) {
