@@ -1002,6 +1002,13 @@ void TMainForm::FormPaint() {
             DispTeilnehmer(WettPtr, grid_[t], t);
         DispMannschaft(WettPtr);
         for (int t : {TabErgebnis, TabTeamergebnis}) InhaltsSpaltenAnpassen(t);
+        // Names and clubs in the score lists show whole: as wide as their
+        // longest text, never narrower than the usual width.
+        for (int t : {TabWertung, TabRefly})
+            for (auto [c, breite] : {std::pair{2, Width_Name}, std::pair{3, Width_Verein}}) {
+                grid_[t]->resizeColumnToContents(c);
+                if (grid_[t]->columnWidth(c) < breite) grid_[t]->setColumnWidth(c, breite);
+            }
     } else {
         for (auto* g : grid_) g->clearContents();
     }
