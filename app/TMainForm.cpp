@@ -1,6 +1,8 @@
 #include "app/TMainForm.h"
 
 #include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
 #include <filesystem>
 #include <system_error>
 
@@ -829,14 +831,11 @@ void TMainForm::InitGrid(int Tab) {
         Kopf(g, 2, "Pilot/Teamleiter");
         for (int j = 2; j <= 4; ++j) Kopf(g, j + 1, std::to_string(j - 1) + ". Helfer/Teilnehmer");
         for (int j = 5; j <= 20; ++j) Kopf(g, j + 1, std::to_string(j - 1) + ". Teilnehmer");
-        int maxNr = 0;
-        if (WettPtr)
-            for (MannschaftTyp* m = WettPtr->MannschaftRootPtr; m; m = m->next) maxNr = std::max(maxNr, m->Nr);
-        ZeilenZahl(g, std::max(maxNr + 1, 50 + 1));
+        g->setRowCount(0);
+        MannschaftZeilenAnlegen();
         g->setColumnWidth(0, fix);
         g->setColumnWidth(1, Width_Verein);
         for (int c = 2; c < 22; ++c) g->setColumnWidth(c, Width_Name);
-        for (int r = 1; r <= g->rowCount(); ++r) Zelle(g, r, 0, std::to_string(r));
         break;
     }
     case TabWertung: InitWertungEditStringGrid(); break;
@@ -982,15 +981,21 @@ void TMainForm::DispMannschaft(WettbewerbTyp* Wett) {
         for (int c = 1; c < g->columnCount(); ++c)
             if (g->item(r - 1, c)) g->item(r - 1, c)->setText(QString());
     if (!Wett) return;
+    // Each team in the row showing its number; of two teams with the same
+    // number the first one, the one a typed row is written back to.
+    const std::vector<int> nummern = MannschaftZeilenAnlegen();
+    std::unordered_map<int, int> zeileVon;
+    for (std::size_t k = 0; k < nummern.size(); ++k) zeileVon.emplace(nummern[k], static_cast<int>(k) + 1);
+    std::unordered_set<int> gezeigt;
     for (MannschaftTyp* m = Wett->MannschaftRootPtr; m; m = m->next) {
-        if (m->Nr <= 0) continue;
-        if (m->Nr > g->rowCount()) ZeilenZahl(g, m->Nr + 1);
-        Zelle(g, m->Nr, 0, std::to_string(m->Nr));
-        Zelle(g, m->Nr, 1, m->Name);
+        const auto z = zeileVon.find(m->Nr);
+        if (z == zeileVon.end() || !gezeigt.insert(m->Nr).second) continue;
+        const int r = z->second;
+        Zelle(g, r, 1, m->Name);
         for (int j = 1; j <= MaxMannschaftMitglieder && j + 1 < g->columnCount(); ++j) {
             if (m->TeilnehmerEdvNr[j] == 0) continue;
             TeilnehmerTyp* p = GetTeilnehmerEdvNr(Wett, m->TeilnehmerEdvNr[j]);
-            Zelle(g, m->Nr, j + 1, p ? CnvNameTypToNameStr(&p->Name, true) : std::string());
+            Zelle(g, r, j + 1, p ? CnvNameTypToNameStr(&p->Name, true) : std::string());
         }
     }
 }

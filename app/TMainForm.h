@@ -299,6 +299,9 @@ class TMainForm : public QMainWindow {
     void InitGrid(int Tab);
     void DispTeilnehmer(WettbewerbTyp* Wett, QTableWidget* Grid, int Tab);
     void DispMannschaft(WettbewerbTyp* Wett);
+    // Rows of the team sheet and the team number in each row's first column;
+    // returns the numbers (element k for row k + 1).
+    std::vector<int> MannschaftZeilenAnlegen();
     void SetDurchgangListRadionButton();
     void SetSortListRadionButton();
     void MainTabControlChange();

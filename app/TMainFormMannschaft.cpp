@@ -1,5 +1,7 @@
 // The main window's team sheet (tab "Teamschutz / Team") with the lookup of
 // participants who are in no team yet.
+#include <algorithm>
+
 #include <QTableWidget>
 
 #include "app/GitterEditor.h"
@@ -8,6 +10,26 @@
 #include "exchange/TeilnehmerBearbeitung.h"
 
 namespace tavuran {
+
+std::vector<int> TMainForm::MannschaftZeilenAnlegen() {
+    QTableWidget* g = grid_[TabMannschaft];
+    // Every row shows the number of the team it is written back to.
+    const std::vector<int> nummern = MannschaftZeilenNummern(WettPtr);
+    if (g->columnCount() == 0) return nummern;
+    const int zeilen = static_cast<int>(nummern.size());
+    if (zeilen != g->rowCount()) g->setRowCount(zeilen);
+    for (int r = 1; r <= zeilen; ++r) {
+        const QString text = QString::number(nummern[static_cast<std::size_t>(r - 1)]);
+        QTableWidgetItem* it = g->item(r - 1, 0);
+        if (!it) {
+            it = new QTableWidgetItem;
+            it->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+            g->setItem(r - 1, 0, it);
+        }
+        if (it->text() != text) it->setText(text);
+    }
+    return nummern;
+}
 
 void TMainForm::DispStammDatenMannschaft(const std::string* Tipptext) {
     if (!stammMannschGrid_) return;

@@ -167,15 +167,7 @@ void TMainForm::TeilnehmerBearbeitungZeichnen() {
         int letzte = 0;
         for (TeilnehmerTyp* p = WettPtr->TeilnehmerRootPtr; p; p = p->next) letzte = std::max(letzte, p->ZeilenNr[0]);
         g->setRowCount(std::max({g->rowCount(), (b < 45 ? 50 : b) + 4, letzte + 5}));
-        QTableWidget* t = grid_[TabMannschaft];
-        int maxNr = 0;
-        for (MannschaftTyp* m = WettPtr->MannschaftRootPtr; m; m = m->next) maxNr = std::max(maxNr, m->Nr);
-        for (int r = t->rowCount() + 1; t->columnCount() > 0 && r <= maxNr + 5; ++r) {
-            t->setRowCount(r);
-            auto* nr = new QTableWidgetItem(QString::number(r));
-            nr->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-            t->setItem(r - 1, 0, nr);
-        }
+        MannschaftZeilenAnlegen();
     }
     TeilnehmerGitterFaerben();
     QTableWidget* tg = grid_[TabMannschaft];

@@ -1,6 +1,7 @@
 #include "exchange/TeilnehmerBearbeitung.h"
 
 #include <algorithm>
+#include <limits>
 #include <unordered_set>
 
 #include "core/DatenMannschaft.h"
@@ -410,12 +411,45 @@ std::string MannschaftZellText(WettbewerbTyp* Wett, const MannschaftTyp& m, int 
     return p ? NameText(p->Name) : std::string();
 }
 
+std::vector<int> MannschaftZeilenNummern(const WettbewerbTyp* Wett, int MindestZeilen, int FreieZeilen) {
+    std::vector<int> teams;
+    if (Wett)
+        for (const MannschaftTyp* m = Wett->MannschaftRootPtr; m; m = m->next)
+            if (m->Nr > 0) teams.push_back(m->Nr);
+    std::sort(teams.begin(), teams.end());
+    teams.erase(std::unique(teams.begin(), teams.end()), teams.end());
+    const long long mindest = std::max(MindestZeilen, 0), frei = std::max(FreieZeilen, 0);
+    const long long groesste = teams.empty() ? 0 : teams.back();
+    // Every number up to the largest team's while that stays within the
+    // usual rows plus one per team; a team beyond gets a row of its own.
+    const long long dicht = std::max(mindest, std::min(groesste, mindest + static_cast<long long>(teams.size())));
+    std::vector<int> zeilen;
+    for (long long nr = 1; nr <= dicht; ++nr) zeilen.push_back(static_cast<int>(nr));
+    for (int nr : teams)
+        if (nr > dicht) zeilen.push_back(nr);
+    // and free rows below the last team to type a new one into
+    for (long long nr = std::max(groesste, dicht) + 1; nr <= groesste + frei; ++nr) {
+        if (nr > std::numeric_limits<int>::max()) break;
+        zeilen.push_back(static_cast<int>(nr));
+    }
+    return zeilen;
+}
+
+int MannschaftZeilenNr(const GitterTexte& Gitter, int Zeile) {
+    const std::string text = L_STR_Unblank(GitterZelle(Gitter, Zeile, 0));
+    if (text.empty() || text.size() > 10 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return Zeile;
+    const long long nr = std::stoll(text);
+    return nr > 0 && nr <= std::numeric_limits<int>::max() ? static_cast<int>(nr) : Zeile;
+}
+
 bool AktMannschaftDaten(WettbewerbTyp* Wett, GitterTexte& Gitter, int Von, int Bis) {
     if (!Wett) return false;
     Zeilenbereich(Gitter, Von, Bis);
     bool geaendert = false;
     for (int i = Von; i <= Bis; ++i)
-        if (MannschaftZeileSchreiben(Wett, Gitter[static_cast<std::size_t>(i)], i)) geaendert = true;
+        if (MannschaftZeileSchreiben(Wett, Gitter[static_cast<std::size_t>(i)], MannschaftZeilenNr(Gitter, i)))
+            geaendert = true;
     if (geaendert) {
         SetWettbewerbModified(Wett);
         SortAll(Wett);
@@ -455,7 +489,7 @@ int MannschaftUebernehmen(WettbewerbTyp* Wett, GitterTexte& Gitter, const Uebern
     SetGitterZelle(Gitter, a.Zeile, a.Spalte, a.Name);
     AktMannschaftDaten(Wett, Gitter, a.Zeile, a.Zeile);
     // The name may be shared by another pilot: the slot takes the chosen one.
-    MannschaftTyp* m = MannschaftNr(Wett, a.Zeile);
+    MannschaftTyp* m = MannschaftNr(Wett, MannschaftZeilenNr(Gitter, a.Zeile));
     if (m && m->TeilnehmerEdvNr[a.Spalte - 1] != p->EdvNr) {
         m->TeilnehmerEdvNr[a.Spalte - 1] = p->EdvNr;
         SetWettbewerbModified(Wett);

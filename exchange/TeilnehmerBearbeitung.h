@@ -112,8 +112,19 @@ bool EinfuegeTeilnehmerInWettbewerb(WettbewerbTyp* Wett, int Zeile, int ZeilenAn
 // slot or a member who no longer exists).
 std::string MannschaftZellText(WettbewerbTyp* Wett, const MannschaftTyp& m, int Spalte);
 
+// The team number of every row of the team sheet (element k for row k + 1):
+// the numbers 1 .. the largest team's (at least MindestZeilen), followed by
+// FreieZeilen free numbers to type a new team into. The rows follow the
+// teams that exist, not their numbers: numbers beyond MindestZeilen plus the
+// number of teams are not all listed, such a team gets a row of its own (a
+// file with team number 2 000 000 adds one row, not two million).
+std::vector<int> MannschaftZeilenNummern(const WettbewerbTyp* Wett, int MindestZeilen = 50, int FreieZeilen = 5);
+// The team number a row of the team sheet stands for: the number shown in its
+// first column, or the row number when that column holds none.
+int MannschaftZeilenNr(const GitterTexte& Gitter, int Zeile);
+
 // Writes rows Von .. Bis of the team grid back. A row without any text frees
-// its team; otherwise the team of that number (created when missing) takes
+// its team; otherwise the team of the row's number (created when missing) takes
 // the name ("Team n" when empty) and the members by name. A slot keeps its
 // member while the cell still shows him, so pilots of the same name stay
 // apart. Marks the competition modified when something changed.

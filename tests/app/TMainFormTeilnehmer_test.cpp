@@ -36,8 +36,14 @@ struct Person {
     const char* Verein;
 };
 
-// A competition with a rule and the given participants, written to Datei.
-void Schreiben(const std::string& Datei, const std::vector<Person>& Personen) {
+// A competition with a rule and the given participants, written to Datei;
+// Teams adds teams (number, name, the registration number of its pilot).
+struct TeamZeile {
+    int Nr;
+    const char* Name;
+    int Pilot;
+};
+void Schreiben(const std::string& Datei, const std::vector<Person>& Personen, const std::vector<TeamZeile>& Teams = {}) {
     WettbewerbTyp* w = DatenWettbewerbNew();
     DatenWettbewerbDefault(w);
     w->Name = "Frühjahrspokal";
@@ -50,6 +56,15 @@ void Schreiben(const std::string& Datei, const std::vector<Person>& Personen) {
         t->Verein = p.Verein;
         t->MeldgNr = nr;
         t->StartNr = nr;
+    }
+    for (const TeamZeile& z : Teams) {
+        MannschaftTyp* m = DatenMannschaftNew();
+        DatenMannschaftDefault(m);
+        m->Nr = z.Nr;
+        m->Name = z.Name;
+        m->TeilnehmerEdvNr[1] = z.Pilot;
+        m->next = w->MannschaftRootPtr;
+        w->MannschaftRootPtr = m;
     }
     SortAll(w);
     DateiSpeicherErgebnis e = DatenWettbewerbSave(w, Datei, 3, false);
@@ -75,9 +90,10 @@ void StammdatenSpeichern(const std::vector<Person>& Piloten) {
 
 class TeilnehmerTest : public FensterTest {
   protected:
-    TMainForm& Starten(const std::vector<Person>& Personen, const std::vector<Person>& Piloten = {}) {
+    TMainForm& Starten(const std::vector<Person>& Personen, const std::vector<Person>& Piloten = {},
+                       const std::vector<TeamZeile>& Teams = {}) {
         datei = Pfad("pokal.wtb");
-        Schreiben(datei, Personen);
+        Schreiben(datei, Personen, Teams);
         TMainForm& f = Fenster({QString::fromStdString(datei)});
         if (!Piloten.empty()) StammdatenSpeichern(Piloten);
         FensterTest::Starten(f);
@@ -273,6 +289,42 @@ TEST_F(TeilnehmerTest, ZweiTeamsBilden) {
     f.EntfernenAction()->trigger();
     EXPECT_EQ(team(2), nullptr);
     EXPECT_NE(team(1), nullptr);
+}
+
+// A team number far beyond the teams that exist (from a file) gives the team
+// sheet one row, not a row per number, and typing in that row changes that
+// team; a free row creates the team of the number it shows.
+TEST_F(TeilnehmerTest, TeamNummernWeitAuseinander) {
+    TMainForm& f = Starten({{"", "Anna", "Adler", "A"}, {"", "Bernd", "Berger", "B"}}, {},
+                           {{3, "Seeadler", 1}, {2000000, "Fernflug", 2}});
+    WettbewerbTyp* w = f.GetAktWettPtr();
+    f.TabWaehlen(TabMannschaft);
+    QTableWidget* t = f.Grid(TabMannschaft);
+    EXPECT_LT(t->rowCount(), 100);
+    int fern = 0;
+    for (int r = 1; r <= t->rowCount(); ++r)
+        if (Text(f, TabMannschaft, r, 0) == "2000000") fern = r;
+    ASSERT_GT(fern, 0);
+    EXPECT_EQ(Text(f, TabMannschaft, fern, 1), "Fernflug");
+    EXPECT_EQ(Text(f, TabMannschaft, 3, 1), "Seeadler");
+
+    auto team = [&](int nr) -> MannschaftTyp* {
+        for (MannschaftTyp* m = w->MannschaftRootPtr; m; m = m->next)
+            if (m->Nr == nr) return m;
+        return nullptr;
+    };
+    Tippen(f, TabMannschaft, fern, 1, "Weitflug");
+    ASSERT_NE(team(2000000), nullptr);
+    EXPECT_EQ(team(2000000)->Name, "Weitflug");
+    EXPECT_EQ(team(2000000)->TeilnehmerEdvNr[1], 2);
+    EXPECT_EQ(team(fern), nullptr);
+    // the row before it shows a free number and makes that team
+    const int frei = std::stoi(Text(f, TabMannschaft, fern - 1, 0));
+    EXPECT_NE(frei, 2000000);
+    Tippen(f, TabMannschaft, fern - 1, 1, "Neu");
+    ASSERT_NE(team(frei), nullptr);
+    EXPECT_EQ(team(frei)->Name, "Neu");
+    EXPECT_LT(t->rowCount(), 100);
 }
 
 TEST_F(TeilnehmerTest, EntfernenUndEinfuegen) {

@@ -304,6 +304,54 @@ TEST_F(Bogen, EntfernenUndEinfuegen) {
     EXPECT_EQ(TeilnehmerInZeile(w, 0, 5)->MeldgNr, 3);
 }
 
+// The rows of the team sheet follow the teams that exist: the usual numbers,
+// a row for each team beyond them, and free rows after the last team.
+TEST_F(Bogen, TeamZeilenNummern) {
+    struct TeamFall {
+        std::vector<int> Teams;
+        int Mindest, Frei;
+        std::vector<int> Zeilen;
+    };
+    const TeamFall faelle[] = {
+        {{}, 3, 1, {1, 2, 3}},
+        {{1, 2, 3}, 3, 2, {1, 2, 3, 4, 5}},
+        {{2, 5}, 4, 1, {1, 2, 3, 4, 5, 6}},
+        {{8}, 4, 2, {1, 2, 3, 4, 5, 8, 9, 10}},
+        {{2000000, 1}, 3, 1, {1, 2, 3, 4, 5, 2000000, 2000001}},
+        {{7, 7, 0, -4}, 2, 0, {1, 2, 3, 7}},
+        {{2147483647}, 1, 3, {1, 2, 2147483647}},
+    };
+    for (const TeamFall& fall : faelle) {
+        while (w->MannschaftRootPtr) {
+            MannschaftTyp* m = w->MannschaftRootPtr;
+            w->MannschaftRootPtr = m->next;
+            delete m;
+        }
+        for (int nr : fall.Teams) {
+            MannschaftTyp* m = DatenMannschaftNew();
+            DatenMannschaftDefault(m);
+            m->Nr = nr;
+            m->next = w->MannschaftRootPtr;
+            w->MannschaftRootPtr = m;
+        }
+        EXPECT_EQ(MannschaftZeilenNummern(w, fall.Mindest, fall.Frei), fall.Zeilen)
+            << ::testing::PrintToString(fall.Teams);
+    }
+
+    // a row is written back to the team of the number it shows
+    GitterTexte g(4, GitterZeile(MannschSpalten));
+    SetGitterZelle(g, 3, 0, "2147483647");
+    SetGitterZelle(g, 3, MannschSpalteName, "Fern");
+    SetGitterZelle(g, 2, 0, "kein");
+    SetGitterZelle(g, 2, MannschSpalteName, "Zwei");
+    EXPECT_TRUE(AktMannschaftDaten(w, g, 1, 3));
+    ASSERT_NE(Team(2147483647), nullptr);
+    EXPECT_EQ(Team(2147483647)->Name, "Fern");
+    EXPECT_EQ(Team(3), nullptr);
+    ASSERT_NE(Team(2), nullptr); // without a number the row number counts
+    EXPECT_EQ(Team(2)->Name, "Zwei");
+}
+
 TEST_F(Bogen, TeamsSchreiben) {
     TeilnehmerTyp* a = Teilnehmer(1, {"", "Hans", "Meier"}, "Nord");
     TeilnehmerTyp* b = Teilnehmer(2, {"", "Hans", "Meier"}, "Süd"); // the same name
