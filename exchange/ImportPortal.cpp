@@ -15,6 +15,7 @@
 #include "core/Utf8.h"
 #include "evaluation/Sortierung.h"
 #include "exchange/DateiZugriff.h"
+#include "exchange/DatenStamm.h"
 #include "exchange/ShortenName.h"
 #include "rules/RegelLookup.h"
 #include "startorder/Kanal.h"
@@ -666,6 +667,8 @@ ImportBericht ImportPortal(WettbewerbTyp* Wett, const ImportVorschau& V, const I
 
     CheckDoppelBelegung(Wett);
     SetWettbewerbModified(Wett);
+    // Known pilots who are now registered are marked in the master data.
+    MarkTeilnehmerInStammDaten(Wett);
     SortAll(Wett);
     B.Ausgefuehrt = true;
     return B;

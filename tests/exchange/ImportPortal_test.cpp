@@ -19,6 +19,7 @@
 #include "core/L_CALEND.h"
 #include "core/L_STR.h"
 #include "evaluation/Sortierung.h"
+#include "exchange/DatenStamm.h"
 #include "exchange/ImportPortal.h"
 #include "tests/exchange/ImportTestHilfen.h"
 #include "tests/exchange/WtbTestHilfen.h"
@@ -299,6 +300,33 @@ TEST(ImportPortal, NummernUndJugend) {
     EXPECT_EQ(w.w->RegelPtr->Name, "F3J (B-Mod 2025)");
     EXPECT_EQ(b.Wettbewerb, (std::vector<std::string>{"Name: „Pokal“", "Datum: 01.05.2026",
                                                       "Regel: „F3J (B-Mod 2025)“ (Klasse „F3J“)"}));
+}
+
+// A registered pilot who is known from the master data takes his regions from
+// there, and the master data marks him as taking part.
+TEST(ImportPortal, StammdatenErgaenzenUndMarkieren) {
+    Wettbewerb w;
+    TeilnehmerTyp meier;
+    meier.Name = {"", "Hans", "Meier"};
+    meier.Land = {"GER", "BY", "Obb"};
+    TeilnehmerTyp gast;
+    gast.Name = {"", "Otto", "Gast"};
+    DatenStammFuegeEin(w.w, &meier);
+    DatenStammFuegeEin(w.w, &gast);
+    const ImportBericht b =
+        Importieren(w.w,
+                    Download({"Competition Name,Competition Start Date,Registration Competition Classes,Pilot First Name,"
+                              "Pilot Last Name,Pilot Birthday,Pilot Is <18,Pilot Uses 2.4 GHz",
+                              "Pokal,2026-05-01,F3J,Hans,Meier,,no,yes"}),
+                    true);
+    ASSERT_TRUE(b.Ausgefuehrt);
+    ASSERT_NE(w.w->TeilnehmerRootPtr, nullptr);
+    EXPECT_EQ(w.w->TeilnehmerRootPtr->Land.Bundesland, "BY");
+    EXPECT_EQ(w.w->TeilnehmerRootPtr->Land.Bezirk, "Obb");
+    std::vector<std::string> markiert;
+    for (const TeilnehmerTyp* m = w.w->StammDatenRootPtr; m; m = m->next)
+        if (m->TeilnehmerAusStammDat) markiert.push_back(m->Name.NachnameStr);
+    EXPECT_EQ(markiert, std::vector<std::string>{"Meier"});
 }
 
 // A second download of the portal, with two late registrations, adds them and
