@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "app/TMainForm.h"
+#include "core/DatenDurchgang.h"
 #include "app/TStartNrForm.h"
 #include "app/TStartReihenfolgeNichtErmitteltForm.h"
 #include "app/TStartreihenfolgeBewertungForm.h"
@@ -42,12 +43,6 @@ class AnzeigeWaechter : public QObject {
         StartreihenfolgeFreigeben();
     }
 };
-
-DurchgangTyp* SucheDurchgang(WettbewerbTyp* comp, int Nr) {
-    for (DurchgangTyp* d = comp->DurchgangRootPtr; d; d = d->next)
-        if (d->Nr == Nr) return d;
-    return nullptr;
-}
 
 } // namespace
 
@@ -180,7 +175,7 @@ void TMainForm::CheckZeigeHinweisEinteilungStartreihenfolge() {
     const int tab = AktuellerTab();
     if (tab != TabWertung && tab != TabRefly && tab != 7) return;
     if (GetDurchgangStartreihenfolgeEingeteilt(WettPtr)) return;
-    DurchgangTyp* d = SucheDurchgang(WettPtr, WettPtr->DurchgangNr);
+    DurchgangTyp* d = DatenDurchgangSuchen(WettPtr, WettPtr->DurchgangNr);
     if (!d || d->DurchgangEingeteilt) return;
     hinweis_->EnableAbbruchButton = false;
     hinweis_->EnableSortNowButton = true;

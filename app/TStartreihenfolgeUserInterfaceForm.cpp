@@ -15,6 +15,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "core/DatenDurchgang.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
 #include "core/L_STR.h"
@@ -45,12 +46,6 @@ const OptionZeile OptionTabelle[] = {
     {&Form::ErgebnisCheckBox, "Ergebnismatrix öffnen", true, &StartreihenfolgeLaufOptionen::Ergebnismatrix},
     {&Form::NachbessernCheckBox, "Auslosung nachbessern", true, &StartreihenfolgeLaufOptionen::Nachbessern},
 };
-
-const DurchgangTyp* SucheDurchgang(const WettbewerbTyp* comp, int Nr) {
-    for (const DurchgangTyp* d = comp->DurchgangRootPtr; d; d = d->next)
-        if (d->Nr == Nr) return d;
-    return nullptr;
-}
 
 // A requested group size as typed: its leading number; a size read from a
 // file may be anything, so it is kept within what a count of participants can mean.
@@ -399,7 +394,7 @@ void TStartreihenfolgeUserInterfaceForm::StartreihenfolgeVerteilenButtonClick() 
     bool geteilt = false;
     const int vorrunden = LimitLowHighInt(wett_->AnzVorrunden, 0, MaxDurchgaenge);
     for (int r = 1; r <= vorrunden; ++r) {
-        const DurchgangTyp* d = SucheDurchgang(wett_, r);
+        const DurchgangTyp* d = DatenDurchgangSuchen(wett_, r);
         if (d && d->DurchgangEingeteilt && GetDurchgangIstEinzuteilen(r)) geteilt = true;
     }
     hide();

@@ -8,6 +8,7 @@
 
 #include "app/DialogListe.h"
 #include "app/TMainForm.h"
+#include "core/DatenDurchgang.h"
 #include "core/Eingabe.h"
 #include "core/L_STR.h"
 
@@ -16,12 +17,6 @@ namespace tavuran {
 namespace {
 
 constexpr int SpalteStrafpunkte = 4;
-
-bool RundeVorhanden(const WettbewerbTyp* w, int Nr) {
-    for (const DurchgangTyp* d = w->DurchgangRootPtr; d; d = d->next)
-        if (d->Nr == Nr) return true;
-    return false;
-}
 
 } // namespace
 
@@ -61,7 +56,7 @@ void TStrafpunkteForm::Zeigen() {
                                                HauptfensterListenFilter(), 1);
     ListenKopf(TeilnehmerStringGrid, SpalteStrafpunkte, "Strafpunkte");
     // Penalties of a round that does not exist yet are neither shown nor taken.
-    if (RundeVorhanden(w, AktDurchgangNr())) {
+    if (DatenDurchgangSuchen(w, AktDurchgangNr())) {
         std::vector<StrafpunkteZeile> straf;
         for (const DialogTeilnehmerZeile& z : zeilen) straf.push_back({z.StartNr, z.Name, "", z.EdvNr});
         StrafpunkteAnzeigen(w, AktDurchgangNr(), straf);
@@ -96,7 +91,7 @@ void TStrafpunkteForm::OkButtonClick() {
     // A cell still being typed into counts.
     TeilnehmerStringGrid->setCurrentItem(nullptr);
     WettbewerbTyp* w = SchreibbarerWettbewerb();
-    if (w && RundeVorhanden(w, AktDurchgangNr())) {
+    if (w && DatenDurchgangSuchen(w, AktDurchgangNr())) {
         StrafpunkteUebernehmen(w, AktDurchgangNr(), StrafpunkteListe());
         WettbewerbNeuBerechnen();
         ReinitAndRedraw();

@@ -16,6 +16,12 @@ void DatenWertungDefault(WertungTyp* p) {
     if (p) *p = WertungTyp{};
 }
 
+DurchgangTyp* DatenDurchgangSuchen(const WettbewerbTyp* Wett, int DurchgangNr) {
+    for (DurchgangTyp* d = Wett ? Wett->DurchgangRootPtr : nullptr; d; d = d->next)
+        if (d->Nr == DurchgangNr) return d;
+    return nullptr;
+}
+
 DurchgangTyp* DatenDurchgangGetPtr(DurchgangTyp*& DurchgangRootPtr, int DurchgangNr) {
     for (DurchgangTyp* d = DurchgangRootPtr; d; d = d->next)
         if (d->Nr == DurchgangNr) return d;

@@ -12,6 +12,8 @@ void DatenDurchgangDefault(DurchgangTyp* DurchgangPtr);
 void DatenGruppeDefault(GruppeTyp* GruppePtr);
 void DatenWertungDefault(WertungTyp* WertungPtr);
 
+// The round of that number, or nil; creates nothing.
+DurchgangTyp* DatenDurchgangSuchen(const WettbewerbTyp* Wett, int DurchgangNr);
 // Find-or-create at the head of the list.
 DurchgangTyp* DatenDurchgangGetPtr(DurchgangTyp*& DurchgangRootPtr, int DurchgangNr);
 GruppeTyp* DatenGruppeGetPtr(GruppeTyp*& GruppeRootPtr, int GruppeNr, int ReflyOrder);

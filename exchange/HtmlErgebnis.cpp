@@ -23,12 +23,6 @@ const std::string ZweiNbsp = "\xC2\xA0\xC2\xA0";
 std::string Zahl(double x) { return L_STR_DoubleToStr(x, 1, 7, 0, 2); }
 std::string Zahl4(double x) { return L_STR_FillLeftWithBlanks(Zahl(x), 4); }
 
-const DurchgangTyp* FindeDurchgang(const WettbewerbTyp* Wett, int Nr) {
-    for (const DurchgangTyp* d = Wett ? Wett->DurchgangRootPtr : nullptr; d; d = d->next)
-        if (d->Nr == Nr) return d;
-    return nullptr;
-}
-
 int Begrenzt(int n, int hoch) { return std::clamp(n, 0, hoch); }
 
 // Judge and round parameters of the rule, limited to the entry's slots.
@@ -109,7 +103,7 @@ int HtmlRunden(const WettbewerbTyp* Wett) { return Wett ? Begrenzt(Wett->AnzDurc
 int HtmlVorrunden(const WettbewerbTyp* Wett) { return Wett ? Begrenzt(Wett->AnzVorrunden, MaxDurchgaenge) : 0; }
 
 const WertungTyp* HtmlWertung(const WettbewerbTyp* Wett, int Nr, int EdvNr, int ReflyOrder) {
-    const DurchgangTyp* d = FindeDurchgang(Wett, Nr);
+    const DurchgangTyp* d = DatenDurchgangSuchen(Wett, Nr);
     return d ? DatenWertungGetPtr(const_cast<DurchgangTyp*>(d), EdvNr, ReflyOrder) : nullptr;
 }
 
@@ -120,7 +114,7 @@ const WertungTyp& HtmlWertungOderLeer(const WettbewerbTyp* Wett, int Nr, int Edv
 }
 
 bool HtmlReflyInDurchgang(const WettbewerbTyp* Wett, int Nr) {
-    const DurchgangTyp* d = FindeDurchgang(Wett, Nr);
+    const DurchgangTyp* d = DatenDurchgangSuchen(Wett, Nr);
     for (const GruppeTyp* g = d ? d->GruppePtr : nullptr; g; g = g->next)
         if (g->ReflyOrder >= 1) return g->WertungPtr != nullptr;
     return false;

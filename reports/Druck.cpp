@@ -72,15 +72,9 @@ std::string Zahl(double x) { return L_STR_DoubleToStr(x, 1, 7, 0, 2); }
 // The rounds the layout counts with: 1..30 whatever a file says.
 int DruckDurchgaenge(const WettbewerbTyp* Wett) { return LimitLowHighInt(Wett->AnzDurchgaenge, 1, MaxDurchgaenge); }
 
-DurchgangTyp* DurchgangSuchen(const WettbewerbTyp* Wett, int Nr) {
-    for (DurchgangTyp* d = Wett->DurchgangRootPtr; d; d = d->next)
-        if (d->Nr == Nr) return d;
-    return nullptr;
-}
-
 // A round has reflights when its first reflight group in list order holds an entry.
 bool ReflyImDurchgang(const WettbewerbTyp* Wett, int Nr) {
-    const DurchgangTyp* d = DurchgangSuchen(Wett, Nr);
+    const DurchgangTyp* d = DatenDurchgangSuchen(Wett, Nr);
     if (!d) return false;
     for (const GruppeTyp* g = d->GruppePtr; g; g = g->next)
         if (g->ReflyOrder == 1) return g->WertungPtr != nullptr;
@@ -409,7 +403,7 @@ DruckZelle ZelleText(const WettbewerbTyp* WettC, const TeilnehmerTyp* p, const Z
     const WertungTyp* E = nullptr;
     const WertungTyp* R = nullptr;
     if (h >= 1 && h <= MaxDurchgaenge) {
-        if (DurchgangTyp* d = DurchgangSuchen(Wett, h)) {
+        if (DurchgangTyp* d = DatenDurchgangSuchen(Wett, h)) {
             E = DatenWertungGetPtr(d, p->EdvNr, 0);
             R = DatenWertungGetPtr(d, p->EdvNr, 1);
         }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/DatenDurchgang.h"
 #include "core/Eingabe.h"
 #include "core/L_STR.h"
 #include "core/MinMax.h"
@@ -11,16 +12,6 @@
 #include "startorder/StartreihenfolgeTeamgruppe.h"
 
 namespace tavuran {
-
-namespace {
-
-const DurchgangTyp* SucheDurchgang(const WettbewerbTyp* comp, int Nr) {
-    for (const DurchgangTyp* d = comp->DurchgangRootPtr; d; d = d->next)
-        if (d->Nr == Nr) return d;
-    return nullptr;
-}
-
-} // namespace
 
 int GetDurchgangSortMode(bool Alle, bool Ausgewaehlte, bool Unsortierte, bool NurAktueller) {
     if (Alle) return SortModeAlle;
@@ -36,7 +27,7 @@ bool GetDurchgangIstEinzuteilen(const WettbewerbTyp* comp, int SortMode, int Dur
     switch (SortMode) {
     case SortModeAktueller: return DurchgangNr == comp->DurchgangNr;
     case SortModeUnsortierte: {
-        const DurchgangTyp* d = SucheDurchgang(comp, DurchgangNr);
+        const DurchgangTyp* d = DatenDurchgangSuchen(comp, DurchgangNr);
         return d && !d->DurchgangEingeteilt;
     }
     case SortModeAusgewaehlte: return Ausgewaehlt.inRange(DurchgangNr) && Ausgewaehlt[DurchgangNr];

@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "core/DatenDurchgang.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/L_STR.h"
 #include "core/MinMax.h"
@@ -10,16 +11,6 @@
 #include "startorder/StartreihenfolgeTeamgruppe.h"
 
 namespace tavuran {
-
-namespace {
-
-bool RundeVorhanden(const WettbewerbTyp* comp, int r) {
-    for (const DurchgangTyp* d = comp->DurchgangRootPtr; d; d = d->next)
-        if (d->Nr == r) return true;
-    return false;
-}
-
-} // namespace
 
 int CountPilotsInGroup(const WettbewerbTyp* comp, int DurchgangNr, int GruppeNr) {
     if (!comp || DurchgangNr < 1 || DurchgangNr > MaxDurchgaenge) return 0;
@@ -57,7 +48,7 @@ bool CheckTeilnehmerInDurchgaengen(WettbewerbTyp* comp, std::vector<std::string>
 
     // 2. every participant in every round
     for (int r = 1; r <= runden; ++r) {
-        if (!RundeVorhanden(comp, r)) continue;
+        if (!DatenDurchgangSuchen(comp, r)) continue;
         const std::string rs = StrInt(r);
         Zeilen.push_back("Prüfe Teilnehmer im Durchgang " + rs + " auf Vollständigkeit:");
         bool rundeOk = true;
@@ -86,7 +77,7 @@ bool CheckTeilnehmerInDurchgaengen(WettbewerbTyp* comp, std::vector<std::string>
     // results were entered.
     if (gs) {
         for (int r = 1; r <= runden; ++r) {
-            if (!RundeVorhanden(comp, r)) continue;
+            if (!DatenDurchgangSuchen(comp, r)) continue;
             Zeilen.push_back("Prüfe Teilnehmer im Durchgang " + StrInt(r) + " auf Gruppengröße:");
             int kleinste = INT_MAX;
             int groesste = 0;
@@ -109,7 +100,7 @@ bool CheckTeilnehmerInDurchgaengen(WettbewerbTyp* comp, std::vector<std::string>
     // 4. numbers
     const int n = GetAnzTeilnehmerGelistet(comp->TeilnehmerRootPtr);
     for (int r = 1; r <= runden; ++r) {
-        if (!RundeVorhanden(comp, r)) continue;
+        if (!DatenDurchgangSuchen(comp, r)) continue;
         Zeilen.push_back("Prüfe Anzahl Teilnehmer im Durchgang " + StrInt(r) + ":");
         int summe = 0;
         for (int g = minG; g <= maxG; ++g) summe += CountPilotsInGroup(comp, r, g);

@@ -43,12 +43,6 @@ void Zeichnen() {
     if (Anzeige.HauptfensterNeuZeichnen) Anzeige.HauptfensterNeuZeichnen();
 }
 
-DurchgangTyp* SucheDurchgang(WettbewerbTyp* comp, int Nr) {
-    for (DurchgangTyp* d = comp->DurchgangRootPtr; d; d = d->next)
-        if (d->Nr == Nr) return d;
-    return nullptr;
-}
-
 int AnzahlVorrunden(const WettbewerbTyp* comp) { return LimitLowHighInt(comp->AnzVorrunden, 0, MaxDurchgaenge); }
 
 void KandidatenFreigeben() {
@@ -247,7 +241,7 @@ void ReadRelevantWettDatenAtStartOfPilotSort(WettbewerbTyp* comp) {
         GetDurchgangStartreihenfolgeEingeteiltAuslosung(comp);
         const int a = CalcAnzahlGruppen(GetAnzTeilnehmerGelistet(comp->TeilnehmerRootPtr), comp->AnzTeilnGruppe);
         for (int r = 1; r <= AnzahlVorrunden(comp); ++r) {
-            DurchgangTyp* d = SucheDurchgang(comp, r);
+            DurchgangTyp* d = DatenDurchgangSuchen(comp, r);
             if (!d || !d->DurchgangEingeteilt) continue;
             for (TeilnehmerTyp* t = comp->TeilnehmerRootPtr; t; t = t->next) {
                 if (!TeilnehmerGelistet(t)) continue;
@@ -268,7 +262,7 @@ void WriteRelevantWettDatenAfterPilotSort(SortDrchgType* Kandidat, bool GruppenS
     for (SortDrchgType* sd = Kandidat; sd; sd = sd->next) {
         const int r = sd->DurchgangNr;
         if (!DiesenDurchgangSortieren(r)) continue;
-        if (DurchgangTyp* d = SucheDurchgang(comp, r)) d->DurchgangEingeteilt = true;
+        if (DurchgangTyp* d = DatenDurchgangSuchen(comp, r)) d->DurchgangEingeteilt = true;
         for (SortGroupType* g = sd->GroupRootPtr; g; g = g->next)
             for (SortTeilnType* e = g->TeilnRootPtr; e; e = e->next) {
                 e->TeilnPtr->Gruppe[r] = g->GruppeNr;
