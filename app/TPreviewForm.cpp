@@ -87,10 +87,15 @@ class VorschauSeite : public QWidget {
         const int x = d->Querformat() ? Rand : (width() - b) / 2;
         return {x, Rand, b, h};
     }
+    // Drawn in device pixels, so that the text stays sharp on high-resolution screens.
     QImage Bild() const {
         const QRect r = Blatt();
         if (r.isEmpty()) return {};
-        return DruckSeiteAlsBild(*form_->Dokument(), form_->Seite(), r.width(), r.height(), true);
+        const double dpr = std::max(1.0, devicePixelRatioF());
+        QImage bild = DruckSeiteAlsBild(*form_->Dokument(), form_->Seite(), static_cast<int>(r.width() * dpr),
+                                        static_cast<int>(r.height() * dpr), true);
+        bild.setDevicePixelRatio(dpr);
+        return bild;
     }
 
   protected:
@@ -319,7 +324,9 @@ void TPreviewForm::ReDraw() {
         DurchgangButton[11]->setChecked(true);
         WeitereEdit->setText(QString::number(z_.AktDurchgang));
     } else {
-        DurchgangButton[std::clamp(z_.AktDurchgang, 1, 10)]->setChecked(true);
+        // A round the competition no longer has: button 1.
+        const int k = std::clamp(z_.AktDurchgang, 1, 10);
+        DurchgangButton[k <= anz ? k : 1]->setChecked(true);
     }
     if (z_.RundenWahl != 0 || z_.AktDurchgang <= 10) WeitereEdit->clear();
     steuerungAktiv_ = true;
