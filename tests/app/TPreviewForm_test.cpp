@@ -224,7 +224,9 @@ TEST_F(VorschauTest, WeitereDurchgaenge) {
     EXPECT_TRUE(v->FlyOffButton->isChecked());
     EXPECT_EQ(f.GetDurchgangNr(), 3);
     EXPECT_NE(SeitenText(*v, 1).find("Fly"), std::string::npos);
-    v->EndeButtonClick();
+    // closing the window is "Ende"
+    v->close();
+    EXPECT_FALSE(v->isVisible());
     EXPECT_EQ(f.GetDurchgangNr(), 1);
 }
 
@@ -493,8 +495,9 @@ TEST_F(VorschauTest, Verteiler) {
 
 // A look at the preview as a user sees it: the result list of 20
 // participants on a 1366 x 768 screen, and the same page as PDF.
-// Writes /tmp/tavuran_vorschau.png, /tmp/tavuran_vorschau.pdf and the
-// start list /tmp/tavuran_vorschau_start.png.
+// Writes /tmp/tavuran_vorschau.png, /tmp/tavuran_vorschau.pdf, the start
+// list /tmp/tavuran_vorschau_start.png and the start sheets
+// /tmp/tavuran_vorschau_zettel.png.
 TEST_F(VorschauTest, DISABLED_Bildschirmfoto) {
     TMainForm& f = MitWettbewerb(20, 5, 3);
     TPreviewForm* v = f.PreviewForm();
@@ -509,6 +512,10 @@ TEST_F(VorschauTest, DISABLED_Bildschirmfoto) {
     v->setGeometry(2, 2, 1366 - 4, 768 - 40);
     QApplication::processEvents();
     EXPECT_TRUE(v->grab().save("/tmp/tavuran_vorschau_start.png"));
+    f.FunktionStartzettelClick();
+    v->setGeometry(2, 2, 1366 - 4, 768 - 40);
+    QApplication::processEvents();
+    EXPECT_TRUE(v->grab().save("/tmp/tavuran_vorschau_zettel.png"));
 }
 
 } // namespace
