@@ -429,10 +429,12 @@ void TPreviewForm::DruckButtonClick() {
     DurchgangGroupBox->hide();
     const bool ok = druckDialog_ ? druckDialog_(drucker, n, von, bis) : StandardDruckDialog(this, drucker, n, von, bis);
     bool gedruckt = true;
-    // The dialog is modal, but the competition may have been closed meanwhile.
-    if (ok && wett_ && dok_) {
-        von = std::clamp(von, 1, n);
-        bis = std::clamp(bis, von, n);
+    // The dialog is modal, but the document may have been rebuilt meanwhile
+    // (the window was activated again), or the competition closed.
+    const int m = AnzahlSeiten();
+    if (ok && wett_ && m > 0) {
+        von = std::clamp(von, 1, m);
+        bis = std::clamp(bis, von, m);
         gedruckt = Drucken(drucker, von, bis);
         if (!gedruckt) UiWarnung("Drucken", "Der Ausdruck konnte nicht gestartet werden: der Drucker ist nicht bereit.");
     }

@@ -334,6 +334,19 @@ TEST_F(VorschauTest, DruckenEinesSeitenbereichs) {
     EXPECT_EQ(gefragt, 1);
     EXPECT_EQ(w->Status, StatusTeilnehmer);
 
+    // a printer that cannot start: the user is told, the mark stays
+    w->Status = StatusAngelegt;
+    v->SetDruckDialogHandler([&](QPrinter& p, int, int&, int&) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(QString::fromStdString(Dokumente() + "fehlt/drucker.pdf"));
+        return true;
+    });
+    meldungen.clear();
+    v->DruckButtonClick();
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_NE(meldungen[0].find("Ausdruck konnte nicht gestartet werden"), std::string::npos);
+    EXPECT_EQ(w->Status, StatusAngelegt);
+
     // pages 2 to 2 into a PDF printer: exactly one page
     const std::string datei = Dokumente() + "drucker.pdf";
     v->SetDruckDialogHandler([&](QPrinter& p, int, int& Von, int& Bis) {
@@ -344,6 +357,7 @@ TEST_F(VorschauTest, DruckenEinesSeitenbereichs) {
     });
     v->DruckButtonClick();
     EXPECT_EQ(PdfSeiten(Inhalt(datei)), 1);
+    EXPECT_EQ(w->Status, StatusTeilnehmer);
     EXPECT_TRUE(v->FolgeGroupBox->isVisible()); // the groups are back after printing
 }
 
