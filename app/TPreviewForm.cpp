@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "core/DatenWettbewerb.h"
@@ -218,6 +219,10 @@ TPreviewForm::TPreviewForm(Anbindung Haupt, QWidget* Eltern) : QDialog(Eltern), 
     });
     connect(QuerformatCheckBox, &QCheckBox::toggled, this, [this](bool an) { QuerformatClick(an); });
     connect(GrosseSchriftCheckBox, &QCheckBox::toggled, this, [this](bool an) { GrosseSchriftClick(an); });
+    // Page Down and Page Up page through the document.
+    connect(new QShortcut(QKeySequence(Qt::Key_PageDown), this), &QShortcut::activated, this,
+            [this] { NaechsteSeite(); });
+    connect(new QShortcut(QKeySequence(Qt::Key_PageUp), this), &QShortcut::activated, this, [this] { VorigeSeite(); });
     // Enter in the number field must not press a button.
     for (QPushButton* b : {ZurueckButton, VorButton, DruckButton, PdfButton, EndeButton}) {
         b->setAutoDefault(false);
