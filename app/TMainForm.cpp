@@ -258,6 +258,7 @@ void TMainForm::MenueAufbauen() {
     ImportMenueAufbauen(bearbeiten);
     TeilnehmerMenueAufbauen(bearbeiten);
     ExportMenueAufbauen(bearbeiten);
+    DruckMenueAufbauen();
 
     QMenu* ansicht = menuBar()->addMenu("&Ansicht");
     QMenu* durchgang = ansicht->addMenu("&Durchgang");

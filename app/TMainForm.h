@@ -11,6 +11,7 @@
 
 #include "core/DatenTypen.h"
 #include "core/UiHooks.h"
+#include "reports/DruckVorschau.h"
 #include "evaluation/WertungEingabe.h"
 
 class QAction;
@@ -282,6 +283,28 @@ class TMainForm : public QMainWindow {
     THtmlExportForm* HtmlExportDialog() const { return htmlExport_; }
     TExportForm* CsvExportDialog() const { return csvExport_; }
     QAction* TeamErgebnisHtmlAction(int i) const { return teamErgebnisHtml_[i]; }
+
+    // --- print previews: the "&Drucken" items, the preview window and the
+    // distribution dialog "Verteiler" (TMainFormDrucken.cpp)
+  public:
+    void FunktionKanalstatistikClick();  // "&Kanalstatistik drucken"
+    void FunctionMeldungslisteClick();   // "&Meldungsliste drucken"
+    void FunctionStartlisteClick();      // "&Startliste drucken": the distribution dialog
+    void FunktionStartzettelClick();     // "Start&zettel drucken"
+    void FunctionWertungslisteClick();   // "&Wertungsliste drucken"
+    void FunctionErgebnislisteClick();   // "&Ergebnisliste drucken"
+    // "Ok" of the label dialog: the preview of the labels.
+    void EtikettVorschauZeigen(const tavuran::FormatTyp& Format, const tavuran::EtikettOptionen& Optionen);
+    // "Ok" of the distribution dialog with at least one copy: the preview of the start list.
+    void StartlisteVorschauZeigen(int VerteilerMaske);
+    class TPreviewForm* PreviewForm() const { return preview_; }
+    class TVerteilerForm* VerteilerForm() const { return verteiler_; }
+
+  private:
+    void DruckMenueAufbauen();
+    void VorschauOeffnen(const VorschauZustand& Zustand, const std::string& Titel);
+    TPreviewForm* preview_ = nullptr;
+    TVerteilerForm* verteiler_ = nullptr;
 
   signals:
     // Sent once the competition is put away and just before it is freed: every

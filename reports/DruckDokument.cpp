@@ -138,7 +138,7 @@ std::unique_ptr<DruckDokument> DruckDokumentErstellen(WettbewerbTyp* Wett, const
             Meldung = "Es ist kein Verteiler gewählt.";
             return nullptr;
         }
-        MakePrintAttributesSizeOrientation(Wett);
+        if (A.DruckAttributeWaehlen) MakePrintAttributesSizeOrientation(Wett);
         const int orient = Wett->Orientierung == 1 ? 1 : 2;
         const int stil = Wett->GroesseSchrift == 3 ? 3 : 2;
         liste({ListeStart, maske, Wahl(A.Orientierung, orient), Wahl(A.Stil, stil), sort >= 0 ? sort : SortGruppe},

@@ -29,6 +29,11 @@ struct DruckAuftrag {
     int VerteilerMaske = 1 << VerteilerPunktrichter; // start lists: the copies (bits 0..6)
     int Orientierung = 0;    // lists: 0 the usual one, 1 landscape, 2 portrait
     int Stil = 0;            // lists: 0 the usual one, 1..3 (start lists: 2 normal, 3 large)
+    // Start lists: choose orientation and font size from the participant count
+    // (MakePrintAttributesSizeOrientation) as the distribution dialog does;
+    // false builds with the competition's stored ones (a preview rebuilding a
+    // start list keeps the style the user chose in it).
+    bool DruckAttributeWaehlen = true;
     bool TeamAnzeigen = false; // "Team anzeigen"
     int Farbmodus = 0;       // print colour 0..5
     FormatTyp Etikettformat = EtikettFormatDefault();
