@@ -1,5 +1,7 @@
 #include "app/TEtikettForm.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFormLayout>
@@ -65,6 +67,16 @@ TEtikettForm::TEtikettForm(QWidget* Eltern) : QDialog(Eltern) {
     StartnummernHervorhebenCheckBox = new QCheckBox("Startnummern hervorheben", optionen);
     optionenBox->addWidget(KanaeleKleinCheckBox);
     optionenBox->addWidget(StartnummernHervorhebenCheckBox);
+
+    // The fields of paper and margins stand in one line below each other.
+    int beschriftung = 0;
+    for (QFormLayout* form : {papierForm, raenderForm})
+        for (int i = 0; i < form->rowCount(); ++i)
+            if (QWidget* l = form->itemAt(i, QFormLayout::LabelRole)->widget())
+                beschriftung = std::max(beschriftung, l->sizeHint().width());
+    for (QFormLayout* form : {papierForm, raenderForm})
+        for (int i = 0; i < form->rowCount(); ++i)
+            if (QWidget* l = form->itemAt(i, QFormLayout::LabelRole)->widget()) l->setMinimumWidth(beschriftung);
 
     auto* links = new QVBoxLayout;
     links->addWidget(papier);

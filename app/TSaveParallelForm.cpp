@@ -24,6 +24,7 @@ TSaveParallelForm::TSaveParallelForm(QWidget* Eltern) : QDialog(Eltern) {
     SaveParallelPathEdit = new QLineEdit(this);
     SaveParallelPathEdit->setMinimumWidth(SaveParallelPathEdit->fontMetrics().horizontalAdvance(QString(60, 'x')));
     SelectFileButton = new QPushButton("...", this);
+    SelectFileButton->setMaximumWidth(SelectFileButton->fontMetrics().horizontalAdvance("...") + 24);
     SelectFileButton->setToolTip("Datei für die parallele Sicherung wählen");
     OkButton = new QPushButton("Ok", this);
     AbbruchButton = new QPushButton("Abbruch", this);
