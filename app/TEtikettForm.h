@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QMetaType>
 
 #include "reports/Etikett.h"
 
@@ -74,6 +73,3 @@ class TEtikettForm : public QDialog {
 };
 
 } // namespace tavuran
-
-Q_DECLARE_METATYPE(tavuran::FormatTyp)
-Q_DECLARE_METATYPE(tavuran::EtikettOptionen)
