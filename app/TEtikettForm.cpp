@@ -22,8 +22,12 @@ namespace tavuran {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-std::string S(const QLineEdit* e) { return e->text().toStdString(); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+std::string S(const QLineEdit* e) {
+    return e->text().toStdString();
+}
 
 QLineEdit* EingabeFeld(QWidget* Eltern) {
     auto* e = new QLineEdit(Eltern);
@@ -76,7 +80,8 @@ TEtikettForm::TEtikettForm(QWidget* Eltern) : QDialog(Eltern) {
                 beschriftung = std::max(beschriftung, l->sizeHint().width());
     for (QFormLayout* form : {papierForm, raenderForm})
         for (int i = 0; i < form->rowCount(); ++i)
-            if (QWidget* l = form->itemAt(i, QFormLayout::LabelRole)->widget()) l->setMinimumWidth(beschriftung);
+            if (QWidget* l = form->itemAt(i, QFormLayout::LabelRole)->widget())
+                l->setMinimumWidth(beschriftung);
 
     auto* links = new QVBoxLayout;
     links->addWidget(papier);
@@ -103,9 +108,12 @@ TEtikettForm::TEtikettForm(QWidget* Eltern) : QDialog(Eltern) {
     const struct {
         const char* Text;
         QLineEdit* Edit;
-    } abm[] = {{"Breite:", BreiteEdit},           {"Höhe:", HoeheEdit},
-               {"Linker Rand:", LinkerBlattRandEdit}, {"Oberer Rand:", ObererBlattRandEdit},
-               {"Rechter Abstand:", RechterAbstandEdit}, {"Unterer Abstand:", UntererAbstandEdit}};
+    } abm[] = {{"Breite:", BreiteEdit},
+               {"Höhe:", HoeheEdit},
+               {"Linker Rand:", LinkerBlattRandEdit},
+               {"Oberer Rand:", ObererBlattRandEdit},
+               {"Rechter Abstand:", RechterAbstandEdit},
+               {"Unterer Abstand:", UntererAbstandEdit}};
     for (int i = 0; i < 6; ++i) {
         const int zeile = i / 2, spalte = (i % 2) * 2;
         auto* l = new QLabel(abm[i].Text, abmessungen);
@@ -258,6 +266,8 @@ bool TEtikettForm::OkButtonClick() {
     return true;
 }
 
-void TEtikettForm::AbbruchButtonClick() { hide(); }
+void TEtikettForm::AbbruchButtonClick() {
+    hide();
+}
 
 } // namespace tavuran

@@ -9,13 +9,16 @@ namespace tavuran {
 void TMainForm::EtikettSicherungAufbauen() {
     etikettForm_ = new TEtikettForm(this);
     saveParallelForm_ = new TSaveParallelForm(this);
-    connect(this, &TMainForm::WettbewerbSchliesst, saveParallelForm_, &TSaveParallelForm::WettbewerbSchliesst);
+    connect(this, &TMainForm::WettbewerbSchliesst, saveParallelForm_,
+            &TSaveParallelForm::WettbewerbSchliesst);
 }
 
-void TMainForm::SaveParallelFktClick() { saveParallelForm_->Zeigen(WettPtr); }
+void TMainForm::SaveParallelFktClick() {
+    saveParallelForm_->Zeigen(WettPtr);
+}
 
 void TMainForm::EtikettDialogZeigen() {
-    if (!WettPtr || !StartreihenfolgePruefenFuerAusgabe()) return;
+    if (!StartreihenfolgePruefenFuerAusgabe()) return;
     etikettForm_->Zeigen();
 }
 

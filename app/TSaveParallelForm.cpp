@@ -22,7 +22,8 @@ TSaveParallelForm::TSaveParallelForm(QWidget* Eltern) : QDialog(Eltern) {
     SaveParallePathHistoryCheckBox =
         new QCheckBox("History - alle alten Dateien im parallelen Verzeichnis erhalten", this);
     SaveParallelPathEdit = new QLineEdit(this);
-    SaveParallelPathEdit->setMinimumWidth(SaveParallelPathEdit->fontMetrics().horizontalAdvance(QString(60, 'x')));
+    SaveParallelPathEdit->setMinimumWidth(
+        SaveParallelPathEdit->fontMetrics().horizontalAdvance(QString(60, 'x')));
     SelectFileButton = new QPushButton("...", this);
     SelectFileButton->setMaximumWidth(SelectFileButton->fontMetrics().horizontalAdvance("...") + 24);
     SelectFileButton->setToolTip("Datei für die parallele Sicherung wählen");
@@ -79,7 +80,8 @@ std::string TSaveParallelForm::BasisOrdner() const {
 
 void TSaveParallelForm::SelectFileButtonClick() {
     const std::string basis = BasisOrdner();
-    const std::string bisher = ParallelDateiName(SaveParallelPathEdit->text().toStdString(), false, basis).Name;
+    const std::string bisher =
+        ParallelDateiName(SaveParallelPathEdit->text().toStdString(), false, basis).Name;
     DateiDialogAnfrage a;
     a.Sichern = true;
     a.Titel = "Parallele Sicherung";
@@ -113,7 +115,9 @@ bool TSaveParallelForm::OkButtonClick() {
     return true;
 }
 
-void TSaveParallelForm::AbbruchButtonClick() { hide(); }
+void TSaveParallelForm::AbbruchButtonClick() {
+    hide();
+}
 
 void TSaveParallelForm::WettbewerbSchliesst(WettbewerbTyp* Wett) {
     if (Wett != Wett_) return;

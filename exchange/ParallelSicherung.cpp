@@ -8,10 +8,14 @@ namespace tavuran {
 
 namespace {
 
-bool IstTrenner(char c) { return c == '/' || c == '\\'; }
+bool IstTrenner(char c) {
+    return c == '/' || c == '\\';
+}
 
 // A name from the root ("/…", "\…") or with a drive ("C:…") does not depend on the current folder.
-bool IstAbsolut(std::string_view t) { return (!t.empty() && IstTrenner(t[0])) || (t.size() >= 2 && t[1] == ':'); }
+bool IstAbsolut(std::string_view t) {
+    return (!t.empty() && IstTrenner(t[0])) || (t.size() >= 2 && t[1] == ':');
+}
 
 // The part after the last delimiter.
 std::string_view NamensTeil(std::string_view t) {
@@ -21,8 +25,8 @@ std::string_view NamensTeil(std::string_view t) {
 
 } // namespace
 
-ParallelDateiErgebnis ParallelDateiName(std::string_view Eingabe, bool ParallelAn, std::string_view BasisOrdner,
-                                        std::string_view WettbewerbDatei) {
+ParallelDateiErgebnis ParallelDateiName(std::string_view Eingabe, bool ParallelAn,
+                                        std::string_view BasisOrdner, std::string_view WettbewerbDatei) {
     ParallelDateiErgebnis e;
     std::string t = L_STR_Unblank(Eingabe);
     const std::string_view name = NamensTeil(t);

@@ -20,7 +20,7 @@ struct ParallelDateiErgebnis {
 // refused while parallel saving is on, since it would leave a hidden ".wtb"
 // somewhere; with saving off it gives the empty name. With saving on, a name
 // that is the competition file itself (WettbewerbDatei) is refused as well.
-ParallelDateiErgebnis ParallelDateiName(std::string_view Eingabe, bool ParallelAn, std::string_view BasisOrdner,
-                                        std::string_view WettbewerbDatei = {});
+ParallelDateiErgebnis ParallelDateiName(std::string_view Eingabe, bool ParallelAn,
+                                        std::string_view BasisOrdner, std::string_view WettbewerbDatei = {});
 
 } // namespace tavuran

@@ -31,17 +31,19 @@ class EtikettFensterTest : public FensterTest {
         TMainForm& f = Fenster({QString::fromStdString(datei)});
         Starten(f);
         TEtikettForm* d = f.EtikettForm();
-        QObject::connect(d, &TEtikettForm::Bestaetigt, d, [this](const FormatTyp& F, const EtikettOptionen& O) {
-            bestaetigt.push_back({F, O});
-        });
+        QObject::connect(d, &TEtikettForm::Bestaetigt, d,
+                         [this](const FormatTyp& F, const EtikettOptionen& O) {
+                             bestaetigt.push_back({F, O});
+                         });
         f.EtikettDialogZeigen();
         EXPECT_TRUE(d->isVisible());
         return *d;
     }
     static std::string T(const QLineEdit* e) { return e->text().toStdString(); }
     static bool NichtsGespeichert() {
-        for (const char* n : {"AktFormatIndex", "PapierBreite", "FaktorX", "SperrbereichOben", "Etikett1Breite",
-                              "Etikett1Hoehe", "Etikett1LinkerRand", "Etikett1UntererAbstand"})
+        for (const char* n :
+             {"AktFormatIndex", "PapierBreite", "FaktorX", "SperrbereichOben", "Etikett1Breite",
+              "Etikett1Hoehe", "Etikett1LinkerRand", "Etikett1UntererAbstand"})
             if (L_REGIST_GetIntegerValue(n, "") != L_REGIST_Fehlt) return false;
         return true;
     }
@@ -86,7 +88,8 @@ TEST_F(EtikettFensterTest, FehlerhafteEingabeBleibtOffenUndSpeichertNichts) {
         const char* Meldung;
     };
     const Fall faelle[] = {
-        {"Buchstaben", [](TEtikettForm& d) { d.BreiteEdit->setText("breit"); }, "Breite: „breit“ ist keine Länge."},
+        {"Buchstaben", [](TEtikettForm& d) { d.BreiteEdit->setText("breit"); },
+         "Breite: „breit“ ist keine Länge."},
         {"negative Länge", [](TEtikettForm& d) { d.LinkerBlattRandEdit->setText("-2 mm"); },
          "Linker Rand: eine Länge darf nicht negativ sein."},
         {"Zeilenabstand 0",
@@ -122,7 +125,7 @@ TEST_F(EtikettFensterTest, FehlerhafteEingabeBleibtOffenUndSpeichertNichts) {
 TEST_F(EtikettFensterTest, OkSpeichertUndLiestUnveraendertZurueck) {
     TEtikettForm& d = Dialog();
     d.EtikettFormTabControl->setCurrentIndex(1);
-    d.BreiteEdit->setText("70,01");            // no unit: millimetres, as shown
+    d.BreiteEdit->setText("70,01"); // no unit: millimetres, as shown
     d.HoeheEdit->setText("3.333 cm");
     d.UntererAbstandEdit->setText("2.41 mm");
     d.PapierhoeheEdit->setText("296.99 mm");

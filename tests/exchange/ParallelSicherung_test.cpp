@@ -19,13 +19,13 @@ TEST(ParallelSicherung, Dateiname) {
         {"/sicher/pokal", true, true, "/sicher/pokal.wtb"},
         {"/sicher/pokal.wtb", true, true, "/sicher/pokal.wtb"},
         {"/sicher/pokal.2025.txt", true, true, "/sicher/pokal.2025.wtb"},
-        {"/daten/v1.2/pokal", true, true, "/daten/v1.2/pokal.wtb"},       // a dot in the folder is no extension
+        {"/daten/v1.2/pokal", true, true, "/daten/v1.2/pokal.wtb"}, // a dot in the folder is no extension
         {"  /sicher/pokal.txt  ", true, true, "/sicher/pokal.wtb"},
         {"/sicher/alt/../pokal", true, true, "/sicher/pokal.wtb"},
         {"C:\\Sicher\\pokal.txt", true, true, "C:\\Sicher\\pokal.wtb"},
-        {"pokal.txt", true, true, "/basis/pokal.wtb"},                     // relative: below the given folder
+        {"pokal.txt", true, true, "/basis/pokal.wtb"}, // relative: below the given folder
         {"kopien/pokal", true, true, "/basis/kopien/pokal.wtb"},
-        {"/sicher/pokal.txt", false, true, "/sicher/pokal.wtb"},           // kept for when saving is switched on
+        {"/sicher/pokal.txt", false, true, "/sicher/pokal.wtb"}, // kept for when saving is switched on
         // No file name: refused while saving is on, nothing stored while it is off.
         {"", true, false, ""},
         {"   ", true, false, ""},

@@ -19,11 +19,10 @@ TEST(EtikettFelder, LaengeMitUndOhneEinheit) {
         int Wert;
     };
     const Fall faelle[] = {
-        {"45.72 mm", true, 4572}, {"45,72 mm", true, 4572}, {"45.72", true, 4572},   // no unit: millimetres
-        {"  7 MM ", true, 700},   {"4.572 cm", true, 4572}, {"2 dm", true, 20000},
-        {"1 inch", true, 2540},   {"1 Zoll", true, 2540},   {"6 Zeilen", true, 2540},
-        {"0.05 mm", true, 5},     {"-3 mm", true, -300},    {"0", true, 0},
-        {"abc", false, 0},        {"mm", false, 0},         {"", false, 0},
+        {"45.72 mm", true, 4572}, {"45,72 mm", true, 4572}, {"45.72", true, 4572}, // no unit: millimetres
+        {"  7 MM ", true, 700},   {"4.572 cm", true, 4572}, {"2 dm", true, 20000}, {"1 inch", true, 2540},
+        {"1 Zoll", true, 2540},   {"6 Zeilen", true, 2540}, {"0.05 mm", true, 5},  {"-3 mm", true, -300},
+        {"0", true, 0},           {"abc", false, 0},        {"mm", false, 0},      {"", false, 0},
         {"12 xyz", false, 0},     {"x 12 mm", false, 0},
     };
     for (const Fall& f : faelle) {
@@ -59,10 +58,10 @@ TEST(EtikettFelder, GezeigteWerteLesenSichUnveraendert) {
         EXPECT_EQ(g.Sperrbereich.oben, 1);
         for (int i = 0; i < 3; ++i) {
             const AbmessungenTyp &a = f.Abmessungen[i], &b = g.Abmessungen[i];
-            EXPECT_EQ(std::tie(a.Breite, a.Hoehe, a.LinkerRand, a.ObererRand, a.RechterAbstand, a.UntererAbstand,
-                               a.AnzahlSpalten),
-                      std::tie(b.Breite, b.Hoehe, b.LinkerRand, b.ObererRand, b.RechterAbstand, b.UntererAbstand,
-                               b.AnzahlSpalten))
+            EXPECT_EQ(std::tie(a.Breite, a.Hoehe, a.LinkerRand, a.ObererRand, a.RechterAbstand,
+                               a.UntererAbstand, a.AnzahlSpalten),
+                      std::tie(b.Breite, b.Hoehe, b.LinkerRand, b.ObererRand, b.RechterAbstand,
+                               b.UntererAbstand, b.AnzahlSpalten))
                 << tab << "/" << i;
         }
     }
@@ -96,16 +95,24 @@ TEST(EtikettFelder, FehlerhafteEingabenAendernNichts) {
     };
     const Fall faelle[] = {
         {"Buchstaben", [](EtikettFelder& t) { t.Breite = "breit"; }, {"Breite: „breit“ ist keine Länge."}},
-        {"leeres Feld", [](EtikettFelder& t) { t.PapierHoehe = " "; }, {"Papierhöhe: es ist kein Wert eingetragen."}},
-        {"unbekannte Einheit", [](EtikettFelder& t) { t.ObererRand = "3 m"; }, {"Oberer Rand: „3 m“ ist keine Länge."}},
-        {"Faktor mit Rest", [](EtikettFelder& t) { t.FaktorX = "1.0x"; }, {"Breitenfaktor: „1.0x“ ist keine Zahl."}},
+        {"leeres Feld",
+         [](EtikettFelder& t) { t.PapierHoehe = " "; },
+         {"Papierhöhe: es ist kein Wert eingetragen."}},
+        {"unbekannte Einheit",
+         [](EtikettFelder& t) { t.ObererRand = "3 m"; },
+         {"Oberer Rand: „3 m“ ist keine Länge."}},
+        {"Faktor mit Rest",
+         [](EtikettFelder& t) { t.FaktorX = "1.0x"; },
+         {"Breitenfaktor: „1.0x“ ist keine Zahl."}},
         {"zwei Felder",
          [](EtikettFelder& t) {
              t.SperrLinks = "?";
              t.FaktorY = "";
          },
-         {"Höhenfaktor: es ist kein Wert eingetragen.", "nicht bedruckbarer Rand links: „?“ ist keine Länge."}},
-        {"negative Länge", [](EtikettFelder& t) { t.LinkerRand = "-1 mm"; },
+         {"Höhenfaktor: es ist kein Wert eingetragen.",
+          "nicht bedruckbarer Rand links: „?“ ist keine Länge."}},
+        {"negative Länge",
+         [](EtikettFelder& t) { t.LinkerRand = "-1 mm"; },
          {"Linker Rand: eine Länge darf nicht negativ sein."}},
         {"Zeilenabstand 0",
          [](EtikettFelder& t) {
@@ -114,7 +121,8 @@ TEST(EtikettFelder, FehlerhafteEingabenAendernNichts) {
          },
          {"Die Höhe des Etiketts muss größer als 0 sein."}},
         {"Faktor 0", [](EtikettFelder& t) { t.FaktorY = "0"; }, {"Der Höhenfaktor muss größer als 0"}},
-        {"Ränder breiter als das Papier", [](EtikettFelder& t) { t.SperrRechts = "210 mm"; },
+        {"Ränder breiter als das Papier",
+         [](EtikettFelder& t) { t.SperrRechts = "210 mm"; },
          {"Die Papierbreite muss größer als die nicht bedruckbaren Ränder links und rechts sein."}},
     };
     for (const Fall& c : faelle) {
@@ -123,8 +131,10 @@ TEST(EtikettFelder, FehlerhafteEingabenAendernNichts) {
         EtikettFelder t = EtikettFelderZeigen(f);
         c.Aendern(t);
         const std::string fehler = EtikettFelderLesen(t, f);
-        for (const std::string& m : c.Meldungen) EXPECT_NE(fehler.find(m), std::string::npos) << c.Name << ": " << fehler;
-        EXPECT_EQ(static_cast<std::size_t>(std::count(fehler.begin(), fehler.end(), '\n')), c.Meldungen.size())
+        for (const std::string& m : c.Meldungen)
+            EXPECT_NE(fehler.find(m), std::string::npos) << c.Name << ": " << fehler;
+        EXPECT_EQ(static_cast<std::size_t>(std::count(fehler.begin(), fehler.end(), '\n')),
+                  c.Meldungen.size())
             << c.Name << ": " << fehler;
         // Nothing of a refused input is taken, not even the fields that were right.
         const FormatTyp d = EtikettFormatDefault();
