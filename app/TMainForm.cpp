@@ -236,11 +236,13 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::MenueAufbauen() {
+    EtikettSicherungAufbauen();
     QMenu* datei = menuBar()->addMenu("&Datei");
     connect(datei->addAction("&Neu"), &QAction::triggered, this, [this] { FunctionNeuClick(); });
     connect(datei->addAction("&Öffnen"), &QAction::triggered, this, [this] { FunctionOeffnenClick(); });
     connect(datei->addAction("&Sichern (Ctrl-S)"), &QAction::triggered, this, [this] { FunctionSichernClick(); });
     connect(datei->addAction("Sichern &als"), &QAction::triggered, this, [this] { FunctionSichernAlsClick(); });
+    connect(datei->addAction("&Parallele Sicherung"), &QAction::triggered, this, [this] { SaveParallelFktClick(); });
     datei->addSeparator();
     for (int n = 1; n <= 4; ++n) {
         recent_[n - 1] = datei->addAction(QString());

@@ -306,6 +306,20 @@ class TMainForm : public QMainWindow {
     TPreviewForm* preview_ = nullptr;
     TVerteilerForm* verteiler_ = nullptr;
 
+    // --- the label dialog "Etiketten Drucken" and the dialog "Parallele Sicherung" (TMainFormEtikett.cpp)
+  public:
+    void SaveParallelFktClick(); // "&Parallele Sicherung"
+    // Shows "Etiketten Drucken" once the start order is drawn (else the notice);
+    // its signal Bestaetigt carries the confirmed format and options.
+    void EtikettDialogZeigen();
+    class TEtikettForm* EtikettForm() const { return etikettForm_; }
+    class TSaveParallelForm* SaveParallelForm() const { return saveParallelForm_; }
+
+  private:
+    void EtikettSicherungAufbauen();
+    TEtikettForm* etikettForm_ = nullptr;
+    TSaveParallelForm* saveParallelForm_ = nullptr;
+
   signals:
     // Sent once the competition is put away and just before it is freed: every
     // modeless window that works on it hides and forgets it here.

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/TEtikettForm.h"
 #include "app/TMainForm.h"
 #include "app/TPreviewForm.h"
 #include "app/TVerteilerForm.h"
@@ -59,7 +60,8 @@ void TMainForm::DruckMenueAufbauen() {
     neu("&Meldungsliste drucken", vorMeldungHtml, &TMainForm::FunctionMeldungslisteClick);
     neu("&Startliste drucken", vorStartHtml, &TMainForm::FunctionStartlisteClick);
     neu("Start&zettel drucken", vorErgebnisHtml, &TMainForm::FunktionStartzettelClick);
-    // "&Etikett drucken" (the label dialog TEtikettForm) belongs here, after "Start&zettel drucken".
+    neu("&Etikett drucken", vorErgebnisHtml, &TMainForm::EtikettDialogZeigen);
+    connect(EtikettForm(), &TEtikettForm::Bestaetigt, this, &TMainForm::EtikettVorschauZeigen);
     neu("&Wertungsliste drucken", vorErgebnisHtml, &TMainForm::FunctionWertungslisteClick);
     neu("&Ergebnisliste drucken", vorErgebnisHtml, &TMainForm::FunctionErgebnislisteClick);
 }

@@ -158,6 +158,100 @@ std::string EtikettFormatPruefen(const FormatTyp& f) {
     return fehler;
 }
 
+namespace {
+
+// The text with "," as decimal point read as ".", without blanks around it.
+std::string Zahltext(std::string_view Text) {
+    std::string t = L_STR_Unblank(Text);
+    for (char& c : t)
+        if (c == ',') c = '.';
+    return t;
+}
+
+bool EinheitBekannt(const std::string& e) {
+    static const char* const bekannt[] = {"MM", "CM", "DM", "INCH", "ZOLL", "\"", "I", "Z", "ZG", "ZEILE", "ZEILEN"};
+    for (const char* b : bekannt)
+        if (e == b) return true;
+    return false;
+}
+
+} // namespace
+
+bool EtikettLaengeLesen(std::string_view Text, int& v) {
+    const std::string t = Zahltext(Text);
+    if (L_STR_GetFirstNumber(t).empty()) return false;
+    const std::string einheit = L_STR_Upcase(L_STR_Unblank(L_STR_GetStrAfterFirstNumber(t)));
+    if (einheit.empty()) return CnvStringToMillimeter(t + " mm", v);
+    if (!EinheitBekannt(einheit)) return false;
+    return CnvStringToMillimeter(t, v);
+}
+
+EtikettFelder EtikettFelderZeigen(const FormatTyp& f) {
+    EtikettFelder t;
+    t.AktFormat = LimitLowHighInt(f.AktFormat, 0, 2);
+    const AbmessungenTyp& a = f.Abmessungen[t.AktFormat];
+    const auto faktor = [](int v) { return L_STR_DoubleToStr(v * 0.001L, 4, 6, 1, 3); };
+    t.PapierBreite = CnvMillimeterToString(f.PapierBreite);
+    t.PapierHoehe = CnvMillimeterToString(f.PapierHoehe);
+    t.FaktorX = faktor(f.FaktorX);
+    t.FaktorY = faktor(f.FaktorY);
+    t.SperrOben = CnvMillimeterToString(f.Sperrbereich.oben);
+    t.SperrUnten = CnvMillimeterToString(f.Sperrbereich.unten);
+    t.SperrLinks = CnvMillimeterToString(f.Sperrbereich.links);
+    t.SperrRechts = CnvMillimeterToString(f.Sperrbereich.rechts);
+    t.Breite = CnvMillimeterToString(a.Breite);
+    t.Hoehe = CnvMillimeterToString(a.Hoehe);
+    t.LinkerRand = CnvMillimeterToString(a.LinkerRand);
+    t.ObererRand = CnvMillimeterToString(a.ObererRand);
+    t.RechterAbstand = CnvMillimeterToString(a.RechterAbstand);
+    t.UntererAbstand = CnvMillimeterToString(a.UntererAbstand);
+    t.AnzahlSpalten = a.AnzahlSpalten >= 1 && a.AnzahlSpalten <= 5 ? a.AnzahlSpalten : 6;
+    return t;
+}
+
+std::string EtikettFelderLesen(const EtikettFelder& t, FormatTyp& Format) {
+    if (t.AktFormat < 0 || t.AktFormat > 2) return "Es ist kein Etikettenformat gewählt.\n";
+    FormatTyp f = Format;
+    f.AktFormat = t.AktFormat;
+    AbmessungenTyp& a = f.Abmessungen[f.AktFormat];
+    std::string fehler;
+    const auto falsch = [&](const char* Name, const std::string& Text, const char* Was) {
+        const std::string t = L_STR_Unblank(Text);
+        fehler += std::string(Name) + (t.empty() ? ": es ist kein Wert eingetragen." : ": „" + t + "“ ist " + Was + ".") +
+                  "\n";
+    };
+    const auto laenge = [&](const char* Name, const std::string& Text, int& Ziel) {
+        if (!EtikettLaengeLesen(Text, Ziel)) falsch(Name, Text, "keine Länge");
+    };
+    const auto faktor = [&](const char* Name, const std::string& Text, int& Ziel) {
+        const std::string z = Zahltext(Text);
+        if (L_STR_GetFirstNumber(z).empty() || !L_STR_Unblank(L_STR_GetStrAfterFirstNumber(z)).empty() ||
+            !CnvStringToFaktor(z, Ziel))
+            falsch(Name, Text, "keine Zahl");
+    };
+    laenge("Papierbreite", t.PapierBreite, f.PapierBreite);
+    laenge("Papierhöhe", t.PapierHoehe, f.PapierHoehe);
+    faktor("Breitenfaktor", t.FaktorX, f.FaktorX);
+    faktor("Höhenfaktor", t.FaktorY, f.FaktorY);
+    laenge("nicht bedruckbarer Rand oben", t.SperrOben, f.Sperrbereich.oben);
+    laenge("nicht bedruckbarer Rand unten", t.SperrUnten, f.Sperrbereich.unten);
+    laenge("nicht bedruckbarer Rand links", t.SperrLinks, f.Sperrbereich.links);
+    laenge("nicht bedruckbarer Rand rechts", t.SperrRechts, f.Sperrbereich.rechts);
+    laenge("Breite", t.Breite, a.Breite);
+    laenge("Höhe", t.Hoehe, a.Hoehe);
+    laenge("Linker Rand", t.LinkerRand, a.LinkerRand);
+    laenge("Oberer Rand", t.ObererRand, a.ObererRand);
+    laenge("Rechter Abstand", t.RechterAbstand, a.RechterAbstand);
+    laenge("Unterer Abstand", t.UntererAbstand, a.UntererAbstand);
+    a.AnzahlSpalten = t.AnzahlSpalten;
+    // The checks of the whole format only make sense once every field is a value.
+    if (fehler.empty()) fehler = EtikettFormatPruefen(f);
+    if (!fehler.empty()) return fehler;
+    EtikettFormatNamen(f);
+    Format = std::move(f);
+    return {};
+}
+
 std::vector<EtikettSeiteTyp> MakeEtikettSeiten(WettbewerbTyp* Wett, const FormatTyp& f, int AktSort) {
     std::vector<EtikettSeiteTyp> seiten;
     if (!Wett || !EtikettFormatPruefen(f).empty()) return seiten;

@@ -62,6 +62,30 @@ bool CnvStringToFaktor(std::string_view Text, int& v);
 // What is wrong with the format in German (one line per fault), empty when it can be printed.
 std::string EtikettFormatPruefen(const FormatTyp& Format);
 
+// The texts of the dialog "Etiketten Drucken": paper, factors, margins and
+// the label format on the selected tab.
+struct EtikettFelder {
+    int AktFormat = 0; // the selected tab, 0..2
+    std::string PapierBreite, PapierHoehe, FaktorX, FaktorY;
+    std::string SperrOben, SperrUnten, SperrLinks, SperrRechts;
+    std::string Breite, Hoehe, LinkerRand, ObererRand, RechterAbstand, UntererAbstand;
+    int AnzahlSpalten = 1; // the checked column button, 1..6
+};
+
+// A length field in hundredths of a millimetre, rounded. The number may carry
+// a unit (mm, cm, dm, inch or Zoll, Zeilen of 1/6 inch); without one it counts
+// in millimetres, the unit the dialog shows. False for a text that is no
+// number or has a unit not known.
+bool EtikettLaengeLesen(std::string_view Text, int& v);
+// The texts that show Format with its format Format.AktFormat; a column
+// count outside 1..5 shows as 6.
+EtikettFelder EtikettFelderZeigen(const FormatTyp& Format);
+// Reads the texts into Format: paper, factors, margins and the format of the
+// selected tab (which becomes AktFormat); the other two formats stay. Returns
+// what is wrong in German, one line per fault, and then leaves Format as it
+// was; empty when the values were taken.
+std::string EtikettFelderLesen(const EtikettFelder& Felder, FormatTyp& Format);
+
 struct EtikettTyp {
     int ZeilenNr = 0, SpaltenNr = 0; // row and column on the sheet, from 0
     int EdvNr = 0;                   // the participant (for callers; drawing does not use it)

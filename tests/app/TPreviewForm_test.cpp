@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/TEtikettForm.h"
 #include "app/TPreviewForm.h"
 #include "app/TStartReihenfolgeNichtErmitteltForm.h"
 #include "app/TVerteilerForm.h"
@@ -89,10 +90,9 @@ TEST_F(VorschauTest, DruckMenueInDerRichtigenReihenfolge) {
     QStringList titel;
     for (QAction* a : drucken->actions())
         if (!a->isSeparator()) titel << a->text();
-    // "&Etikett drucken" follows "Start&zettel drucken" once the label dialog is there.
     EXPECT_EQ(titel, QStringList({"&Kanalstatistik drucken", "&Meldungsliste drucken", "Melungdliste HTML Export",
                                   "&Startliste drucken", "Startliste HTML Export", "Start&zettel drucken",
-                                  "&Wertungsliste drucken", "&Ergebnisliste drucken", "Ergebnisliste HTML Export",
+                                  "&Etikett drucken", "&Wertungsliste drucken", "&Ergebnisliste drucken", "Ergebnisliste HTML Export",
                                   "Teamergebnis HTML Export"}));
 }
 
@@ -125,7 +125,12 @@ TEST_F(VorschauTest, JederEintragOeffnetSeineVorschau) {
              f.VerteilerForm()->OkButtonClick();
          },
          DruckArt::Startliste, 3, true, true, true},
-        {"Etikettendruck", [&] { f.EtikettVorschauZeigen(EtikettFormatDefault(), EtikettOptionen{}); },
+        {"Etikettendruck",
+         [&] {
+             f.EtikettDialogZeigen();
+             EXPECT_TRUE(f.EtikettForm()->isVisible());
+             f.EtikettForm()->OkButtonClick();
+         },
          DruckArt::Etiketten, 2, true, false, true},
     };
     for (const Fall& fall : faelle) {
