@@ -168,6 +168,9 @@ TEST(Nachbesserung, GleicherSeedGleicheAuslosungUndAbschaltbar) {
         if (nachbessern) {
             EXPECT_TRUE(lauf->Nachgebessert);
             EXPECT_EQ(score, lauf->ScoreNachNachbesserung);
+            // Measured against the best candidate as drawn, whichever candidate's
+            // refinement was written back.
+            EXPECT_EQ(lauf->ScoreVorNachbesserung, lauf->Score[lauf->BestScoreIndex]);
             EXPECT_LT(lauf->ScoreNachNachbesserung, lauf->ScoreVorNachbesserung);
         } else {
             EXPECT_FALSE(lauf->Nachgebessert);
