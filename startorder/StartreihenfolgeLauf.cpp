@@ -107,8 +107,10 @@ void SortierTaskEinteilen() {
 // with the lowest score first, then the next ones in the order of their
 // scores, as long as the work allowed for the whole refinement lasts (small
 // competitions get all candidates refined, large ones the best one or two).
-// The lowest refined score is written back; since the best candidate is
-// refined first, this is never worse than the best candidate as drawn.
+// The candidate with the lowest refined score then gets long chains of
+// exchanges with a share of work of their own, and is written back; since
+// the best candidate is refined first and every kept change lowers the
+// score, this is never worse than the best candidate as drawn.
 // Returns the index of the candidate to write back.
 int Nachbessern() {
     const std::uint64_t seed = static_cast<std::uint64_t>(ZufallInt(INT_MAX));
@@ -147,6 +149,16 @@ int Nachbessern() {
             Sort.NachbesserungTausche = n.Tausche;
         }
     }
+    NachbesserungsOptionen o;
+    o.MaxVersuche = NachbesserungsArbeitLangeKetten;
+    o.LangeKetten = true;
+    const NachbesserungsErgebnis n = StartreihenfolgeNachbessern(Sort.DurchgRootPtr[gewaehlt], IntrfcWettbewerbPtr,
+                                                                 GetTeamGroupRootPtr(), DiesenDurchgangSortieren,
+                                                                 seed + StartreihenfolgeKandidaten, o);
+    Sort.NachbesserungVersuche += n.Versuche;
+    Sort.NachbesserungTausche += n.Tausche;
+    Sort.ScoreNachNachbesserung = n.ScoreNachher;
+    ms += n.Millisekunden;
     Sort.Nachgebessert = true;
     Sort.NachbesserungKandidat = gewaehlt;
     Sort.NachbesserungMs = ms;

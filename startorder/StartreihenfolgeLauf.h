@@ -15,9 +15,11 @@
 namespace tavuran {
 
 inline constexpr int StartreihenfolgeKandidaten = 50;
-// Work allowed for the refinement of a whole draw, in exchanges priced; the
-// candidates are refined, best first, until it is used up.
-inline constexpr long long NachbesserungsArbeit = 30000000;
+// Work allowed for the refinement of a whole draw, in exchanges priced: the
+// candidates are refined, best first, until the first share is used up; long
+// chains on the candidate written back get the second.
+inline constexpr long long NachbesserungsArbeit = 24000000;
+inline constexpr long long NachbesserungsArbeitLangeKetten = 6000000;
 
 // Run states.
 inline constexpr int SortStateIdle = 0;

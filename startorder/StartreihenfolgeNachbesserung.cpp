@@ -4,6 +4,7 @@
 #include <array>
 #include <cassert>
 #include <chrono>
+#include <limits>
 #include <random>
 #include <vector>
 
@@ -19,6 +20,8 @@ namespace {
 // met once now meets twice).
 constexpr std::size_t KettenAnfaenge = 2;
 constexpr long long KettenSchranke = 30;
+// Long chains: exchanges at most in one chain.
+constexpr std::size_t LangeKettenZuege = 12;
 
 // Share of one unordered pair in the distribution score, met c times, with
 // w the sum of the weights of both directions (channel, helper, pilot).
@@ -400,32 +403,35 @@ NachbesserungsErgebnis StartreihenfolgeNachbessern(SortDrchgType* Kandidat, Wett
                     ++gehalten;
                     break;
                 }
-                // Pairs the first exchange made meet more than once.
+                long long bestes = -e1.Delta;
+                Runde* br = nullptr;
+                std::size_t bga = 0, bi = 0, bg = 0, bj = 0;
+                auto zweiter = [&](Runde& r2, int s2) {
+                    const std::size_t g = static_cast<std::size_t>(r2.GruppeVon[s2]);
+                    std::size_t g2 = 0, j2 = 0;
+                    const long long d = suche.BesterTausch(r2, s2, g, bestes, g2, j2, erg.Versuche);
+                    if (d < bestes) {
+                        bestes = d;
+                        br = &r2;
+                        bga = g;
+                        bi = static_cast<std::size_t>(r2.PlatzVon[s2]);
+                        bg = g2;
+                        bj = j2;
+                    }
+                };
+                // Pairs the first exchange made meet more than once: the second
+                // exchange separates one of them.
                 paare.clear();
                 for (int m : r.Idx[e1.Gruppe])
                     if (m != x && suche.Treffen(x, m) >= 2) paare.push_back({x, m});
                 for (int m : r.Idx[ga])
                     if (m != z && suche.Treffen(z, m) >= 2) paare.push_back({z, m});
-                long long bestes = -e1.Delta;
-                Runde* br = nullptr;
-                std::size_t bga = 0, bi = 0, bg = 0, bj = 0;
                 for (const auto& [p, q] : paare)
                     for (Runde& r2 : runden) {
                         const int g = r2.GruppeVon[p];
                         if (g < 0 || g != r2.GruppeVon[q]) continue;
-                        for (int s : {p, q}) {
-                            std::size_t g2 = 0, j2 = 0;
-                            const long long d = suche.BesterTausch(r2, s, static_cast<std::size_t>(g), bestes,
-                                                                   g2, j2, erg.Versuche);
-                            if (d < bestes) {
-                                bestes = d;
-                                br = &r2;
-                                bga = static_cast<std::size_t>(g);
-                                bi = static_cast<std::size_t>(r2.PlatzVon[s]);
-                                bg = g2;
-                                bj = j2;
-                            }
-                        }
+                        zweiter(r2, p);
+                        zweiter(r2, q);
                     }
                 if (br) {
                     suche.Tausche(*br, bga, bi, bg, bj);
@@ -440,9 +446,93 @@ NachbesserungsErgebnis StartreihenfolgeNachbessern(SortDrchgType* Kandidat, Wett
         return gehalten;
     };
 
+    // Long chains: from a pilot who shares his group with somebody he meets
+    // more than once, exchange after exchange, each the best one left among
+    // pilots not yet moved in the chain (rising or not); the chain is cut
+    // back to its part that lowered the score most, and undone completely
+    // when no part lowered it.
+    struct Zug {
+        Runde* R;
+        std::size_t Ga, I, Gb, J;
+    };
+    std::vector<Zug> zuege;
+    std::vector<char> bewegt;
+    auto langeKetten = [&]() {
+        stellen.clear();
+        for (std::size_t k = 0; k < runden.size(); ++k)
+            for (const std::vector<int>& g : runden[k].Idx)
+                for (int x : g)
+                    if (mehrfach(runden[k], x)) stellen.push_back({k, x});
+        std::shuffle(stellen.begin(), stellen.end(), zufall);
+        const std::size_t n = static_cast<std::size_t>(suche.Anzahl());
+        bewegt.assign(runden.size() * n, 0);
+        long long gehalten = 0;
+        for (const Stelle& st : stellen) {
+            if (erg.Versuche >= Optionen.MaxVersuche) break;
+            if (!mehrfach(runden[st.Runde], st.Pilot)) continue;
+            zuege.clear();
+            long long summe = 0, besteSumme = 0;
+            std::size_t besteLaenge = 0;
+            for (std::size_t schritt = 0; schritt < LangeKettenZuege; ++schritt) {
+                long long bestes = std::numeric_limits<long long>::max();
+                Zug bz{};
+                auto pruefe = [&](std::size_t k, int x, std::size_t ga) {
+                    Runde& r = runden[k];
+                    for (std::size_t gb = 0; gb < r.Idx.size(); ++gb) {
+                        if (gb == ga || (schritt > 0 && gb < ga)) continue;
+                        const std::vector<int>& b = r.Idx[gb];
+                        erg.Versuche += static_cast<long long>(b.size());
+                        suche.DeltasMitGruppe(r, x, ga, gb, [&](std::size_t j, long long d) {
+                            if (d >= bestes || bewegt[k * n + static_cast<std::size_t>(b[j])]) return;
+                            if (suche.Konflikt(x, b, b[j]) || suche.Konflikt(b[j], r.Idx[ga], x)) return;
+                            bestes = d;
+                            bz = {&r, ga, static_cast<std::size_t>(r.PlatzVon[x]), gb, j};
+                        });
+                    }
+                };
+                if (schritt == 0) {
+                    const Runde& r = runden[st.Runde];
+                    pruefe(st.Runde, st.Pilot, static_cast<std::size_t>(r.GruppeVon[st.Pilot]));
+                } else {
+                    for (std::size_t k = 0; k < runden.size(); ++k)
+                        for (std::size_t ga = 0; ga < runden[k].Idx.size(); ++ga)
+                            for (int x : runden[k].Idx[ga])
+                                if (!bewegt[k * n + static_cast<std::size_t>(x)]) pruefe(k, x, ga);
+                }
+                if (!bz.R) break;
+                const std::size_t k = static_cast<std::size_t>(bz.R - runden.data());
+                bewegt[k * n + static_cast<std::size_t>(bz.R->Idx[bz.Ga][bz.I])] = 1;
+                bewegt[k * n + static_cast<std::size_t>(bz.R->Idx[bz.Gb][bz.J])] = 1;
+                suche.Tausche(*bz.R, bz.Ga, bz.I, bz.Gb, bz.J);
+                zuege.push_back(bz);
+                summe += bestes;
+                if (summe < besteSumme) {
+                    besteSumme = summe;
+                    besteLaenge = zuege.size();
+                }
+            }
+            for (const Zug& z : zuege) {
+                const std::size_t k = static_cast<std::size_t>(z.R - runden.data());
+                bewegt[k * n + static_cast<std::size_t>(z.R->Idx[z.Ga][z.I])] = 0;
+                bewegt[k * n + static_cast<std::size_t>(z.R->Idx[z.Gb][z.J])] = 0;
+            }
+            while (zuege.size() > besteLaenge) {
+                const Zug& z = zuege.back();
+                suche.Tausche(*z.R, z.Ga, z.I, z.Gb, z.J);
+                zuege.pop_back();
+            }
+            if (besteLaenge > 0) {
+                laufend += besteSumme;
+                erg.Tausche += static_cast<long long>(besteLaenge);
+                ++gehalten;
+            }
+        }
+        return gehalten;
+    };
+
     while (durchlauf < Optionen.MaxDurchlaeufe && erg.Versuche < Optionen.MaxVersuche) {
         einzeltausche();
-        if (ketten() == 0) break;
+        if (ketten() == 0 && (!Optionen.LangeKetten || langeKetten() == 0)) break;
     }
     // Every kept change was priced from the tables; they must agree with the
     // meetings counted afresh, or the search stopped on wrong prices.

@@ -2,8 +2,9 @@
 // of different groups in the same round (each takes the other's group and
 // start place) whenever that lowers the distribution score, so that fewer
 // pairs meet again and again. Where no single exchange helps any more, it
-// tries chains of two exchanges (the second may be in another round), kept
-// only when together they lower the score. An exchange never puts a pilot
+// tries chains of two exchanges (the second may be in another round) and, if
+// asked, longer chains; a chain is kept only when together its exchanges
+// lower the score, else it is undone. An exchange never puts a pilot
 // into a group with a participant on his channel or with a protected helper,
 // pilot or team mate, never changes a group's size, and never touches a round
 // that is not being drawn or that is no preliminary round. When nothing
@@ -24,6 +25,9 @@ struct NachbesserungsOptionen {
     // priced at most (single exchanges and the steps of chains together).
     int MaxDurchlaeufe = 30;
     long long MaxVersuche = 40000000;
+    // Also long chains of exchanges once nothing shorter helps (much more
+    // work per kept change).
+    bool LangeKetten = false;
 };
 
 struct NachbesserungsErgebnis {
