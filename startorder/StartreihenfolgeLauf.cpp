@@ -171,8 +171,8 @@ void NachbesserungProtokollieren() {
     std::snprintf(ms, sizeof ms, "%.0f", Sort.NachbesserungMs);
     Log("Nachbesserung durch Tausch von Piloten zwischen Gruppen: Verteilscore " + StrInt(Sort.ScoreVorNachbesserung) +
         " -> " + StrInt(Sort.ScoreNachNachbesserung) + " (Kandidat " + StrInt(Sort.NachbesserungKandidat) + ", " +
-        StrInt(Sort.NachbesserungTausche) + " Tausche; " + StrInt(Sort.NachbesserteKandidaten) +
-        " Kandidaten nachgebessert, " + StrInt(Sort.NachbesserungVersuche) + " Versuche, " + ms + " ms)");
+        StrInt(Sort.NachbesserungTausche) + " Tausche; nachgebesserte Kandidaten: " +
+        StrInt(Sort.NachbesserteKandidaten) + ", " + StrInt(Sort.NachbesserungVersuche) + " Versuche, " + ms + " ms)");
 }
 
 void SortierTaskBewerten() {
