@@ -83,10 +83,7 @@ int StartBewertListe::Index(const TeilnehmerTyp* t) const {
     return it == index_.end() ? -1 : it->second;
 }
 
-int StartBewertListe::Index(SortTeilnType* e) const {
-    if (!e) return -1;
-    const int i = e->MatrixIdx;
-    if (i >= 0 && i < n_ && teiln_[i] == e->TeilnPtr) return i;
+int StartBewertListe::IndexNeu(SortTeilnType* e) const {
     e->MatrixIdx = Index(e->TeilnPtr);
     return e->MatrixIdx;
 }
@@ -122,7 +119,8 @@ int GetScoreIfPilotIsPlacedInToGroup(const StartBewertListe& Matrix, const SortG
     for (SortTeilnType* m = Gruppe->TeilnRootPtr; m; m = m->next) {
         if (m->TeilnPtr == T->TeilnPtr) continue;
         const int b = Matrix.Index(m);
-        if (b < 0 || b == t || !Matrix.Existiert(t, b)) continue;
+        // A pair without an entry has neither meetings nor flags: it adds nothing.
+        if (b < 0 || b == t) continue;
         score += Matrix.Anz(t, b);
         const std::uint8_t f = Matrix.Flags(t, b);
         if (f & StartBewertListe::FlagKanal) score |= 0x4000;

@@ -52,7 +52,14 @@ class StartBewertListe {
     int Anzahl() const { return n_; }
     TeilnehmerTyp* Teilnehmer(int i) const { return teiln_[i]; }
     int Index(const TeilnehmerTyp* t) const;
-    int Index(SortTeilnType* e) const; // cached in the entry
+    // Cached in the entry; the cache is checked against the participant, so
+    // an entry whose participant changed is looked up again.
+    int Index(SortTeilnType* e) const {
+        if (!e) return -1;
+        const int i = e->MatrixIdx;
+        if (i >= 0 && i < n_ && teiln_[static_cast<std::size_t>(i)] == e->TeilnPtr) return i;
+        return IndexNeu(e);
+    }
 
     bool Existiert(int a, int b) const { return flags_[Pos(a, b)] != 0 || dyn_[Pos(a, b)] != 0; }
     void GetAdd(int a, int b);
@@ -72,6 +79,7 @@ class StartBewertListe {
 
   private:
     int Pos(int a, int b) const { return a * n_ + b; }
+    int IndexNeu(SortTeilnType* e) const;
     void SetzeFlag(int a, int b, std::uint8_t f);
 
     int n_ = 0;

@@ -97,18 +97,66 @@ void SortierTaskEinteilen() {
     if (Sort.LoopCnt == StartreihenfolgeKandidaten || !Sort.GruppenStart) State = SortStateBewerten;
 }
 
-// Refines the chosen candidate before it is written back.
-void Nachbessern() {
-    SortDrchgType* kandidat = Sort.DurchgRootPtr[Sort.BestScoreIndex];
+// Refines the candidates before the best one is written back: the candidate
+// with the lowest score first, then the next ones in the order of their
+// scores, as long as the work allowed for the whole refinement lasts (small
+// competitions get all candidates refined, large ones the best one or two).
+// The candidate with the lowest refined score then gets long chains of
+// exchanges with a share of work of their own, and is written back; since
+// the best candidate is refined first and every kept change lowers the
+// score, this is never worse than the best candidate as drawn.
+// Returns the index of the candidate to write back.
+int Nachbessern() {
     const std::uint64_t seed = static_cast<std::uint64_t>(ZufallInt(INT_MAX));
-    const NachbesserungsErgebnis n =
-        StartreihenfolgeNachbessern(kandidat, IntrfcWettbewerbPtr, GetTeamGroupRootPtr(), DiesenDurchgangSortieren, seed);
-    Sort.Nachgebessert = true;
-    Sort.ScoreVorNachbesserung = n.ScoreVorher;
+    std::vector<int> reihenfolge;
+    for (int i = 1; i <= StartreihenfolgeKandidaten; ++i)
+        if (Sort.DurchgRootPtr[i] && Sort.Score[i] < StartreihenfolgeScoreMax) reihenfolge.push_back(i);
+    std::stable_sort(reihenfolge.begin(), reihenfolge.end(), [](int a, int b) { return Sort.Score[a] < Sort.Score[b]; });
+    // The best candidate comes first, whatever its place among equal scores;
+    // without a result there is nothing to refine.
+    auto best = std::find(reihenfolge.begin(), reihenfolge.end(), Sort.BestScoreIndex);
+    if (best == reihenfolge.end()) return Sort.BestScoreIndex;
+    std::rotate(reihenfolge.begin(), best, best + 1);
+
+    int gewaehlt = Sort.BestScoreIndex;
+    long long rest = NachbesserungsArbeit;
+    double ms = 0;
+    for (std::size_t k = 0; k < reihenfolge.size() && rest > 0; ++k) {
+        const int i = reihenfolge[k];
+        // An incomplete candidate is no division to improve on.
+        if (i != Sort.BestScoreIndex && MakeFinalCheck(IntrfcWettbewerbPtr, Sort.DurchgRootPtr[i]) != 0) continue;
+        NachbesserungsOptionen o;
+        o.MaxVersuche = rest;
+        const NachbesserungsErgebnis n = StartreihenfolgeNachbessern(
+            Sort.DurchgRootPtr[i], IntrfcWettbewerbPtr, GetTeamGroupRootPtr(), DiesenDurchgangSortieren, seed + k, o);
+        rest -= n.Versuche;
+        ms += n.Millisekunden;
+        Sort.NachbesserungVersuche += n.Versuche;
+        ++Sort.NachbesserteKandidaten;
+        if (k == 0) {
+            Sort.ScoreVorNachbesserung = n.ScoreVorher;
+            Sort.ScoreNachNachbesserung = n.ScoreNachher;
+            Sort.NachbesserungTausche = n.Tausche;
+        } else if (n.ScoreNachher < Sort.ScoreNachNachbesserung) {
+            gewaehlt = i;
+            Sort.ScoreNachNachbesserung = n.ScoreNachher;
+            Sort.NachbesserungTausche = n.Tausche;
+        }
+    }
+    NachbesserungsOptionen o;
+    o.MaxVersuche = NachbesserungsArbeitLangeKetten;
+    o.LangeKetten = true;
+    const NachbesserungsErgebnis n = StartreihenfolgeNachbessern(Sort.DurchgRootPtr[gewaehlt], IntrfcWettbewerbPtr,
+                                                                 GetTeamGroupRootPtr(), DiesenDurchgangSortieren,
+                                                                 seed + StartreihenfolgeKandidaten, o);
+    Sort.NachbesserungVersuche += n.Versuche;
+    Sort.NachbesserungTausche += n.Tausche;
     Sort.ScoreNachNachbesserung = n.ScoreNachher;
-    Sort.NachbesserungMs = n.Millisekunden;
-    Sort.NachbesserungTausche = n.Tausche;
-    Sort.NachbesserungVersuche = n.Versuche;
+    ms += n.Millisekunden;
+    Sort.Nachgebessert = true;
+    Sort.NachbesserungKandidat = gewaehlt;
+    Sort.NachbesserungMs = ms;
+    return gewaehlt;
 }
 
 void NachbesserungProtokollieren() {
@@ -116,8 +164,9 @@ void NachbesserungProtokollieren() {
     char ms[32];
     std::snprintf(ms, sizeof ms, "%.0f", Sort.NachbesserungMs);
     Log("Nachbesserung durch Tausch von Piloten zwischen Gruppen: Verteilscore " + StrInt(Sort.ScoreVorNachbesserung) +
-        " -> " + StrInt(Sort.ScoreNachNachbesserung) + " (" + StrInt(Sort.NachbesserungTausche) + " Tausche in " +
-        StrInt(Sort.NachbesserungVersuche) + " Versuchen, " + ms + " ms)");
+        " -> " + StrInt(Sort.ScoreNachNachbesserung) + " (Kandidat " + StrInt(Sort.NachbesserungKandidat) + ", " +
+        StrInt(Sort.NachbesserungTausche) + " Tausche; nachgebesserte Kandidaten: " +
+        StrInt(Sort.NachbesserteKandidaten) + ", " + StrInt(Sort.NachbesserungVersuche) + " Versuche, " + ms + " ms)");
 }
 
 void SortierTaskBewerten() {
@@ -139,8 +188,8 @@ void SortierTaskBewerten() {
         }
         if (!zeile.empty()) Log(zeile);
         Sort.BestScoreIndex = LimitLowHighInt(Sort.BestScoreIndex, 1, StartreihenfolgeKandidaten);
-        if (Sort.Nachbessern) Nachbessern();
-        WriteRelevantWettDatenAfterPilotSort(Sort.DurchgRootPtr[Sort.BestScoreIndex], true);
+        const int schreiben = Sort.Nachbessern ? Nachbessern() : Sort.BestScoreIndex;
+        WriteRelevantWettDatenAfterPilotSort(Sort.DurchgRootPtr[schreiben], true);
         Log("Auszählung mit Ergebnis " + StrInt(Sort.BestScore) + " wird verwendet");
         NachbesserungProtokollieren();
     } else {
@@ -332,6 +381,8 @@ void InitStartreihenfolge(int AnzahlTeilnehmer, int AnzahlGruppen, bool GruppenS
     Sort.ScoreVorNachbesserung = Sort.ScoreNachNachbesserung = 0;
     Sort.NachbesserungMs = 0;
     Sort.NachbesserungTausche = Sort.NachbesserungVersuche = 0;
+    Sort.NachbesserungKandidat = 0;
+    Sort.NachbesserteKandidaten = 0;
     State = SortStateStart;
 }
 

@@ -15,6 +15,11 @@
 namespace tavuran {
 
 inline constexpr int StartreihenfolgeKandidaten = 50;
+// Work allowed for the refinement of a whole draw, in exchanges priced: the
+// candidates are refined, best first, until the first share is used up; long
+// chains on the candidate written back get the second.
+inline constexpr long long NachbesserungsArbeit = 24000000;
+inline constexpr long long NachbesserungsArbeitLangeKetten = 6000000;
 
 // Run states.
 inline constexpr int SortStateIdle = 0;
@@ -37,12 +42,16 @@ struct SortType {
     bool GruppenStart = true;
     // Refinement of the chosen candidate by exchanging pilots between groups.
     bool Nachbessern = true;
-    bool Nachgebessert = false;     // the refinement ran on the chosen candidate
-    long long ScoreVorNachbesserung = 0;  // distribution scores before and after it
+    bool Nachgebessert = false;     // the refinement ran
+    // Distribution score of the best candidate as drawn, and the lowest score
+    // after refinement, which is the one written back.
+    long long ScoreVorNachbesserung = 0;
     long long ScoreNachNachbesserung = 0;
+    int NachbesserungKandidat = 0;        // the candidate whose refinement was written back
+    int NachbesserteKandidaten = 0;       // candidates refined
     double NachbesserungMs = 0;
-    long long NachbesserungTausche = 0;   // exchanges kept
-    long long NachbesserungVersuche = 0;  // exchanges examined
+    long long NachbesserungTausche = 0;   // exchanges kept in the written candidate
+    long long NachbesserungVersuche = 0;  // exchanges examined in all candidates
 };
 
 // What the user interface does around a run. Every entry may stay empty.

@@ -56,38 +56,41 @@ TEST(Nachbesserung, TauschtNieInEinenKanalOderSchutzkonflikt) {
         {"Helfer", false, true, false, false},
         {"Team", false, false, true, false},
     };
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.Name);
-        AuslosungsWettbewerb w(4, 2, 2);
-        if (f.Kanal) { // 1 and 2 already clash; 3 would clash with either of them
-            w.Kanal(1, "61");
-            w.Kanal(2, "61");
-            w.Kanal(3, "61");
-        }
-        if (f.Helfer) {
-            w.Helfer(1, 1, 3);
-            w.Helfer(1, 2, 4);
-        }
-        if (f.Team) w.Team(1, {1, 3, 4});
-        TeamGroupType* schutz = ErstelleTeamGroups(w.W, true, f.Helfer, f.Team);
-        SortDrchgType* k = Kandidat(w, {{1, {{1, 2}, {3, 4}}}, {2, {{1, 2}, {3, 4}}}});
-        const auto vorher1 = Gruppen(k, 1), vorher2 = Gruppen(k, 2);
-        const long long vorher = Verteilscore(w.W, k, schutz);
+    for (const Fall& f : faelle)
+        for (bool lang : {false, true}) {
+            SCOPED_TRACE(std::string(f.Name) + (lang ? ", lange Ketten" : ""));
+            AuslosungsWettbewerb w(4, 2, 2);
+            if (f.Kanal) { // 1 and 2 already clash; 3 would clash with either of them
+                w.Kanal(1, "61");
+                w.Kanal(2, "61");
+                w.Kanal(3, "61");
+            }
+            if (f.Helfer) {
+                w.Helfer(1, 1, 3);
+                w.Helfer(1, 2, 4);
+            }
+            if (f.Team) w.Team(1, {1, 3, 4});
+            TeamGroupType* schutz = ErstelleTeamGroups(w.W, true, f.Helfer, f.Team);
+            SortDrchgType* k = Kandidat(w, {{1, {{1, 2}, {3, 4}}}, {2, {{1, 2}, {3, 4}}}});
+            const auto vorher1 = Gruppen(k, 1), vorher2 = Gruppen(k, 2);
+            const long long vorher = Verteilscore(w.W, k, schutz);
 
-        const NachbesserungsErgebnis e = StartreihenfolgeNachbessern(k, w.W, schutz, {}, 7);
-        EXPECT_EQ(e.ScoreVorher, vorher);
-        EXPECT_EQ(e.ScoreNachher, Verteilscore(w.W, k, schutz));
-        if (f.Verbessert) {
-            EXPECT_EQ(e.ScoreNachher, 8); // every pair that meets, meets once
-        } else {
-            EXPECT_EQ(e.Tausche, 0);
-            EXPECT_EQ(e.ScoreNachher, e.ScoreVorher);
-            EXPECT_EQ(Gruppen(k, 1), vorher1);
-            EXPECT_EQ(Gruppen(k, 2), vorher2);
+            NachbesserungsOptionen o;
+            o.LangeKetten = lang;
+            const NachbesserungsErgebnis e = StartreihenfolgeNachbessern(k, w.W, schutz, {}, 7, o);
+            EXPECT_EQ(e.ScoreVorher, vorher);
+            EXPECT_EQ(e.ScoreNachher, Verteilscore(w.W, k, schutz));
+            if (f.Verbessert) {
+                EXPECT_EQ(e.ScoreNachher, 8); // every pair that meets, meets once
+            } else {
+                EXPECT_EQ(e.Tausche, 0);
+                EXPECT_EQ(e.ScoreNachher, e.ScoreVorher);
+                EXPECT_EQ(Gruppen(k, 1), vorher1);
+                EXPECT_EQ(Gruppen(k, 2), vorher2);
+            }
+            DoneDrchg(k);
+            DoneTeamGroups(schutz);
         }
-        DoneDrchg(k);
-        DoneTeamGroups(schutz);
-    }
 }
 
 TEST(Nachbesserung, BehaeltGruppenRundenUndStartplaetze) {
@@ -102,12 +105,13 @@ TEST(Nachbesserung, BehaeltGruppenRundenUndStartplaetze) {
     SortDrchgType* k = CopyDrchg(GetSortRootPtr());
     TeilnSortAllDurchg(k, w.W, 10);
 
-    std::map<int, std::vector<int>> groessen; // round -> sorted group sizes
-    std::map<int, std::set<int>> plaetze;     // round*100+group -> start places
+    std::map<int, int> groessen;          // round*100+group -> size
+    std::map<int, std::set<int>> plaetze; // round*100+group -> start places
     for (SortDrchgType* d = k; d; d = d->next)
         for (SortGroupType* g = d->GroupRootPtr; g; g = g->next) {
-            groessen[d->DurchgangNr].push_back(CountPilotsInGroup(g));
-            for (SortTeilnType* e = g->TeilnRootPtr; e; e = e->next) plaetze[d->DurchgangNr * 100 + g->GruppeNr].insert(e->StartPlatz);
+            groessen[d->DurchgangNr * 100 + g->GruppeNr] = CountPilotsInGroup(g);
+            for (SortTeilnType* e = g->TeilnRootPtr; e; e = e->next)
+                plaetze[d->DurchgangNr * 100 + g->GruppeNr].insert(e->StartPlatz);
         }
     const auto runde1 = Gruppen(k, 1);
     const long long vorher = Verteilscore(w.W, k, GetTeamGroupRootPtr());
@@ -119,37 +123,44 @@ TEST(Nachbesserung, BehaeltGruppenRundenUndStartplaetze) {
         if (m.Flags(a, b) != 0) konflikte[{a, b}] = m.Anz(a, b);
     });
 
-    // Round 1 is not drawn this time: it must stay as it is.
-    const NachbesserungsErgebnis e =
-        StartreihenfolgeNachbessern(k, w.W, GetTeamGroupRootPtr(), [](int r) { return r != 1; }, 99);
-    EXPECT_EQ(e.ScoreVorher, vorher);
-    EXPECT_LT(e.ScoreNachher, e.ScoreVorher);
-    EXPECT_EQ(e.ScoreNachher, Verteilscore(w.W, k, GetTeamGroupRootPtr()));
-    EXPECT_EQ(Gruppen(k, 1), runde1);
-    EXPECT_EQ(MakeFinalCheck(w.W, k), 0);
-    for (SortDrchgType* d = k; d; d = d->next) {
-        std::set<int> gesehen;
-        std::vector<int> g2;
-        for (SortGroupType* g = d->GroupRootPtr; g; g = g->next) {
-            g2.push_back(CountPilotsInGroup(g));
-            std::set<int> p;
-            for (SortTeilnType* e2 = g->TeilnRootPtr; e2; e2 = e2->next) {
-                EXPECT_TRUE(gesehen.insert(e2->TeilnPtr->EdvNr).second) << "zweimal in Durchgang " << d->DurchgangNr;
-                p.insert(e2->StartPlatz);
+    // Single exchanges and short chains, then also long chains, each on a copy.
+    for (bool lang : {false, true}) {
+        SCOPED_TRACE(lang ? "lange Ketten" : "kurze Ketten");
+        SortDrchgType* kopie = CopyDrchg(k);
+        // Round 1 is not drawn this time: it must stay as it is.
+        NachbesserungsOptionen o;
+        o.LangeKetten = lang;
+        const NachbesserungsErgebnis e = StartreihenfolgeNachbessern(
+            kopie, w.W, GetTeamGroupRootPtr(), [](int r) { return r != 1; }, 99, o);
+        EXPECT_EQ(e.ScoreVorher, vorher);
+        EXPECT_LT(e.ScoreNachher, e.ScoreVorher);
+        EXPECT_EQ(e.ScoreNachher, Verteilscore(w.W, kopie, GetTeamGroupRootPtr()));
+        EXPECT_EQ(Gruppen(kopie, 1), runde1);
+        EXPECT_EQ(MakeFinalCheck(w.W, kopie), 0);
+        for (SortDrchgType* d = kopie; d; d = d->next) {
+            std::set<int> gesehen;
+            for (SortGroupType* g = d->GroupRootPtr; g; g = g->next) {
+                EXPECT_EQ(CountPilotsInGroup(g), groessen[d->DurchgangNr * 100 + g->GruppeNr]);
+                std::set<int> p;
+                for (SortTeilnType* e2 = g->TeilnRootPtr; e2; e2 = e2->next) {
+                    EXPECT_TRUE(gesehen.insert(e2->TeilnPtr->EdvNr).second)
+                        << "zweimal in Durchgang " << d->DurchgangNr;
+                    p.insert(e2->StartPlatz);
+                }
+                EXPECT_EQ(p, plaetze[d->DurchgangNr * 100 + g->GruppeNr]);
             }
-            EXPECT_EQ(p, plaetze[d->DurchgangNr * 100 + g->GruppeNr]);
+            EXPECT_EQ(static_cast<int>(gesehen.size()), 41);
         }
-        EXPECT_EQ(static_cast<int>(gesehen.size()), 41);
-        EXPECT_EQ(g2, groessen[d->DurchgangNr]);
+        // No channel pair and no protected pair meets more often than in the candidate.
+        DurchgangBewertung(m, kopie);
+        m.FuerAlle([&](int a, int b) {
+            if (m.Flags(a, b) != 0) {
+                const int vorherAnz = konflikte[{a, b}];
+                EXPECT_LE(m.Anz(a, b), vorherAnz) << a << "/" << b;
+            }
+        });
+        DoneDrchg(kopie);
     }
-    // No channel pair and no protected pair meets more often than in the candidate.
-    DurchgangBewertung(m, k);
-    m.FuerAlle([&](int a, int b) {
-        if (m.Flags(a, b) != 0) {
-            const int vorherAnz = konflikte[{a, b}];
-            EXPECT_LE(m.Anz(a, b), vorherAnz) << a << "/" << b;
-        }
-    });
     DoneDrchg(k);
 }
 
@@ -168,6 +179,9 @@ TEST(Nachbesserung, GleicherSeedGleicheAuslosungUndAbschaltbar) {
         if (nachbessern) {
             EXPECT_TRUE(lauf->Nachgebessert);
             EXPECT_EQ(score, lauf->ScoreNachNachbesserung);
+            // Measured against the best candidate as drawn, whichever candidate's
+            // refinement was written back.
+            EXPECT_EQ(lauf->ScoreVorNachbesserung, lauf->Score[lauf->BestScoreIndex]);
             EXPECT_LT(lauf->ScoreNachNachbesserung, lauf->ScoreVorNachbesserung);
         } else {
             EXPECT_FALSE(lauf->Nachgebessert);
