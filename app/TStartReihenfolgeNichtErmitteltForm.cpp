@@ -1,5 +1,6 @@
 #include "app/TStartReihenfolgeNichtErmitteltForm.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -7,6 +8,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+
+#include "reports/DruckDokument.h"
 
 namespace tavuran {
 
@@ -28,14 +31,13 @@ TStartReihenfolgeNichtErmitteltForm::TStartReihenfolgeNichtErmitteltForm(QWidget
     gross.setBold(true);
     titel->setFont(gross);
     layout->addWidget(titel);
-    auto* text = new QLabel("Für einige Durchgänge ist die Startreihenfolge noch nicht\n"
-                            "festgelegt! Vor der Ausgabe von Start- oder Wertungs-\n"
-                            "listen sowie vor der Eingabe von Wertungen muss die\n"
-                            "Startreihenfolge bekannt sein!",
-                            rahmen);
+    // The same words as the printed lists' notice, wrapped to the box.
+    auto* text = new QLabel(QString::fromUtf8(StartreihenfolgeHinweis), rahmen);
     QFont f = text->font();
     f.setPointSize(f.pointSize() + 2);
     text->setFont(f);
+    text->setWordWrap(true);
+    text->setMinimumWidth(QFontMetrics(f).horizontalAdvance(QStringLiteral("Für einige Durchgänge ist die Startreihenfolge noch nicht")));
     layout->addWidget(text);
     auto* reihe = new QHBoxLayout;
     SortNowButton = new QPushButton("Startreihenfolge jetzt ermitteln", rahmen);

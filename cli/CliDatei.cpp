@@ -80,4 +80,35 @@ bool VorrundenListeLesen(const std::string& Text, int Vorrunden, std::vector<int
     return true;
 }
 
+bool ArgumenteLesen(const std::vector<std::string>& Args, const OptionenTabelle& Optionen,
+                    std::vector<std::string>& Woerter, std::ostream& err) {
+    for (std::size_t i = 0; i < Args.size(); ++i) {
+        const std::string& a = Args[i];
+        if (a.size() < 2 || a[0] != '-') {
+            Woerter.push_back(a);
+            continue;
+        }
+        bool bekannt = false;
+        for (const auto& [name, flagge] : Optionen.Schalter)
+            if (a == name) {
+                *flagge = true;
+                bekannt = true;
+            }
+        for (const auto& [name, wert] : Optionen.Werte)
+            if (a == name) {
+                if (i + 1 >= Args.size()) {
+                    err << "Nach " << a << " fehlt ein Wert.\n";
+                    return false;
+                }
+                *wert = Args[++i];
+                bekannt = true;
+            }
+        if (!bekannt) {
+            err << "Unbekannte Option: " << a << "\n";
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace tavuran::cli

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/DatenTypen.h"
@@ -35,6 +37,20 @@ bool WettbewerbLaden(const std::string& Datei, WettbewerbTyp*& comp, std::ostrea
 // `err` when the file could not be written.
 int WettbewerbSpeichernUndFreigeben(WettbewerbTyp*& comp, const std::string& Ziel, std::ostream& out,
                                     std::ostream& err);
+
+// The options a command knows: switches that set a flag, and options that
+// take the next word as their value.
+struct OptionenTabelle {
+    std::vector<std::pair<const char*, bool*>> Schalter;
+    std::vector<std::pair<const char*, std::optional<std::string>*>> Werte;
+};
+
+// Reads the arguments of a command: known options into the table, every
+// other word into Woerter in order. An unknown option ("Unbekannte Option: …")
+// or an option without its value ("Nach … fehlt ein Wert.") is a wrong call:
+// the reason goes to `err` and the result is false. A lone "-" is a word.
+bool ArgumenteLesen(const std::vector<std::string>& Args, const OptionenTabelle& Optionen,
+                    std::vector<std::string>& Woerter, std::ostream& err);
 
 // Reads a list of preliminary rounds such as "1,3,5" (each within 1..Vorrunden).
 // On a wrong entry writes the reason to `err` and returns false.

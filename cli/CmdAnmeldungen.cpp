@@ -1,5 +1,6 @@
 // tavuran-cli anmeldungen DATEI PORTAL.csv: the registrations of the portal's
 // CSV download merged into a competition file, as the import dialog does.
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -53,27 +54,12 @@ void ProbeAusgeben(const ImportVorschau& v, const ImportBericht& b, std::ostream
 
 int Anmeldungen(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::vector<std::string> dateien;
-    std::string ausgabe;
+    std::optional<std::string> ausgabeOpt;
     bool mitWettbewerb = false, probe = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--aus") {
-            if (i + 1 >= args.size()) {
-                err << "Nach --aus fehlt ein Wert.\n";
-                return 2;
-            }
-            ausgabe = args[++i];
-        } else if (a == "--mit-wettbewerb") {
-            mitWettbewerb = true;
-        } else if (a == "--probe") {
-            probe = true;
-        } else if (!a.empty() && a[0] == '-') {
-            err << "Unbekannte Option: " << a << "\n";
-            return 2;
-        } else {
-            dateien.push_back(a);
-        }
-    }
+    const OptionenTabelle optionen{{{"--mit-wettbewerb", &mitWettbewerb}, {"--probe", &probe}},
+                                   {{"--aus", &ausgabeOpt}}};
+    if (!ArgumenteLesen(args, optionen, dateien, err)) return 2;
+    const std::string ausgabe = ausgabeOpt.value_or("");
     if (dateien.size() != 2) {
         err << "Aufruf: tavuran-cli " << Aufruf << "\n";
         return 2;

@@ -2,6 +2,7 @@
 // preliminary rounds as the program's draw does (50 candidates, the first with
 // the lowest score wins) and saves the competition.
 #include <cstdint>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -43,70 +44,45 @@ bool Zahl(const std::string& s, long long& wert) {
 }
 
 int Auslosen(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::string datei, ausgabe, durchgaenge = "alle";
-    long long gruppengroesse = 0, seed = 0;
-    bool mitSeed = false, protokoll = false, trotzErgebnissen = false;
-    AuslosungsAuftrag auftrag;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto wert = [&](const char* name) -> const std::string* {
-            if (i + 1 >= args.size()) {
-                err << "Nach " << name << " fehlt ein Wert.\n";
-                return nullptr;
-            }
-            return &args[++i];
-        };
-        if (a == "--aus") {
-            const std::string* w = wert("--aus");
-            if (!w) return 2;
-            ausgabe = *w;
-        } else if (a == "--gruppengroesse") {
-            const std::string* w = wert("--gruppengroesse");
-            if (!w) return 2;
-            if (!Zahl(*w, gruppengroesse) || gruppengroesse < 1 || gruppengroesse > 1000) {
-                err << "Die Gruppengröße muss eine Zahl ab 1 sein.\n";
-                return 2;
-            }
-        } else if (a == "--durchgaenge") {
-            const std::string* w = wert("--durchgaenge");
-            if (!w) return 2;
-            durchgaenge = *w;
-        } else if (a == "--seed") {
-            const std::string* w = wert("--seed");
-            if (!w) return 2;
-            if (!Zahl(*w, seed)) {
-                err << "Nach --seed muss eine ganze Zahl ab 0 folgen.\n";
-                return 2;
-            }
-            mitSeed = true;
-        } else if (a == "--schutz-helfer") {
-            auftrag.TeamschutzHelfer = true;
-        } else if (a == "--schutz-team") {
-            auftrag.TeamschutzMannschaft = true;
-        } else if (a == "--schutz-alle") {
-            auftrag.TeamschutzAlle = true;
-        } else if (a == "--ohne-gruppenstart") {
-            auftrag.GruppenStart = false;
-        } else if (a == "--ohne-nachbesserung") {
-            auftrag.Nachbessern = false;
-        } else if (a == "--protokoll") {
-            protokoll = true;
-        } else if (a == "--trotz-ergebnissen") {
-            trotzErgebnissen = true;
-        } else if (!a.empty() && a[0] == '-') {
-            err << "Unbekannte Option: " << a << "\n";
-            return 2;
-        } else if (datei.empty()) {
-            datei = a;
-        } else {
-            err << "Aufruf: tavuran-cli " << Aufruf << "\n";
-            return 2;
-        }
-    }
-    if (datei.empty()) {
+    std::optional<std::string> ausgabeOpt, gruppenOpt, durchgaengeOpt, seedOpt;
+    bool schutzHelfer = false, schutzTeam = false, schutzAlle = false, ohneGruppenstart = false,
+         ohneNachbesserung = false, protokoll = false, trotzErgebnissen = false;
+    std::vector<std::string> woerter;
+    const OptionenTabelle optionen{{{"--schutz-helfer", &schutzHelfer},
+                                    {"--schutz-team", &schutzTeam},
+                                    {"--schutz-alle", &schutzAlle},
+                                    {"--ohne-gruppenstart", &ohneGruppenstart},
+                                    {"--ohne-nachbesserung", &ohneNachbesserung},
+                                    {"--protokoll", &protokoll},
+                                    {"--trotz-ergebnissen", &trotzErgebnissen}},
+                                   {{"--aus", &ausgabeOpt},
+                                    {"--gruppengroesse", &gruppenOpt},
+                                    {"--durchgaenge", &durchgaengeOpt},
+                                    {"--seed", &seedOpt}}};
+    if (!ArgumenteLesen(args, optionen, woerter, err)) return 2;
+    if (woerter.size() != 1) {
         err << "Aufruf: tavuran-cli " << Aufruf << "\n";
         return 2;
     }
+    long long gruppengroesse = 0, seed = 0;
+    if (gruppenOpt && (!Zahl(*gruppenOpt, gruppengroesse) || gruppengroesse < 1 || gruppengroesse > 1000)) {
+        err << "Die Gruppengröße muss eine Zahl ab 1 sein.\n";
+        return 2;
+    }
+    const bool mitSeed = seedOpt.has_value();
+    if (seedOpt && !Zahl(*seedOpt, seed)) {
+        err << "Nach --seed muss eine ganze Zahl ab 0 folgen.\n";
+        return 2;
+    }
+    AuslosungsAuftrag auftrag;
+    auftrag.TeamschutzHelfer = schutzHelfer;
+    auftrag.TeamschutzMannschaft = schutzTeam;
+    auftrag.TeamschutzAlle = schutzAlle;
+    if (ohneGruppenstart) auftrag.GruppenStart = false;
+    if (ohneNachbesserung) auftrag.Nachbessern = false;
+    const std::string datei = woerter[0];
+    const std::string durchgaenge = durchgaengeOpt.value_or("alle");
+    std::string ausgabe = ausgabeOpt.value_or("");
     if (ausgabe.empty()) ausgabe = datei;
 
     MeldungenAufStderr meldungen(err);

@@ -1,6 +1,7 @@
 // tavuran-cli fairness DATEI [--durchgaenge LISTE] [--schutz-...]: how often
 // each pair of participants meets in a group over the drawn preliminary rounds,
 // as a tab-separated table.
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -19,36 +20,19 @@ namespace {
 constexpr const char* Aufruf = "fairness DATEI [--durchgaenge 1,3,5] [--schutz-helfer] [--schutz-team] [--schutz-alle]";
 
 int Fairness(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::string datei, liste;
+    std::optional<std::string> listeOpt;
     bool helfer = false, team = false, alle = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--durchgaenge") {
-            if (i + 1 >= args.size()) {
-                err << "Nach --durchgaenge fehlt ein Wert.\n";
-                return 2;
-            }
-            liste = args[++i];
-        } else if (a == "--schutz-helfer") {
-            helfer = true;
-        } else if (a == "--schutz-team") {
-            team = true;
-        } else if (a == "--schutz-alle") {
-            alle = true;
-        } else if (!a.empty() && a[0] == '-') {
-            err << "Unbekannte Option: " << a << "\n";
-            return 2;
-        } else if (datei.empty()) {
-            datei = a;
-        } else {
-            err << "Aufruf: tavuran-cli " << Aufruf << "\n";
-            return 2;
-        }
-    }
-    if (datei.empty()) {
+    std::vector<std::string> woerter;
+    const OptionenTabelle optionen{
+        {{"--schutz-helfer", &helfer}, {"--schutz-team", &team}, {"--schutz-alle", &alle}},
+        {{"--durchgaenge", &listeOpt}}};
+    if (!ArgumenteLesen(args, optionen, woerter, err)) return 2;
+    if (woerter.size() != 1) {
         err << "Aufruf: tavuran-cli " << Aufruf << "\n";
         return 2;
     }
+    const std::string& datei = woerter[0];
+    const std::string liste = listeOpt.value_or("");
     MeldungenAufStderr meldungen(err);
     WettbewerbTyp* w = nullptr;
     if (!WettbewerbLaden(datei, w, err)) return 1;

@@ -1,5 +1,6 @@
 // tavuran-cli uebernehmen DATEI QUELLE.wtb NR: the partial ratings of another
 // competition taken over as round NR of an overall ranking.
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -18,22 +19,9 @@ constexpr const char* Aufruf = "uebernehmen DATEI QUELLE.wtb NR [--aus AUSGABE]"
 
 int Uebernehmen(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::vector<std::string> werte;
-    std::string ausgabe;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--aus") {
-            if (i + 1 >= args.size()) {
-                err << "Nach --aus fehlt ein Wert.\n";
-                return 2;
-            }
-            ausgabe = args[++i];
-        } else if (a.size() > 1 && a[0] == '-') {
-            err << "Unbekannte Option: " << a << "\n";
-            return 2;
-        } else {
-            werte.push_back(a);
-        }
-    }
+    std::optional<std::string> ausgabeOpt;
+    if (!ArgumenteLesen(args, {{}, {{"--aus", &ausgabeOpt}}}, werte, err)) return 2;
+    const std::string ausgabe = ausgabeOpt.value_or("");
     if (werte.size() != 3) {
         err << "Aufruf: tavuran-cli " << Aufruf << "\n";
         return 2;

@@ -361,15 +361,20 @@ NachbesserungsErgebnis StartreihenfolgeNachbessern(SortDrchgType* Kandidat, Wett
         std::size_t Gruppe, Pos;
     };
     std::vector<Stelle> stellen;
-    std::vector<Erster> erste;
-    std::vector<std::pair<int, int>> paare;
-    auto ketten = [&]() {
+    // Every pilot of every round who meets someone of his group at least
+    // twice, in an order drawn from the seed: where chains of exchanges start.
+    auto stellenMischen = [&]() {
         stellen.clear();
         for (std::size_t k = 0; k < runden.size(); ++k)
             for (const std::vector<int>& g : runden[k].Idx)
                 for (int x : g)
                     if (mehrfach(runden[k], x)) stellen.push_back({k, x});
         std::shuffle(stellen.begin(), stellen.end(), zufall);
+    };
+    std::vector<Erster> erste;
+    std::vector<std::pair<int, int>> paare;
+    auto ketten = [&]() {
+        stellenMischen();
         long long gehalten = 0;
         for (const Stelle& st : stellen) {
             if (erg.Versuche >= Optionen.MaxVersuche) break;
@@ -458,12 +463,7 @@ NachbesserungsErgebnis StartreihenfolgeNachbessern(SortDrchgType* Kandidat, Wett
     std::vector<Zug> zuege;
     std::vector<char> bewegt;
     auto langeKetten = [&]() {
-        stellen.clear();
-        for (std::size_t k = 0; k < runden.size(); ++k)
-            for (const std::vector<int>& g : runden[k].Idx)
-                for (int x : g)
-                    if (mehrfach(runden[k], x)) stellen.push_back({k, x});
-        std::shuffle(stellen.begin(), stellen.end(), zufall);
+        stellenMischen();
         const std::size_t n = static_cast<std::size_t>(suche.Anzahl());
         bewegt.assign(runden.size() * n, 0);
         long long gehalten = 0;
