@@ -43,6 +43,31 @@ class Zeichner {
         return static_cast<int>(R.Left + static_cast<long long>(col - 1) * L.Zeichenbreite / 1000);
     }
     int TextY(int line) const { return yPos(line) + (Zeilenhoehe() - L.ZeilenHoeheKopf) / 2000; }
+    // The pixel rows a horizontal line drawn at `line` covers: h rows from
+    // yPos(line) - h / 2 + 1 on.
+    int LinieOben(int line) const { return yPos(line) - h / 2 + 1; }
+    // The band of a text line between the rule at its top and the rule at
+    // the top of the next line (first row, rows after the last exclusive),
+    // with one pixel of air below the upper rule.
+    int BandOben(int line) const { return LinieOben(line) + h + 1; }
+    int BandUnten(int line) const { return LinieOben(line + 1); }
+    // Puts the current font's text of `line` into the band: the lines of the
+    // rows, the header's and the footnote's rules lie on the borders between
+    // the lines, where a text as high as the line (or, in large print, higher)
+    // would reach. A text that does not fit at its place is moved down below
+    // the rule and, when still too high, written smaller; a text that was
+    // made smaller to fit its cell stays centred on its line.
+    int Einreihen(int line, const DruckSchrift& Zeile) {
+        int y = TextY(line);
+        DruckSchrift f = C.GetSchrift();
+        y += (Zeile.Hoehe - f.Hoehe) / 2;
+        const int oben = BandOben(line), unten = BandUnten(line);
+        if (f.Hoehe > unten - oben) {
+            f.Hoehe = MaxInt(1, unten - oben);
+            C.SetSchrift(f);
+        }
+        return LimitLowHighInt(y, oben, MaxInt(oben, unten - f.Hoehe));
+    }
     // Room for a text starting at x: its cell, or up to the paper's right edge.
     int Platz(int x, int col, int w) const {
         const int rand = C.Breite() - x;
@@ -66,7 +91,8 @@ class Zeichner {
             const int x = xPos(col);
             const DruckSchrift alt = C.GetSchrift();
             Einpassen(t, Platz(x, col, w));
-            C.Text(x, TextY(line), t, Platz(x, col, w));
+            const int y = Einreihen(line, alt);
+            C.Text(x, y, t, Platz(x, col, w));
             C.SetSchrift(alt);
         }
         return col + w;
@@ -75,10 +101,11 @@ class Zeichner {
         if (!t.empty()) {
             const DruckSchrift alt = C.GetSchrift();
             Einpassen(t, xPos(col + w - 2) - xPos(col));
+            const int y = Einreihen(line, alt);
             int x = xPos(col + w - 2) - C.TextBreite(t);
             // A text wider than its cell starts at the cell and is cut at its end.
             if (x < xPos(col)) x = xPos(col);
-            C.Text(x, TextY(line), t, Platz(x, col, w));
+            C.Text(x, y, t, Platz(x, col, w));
             C.SetSchrift(alt);
         }
         return col + w;

@@ -307,6 +307,56 @@ TEST(Druck, SeitenbreiteHoechstensCanvas) {
     EXPECT_LT(rechts, 1000);
 }
 
+// Whether a horizontal line of the page runs through the box of a text
+// (the watermark, drawn over the page on purpose, left aside).
+std::string LinieDurchText(const AufzeichnungsCanvas& c, const std::string& Wasserzeichen) {
+    std::multimap<int, const AufzeichnungsEintrag*> linien;
+    for (const auto& l : c.Eintraege())
+        if (l.Art == AufzeichnungsEintrag::Art::Linie && l.y0 == l.y1) linien.emplace(l.y0, &l);
+    for (const auto* t : c.Texte()) {
+        if (t->Text == Wasserzeichen || t->x1 <= t->x0) continue;
+        for (auto it = linien.lower_bound(t->y0); it != linien.end() && it->first < t->y1; ++it) {
+            const AufzeichnungsEintrag& l = *it->second;
+            if (std::max(l.x0, l.x1) >= t->x0 && std::min(l.x0, l.x1) < t->x1)
+                return "Linie bei y=" + std::to_string(l.y0) + " durch \"" + t->Text + "\" (" +
+                       std::to_string(t->y0) + ".." + std::to_string(t->y1) + ")";
+        }
+    }
+    return "";
+}
+
+// The row lines, the dashed line under every third row, the group lines, the
+// footnote's rule and the signing lines lie between the texts, never across
+// them: in every list, both orientations, all three line spacings, on a
+// screen-sized and a printer-sized page.
+TEST(Druck, LinienZwischenDenZeilen) {
+    Wettbewerb w;
+    Fuellen(w, 12, 3, 2, true);
+    w->PunktRichterName[1].NachnameStr = "Schäfer";
+    w->PunktRichterName[2].NachnameStr = "Größenwahn";
+    for (int art : {ListeStart, ListeMeldung, ListeWertung, ListeErgebnis})
+        for (int orient : {1, 2})
+            for (int stil : {1, 2, 3}) {
+                DruckSeitenTyp p = Ergebnisliste();
+                p.ListenArt = art;
+                p.VerteilerMaske = 1 << (art == ListeStart ? VerteilerAushang : VerteilerEinzeln);
+                p.Sortierung = art == ListeErgebnis ? SortPlatz : SortGruppe;
+                p.Orientierung = orient;
+                p.Stil = stil;
+                const DruckSeitenListe l = MakeDruckSeiten(w.W, p, 1);
+                ASSERT_FALSE(l.Seiten.empty());
+                for (int hoehe : {707, 1000, 3508})
+                    for (int s = 1; s <= static_cast<int>(l.Seiten.size()); ++s) {
+                        const int breite = orient == 1 ? hoehe * 1414 / 1000 : hoehe * 707 / 1000;
+                        AufzeichnungsCanvas c(breite, hoehe);
+                        DrawPrintImage(c, hoehe, l, s, 0);
+                        EXPECT_EQ(LinieDurchText(c, l.Seiten[s - 1].Kopf.Wasserzeichen), "")
+                            << "Liste " << art << ", Ausrichtung " << orient << ", Stil " << stil << ", Höhe "
+                            << hoehe << ", Seite " << s;
+                    }
+            }
+}
+
 TEST(Druck, Druckfarben) {
     EXPECT_EQ(GetPrintColor(0), DruckSchwarz);
     EXPECT_EQ(GetPrintColor(2), (DruckFarbe{127, 64, 0}));
