@@ -2,6 +2,9 @@
 // document face shared by preview, printer, PDF and the command line.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "core/L_REGIST.h"
 #include "reports/AufzeichnungsCanvas.h"
 #include "reports/DruckDokument.h"
@@ -64,6 +67,52 @@ TEST(Startzettel, KanalUndStartnummer) {
     EXPECT_EQ(c.TexteMit("Gruppe").size(), 0u);
     EXPECT_EQ(c.TexteMit("Unterschrift").size(), 2u);
     EXPECT_FALSE(c.AusserhalbGezeichnet());
+}
+
+// Two texts that stand on one line (their baselines, 13/16 of the height
+// below the top, lie within half the smaller height of each other) and run
+// into each other, as "a / b"; empty when none do.
+std::string TexteUeberlappen(const AufzeichnungsCanvas& c) {
+    const auto t = c.Texte();
+    auto grundlinie = [](const AufzeichnungsEintrag& e) { return e.y0 + (e.y1 - e.y0) * 13 / 16; };
+    for (std::size_t i = 0; i < t.size(); ++i)
+        for (std::size_t j = i + 1; j < t.size(); ++j) {
+            const auto& a = *t[i];
+            const auto& b = *t[j];
+            const bool eineZeile =
+                2 * std::abs(grundlinie(a) - grundlinie(b)) < std::min(a.y1 - a.y0, b.y1 - b.y0);
+            const int breit = std::min(a.x1, b.x1) - std::max(a.x0, b.x0);
+            if (eineZeile && breit > 0) return a.Text + " / " + b.Text;
+        }
+    return "";
+}
+
+// The labels of the left block, the competition's name, the participant and
+// the date are each fitted into their own space: on a screen-sized and on a
+// printer-sized page, with group start and without, no text runs into its
+// neighbour and nothing leaves the paper.
+TEST(Startzettel, TexteUeberlappenNicht) {
+    Wettbewerb w;
+    Fuellen(w, 3, 3);
+    w->Name = "Internationaler Süddeutscher Frühjahrspokal der Segelflieger Würzburg 2026";
+    TeilnehmerTyp* t = GetTeilnehmerEdvNr(w.W, 1);
+    t->Name.NachnameStr = "Hoffmann-Straßburger";
+    t->Name.VornameStr = "Hans-Jürgen";
+    t->Verein = "Modellflugclub Überlingen-Bodensee e.V.";
+    t->StartNr = 1234;
+    for (bool gruppenstart : {true, false}) {
+        w->Gruppenstart = gruppenstart;
+        const auto seiten = MakeZettelSeiten(w.W, 1, SortStartNr);
+        ASSERT_EQ(seiten.size(), 1u);
+        for (int breite : {480, 827, 2480}) {
+            const int hoehe = breite * 1414 / 1000;
+            AufzeichnungsCanvas c(breite, hoehe, breite * 300 / 2480);
+            DrawZettelImage(c, breite, true, hoehe, seiten[0]);
+            EXPECT_EQ(c.TexteMit(gruppenstart ? "Start-/Landepkt." : "Startnummer").size(), 3u);
+            EXPECT_EQ(TexteUeberlappen(c), "") << breite << (gruppenstart ? " mit" : " ohne") << " Gruppenstart";
+            EXPECT_FALSE(c.AusserhalbGezeichnet());
+        }
+    }
 }
 
 // The default formats put 48, 12 and 4 labels on a page.
