@@ -151,8 +151,20 @@ void Kopf(Zeichner& z) {
         ++line;
         col = 1;
     }
-    if (Bit(m, KopfByNummer)) col = z.TextWrite(col, line, k.ByNummer, 14);
-    if (Bit(m, KopfRegel)) col = z.TextWrite(col, line, k.RegelName, static_cast<int>(L_STR_Length(k.RegelName)) + 4);
+    // The texts of a header line follow each other at fixed columns; a
+    // text longer than its columns pushes the next one to the
+    // right, so that they never run into each other.
+    auto folgt = [&](int von, int bis, const std::string& t) {
+        if (t.empty()) return bis;
+        const int ende = z.xPos(von) + z.C.TextBreite(t);
+        int c = bis;
+        while (z.xPos(c) <= ende && c < zpz) ++c;
+        return c;
+    };
+    if (Bit(m, KopfByNummer)) col = folgt(col, z.TextWrite(col, line, k.ByNummer, 14), k.ByNummer);
+    if (Bit(m, KopfRegel))
+        col = folgt(col, z.TextWrite(col, line, k.RegelName, static_cast<int>(L_STR_Length(k.RegelName)) + 4),
+                    k.RegelName);
     if (Bit(m, KopfGewertet)) col = z.TextWrite(col, line, k.GewertetHinweis, 14);
     if (Bit(m, KopfDatum)) {
         z.TextWrite(zpz - 10, line, k.Datum, 0);
@@ -170,7 +182,9 @@ void Kopf(Zeichner& z) {
     }
     if (Bit(m, KopfVerteiler) || Bit(m, KopfDurchgang)) ++line, col = 1;
     if (Bit(m, KopfListentyp))
-        col = z.TextWrite(col, line, k.ListentypStr, static_cast<int>(L_STR_Length(k.ListentypStr)) + 4);
+        col = folgt(col,
+                    z.TextWrite(col, line, k.ListentypStr, static_cast<int>(L_STR_Length(k.ListentypStr)) + 4),
+                    k.ListentypStr);
     if (Bit(m, KopfSeite)) z.TextWrite(col, line, "Seite " + k.SeiteStr, 0);
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <set>
 
@@ -325,13 +326,31 @@ std::string LinieDurchText(const AufzeichnungsCanvas& c, const std::string& Wass
     return "";
 }
 
+// Two texts of one line (tops within half the smaller height) that run into
+// each other, as "a / b" (the watermark left aside); empty when none do.
+std::string TexteUeberlappen(const AufzeichnungsCanvas& c, const std::string& Wasserzeichen) {
+    const auto t = c.Texte();
+    for (std::size_t i = 0; i < t.size(); ++i)
+        for (std::size_t j = i + 1; j < t.size(); ++j) {
+            const auto& a = *t[i];
+            const auto& b = *t[j];
+            if (a.Text == Wasserzeichen || b.Text == Wasserzeichen) continue;
+            const bool eineZeile = 2 * std::abs(a.y0 - b.y0) < std::min(a.y1 - a.y0, b.y1 - b.y0);
+            if (eineZeile && std::min(a.x1, b.x1) > std::max(a.x0, b.x0)) return a.Text + " / " + b.Text;
+        }
+    return "";
+}
+
 // The row lines, the dashed line under every third row, the group lines, the
-// footnote's rule and the signing lines lie between the texts, never across
-// them: in every list, both orientations, all three line spacings, on a
-// screen-sized and a printer-sized page.
+// header's and the footnote's rules and the signing lines lie between the
+// texts, never across them, and no text runs into another (a long
+// competition number in the header pushes the rule's name to the right): in
+// every list, both orientations, all three line spacings, on a screen-sized
+// and a printer-sized page.
 TEST(Druck, LinienZwischenDenZeilen) {
     Wettbewerb w;
     Fuellen(w, 12, 3, 2, true);
+    w->ByNummer = "BY 117/2026-Ü";
     w->PunktRichterName[1].NachnameStr = "Schäfer";
     w->PunktRichterName[2].NachnameStr = "Größenwahn";
     for (int art : {ListeStart, ListeMeldung, ListeWertung, ListeErgebnis})
@@ -350,9 +369,13 @@ TEST(Druck, LinienZwischenDenZeilen) {
                         const int breite = orient == 1 ? hoehe * 1414 / 1000 : hoehe * 707 / 1000;
                         AufzeichnungsCanvas c(breite, hoehe);
                         DrawPrintImage(c, hoehe, l, s, 0);
-                        EXPECT_EQ(LinieDurchText(c, l.Seiten[s - 1].Kopf.Wasserzeichen), "")
-                            << "Liste " << art << ", Ausrichtung " << orient << ", Stil " << stil << ", Höhe "
-                            << hoehe << ", Seite " << s;
+                        const std::string& wz = l.Seiten[s - 1].Kopf.Wasserzeichen;
+                        EXPECT_EQ(LinieDurchText(c, wz), "") << "Liste " << art << ", Ausrichtung " << orient
+                                                             << ", Stil " << stil << ", Höhe " << hoehe << ", Seite "
+                                                             << s;
+                        EXPECT_EQ(TexteUeberlappen(c, wz), "") << "Liste " << art << ", Ausrichtung " << orient
+                                                               << ", Stil " << stil << ", Höhe " << hoehe
+                                                               << ", Seite " << s;
                     }
             }
 }
