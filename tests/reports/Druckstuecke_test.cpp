@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "core/L_CALEND.h"
 #include "core/L_REGIST.h"
 #include "reports/AufzeichnungsCanvas.h"
 #include "reports/DruckDokument.h"
@@ -71,7 +72,8 @@ TEST(Startzettel, KanalUndStartnummer) {
 
 // Two texts that stand on one line (their baselines, 13/16 of the height
 // below the top, lie within half the smaller height of each other) and run
-// into each other, as "a / b"; empty when none do.
+// into each other or stand closer than two pixels, as "a / b"; empty when
+// none do.
 std::string TexteUeberlappen(const AufzeichnungsCanvas& c) {
     const auto t = c.Texte();
     auto grundlinie = [](const AufzeichnungsEintrag& e) { return e.y0 + (e.y1 - e.y0) * 13 / 16; };
@@ -82,7 +84,7 @@ std::string TexteUeberlappen(const AufzeichnungsCanvas& c) {
             const bool eineZeile =
                 2 * std::abs(grundlinie(a) - grundlinie(b)) < std::min(a.y1 - a.y0, b.y1 - b.y0);
             const int breit = std::min(a.x1, b.x1) - std::max(a.x0, b.x0);
-            if (eineZeile && breit > 0) return a.Text + " / " + b.Text;
+            if (eineZeile && breit > -2) return a.Text + " / " + b.Text;
         }
     return "";
 }
@@ -203,6 +205,35 @@ TEST(Etikett, FormatPruefen) {
         a.Etikettformat = format;
         EXPECT_EQ(DruckDokumentErstellen(w.W, a, meldung), nullptr) << f.Name;
         EXPECT_NE(meldung.find(f.Text), std::string::npos) << f.Name;
+    }
+}
+
+// On the labels of all three formats the start number keeps a gap to
+// "Kanal", and a long competition name stays legible (at least half the
+// year's height), cut at its space rather than shrunk to nothing.
+TEST(Etikett, TexteLesbarUndGetrennt) {
+    Wettbewerb w;
+    Fuellen(w, 3, 3);
+    w->Name = "Internationaler Süddeutscher Frühjahrspokal der Segelflieger Würzburg 2026";
+    GetTeilnehmerEdvNr(w.W, 1)->StartNr = 33;
+    GetTeilnehmerEdvNr(w.W, 2)->StartNr = 188;
+    for (int format = 0; format < 3; ++format) {
+        FormatTyp f = EtikettFormatDefault();
+        f.AktFormat = format;
+        const auto seiten = MakeEtikettSeiten(w.W, f, SortStartNr);
+        ASSERT_EQ(seiten.size(), 1u);
+        for (int breite : {827, 2480}) {
+            const int hoehe = breite * 1414 / 1000;
+            AufzeichnungsCanvas c(breite, hoehe, breite * 300 / 2480);
+            DrawEtikettImage(c, breite, false, hoehe, f, EtikettOptionen{}, seiten[0]);
+            EXPECT_EQ(TexteUeberlappen(c), "") << "Format " << format + 1 << ", Breite " << breite;
+            const auto name = c.TexteMit(w->Name);
+            const auto jahr = c.TexteMit(L_CALEND_GetYearStr(w->Datum));
+            ASSERT_EQ(name.size(), 3u);
+            ASSERT_EQ(jahr.size(), 3u);
+            EXPECT_GE(2 * name[0]->Schrift.Hoehe, jahr[0]->Schrift.Hoehe) << "Format " << format + 1;
+            EXPECT_FALSE(c.AusserhalbGezeichnet());
+        }
     }
 }
 
