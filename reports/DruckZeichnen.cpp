@@ -31,6 +31,7 @@ class Zeichner {
     int v = 1, h = 1;
     int Abschnitt = 0; // 0 header, 1 text, 2 footer
     bool ZelleBegrenzt = false; // table cells are cut at their end; other texts only at the paper's edge
+    int KleinstAnteil = 70;     // the smallest font a cell text may be made, in % of the line's font
 
     int Zeilenhoehe() const {
         return Abschnitt == 0 ? L.ZeilenHoeheKopf : Abschnitt == 1 ? L.ZeilenHoeheText : L.ZeilenHoeheFuss;
@@ -76,11 +77,11 @@ class Zeichner {
     }
 
     // A table cell's text that is wider than its cell is written a little
-    // smaller (down to 70 % of the line's font) and cut at the cell's end.
+    // smaller (down to KleinstAnteil % of the line's font) and cut at the cell's end.
     void Einpassen(const std::string& t, int Raum) {
         if (!ZelleBegrenzt) return;
         DruckSchrift f = C.GetSchrift();
-        const int min = MaxInt(DruckMinSchrifthoehe, f.Hoehe * 7 / 10);
+        const int min = MaxInt(DruckMinSchrifthoehe, f.Hoehe * KleinstAnteil / 100);
         while (f.Hoehe > min && C.TextBreite(t) > Raum) {
             --f.Hoehe;
             C.SetSchrift(f);
@@ -217,8 +218,12 @@ void Zeile(Zeichner& z, const ZeileTyp& zeile, int Farbmodus, const DruckSchrift
             f.Farbe = c.Farbe;
             z.C.SetSchrift(f);
         }
+        // Numbers and channels lose their meaning when cut: they may be made
+        // smaller than names before their end is cut off.
+        z.KleinstAnteil = (c.Rechts || sp.Nr == 12 || sp.Nr == 13) ? 50 : 70;
         col = c.Rechts ? z.TextWriteRightJustify(col, line, c.Text, sp.Breite)
                        : z.TextWrite(col, line, c.Text, sp.Breite);
+        z.KleinstAnteil = 70;
         z.C.SetSchrift(grund);
     }
     z.ZelleBegrenzt = false;

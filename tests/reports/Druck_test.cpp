@@ -380,6 +380,33 @@ TEST(Druck, LinienZwischenDenZeilen) {
             }
 }
 
+// A channel shown as "2,4GHz" is made smaller to fit its narrow column
+// rather than cut, in every copy of the start list and every line spacing.
+TEST(Druck, KanalNichtAbgeschnitten) {
+    Wettbewerb w;
+    Fuellen(w, 6, 3);
+    GetTeilnehmerEdvNr(w.W, 2)->Kanal[1] = "2G4";
+    for (int orient : {1, 2})
+        for (int stil : {1, 2, 3}) {
+            DruckSeitenTyp p = Ergebnisliste();
+            p.ListenArt = ListeStart;
+            p.VerteilerMaske = 0x7F;
+            p.Sortierung = SortStartNr;
+            p.Orientierung = orient;
+            p.Stil = stil;
+            const DruckSeitenListe l = MakeDruckSeiten(w.W, p, 1);
+            for (int s = 1; s <= static_cast<int>(l.Seiten.size()); ++s) {
+                const int hoehe = 3508, breite = orient == 1 ? 4960 : 2480;
+                AufzeichnungsCanvas c(breite, hoehe);
+                DrawPrintImage(c, hoehe, l, s, 0);
+                for (const auto* t : c.TexteMit("2,4GHz"))
+                    EXPECT_TRUE(t->ClipBreite < 0 || t->ClipBreite >= 3 * t->Schrift.Hoehe)
+                        << "Ausrichtung " << orient << ", Stil " << stil << ", Seite " << s << ": Platz "
+                        << t->ClipBreite << " bei Höhe " << t->Schrift.Hoehe;
+            }
+        }
+}
+
 TEST(Druck, Druckfarben) {
     EXPECT_EQ(GetPrintColor(0), DruckSchwarz);
     EXPECT_EQ(GetPrintColor(2), (DruckFarbe{127, 64, 0}));
