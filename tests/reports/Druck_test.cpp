@@ -38,16 +38,18 @@ TEST(Druck, ZeilenProSeite) {
 }
 
 // The last page of a result list carries the signature block; when the rows
-// leave no room for it below them, a page with the column titles and the
+// leave no room for it below them (its judges' line six lines below the last
+// row still on the page's text lines), a page with the column titles and the
 // block follows.
 TEST(Druck, ErgebnislisteUnterschriftsblock) {
     struct Fall {
         int Teilnehmer;
         std::vector<int> Zeilen; // participant rows per page
-    } faelle[] = {{45, {45, 0}}, {44, {44, 0}}, {41, {41, 0}}, {40, {40}}, {0, {0}}, {91, {45, 45, 1}}};
+    } faelle[] = {{45, {45, 0}}, {44, {44, 0}}, {41, {41, 0}}, {40, {40, 0}}, {39, {39}}, {0, {0}}, {91, {45, 45, 1}}};
     for (const Fall& f : faelle) {
         Wettbewerb w;
         Fuellen(w, f.Teilnehmer, 10, 2, true);
+        w->PunktRichterName[1].NachnameStr = "Schäfer";
         const DruckSeitenListe l = MakeDruckSeiten(w.W, Ergebnisliste(), DruckAktuellerDurchgang);
         ASSERT_EQ(l.Seiten.size(), f.Zeilen.size()) << f.Teilnehmer;
         for (std::size_t i = 0; i < l.Seiten.size(); ++i) {
@@ -65,6 +67,10 @@ TEST(Druck, ErgebnislisteUnterschriftsblock) {
         const auto fuss = c.TexteMit(l.Seiten.back().Fuss.Fussnote);
         ASSERT_EQ(fuss.size(), 1u);
         EXPECT_LE(org[0]->y1, fuss[0]->y0) << f.Teilnehmer;
+        // The judges' line, the lowest, keeps clear of the footnote and its rule.
+        const auto pr = c.TexteMit("Punktrichter: Schäfer");
+        ASSERT_EQ(pr.size(), 1u) << f.Teilnehmer;
+        EXPECT_LE(pr[0]->y1 + pr[0]->Schrift.Hoehe / 2, fuss[0]->y0) << f.Teilnehmer;
         EXPECT_FALSE(c.AusserhalbGezeichnet());
     }
 }
