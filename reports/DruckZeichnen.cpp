@@ -69,11 +69,14 @@ class Zeichner {
         }
         return LimitLowHighInt(y, oben, MaxInt(oben, unten - f.Hoehe));
     }
-    // Room for a text starting at x: its cell, or up to the paper's right edge.
+    // Room for a text starting at x: its cell up to the separator at its end
+    // (which, v pixels thick, may begin a little before that column), or up
+    // to the paper's right edge.
     int Platz(int x, int col, int w) const {
         const int rand = C.Breite() - x;
         if (w <= 0 || !ZelleBegrenzt) return MaxInt(0, rand);
-        return MaxInt(0, MinInt(rand, xPos(col + w - 1) - x));
+        const int ende = MinInt(xPos(col + w - 1), xPos(col + w - 1) - v / 2 + 1);
+        return MaxInt(0, MinInt(rand, ende - x));
     }
 
     // A table cell's text that is wider than its cell is written a little

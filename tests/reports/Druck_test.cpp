@@ -314,19 +314,28 @@ TEST(Druck, SeitenbreiteHoechstensCanvas) {
     EXPECT_LT(rechts, 1000);
 }
 
-// Whether a horizontal line of the page runs through the box of a text
-// (the watermark, drawn over the page on purpose, left aside).
+// Whether a horizontal or vertical line of the page runs through the box of
+// a text (the watermark, drawn over the page on purpose, left aside).
 std::string LinieDurchText(const AufzeichnungsCanvas& c, const std::string& Wasserzeichen) {
-    std::multimap<int, const AufzeichnungsEintrag*> linien;
-    for (const auto& l : c.Eintraege())
-        if (l.Art == AufzeichnungsEintrag::Art::Linie && l.y0 == l.y1) linien.emplace(l.y0, &l);
+    std::multimap<int, const AufzeichnungsEintrag*> waagrecht, senkrecht;
+    for (const auto& l : c.Eintraege()) {
+        if (l.Art != AufzeichnungsEintrag::Art::Linie) continue;
+        if (l.y0 == l.y1) waagrecht.emplace(l.y0, &l);
+        else if (l.x0 == l.x1) senkrecht.emplace(l.x0, &l);
+    }
     for (const auto* t : c.Texte()) {
         if (t->Text == Wasserzeichen || t->x1 <= t->x0) continue;
-        for (auto it = linien.lower_bound(t->y0); it != linien.end() && it->first < t->y1; ++it) {
+        for (auto it = waagrecht.lower_bound(t->y0); it != waagrecht.end() && it->first < t->y1; ++it) {
             const AufzeichnungsEintrag& l = *it->second;
             if (std::max(l.x0, l.x1) >= t->x0 && std::min(l.x0, l.x1) < t->x1)
                 return "Linie bei y=" + std::to_string(l.y0) + " durch \"" + t->Text + "\" (" +
                        std::to_string(t->y0) + ".." + std::to_string(t->y1) + ")";
+        }
+        for (auto it = senkrecht.lower_bound(t->x0); it != senkrecht.end() && it->first < t->x1; ++it) {
+            const AufzeichnungsEintrag& l = *it->second;
+            if (std::max(l.y0, l.y1) >= t->y0 && std::min(l.y0, l.y1) < t->y1)
+                return "Linie bei x=" + std::to_string(l.x0) + " durch \"" + t->Text + "\" (" +
+                       std::to_string(t->x0) + ".." + std::to_string(t->x1) + ")";
         }
     }
     return "";
@@ -348,8 +357,9 @@ std::string TexteUeberlappen(const AufzeichnungsCanvas& c, const std::string& Wa
 }
 
 // The row lines, the dashed line under every third row, the group lines, the
-// header's and the footnote's rules and the signing lines lie between the
-// texts, never across them, and no text runs into another (a long
+// header's and the footnote's rules, the signing lines and the column
+// separators (several pixels thick on a printer page) lie between the texts,
+// never across them, and no text runs into another (a long
 // competition number in the header pushes the rule's name to the right): in
 // every list, both orientations, all three line spacings, on a screen-sized
 // and a printer-sized page.
