@@ -225,7 +225,7 @@ void DrawZettelImage(DruckCanvas& Canvas, int Breite, bool Preview, int Hoehe, c
             const int x = left + (k - 1) * w;
             f.Hoehe = MaxInt(1, u * 12 / 10);
             Canvas.SetSchrift(f);
-            VariableTextOut(Canvas, x, top + 7 * u, w, 0, false, felder[k - 1]);
+            VariableTextOut(Canvas, x, top + 7 * u, MaxInt(1, w - rand), 0, false, felder[k - 1]);
             for (int d = -1; d <= 1; ++d) Canvas.Linie(x, top + 6 * u + d, x + w * 8 / 10, top + 6 * u + d, DruckSchwarz);
         }
         // The separating rule, kept within the sheet's box.
