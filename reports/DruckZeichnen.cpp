@@ -207,7 +207,10 @@ void Zeile(Zeichner& z, const ZeileTyp& zeile, int Farbmodus, const DruckSchrift
                 if (!z.S.Spalten[k].OhneTrenner && !z.S.Spalten[k + 1].Titel.empty()) break;
                 raum += z.S.Spalten[k + 1].Breite;
             }
+            // A column's title may be made as small as a number before it is cut.
+            z.KleinstAnteil = 50;
             z.TextWrite(col, line, sp.Titel, raum);
+            z.KleinstAnteil = 70;
             col += sp.Breite;
             continue;
         }

@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 
+#include "core/L_STR.h"
 #include "reports/AufzeichnungsCanvas.h"
 #include "reports/Druck.h"
 #include "reports/DruckFixture.h"
@@ -396,8 +397,9 @@ TEST(Druck, LinienZwischenDenZeilen) {
             }
 }
 
-// A channel shown as "2,4GHz" is made smaller to fit its narrow column
-// rather than cut, in every copy of the start list and every line spacing.
+// A channel shown as "2,4GHz" and the title "Kanal" above it are made
+// smaller to fit their narrow column rather than cut, in every copy of the
+// start list and every line spacing.
 TEST(Druck, KanalNichtAbgeschnitten) {
     Wettbewerb w;
     Fuellen(w, 6, 3);
@@ -415,10 +417,11 @@ TEST(Druck, KanalNichtAbgeschnitten) {
                 const int hoehe = 3508, breite = orient == 1 ? 4960 : 2480;
                 AufzeichnungsCanvas c(breite, hoehe);
                 DrawPrintImage(c, hoehe, l, s, 0);
-                for (const auto* t : c.TexteMit("2,4GHz"))
-                    EXPECT_TRUE(t->ClipBreite < 0 || t->ClipBreite >= 3 * t->Schrift.Hoehe)
-                        << "Ausrichtung " << orient << ", Stil " << stil << ", Seite " << s << ": Platz "
-                        << t->ClipBreite << " bei Höhe " << t->Schrift.Hoehe;
+                for (const char* text : {"2,4GHz", "Kanal"})
+                    for (const auto* t : c.TexteMit(text))
+                        EXPECT_TRUE(t->ClipBreite < 0 || 2 * t->ClipBreite >= t->Schrift.Hoehe * L_STR_Length(text))
+                            << text << ", Ausrichtung " << orient << ", Stil " << stil << ", Seite " << s
+                            << ": Platz " << t->ClipBreite << " bei Höhe " << t->Schrift.Hoehe;
             }
         }
 }
