@@ -80,11 +80,13 @@ class Zeichner {
     }
 
     // A table cell's text that is wider than its cell is written a little
-    // smaller (down to KleinstAnteil % of the line's font) and cut at the cell's end.
+    // smaller (down to KleinstAnteil % of the normal print's font, so that
+    // large print never cuts what normal print shows) and cut at the cell's end.
     void Einpassen(const std::string& t, int Raum) {
         if (!ZelleBegrenzt) return;
         DruckSchrift f = C.GetSchrift();
-        const int min = MaxInt(DruckMinSchrifthoehe, f.Hoehe * KleinstAnteil / 100);
+        const int normal = L.ZeichenHoehe > 0 ? MinInt(f.Hoehe, L.ZeichenHoehe) : f.Hoehe;
+        const int min = MaxInt(DruckMinSchrifthoehe, normal * KleinstAnteil / 100);
         while (f.Hoehe > min && C.TextBreite(t) > Raum) {
             --f.Hoehe;
             C.SetSchrift(f);

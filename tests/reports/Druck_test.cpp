@@ -399,11 +399,14 @@ TEST(Druck, LinienZwischenDenZeilen) {
 
 // A channel shown as "2,4GHz" and the title "Kanal" above it are made
 // smaller to fit their narrow column rather than cut, in every copy of the
-// start list and every line spacing.
-TEST(Druck, KanalNichtAbgeschnitten) {
+// start list and every line spacing; a name that normal print shows whole
+// is shown whole in large print too.
+TEST(Druck, TexteNichtAbgeschnitten) {
     Wettbewerb w;
     Fuellen(w, 6, 3);
     GetTeilnehmerEdvNr(w.W, 2)->Kanal[1] = "2G4";
+    GetTeilnehmerEdvNr(w.W, 3)->Name.NachnameStr = "Baumgärtner";
+    GetTeilnehmerEdvNr(w.W, 3)->Name.VornameStr = "Hans-Jürgen";
     for (int orient : {1, 2})
         for (int stil : {1, 2, 3}) {
             DruckSeitenTyp p = Ergebnisliste();
@@ -417,9 +420,10 @@ TEST(Druck, KanalNichtAbgeschnitten) {
                 const int hoehe = 3508, breite = orient == 1 ? 4960 : 2480;
                 AufzeichnungsCanvas c(breite, hoehe);
                 DrawPrintImage(c, hoehe, l, s, 0);
-                for (const char* text : {"2,4GHz", "Kanal"})
+                for (const char* text : {"2,4GHz", "Kanal", "Baumgärtner Hans-Jürgen"})
                     for (const auto* t : c.TexteMit(text))
-                        EXPECT_TRUE(t->ClipBreite < 0 || 2 * t->ClipBreite >= t->Schrift.Hoehe * L_STR_Length(text))
+                        EXPECT_TRUE(t->ClipBreite < 0 ||
+                                    t->ClipBreite >= static_cast<int>(L_STR_Length(text)) * t->Schrift.Hoehe / 2)
                             << text << ", Ausrichtung " << orient << ", Stil " << stil << ", Seite " << s
                             << ": Platz " << t->ClipBreite << " bei Höhe " << t->Schrift.Hoehe;
             }
