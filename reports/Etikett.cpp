@@ -246,11 +246,12 @@ void DrawEtikettImage(DruckCanvas& Canvas, int Breite, bool Preview, int Hoehe, 
         const int jw = Canvas.TextBreite(e.Jahr);
         VariableTextOut(Canvas, Right - jw, Top + K, jw, 0, false, e.Jahr);
         {
-            // A long competition name is made smaller only down to half the
-            // line's height, where it stays legible; beyond that its end is cut.
+            // A long competition name is made smaller only down to the
+            // smallest size still legible on paper (6 points); beyond that
+            // its end is cut.
             const int platz = (Right - jw) - Left - Canvas.TextBreite(" ");
             int h = MaxInt(1, K * 120 / 100);
-            const int min = MaxInt(DruckMinSchrifthoehe, (h + 1) / 2);
+            const int min = MaxInt(DruckMinSchrifthoehe, MinInt(h, DruckPunkteZuPixel(Canvas, 6)));
             while (h > min && Canvas.TextBreite(e.WettbewerbName) > platz) hoehe(--h);
             if (platz > 0 && Canvas.TextBreite(e.WettbewerbName) > platz)
                 Canvas.Text(Left, Top + K - Canvas.TextHoehe(e.WettbewerbName) * 13 / 16, e.WettbewerbName, platz);
