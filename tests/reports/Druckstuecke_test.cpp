@@ -347,6 +347,22 @@ TEST(Kanalstatistik, Baender) {
     EXPECT_EQ(rot, 1);
 }
 
+// A band of 25 slots whose channel names are longer than a slot is wide:
+// the names under the bars are written smaller and stay apart.
+TEST(Kanalstatistik, LangeKanalnamenGetrennt) {
+    KanalStatistikModell m;
+    m.Maximum = 2;
+    m.Baender[KanalBandSonder].Name = "Sonderkanäle";
+    for (int i = 0; i < 25; ++i) m.Baender[KanalBandSonder].Slots.push_back({"K" + std::to_string(1000 + i), 1, {}});
+    for (int breite : {827, 2480}) {
+        AufzeichnungsCanvas c(breite, breite * 1414 / 1000, breite * 300 / 2480);
+        PrintKanalStatistik(c, c.Breite(), c.Hoehe(), m);
+        EXPECT_EQ(c.TexteMit("K1024").size(), 1u);
+        EXPECT_EQ(TexteUeberlappen(c), "") << breite;
+        EXPECT_FALSE(c.AusserhalbGezeichnet());
+    }
+}
+
 // Every document through the one face: pages, paper, and the refusal of nothing to print.
 TEST(DruckDokument, JedeArt) {
     Wettbewerb w;
