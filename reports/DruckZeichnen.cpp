@@ -309,6 +309,11 @@ void DrawPrintImage(DruckCanvas& Canvas, int Hoehe, const DruckSeitenListe& List
     Canvas.SetSchrift(grund);
 
     Zeichner z(Canvas, s, L, r, tinte);
+    // The round's watermark stands large over the header: drawn first, it
+    // lies under the header's texts, which stay readable through it.
+    const auto km = static_cast<std::uint32_t>(s.Kopf.KopfMode);
+    if (Bit(km, KopfWasserzeichenRot)) Wasserzeichen(z, DruckRot);
+    if (Bit(km, KopfWasserzeichenGruen)) Wasserzeichen(z, DruckDunkelgruen);
     Kopf(z);
 
     z.Abschnitt = 1;
@@ -321,9 +326,6 @@ void DrawPrintImage(DruckCanvas& Canvas, int Hoehe, const DruckSeitenListe& List
         z.TextWrite(1, 1, s.Fuss.Fussnote, 0);
         z.HorLine(1, 1, L.ZeichenProZeile);
     }
-    const auto km = static_cast<std::uint32_t>(s.Kopf.KopfMode);
-    if (Bit(km, KopfWasserzeichenRot)) Wasserzeichen(z, DruckRot);
-    if (Bit(km, KopfWasserzeichenGruen)) Wasserzeichen(z, DruckDunkelgruen);
     Canvas.SetSchrift(grund);
 }
 

@@ -361,9 +361,10 @@ std::string TexteUeberlappen(const AufzeichnungsCanvas& c, const std::string& Wa
 // header's and the footnote's rules, the signing lines and the column
 // separators (several pixels thick on a printer page) lie between the texts,
 // never across them, and no text runs into another (a long
-// competition number in the header pushes the rule's name to the right): in
-// every list, both orientations, all three line spacings, on a screen-sized
-// and a printer-sized page.
+// competition number in the header pushes the rule's name to the right; the
+// round's watermark lies under the header's texts): in every list, both
+// orientations, all three line spacings, on a screen-sized and a
+// printer-sized page.
 TEST(Druck, LinienZwischenDenZeilen) {
     Wettbewerb w;
     Fuellen(w, 12, 3, 2, true);
@@ -393,6 +394,12 @@ TEST(Druck, LinienZwischenDenZeilen) {
                         EXPECT_EQ(TexteUeberlappen(c, wz), "") << "Liste " << art << ", Ausrichtung " << orient
                                                                << ", Stil " << stil << ", Höhe " << hoehe
                                                                << ", Seite " << s;
+                        // The watermark (the large italic round number) lies
+                        // under the texts it covers: it is drawn before them.
+                        const auto texte = c.Texte();
+                        for (std::size_t i = 1; i < texte.size(); ++i)
+                            EXPECT_FALSE(texte[i]->Text == wz && texte[i]->Schrift.Kursiv)
+                                << "Wasserzeichen als " << i + 1 << ". Text, Liste " << art;
                     }
             }
 }
