@@ -59,7 +59,12 @@ void QtDruckCanvas::SetSchrift(const DruckSchrift& Schrift) {
     f.setItalic(Schrift.Kursiv);
     // The height of a font is its cell height (ascent and descent), not its em size.
     const int zelle = QFontMetrics(f, p_.device()).height();
-    if (zelle > hoehe) f.setPixelSize(std::max(1, hoehe * hoehe / zelle));
+    if (zelle > hoehe) {
+        int groesse = std::max(1, hoehe * hoehe / zelle);
+        f.setPixelSize(groesse);
+        // Rounded metrics may still come out a pixel higher than asked for.
+        while (groesse > 1 && QFontMetrics(f, p_.device()).height() > hoehe) f.setPixelSize(--groesse);
+    }
     font_ = f;
 }
 

@@ -60,8 +60,10 @@ constexpr SpalteTyp SpaltenTabelle[AnzSpalten + 1] = {
 constexpr const char* Fussnote = " Tavuran V1.63 (14.06.2025) - www.tavuran.de";
 
 // Lines below the last participant row that the signature block needs: the
-// names to sign four lines below, the judges six lines below.
-constexpr int UnterschriftZeilen = 6;
+// names to sign four lines below, the judges six lines below; the judges'
+// line itself must still be one of the page's text lines, or it would sit on
+// the footnote's rule.
+constexpr int UnterschriftZeilen = 7;
 
 bool Bit(std::uint32_t Maske, int n) { return (Maske >> n) & 1u; }
 void Setze(std::uint32_t& Maske, int n) { Maske |= (1u << n); }

@@ -31,6 +31,7 @@ class Zeichner {
     int v = 1, h = 1;
     int Abschnitt = 0; // 0 header, 1 text, 2 footer
     bool ZelleBegrenzt = false; // table cells are cut at their end; other texts only at the paper's edge
+    int KleinstAnteil = 70;     // the smallest font a cell text may be made, in % of the line's font
 
     int Zeilenhoehe() const {
         return Abschnitt == 0 ? L.ZeilenHoeheKopf : Abschnitt == 1 ? L.ZeilenHoeheText : L.ZeilenHoeheFuss;
@@ -43,19 +44,49 @@ class Zeichner {
         return static_cast<int>(R.Left + static_cast<long long>(col - 1) * L.Zeichenbreite / 1000);
     }
     int TextY(int line) const { return yPos(line) + (Zeilenhoehe() - L.ZeilenHoeheKopf) / 2000; }
-    // Room for a text starting at x: its cell, or up to the paper's right edge.
+    // The pixel rows a horizontal line drawn at `line` covers: h rows from
+    // yPos(line) - h / 2 + 1 on.
+    int LinieOben(int line) const { return yPos(line) - h / 2 + 1; }
+    // The band of a text line between the rule at its top and the rule at
+    // the top of the next line (first row, rows after the last exclusive),
+    // with one pixel of air below the upper rule.
+    int BandOben(int line) const { return LinieOben(line) + h + 1; }
+    int BandUnten(int line) const { return LinieOben(line + 1); }
+    // Puts the current font's text of `line` into the band: the lines of the
+    // rows, the header's and the footnote's rules lie on the borders between
+    // the lines, where a text as high as the line (or, in large print, higher)
+    // would reach. A text that does not fit at its place is moved down below
+    // the rule and, when still too high, written smaller; a text that was
+    // made smaller to fit its cell stays centred on its line.
+    int Einreihen(int line, const DruckSchrift& Zeile) {
+        int y = TextY(line);
+        DruckSchrift f = C.GetSchrift();
+        y += (Zeile.Hoehe - f.Hoehe) / 2;
+        const int oben = BandOben(line), unten = BandUnten(line);
+        if (f.Hoehe > unten - oben) {
+            f.Hoehe = MaxInt(1, unten - oben);
+            C.SetSchrift(f);
+        }
+        return LimitLowHighInt(y, oben, MaxInt(oben, unten - f.Hoehe));
+    }
+    // Room for a text starting at x: its cell up to the separator at its end
+    // (which, v pixels thick, may begin a little before that column), or up
+    // to the paper's right edge.
     int Platz(int x, int col, int w) const {
         const int rand = C.Breite() - x;
         if (w <= 0 || !ZelleBegrenzt) return MaxInt(0, rand);
-        return MaxInt(0, MinInt(rand, xPos(col + w - 1) - x));
+        const int ende = MinInt(xPos(col + w - 1), xPos(col + w - 1) - v / 2 + 1);
+        return MaxInt(0, MinInt(rand, ende - x));
     }
 
     // A table cell's text that is wider than its cell is written a little
-    // smaller (down to 70 % of the line's font) and cut at the cell's end.
+    // smaller (down to KleinstAnteil % of the normal print's font, so that
+    // large print never cuts what normal print shows) and cut at the cell's end.
     void Einpassen(const std::string& t, int Raum) {
         if (!ZelleBegrenzt) return;
         DruckSchrift f = C.GetSchrift();
-        const int min = MaxInt(DruckMinSchrifthoehe, f.Hoehe * 7 / 10);
+        const int normal = L.ZeichenHoehe > 0 ? MinInt(f.Hoehe, L.ZeichenHoehe) : f.Hoehe;
+        const int min = MaxInt(DruckMinSchrifthoehe, normal * KleinstAnteil / 100);
         while (f.Hoehe > min && C.TextBreite(t) > Raum) {
             --f.Hoehe;
             C.SetSchrift(f);
@@ -66,7 +97,8 @@ class Zeichner {
             const int x = xPos(col);
             const DruckSchrift alt = C.GetSchrift();
             Einpassen(t, Platz(x, col, w));
-            C.Text(x, TextY(line), t, Platz(x, col, w));
+            const int y = Einreihen(line, alt);
+            C.Text(x, y, t, Platz(x, col, w));
             C.SetSchrift(alt);
         }
         return col + w;
@@ -75,10 +107,11 @@ class Zeichner {
         if (!t.empty()) {
             const DruckSchrift alt = C.GetSchrift();
             Einpassen(t, xPos(col + w - 2) - xPos(col));
+            const int y = Einreihen(line, alt);
             int x = xPos(col + w - 2) - C.TextBreite(t);
             // A text wider than its cell starts at the cell and is cut at its end.
             if (x < xPos(col)) x = xPos(col);
-            C.Text(x, TextY(line), t, Platz(x, col, w));
+            C.Text(x, y, t, Platz(x, col, w));
             C.SetSchrift(alt);
         }
         return col + w;
@@ -124,8 +157,20 @@ void Kopf(Zeichner& z) {
         ++line;
         col = 1;
     }
-    if (Bit(m, KopfByNummer)) col = z.TextWrite(col, line, k.ByNummer, 14);
-    if (Bit(m, KopfRegel)) col = z.TextWrite(col, line, k.RegelName, static_cast<int>(L_STR_Length(k.RegelName)) + 4);
+    // The texts of a header line follow each other at fixed columns; a
+    // text longer than its columns pushes the next one to the
+    // right, so that they never run into each other.
+    auto folgt = [&](int von, int bis, const std::string& t) {
+        if (t.empty()) return bis;
+        const int ende = z.xPos(von) + z.C.TextBreite(t);
+        int c = bis;
+        while (z.xPos(c) <= ende && c < zpz) ++c;
+        return c;
+    };
+    if (Bit(m, KopfByNummer)) col = folgt(col, z.TextWrite(col, line, k.ByNummer, 14), k.ByNummer);
+    if (Bit(m, KopfRegel))
+        col = folgt(col, z.TextWrite(col, line, k.RegelName, static_cast<int>(L_STR_Length(k.RegelName)) + 4),
+                    k.RegelName);
     if (Bit(m, KopfGewertet)) col = z.TextWrite(col, line, k.GewertetHinweis, 14);
     if (Bit(m, KopfDatum)) {
         z.TextWrite(zpz - 10, line, k.Datum, 0);
@@ -143,7 +188,9 @@ void Kopf(Zeichner& z) {
     }
     if (Bit(m, KopfVerteiler) || Bit(m, KopfDurchgang)) ++line, col = 1;
     if (Bit(m, KopfListentyp))
-        col = z.TextWrite(col, line, k.ListentypStr, static_cast<int>(L_STR_Length(k.ListentypStr)) + 4);
+        col = folgt(col,
+                    z.TextWrite(col, line, k.ListentypStr, static_cast<int>(L_STR_Length(k.ListentypStr)) + 4),
+                    k.ListentypStr);
     if (Bit(m, KopfSeite)) z.TextWrite(col, line, "Seite " + k.SeiteStr, 0);
 }
 
@@ -162,7 +209,10 @@ void Zeile(Zeichner& z, const ZeileTyp& zeile, int Farbmodus, const DruckSchrift
                 if (!z.S.Spalten[k].OhneTrenner && !z.S.Spalten[k + 1].Titel.empty()) break;
                 raum += z.S.Spalten[k + 1].Breite;
             }
+            // A column's title may be made as small as a number before it is cut.
+            z.KleinstAnteil = 50;
             z.TextWrite(col, line, sp.Titel, raum);
+            z.KleinstAnteil = 70;
             col += sp.Breite;
             continue;
         }
@@ -176,8 +226,12 @@ void Zeile(Zeichner& z, const ZeileTyp& zeile, int Farbmodus, const DruckSchrift
             f.Farbe = c.Farbe;
             z.C.SetSchrift(f);
         }
+        // Numbers and channels lose their meaning when cut: they may be made
+        // smaller than names before their end is cut off.
+        z.KleinstAnteil = (c.Rechts || sp.Nr == 12 || sp.Nr == 13) ? 50 : 70;
         col = c.Rechts ? z.TextWriteRightJustify(col, line, c.Text, sp.Breite)
                        : z.TextWrite(col, line, c.Text, sp.Breite);
+        z.KleinstAnteil = 70;
         z.C.SetSchrift(grund);
     }
     z.ZelleBegrenzt = false;
@@ -255,6 +309,11 @@ void DrawPrintImage(DruckCanvas& Canvas, int Hoehe, const DruckSeitenListe& List
     Canvas.SetSchrift(grund);
 
     Zeichner z(Canvas, s, L, r, tinte);
+    // The round's watermark stands large over the header: drawn first, it
+    // lies under the header's texts, which stay readable through it.
+    const auto km = static_cast<std::uint32_t>(s.Kopf.KopfMode);
+    if (Bit(km, KopfWasserzeichenRot)) Wasserzeichen(z, DruckRot);
+    if (Bit(km, KopfWasserzeichenGruen)) Wasserzeichen(z, DruckDunkelgruen);
     Kopf(z);
 
     z.Abschnitt = 1;
@@ -267,9 +326,6 @@ void DrawPrintImage(DruckCanvas& Canvas, int Hoehe, const DruckSeitenListe& List
         z.TextWrite(1, 1, s.Fuss.Fussnote, 0);
         z.HorLine(1, 1, L.ZeichenProZeile);
     }
-    const auto km = static_cast<std::uint32_t>(s.Kopf.KopfMode);
-    if (Bit(km, KopfWasserzeichenRot)) Wasserzeichen(z, DruckRot);
-    if (Bit(km, KopfWasserzeichenGruen)) Wasserzeichen(z, DruckDunkelgruen);
     Canvas.SetSchrift(grund);
 }
 

@@ -339,8 +339,20 @@ void DrawEtikettImage(DruckCanvas& Canvas, int Breite, bool Preview, int Hoehe, 
         hoehe(K * 120 / 100);
         const int jw = Canvas.TextBreite(e.Jahr);
         VariableTextOut(Canvas, Right - jw, Top + K, jw, 0, false, e.Jahr);
-        VariableTextOut(Canvas, Left, Top + K, (Right - jw) - Left - Canvas.TextBreite(" "), 0, false,
-                        e.WettbewerbName);
+        {
+            // A long competition name is made smaller only down to the
+            // smallest size still legible on paper (6 points); beyond that
+            // its end is cut.
+            const int platz = (Right - jw) - Left - Canvas.TextBreite(" ");
+            int h = MaxInt(1, K * 120 / 100);
+            const int min = MaxInt(DruckMinSchrifthoehe, MinInt(h, DruckPunkteZuPixel(Canvas, 6)));
+            while (h > min && Canvas.TextBreite(e.WettbewerbName) > platz) hoehe(--h);
+            if (platz > 0 && Canvas.TextBreite(e.WettbewerbName) > platz)
+                Canvas.Text(Left, Top + K - Canvas.TextHoehe(e.WettbewerbName) * 13 / 16, e.WettbewerbName, platz);
+            else
+                VariableTextOut(Canvas, Left, Top + K, platz, 0, false, e.WettbewerbName);
+            hoehe(K * 120 / 100);
+        }
         VariableTextOut(Canvas, Left, Top + 2 * K, (Right - jw) - Left, 0, false, e.TeilnehmerName);
 
         const int Mid = Left + (Right - Left) * 50 / 100;
@@ -353,7 +365,8 @@ void DrawEtikettImage(DruckCanvas& Canvas, int Breite, bool Preview, int Hoehe, 
             const std::string t = L_STR_Length(e.StartNr) == 1 ? " " + e.StartNr + " " : e.StartNr;
             VariableTextOut(Canvas, xs, Bottom, (Mid - xs) * 12 / 16, MaxInt(1, Bottom - 2 * K - Top), true, t);
         } else {
-            VariableTextOut(Canvas, xs, Bottom, Mid - xs, 0, false, e.StartNr);
+            // The number keeps a gap to "Kanal" beside it.
+            VariableTextOut(Canvas, xs, Bottom, MaxInt(1, Mid - xs - K / 2), 0, false, e.StartNr);
         }
         hoehe(hS);
         VariableTextOut(Canvas, Mid, Bottom, Right - Mid, 0, false, "Kanal");

@@ -63,8 +63,17 @@ struct Band {
                 const int bx = x + (slot - balken) / 2;
                 C.RechteckFuellen(bx, basis - hoehe, bx + balken, basis, Farbe(k.Farbe));
             }
-            const int tw = C.TextBreite(k.Label);
-            C.Text(x + (slot - tw) / 2, basis + Stift, k.Label, slot);
+            // A label wider than its slot is written smaller, so that
+            // neighbouring labels never run into each other.
+            const DruckSchrift grund = C.GetSchrift();
+            DruckSchrift f = grund;
+            while (f.Hoehe > DruckMinSchrifthoehe && C.TextBreite(k.Label) > slot - 2) {
+                --f.Hoehe;
+                C.SetSchrift(f);
+            }
+            const int tw = MinInt(C.TextBreite(k.Label), slot - 2);
+            C.Text(x + (slot - tw) / 2, basis + Stift, k.Label, MaxInt(0, slot - 2));
+            C.SetSchrift(grund);
         }
         return balken;
     }

@@ -173,10 +173,11 @@ void DrawZettelImage(DruckCanvas& Canvas, int Breite, bool Preview, int Hoehe, c
         f.Name = "Arial";
         f.Hoehe = u;
         f.Farbe = DruckSchwarz;
+        // A text is fitted into its own space and never runs into its neighbour.
         auto text = [&](int x, int zeile, int platz, const std::string& t, int hoehe) {
             f.Hoehe = MaxInt(1, hoehe);
             Canvas.SetSchrift(f);
-            VariableTextOut(Canvas, x, top + zeile * u, MaxInt(platz, 100), 0, false, t);
+            VariableTextOut(Canvas, x, top + zeile * u, MaxInt(1, platz), 0, false, t);
         };
         auto rechtsbuendig = [&](int zeile, const std::string& t) {
             f.Hoehe = u;
@@ -196,21 +197,24 @@ void DrawZettelImage(DruckCanvas& Canvas, int Breite, bool Preview, int Hoehe, c
         text(xm, 2, right - xm, z.Teilnehmer, u);
         text(xm, 3, right - kanalBreite - rand - xm, z.Team, u);
 
+        // The left block's columns keep a gap between them and to the texts
+        // right of them.
         const int c = MaxInt(1, W / 9);
-        text(left, 1, c, "Durchgang", u);
+        const int cl = MaxInt(1, c - rand);
+        text(left, 1, cl, "Durchgang", u);
         if (z.Gruppenstart) {
-            text(left + c, 1, c, "Gruppe", u);
-            text(left + 2 * c, 1, xm - left - 2 * c, z.StartplatzTitel, u);
+            text(left + c, 1, cl, "Gruppe", u);
+            text(left + 2 * c, 1, xm - left - 2 * c - rand, z.StartplatzTitel, u);
         } else {
-            text(left + c, 1, 2 * c, "Startnummer", u);
+            text(left + c, 1, xm - left - c - rand, "Startnummer", u);
         }
         const int gross = u * 28 / 10;
-        text(left, 3, c, StrInt(z.DurchgangNr), gross);
+        text(left, 3, cl, StrInt(z.DurchgangNr), gross);
         if (z.Gruppenstart) {
-            text(left + c, 3, c, z.Gruppe, gross);
-            text(left + 2 * c, 3, xm - left - 2 * c, z.Startplatz, gross);
+            text(left + c, 3, cl, z.Gruppe, gross);
+            text(left + 2 * c, 3, xm - left - 2 * c - rand, z.Startplatz, gross);
         } else {
-            text(left + c, 3, 2 * c, z.StartNr, gross);
+            text(left + c, 3, xm - left - c - rand, z.StartNr, gross);
         }
 
         std::vector<std::string> felder = z.Messfelder;
@@ -221,7 +225,7 @@ void DrawZettelImage(DruckCanvas& Canvas, int Breite, bool Preview, int Hoehe, c
             const int x = left + (k - 1) * w;
             f.Hoehe = MaxInt(1, u * 12 / 10);
             Canvas.SetSchrift(f);
-            VariableTextOut(Canvas, x, top + 7 * u, w, 0, false, felder[k - 1]);
+            VariableTextOut(Canvas, x, top + 7 * u, MaxInt(1, w - rand), 0, false, felder[k - 1]);
             for (int d = -1; d <= 1; ++d) Canvas.Linie(x, top + 6 * u + d, x + w * 8 / 10, top + 6 * u + d, DruckSchwarz);
         }
         // The separating rule, kept within the sheet's box.

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <set>
 
+#include "core/L_STR.h"
 #include "reports/AufzeichnungsCanvas.h"
 #include "reports/Druck.h"
 #include "reports/DruckFixture.h"
@@ -37,16 +39,18 @@ TEST(Druck, ZeilenProSeite) {
 }
 
 // The last page of a result list carries the signature block; when the rows
-// leave no room for it below them, a page with the column titles and the
+// leave no room for it below them (its judges' line six lines below the last
+// row still on the page's text lines), a page with the column titles and the
 // block follows.
 TEST(Druck, ErgebnislisteUnterschriftsblock) {
     struct Fall {
         int Teilnehmer;
         std::vector<int> Zeilen; // participant rows per page
-    } faelle[] = {{45, {45, 0}}, {44, {44, 0}}, {41, {41, 0}}, {40, {40}}, {0, {0}}, {91, {45, 45, 1}}};
+    } faelle[] = {{45, {45, 0}}, {44, {44, 0}}, {41, {41, 0}}, {40, {40, 0}}, {39, {39}}, {0, {0}}, {91, {45, 45, 1}}};
     for (const Fall& f : faelle) {
         Wettbewerb w;
         Fuellen(w, f.Teilnehmer, 10, 2, true);
+        w->PunktRichterName[1].NachnameStr = "Schäfer";
         const DruckSeitenListe l = MakeDruckSeiten(w.W, Ergebnisliste(), DruckAktuellerDurchgang);
         ASSERT_EQ(l.Seiten.size(), f.Zeilen.size()) << f.Teilnehmer;
         for (std::size_t i = 0; i < l.Seiten.size(); ++i) {
@@ -64,6 +68,10 @@ TEST(Druck, ErgebnislisteUnterschriftsblock) {
         const auto fuss = c.TexteMit(l.Seiten.back().Fuss.Fussnote);
         ASSERT_EQ(fuss.size(), 1u);
         EXPECT_LE(org[0]->y1, fuss[0]->y0) << f.Teilnehmer;
+        // The judges' line, the lowest, keeps clear of the footnote and its rule.
+        const auto pr = c.TexteMit("Punktrichter: Schäfer");
+        ASSERT_EQ(pr.size(), 1u) << f.Teilnehmer;
+        EXPECT_LE(pr[0]->y1 + pr[0]->Schrift.Hoehe / 2, fuss[0]->y0) << f.Teilnehmer;
         EXPECT_FALSE(c.AusserhalbGezeichnet());
     }
 }
@@ -305,6 +313,128 @@ TEST(Druck, SeitenbreiteHoechstensCanvas) {
         if (e.Art == AufzeichnungsEintrag::Art::Linie && e.x0 == e.x1) rechts = std::max(rechts, e.x0);
     EXPECT_GT(rechts, 900);
     EXPECT_LT(rechts, 1000);
+}
+
+// Whether a horizontal or vertical line of the page runs through the box of
+// a text (the watermark, drawn over the page on purpose, left aside).
+std::string LinieDurchText(const AufzeichnungsCanvas& c, const std::string& Wasserzeichen) {
+    std::multimap<int, const AufzeichnungsEintrag*> waagrecht, senkrecht;
+    for (const auto& l : c.Eintraege()) {
+        if (l.Art != AufzeichnungsEintrag::Art::Linie) continue;
+        if (l.y0 == l.y1) waagrecht.emplace(l.y0, &l);
+        else if (l.x0 == l.x1) senkrecht.emplace(l.x0, &l);
+    }
+    for (const auto* t : c.Texte()) {
+        if (t->Text == Wasserzeichen || t->x1 <= t->x0) continue;
+        for (auto it = waagrecht.lower_bound(t->y0); it != waagrecht.end() && it->first < t->y1; ++it) {
+            const AufzeichnungsEintrag& l = *it->second;
+            if (std::max(l.x0, l.x1) >= t->x0 && std::min(l.x0, l.x1) < t->x1)
+                return "Linie bei y=" + std::to_string(l.y0) + " durch \"" + t->Text + "\" (" +
+                       std::to_string(t->y0) + ".." + std::to_string(t->y1) + ")";
+        }
+        for (auto it = senkrecht.lower_bound(t->x0); it != senkrecht.end() && it->first < t->x1; ++it) {
+            const AufzeichnungsEintrag& l = *it->second;
+            if (std::max(l.y0, l.y1) >= t->y0 && std::min(l.y0, l.y1) < t->y1)
+                return "Linie bei x=" + std::to_string(l.x0) + " durch \"" + t->Text + "\" (" +
+                       std::to_string(t->x0) + ".." + std::to_string(t->x1) + ")";
+        }
+    }
+    return "";
+}
+
+// Two texts of one line (tops within half the smaller height) that run into
+// each other, as "a / b" (the watermark left aside); empty when none do.
+std::string TexteUeberlappen(const AufzeichnungsCanvas& c, const std::string& Wasserzeichen) {
+    const auto t = c.Texte();
+    for (std::size_t i = 0; i < t.size(); ++i)
+        for (std::size_t j = i + 1; j < t.size(); ++j) {
+            const auto& a = *t[i];
+            const auto& b = *t[j];
+            if (a.Text == Wasserzeichen || b.Text == Wasserzeichen) continue;
+            const bool eineZeile = 2 * std::abs(a.y0 - b.y0) < std::min(a.y1 - a.y0, b.y1 - b.y0);
+            if (eineZeile && std::min(a.x1, b.x1) > std::max(a.x0, b.x0)) return a.Text + " / " + b.Text;
+        }
+    return "";
+}
+
+// The row lines, the dashed line under every third row, the group lines, the
+// header's and the footnote's rules, the signing lines and the column
+// separators (several pixels thick on a printer page) lie between the texts,
+// never across them, and no text runs into another (a long
+// competition number in the header pushes the rule's name to the right; the
+// round's watermark lies under the header's texts): in every list, both
+// orientations, all three line spacings, on a screen-sized and a
+// printer-sized page.
+TEST(Druck, LinienZwischenDenZeilen) {
+    Wettbewerb w;
+    Fuellen(w, 12, 3, 2, true);
+    w->ByNummer = "BY 117/2026-Ü";
+    w->PunktRichterName[1].NachnameStr = "Schäfer";
+    w->PunktRichterName[2].NachnameStr = "Größenwahn";
+    for (int art : {ListeStart, ListeMeldung, ListeWertung, ListeErgebnis})
+        for (int orient : {1, 2})
+            for (int stil : {1, 2, 3}) {
+                DruckSeitenTyp p = Ergebnisliste();
+                p.ListenArt = art;
+                p.VerteilerMaske = 1 << (art == ListeStart ? VerteilerAushang : VerteilerEinzeln);
+                p.Sortierung = art == ListeErgebnis ? SortPlatz : SortGruppe;
+                p.Orientierung = orient;
+                p.Stil = stil;
+                const DruckSeitenListe l = MakeDruckSeiten(w.W, p, 1);
+                ASSERT_FALSE(l.Seiten.empty());
+                for (int hoehe : {707, 1000, 3508})
+                    for (int s = 1; s <= static_cast<int>(l.Seiten.size()); ++s) {
+                        const int breite = orient == 1 ? hoehe * 1414 / 1000 : hoehe * 707 / 1000;
+                        AufzeichnungsCanvas c(breite, hoehe);
+                        DrawPrintImage(c, hoehe, l, s, 0);
+                        const std::string& wz = l.Seiten[s - 1].Kopf.Wasserzeichen;
+                        EXPECT_EQ(LinieDurchText(c, wz), "") << "Liste " << art << ", Ausrichtung " << orient
+                                                             << ", Stil " << stil << ", Höhe " << hoehe << ", Seite "
+                                                             << s;
+                        EXPECT_EQ(TexteUeberlappen(c, wz), "") << "Liste " << art << ", Ausrichtung " << orient
+                                                               << ", Stil " << stil << ", Höhe " << hoehe
+                                                               << ", Seite " << s;
+                        // The watermark (the large italic round number) lies
+                        // under the texts it covers: it is drawn before them.
+                        const auto texte = c.Texte();
+                        for (std::size_t i = 1; i < texte.size(); ++i)
+                            EXPECT_FALSE(texte[i]->Text == wz && texte[i]->Schrift.Kursiv)
+                                << "Wasserzeichen als " << i + 1 << ". Text, Liste " << art;
+                    }
+            }
+}
+
+// A channel shown as "2,4GHz" and the title "Kanal" above it are made
+// smaller to fit their narrow column rather than cut, in every copy of the
+// start list and every line spacing; a name that normal print shows whole
+// is shown whole in large print too.
+TEST(Druck, TexteNichtAbgeschnitten) {
+    Wettbewerb w;
+    Fuellen(w, 6, 3);
+    GetTeilnehmerEdvNr(w.W, 2)->Kanal[1] = "2G4";
+    GetTeilnehmerEdvNr(w.W, 3)->Name.NachnameStr = "Baumgärtner";
+    GetTeilnehmerEdvNr(w.W, 3)->Name.VornameStr = "Hans-Jürgen";
+    for (int orient : {1, 2})
+        for (int stil : {1, 2, 3}) {
+            DruckSeitenTyp p = Ergebnisliste();
+            p.ListenArt = ListeStart;
+            p.VerteilerMaske = 0x7F;
+            p.Sortierung = SortStartNr;
+            p.Orientierung = orient;
+            p.Stil = stil;
+            const DruckSeitenListe l = MakeDruckSeiten(w.W, p, 1);
+            for (int s = 1; s <= static_cast<int>(l.Seiten.size()); ++s) {
+                const int hoehe = 3508, breite = orient == 1 ? 4960 : 2480;
+                AufzeichnungsCanvas c(breite, hoehe);
+                DrawPrintImage(c, hoehe, l, s, 0);
+                for (const char* text : {"2,4GHz", "Kanal", "Baumgärtner Hans-Jürgen"})
+                    for (const auto* t : c.TexteMit(text))
+                        EXPECT_TRUE(t->ClipBreite < 0 ||
+                                    t->ClipBreite >= static_cast<int>(L_STR_Length(text)) * t->Schrift.Hoehe / 2)
+                            << text << ", Ausrichtung " << orient << ", Stil " << stil << ", Seite " << s
+                            << ": Platz " << t->ClipBreite << " bei Höhe " << t->Schrift.Hoehe;
+            }
+        }
 }
 
 TEST(Druck, Druckfarben) {

@@ -2,7 +2,11 @@
 // document face shared by preview, printer, PDF and the command line.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "core/L_REGIST.h"
+#include "core/L_STR.h"
 #include "reports/AufzeichnungsCanvas.h"
 #include "reports/DruckDokument.h"
 #include "reports/DruckFixture.h"
@@ -64,6 +68,53 @@ TEST(Startzettel, KanalUndStartnummer) {
     EXPECT_EQ(c.TexteMit("Gruppe").size(), 0u);
     EXPECT_EQ(c.TexteMit("Unterschrift").size(), 2u);
     EXPECT_FALSE(c.AusserhalbGezeichnet());
+}
+
+// Two texts that stand on one line (their baselines, 13/16 of the height
+// below the top, lie within half the smaller height of each other) and run
+// into each other or stand closer than two pixels, as "a / b"; empty when
+// none do.
+std::string TexteUeberlappen(const AufzeichnungsCanvas& c) {
+    const auto t = c.Texte();
+    auto grundlinie = [](const AufzeichnungsEintrag& e) { return e.y0 + (e.y1 - e.y0) * 13 / 16; };
+    for (std::size_t i = 0; i < t.size(); ++i)
+        for (std::size_t j = i + 1; j < t.size(); ++j) {
+            const auto& a = *t[i];
+            const auto& b = *t[j];
+            const bool eineZeile =
+                2 * std::abs(grundlinie(a) - grundlinie(b)) < std::min(a.y1 - a.y0, b.y1 - b.y0);
+            const int breit = std::min(a.x1, b.x1) - std::max(a.x0, b.x0);
+            if (eineZeile && breit > -2) return a.Text + " / " + b.Text;
+        }
+    return "";
+}
+
+// The labels of the left block, the competition's name, the participant and
+// the date are each fitted into their own space: on a screen-sized and on a
+// printer-sized page, with group start and without, no text runs into its
+// neighbour and nothing leaves the paper.
+TEST(Startzettel, TexteUeberlappenNicht) {
+    Wettbewerb w;
+    Fuellen(w, 3, 3);
+    w->Name = "Internationaler Süddeutscher Frühjahrspokal der Segelflieger Würzburg 2026";
+    TeilnehmerTyp* t = GetTeilnehmerEdvNr(w.W, 1);
+    t->Name.NachnameStr = "Hoffmann-Straßburger";
+    t->Name.VornameStr = "Hans-Jürgen";
+    t->Verein = "Modellflugclub Überlingen-Bodensee e.V.";
+    t->StartNr = 1234;
+    for (bool gruppenstart : {true, false}) {
+        w->Gruppenstart = gruppenstart;
+        const auto seiten = MakeZettelSeiten(w.W, 1, SortStartNr);
+        ASSERT_EQ(seiten.size(), 1u);
+        for (int breite : {480, 827, 2480}) {
+            const int hoehe = breite * 1414 / 1000;
+            AufzeichnungsCanvas c(breite, hoehe, breite * 300 / 2480);
+            DrawZettelImage(c, breite, true, hoehe, seiten[0]);
+            EXPECT_EQ(c.TexteMit(gruppenstart ? "Start-/Landepkt." : "Startnummer").size(), 3u);
+            EXPECT_EQ(TexteUeberlappen(c), "") << breite << (gruppenstart ? " mit" : " ohne") << " Gruppenstart";
+            EXPECT_FALSE(c.AusserhalbGezeichnet());
+        }
+    }
 }
 
 // The default formats put 48, 12 and 4 labels on a page.
@@ -154,6 +205,40 @@ TEST(Etikett, FormatPruefen) {
         a.Etikettformat = format;
         EXPECT_EQ(DruckDokumentErstellen(w.W, a, meldung), nullptr) << f.Name;
         EXPECT_NE(meldung.find(f.Text), std::string::npos) << f.Name;
+    }
+}
+
+// On the labels of all three formats the start number keeps a gap to
+// "Kanal", and a long competition name is shown whole where it can be
+// written at 6 points or more, else at 6 points cut at its space, never
+// shrunk to nothing.
+TEST(Etikett, TexteLesbarUndGetrennt) {
+    Wettbewerb w;
+    Fuellen(w, 3, 3);
+    w->Name = "Süddeutscher Frühjahrspokal der Segelflieger Würzburg";
+    GetTeilnehmerEdvNr(w.W, 1)->StartNr = 33;
+    GetTeilnehmerEdvNr(w.W, 2)->StartNr = 188;
+    for (int format = 0; format < 3; ++format) {
+        FormatTyp f = EtikettFormatDefault();
+        f.AktFormat = format;
+        const auto seiten = MakeEtikettSeiten(w.W, f, SortStartNr);
+        ASSERT_EQ(seiten.size(), 1u);
+        for (int breite : {827, 2480}) {
+            const int hoehe = breite * 1414 / 1000;
+            AufzeichnungsCanvas c(breite, hoehe, breite * 300 / 2480);
+            DrawEtikettImage(c, breite, false, hoehe, f, EtikettOptionen{}, seiten[0]);
+            EXPECT_EQ(TexteUeberlappen(c), "") << "Format " << format + 1 << ", Breite " << breite;
+            const auto name = c.TexteMit(w->Name);
+            ASSERT_EQ(name.size(), 3u);
+            const int lesbar = DruckPunkteZuPixel(c, 6);
+            const bool ganz =
+                name[0]->x1 - name[0]->x0 >= static_cast<int>(L_STR_Length(w->Name)) * name[0]->Schrift.Hoehe / 2;
+            EXPECT_GE(name[0]->Schrift.Hoehe, lesbar) << "Format " << format + 1 << ", Breite " << breite;
+            // The one-column label at printer resolution has room for the
+            // whole name; the four-column label has not.
+            if (breite == 2480 && format != 1) EXPECT_EQ(ganz, format == 2) << "Format " << format + 1;
+            EXPECT_FALSE(c.AusserhalbGezeichnet());
+        }
     }
 }
 
@@ -260,6 +345,22 @@ TEST(Kanalstatistik, Baender) {
     for (const auto& e : c.Eintraege())
         if (e.Art == AufzeichnungsEintrag::Art::Rechteck && e.Farbe == DruckRot) ++rot;
     EXPECT_EQ(rot, 1);
+}
+
+// A band of 25 slots whose channel names are longer than a slot is wide:
+// the names under the bars are written smaller and stay apart.
+TEST(Kanalstatistik, LangeKanalnamenGetrennt) {
+    KanalStatistikModell m;
+    m.Maximum = 2;
+    m.Baender[KanalBandSonder].Name = "Sonderkanäle";
+    for (int i = 0; i < 25; ++i) m.Baender[KanalBandSonder].Slots.push_back({"K" + std::to_string(1000 + i), 1, {}});
+    for (int breite : {827, 2480}) {
+        AufzeichnungsCanvas c(breite, breite * 1414 / 1000, breite * 300 / 2480);
+        PrintKanalStatistik(c, c.Breite(), c.Hoehe(), m);
+        EXPECT_EQ(c.TexteMit("K1024").size(), 1u);
+        EXPECT_EQ(TexteUeberlappen(c), "") << breite;
+        EXPECT_FALSE(c.AusserhalbGezeichnet());
+    }
 }
 
 // Every document through the one face: pages, paper, and the refusal of nothing to print.
