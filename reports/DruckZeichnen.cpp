@@ -63,8 +63,12 @@ class Zeichner {
         DruckSchrift f = C.GetSchrift();
         y += (Zeile.Hoehe - f.Hoehe) / 2;
         const int oben = BandOben(line), unten = BandUnten(line);
-        if (f.Hoehe > unten - oben) {
-            f.Hoehe = MaxInt(1, unten - oben);
+        // Lines lie a whole number of pixels apart, some a pixel more than
+        // others; the text is fitted to the narrowest band of its section so
+        // that every row of a page is written in the same size.
+        const int band = MaxInt(1, MinInt(unten - oben, Zeilenhoehe() / 1000 - h - 1));
+        if (f.Hoehe > band) {
+            f.Hoehe = band;
             C.SetSchrift(f);
         }
         return LimitLowHighInt(y, oben, MaxInt(oben, unten - f.Hoehe));

@@ -404,6 +404,28 @@ TEST(Druck, LinienZwischenDenZeilen) {
             }
 }
 
+// Lines lie a whole number of pixels apart, some a pixel more than others;
+// every row of a page is written in the same size all the same (a row with a
+// pixel more room was written larger than the rest on screen).
+TEST(Druck, ZeilenInEinerGroesse) {
+    Wettbewerb w;
+    Fuellen(w, 20, 5);
+    DruckSeitenTyp p = Ergebnisliste();
+    const DruckSeitenListe l = MakeDruckSeiten(w.W, p, 1);
+    ASSERT_FALSE(l.Seiten.empty());
+    for (int hoehe : {700, 709, 712, 720, 1000}) {
+        AufzeichnungsCanvas c(hoehe * 1414 / 1000, hoehe, 96);
+        DrawPrintImage(c, hoehe, l, 1, 0);
+        // short numbers (places, counts) are never made smaller for their width
+        std::set<int> groessen;
+        for (const AufzeichnungsEintrag* t : c.Texte())
+            if (!t->Schrift.Kursiv && !t->Text.empty() && t->Text.size() <= 2 &&
+                t->Text.find_first_not_of("0123456789") == std::string::npos)
+                groessen.insert(t->Schrift.Hoehe);
+        EXPECT_EQ(groessen.size(), 1u) << "Höhe " << hoehe << ": " << ::testing::PrintToString(groessen);
+    }
+}
+
 // A channel shown as "2,4GHz" and the title "Kanal" above it are made
 // smaller to fit their narrow column rather than cut, in every copy of the
 // start list and every line spacing; a name that normal print shows whole
