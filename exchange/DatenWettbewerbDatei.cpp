@@ -631,10 +631,26 @@ std::string HistorienDateiName(const std::string& FileName, int Nr) {
 
 namespace {
 
+bool ParallelNameZulaessig(const std::string& Name) {
+    const std::u8string u(Name.begin(), Name.end());
+    const std::filesystem::path p(u);
+    std::string endung = Name.size() >= 4 ? Name.substr(Name.size() - 4) : std::string();
+    for (char& c : endung) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return p.is_absolute() && endung == ".wtb" && Name.size() > 4 && p.filename().u8string().size() > 4;
+}
+
 // Writes the parallel copy; false (with a note) when it could not be written.
 bool ParallelKopieSchreiben(WettbewerbTyp* comp, const std::string& FileName, const std::string& Bytes,
                             DateiSpeicherErgebnis& erg) {
     const std::string& par = comp->WettbewerbParFileName;
+    // The name comes from the competition file, which may come from anyone:
+    // only a full path of a competition file is written, never another file
+    // the name happens to point at (the dialog always stores such a name).
+    if (!ParallelNameZulaessig(par)) {
+        erg.Hinweise.push_back("Die Parallelkopie „" + par +
+                               "“ wurde nicht geschrieben: ihr Name muss der vollständige Pfad einer .wtb-Datei sein.");
+        return false;
+    }
     if (DateienGleich(par, FileName)) {
         erg.Hinweise.push_back("Die Parallelkopie „" + par +
                                "“ ist die Wettbewerbsdatei selbst und wurde deshalb nicht geschrieben.");

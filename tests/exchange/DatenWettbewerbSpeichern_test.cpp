@@ -2,6 +2,8 @@
 // the parallel copy with its history, and the query before discarding.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <csignal>
 #include <filesystem>
 #include <sys/resource.h>
@@ -221,6 +223,44 @@ TEST(WettbewerbSpeichern, ParallelkopieNichtMoeglich) {
     EXPECT_NE(SpeicherErgebnisText(erg).find("Parallelkopie"), std::string::npos);
     EXPECT_EQ(LiesBytes(ordner + "pokal.bak"), erste);
     EXPECT_EQ(LiesBytes(datei), w.Text());
+}
+
+// The parallel name is read from the competition file, which may come from
+// anyone: a save writes the copy only to a full path of a .wtb file and never
+// over another file the name points at.
+TEST(WettbewerbSpeichern, ParallelkopieNurAlsWettbewerbsdatei) {
+    const std::string ordner = NeuerOrdner("parallel3");
+    const std::string datei = ordner + "pokal.wtb";
+    const std::string fremd = ordner + "notizen.txt";
+    {
+        std::ofstream(fremd) << "nicht überschreiben\n";
+    }
+    struct Fall {
+        std::string Name;
+        bool Geschrieben, Hinweis;
+    };
+    const Fall faelle[] = {
+        {fremd, false, true},
+        {ordner + ".wtb", false, true},
+        {"relativ.wtb", false, true},
+        {ordner + "kopie.WTB", true, false},
+        {ordner + "kopie.wtb", true, false},
+    };
+    for (const Fall& f : faelle) {
+        Wettbewerb w;
+        w->WettbewerbParFileEnbl = true;
+        w->WettbewerbParFileName = f.Name;
+        const DateiSpeicherErgebnis erg = DatenWettbewerbSave(w.w, datei, 3);
+        ASSERT_TRUE(erg.Ok) << f.Name;
+        EXPECT_EQ(w->BackUpSaved, f.Geschrieben) << f.Name;
+        if (f.Geschrieben) {
+            EXPECT_EQ(LiesBytes(f.Name), w.Text()) << f.Name;
+        }
+        EXPECT_EQ(!erg.Hinweise.empty(), f.Hinweis) << f.Name;
+    }
+    EXPECT_EQ(LiesBytes(fremd), "nicht überschreiben\n");
+    EXPECT_FALSE(fs::exists(ordner + "notizen.bak"));
+    EXPECT_FALSE(fs::exists("relativ.wtb"));
 }
 
 // Formats 1 and 2 keep only the first word of the rule's name: a round trip
