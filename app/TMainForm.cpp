@@ -25,6 +25,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/TPreviewForm.h"
 #include "app/TSpeichernAbfrageForm.h"
 #include "app/TWarnStartNrForm.h"
 #include "app/TWettDirForm.h"
@@ -694,6 +695,7 @@ void TMainForm::WettbewerbNeuBerechnen() {
     TeamTabAnpassen();
     DialogMenueAktualisieren();
     FormPaint();
+    if (preview_) preview_->WettbewerbGeaendert(WettPtr);
 }
 
 void TMainForm::TeamTabAnpassen() {

@@ -488,6 +488,10 @@ void TPreviewForm::showEvent(QShowEvent* e) {
     ReDraw();
 }
 
+void TPreviewForm::WettbewerbGeaendert(WettbewerbTyp* Wett) {
+    if (wett_ && wett_ == Wett && isVisible()) Neuaufbau(false);
+}
+
 void TPreviewForm::changeEvent(QEvent* e) {
     QDialog::changeEvent(e);
     // Back from the main window: the competition may have been edited there.

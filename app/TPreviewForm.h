@@ -54,6 +54,9 @@ class TPreviewForm : public QDialog {
     void Oeffnen(WettbewerbTyp* Wett, const VorschauZustand& Zustand, const std::string& Titel);
     // The main window is about to free a competition: hide and forget it when it is ours.
     void WettbewerbSchliesst(WettbewerbTyp* Wett);
+    // The main window recomputed its competition after an edit: a preview
+    // that is showing that competition builds its pages anew.
+    void WettbewerbGeaendert(WettbewerbTyp* Wett);
 
     // --- the controls
     void SortRadioButtonChanged(int Sort);     // 0..5

@@ -432,8 +432,8 @@ TEST_F(VorschauTest, WettbewerbSchliesstBeiOffenerVorschau) {
     fenster.reset();
 }
 
-// Data typed in the main window while the preview is open appear after the
-// preview is activated again, and in what it prints.
+// Data typed in the main window while the preview is open appear in what it
+// prints, and as soon as the main window has recomputed after the edit.
 TEST_F(VorschauTest, AenderungenErscheinenBeimNaechstenAufbau) {
     TMainForm& f = MitWettbewerb();
     WettbewerbTyp* w = f.GetAktWettPtr();
@@ -445,6 +445,11 @@ TEST_F(VorschauTest, AenderungenErscheinenBeimNaechstenAufbau) {
     dateiAntworten.push_back({true, Dokumente() + "meldung.pdf", 1});
     v->PdfSpeichernClick();
     EXPECT_NE(SeitenText(*v, 1).find("Neumann"), std::string::npos);
+
+    GetTeilnehmerEdvNr(w, 3)->Name.NachnameStr = "Neuberg";
+    SetWettbewerbModified(w);
+    f.WettbewerbNeuBerechnen();
+    EXPECT_NE(SeitenText(*v, 1).find("Neuberg"), std::string::npos);
 }
 
 TEST_F(VorschauTest, Verteiler) {
