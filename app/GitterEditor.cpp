@@ -9,12 +9,6 @@
 
 namespace tavuran {
 
-std::string GitterZellText(QTableWidget* g, int Zeile, int Spalte) {
-    if (Zeile < 1 || Zeile > g->rowCount()) return {};
-    QTableWidgetItem* it = g->item(Zeile - 1, Spalte);
-    return it ? it->text().toStdString() : std::string();
-}
-
 void GitterZelleSetzen(QTableWidget* g, int Zeile, int Spalte, const std::string& Text) {
     if (Zeile < 1 || Zeile > g->rowCount() || Spalte < 0 || Spalte >= g->columnCount()) return;
     QTableWidgetItem* it = g->item(Zeile - 1, Spalte);

@@ -54,9 +54,8 @@ bool IstZellWechselTaste(int Taste);
 // Flags of a cell the user may type into.
 inline constexpr Qt::ItemFlags GitterZelleEditierbar = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable;
 
-// Cells of a grid, rows counted from 1 below the header; empty outside.
-std::string GitterZellText(QTableWidget* g, int Zeile, int Spalte);
-// Sets a cell's text, creating an editable cell where needed.
+// Sets a cell's text (rows counted from 1 below the header), creating an
+// editable cell where needed; ListenZellText reads one.
 void GitterZelleSetzen(QTableWidget* g, int Zeile, int Spalte, const std::string& Text);
 // All texts of a grid for the library routines (row 0 the header row), and
 // one row shown again from them.

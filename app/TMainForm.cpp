@@ -25,6 +25,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/DialogListe.h"
 #include "app/TPreviewForm.h"
 #include "app/TSpeichernAbfrageForm.h"
 #include "app/TWarnStartNrForm.h"
@@ -98,22 +99,6 @@ void Zelle(QTableWidget* g, int Zeile, int Spalte, const std::string& Text) {
         it = new QTableWidgetItem;
         it->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
         g->setItem(Zeile - 1, Spalte, it);
-    }
-    it->setText(Q(Text));
-}
-
-std::string ZellText(QTableWidget* g, int Zeile, int Spalte) {
-    if (Zeile < 1 || Zeile > g->rowCount()) return {};
-    QTableWidgetItem* it = g->item(Zeile - 1, Spalte);
-    return it ? it->text().toStdString() : std::string();
-}
-
-void Kopf(QTableWidget* g, int Spalte, const std::string& Text) {
-    if (Spalte < 0 || Spalte >= g->columnCount()) return;
-    QTableWidgetItem* it = g->horizontalHeaderItem(Spalte);
-    if (!it) {
-        it = new QTableWidgetItem;
-        g->setHorizontalHeaderItem(Spalte, it);
     }
     it->setText(Q(Text));
 }
@@ -790,7 +775,7 @@ void TMainForm::DruckfarbeClick(int Farbe) {
 void TMainForm::StartlisteTeamClick(bool Team) {
     teamAct_->setChecked(Team);
     vereinAct_->setChecked(!Team);
-    Kopf(grid_[TabStartreihenfolge], 3, Team ? "Team" : "Verein");
+    ListenKopf(grid_[TabStartreihenfolge], 3, Team ? "Team" : "Verein");
     FormPaint();
 }
 
@@ -820,8 +805,8 @@ void TMainForm::InitGrid(int Tab) {
     case TabTeilnehmer:
     case TabStartreihenfolge: {
         g->setColumnCount(17);
-        for (int c = 0; c < 17; ++c) Kopf(g, c, TeilnehmerKoepfe[c]);
-        if (Tab == TabStartreihenfolge && TeamInStartliste()) Kopf(g, 3, "Team");
+        for (int c = 0; c < 17; ++c) ListenKopf(g, c, TeilnehmerKoepfe[c]);
+        if (Tab == TabStartreihenfolge && TeamInStartliste()) ListenKopf(g, 3, "Team");
         ZeilenZahl(g, Tab == TabTeilnehmer ? b + 5 : b + 2 + a);
         const int breite[17] = {fix,         fix,         Width_Name,   Width_Verein,    Width_Kanal, Width_Kanal,
                                 Width_Kanal, Width_Jugendlich * 4, Width_Verein, Width_Land, Width_Land * 2,
@@ -831,11 +816,11 @@ void TMainForm::InitGrid(int Tab) {
     }
     case TabMannschaft: {
         g->setColumnCount(22);
-        Kopf(g, 0, "");
-        Kopf(g, 1, "Teamname");
-        Kopf(g, 2, "Pilot/Teamleiter");
-        for (int j = 2; j <= 4; ++j) Kopf(g, j + 1, std::to_string(j - 1) + ". Helfer/Teilnehmer");
-        for (int j = 5; j <= 20; ++j) Kopf(g, j + 1, std::to_string(j - 1) + ". Teilnehmer");
+        ListenKopf(g, 0, "");
+        ListenKopf(g, 1, "Teamname");
+        ListenKopf(g, 2, "Pilot/Teamleiter");
+        for (int j = 2; j <= 4; ++j) ListenKopf(g, j + 1, std::to_string(j - 1) + ". Helfer/Teilnehmer");
+        for (int j = 5; j <= 20; ++j) ListenKopf(g, j + 1, std::to_string(j - 1) + ". Teilnehmer");
         g->setRowCount(0);
         MannschaftZeilenAnlegen();
         g->setColumnWidth(0, fix);
@@ -848,18 +833,18 @@ void TMainForm::InitGrid(int Tab) {
     case TabErgebnis:
     case TabTeamergebnis: {
         g->setColumnCount(23);
-        for (int c = 0; c < 23; ++c) Kopf(g, c, "");
-        Kopf(g, 0, Tab == TabTeamergebnis ? "Platz" : "");
-        Kopf(g, 1, Tab == TabTeamergebnis ? "relevant" : "");
-        Kopf(g, 2, "Name");
-        Kopf(g, 3, Tab == TabTeamergebnis ? "Team" : "Verein");
+        for (int c = 0; c < 23; ++c) ListenKopf(g, c, "");
+        ListenKopf(g, 0, Tab == TabTeamergebnis ? "Platz" : "");
+        ListenKopf(g, 1, Tab == TabTeamergebnis ? "relevant" : "");
+        ListenKopf(g, 2, "Name");
+        ListenKopf(g, 3, Tab == TabTeamergebnis ? "Team" : "Verein");
         int c = 4;
         if (WettPtr) {
             const int bis = Tab == TabErgebnis ? WettPtr->AnzDurchgaenge : WettPtr->AnzVorrunden;
-            for (int r = 1; r <= bis && c < 23; ++r) Kopf(g, c++, GetDurchgangBezeichner(WettPtr, r, true, false));
-            if (c < 23) Kopf(g, c++, "Ergebnis");
-            if (Tab == TabErgebnis && WettPtr->Teilwertung && c < 23) Kopf(g, c++, "Teilw. [%]");
-            if (Tab == TabTeamergebnis && c < 23) Kopf(g, c++, "Teamergebnis");
+            for (int r = 1; r <= bis && c < 23; ++r) ListenKopf(g, c++, GetDurchgangBezeichner(WettPtr, r, true, false));
+            if (c < 23) ListenKopf(g, c++, "Ergebnis");
+            if (Tab == TabErgebnis && WettPtr->Teilwertung && c < 23) ListenKopf(g, c++, "Teilw. [%]");
+            if (Tab == TabTeamergebnis && c < 23) ListenKopf(g, c++, "Teamergebnis");
         }
         ZeilenZahl(g, b + 2);
         g->setColumnWidth(0, fix);
@@ -973,8 +958,8 @@ void TMainForm::DispTeilnehmer(WettbewerbTyp* Wett, QTableWidget* g, int Tab) {
             break;
         default: k0 = "Startnr."; t0 = std::to_string(p->StartNr); k1 = "Gruppe"; t1 = gruppeText; break;
         }
-        Kopf(g, 0, k0);
-        Kopf(g, 1, k1);
+        ListenKopf(g, 0, k0);
+        ListenKopf(g, 1, k1);
         Zelle(g, r, 0, t0);
         Zelle(g, r, 1, t1);
     }
@@ -1094,7 +1079,7 @@ void TMainForm::ZeileVerschieben(int VonZeile, int NachZeile) {
     if (VonZeile < 1 || NachZeile < 1 || VonZeile >= zeilen || NachZeile >= zeilen || VonZeile == NachZeile) return;
     if (!ZeileVerschiebenErlaubt(VonZeile, NachZeile)) return;
     const bool bewegt = StartGruppenRowMove(WettPtr, tab, VonZeile, NachZeile,
-                                            [this, tab](int Zeile) { return ZellText(grid_[tab], Zeile, 2); });
+                                            [this, tab](int Zeile) { return ListenZellText(grid_[tab], Zeile, 2); });
     if (!bewegt) return;
     CheckDoppelBelegung(WettPtr);
     SetWettbewerbModified(WettPtr);
@@ -1143,7 +1128,7 @@ bool TMainForm::eventFilter(QObject* Objekt, QEvent* Ereignis) {
         } else {
             ziel = 1;
             for (int r = 1; r < (zeile > 0 ? zeile : g->rowCount() + 1); ++r)
-                if (ZellText(g, r, 2).find_first_not_of(' ') == std::string::npos) ++ziel;
+                if (ListenZellText(g, r, 2).find_first_not_of(' ') == std::string::npos) ++ziel;
         }
         const bool gleich = ziel == StringGridMouseDownGruppe;
         dragPanel_->setText(Q(StringGridMouseDownTeilnehmer +

@@ -237,23 +237,13 @@ class TMainForm : public QMainWindow {
 
     // --- score entry: tabs "Wertung" and "Flugwiederholung (Reflight)" (TMainFormWertung.cpp)
   public:
-    // Copies one row of the score grid / reflight grid into the current round.
-    void HoleWertungEingabe(int ARow);
-    void HoleReflyEingabe(int ARow);
-    void AktWertungDaten(int FromRow, int ToRow);
-    void AktReflyDaten(int FromRow, int ToRow);
-    // The row-change check: true when the cursor left the row edited last.
-    bool WertungEditStringGridPruefeZeilenwechsel();
-    bool ReflyEditStringGridPruefeZeilenwechsel();
     // The 100 ms capture of the row under the cursor of the visible grid.
     void WertungCaptureTimerTimer();
     // Copies the rows being typed in both grids into the model (before a save,
     // a close, a change of round, order or filter, and before a refill).
     void WertungEingabeSichern();
-    // First value column and value columns of grid Tab (TabWertung or TabRefly).
+    // First value column of grid Tab (TabWertung or TabRefly).
     int WertungErsteWertSpalte(int Tab) const;
-    const WertSpaltenTyp& WertungSpalten(int Tab) const;
-    GitterEingabe* WertungGitterEingabe(int Tab) const { return wertEingabe_[Tab == TabRefly ? 1 : 0]; }
     Zeitgeber* WertungCaptureTimer() const { return wertungCaptureTimer_; }
 
   private:

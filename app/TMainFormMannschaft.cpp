@@ -4,6 +4,7 @@
 
 #include <QTableWidget>
 
+#include "app/DialogListe.h"
 #include "app/GitterEditor.h"
 #include "app/TMainForm.h"
 #include "core/DatenWettbewerb.h"
@@ -39,7 +40,7 @@ void TMainForm::DispStammDatenMannschaft(const std::string* Tipptext) {
     }
     QTableWidget* g = grid_[TabMannschaft];
     const int r = g->currentRow() + 1, c = g->currentColumn();
-    const std::string text = Tipptext ? *Tipptext : GitterZellText(g, r, c);
+    const std::string text = Tipptext ? *Tipptext : ListenZellText(g, r, c);
     LookupFuellen(stammMannschGrid_, MannschaftAngebot(WettPtr, c, text));
 }
 
@@ -71,7 +72,7 @@ bool TMainForm::MannschaftTaste(int Taste) {
     if (Taste != Qt::Key_Return && Taste != Qt::Key_Enter && Taste != Qt::Key_Tab) return false;
     // Only a typed beginning of a name takes the first offered participant;
     // the request remembers the cell it was made in.
-    const std::string text = GitterZellText(g, r, c);
+    const std::string text = ListenZellText(g, r, c);
     const UebernahmeAnfrage a = MannschaftAnfrage(MannschaftAngebot(WettPtr, c, text), 1, r, c, text, true);
     SetWettbewerbsStatus(WettPtr, StatusMannschaften, false);
     MannschaftCursorWeiter();
@@ -83,7 +84,7 @@ void TMainForm::StammdatenMannschGridKlick(int Zeile) {
     QTableWidget* g = grid_[TabMannschaft];
     if (!WettPtr || g->currentRow() < 0) return;
     const int r = g->currentRow() + 1, c = g->currentColumn();
-    const std::string text = GitterZellText(g, r, c);
+    const std::string text = ListenZellText(g, r, c);
     const UebernahmeAnfrage a = MannschaftAnfrage(MannschaftAngebot(WettPtr, c, text), Zeile, r, c, text, false);
     MannschaftCursorWeiter();
     if (a.Offen()) MannschaftUebernahme(a);

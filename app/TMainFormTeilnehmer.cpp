@@ -2,6 +2,8 @@
 // lookup below it, the commands "ent&fernen" and "einfü&gen", and the master
 // data's loading, storing and dialog.
 #include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
 
 #include <QAction>
 #include <QHeaderView>
@@ -12,6 +14,7 @@
 #include <QTabBar>
 #include <QTableWidget>
 
+#include "app/DialogListe.h"
 #include "app/GitterEditor.h"
 #include "app/TMainForm.h"
 #include "app/TStammdatenForm.h"
@@ -69,7 +72,7 @@ QWidget* TMainForm::EditPanelAufbauen(int Tab) {
     if (Tab == TabTeilnehmer) {
         stammGrid_ = lookup;
         teilnEditor_ = editor;
-        editor->Eingabe = [this, g](int r, int c) { TeilnehmerZelleEingeben(r, c, GitterZellText(g, r, c)); };
+        editor->Eingabe = [this, g](int r, int c) { TeilnehmerZelleEingeben(r, c, ListenZellText(g, r, c)); };
         editor->Tippen = [this](const QString& t) {
             const std::string s = t.toStdString();
             DispStammDaten(&s);
@@ -95,7 +98,7 @@ QWidget* TMainForm::EditPanelAufbauen(int Tab) {
     } else {
         stammMannschGrid_ = lookup;
         mannschEditor_ = editor;
-        editor->Eingabe = [this, g](int r, int c) { MannschaftZelleEingeben(r, c, GitterZellText(g, r, c)); };
+        editor->Eingabe = [this, g](int r, int c) { MannschaftZelleEingeben(r, c, ListenZellText(g, r, c)); };
         editor->Tippen = [this](const QString& t) {
             const std::string s = t.toStdString();
             DispStammDatenMannschaft(&s);
@@ -160,14 +163,14 @@ void TMainForm::StammdatenSpeichern(WettbewerbTyp* Wett) {
 // ------------------------------------------------------------------ drawing
 
 void TMainForm::TeilnehmerBearbeitungZeichnen() {
-    // Both sheets always keep free rows below their last entry to type into.
+    // The participant sheet keeps free rows below its last entry to type into
+    // (the team sheet gets its rows with the teams, DispMannschaft).
     if (WettPtr) {
         const int b = GetAnzTeilnehmer(WettPtr->TeilnehmerRootPtr);
         QTableWidget* g = grid_[TabTeilnehmer];
         int letzte = 0;
         for (TeilnehmerTyp* p = WettPtr->TeilnehmerRootPtr; p; p = p->next) letzte = std::max(letzte, p->ZeilenNr[0]);
         g->setRowCount(std::max({g->rowCount(), (b < 45 ? 50 : b) + 4, letzte + 5}));
-        MannschaftZeilenAnlegen();
     }
     TeilnehmerGitterFaerben();
     QTableWidget* tg = grid_[TabMannschaft];
@@ -182,17 +185,25 @@ void TMainForm::TeilnehmerGitterFaerben() {
     QTableWidget* g = grid_[TabTeilnehmer];
     std::vector<TeilnehmerTyp*> inZeile(static_cast<std::size_t>(g->rowCount()) + 1, nullptr);
     int maxAnzahl = 0;
+    // Looked up once per paint, not once per cell: the participants' names
+    // (helpers who are participants) and the pilots per channel.
+    std::unordered_set<std::string> namen;
+    std::unordered_map<std::string, int> proKanal;
     if (WettPtr) {
-        for (TeilnehmerTyp* p = WettPtr->TeilnehmerRootPtr; p; p = p->next)
+        for (TeilnehmerTyp* p = WettPtr->TeilnehmerRootPtr; p; p = p->next) {
             if (p->ZeilenNr[TabTeilnehmer] >= 1 && p->ZeilenNr[TabTeilnehmer] <= g->rowCount() &&
                 !p->Name.NachnameStr.empty())
                 inZeile[static_cast<std::size_t>(p->ZeilenNr[TabTeilnehmer])] = p;
-        for (const KanalListeTyp* k = WettPtr->KanalRootPtr; k; k = k->next) maxAnzahl = std::max(maxAnzahl, k->Anzahl);
+            namen.insert(L_STR_Upcase(CnvNameTypToNameStr(&p->Name, true)));
+        }
+        for (const KanalListeTyp* k = WettPtr->KanalRootPtr; k; k = k->next) {
+            maxAnzahl = std::max(maxAnzahl, k->Anzahl);
+            proKanal.emplace(k->Kanal, k->Anzahl);
+        }
     }
-    auto anzahl = [this](const std::string& Kanal) {
-        for (const KanalListeTyp* k = WettPtr->KanalRootPtr; k; k = k->next)
-            if (k->Kanal == Kanal) return k->Anzahl;
-        return 0;
+    auto anzahl = [&proKanal](const std::string& Kanal) {
+        const auto k = proKanal.find(Kanal);
+        return k == proKanal.end() ? 0 : k->second;
     };
     QFont fett = g->font();
     fett.setBold(true);
@@ -233,7 +244,7 @@ void TMainForm::TeilnehmerGitterFaerben() {
             } else if (c >= TeilnSpalteHelfer1 && c <= TeilnSpalteHelfer1 + 2) {
                 // A helper who is not a participant himself is drawn on grey.
                 const std::string name = L_STR_Unblank(it->text().toStdString());
-                if (!name.empty() && !GetTeilnehmerName(WettPtr, name)) it->setBackground(QColor(0xC0, 0xC0, 0xC0));
+                if (!name.empty() && !namen.count(L_STR_Upcase(name))) it->setBackground(QColor(0xC0, 0xC0, 0xC0));
             }
         }
     }
@@ -247,7 +258,7 @@ void TMainForm::DispStammDaten(const std::string* Tipptext) {
     }
     QTableWidget* g = grid_[TabTeilnehmer];
     const int r = g->currentRow() + 1, c = g->currentColumn();
-    const std::string text = Tipptext ? *Tipptext : GitterZellText(g, r, c);
+    const std::string text = Tipptext ? *Tipptext : ListenZellText(g, r, c);
     LookupFuellen(stammGrid_, StammdatenAngebot(WettPtr, c, text));
 }
 
@@ -287,7 +298,7 @@ void TMainForm::TeilnehmerCursorBewegen(int Zeile, int Spalte, bool) {
         r = Zeile + 1;
         c = TeilnSpalteName;
     }
-    if (c == TeilnSpalteKanal1 && L_STR_Unblank(GitterZellText(g, r, TeilnSpalteKanal1)).empty()) c = TeilnSpalteJugend;
+    if (c == TeilnSpalteKanal1 && L_STR_Unblank(ListenZellText(g, r, TeilnSpalteKanal1)).empty()) c = TeilnSpalteJugend;
     CursorSetzen(TabTeilnehmer, r, c);
 }
 
@@ -301,7 +312,7 @@ bool TMainForm::TeilnehmerTaste(int Taste) {
     }
     if (Taste != Qt::Key_Return && Taste != Qt::Key_Enter && Taste != Qt::Key_Tab) return false;
     // The request remembers its row and column: the pilot goes where Enter was pressed.
-    const std::string text = GitterZellText(g, r, c);
+    const std::string text = ListenZellText(g, r, c);
     const UebernahmeAnfrage a = StammdatenAnfrage(StammdatenAngebot(WettPtr, c, text), 1, r, c, text, true);
     SetWettbewerbsStatus(WettPtr, StatusTeilnehmer, false);
     TeilnehmerCursorBewegen(r, c, Taste != Qt::Key_Tab);
@@ -313,7 +324,7 @@ void TMainForm::StammdatenGridKlick(int Zeile) {
     QTableWidget* g = grid_[TabTeilnehmer];
     if (!WettPtr || g->currentRow() < 0) return;
     const int r = g->currentRow() + 1, c = g->currentColumn();
-    const std::string text = GitterZellText(g, r, c);
+    const std::string text = ListenZellText(g, r, c);
     const UebernahmeAnfrage a = StammdatenAnfrage(StammdatenAngebot(WettPtr, c, text), Zeile, r, c, text, false);
     TeilnehmerCursorBewegen(r, c, true);
     if (a.Offen()) TeilnehmerUebernahme(a);

@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include "app/DialogListe.h"
 #include "app/GitterEingabe.h"
 #include "app/TMainForm.h"
 #include "core/DatenDurchgang.h"
@@ -61,12 +62,6 @@ void WertZelle(QTableWidget* g, int Zeile, int Spalte, const std::string& Text) 
     }
 }
 
-std::string Text(QTableWidget* g, int Zeile, int Spalte) {
-    if (Zeile < 1 || Zeile > g->rowCount() || Spalte < 0 || Spalte >= g->columnCount()) return {};
-    QTableWidgetItem* it = g->item(Zeile - 1, Spalte);
-    return it ? it->text().toStdString() : std::string();
-}
-
 void Kopfzeile(QTableWidget* g, const std::vector<std::string>& Koepfe) {
     g->setColumnCount(static_cast<int>(Koepfe.size()));
     QStringList l;
@@ -104,7 +99,6 @@ void TMainForm::WertungEingabeAufbauen() {
 }
 
 int TMainForm::WertungErsteWertSpalte(int Tab) const { return ersteWertSpalte_[Index(Tab)]; }
-const WertSpaltenTyp& TMainForm::WertungSpalten(int Tab) const { return wertSpalten_[Index(Tab)]; }
 
 void TMainForm::WertungsGitterBemessen(int Tab) {
     QTableWidget* g = grid_[Tab];
@@ -179,11 +173,10 @@ bool TMainForm::WertZelleEditierbar(int Tab, int Zeile, int Spalte) {
     if (!WettPtr) return false;
     const int i = Index(Tab);
     if (Spalte < ersteWertSpalte_[i] || Spalte >= ersteWertSpalte_[i] + wertSpalten_[i].Anzahl()) return false;
-    TeilnehmerTyp* p = GetTeilnehmerInZeile(WettPtr, Tab, Zeile, Text(grid_[Tab], Zeile, 2));
+    TeilnehmerTyp* p = GetTeilnehmerInZeile(WettPtr, Tab, Zeile, ListenZellText(grid_[Tab], Zeile, 2));
     if (!p) return false;
     if (Tab != TabRefly) return true;
-    DurchgangTyp* d = WettPtr->DurchgangRootPtr;
-    while (d && d->Nr != WettPtr->DurchgangNr) d = d->next;
+    DurchgangTyp* d = DatenDurchgangSuchen(WettPtr, WettPtr->DurchgangNr);
     return d && DatenWertungGetPtr(d, p->EdvNr, 1);
 }
 
@@ -211,7 +204,7 @@ bool TMainForm::HoleEingabe(int Tab, int Zeile) {
         zellen.push_back(std::move(z));
     }
     if (!getippt) return false;
-    TeilnehmerTyp* p = GetTeilnehmerInZeile(WettPtr, Tab, Zeile, Text(g, Zeile, 2));
+    TeilnehmerTyp* p = GetTeilnehmerInZeile(WettPtr, Tab, Zeile, ListenZellText(g, Zeile, 2));
     if (!p) return false;
     WertungTyp* w = GetEingabeWertung(WettPtr, WettPtr->DurchgangNr, p->EdvNr, Tab == TabRefly);
     if (!w) return false;
@@ -222,21 +215,6 @@ bool TMainForm::HoleEingabe(int Tab, int Zeile) {
             it->setData(AngezeigtRolle, QString::fromStdString(zellen[static_cast<std::size_t>(k - 1)].Angezeigt));
     SetWettbewerbModified(WettPtr);
     return true;
-}
-
-void TMainForm::HoleWertungEingabe(int ARow) { HoleEingabe(TabWertung, ARow); }
-void TMainForm::HoleReflyEingabe(int ARow) { HoleEingabe(TabRefly, ARow); }
-
-void TMainForm::AktWertungDaten(int FromRow, int ToRow) {
-    if (!WettPtr) return;
-    for (int r = std::max(FromRow, 1); r <= std::min(ToRow, grid_[TabWertung]->rowCount()); ++r)
-        HoleEingabe(TabWertung, r);
-}
-
-void TMainForm::AktReflyDaten(int FromRow, int ToRow) {
-    if (!WettPtr) return;
-    for (int r = std::max(FromRow, 1); r <= std::min(ToRow, grid_[TabRefly]->rowCount()); ++r)
-        HoleEingabe(TabRefly, r);
 }
 
 void TMainForm::WertungEingabeSichern() {
@@ -263,7 +241,7 @@ bool TMainForm::PruefeZeilenwechsel(int Tab) {
     if (zeile < 1 || zeile == letzte) return false;
     // The participant the cursor went to, so that it stays on him when the
     // recompute re-sorts the rows.
-    TeilnehmerTyp* ziel = WettPtr ? GetTeilnehmerInZeile(WettPtr, Tab, zeile, Text(g, zeile, 2)) : nullptr;
+    TeilnehmerTyp* ziel = WettPtr ? GetTeilnehmerInZeile(WettPtr, Tab, zeile, ListenZellText(g, zeile, 2)) : nullptr;
     const bool geaendert = HoleEingabe(Tab, letzte);
     letzte = zeile;
     if (!WettPtr) return true;
@@ -275,8 +253,6 @@ bool TMainForm::PruefeZeilenwechsel(int Tab) {
     return true;
 }
 
-bool TMainForm::WertungEditStringGridPruefeZeilenwechsel() { return PruefeZeilenwechsel(TabWertung); }
-bool TMainForm::ReflyEditStringGridPruefeZeilenwechsel() { return PruefeZeilenwechsel(TabRefly); }
 
 // Enter, Tab and the arrow keys: the row under the cursor goes to the model,
 // the cursor moves within the value columns, then the row-change check.

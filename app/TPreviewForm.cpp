@@ -98,6 +98,12 @@ class VorschauSeite : public QWidget {
         bild.setDevicePixelRatio(dpr);
         return bild;
     }
+    // The page changed (another document, page or style): drawn anew at the
+    // next paint. Other paints reuse the image drawn last.
+    void Verwerfen() {
+        bild_ = QImage();
+        update();
+    }
 
   protected:
     void paintEvent(QPaintEvent*) override {
@@ -114,13 +120,17 @@ class VorschauSeite : public QWidget {
                        Q(form_->Meldung().empty() ? std::string("Es gibt nichts zu drucken.") : form_->Meldung()));
             return;
         }
-        p.drawImage(r.topLeft(), Bild());
+        const double dpr = std::max(1.0, devicePixelRatioF());
+        if (bild_.isNull() || bild_.size() != QSize(static_cast<int>(r.width() * dpr), static_cast<int>(r.height() * dpr)))
+            bild_ = Bild();
+        p.drawImage(r.topLeft(), bild_);
         p.setPen(Qt::black);
         p.drawRect(r.adjusted(-1, -1, 0, 0));
     }
 
   private:
     TPreviewForm* form_;
+    QImage bild_;
 };
 
 TPreviewForm::TPreviewForm(Anbindung Haupt, QWidget* Eltern) : QDialog(Eltern), haupt_(std::move(Haupt)) {
@@ -338,7 +348,7 @@ void TPreviewForm::ReDraw() {
     SeiteAnzeigen();
 }
 
-void TPreviewForm::SeiteAnzeigen() { seitenFlaeche_->update(); }
+void TPreviewForm::SeiteAnzeigen() { seitenFlaeche_->Verwerfen(); }
 
 void TPreviewForm::SortRadioButtonChanged(int Sort) {
     if (!wett_ || Sort < 0 || Sort > 5) return;

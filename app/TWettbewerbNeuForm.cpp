@@ -520,7 +520,7 @@ void TWettbewerbNeuForm::StreicherCheckBoxConfig(bool VomBenutzerEingeschaltet) 
     }
 }
 
-void TWettbewerbNeuForm::LeseFormParameter(bool& Geaendert) {
+void TWettbewerbNeuForm::LeseFormParameter() {
     WettbewerbTyp* w = WettbewerbPtr;
     if (!w) return;
     SetWettbewerbModified(w);
@@ -530,10 +530,8 @@ void TWettbewerbNeuForm::LeseFormParameter(bool& Geaendert) {
     w->ByNummer = S(WettNummerEdit);
 
     // rule
-    const int altEdv = w->RegelPtr ? w->RegelPtr->EdvNr : 0;
     DatenRegelDispose(w->RegelPtr);
-    std::string auswahl = RegelComboBox->currentText().toStdString();
-    const RegelTyp* kat = auswahl.empty() ? &RegelListe(RegelAnzahl) : KatalogRegel(auswahl);
+    const RegelTyp* kat = GewaehlteRegel();
     w->RegelPtr = DatenRegelNew();
     DatenRegelCopy(w->RegelPtr, kat);
     w->RegelPtr->next = nullptr;
@@ -544,7 +542,6 @@ void TWettbewerbNeuForm::LeseFormParameter(bool& Geaendert) {
         w->Parameter[nr] = L_STR_CnvStrToDouble(text);
         if (kat->ParameterWettb.Bezeichner[i] == "Punktrichter") w->AnzPunktrichter = L_STR_CnvStrToInteger(text);
     }
-    Geaendert = w->RegelPtr->EdvNr != altEdv || GruppenstartCheckBox->isChecked() != w->Gruppenstart;
     w->Gruppenstart = GruppenstartCheckBox->isChecked();
     w->BonusTeilnehmer = BonusCheckBox->isChecked();
     w->VorrundenPromille = VorrundenPromilleCheckBox->isChecked();
@@ -561,9 +558,7 @@ void TWettbewerbNeuForm::LeseFormParameter(bool& Geaendert) {
     w->AnzTeilnGruppe = Zahl(TeilnehmerInGruppeEdit);
     w->StreicherAbDurchg = Zahl(StreicherAbEdit);
     w->AnzJugInEndRunde = Zahl(TeilnehmerInJugFlyOffEdit);
-    const int finale = Zahl(TeilnehmerInFlyOffEdit);
-    if (finale != w->AnzTeilnInEndRunde) Geaendert = true;
-    w->AnzTeilnInEndRunde = finale;
+    w->AnzTeilnInEndRunde = Zahl(TeilnehmerInFlyOffEdit);
 
     // Rounds are added and removed one at a time. A refused addition (the
     // message has told the user why) or a removal the user declined ends that
@@ -710,8 +705,7 @@ void TWettbewerbNeuForm::Uebernehmen() {
         return;
     }
     BeiAbbruch = nullptr;
-    bool geaendert = false;
-    LeseFormParameter(geaendert);
+    LeseFormParameter();
     SetWettbewerbsStatus(WettbewerbPtr, 20, true);
     WettbewerbNeuBerechnen();
     hide();

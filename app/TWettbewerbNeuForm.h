@@ -105,7 +105,7 @@ class TWettbewerbNeuForm : public QDialog {
     void SchreibeFormRegelParameter(const RegelTyp& Regel);
     void PersonenZeigen();
     void AliasLabelsZeigen();
-    void LeseFormParameter(bool& Geaendert);
+    void LeseFormParameter();
     void NullBitSetzen(int Bit, bool Ein);
     const RegelTyp* GewaehlteRegel() const;
     bool ErgebnisseAendernSich() const;

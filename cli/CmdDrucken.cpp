@@ -2,7 +2,6 @@
 // the printed documents of the program (lists, start sheets, labels, channel
 // statistics) as plain text or as PDF, built by the same routines as the
 // preview. The competition file is never changed.
-#include <fstream>
 #include <map>
 #include <ostream>
 #include <string>

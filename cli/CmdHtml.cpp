@@ -10,7 +10,6 @@
 #include "core/DatenTypen.h"
 #include "core/DatenWettbewerb.h"
 #include "core/L_CALEND.h"
-#include "core/L_STR.h"
 #include "evaluation/Sortierung.h"
 #include "exchange/HtmlExport.h"
 #include "exchange/HtmlListen.h"

@@ -19,17 +19,9 @@ namespace {
 
 bool RundeImFeld(int Nr) { return Feld<int, 1, MaxDurchgaenge>::inRange(Nr); }
 
-DurchgangTyp* RundeSuchen(const WettbewerbTyp* Wett, int Nr) {
-    for (DurchgangTyp* d = Wett->DurchgangRootPtr; d; d = d->next)
-        if (d->Nr == Nr) return d;
-    return nullptr;
-}
-
 TeilnehmerTyp* TeilnehmerVon(WettbewerbTyp* Wett, int EdvNr) {
     return DatenTeilnehmerGetPtr(Wett->TeilnehmerRootPtr, EdvNr, false);
 }
-
-bool Verwendbar(const TeilnehmerTyp* t) { return t && t->EdvNr != 0 && !t->Name.NachnameStr.empty(); }
 
 } // namespace
 
@@ -37,7 +29,7 @@ TeilnehmerTyp* ZeilenTeilnehmer(WettbewerbTyp* Wett, int EdvNr, int StartNr) {
     if (!Wett) return nullptr;
     if (EdvNr != 0) {
         TeilnehmerTyp* t = TeilnehmerVon(Wett, EdvNr);
-        return Verwendbar(t) ? t : nullptr;
+        return TeilnehmerGelistet(t) ? t : nullptr;
     }
     return StartNr > 0 ? GetTeilnehmerStartNr(Wett, StartNr) : nullptr;
 }
@@ -97,7 +89,7 @@ bool GetReflyInWettbewerb(const WettbewerbTyp* Wett, int DurchgangNr) {
 
 bool GetStrafpunkteInDurchgang(const WettbewerbTyp* Wett, int DurchgangNr) {
     if (!Wett) return false;
-    const DurchgangTyp* d = RundeSuchen(Wett, DurchgangNr);
+    const DurchgangTyp* d = DatenDurchgangSuchen(Wett, DurchgangNr);
     if (!d) return false;
     for (const GruppeTyp* g = d->GruppePtr; g; g = g->next) {
         if (g->ReflyOrder != 0) continue;
@@ -115,8 +107,7 @@ std::vector<ReflyZeile> ReflyZeilenLesen(WettbewerbTyp* Wett, int DurchgangNr) {
         if (g->ReflyOrder <= 0) continue;
         for (const WertungTyp* w = g->WertungPtr; w; w = w->next) {
             TeilnehmerTyp* t = TeilnehmerVon(Wett, w->EdvNr);
-            if (!t) continue;
-            if (!Verwendbar(t)) continue;
+            if (!TeilnehmerGelistet(t)) continue;
             zeilen.push_back({w->ReflyVerursacher ? ReflyRolleVerursacher : ReflyRolleTeilnehmer, t->StartNr,
                               CnvNameTypToNameStr(&t->Name, true), t, t->EdvNr});
         }
@@ -141,7 +132,7 @@ void AktRefly(WettbewerbTyp* Wett, int DurchgangNr, const std::vector<ReflyZeile
         for (WertungTyp* w = g->WertungPtr; w; w = w->next) {
             TeilnehmerTyp* t = TeilnehmerVon(Wett, w->EdvNr);
             nachWertung.emplace(w, liste.size());
-            liste.push_back({w, -1, Verwendbar(t) ? t : nullptr});
+            liste.push_back({w, -1, TeilnehmerGelistet(t) ? t : nullptr});
         }
     }
 
@@ -214,7 +205,7 @@ int ZufaelligeReflyZeile(const std::vector<int>& TeilnehmerStartNr, int Anzahl, 
 
 void StrafpunkteAnzeigen(WettbewerbTyp* Wett, int DurchgangNr, std::vector<StrafpunkteZeile>& Zeilen) {
     if (!Wett) return;
-    DurchgangTyp* d = RundeSuchen(Wett, DurchgangNr);
+    DurchgangTyp* d = DatenDurchgangSuchen(Wett, DurchgangNr);
     if (!d) return;
     for (StrafpunkteZeile& z : Zeilen) {
         z.Strafpunkte.clear();
@@ -227,7 +218,7 @@ void StrafpunkteAnzeigen(WettbewerbTyp* Wett, int DurchgangNr, std::vector<Straf
 
 void StrafpunkteRead(WettbewerbTyp* Wett, int DurchgangNr, const std::vector<StrafpunkteZeile>& Zeilen) {
     if (!Wett) return;
-    DurchgangTyp* d = RundeSuchen(Wett, DurchgangNr);
+    DurchgangTyp* d = DatenDurchgangSuchen(Wett, DurchgangNr);
     if (!d) return;
     for (const StrafpunkteZeile& z : Zeilen) {
         if (z.Name.empty()) continue;

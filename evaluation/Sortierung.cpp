@@ -220,8 +220,6 @@ std::vector<int> AlleStartplaetze(const std::vector<TeilnehmerTyp*>& Alle, int N
     return Platz;
 }
 
-bool Verwendbar(const TeilnehmerTyp* p) { return TeilnehmerGelistet(p); }
-
 TeilnehmerTyp* Weiter(const TeilnehmerTyp* p, int SortList) {
     switch (SortList) {
     case SortMeldgNr: return p->nextMeldgNr;
@@ -235,7 +233,7 @@ TeilnehmerTyp* Weiter(const TeilnehmerTyp* p, int SortList) {
 }
 
 TeilnehmerTyp* ErsterVerwendbarer(TeilnehmerTyp* p, int SortList) {
-    while (p && !Verwendbar(p)) p = Weiter(p, SortList);
+    while (p && !TeilnehmerGelistet(p)) p = Weiter(p, SortList);
     return p;
 }
 
@@ -492,7 +490,7 @@ TeilnehmerTyp* GetTeilnehmerStartNr(WettbewerbTyp* Wett, int StartNr) {
     // A removed participant keeps his start number, which closing up hands to
     // someone else: only a usable record answers for a number.
     for (TeilnehmerTyp* p = Wett->TeilnehmerRootPtr; p; p = p->next)
-        if (p->StartNr == StartNr && Verwendbar(p)) return p;
+        if (p->StartNr == StartNr && TeilnehmerGelistet(p)) return p;
     return nullptr;
 }
 

@@ -83,11 +83,6 @@ void WertungsLeser::TeilnehmerGelesen(TeilnehmerTyp* p) {
     if (p) teilnehmer_[p->EdvNr] = p;
 }
 
-void WertungsLeser::ZeileAnwenden(std::string_view Value, int FormatNr) {
-    WertungsZeileTyp z;
-    if (WertungsZeileLesen(Value, FormatNr, z)) ZeileAnwenden(z);
-}
-
 void WertungsLeser::ZeileAnwenden(const WertungsZeileTyp& z) {
     // Rounds are at most 30, so the list walk is cheap.
     DurchgangTyp* d = DatenDurchgangGetPtr(durchgangRoot_, z.DurchgangNr);

@@ -42,8 +42,7 @@ class WertungsLeser {
         : durchgangRoot_(DurchgangRoot), teilnehmerRoot_(TeilnehmerRoot) {}
     // A participant record that was just put at the head of the list.
     void TeilnehmerGelesen(TeilnehmerTyp* p);
-    void ZeileAnwenden(std::string_view Value, int FormatNr);
-    // The same for a line already read (a valid one).
+    // A score line already read (a valid one).
     void ZeileAnwenden(const WertungsZeileTyp& z);
 
   private:

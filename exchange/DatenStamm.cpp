@@ -1,6 +1,8 @@
 #include "exchange/DatenStamm.h"
 
 #include <algorithm>
+#include <array>
+#include <set>
 
 #include "core/DatenTeilnehmer.h"
 #include "core/L_CALEND.h"
@@ -182,17 +184,17 @@ void DatenStammAbgleichen(WettbewerbTyp* Wett) {
 
 void MarkTeilnehmerInStammDaten(WettbewerbTyp* Wett) {
     if (!Wett) return;
-    for (TeilnehmerTyp* m = Wett->StammDatenRootPtr; m; m = m->next) {
-        m->TeilnehmerAusStammDat = false;
-        for (const TeilnehmerTyp* p = Wett->TeilnehmerRootPtr; p; p = p->next) {
-            if (Getrimmt(p->Name.NachnameStr) == Getrimmt(m->Name.NachnameStr) &&
-                Getrimmt(p->Name.VornameStr) == Getrimmt(m->Name.VornameStr) &&
-                Getrimmt(p->Name.TitelStr) == Getrimmt(m->Name.TitelStr) && Getrimmt(p->Verein) == Getrimmt(m->Verein)) {
-                m->TeilnehmerAusStammDat = true;
-                break;
-            }
-        }
-    }
+    // Name and club, trimmed, of every participant, looked up once per known
+    // pilot (the master data may hold thousands).
+    using Schluessel = std::array<std::string, 4>;
+    const auto schluessel = [](const TeilnehmerTyp* t) {
+        return Schluessel{Getrimmt(t->Name.NachnameStr), Getrimmt(t->Name.VornameStr), Getrimmt(t->Name.TitelStr),
+                          Getrimmt(t->Verein)};
+    };
+    std::set<Schluessel> teilnehmer;
+    for (const TeilnehmerTyp* p = Wett->TeilnehmerRootPtr; p; p = p->next) teilnehmer.insert(schluessel(p));
+    for (TeilnehmerTyp* m = Wett->StammDatenRootPtr; m; m = m->next)
+        m->TeilnehmerAusStammDat = teilnehmer.count(schluessel(m)) > 0;
 }
 
 bool DatenStammLoeschen(WettbewerbTyp* Wett, const TeilnehmerTyp* Pilot) {

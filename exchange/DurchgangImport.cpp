@@ -9,6 +9,7 @@
 #include "core/L_FILE.h"
 #include "evaluation/Sortierung.h"
 #include "exchange/DateiZugriff.h"
+#include "exchange/DatenStamm.h"
 #include "exchange/DatenWettbewerbDatei.h"
 
 namespace tavuran {
@@ -123,6 +124,10 @@ DurchgangImportErgebnis DatenWettbewerbImportDurchgang(WettbewerbTyp* Wett, cons
     E.WettbewerbName = src->Name;
     const int index = GetExportPunkteIndex(Wett);
     DurchgangTyp* durchgang = GetDurchgangPtr(Wett, Nr);
+    // New participants take the numbers after the largest ones in use; only
+    // this loop adds participants, so the largest are counted on here.
+    int maxEdv = GetMaxEdvNr(Wett->TeilnehmerRootPtr), maxStart = GetMaxStartNr(Wett->TeilnehmerRootPtr),
+        maxMeldung = GetMaxMeldungsNr(Wett->TeilnehmerRootPtr);
     for (const TeilnehmerTyp* I = src->TeilnehmerRootPtr; I; I = I->next) {
         if (!HatName(I) || I->EdvNr <= 0) continue;
         TeilnehmerTyp* P = nullptr;
@@ -131,21 +136,10 @@ DurchgangImportErgebnis DatenWettbewerbImportDurchgang(WettbewerbTyp* Wett, cons
         if (!P) {
             P = DatenTeilnehmerNew();
             DatenTeilnehmerDefault(P);
-            P->Name = I->Name;
-            P->Verein = I->Verein;
-            for (int k = 1; k <= 3; ++k) P->Kanal[k] = I->Kanal[k];
-            P->KanalAktiv = I->KanalAktiv;
-            P->Land = I->Land;
-            P->Jugendlich = I->Jugendlich;
-            P->Lebendig = I->Lebendig;
-            P->GebDatum = I->GebDatum;
-            P->LetztTeiln = I->LetztTeiln;
-            for (int k = 1; k <= 3; ++k) P->Helfer[k] = I->Helfer[k];
-            for (int k = 1; k <= 2; ++k) P->Modell[k] = I->Modell[k];
-            P->Verband = I->Verband;
-            P->EdvNr = GetMaxEdvNr(Wett->TeilnehmerRootPtr) + 1;
-            P->StartNr = GetMaxStartNr(Wett->TeilnehmerRootPtr) + 1;
-            P->MeldgNr = GetMaxMeldungsNr(Wett->TeilnehmerRootPtr) + 1;
+            CopyStammdaten(P, I);
+            P->EdvNr = ++maxEdv;
+            P->StartNr = ++maxStart;
+            P->MeldgNr = ++maxMeldung;
             P->Gruppe[Nr] = 0;
             P->next = Wett->TeilnehmerRootPtr;
             Wett->TeilnehmerRootPtr = P;

@@ -11,6 +11,7 @@
 #include "core/L_CALEND.h"
 #include "core/L_STR.h"
 #include "evaluation/AuswertungRohpunkte.h"
+#include "evaluation/WertungEingabe.h"
 #include "exchange/ShortenName.h"
 
 namespace tavuran {
@@ -31,14 +32,6 @@ int JudgeParameter(const WettbewerbTyp* Wett) {
 }
 int RundenParameter(const WettbewerbTyp* Wett) {
     return Wett && Wett->RegelPtr ? Begrenzt(Wett->RegelPtr->ParameterDurchg.Anzahl, MaxDurchgSpalten) : 0;
-}
-
-// A parameter name as a label: a time in seconds is shown as minutes and seconds.
-std::string ParameterLabel(const std::string& Name) {
-    const std::size_t p = Name.find("[s]");
-    if (p != std::string::npos && L_STR_Upcase(Name).find("ZEIT") != std::string::npos)
-        return Name.substr(0, p) + " [min:s]";
-    return Name;
 }
 
 // A label row of a list: column AlsZahl gets the class xl29, the columns 3 to
@@ -221,12 +214,12 @@ void ExportWertung(WettbewerbTyp* Wett, HtmlDokument& Doc, bool Link, int r) {
 
     std::vector<std::string> Label = {"Grp.", "Jug.", "Teilnehmer", "Verein"};
     for (int s = 1; s <= J; ++s)
-        for (int w = 1; w <= S; ++w) Label.push_back(ParameterLabel(Regel->ParameterPunktr.Bezeichner[w]));
-    for (int d = 1; d <= D; ++d) Label.push_back(ParameterLabel(Regel->ParameterDurchg.Bezeichner[d]));
+        for (int w = 1; w <= S; ++w) Label.push_back(WertSpaltenKopf(Regel->ParameterPunktr.Bezeichner[w]));
+    for (int d = 1; d <= D; ++d) Label.push_back(WertSpaltenKopf(Regel->ParameterDurchg.Bezeichner[d]));
     Label.insert(Label.end(), {"Rohpunkte", "Ergebnis"});
     if (Refly) {
-        for (int w = 1; w <= S; ++w) Label.push_back(ParameterLabel(Regel->ParameterPunktr.Bezeichner[w]));
-        for (int d = 1; d <= D; ++d) Label.push_back(ParameterLabel(Regel->ParameterDurchg.Bezeichner[d]));
+        for (int w = 1; w <= S; ++w) Label.push_back(WertSpaltenKopf(Regel->ParameterPunktr.Bezeichner[w]));
+        for (int d = 1; d <= D; ++d) Label.push_back(WertSpaltenKopf(Regel->ParameterDurchg.Bezeichner[d]));
         Label.insert(Label.end(), {"Rohpunkte", "Reflight"});
     }
     Doc.AnzahlSpalten = std::max(Doc.AnzahlSpalten, static_cast<int>(Label.size()));

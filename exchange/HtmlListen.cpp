@@ -1,6 +1,7 @@
 #include "exchange/HtmlListen.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "core/DatenMannschaft.h"
 #include "core/DatenTeilnehmer.h"
@@ -17,13 +18,6 @@ namespace tavuran {
 namespace {
 
 std::string StandText(const std::string& Stand) { return Stand.empty() ? L_STR_GetDateStr() : Stand; }
-
-bool InEinemTeam(const WettbewerbTyp* Wett, int EdvNr) {
-    for (const MannschaftTyp* m = Wett->MannschaftRootPtr; m; m = m->next)
-        for (int i = 1; i <= MaxMannschaftMitglieder; ++i)
-            if (m->TeilnehmerEdvNr[i] == EdvNr) return true;
-    return false;
-}
 
 // Channel 1, then 2 and 3 when they differ from their neighbour and are not empty.
 std::string KanalListe(const TeilnehmerTyp* t) {
@@ -83,10 +77,14 @@ void ExportStartliste(WettbewerbTyp* Wett, HtmlDokument& Doc, int r) {
 std::vector<TeamTyp> InitTeamList(WettbewerbTyp* Wett) {
     std::vector<TeamTyp> Liste;
     if (!Wett) return Liste;
+    // Every number a team slot holds (an empty slot holds 0), to find the
+    // participants in no team.
+    std::unordered_set<int> imTeam;
     for (MannschaftTyp* m = Wett->MannschaftRootPtr; m; m = m->next) {
         TeamTyp Team;
         Team.MannschaftPtr = m;
         for (int i = MaxMannschaftMitglieder; i >= 1; --i) {
+            imTeam.insert(m->TeilnehmerEdvNr[i]);
             if (m->TeilnehmerEdvNr[i] <= 0) continue;
             if (TeilnehmerTyp* t = GetTeilnehmerEdvNr(Wett, m->TeilnehmerEdvNr[i]); t && t->EdvNr > 0)
                 Team.Teilnehmer.push_back(t);
@@ -97,7 +95,7 @@ std::vector<TeamTyp> InitTeamList(WettbewerbTyp* Wett) {
                      [](const TeamTyp& a, const TeamTyp& b) { return a.MannschaftPtr->Name < b.MannschaftPtr->Name; });
     TeamTyp Ohne;
     for (TeilnehmerTyp* t = Wett->TeilnehmerRootPtr; t; t = t->next)
-        if (!InEinemTeam(Wett, t->EdvNr)) Ohne.Teilnehmer.push_back(t);
+        if (!imTeam.count(t->EdvNr)) Ohne.Teilnehmer.push_back(t);
     std::reverse(Ohne.Teilnehmer.begin(), Ohne.Teilnehmer.end());
     if (!Ohne.Teilnehmer.empty()) Liste.insert(Liste.begin(), std::move(Ohne));
     return Liste;

@@ -557,6 +557,10 @@ ImportBericht ImportPortal(WettbewerbTyp* Wett, const ImportVorschau& V, const I
     std::map<const TeilnehmerTyp*, std::vector<const ImportTyp*>> zugeordnet;
     // Report lines by file line, sorted at the end (the records are merged last line first).
     std::vector<std::pair<int, std::string>> neuListe, aktualisiertListe, doppeltListe;
+    // New participants take the numbers after the largest ones in use; only
+    // this loop adds participants, so the largest are counted on here.
+    int maxEdv = GetMaxEdvNr(Wett->TeilnehmerRootPtr), maxStart = GetMaxStartNr(Wett->TeilnehmerRootPtr),
+        maxMeldung = GetMaxMeldungsNr(Wett->TeilnehmerRootPtr);
     for (auto it = liste.rbegin(); it != liste.rend(); ++it) {
         const ImportTyp& r = *it;
         TeilnehmerTyp* P = nullptr;
@@ -572,9 +576,9 @@ ImportBericht ImportPortal(WettbewerbTyp* Wett, const ImportVorschau& V, const I
             P = DatenTeilnehmerNew();
             DatenTeilnehmerDefault(P);
             P->KanalAktiv = 1;
-            P->EdvNr = GetMaxEdvNr(Wett->TeilnehmerRootPtr) + 1;
-            P->StartNr = GetMaxStartNr(Wett->TeilnehmerRootPtr) + 1;
-            P->MeldgNr = GetMaxMeldungsNr(Wett->TeilnehmerRootPtr) + 1;
+            P->EdvNr = ++maxEdv;
+            P->StartNr = ++maxStart;
+            P->MeldgNr = ++maxMeldung;
             P->next = Wett->TeilnehmerRootPtr;
             Wett->TeilnehmerRootPtr = P;
         }
@@ -642,9 +646,7 @@ ImportBericht ImportPortal(WettbewerbTyp* Wett, const ImportVorschau& V, const I
                 bool schon = false;
                 for (int k = 1; k <= 3; ++k) {
                     const NameTyp& n = P->Helfer[k];
-                    if (n.NachnameStr == Q->Name.NachnameStr && n.VornameStr == Q->Name.VornameStr &&
-                        n.TitelStr == Q->Name.TitelStr)
-                        schon = true;
+                    if (NamenSindGleich(&n, &Q->Name)) schon = true;
                     if (frei == 0 && n.TitelStr.empty() && n.VornameStr.empty() && n.NachnameStr.empty()) frei = k;
                 }
                 if (schon) continue;

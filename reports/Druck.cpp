@@ -90,7 +90,6 @@ int KanalAktivNr(const TeilnehmerTyp* t) { return (t->KanalAktiv == 2 || t->Kana
 void MakeDruckKopf(int ListenArt, const WettbewerbTyp* Wett, SeiteTyp& Seite, int VerteilerArt, int DurchgangNr) {
     KopfTyp& k = Seite.Kopf;
     k.Verteiler = VerteilerTitel(VerteilerArt);
-    k.DurchgangStr = StrInt(DurchgangNr);
     k.SeiteStr = StrInt(Seite.SeiteAnzeige);
     std::uint32_t m = 0;
     auto bits = [&](std::initializer_list<int> l) {
@@ -396,20 +395,29 @@ const WertungTyp& LeererEintrag() {
     return leer;
 }
 
+// The round whose entries a cell shows: the page's round in a score list,
+// the column's round in a result list.
+int EintragsRunde(int ListenArt, int SeitenRunde, const Besuch& b) {
+    return ListenArt == ListeWertung ? SeitenRunde : (ListenArt == ListeErgebnis ? b.h : 1);
+}
+
+// The participant's entry (E) and reflight entry (R) of round h; nil where
+// there is none. Looking up never creates an entry.
+void EintraegeSuchen(const WettbewerbTyp* Wett, const TeilnehmerTyp* p, int h, const WertungTyp*& E,
+                     const WertungTyp*& R) {
+    E = R = nullptr;
+    if (h < 1 || h > MaxDurchgaenge) return;
+    if (DurchgangTyp* d = DatenDurchgangSuchen(Wett, h)) {
+        E = DatenWertungGetPtr(d, p->EdvNr, 0);
+        R = DatenWertungGetPtr(d, p->EdvNr, 1);
+    }
+}
+
 DruckZelle ZelleText(const WettbewerbTyp* WettC, const TeilnehmerTyp* p, const ZeileTyp& Zeile, const Besuch& b,
-                     int SeitenRunde, int ListenArt, std::uint32_t TextMode) {
+                     const WertungTyp* E, const WertungTyp* R, int SeitenRunde, int ListenArt, std::uint32_t TextMode) {
     WettbewerbTyp* Wett = const_cast<WettbewerbTyp*>(WettC);
     const RegelTyp* regel = Wett->RegelPtr;
     const int edv = regel ? regel->EdvNr : 0;
-    const int h = ListenArt == ListeWertung ? SeitenRunde : (ListenArt == ListeErgebnis ? b.h : 1);
-    const WertungTyp* E = nullptr;
-    const WertungTyp* R = nullptr;
-    if (h >= 1 && h <= MaxDurchgaenge) {
-        if (DurchgangTyp* d = DatenDurchgangSuchen(Wett, h)) {
-            E = DatenWertungGetPtr(d, p->EdvNr, 0);
-            R = DatenWertungGetPtr(d, p->EdvNr, 1);
-        }
-    }
     if (!E) E = &LeererEintrag();
     const bool hatStrafe = E->Strafpunkte != 0;
     const int pd = LimitLowHighInt(b.pd, 1, MaxDurchgSpalten);
@@ -568,9 +576,18 @@ void MakeDruckSpalten(WettbewerbTyp* Wett, const DruckSeitenTyp& P, SeiteTyp& Se
         ZeileTyp& zeile = Seite.Text.Zeilen[z];
         const TeilnehmerTyp* p = Teilnehmer[z - 1];
         zeile.Zellen.clear();
-        for (const Besuch& b : besuche)
-            zeile.Zellen.push_back(
-                ZelleText(Wett, p, zeile, b, Seite.DurchgangNr, P.ListenArt, Seite.Text.TextMode));
+        // The entries are looked up once per round the row shows, not per cell.
+        int runde = -1;
+        const WertungTyp* E = nullptr;
+        const WertungTyp* R = nullptr;
+        for (const Besuch& b : besuche) {
+            const int h = EintragsRunde(P.ListenArt, Seite.DurchgangNr, b);
+            if (h != runde) {
+                EintraegeSuchen(Wett, p, h, E, R);
+                runde = h;
+            }
+            zeile.Zellen.push_back(ZelleText(Wett, p, zeile, b, E, R, Seite.DurchgangNr, P.ListenArt, Seite.Text.TextMode));
+        }
     }
 }
 
@@ -735,13 +752,6 @@ DruckFarbe GetPrintColor(int Farbmodus) {
     case 5: return DruckBlau;
     default: return DruckSchwarz;
     }
-}
-
-const char* DruckFarbeName(int Farbmodus) {
-    static const char* const namen[AnzDruckFarben] = {
-        "aus (immer Schwarzweiß)",      "ein (Farbe bzw. Graustufen)", "braun (anstelle Schwarzweiß)",
-        "rot (anstelle Schwarzweiß)",   "grün (anstelle Schwarzweiß)", "blau (anstelle Schwarzweiß)"};
-    return (Farbmodus >= 0 && Farbmodus < AnzDruckFarben) ? namen[Farbmodus] : "";
 }
 
 } // namespace tavuran

@@ -86,7 +86,6 @@ struct KopfTyp {
     int KopfMode = 0;
     int AnzZeilen = 0;
     std::string Verteiler;
-    std::string DurchgangStr;  // the round number in decimal
     std::string SeiteStr;      // SeiteAnzeige in decimal
     std::string ListentypStr;  // the list title
     // Copies of what the header shows.
@@ -119,7 +118,6 @@ struct DruckSpalte {
     int Nr = 0;              // index into the column table, 1..31
     int Breite = 1;          // character columns on the drawn page
     std::string Titel;       // the text of the column-title row
-    bool TitelRechts = false;
     bool OhneTrenner = false; // no separator after it (raw points and points share one frame)
 };
 
@@ -203,8 +201,6 @@ int DruckZeilenProSeite(int Orientierung, int Stil);
 // Print colour modes: 0 black, 1 black with cell highlighting, 2 brown, 3 red, 4 green, 5 blue.
 inline constexpr int AnzDruckFarben = 6;
 DruckFarbe GetPrintColor(int Farbmodus);
-// The menu captions of the six modes.
-const char* DruckFarbeName(int Farbmodus);
 
 // Draws page Seite (1..N) of the list onto a canvas of height Hoehe pixels.
 // The page is as wide as an A4 sheet of that height in the list's orientation,

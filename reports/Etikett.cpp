@@ -93,8 +93,6 @@ void EtikettFormatSchreiben(const FormatTyp& Format) {
     JederWert(f, [](const std::string& Name, int& Wert) { L_REGIST_SetIntegerValue(Name, "", Wert); });
 }
 
-int Millimeter(double m) { return static_cast<int>(std::trunc(m * 100 + 0.5)); }
-
 std::string CnvMillimeterToString(int v) {
     const long long a = v < 0 ? -static_cast<long long>(v) : v;
     return std::string(v < 0 ? "-" : "") + StrInt(a / 100) + "." + L_STR_FillLeftWithO(StrInt(a % 100), 2) + " mm";

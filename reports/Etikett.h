@@ -49,8 +49,6 @@ void EtikettFormatNamen(FormatTyp& Format);
 void EtikettFormatLesen(FormatTyp& Format);
 void EtikettFormatSchreiben(const FormatTyp& Format);
 
-// A millimetre value m as stored: m x 100 rounded.
-int Millimeter(double m);
 // 4572 -> "45.72 mm".
 std::string CnvMillimeterToString(int v);
 // A length field ("45.72 mm", "4,572 cm", "45.72") in hundredths of a

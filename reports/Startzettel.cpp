@@ -9,6 +9,7 @@
 #include "core/L_STR.h"
 #include "core/MinMax.h"
 #include "evaluation/Sortierung.h"
+#include "exchange/HtmlListen.h"
 #include "reports/Druck.h"
 #include "rules/RegelLookup.h"
 #include "startorder/Kanal.h"
@@ -17,32 +18,13 @@ namespace tavuran {
 
 namespace {
 
-// Participants without a team first, then the teams by name (equal names in
-// the order of the team list); members from the last slot to the first.
+// Participants without a team first, then the teams by name (the team list
+// of the registration list); members from the last slot to the first.
 std::vector<TeilnehmerTyp*> TeamReihenfolge(WettbewerbTyp* Wett) {
-    struct Team {
-        const MannschaftTyp* m;
-        std::vector<TeilnehmerTyp*> Mitglieder;
-    };
-    std::vector<Team> teams;
-    for (const MannschaftTyp* m = Wett->MannschaftRootPtr; m; m = m->next) {
-        Team t{m, {}};
-        for (int s = MaxMannschaftMitglieder; s >= 1; --s) {
-            const int edv = m->TeilnehmerEdvNr[s];
-            if (edv <= 0) continue;
-            TeilnehmerTyp* p = GetTeilnehmerEdvNr(Wett, edv);
-            if (p && !L_STR_Unblank(p->Name.NachnameStr).empty()) t.Mitglieder.push_back(p);
-        }
-        teams.push_back(std::move(t));
-    }
-    std::stable_sort(teams.begin(), teams.end(), [](const Team& a, const Team& b) { return a.m->Name < b.m->Name; });
-    std::vector<TeilnehmerTyp*> ohne;
-    for (TeilnehmerTyp* p = Wett->TeilnehmerRootPtr; p; p = p->next) {
-        if (L_STR_Unblank(p->Name.NachnameStr).empty() || p->EdvNr == 0) continue;
-        if (!GetMannschaftdesTeilnehmers(Wett->MannschaftRootPtr, p->EdvNr)) ohne.insert(ohne.begin(), p);
-    }
-    std::vector<TeilnehmerTyp*> r = ohne;
-    for (const Team& t : teams) r.insert(r.end(), t.Mitglieder.begin(), t.Mitglieder.end());
+    std::vector<TeilnehmerTyp*> r;
+    for (const TeamTyp& t : InitTeamList(Wett))
+        for (TeilnehmerTyp* p : t.Teilnehmer)
+            if (p->EdvNr != 0 && !L_STR_Unblank(p->Name.NachnameStr).empty()) r.push_back(p);
     return r;
 }
 
@@ -60,14 +42,13 @@ class Aufbau {
         if (Messfelder.size() == 1 && Messfelder[0].empty()) Messfelder.clear();
     }
 
-    void Platzieren(const TeilnehmerTyp* t, bool NeueSeite) {
+    void Platzieren(const TeilnehmerTyp* t, int r, bool NeueSeite) {
         if (Seiten.empty() || Seiten.back().Zettel.size() >= ZettelProSeite || NeueSeite) {
             ZettelSeiteTyp s;
             s.SeitenNr = static_cast<int>(Seiten.size()) + 1;
             Seiten.push_back(std::move(s));
         }
         ZettelSeiteTyp& s = Seiten.back();
-        const int r = Wett->DurchgangNr;
         ZettelTyp z;
         z.ZeilenNr = static_cast<int>(s.Zettel.size()) + 1;
         z.DurchgangNr = r;
@@ -107,19 +88,17 @@ std::vector<ZettelSeiteTyp> MakeZettelSeiten(WettbewerbTyp* Wett, int ListeDurch
     };
     if (AktSort == SortTeam) {
         for (TeilnehmerTyp* t : TeamReihenfolge(Wett))
-            for (int r : runden) {
-                runde(r);
-                a.Platzieren(t, false);
-            }
+            for (int r : runden) a.Platzieren(t, r, false);
     } else if (AktSort == SortGruppe) {
         for (int r : runden) {
             runde(r);
             InfoTeilnehmerTyp info;
             for (TeilnehmerTyp* t = GetFirstTeilnehmer(Wett, SortGruppe, info); t; t = GetNextTeilnehmer(info))
-                a.Platzieren(t, false);
+                a.Platzieren(t, r, false);
         }
     } else {
-        // The order may not depend on the group chain, which every round re-sorts.
+        // A card needs only its round's group and start place, not the
+        // group chain; the order is taken once.
         std::vector<TeilnehmerTyp*> folge;
         InfoTeilnehmerTyp info;
         for (TeilnehmerTyp* t = GetFirstTeilnehmer(Wett, AktSort, info); t; t = GetNextTeilnehmer(info))
@@ -128,7 +107,6 @@ std::vector<ZettelSeiteTyp> MakeZettelSeiten(WettbewerbTyp* Wett, int ListeDurch
         const TeilnehmerTyp* vorher = nullptr;
         for (TeilnehmerTyp* t : folge)
             for (int r : runden) {
-                runde(r);
                 bool neu = false;
                 if (AktSort == SortName && vorher && t != vorher) {
                     neu = i > 1;
@@ -137,7 +115,7 @@ std::vector<ZettelSeiteTyp> MakeZettelSeiten(WettbewerbTyp* Wett, int ListeDurch
                     ++i;
                 }
                 vorher = t;
-                a.Platzieren(t, neu);
+                a.Platzieren(t, r, neu);
             }
     }
     Wett->DurchgangNr = alt;

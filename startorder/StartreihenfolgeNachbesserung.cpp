@@ -229,12 +229,10 @@ class Suche {
     // The pair (a, b) meets um more often: the prices of a for b's groups and
     // of b for a's groups change in every round.
     void Aendere(int a, int b, int um) {
-        long long alt[4] = {Schritt(a, b, +1), Schritt(a, b, -1), 0, 0};
-        alt[2] = alt[0];
-        alt[3] = alt[1];
+        const long long altPlus = Schritt(a, b, +1), altMinus = Schritt(a, b, -1);
         anz_[Pos(a, b)] += um;
         anz_[Pos(b, a)] += um;
-        const long long plus = Schritt(a, b, +1) - alt[0], minus = Schritt(a, b, -1) - alt[1];
+        const long long plus = Schritt(a, b, +1) - altPlus, minus = Schritt(a, b, -1) - altMinus;
         for (Runde* r : runden_) {
             const std::size_t ng = r->Idx.size();
             const int gb = r->GruppeVon[b], ga = r->GruppeVon[a];
