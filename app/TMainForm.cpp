@@ -997,13 +997,21 @@ void TMainForm::FormPaint() {
             DispTeilnehmer(WettPtr, grid_[t], t);
         DispMannschaft(WettPtr);
         for (int t : {TabErgebnis, TabTeamergebnis}) InhaltsSpaltenAnpassen(t);
-        // Names and clubs in the score lists show whole: as wide as their
-        // longest text, never narrower than the usual width.
-        for (int t : {TabWertung, TabRefly})
-            for (auto [c, breite] : {std::pair{2, Width_Name}, std::pair{3, Width_Verein}}) {
-                grid_[t]->resizeColumnToContents(c);
-                if (grid_[t]->columnWidth(c) < breite) grid_[t]->setColumnWidth(c, breite);
-            }
+        // Names and clubs show whole: as wide as their longest text, never
+        // narrower than the usual width (on the participant sheet the state
+        // and the helpers' names too).
+        const auto ganz = [this](int t, int c, int breite) {
+            grid_[t]->resizeColumnToContents(c);
+            if (grid_[t]->columnWidth(c) < breite) grid_[t]->setColumnWidth(c, breite);
+        };
+        for (int t : {TabStartreihenfolge, TabWertung, TabRefly}) {
+            ganz(t, 2, Width_Name);
+            ganz(t, 3, Width_Verein);
+        }
+        ganz(TabTeilnehmer, TeilnSpalteName, Width_Name);
+        ganz(TabTeilnehmer, TeilnSpalteVerein, Width_Verein);
+        ganz(TabTeilnehmer, TeilnSpalteBundesland, Width_Land * 2);
+        for (int c = TeilnSpalteHelfer1; c < TeilnSpalteHelfer1 + 3; ++c) ganz(TabTeilnehmer, c, Width_Name);
     } else {
         for (auto* g : grid_) g->clearContents();
     }
