@@ -10,6 +10,7 @@
 #include "core/L_CALEND.h"
 #include "core/L_FILE.h"
 #include "core/L_STR.h"
+#include "core/Utf8.h"
 #include "evaluation/Auswertung.h"
 #include "evaluation/AuswertungRohpunkte.h"
 #include "evaluation/Sortierung.h"
@@ -88,6 +89,25 @@ void MakeSpaltenBreite(const WettbewerbTyp* Wett, int Listentyp, HtmlDokument& D
     case HtmlTeamergebnis: Doc.SpaltenBreite = {30, 30, 184, 204, 20, 112, 96}; break;
     case HtmlErgebnisliste: {
         Doc.SpaltenBreite = {20, 20, 84, 84, 84};
+        // The result and score lists share the columns of name, club and
+        // association: a browser draws a text wider than its fixed column
+        // over the next one, so these columns grow with their longest text
+        // (about 5 pt a character at 8 pt Arial), never below the usual width.
+        if (Wett) {
+            std::size_t name = 0, verein = 0, verband = 0;
+            for (const TeilnehmerTyp* t = Wett->TeilnehmerRootPtr; t; t = t->next) {
+                if (!TeilnehmerGelistet(t)) continue;
+                name = std::max(name, Utf8Laenge(CutTeilnNameStr(t->Name, true)));
+                verein = std::max(verein, Utf8Laenge(CutVereinNameStr(t->Verein)));
+                verband = std::max(verband, Utf8Laenge(CutVereinNameStr(t->Verband)));
+            }
+            const auto breite = [](std::size_t Zeichen, int Ueblich) {
+                return std::max(Ueblich, static_cast<int>(std::min<std::size_t>(Zeichen, 200)) * 5 + 4);
+            };
+            Doc.SpaltenBreite[2] = breite(name, 84);
+            Doc.SpaltenBreite[3] = breite(verein, 84);
+            Doc.SpaltenBreite[4] = breite(verband, 84);
+        }
         const int Runden = Wett ? HtmlRunden(Wett) : 0;
         for (int r = 1; r <= Runden; ++r) Doc.SpaltenBreite.push_back(54);
         Doc.SpaltenBreite.push_back(78);

@@ -109,6 +109,29 @@ TEST(Export, ModelltexteEscaptUndZeichenAlsReferenz) {
     EXPECT_NE(start.find("<font color=\"red\">35,010</font>"), std::string::npos);
 }
 
+// A browser draws a text wider than its fixed column over the next one: the
+// name, club and association columns of the result list grow with their
+// longest text and never fall below their usual width.
+TEST(Export, NamenspaltenWachsenMitDenNamen) {
+    Bereit b;
+    TeilnehmerTyp* t = b.w->TeilnehmerRootPtr;
+    ASSERT_NE(t, nullptr);
+    t->Name.NachnameStr = "Schwarzenegger-Öztürk";
+    t->Name.VornameStr = "Hans-Jürgen";
+    t->Verein = "Modellflugclub Überlingen-Bodensee";
+    HtmlErgebnisOptionen o;
+    const std::string html = HtmlDokumentBytes(HtmlErgebnisDokument(b.w, o, ""));
+    std::vector<int> breiten;
+    const std::string muster = " <col class=xl25 width=20 style='mso-width-source:userset;mso-width-alt:1060;\r\n width:";
+    for (std::size_t p = html.find(muster); p != std::string::npos; p = html.find(muster, p + 1))
+        breiten.push_back(std::atoi(html.c_str() + p + muster.size()));
+    ASSERT_GE(breiten.size(), 5u);
+    EXPECT_EQ(breiten[0], 20);
+    EXPECT_GE(breiten[2], static_cast<int>(Utf8Laenge(CutTeilnNameStr(t->Name, true))) * 5);
+    EXPECT_GE(breiten[3], static_cast<int>(Utf8Laenge(CutVereinNameStr(t->Verein))) * 5);
+    EXPECT_GE(breiten[4], 84);
+}
+
 // Counts every round, group and entry of the competition.
 int Eintraege(const WettbewerbTyp* w) {
     int n = 0;
