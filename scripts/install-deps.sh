@@ -10,6 +10,7 @@ PACKAGES=(
   xvfb xauth
   clang libclang-rt-14-dev
   ccache fonts-liberation2 poppler-utils
+  libqrencode-dev zbar-tools chromium
 )
 
 missing=()

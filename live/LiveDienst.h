@@ -1,0 +1,71 @@
+// The live service of one competition: answers every request of a phone.
+// It serves only the pages it knows (the lists, the entry pages, the script,
+// the stream of changes); without a valid access code nothing is written, a
+// submission goes into the journal and the inbox, never into the results.
+// It runs on the thread that owns the competition; the server in netz/
+// hands it each complete request and sends what it returns.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "core/DatenTypen.h"
+#include "live/HttpAnfrage.h"
+#include "live/LiveJournal.h"
+#include "live/LiveRegeln.h"
+#include "live/LiveZugang.h"
+
+namespace tavuran {
+
+class LiveDienst {
+  public:
+    using Zeitpunkt = std::chrono::steady_clock::time_point;
+
+    // The service of the competition saved as WettbewerbDatei (its codes and
+    // journal lie beside it). False with a reason when they cannot be read.
+    bool Oeffnen(WettbewerbTyp* Wett, const std::string& WettbewerbDatei, std::string& Grund);
+    // The competition is gone or replaced: no pages, no entries until Oeffnen.
+    void Schliessen();
+    bool Offen() const { return Wett_ != nullptr; }
+
+    // "nur Ergebnisse (keine Eingabe)": the entry pages are refused.
+    void SetNurLesen(bool NurLesen) { NurLesen_ = NurLesen; }
+    bool NurLesen() const { return NurLesen_; }
+
+    // The competition changed: the pages are built anew and the open streams told.
+    void Geaendert();
+    long Stand() const { return Stand_; }
+    // The codes or the journal changed on disk (renewed codes, a decision made elsewhere).
+    bool ZugangNeuLesen(std::string& Grund);
+    bool JournalNeuLesen(std::string& Grund);
+
+    // Answers a complete request from the address.
+    HttpAntwort Beantworten(const HttpAnfrage& Anfrage, const std::string& Adresse, Zeitpunkt Jetzt);
+    // The event a stream gets for the current state.
+    std::string Ereignis() const;
+
+    int TelefoneLetzteMinute(Zeitpunkt Jetzt) { return Zaehler_.TelefoneLetzteMinute(Jetzt); }
+    const EingaengeTyp& Eingaenge() const { return Eingaenge_; }
+    EingaengeTyp& Eingaenge() { return Eingaenge_; }
+    const std::string& Journal() const { return Journal_; }
+    const ZugangListeTyp& Zugang() const { return Zugang_; }
+
+    // Told about every submission that went into the journal.
+    std::function<void(const EingangTyp&)> NeuerEingang;
+
+  private:
+    HttpAntwort Eingabe(const HttpAnfrage& Anfrage, const std::string& Code, const std::string& Adresse,
+                        Zeitpunkt Jetzt);
+    WettbewerbTyp* Wett_ = nullptr;
+    std::string Datei_, Journal_;
+    ZugangListeTyp Zugang_;
+    EingaengeTyp Eingaenge_;
+    LiveZaehler Zaehler_;
+    bool NurLesen_ = false;
+    long Stand_ = 1;
+    std::map<std::string, std::string> Seiten_; // built pages of the current Stand by path
+};
+
+} // namespace tavuran

@@ -1,0 +1,88 @@
+#include "live/LiveEingabe.h"
+
+#include "core/DatenDurchgang.h"
+#include "core/DatenTeilnehmer.h"
+#include "core/DatenWettbewerb.h"
+#include "core/Eingabe.h"
+#include "evaluation/WertungEingabe.h"
+
+namespace tavuran {
+
+bool LiveWertLesen(WettbewerbTyp* Wett, int Durchgang, const std::string& Text, const std::string& Kopf,
+                   double& Wert, std::string& Grund) {
+    // Until the strict reader of typed cells is there, the grid's reader
+    // with the one refusal the phone needs most: an empty field.
+    if (Text.find_first_not_of(" \t") == std::string::npos) {
+        Grund = "„" + Kopf + "“: kein Wert eingegeben.";
+        return false;
+    }
+    Wert = ParseAllEingabe(Wett, Durchgang, Text, Kopf);
+    return true;
+}
+
+bool LiveFlug(WettbewerbTyp* Wett, int Durchgang, int EdvNr, LiveFlugTyp& Flug, std::string& Grund) {
+    Flug = {};
+    if (!Wett || !Wett->RegelPtr || Wett->RegelPtr->EdvNr < 1) {
+        Grund = "Der Wettbewerb hat keine Regel mit Wertspalten.";
+        return false;
+    }
+    const TeilnehmerTyp* t = DatenTeilnehmerGetPtr(Wett->TeilnehmerRootPtr, EdvNr, false);
+    if (!t || t->EdvNr <= 0 || t->Name.NachnameStr.empty()) {
+        Grund = "Den Teilnehmer dieses Zugangs gibt es im Wettbewerb nicht mehr.";
+        return false;
+    }
+    if (Durchgang < 1 || Durchgang > Wett->AnzDurchgaenge || Durchgang > MaxAnzeigeDurchgaenge ||
+        !TeilnehmerFliegtInDurchgang(Wett, t, Durchgang)) {
+        Grund = "Der Teilnehmer fliegt in diesem Durchgang nicht.";
+        return false;
+    }
+    const WertSpaltenTyp spalten = GetWertSpalten(Wett);
+    Flug.Teilnehmer = t;
+    Flug.Name = CnvNameTypToNameStr(&t->Name, true);
+    Flug.StartNr = t->StartNr;
+    Flug.Runde = GetDurchgangBezeichner(Wett, Durchgang, false, true);
+    Flug.Gruppe = t->Gruppe[Durchgang];
+    Flug.Koepfe = spalten.Koepfe;
+    // Reads without creating: a flight not yet entered shows empty values.
+    const WertungTyp* w = DatenWertungGetPtr(DatenDurchgangSuchen(Wett, Durchgang), EdvNr, 0);
+    if (w) Flug.Werte = DispWertungWerte(Wett, w, spalten);
+    else Flug.Werte.assign(spalten.Koepfe.size(), std::string());
+    return true;
+}
+
+bool EingangPruefen(WettbewerbTyp* Wett, int Durchgang, int EdvNr, const std::vector<std::string>& Werte,
+                    std::string& Grund) {
+    LiveFlugTyp f;
+    if (!LiveFlug(Wett, Durchgang, EdvNr, f, Grund)) return false;
+    if (Werte.size() != f.Koepfe.size()) {
+        Grund = "Es werden " + std::to_string(f.Koepfe.size()) + " Werte erwartet, angekommen sind " +
+                std::to_string(Werte.size()) + ".";
+        return false;
+    }
+    const WertSpaltenTyp spalten = GetWertSpalten(Wett);
+    for (std::size_t k = 0; k < Werte.size(); ++k) {
+        double w = 0;
+        if (!LiveWertLesen(Wett, Durchgang, Werte[k], spalten.Koepfe[k], w, Grund)) return false;
+    }
+    return true;
+}
+
+bool EingangUebernehmen(WettbewerbTyp* Wett, const EingangTyp& Eingang, std::string& Grund) {
+    if (!EingangPruefen(Wett, Eingang.Durchgang, Eingang.EdvNr, Eingang.Werte, Grund)) return false;
+    WertungTyp* e = GetEingabeWertung(Wett, Eingang.Durchgang, Eingang.EdvNr, false);
+    if (!e) {
+        Grund = "Die Wertung des Teilnehmers kann nicht angelegt werden.";
+        return false;
+    }
+    const WertSpaltenTyp spalten = GetWertSpalten(Wett);
+    std::vector<WertZelleTyp> zellen;
+    for (const std::string& s : DispWertungWerte(Wett, e, spalten)) zellen.push_back({s, s});
+    for (std::size_t k = 0; k < zellen.size() && k < Eingang.Werte.size(); ++k) zellen[k].Text = Eingang.Werte[k];
+    if (WertungZeileUebernehmen(Wett, Eingang.Durchgang, e, spalten, zellen) > 0) {
+        SetWettbewerbModified(Wett);
+        SetWettbewerbsStatus(Wett, StatusErgebnisse, false);
+    }
+    return true;
+}
+
+} // namespace tavuran

@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include "core/DatenDurchgang.h"
+#include "core/Eingabe.h"
+#include "evaluation/WertungEingabe.h"
+#include "live/LiveDienst.h"
+#include "live/LiveEingabe.h"
+#include "live/LiveTestHilfen.h"
+
+namespace tavuran {
+namespace {
+
+using livetest::LiveWettbewerb;
+using Zeit = LiveDienst::Zeitpunkt;
+
+HttpAnfrage Anfrage(std::string Methode, std::string Pfad, std::string Rumpf = {}) {
+    HttpAnfrage r;
+    r.Methode = std::move(Methode);
+    r.Pfad = std::move(Pfad);
+    r.Rumpf = std::move(Rumpf);
+    return r;
+}
+
+struct Dienst : LiveWettbewerb {
+    Dienst() {
+        std::string grund;
+        EXPECT_TRUE(D.Oeffnen(W, Datei, grund)) << grund;
+    }
+    HttpAntwort Get(const std::string& Pfad, const std::string& Adresse = "10.0.0.2") {
+        return D.Beantworten(Anfrage("GET", Pfad), Adresse, Jetzt);
+    }
+    HttpAntwort Post(const std::string& Pfad, const std::string& Rumpf, const std::string& Adresse = "10.0.0.2") {
+        return D.Beantworten(Anfrage("POST", Pfad, Rumpf), Adresse, Jetzt);
+    }
+    // Value column k of the pilot's entry in round 1.
+    double Wert(int EdvNr, int k) {
+        const WertungTyp* w = DatenWertungGetPtr(DatenDurchgangSuchen(W, 1), EdvNr, 0);
+        return w ? WertSlot(w, GetWertSpalten(W), k) : -99;
+    }
+    LiveDienst D;
+    Zeit Jetzt = Zeit() + std::chrono::hours(1);
+};
+
+TEST(LiveDienst, DientNurSeinenSeitenUndNieDateienDerPlatte) {
+    Dienst d;
+    struct Fall {
+        std::string Methode, Pfad;
+        int Status;
+    } faelle[] = {
+        {"GET", "/", 200},           {"GET", "/ergebnis", 200},     {"GET", "/start", 200},
+        {"GET", "/team", 200},       {"GET", "/durchgang/1", 200},  {"GET", "/durchgang/4", 200},
+        {"GET", "/live.js", 200},    {"GET", "/stand", 200},        {"HEAD", "/ergebnis", 200},
+        {"GET", "/durchgang/5", 404}, {"GET", "/durchgang/01", 404}, {"GET", "/durchgang/x", 404},
+        {"GET", "/../wett.wtb", 404}, {"GET", "/wett.wtb", 404},    {"GET", "/etc/passwd", 404},
+        {"GET", "/ergebnis/", 404},  {"GET", "/e/", 403},            {"POST", "/ergebnis", 405},
+        {"DELETE", "/e/x", 405},      {"PUT", "/", 405},
+    };
+    for (const Fall& f : faelle) {
+        const HttpAntwort a = d.D.Beantworten(Anfrage(f.Methode, f.Pfad), "10.0.0.2", d.Jetzt);
+        EXPECT_EQ(a.Status, f.Status) << f.Methode << " " << f.Pfad;
+    }
+    const HttpAntwort s = d.Get("/ereignisse");
+    EXPECT_TRUE(s.Ereignisstrom);
+    EXPECT_EQ(s.Typ, "text/event-stream; charset=utf-8");
+}
+
+TEST(LiveDienst, ListenSindUtf8UndFolgenJederAenderung) {
+    Dienst d;
+    const HttpAntwort a = d.Get("/ergebnis");
+    EXPECT_EQ(a.Rumpf.rfind("<!DOCTYPE html>", 0), 0u);
+    EXPECT_NE(a.Rumpf.find("<meta charset=\"utf-8\">"), std::string::npos);
+    EXPECT_EQ(a.Rumpf.find("windows-1252"), std::string::npos);
+    EXPECT_NE(a.Rumpf.find("Sch\xC3\xA4" "fer"), std::string::npos); // Schäfer as UTF-8
+    EXPECT_NE(a.Rumpf.find("/live.js"), std::string::npos);
+    const long stand = d.D.Stand();
+    EXPECT_NE(a.Rumpf.find("content=\"" + std::to_string(stand) + "\""), std::string::npos);
+    EXPECT_NE(d.D.Ereignis().find("data: " + std::to_string(stand)), std::string::npos);
+    d.W->TeilnehmerRootPtr->Name.NachnameStr = "Neuname";
+    EXPECT_EQ(d.Get("/ergebnis").Rumpf, a.Rumpf) << "built once per state";
+    d.D.Geaendert();
+    EXPECT_GT(d.D.Stand(), stand);
+    EXPECT_NE(d.Get("/ergebnis").Rumpf.find("Neuname"), std::string::npos);
+}
+
+TEST(LiveDienst, JedenTextAusWettbewerbUndTelefonMaskiert) {
+    Dienst d;
+    d.W->Name = "<script>alert(1)</script>";
+    TeilnehmerTyp* t = DatenTeilnehmerGetPtr(d.W->TeilnehmerRootPtr, 2, false);
+    t->Name.NachnameStr = "<img src=x onerror=alert(2)>";
+    d.D.Geaendert();
+    for (const std::string& p : std::vector<std::string>{"/", "/ergebnis", "/start", "/durchgang/1", "/team", "/e/" + d.Code(2)}) {
+        const std::string s = d.Get(p).Rumpf;
+        EXPECT_EQ(s.find("<script>alert"), std::string::npos) << p;
+        EXPECT_EQ(s.find("<img src=x"), std::string::npos) << p;
+    }
+    const HttpAntwort a = d.Post("/e/" + d.Code(2), "w1=%22%3E%3Cb%3E&w2=1:00");
+    EXPECT_EQ(a.Rumpf.find("\"><b>"), std::string::npos);
+}
+
+TEST(LiveDienst, OhneGueltigenCodeWirdNichtsGeschrieben) {
+    Dienst d;
+    std::string falsch = d.Code(2);
+    falsch[0] = falsch[0] == 'a' ? 'b' : 'a';
+    for (const std::string& c : {falsch, std::string("x"), d.Code(2).substr(0, 31), d.Code(2) + "/.."})
+        EXPECT_EQ(d.Post("/e/" + c, "w1=10&w2=1:00").Status, 403) << c;
+    EXPECT_TRUE(d.D.Eingaenge().Liste.empty());
+    EXPECT_FALSE(std::filesystem::exists(d.D.Journal()));
+}
+
+TEST(LiveDienst, EingabeGehtInsEingangsbuchNichtInDieErgebnisse) {
+    Dienst d;
+    const double vorher = d.Wert(2, 1);
+    const HttpAntwort seite = d.Get("/e/" + d.Code(2));
+    ASSERT_EQ(seite.Status, 200);
+    EXPECT_NE(seite.Rumpf.find("M\xC3\xBCller Peter"), std::string::npos);
+    EXPECT_NE(seite.Rumpf.find("Abstand[m]"), std::string::npos);
+    EXPECT_LT(seite.Rumpf.find("Abstand[m]"), seite.Rumpf.find("Zeit[min:s.z]"));
+    EXPECT_NE(seite.Rumpf.find("name=\"w2\""), std::string::npos);
+
+    int gemeldet = 0;
+    d.D.NeuerEingang = [&](const EingangTyp&) { ++gemeldet; };
+    const HttpAntwort a = d.Post("/e/" + d.Code(2), "w1=7&w2=9%3A58.3");
+    ASSERT_EQ(a.Status, 200) << a.Rumpf;
+    EXPECT_NE(a.Rumpf.find("Eingegangen"), std::string::npos);
+    EXPECT_NE(a.Rumpf.find("offen"), std::string::npos);
+    EXPECT_EQ(gemeldet, 1);
+    EXPECT_EQ(d.Wert(2, 1), vorher);
+    ASSERT_EQ(d.D.Eingaenge().Liste.size(), 1u);
+    const EingangTyp e = d.D.Eingaenge().Liste[0];
+    EXPECT_EQ(e.EdvNr, 2);
+    EXPECT_EQ(e.Werte, (std::vector<std::string>{"7", "9:58.3"}));
+    EXPECT_EQ(e.Adresse, "10.0.0.2");
+    EingaengeTyp gelesen;
+    std::string grund;
+    ASSERT_TRUE(EingaengeLesen(d.D.Journal(), gelesen, grund));
+    EXPECT_EQ(gelesen.Liste.size(), 1u);
+
+    // Accepted through the grid's routine, the value is in the results.
+    ASSERT_TRUE(EingangUebernehmen(d.W, e, grund)) << grund;
+    EXPECT_DOUBLE_EQ(d.Wert(2, 1), 7);
+    EXPECT_DOUBLE_EQ(d.Wert(2, 2), 598.3);
+    EXPECT_TRUE(d.W->modified);
+    ASSERT_TRUE(EingangAngenommenVermerken(d.D.Journal(), d.D.Eingaenge(), e.Id, grund));
+    EXPECT_NE(d.Get("/e/" + d.Code(2)).Rumpf.find("angenommen"), std::string::npos);
+}
+
+TEST(LiveDienst, FalscheWerteWerdenMitGrundAbgewiesen) {
+    Dienst d;
+    struct Fall {
+        std::string Rumpf;
+        int Status;
+        std::string Grund;
+    } faelle[] = {
+        {"w1=7", 422, "Zeit[min:s.z]"},                 // a value missing
+        {"w1=&w2=1:00", 422, "kein Wert"},
+        {"w1=7&w2=1:00&w3=5", 400, "passt nicht"},      // a column the rule does not have
+        {"w1=7&w1=8&w2=1:00", 400, "passt nicht"},
+        {"w1=%ZZ&w2=1", 400, "besch\xC3\xA4" "digt"},
+    };
+    for (const Fall& f : faelle) {
+        const HttpAntwort a = d.Post("/e/" + d.Code(3), f.Rumpf);
+        EXPECT_EQ(a.Status, f.Status) << f.Rumpf;
+        EXPECT_NE(a.Rumpf.find(f.Grund), std::string::npos) << f.Rumpf << "\n" << a.Rumpf;
+    }
+    EXPECT_TRUE(d.D.Eingaenge().Liste.empty());
+}
+
+TEST(LiveDienst, HoechstensZwanzigEingabenProMinuteVonEinerAdresse) {
+    Dienst d;
+    for (int i = 0; i < LiveMaxEingabenProMinute; ++i)
+        ASSERT_EQ(d.Post("/e/" + d.Code(1), "w1=" + std::to_string(i) + "&w2=1:00").Status, 200) << i;
+    EXPECT_EQ(d.Post("/e/" + d.Code(1), "w1=1&w2=1:00").Status, 429);
+    EXPECT_EQ(d.Post("/e/falsch", "w1=1&w2=1:00").Status, 429) << "guessing codes counts too";
+    EXPECT_EQ(d.Post("/e/" + d.Code(1), "w1=1&w2=1:00", "10.0.0.3").Status, 200) << "another phone";
+    EXPECT_EQ(d.Get("/ergebnis").Status, 200) << "reading is not limited";
+    d.Jetzt += std::chrono::seconds(61);
+    EXPECT_EQ(d.Post("/e/" + d.Code(1), "w1=1&w2=1:00").Status, 200);
+    EXPECT_EQ(d.D.Eingaenge().Liste.size(), static_cast<std::size_t>(LiveMaxEingabenProMinute + 2));
+    EXPECT_EQ(d.D.TelefoneLetzteMinute(d.Jetzt), 1);
+    EXPECT_EQ(d.D.TelefoneLetzteMinute(d.Jetzt - std::chrono::seconds(30)), 1);
+}
+
+TEST(LiveDienst, NurErgebnisseZeigtDieListenOhneEingabe) {
+    Dienst d;
+    d.D.SetNurLesen(true);
+    EXPECT_EQ(d.Get("/ergebnis").Status, 200);
+    EXPECT_EQ(d.Get("/e/" + d.Code(1)).Status, 403);
+    EXPECT_EQ(d.Post("/e/" + d.Code(1), "w1=1&w2=1:00").Status, 403);
+    EXPECT_TRUE(d.D.Eingaenge().Liste.empty());
+}
+
+TEST(LiveDienst, ErneuerteCodesGeltenNachDemNeuLesen) {
+    Dienst d;
+    const std::string alt = d.Code(1);
+    std::string grund;
+    ASSERT_TRUE(ZugangErneuern(d.Zugang, grund));
+    ASSERT_TRUE(ZugangSchreiben(ZugangDateiName(d.Datei), d.Zugang, grund));
+    ASSERT_TRUE(d.D.ZugangNeuLesen(grund));
+    EXPECT_EQ(d.Get("/e/" + alt).Status, 403);
+    EXPECT_EQ(d.Get("/e/" + d.Code(1)).Status, 200);
+}
+
+TEST(LiveDienst, OhneGespeicherteDateiKeinDienst) {
+    LiveWettbewerb lw;
+    LiveDienst d;
+    std::string grund;
+    EXPECT_FALSE(d.Oeffnen(lw.W, "", grund));
+    EXPECT_NE(grund.find("gespeichert"), std::string::npos);
+    EXPECT_EQ(d.Beantworten(Anfrage("GET", "/ergebnis"), "1.2.3.4", {}).Status, 503);
+}
+
+} // namespace
+} // namespace tavuran
