@@ -20,6 +20,14 @@ HttpAntwort Meldung(int Status, const std::string& Titel, const std::string& Tex
 
 } // namespace
 
+HttpAntwort LiveAblehnung(int Status) {
+    std::string text = "Die Anfrage ist fehlerhaft.";
+    if (Status == 413 || Status == 431 || Status == 414) text = "Die Anfrage ist zu groß (höchstens 64 KB).";
+    if (Status == 501) text = "Diese Art der Übertragung wird nicht unterstützt.";
+    if (Status == 505) text = "Diese HTTP-Version wird nicht unterstützt.";
+    return Meldung(Status, "Abgelehnt", text);
+}
+
 bool LiveDienst::Oeffnen(WettbewerbTyp* Wett, const std::string& WettbewerbDatei, std::string& Grund) {
     Schliessen();
     if (!Wett || WettbewerbDatei.empty()) {

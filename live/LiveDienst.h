@@ -19,6 +19,9 @@
 
 namespace tavuran {
 
+// The answer to a request the reader refused (400, 413, 414, 431, 501, 505).
+HttpAntwort LiveAblehnung(int Status);
+
 class LiveDienst {
   public:
     using Zeitpunkt = std::chrono::steady_clock::time_point;
