@@ -12,6 +12,7 @@
 #include "core/DatenWettbewerb.h"
 #include "core/L_STR.h"
 #include "exchange/DateiZugriff.h"
+#include "live/LiveStartzettel.h"
 #include "reports/AufzeichnungsCanvas.h"
 #include "reports/DruckDokument.h"
 #include "startorder/StartreihenfolgeLauf.h"
@@ -162,9 +163,13 @@ int Drucken(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         DatenWettbewerbDispose(w);
         return 1;
     }
+    // Start sheets carry the entry links by phone once the codes know their address.
+    std::string zugangFehler;
+    a.Zettelzugang = [&](std::vector<ZettelSeiteTyp>& s) { ZettelZugangVorbereiten(w, datei, s, zugangFehler); };
     std::string meldung;
     const std::unique_ptr<DruckDokument> d = DruckDokumentErstellen(w, a, meldung);
     DatenWettbewerbDispose(w);
+    if (!zugangFehler.empty()) err << "Hinweis: Startzettel ohne Eingabe-Links. " << zugangFehler << "\n";
     if (!d || d->AnzahlSeiten() < 1) {
         err << (meldung.empty() ? std::string("Es gibt nichts zu drucken.") : meldung) << "\n";
         return 1;

@@ -160,7 +160,7 @@ HttpAntwort LiveDienst::Eingabe(const HttpAnfrage& r, const std::string& Code, c
             zahl = zahl && n[i] >= '0' && n[i] <= '9';
             k = k * 10 + static_cast<std::size_t>(n[i] - '0');
         }
-        if (!zahl || k < 1 || k > werte.size() || da[k - 1] || w.size() > 40) {
+        if (!zahl || k < 1 || k > werte.size() || da[k - 1] || w.size() > 40 || w.find('\t') != std::string::npos) {
             return Seite(400, LiveEingabeSeite(flug, zugang.Code, {}, "Die Eingabe passt nicht zu diesem Flug.", true,
                                                eingaenge()));
         }

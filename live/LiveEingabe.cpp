@@ -85,4 +85,34 @@ bool EingangUebernehmen(WettbewerbTyp* Wett, const EingangTyp& Eingang, std::str
     return true;
 }
 
+std::vector<std::string> EingangSpalten() {
+    return {"Nr", "Zeit", "Startnr", "Pilot", "Durchgang", "Werte", "Adresse", "Stand", "Korrektur", "Im Wettbewerb"};
+}
+
+std::string EingangWerteText(const std::vector<std::string>& Werte) {
+    std::string s;
+    for (std::size_t k = 0; k < Werte.size(); ++k) s += (k ? " | " : "") + Werte[k];
+    return s;
+}
+
+std::vector<std::string> EingangZellen(WettbewerbTyp* Wett, const EingaengeTyp& Eingaenge, const EingangTyp& e) {
+    std::string startnr, pilot, runde, jetzt;
+    LiveFlugTyp f;
+    std::string grund;
+    if (LiveFlug(Wett, e.Durchgang, e.EdvNr, f, grund)) {
+        startnr = std::to_string(f.StartNr);
+        pilot = f.Name;
+        runde = f.Runde;
+        jetzt = EingangWerteText(f.Werte);
+    } else {
+        pilot = "EDV-Nr. " + std::to_string(e.EdvNr);
+        runde = Wett ? GetDurchgangBezeichner(Wett, e.Durchgang, false, true) : std::to_string(e.Durchgang);
+    }
+    std::string korrektur;
+    if (const EingangTyp* v = e.Vorgaenger ? EingangVon(Eingaenge, e.Vorgaenger) : nullptr)
+        korrektur = "von Nr. " + std::to_string(v->Id) + ": " + EingangWerteText(v->Werte);
+    return {std::to_string(e.Id), e.Zeit, startnr, pilot, runde, EingangWerteText(e.Werte), e.Adresse,
+            EingangStatusText(e), korrektur, jetzt};
+}
+
 } // namespace tavuran

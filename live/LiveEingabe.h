@@ -44,4 +44,14 @@ bool EingangPruefen(WettbewerbTyp* Wett, int Durchgang, int EdvNr, const std::ve
 // with a reason when the submission no longer fits the competition.
 bool EingangUebernehmen(WettbewerbTyp* Wett, const EingangTyp& Eingang, std::string& Grund);
 
+// The table of the inbox, shared by the window "Eingänge" and
+// "tavuran-cli eingaenge": the column headers and the cells of a submission.
+// "Korrektur" names the earlier submission this one corrects, with its
+// values, and "Im Wettbewerb" what the competition holds for the flight now,
+// so that the scorer sees both before anything is overwritten.
+std::vector<std::string> EingangSpalten();
+std::vector<std::string> EingangZellen(WettbewerbTyp* Wett, const EingaengeTyp& Eingaenge, const EingangTyp& Eingang);
+// The values of a submission in one text ("12 | 5:30.2").
+std::string EingangWerteText(const std::vector<std::string>& Werte);
+
 } // namespace tavuran

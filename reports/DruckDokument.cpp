@@ -149,6 +149,7 @@ std::unique_ptr<DruckDokument> DruckDokumentErstellen(WettbewerbTyp* Wett, const
         Wett->Scalable = false;
         const int r = A.Durchgaenge == DruckUeblicheDurchgaenge ? DruckVorrunden : A.Durchgaenge;
         std::vector<ZettelSeiteTyp> s = MakeZettelSeiten(Wett, r, sort >= 0 ? sort : SortName);
+        if (A.Zettelzugang) A.Zettelzugang(s);
         if (s.empty()) {
             Meldung = "Es gibt keinen Startzettel zu drucken: kein Teilnehmer in den gewählten Durchgängen.";
             return nullptr;

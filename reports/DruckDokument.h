@@ -5,13 +5,16 @@
 // document holds copies of its texts and never points into the competition.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/DatenTypen.h"
 #include "reports/Druck.h"
 #include "reports/DruckCanvas.h"
 #include "reports/Etikett.h"
+#include "reports/Startzettel.h"
 
 namespace tavuran {
 
@@ -38,6 +41,9 @@ struct DruckAuftrag {
     int Farbmodus = 0;       // print colour 0..5
     FormatTyp Etikettformat = EtikettFormatDefault();
     EtikettOptionen Etikettoptionen;
+    // Start sheets: called with the built sheets before they are drawn, to
+    // give them their entry links by phone (empty: no links).
+    std::function<void(std::vector<ZettelSeiteTyp>&)> Zettelzugang;
 };
 
 // The paper of a document in hundredths of a millimetre, and the part of it

@@ -11,6 +11,7 @@
 #include "evaluation/Sortierung.h"
 #include "exchange/HtmlListen.h"
 #include "reports/Druck.h"
+#include "reports/QrCode.h"
 #include "rules/RegelLookup.h"
 #include "startorder/Kanal.h"
 
@@ -123,6 +124,22 @@ std::vector<ZettelSeiteTyp> MakeZettelSeiten(WettbewerbTyp* Wett, int ListeDurch
     return std::move(a.Seiten);
 }
 
+namespace {
+
+// The sheet's entry link as a QR code at the right of its box, inside the
+// margin dx that printers keep free; returns the width the texts leave for it
+// (0 without a link).
+int ZettelQrCode(DruckCanvas& Canvas, const ZettelTyp& z, int boxL, int boxT, int boxR, int boxB, int dx) {
+    if (z.Zugangslink.empty()) return 0;
+    const QrMatrixTyp code = QrCodeBerechnen(z.Zugangslink);
+    const int kante = MinInt((boxB - boxT) * 3 / 4, (boxR - boxL) / 5);
+    if (code.Groesse <= 0 || kante < code.Groesse + 8) return 0;
+    QrCodeZeichnen(Canvas, boxR - dx - kante, boxT + (boxB - boxT - kante) / 2, kante, code);
+    return kante + dx / 2;
+}
+
+} // namespace
+
 void DrawZettelImage(DruckCanvas& Canvas, int Breite, bool Preview, int Hoehe, const ZettelSeiteTyp& Seite) {
     const int H = MaxInt(1, Hoehe);
     Canvas.RechteckFuellen(0, 0, Breite, H, Preview ? DruckHellblau : DruckWeiss);
@@ -144,7 +161,8 @@ void DrawZettelImage(DruckCanvas& Canvas, int Breite, bool Preview, int Hoehe, c
         if (boxR <= boxL || boxB <= boxT) continue;
         Canvas.RechteckFuellen(boxL, boxT, boxR, boxB, DruckWeiss);
         const int dx = (boxR - boxL) * 6 / 100, dy = (boxB - boxT) * 10 / 100;
-        const int left = boxL + dx, right = boxR - dx, top = boxT + dy, bottom = boxB - dy;
+        const int qr = ZettelQrCode(Canvas, z, boxL, boxT, boxR, boxB, dx);
+        const int left = boxL + dx, right = boxR - dx - qr, top = boxT + dy, bottom = boxB - dy;
         const int W = right - left;
         const int u = MaxInt(1, (bottom - top) * 100 / 700);
         DruckSchrift f;

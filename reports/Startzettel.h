@@ -25,6 +25,7 @@ struct ZettelTyp {
     std::string StartplatzTitel; // the rule's title of the start place
     std::string Gruppe, Startplatz, StartNr;
     std::vector<std::string> Messfelder; // titles of the measurement boxes ("Unterschrift" is added when drawn)
+    std::string Zugangslink; // entry link by phone, drawn as a QR code; empty: none
 };
 
 struct ZettelSeiteTyp {
