@@ -229,6 +229,7 @@ void TMainForm::MenueAufbauen() {
     connect(datei->addAction("&Sichern (Ctrl-S)"), &QAction::triggered, this, [this] { FunctionSichernClick(); });
     connect(datei->addAction("Sichern &als"), &QAction::triggered, this, [this] { FunctionSichernAlsClick(); });
     connect(datei->addAction("&Parallele Sicherung"), &QAction::triggered, this, [this] { SaveParallelFktClick(); });
+    LiveMenueAufbauen(datei);
     datei->addSeparator();
     for (int n = 1; n <= 4; ++n) {
         recent_[n - 1] = datei->addAction(QString());
@@ -648,6 +649,7 @@ void TMainForm::WettbewerbAufbauen(const std::string& Datei, bool ForceInput) {
     ReinitAndRedraw();
     RefreshRecentFiles();
     if (WettPtr->KanWinAktiv == 1) WettPtr->KanWinAktiv = 2;
+    LiveBinden();
 }
 
 void TMainForm::FunctionRecentFileClick(int n) {
@@ -681,6 +683,7 @@ void TMainForm::WettbewerbNeuBerechnen() {
     DialogMenueAktualisieren();
     FormPaint();
     if (preview_) preview_->WettbewerbGeaendert(WettPtr);
+    LiveGeaendert();
 }
 
 void TMainForm::TeamTabAnpassen() {
@@ -1075,6 +1078,7 @@ void TMainForm::DispTimerTimer() {
     TeilnehmerTimer();
     KanalStatistikAnfrage();
     RedrawStatusBar();
+    LiveStatus();
 }
 
 // ------------------------------------------------------------ drag and drop

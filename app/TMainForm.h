@@ -432,6 +432,28 @@ class TMainForm : public QMainWindow {
     static bool KleinerBildschirm();
     std::string verlustDatei_;     // the file the competition was read from with losses
     std::string startDateiFehler_; // why the file named at start-up was not opened
+
+    // --- live pages and entry by phone (TMainFormLive.cpp): the server runs
+    // in this window's event loop and stops when the competition is closed.
+  public:
+    void LiveErgebnisseClick(); // "Live-Ergebnisse …"
+    void EingaengeClick();      // "Eingänge …"
+    class LiveServer* LiveServerPtr() const { return liveServer_; }
+    class TLiveForm* LiveForm() const { return liveForm_; }
+    class TEingaengeForm* EingaengeForm() const { return eingaengeForm_; }
+
+  private:
+    void LiveMenueAufbauen(QMenu* Datei);
+    // The competition was loaded: its inbox (pending submissions of an earlier session) is read.
+    void LiveBinden();
+    // After a recompute: the pages anew, the streams told, the inbox shown again.
+    void LiveGeaendert();
+    // The 500 ms timer: the note in the status bar.
+    void LiveStatus();
+    class LiveServer* liveServer_ = nullptr;
+    TLiveForm* liveForm_ = nullptr;
+    TEingaengeForm* eingaengeForm_ = nullptr;
+    QLabel* liveStatus_ = nullptr;
 };
 
 // The one main window of the program (nil before it is created).

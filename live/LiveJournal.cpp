@@ -231,6 +231,10 @@ bool EingangAbgelehntVermerken(const std::string& Journal, EingaengeTyp& E, int 
         Grund = "Es gibt keinen Eingang " + std::to_string(Id) + ".";
         return false;
     }
+    if (e->Status == EingangStatus::Angenommen) {
+        Grund = "Der Eingang " + std::to_string(Id) + " ist schon angenommen; seine Werte stehen im Wettbewerb.";
+        return false;
+    }
     if (!Anhaengen(Journal,
                    "R\t" + std::to_string(Id) + "\t" + Maskieren(EingangZeitJetzt()) + "\t" + Maskieren(Ablehnung),
                    Grund))

@@ -56,7 +56,8 @@ bool EingaengeLesen(const std::string& Journal, EingaengeTyp& Eingaenge, std::st
 bool EingangMelden(const std::string& Journal, EingaengeTyp& Eingaenge, EingangTyp& Neu, std::string& Grund);
 
 // The scorer's decisions, written and synced the same way. A submission that
-// is accepted makes earlier pending ones for the same flight "ersetzt".
+// is accepted makes earlier pending ones for the same flight "ersetzt"; one
+// already accepted cannot be rejected (its values are in the competition).
 bool EingangAngenommenVermerken(const std::string& Journal, EingaengeTyp& Eingaenge, int Id, std::string& Grund);
 bool EingangAbgelehntVermerken(const std::string& Journal, EingaengeTyp& Eingaenge, int Id,
                                const std::string& Ablehnung, std::string& Grund);
