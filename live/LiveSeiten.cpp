@@ -48,8 +48,8 @@ namespace {
 
 constexpr const char* LiveStil =
     "<style>"
-    ".live-nav{font:14px sans-serif;margin:0 0 8px 0;padding:6px;background:#eef;position:sticky;top:0}"
-    ".live-nav a{margin-right:10px;white-space:nowrap}"
+    ".live-nav{display:flex;flex-wrap:wrap;gap:4px 12px;font:15px sans-serif;margin:0 0 8px 0;padding:6px;background:#eef}"
+    ".live-nav a{white-space:nowrap}"
     ".live-aktuell{font:bold 14px sans-serif;margin:4px 0 8px 0;color:#800}"
     "table{max-width:100%}"
     "</style>";
