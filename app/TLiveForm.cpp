@@ -58,7 +58,8 @@ TLiveForm::TLiveForm(QWidget* Eltern) : QDialog(Eltern) {
     auto* zeile = new QHBoxLayout;
     zeile->addWidget(new QLabel("Port:", this));
     port_ = new QSpinBox(this);
-    port_->setRange(1, 65535);
+    port_->setRange(0, 65535);
+    port_->setSpecialValueText("frei");
     port_->setValue(8080);
     zeile->addWidget(port_);
     starten_ = new QPushButton("&Starten", this);
