@@ -252,7 +252,10 @@ class TMainForm : public QMainWindow {
     void InitReflyEditStringGrid();
     void WertungsGitterBemessen(int Tab);
     void DispWertungZeile(WettbewerbTyp* Wett, QTableWidget* Grid, int Tab, TeilnehmerTyp* Teilnehmer, int Zeile);
-    bool HoleEingabe(int Tab, int Zeile);
+    // MeldungZeigen: a refused text is named in the status bar (not while the
+    // capture timer reads a row still being typed).
+    bool HoleEingabe(int Tab, int Zeile, bool MeldungZeigen = true);
+    void HinweisZeigen(int Tab, int Zeile);
     bool PruefeZeilenwechsel(int Tab);
     bool WertungTaste(int Tab, int Taste, Qt::KeyboardModifiers Modifikatoren);
     bool WertZelleEditierbar(int Tab, int Zeile, int Spalte);

@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -18,6 +19,7 @@
 #include "core/DatenDurchgang.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
+#include "evaluation/EingabePlausibel.h"
 #include "evaluation/Sortierung.h"
 #include "platform/Zeitgeber.h"
 
@@ -184,7 +186,7 @@ bool TMainForm::WertZelleEditierbar(int Tab, int Zeile, int Spalte) {
 // The participant is the one the display put into that row, as long as the
 // name cell still shows him; only cells whose text differs from what the
 // display wrote are read.
-bool TMainForm::HoleEingabe(int Tab, int Zeile) {
+bool TMainForm::HoleEingabe(int Tab, int Zeile, bool MeldungZeigen) {
     if (!WettPtr || Tab < 0 || Tab > 6) return false;
     QTableWidget* g = grid_[Tab];
     if (Zeile < 1 || Zeile > g->rowCount()) return false;
@@ -209,10 +211,25 @@ bool TMainForm::HoleEingabe(int Tab, int Zeile) {
     WertungTyp* w = GetEingabeWertung(WettPtr, WettPtr->DurchgangNr, p->EdvNr, Tab == TabRefly);
     if (!w) return false;
     const int geaendert = WertungZeileUebernehmen(WettPtr, WettPtr->DurchgangNr, w, spalten, zellen);
-    if (geaendert == 0) return false;
+    // A refused text is not stored: the cell keeps it, with the message as its
+    // tooltip and in the status bar.
     for (int k = 1; k <= static_cast<int>(zellen.size()); ++k)
         if (QTableWidgetItem* it = g->item(Zeile - 1, erste + k - 1))
-            it->setData(AngezeigtRolle, QString::fromStdString(zellen[static_cast<std::size_t>(k - 1)].Angezeigt));
+            it->setToolTip(QString::fromStdString(zellen[static_cast<std::size_t>(k - 1)].Meldung));
+    if (const std::string m = ZeileMeldung(zellen); !m.empty()) {
+        const QString q = QString::fromStdString(m);
+        if (MeldungZeigen && statusBar()->currentMessage() != q) statusBar()->showMessage(q, 20000);
+        return false;
+    }
+    if (geaendert == 0) return false;
+    const std::vector<std::string> hinweise = GetEingabeHinweise(WettPtr, WettPtr->DurchgangNr, w, spalten);
+    for (int k = 1; k <= static_cast<int>(zellen.size()); ++k)
+        if (QTableWidgetItem* it = g->item(Zeile - 1, erste + k - 1)) {
+            const std::size_t i = static_cast<std::size_t>(k - 1);
+            it->setData(AngezeigtRolle, QString::fromStdString(zellen[i].Angezeigt));
+            it->setToolTip(i < hinweise.size() ? QString::fromStdString(hinweise[i]) : QString());
+        }
+
     SetWettbewerbModified(WettPtr);
     return true;
 }
@@ -229,7 +246,22 @@ void TMainForm::WertungEingabeSichern() {
 void TMainForm::WertungCaptureTimerTimer() {
     if (!WettPtr) return;
     for (int tab : {TabWertung, TabRefly})
-        if (grid_[tab]->isVisible()) HoleEingabe(tab, grid_[tab]->currentRow() + 1);
+        if (grid_[tab]->isVisible()) HoleEingabe(tab, grid_[tab]->currentRow() + 1, false);
+}
+
+// Values of a row that are stored but unlikely by the rule: a note in the
+// status bar when the row is left (a refusal shown for it stays).
+void TMainForm::HinweisZeigen(int Tab, int Zeile) {
+    const QString jetzt = statusBar()->currentMessage();
+    if (!WettPtr || (!jetzt.isEmpty() && !jetzt.startsWith("Hinweis: "))) return;
+    QTableWidget* g = grid_[Tab];
+    TeilnehmerTyp* p = GetTeilnehmerInZeile(WettPtr, Tab, Zeile, ListenZellText(g, Zeile, 2));
+    DurchgangTyp* d = p ? DatenDurchgangSuchen(WettPtr, WettPtr->DurchgangNr) : nullptr;
+    const WertungTyp* w = d ? DatenWertungGetPtr(d, p->EdvNr, Tab == TabRefly ? 1 : 0) : nullptr;
+    if (!w) return;
+    const WertSpaltenTyp& spalten = wertSpalten_[Index(Tab)];
+    const std::string h = EingabeHinweisText(spalten, GetEingabeHinweise(WettPtr, WettPtr->DurchgangNr, w, spalten));
+    if (!h.empty()) statusBar()->showMessage(QString::fromStdString("Hinweis: " + h), 20000);
 }
 
 // ------------------------------------------------------------ row change
@@ -243,6 +275,7 @@ bool TMainForm::PruefeZeilenwechsel(int Tab) {
     // recompute re-sorts the rows.
     TeilnehmerTyp* ziel = WettPtr ? GetTeilnehmerInZeile(WettPtr, Tab, zeile, ListenZellText(g, zeile, 2)) : nullptr;
     const bool geaendert = HoleEingabe(Tab, letzte);
+    HinweisZeigen(Tab, letzte);
     letzte = zeile;
     if (!WettPtr) return true;
     if (geaendert || WettPtr->CalcWertung) WettbewerbNeuBerechnen();

@@ -315,10 +315,19 @@ TEST_F(DialogeTest, StrafpunkteVergeben) {
         const char* Text;
         int Strafpunkte;
     };
-    const std::vector<Fall> faelle = {{1, "12", 12}, {2, "abc", 0}, {3, " 3 ", L_STR_CnvStrToInteger(" 3 ")},
+    const std::vector<Fall> faelle = {{1, "12", 12}, {2, "-", 0}, {3, " 3 ", 3},
                                       {4, "", 0},    {5, "-7", -7}, {6, "0", 0}};
     for (const Fall& c : faelle) g->item(ZeileVon(g, c.EdvNr) - 1, 4)->setText(c.Text);
     w->modified = false;
+    // A text that is not a whole number keeps the dialog open with its message
+    // and stores nothing (before, "abc" was stored as 0 points).
+    g->item(ZeileVon(g, 2) - 1, 4)->setText("abc");
+    d->OkButtonClick();
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_FALSE(w->modified);
+    EXPECT_NE(d->MeldungLabel->text().indexOf(QString::fromUtf8("„abc“")), -1);
+    EXPECT_EQ(GetWertungPtr(w, GetDurchgangPtr(w, 1), 1)->Strafpunkte, 0);
+    g->item(ZeileVon(g, 2) - 1, 4)->setText("-");
     d->OkButtonClick();
     EXPECT_FALSE(d->isVisible());
     EXPECT_TRUE(w->modified);

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -434,6 +435,51 @@ TEST_F(WertungTest, ReflightListe) {
     refly->ReflyVerursacher = true;
     f.FormPaint();
     EXPECT_EQ(Zelle(g, zeileBerger, 6), "Verursacher");
+}
+
+// Texts the column does not take are not stored: the status bar and the
+// cell's tooltip say what was not understood (before, "abc" was stored as a
+// landing at 0 m and "9:5O" as 9:05).
+TEST_F(WertungTest, NichtVerstandeneEingabeWirdNichtGespeichert) {
+    const std::string datei = Pfad("abgelehnt.wtb");
+    WettbewerbSchreiben(datei, "F5J (B-Mod 2025)", {{"Anna", "Adler", "MFC"}, {"Bernd", "Berger", "MFC"}});
+    TMainForm& f = Oeffnen(datei);
+    WettbewerbTyp* w = f.GetAktWettPtr();
+    QTableWidget* g = G(f);
+    const int erste = f.WertungErsteWertSpalte(TabWertung);
+    struct Fall {
+        int Spalte;
+        const char* Text;
+        const char* Meldung;
+    } faelle[] = {
+        {erste, "abc", "„abc“ in der Spalte „Abstand[m]“ nicht verstanden"},
+        {erste + 1, "9:5O", "„O“ an Stelle 4"},
+        {erste + 1, "5,5", "mehrdeutig"},
+        {erste + 2, "hundert", "keine Zahl"},
+    };
+    for (const Fall& c : faelle) {
+        SCOPED_TRACE(c.Text);
+        w->modified = false;
+        Tippen(g, 1, c.Spalte, c.Text);
+        f.WertungCaptureTimerTimer(); // while typing: nothing stored, no message yet
+        EXPECT_TRUE(f.statusBar()->currentMessage().isEmpty());
+        Taste(g, Qt::Key_Return);
+        const std::string m = f.statusBar()->currentMessage().toStdString();
+        EXPECT_NE(m.find(c.Meldung), std::string::npos) << m;
+        EXPECT_EQ(Zelle(g, 1, c.Spalte), c.Text);
+        EXPECT_NE(g->item(0, c.Spalte)->toolTip().toStdString().find(c.Meldung), std::string::npos);
+        EXPECT_FALSE(w->modified);
+        if (WertungTyp* e = Eintrag(f, 1)) {
+            const double gespeichert = c.Spalte == erste ? e->WertungPunktr[1] : e->WertungDurchg[c.Spalte - erste];
+            EXPECT_DOUBLE_EQ(gespeichert, 0.0);
+        }
+        // typed again in a form the column takes, the row is stored
+        Tippen(g, 1, c.Spalte, "1");
+        Taste(g, Qt::Key_Return);
+        EXPECT_TRUE(w->modified);
+        EXPECT_TRUE(g->item(0, c.Spalte)->toolTip().isEmpty());
+        f.statusBar()->clearMessage();
+    }
 }
 
 // The command line enters the same texts as the grid: both files are equal.

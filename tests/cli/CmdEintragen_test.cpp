@@ -120,7 +120,8 @@ TEST(CmdEintragen, WertspaltenDesDurchgangs) {
     std::remove(datei.c_str());
 }
 
-// Refusals: exit code 1 with a German message, or 2 for a wrong call; the file is never touched.
+// Refusals: exit code 1 with a German message, or 2 for a wrong call or a
+// value that is not understood; the file is never touched.
 TEST(CmdEintragen, AblehnungenLassenDieDateiUnveraendert) {
     const std::string datei = Schreiben("ablehnung.wtb");
     const std::string vorher = Lies(datei);
@@ -143,6 +144,13 @@ TEST(CmdEintragen, AblehnungenLassenDieDateiUnveraendert) {
         {d + "--durchgang 1 --startnr 7 --edvnr 1 12", 2, "Aufruf"},
         {d + "--durchgang x --startnr 7 12", 2, "--durchgang"},
         {d + "--durchgang 1 --startnr 7 --schnell 12", 2, "Unbekannte Option"},
+        // typed values that are not understood: a wrong call, nothing stored
+        // (before, "abc" was stored as a landing at 0 m and "9:5O" as 9:05)
+        {d + "--durchgang 1 --startnr 7 -- abc", 2, "„abc“ in der Spalte „Abstand[m]“ nicht verstanden"},
+        {d + "--durchgang 1 --startnr 7 12 9:5O", 2, "„O“ an Stelle 4"},
+        {d + "--durchgang 1 --startnr 7 9:00", 2, "eine Zeit ist kein Abstand"},
+        {d + "--durchgang 1 --startnr 7 12 5:00 hundert", 2, "„hundert“ in der Spalte „F5J-Höhe[m]“"},
+        {d + "--durchgang 1 --startnr 7 12 5,5", 2, "mehrdeutig"},
     };
     for (const Fall& f : faelle) {
         const Lauf l = Starte(f.Argumente);
