@@ -58,15 +58,6 @@ int Eingaenge(const std::vector<std::string>& args, std::ostream& out, std::ostr
     if (e.Beschaedigt > 0) err << "Hinweis: " << e.Beschaedigt << " Zeilen des Eingangsbuchs konnten nicht gelesen werden.\n";
 
     if (ablehnen) {
-        const EingangTyp* x = EingangVon(e, id);
-        if (!x) {
-            err << "Es gibt keinen Eingang " << id << ".\n";
-            return 1;
-        }
-        if (x->Status == EingangStatus::Angenommen) {
-            err << "Der Eingang " << id << " ist schon angenommen; seine Werte stehen im Wettbewerb.\n";
-            return 1;
-        }
         if (!EingangAbgelehntVermerken(journal, e, id, *grundText, grund)) {
             err << grund << "\n";
             return 1;

@@ -10,13 +10,17 @@ namespace tavuran {
 
 bool LiveWertLesen(WettbewerbTyp* Wett, int Durchgang, const std::string& Text, const std::string& Kopf,
                    double& Wert, std::string& Grund) {
-    // Until the strict reader of typed cells is there, the grid's reader
-    // with the one refusal the phone needs most: an empty field.
+    // An empty field on a phone is a value forgotten; "nothing" is typed as "-".
     if (Text.find_first_not_of(" \t") == std::string::npos) {
-        Grund = "„" + Kopf + "“: kein Wert eingegeben.";
+        Grund = "„" + Kopf + "“: kein Wert eingegeben (für keinen Wert „-“).";
         return false;
     }
-    Wert = ParseAllEingabe(Wett, Durchgang, Text, Kopf);
+    const EingabeErgebnis r = EingabeLesen(Wett, Durchgang, Kopf, Text);
+    if (!r.Angenommen()) {
+        Grund = "„" + Kopf + "“: " + r.Meldung;
+        return false;
+    }
+    Wert = r.Wert;
     return true;
 }
 

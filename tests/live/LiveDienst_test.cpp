@@ -153,6 +153,8 @@ TEST(LiveDienst, FalscheWerteWerdenMitGrundAbgewiesen) {
     } faelle[] = {
         {"w1=7", 422, "Zeit[min:s.z]"},                 // a value missing
         {"w1=&w2=1:00", 422, "kein Wert"},
+        {"w1=12abc&w2=1:00", 422, "Abstand[m]"},      // the strict reader: nothing after the number
+        {"w1=7&w2=1:75", 422, "Zeit[min:s.z]"},
         {"w1=7&w2=1:00&w3=5", 400, "passt nicht"},      // a column the rule does not have
         {"w1=7&w1=8&w2=1:00", 400, "passt nicht"},
         {"w1=%ZZ&w2=1", 400, "besch\xC3\xA4" "digt"},
