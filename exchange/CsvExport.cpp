@@ -24,7 +24,38 @@ void CsvTabelle::AddText(int Spalte, int Zeile, const std::string& Text) {
     if (Zeile >= Zeilen()) Zellen.resize(Zeile + 1, std::vector<std::string>(Spalten()));
     if (Spalte >= Spalten())
         for (auto& z : Zellen) z.resize(Spalte + 1);
-    Zellen[Zeile][Spalte] = Text;
+    Zellen[Zeile][Spalte] = CsvAlsText(Text);
+}
+
+namespace {
+
+// A number as the table writes it: optional sign, digits, at most one decimal
+// comma or point.
+bool IstZahl(std::string_view s) {
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    bool Ziffer = false, Komma = false;
+    for (; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c >= '0' && c <= '9')
+            Ziffer = true;
+        else if ((c == ',' || c == '.') && !Komma)
+            Komma = true;
+        else
+            return false;
+    }
+    return Ziffer;
+}
+
+} // namespace
+
+std::string CsvAlsText(std::string_view Text) {
+    // A spreadsheet takes a cell that begins with one of these as a formula
+    // (or, after a tab or CR, as the start of one); names and clubs come from
+    // registrations and files, so such a cell is written as text.
+    if (Text.empty() || std::string_view("=+-@\t\r").find(Text[0]) == std::string_view::npos || IstZahl(Text))
+        return std::string(Text);
+    return "'" + std::string(Text);
 }
 
 namespace {

@@ -31,7 +31,7 @@ struct CsvTabelle {
     CsvTabelle();
     int Zeilen() const { return static_cast<int>(Zellen.size()); }
     int Spalten() const { return Zellen.empty() ? 0 : static_cast<int>(Zellen[0].size()); }
-    // Puts Text into the cell, growing the table as needed.
+    // Puts Text into the cell (through CsvAlsText), growing the table as needed.
     void AddText(int Spalte, int Zeile, const std::string& Text);
 };
 
@@ -43,6 +43,10 @@ std::string CsvTeilwertung(double x);
 
 // Builds the table (the evaluation is brought up to date; nothing else changes).
 CsvTabelle ErgebnisExcelPreview(WettbewerbTyp* Wett, const CsvOptionen& Optionen);
+// A cell's text as the table holds it: a text that a spreadsheet would take
+// for a formula (it begins with "=", "+", "-", "@", a tab or CR and is no
+// number) gets a leading apostrophe; numbers stay as they are.
+std::string CsvAlsText(std::string_view Text);
 // A cell as written: quoted exactly when it holds ";", '"', CR or LF.
 std::string CsvZelle(std::string_view Text);
 // The file's bytes: per row every cell followed by ";", CR LF, Windows-1252.

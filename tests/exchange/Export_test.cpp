@@ -266,6 +266,34 @@ TEST(Export, CsvZellenUndZahlen) {
     EXPECT_EQ(CsvTeilwertung(98.2), "98,20");
 }
 
+// Names and clubs come from registrations: a cell a spreadsheet would take for
+// a formula is written as text, numbers (negative ones too) stay numbers.
+TEST(Export, CsvFormelnAlsText) {
+    const std::pair<std::string, std::string> faelle[] = {
+        {"=HYPERLINK(\"http://x\";\"Klick\")", "'=HYPERLINK(\"http://x\";\"Klick\")"},
+        {"+cmd|' /C calc'!A0", "'+cmd|' /C calc'!A0"},
+        {"-2+3", "'-2+3"},
+        {"@SUM(A1:A9)", "'@SUM(A1:A9)"},
+        {"\t=1", "'\t=1"},
+        {"\r=1", "'\r=1"},
+        {"-12,50", "-12,50"},
+        {"+5", "+5"},
+        {"-", "'-"},
+        {"Müller", "Müller"},
+        {"a=b", "a=b"},
+    };
+    for (const auto& [ein, aus] : faelle) EXPECT_EQ(CsvAlsText(ein), aus) << ein;
+
+    Bereit b;
+    GetTeilnehmerEdvNr(b.w, 1)->Verein = "=HYPERLINK(\"http://x\";\"Klick\")";
+    GetTeilnehmerEdvNr(b.w, 4)->Name.NachnameStr = "@SUM(A1:A9)";
+    bool ersetzt = false;
+    const std::string text = CsvText(ErgebnisExcelPreview(b.w, CsvOptionen{}), ersetzt);
+    EXPECT_NE(text.find(";\"'=HYPERLINK(\"\"http://x\"\";\"\"Klick\"\")\";"), std::string::npos) << text;
+    EXPECT_NE(text.find(";'@SUM(A1:A9) Dora;"), std::string::npos) << text;
+    EXPECT_EQ(text.find(";=HYP"), std::string::npos);
+}
+
 TEST(Export, CsvMindestensFuenfMalFuenfUndUnveraenderteZellen) {
     WettbewerbTyp* w = DatenWettbewerbNew();
     DatenWettbewerbDefault(w);
