@@ -74,7 +74,7 @@ void THtmlExportForm::Zeigen(WettbewerbTyp* Wett) {
     WettNamenListBox->clear();
     importe_ = HtmlImportListe(Wett);
     for (const HtmlImportEintrag& e : importe_) {
-        if (!e.HtmlDatei.empty()) ImportListBox->addItem(QString::fromStdString(e.HtmlDatei));
+        if (!e.WtbDatei.empty()) ImportListBox->addItem(QString::fromStdString(e.WtbDatei));
         if (!e.WettName.empty()) WettNamenListBox->addItem(QString::fromStdString(e.WettName));
     }
     const bool mitImport = HtmlImporteVorhanden(importe_);

@@ -1,6 +1,7 @@
-// The parts of the HTML result list: the overall list and the score list of
-// one round. They read the competition only; a participant without an entry
-// in a round is shown as an untouched entry would be, without creating one.
+// The parts of the HTML result list: the overall list, the score list of one
+// round and the result list of an included sub-competition. They read the
+// competition only; a participant without an entry in a round is shown as an
+// untouched entry would be, without creating one.
 #pragma once
 
 #include "core/DatenTypen.h"
@@ -12,17 +13,11 @@ namespace tavuran {
 int HtmlRunden(const WettbewerbTyp* Wett);
 // The preliminary rounds a start list shows, limited the same way.
 int HtmlVorrunden(const WettbewerbTyp* Wett);
-// The widest score list: per round 4 + judges × judge parameters + round
-// parameters + 2, and once more the parameters + 2 with a reflight; at least 1.
-int MakeSpaltenBreiteWertung(const WettbewerbTyp* Wett);
 // The participant's entry of round Nr in the groups of that ReflyOrder, or nil.
 const WertungTyp* HtmlWertung(const WettbewerbTyp* Wett, int Nr, int EdvNr, int ReflyOrder);
 // The participant's regular entry of round Nr, or an empty one.
 const WertungTyp& HtmlWertungOderLeer(const WettbewerbTyp* Wett, int Nr, int EdvNr);
 // The round exists and its first reflight group holds an entry.
 bool HtmlReflyInDurchgang(const WettbewerbTyp* Wett, int Nr);
-
-void ExportErgebnis(WettbewerbTyp* Wett, HtmlDokument& Doc, const HtmlErgebnisOptionen& Optionen);
-void ExportWertung(WettbewerbTyp* Wett, HtmlDokument& Doc, bool Link, int Durchgang);
 
 } // namespace tavuran

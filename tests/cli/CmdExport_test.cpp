@@ -40,13 +40,13 @@ std::string Bibliothek(const std::string& Datei, const std::string& Art) {
     if (Art == "ergebnis") {
         HtmlErgebnisOptionen o;
         HtmlOptionenVoreinstellen(w, o);
-        bytes = HtmlDokumentBytes(HtmlErgebnisDokument(w, o, ""));
+        bytes = HtmlDokumentBytes(HtmlErgebnisDokument(w, o, "01.04.2025 18:30"));
     } else if (Art == "meldungen") {
-        bytes = HtmlDokumentBytes(TeamListHtml(w, "01.04.2025"));
+        bytes = HtmlDokumentBytes(TeamListHtml(w, "01.04.2025 18:30"));
     } else if (Art == "startlisten") {
-        bytes = HtmlDokumentBytes(StartListHtml(w, "01.04.2025"));
+        bytes = HtmlDokumentBytes(StartListHtml(w, "01.04.2025 18:30"));
     } else if (Art == "teamergebnis") {
-        bytes = HtmlDokumentBytes(TeamErgebnisHtml(w));
+        bytes = HtmlDokumentBytes(TeamErgebnisHtml(w, "01.04.2025 18:30"));
     } else {
         CsvOptionen o;
         o.Bezirk = o.Leitung = o.Punktrichter = o.Wettbewerbsdaten = true;
@@ -68,10 +68,10 @@ TEST(CmdExport, SchreibtWasDieBibliothekSchreibt) {
         std::string Argumente;
         std::string Vorlage;
     } const faelle[] = {
-        {"html \"" + datei + "\" ergebnis \"%\"", "ergebnis"},
-        {"html \"" + datei + "\" meldungen \"%\" --stand 01.04.2025", "meldungen"},
-        {"html \"" + datei + "\" startlisten \"%\" --stand 01.04.2025", "startlisten"},
-        {"html \"" + datei + "\" teamergebnis \"%\"", "teamergebnis"},
+        {"html \"" + datei + "\" ergebnis \"%\" --stand \"01.04.2025 18:30\"", "ergebnis"},
+        {"html \"" + datei + "\" meldungen \"%\" --stand \"01.04.2025 18:30\"", "meldungen"},
+        {"html \"" + datei + "\" startlisten \"%\" --stand \"01.04.2025 18:30\"", "startlisten"},
+        {"html \"" + datei + "\" teamergebnis \"%\" --stand \"01.04.2025 18:30\"", "teamergebnis"},
         {"csv \"" + datei + "\" \"%\" --bezirk --ohne-rohpunkte --leitung --punktrichter --wettbewerbsdaten", "csv"},
     };
     for (const Fall& f : faelle) {
@@ -99,6 +99,7 @@ TEST(CmdExport, FalscheAufrufeUndNichtSchreibbar) {
         {"html \"" + datei + "\" rangliste \"" + aus + "\"", 2},
         {"html \"" + datei + "\" ergebnis \"" + aus + "\" --links vielleicht", 2},
         {"html \"" + datei + "\" meldungen \"" + aus + "\" --stand 31.02.2025", 2},
+        {"html \"" + datei + "\" meldungen \"" + aus + "\" --stand \"01.04.2025 24:00\"", 2},
         {"html \"" + datei + "\" meldungen \"" + aus + "\" --links ja", 2},
         {"csv \"" + datei + "\" \"" + aus + "\" --alles", 2},
         {"csv \"" + datei + "\"", 2},

@@ -9,7 +9,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <algorithm>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,6 +27,7 @@
 #include "exchange/HtmlExport.h"
 #include "exchange/HtmlListen.h"
 #include "exchange/ShortenName.h"
+#include "rules/RegelLookup.h"
 #include "startorder/WettbewerbNeuBerechnen.h"
 
 namespace tavuran {
@@ -79,57 +82,158 @@ void MitVorlageVergleichen(const std::string& ist, const std::string& Vorlage) {
     }
 }
 
+constexpr const char* Zeit = "01.04.2025 18:30";
+
 TEST(Export, VierHtmlListenUndCsvWieVorlage) {
     Bereit b;
     HtmlErgebnisOptionen o;
-    MitVorlageVergleichen(HtmlDokumentBytes(HtmlErgebnisDokument(b.w, o, "")), "ergebnis.html");
-    MitVorlageVergleichen(HtmlDokumentBytes(TeamListHtml(b.w, "01.04.2025")), "meldungen.html");
-    MitVorlageVergleichen(HtmlDokumentBytes(StartListHtml(b.w, "01.04.2025")), "startlisten.html");
-    MitVorlageVergleichen(HtmlDokumentBytes(TeamErgebnisHtml(b.w)), "teamergebnis.html");
+    MitVorlageVergleichen(HtmlDokumentBytes(HtmlErgebnisDokument(b.w, o, Zeit)), "ergebnis.html");
+    MitVorlageVergleichen(HtmlDokumentBytes(TeamListHtml(b.w, Zeit)), "meldungen.html");
+    MitVorlageVergleichen(HtmlDokumentBytes(StartListHtml(b.w, Zeit)), "startlisten.html");
+    MitVorlageVergleichen(HtmlDokumentBytes(TeamErgebnisHtml(b.w, Zeit)), "teamergebnis.html");
     bool ersetzt = false;
     MitVorlageVergleichen(CsvText(ErgebnisExcelPreview(b.w, CsvVoll()), ersetzt), "ergebnis.csv");
     EXPECT_TRUE(ersetzt) << "Dvořák und Łukasz gehen im CSV nicht ohne Ersatz";
 }
 
-TEST(Export, ModelltexteEscaptUndZeichenAlsReferenz) {
-    Bereit b;
-    HtmlErgebnisOptionen o;
-    const std::string html = HtmlDokumentBytes(HtmlErgebnisDokument(b.w, o, ""));
-    EXPECT_EQ(html.find("<i>"), std::string::npos);
-    const std::string anker = "Gesamtliste_Teilnehmer_&lt;i&gt;X&quot;&amp;_Bernd";
-    EXPECT_NE(html.find("name=\"" + anker + "\""), std::string::npos);
-    EXPECT_NE(html.find("href=\"#" + anker + "\""), std::string::npos);
-    EXPECT_NE(html.find("Dvo&#345;\xE1k &#321;ukasz"), std::string::npos);
-    EXPECT_NE(html.find("MFV S\xFC" "d; Abt. Segel."), std::string::npos);
-
-    const std::string start = HtmlDokumentBytes(StartListHtml(b.w, "01.04.2025"));
-    EXPECT_EQ(start.find("<i>"), std::string::npos);
-    // Adler and <i>X"& are team mates in one group of round 1; Adler and Dorn share a channel in round 2.
-    EXPECT_NE(start.find("<font color=\"red\">Team Nord</font>"), std::string::npos);
-    EXPECT_NE(start.find("<font color=\"red\">35,010</font>"), std::string::npos);
+// The four pages of a competition as a browser and a phone see them.
+std::vector<std::string> VierSeiten(WettbewerbTyp* w, const HtmlErgebnisOptionen& o = {}) {
+    return {HtmlDokumentBytes(HtmlErgebnisDokument(w, o, Zeit)), HtmlDokumentBytes(TeamListHtml(w, Zeit)),
+            HtmlDokumentBytes(StartListHtml(w, Zeit)), HtmlDokumentBytes(TeamErgebnisHtml(w, Zeit))};
 }
 
-// A browser draws a text wider than its fixed column over the next one: the
-// name, club and association columns of the result list grow with their
-// longest text and never fall below their usual width.
-TEST(Export, NamenspaltenWachsenMitDenNamen) {
+std::size_t Anzahl(const std::string& Text, const std::string& Teil) {
+    std::size_t n = 0;
+    for (std::size_t p = Text.find(Teil); p != std::string::npos; p = Text.find(Teil, p + 1)) ++n;
+    return n;
+}
+
+// The values of an attribute ( name="…") in a page, in order.
+std::vector<std::string> Attribute(const std::string& Html, const std::string& Name) {
+    std::vector<std::string> v;
+    const std::string muster = " " + Name + "=\"";
+    for (std::size_t p = Html.find(muster); p != std::string::npos; p = Html.find(muster, p + 1)) {
+        const std::size_t a = p + muster.size();
+        v.push_back(Html.substr(a, Html.find('"', a) - a));
+    }
+    return v;
+}
+
+// Every id once, every link to an id of the page, rows opened and closed alike.
+void AnkerUndLinksPruefen(const std::string& Html) {
+    const std::vector<std::string> ids = Attribute(Html, "id");
+    std::set<std::string> menge(ids.begin(), ids.end());
+    EXPECT_EQ(menge.size(), ids.size()) << "ein Anker kommt doppelt vor";
+    for (const std::string& h : Attribute(Html, "href")) {
+        ASSERT_FALSE(h.empty());
+        EXPECT_EQ(h[0], '#') << h;
+        EXPECT_TRUE(menge.count(h.substr(1))) << "Link ins Leere: " << h;
+    }
+    EXPECT_EQ(Anzahl(Html, "<tr"), Anzahl(Html, "</tr>"));
+    EXPECT_EQ(Anzahl(Html, "<td"), Anzahl(Html, "</td>"));
+    EXPECT_EQ(Anzahl(Html, "<table>"), Anzahl(Html, "</table>"));
+}
+
+// A page a club publishes: HTML5 in UTF-8 for a phone, nothing from outside,
+// one stylesheet with a print part.
+TEST(Export, SeitenSindHtml5FuerTelefonUndDruck) {
     Bereit b;
-    TeilnehmerTyp* t = b.w->TeilnehmerRootPtr;
-    ASSERT_NE(t, nullptr);
-    t->Name.NachnameStr = "Schwarzenegger-Öztürk";
-    t->Name.VornameStr = "Hans-Jürgen";
-    t->Verein = "Modellflugclub Überlingen-Bodensee";
+    const char* titel[4] = {"<title>Frühjahrspokal 2025 – Ergebnisliste</title>",
+                            "<title>Frühjahrspokal 2025 – Meldungsliste</title>",
+                            "<title>Frühjahrspokal 2025 – Startlisten</title>",
+                            "<title>Frühjahrspokal 2025 – Teamwertung</title>"};
+    const std::vector<std::string> seiten = VierSeiten(b.w);
+    for (std::size_t i = 0; i < seiten.size(); ++i) {
+        SCOPED_TRACE(i);
+        const std::string& h = seiten[i];
+        EXPECT_EQ(h.rfind("<!DOCTYPE html>\r\n<html lang=\"de\">\r\n", 0), 0u);
+        EXPECT_NE(h.find("<meta charset=\"utf-8\">"), std::string::npos);
+        EXPECT_NE(h.find("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"), std::string::npos);
+        EXPECT_NE(h.find(titel[i]), std::string::npos);
+        EXPECT_EQ(Anzahl(h, "<style>"), 1u);
+        EXPECT_NE(h.find("@media print"), std::string::npos);
+        EXPECT_NE(h.find("<p class=\"stand\">Stand 01.04.2025 18:30"), std::string::npos);
+        EXPECT_NE(h.find("<p>B-17 · 05.04.2025</p>"), std::string::npos);
+        // wide tables scroll in their own box, place and name stay in view
+        EXPECT_EQ(Anzahl(h, "<div class=\"tabelle\">"), Anzahl(h, "<table>"));
+        EXPECT_GE(Anzahl(h, "<table>"), 1u);
+        for (const char* fremd : {"<link", "<script", " src=", "http:", "https:", "x:num", "mso-", "<font", "<FONT"})
+            EXPECT_EQ(h.find(fremd), std::string::npos) << fremd;
+        AnkerUndLinksPruefen(h);
+    }
+    const std::string css(HtmlStylesheet());
+    EXPECT_NE(css.find(".tabelle{overflow-x:auto"), std::string::npos);
+    EXPECT_NE(css.find(".p{position:sticky;left:0"), std::string::npos);
+}
+
+// Names, clubs and teams as registered: no abbreviation, no cut; markup in a
+// name is text; characters beyond Windows-1252 stay.
+TEST(Export, NamenUndVereineWieGemeldet) {
+    Bereit b;
+    TeilnehmerTyp* t = GetTeilnehmerEdvNr(b.w, 1);
+    t->Name = {"Prof. Dr.", "Hans-Jürgen", "Schmidt-Großkreutz"};
+    t->Verein = "Modellflugclub Überlingen-Bodensee e.V.";
+    b.w->MannschaftRootPtr->Name = "Modellfluggemeinschaft Oberschwaben Team";
+    const std::string name = "Schmidt-Großkreutz Hans-Jürgen Prof. Dr.";
+    const std::vector<std::string> seiten = VierSeiten(b.w);
+    for (std::size_t i = 0; i < seiten.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_NE(seiten[i].find(">" + name + "<"), std::string::npos);
+        EXPECT_NE(seiten[i].find(">Modellflugclub Überlingen-Bodensee e.V.<"), std::string::npos);
+        EXPECT_NE(seiten[i].find("&lt;i&gt;X&quot;&amp; Bernd"), std::string::npos);
+        EXPECT_EQ(seiten[i].find("<i>"), std::string::npos);
+        EXPECT_NE(seiten[i].find("Dvořák Łukasz"), std::string::npos);
+        EXPECT_NE(seiten[i].find(">MFV Süd; Abt. Segelflug<"), std::string::npos);
+    }
+    for (std::size_t i : {1u, 2u, 3u})
+        EXPECT_NE(seiten[i].find(">Modellfluggemeinschaft Oberschwaben Team"), std::string::npos) << i;
+    // The anchor names stay those of earlier pages, so that links from
+    // other sites still find the row.
+    EXPECT_NE(seiten[0].find(" id=\"Gesamtliste_Teilnehmer_&lt;i&gt;X&quot;&amp;_Bernd\""), std::string::npos);
+    EXPECT_NE(seiten[0].find(" id=\"Frühjahrspokal_2025_ErgebnisListe_Teilnehmer_Dvořák_Łukasz\""), std::string::npos);
+}
+
+// Two pilots of one name, fly-offs for some, score lists: every anchor once,
+// every link to an anchor of the page.
+TEST(Export, AnkerEindeutigLinksFuehrenWohin) {
+    Bereit b;
+    GetTeilnehmerEdvNr(b.w, 4)->Name = GetTeilnehmerEdvNr(b.w, 1)->Name;
+    b.w->CalcWertung = true;
     HtmlErgebnisOptionen o;
-    const std::string html = HtmlDokumentBytes(HtmlErgebnisDokument(b.w, o, ""));
-    std::vector<int> breiten;
-    const std::string muster = " <col class=xl25 width=20 style='mso-width-source:userset;mso-width-alt:1060;\r\n width:";
-    for (std::size_t p = html.find(muster); p != std::string::npos; p = html.find(muster, p + 1))
-        breiten.push_back(std::atoi(html.c_str() + p + muster.size()));
-    ASSERT_GE(breiten.size(), 5u);
-    EXPECT_EQ(breiten[0], 20);
-    EXPECT_GE(breiten[2], static_cast<int>(Utf8Laenge(CutTeilnNameStr(t->Name, true))) * 5);
-    EXPECT_GE(breiten[3], static_cast<int>(Utf8Laenge(CutVereinNameStr(t->Verein))) * 5);
-    EXPECT_GE(breiten[4], 84);
+    const std::string h = HtmlDokumentBytes(HtmlErgebnisDokument(b.w, o, Zeit));
+    AnkerUndLinksPruefen(h);
+    EXPECT_NE(h.find(" id=\"Gesamtliste_Teilnehmer_Adler_Anna\""), std::string::npos);
+    EXPECT_NE(h.find(" id=\"Gesamtliste_Teilnehmer_Adler_Anna_2\""), std::string::npos);
+    EXPECT_EQ(h.find("Gruppe_0"), std::string::npos) << "Fly-Off-Zelle eines Nicht-Finalisten verlinkt";
+    // Dorn asked for the reflight of round 2: the note is a cell of its own.
+    EXPECT_NE(h.find("</td><td>Antrag Reflight</td>"), std::string::npos);
+}
+
+TEST(Export, Teamseite) {
+    Bereit b;
+    const std::string h = HtmlDokumentBytes(TeamErgebnisHtml(b.w, Zeit));
+    // Dorn is in no team: under a heading of his own, not under Team Süd.
+    const std::size_t ohne = h.find(">ohne Team<"), dorn = h.find(">Dorn Dora<"), sued = h.find(">Team Süd<");
+    ASSERT_NE(ohne, std::string::npos);
+    EXPECT_LT(sued, ohne);
+    EXPECT_LT(ohne, dorn);
+    EXPECT_NE(h.find(">3166,67<"), std::string::npos);
+    EXPECT_EQ(h.find("3166.67"), std::string::npos);
+    EXPECT_NE(h.find("<b>*</b> zählt für die Teamwertung"), std::string::npos);
+}
+
+// A clash shows a sign and a frame, not only a colour: it survives black and
+// white printing, and the legend says what it means.
+TEST(Export, UeberschneidungenMitZeichen) {
+    Bereit b;
+    const std::string h = HtmlDokumentBytes(StartListHtml(b.w, Zeit));
+    // Adler and <i>X"& are team mates in one group of round 1; Adler and Dorn share a channel in round 2.
+    EXPECT_NE(h.find("<td class=\"konflikt\">Team Nord !</td>"), std::string::npos);
+    EXPECT_NE(h.find("<td class=\"konflikt\">35,010 !</td>"), std::string::npos);
+    EXPECT_NE(h.find("<b>!</b> beim Kanal:"), std::string::npos);
+    EXPECT_NE(h.find("<b>!</b> beim Team:"), std::string::npos);
+    const std::string css(HtmlStylesheet());
+    EXPECT_NE(css.find(".konflikt{font-weight:bold;outline:2px solid #000"), std::string::npos);
 }
 
 // Counts every round, group and entry of the competition.
@@ -145,7 +249,7 @@ TEST(Export, ErzeugtKeineWertungen) {
     Bereit b;
     const int vorher = Eintraege(b.w);
     HtmlErgebnisOptionen o;
-    HtmlErgebnisDokument(b.w, o, "");
+    HtmlErgebnisDokument(b.w, o);
     StartListHtml(b.w, "");
     ErgebnisExcelPreview(b.w, CsvVoll());
     EXPECT_EQ(Eintraege(b.w), vorher);
@@ -156,11 +260,11 @@ TEST(Export, TeilwertungAusDemExportiertenWettbewerb) {
     b.w->BonusTeilnehmer = true;
     b.w->CalcWertung = true;
     HtmlErgebnisOptionen o;
-    const std::string html = HtmlDokumentBytes(HtmlErgebnisDokument(b.w, o, ""));
+    const std::string html = HtmlDokumentBytes(HtmlErgebnisDokument(b.w, o));
     const TeilnehmerTyp* adler = GetTeilnehmerEdvNr(b.w, 1);
     ASSERT_NE(adler->ExportPunkte[0], adler->ExportPunkte[1]);
-    const std::string t = L_STR_DoubleToStr(adler->ExportPunkte[1], 1, 7, 2, 2);
-    EXPECT_NE(html.find("x:num=\"" + t + "\""), std::string::npos) << t;
+    const std::string t = PunktZuKomma(L_STR_Unblank(L_STR_DoubleToStr(adler->ExportPunkte[1], 1, 7, 2, 2)));
+    EXPECT_NE(html.find(">" + t + "<"), std::string::npos) << t;
     const CsvTabelle tab = ErgebnisExcelPreview(b.w, CsvOptionen{});
     EXPECT_EQ(tab.Zellen[3].back(), CsvTeilwertung(adler->ExportPunkte[1]));
 }
@@ -184,69 +288,63 @@ TEST(Export, ZahlenAusDerDateiBegrenzt) {
         Bereit b;
         faelle[i](b.w);
         HtmlErgebnisOptionen o;
-        EXPECT_FALSE(HtmlErgebnisDokument(b.w, o, "").Lines.empty());
+        EXPECT_FALSE(HtmlErgebnisDokument(b.w, o).Lines.empty());
         EXPECT_FALSE(TeamListHtml(b.w, "").Lines.empty());
         EXPECT_FALSE(StartListHtml(b.w, "").Lines.empty());
-        EXPECT_FALSE(TeamErgebnisHtml(b.w).Lines.empty());
+        EXPECT_FALSE(TeamErgebnisHtml(b.w, "").Lines.empty());
         EXPECT_GE(ErgebnisExcelPreview(b.w, CsvVoll()).Zeilen(), 5);
     }
 }
 
-TEST(Export, EingebundeneTeilwettbewerbeJeDurchgangEinPlatz) {
+// An overall ranking includes its sub-competitions' results built anew from
+// their competition files with its own escaping; the pages the sub-files
+// name are never read, so a crafted page's script cannot get in.
+TEST(Export, EingebundeneTeilwettbewerbeNeuGebaut) {
     const std::string ordner = TempOrdner();
-    // Sub-competitions for rounds 1 and 3; round 2 has none. Round 3's page is
-    // the output file itself and is not included.
-    const std::string aus = ordner + "gesamt.html";
-    const auto Teil = [&](const std::string& Name, const std::string& Html, const std::string& Rumpf) {
-        WettbewerbTyp* t = DatenWettbewerbNew();
-        DatenWettbewerbDefault(t);
+    const auto Teil = [&](const std::string& Name, const std::vector<int>& Piloten) {
+        WettbewerbTyp* t = ExportBeispiel();
         t->Name = Name;
-        t->WettbewerbFileNamen[1] = Html;
-        const std::string wtb = ordner + Name + ".wtb";
+        const std::string html = ordner + "teil" + std::to_string(Piloten.size()) + ".html";
+        t->WettbewerbFileNamen[1] = html;
+        // Only the given pilots flew this one.
+        for (TeilnehmerTyp* p = t->TeilnehmerRootPtr; p; p = p->next)
+            if (std::find(Piloten.begin(), Piloten.end(), p->EdvNr) == Piloten.end()) p->Name.NachnameStr.clear();
+        const std::string wtb = ordner + "teil" + std::to_string(Piloten.size()) + ".wtb";
         EXPECT_TRUE(DatenWettbewerbSave(t, wtb, 3, false).Ok);
         DatenWettbewerbDispose(t);
-        std::ofstream(Html, std::ios::binary) << "<html>\r\n <!-- Ende Kopftext -->\r\n" << Rumpf
-                                              << "\r\n <!-- Anfang Fusstext -->\r\n</html>\r\n";
+        std::ofstream(html, std::ios::binary)
+            << "<html>\r\n <!-- Ende Kopftext -->\r\n<tr><td><script>alert(1)</script>"
+               "<img src=x onerror=alert(2)>KOPIERT</td></tr>\r\n <!-- Anfang Fusstext -->\r\n</html>\r\n";
         return wtb;
     };
     Bereit b;
-    b.w->WettbewerbImportFileName[1] = Teil("Lauf Eins", ordner + "eins.html", "<tr><td>RUMPF EINS</td></tr>");
-    b.w->WettbewerbImportFileName[3] = Teil("Lauf Drei", aus, "<tr><td>RUMPF DREI</td></tr>");
+    ReplaceRuleByName(b.w, "Gesamtwertung");
+    b.w->WettbewerbImportFileName[1] = Teil("Lauf <b>Eins</b>", {1, 2, 3, 4});
+    b.w->WettbewerbImportFileName[3] = Teil("Lauf Drei", {1, 3});
     const std::vector<HtmlImportEintrag> liste = HtmlImportListe(b.w);
     ASSERT_EQ(liste.size(), 30u);
-    EXPECT_EQ(liste[0].WettName, "Lauf Eins");
+    EXPECT_EQ(liste[0].WettName, "Lauf <b>Eins</b>");
     EXPECT_EQ(liste[1].WettName, "");
-    EXPECT_EQ(liste[2].WettName, "Lauf Drei");
+    EXPECT_EQ(liste[2].WtbDatei, ordner + "teil2.wtb");
     EXPECT_TRUE(HtmlImporteVorhanden(liste));
 
     HtmlErgebnisOptionen o;
+    o.Wertungslisten = false;
     o.Importe = liste;
     o.Einbinden = true;
-    const std::string html = HtmlDokumentBytes(HtmlErgebnisDokument(b.w, o, aus));
-    EXPECT_NE(html.find("RUMPF EINS"), std::string::npos);
-    EXPECT_EQ(html.find("RUMPF DREI"), std::string::npos);
+    const std::string html = HtmlDokumentBytes(HtmlErgebnisDokument(b.w, o, Zeit));
+    for (const char* fremd : {"KOPIERT", "<script", "onerror", "<b>Eins"})
+        EXPECT_EQ(html.find(fremd), std::string::npos) << fremd;
+    EXPECT_NE(html.find("<h2>Lauf &lt;b&gt;Eins&lt;/b&gt; – Ergebnisliste</h2>"), std::string::npos);
+    EXPECT_NE(html.find("<h2>Lauf Drei – Ergebnisliste</h2>"), std::string::npos);
+    // the competition number stays in the header
+    EXPECT_NE(html.find("<p>B-17 · 05.04.2025</p>"), std::string::npos);
+    AnkerUndLinksPruefen(html);
+    // Adler flew round 3's competition, Dorn did not: only Adler's cell links there.
     EXPECT_NE(html.find("href=\"#Lauf_Drei_ErgebnisListe_Teilnehmer_Adler_Anna\""), std::string::npos);
-    EXPECT_NE(html.find("href=\"#Lauf_Eins_ErgebnisListe_Teilnehmer_Adler_Anna\""), std::string::npos);
+    EXPECT_EQ(html.find("href=\"#Lauf_Drei_ErgebnisListe_Teilnehmer_Dorn_Dora\""), std::string::npos);
+    EXPECT_NE(html.find("href=\"#Lauf_&lt;b&gt;Eins&lt;/b&gt;_ErgebnisListe_Teilnehmer_Dorn_Dora\""), std::string::npos);
     std::filesystem::remove_all(ordner);
-}
-
-TEST(Export, RumpfEinerErgebnisseite) {
-    const std::string datei = TempOrdner() + "teil.html";
-    struct Fall {
-        std::string Inhalt;
-        std::vector<std::string> Rumpf;
-    } const faelle[] = {
-        {"a\r\n <!-- Ende Kopftext -->\r\nb\r\nc\r\n <!-- Anfang Fusstext -->\r\nd\r\n", {"b", "c"}},
-        {"a\n<!-- Ende Kopftext -->\nb\n<!-- Anfang Fusstext -->\n", {"b"}},
-        {"a\r\nb\r\n <!-- Anfang Fusstext -->\r\n", {}},
-        {"<!-- Anfang Fusstext -->\r\nb\r\n<!-- Ende Kopftext -->\r\nc\r\n", {}},
-        {"<!-- Ende Kopftext -->\r\nM\xFCller\r\n", {"Müller"}},
-    };
-    for (const Fall& f : faelle) {
-        std::ofstream(datei, std::ios::binary) << f.Inhalt;
-        EXPECT_EQ(HtmlDateiRumpf(datei), f.Rumpf) << f.Inhalt;
-    }
-    EXPECT_TRUE(HtmlDateiRumpf(datei + ".fehlt").empty());
 }
 
 TEST(Export, CsvZellenUndZahlen) {
