@@ -21,7 +21,8 @@ namespace {
 
 constexpr const char* Aufruf =
     "html DATEI ergebnis|meldungen|startlisten|teamergebnis AUS.html [--wertungslisten ja|nein] [--links ja|nein] "
-    "[--gesamtlinks ja|nein] [--statistik ja|nein] [--einbinden ja|nein] [--stand \"TT.MM.JJJJ HH:MM\"]";
+    "[--gesamtlinks ja|nein] [--statistik ja|nein] [--einbinden ja|nein] [--endgueltig ja|nein] "
+    "[--stand \"TT.MM.JJJJ HH:MM\"]";
 
 // "TT.MM.JJJJ" with a date that exists, optionally followed by " HH:MM".
 bool DatumGueltig(const std::string& s) {
@@ -50,7 +51,8 @@ int Html(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         bool gesetzt = false;
         bool wert = false;
     };
-    Schalter schalter[5] = {{"--wertungslisten"}, {"--links"}, {"--gesamtlinks"}, {"--statistik"}, {"--einbinden"}};
+    Schalter schalter[6] = {{"--wertungslisten"}, {"--links"},     {"--gesamtlinks"},
+                            {"--statistik"},      {"--einbinden"}, {"--endgueltig"}};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a.rfind("--", 0) != 0) {
@@ -117,8 +119,8 @@ int Html(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         HtmlOptionenVoreinstellen(w, o);
         o.Importe = HtmlImportListe(w);
         o.Einbinden = HtmlImporteVorhanden(o.Importe);
-        bool* ziel[5] = {&o.Wertungslisten, &o.Links, &o.GesamtLinks, &o.Statistik, &o.Einbinden};
-        for (int i = 0; i < 5; ++i)
+        bool* ziel[6] = {&o.Wertungslisten, &o.Links, &o.GesamtLinks, &o.Statistik, &o.Einbinden, &o.Endgueltig};
+        for (int i = 0; i < 6; ++i)
             if (schalter[i].gesetzt) *ziel[i] = schalter[i].wert;
         ok = HtmlExportExec(w, o, aus, grund, stand);
     } else if (art == "meldungen") {
@@ -149,7 +151,9 @@ const bool reg = BefehlRegistrieren({
     "des Wettbewerbs; --einbinden ist voreingestellt, wenn Ergebnisseiten von\n"
     "Teilwettbewerben vorhanden sind; ihre Ergebnislisten werden aus ihren\n"
     "Wettbewerbsdateien neu erstellt. --stand ersetzt den Zeitpunkt der Zeile\n"
-    "„Stand …“ (sonst jetzt). Die Wettbewerbsdatei wird nicht verändert;\n"
+    "„Stand …“ (sonst jetzt). Eine Ergebnisliste heißt „endgültig“, wenn alle\n"
+    "Durchgänge vollständig sind oder --endgueltig ja gesetzt ist, sonst\n"
+    "„vorläufig“. Die Wettbewerbsdatei wird nicht verändert;\n"
     "eine vorhandene Ausgabedatei wird erst nach vollständigem Schreiben ersetzt.\n"
     "Rückgabewert 1, wenn eine Datei nicht gelesen oder geschrieben werden kann,\n"
     "2 bei falschem Aufruf.",

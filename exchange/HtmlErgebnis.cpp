@@ -13,6 +13,7 @@
 #include "core/L_CALEND.h"
 #include "core/L_STR.h"
 #include "evaluation/AuswertungRohpunkte.h"
+#include "evaluation/ErgebnisAngaben.h"
 #include "evaluation/Sortierung.h"
 #include "evaluation/WertungEingabe.h"
 #include "exchange/DateiZugriff.h"
@@ -41,8 +42,6 @@ std::string KeyGesamt(int EdvNr) { return "G|" + StrInt(EdvNr); }
 std::string KeyName(const std::string& Praefix, int EdvNr) { return Praefix + "E|" + StrInt(EdvNr); }
 std::string KeyGruppe(int r, int g) { return "W|" + StrInt(r) + "|" + StrInt(g); }
 
-// Whether a participant has a row in the result list.
-bool ImErgebnis(const TeilnehmerTyp* t) { return t->PlatzNr > 0; }
 
 // A sub-competition of the page: read from its file, its participants matched
 // to ours.
@@ -69,11 +68,6 @@ void ExportStatistik(WettbewerbTyp* Wett, HtmlZeilen& L) {
     else
         t += ", davon waren " + StrInt(j) + " Teilnehmer jugendlich.";
     HtmlAbsatz(L, t);
-    if (Wett->AnzGewDurchgaenge != Wett->AnzVorrunden) {
-        const bool Gesamt = Wett->RegelPtr && Wett->RegelPtr->EdvNr == 8;
-        HtmlAbsatz(L, "Es wurden " + StrInt(Wett->AnzGewDurchgaenge) + " von " + StrInt(Wett->AnzVorrunden) + " " +
-                          (Gesamt ? "Teilwettbewerben" : "Vorrunden") + " gewertet.");
-    }
     const std::string Leiter = CnvNameTypToNameStr(&Wett->Wettbewerbsleiter, true);
     if (!Leiter.empty()) HtmlAbsatz(L, "Wettbewerbsleiter: " + Leiter);
     const std::string Orga = CnvNameTypToNameStr(&Wett->Organisationsleiter, true);
@@ -87,9 +81,11 @@ void ExportErgebnis(WettbewerbTyp* Wett, const Teilwettbewerb* Teil, const HtmlE
     WettbewerbTyp* W = Teil ? Teil->Wett : Wett;
     const std::string Praefix = Prefix(Teil ? Teil->Runde : 0);
     const int Runden = HtmlRunden(W);
+    const std::vector<const TeilnehmerTyp*> Folge = ErgebnisFolge(W);
     bool MitVerband = false;
-    for (const TeilnehmerTyp* t = W->TeilnehmerPlatzRootPtr; t; t = t->nextPlatz)
-        if (ImErgebnis(t) && !L_STR_Unblank(t->Verband).empty()) MitVerband = true;
+    for (const TeilnehmerTyp* t : Folge)
+        if (!L_STR_Unblank(t->Verband).empty()) MitVerband = true;
+    const bool MitFlyOff = HatFlyOff(W, false);
 
     if (Teil) {
         L.push_back("<h2>" + HtmlText(W->Name) + " – Ergebnisliste</h2>");
@@ -101,21 +97,26 @@ void ExportErgebnis(WettbewerbTyp* Wett, const Teilwettbewerb* Teil, const HtmlE
         L.push_back("<h2>Ergebnisliste</h2>");
         if (Optionen.Statistik) ExportStatistik(W, L);
     }
+    // Every listed pilot is counted, those who did not fly too.
+    HtmlAbsatz(L, StrInt(static_cast<int>(Folge.size())) + " Teilnehmer");
+    if (const std::string h = VorrundenHinweis(W); !h.empty()) HtmlAbsatz(L, h);
 
     std::vector<HtmlZelle> Kopf = {T("Platz", "p"), T("Teilnehmer", "n"), T("Jug."), T("Verein")};
     if (MitVerband) Kopf.push_back(T("Verband"));
-    for (int r = 1; r <= Runden; ++r) Kopf.push_back(Z(GetDurchgangBezeichner(W, r, false, true)));
+    for (int r = 1; r <= Runden; ++r)
+        Kopf.push_back(Z(Teil ? ErgebnisRundenTitel(W, r) : HtmlRundenTitel(W, Optionen, r)));
     Kopf.push_back(Z("Gesamt"));
+    if (MitFlyOff) Kopf.push_back(Z("Fly-Off"));
     if (W->Teilwertung) Kopf.push_back(Z("Teilw. [%]"));
     HtmlTabelleAnfang(L, Kopf);
 
     const bool RundenLinks = Optionen.Links && !Teil && (Optionen.Wertungslisten || Optionen.Einbinden);
     const int Index = GetExportPunkteIndex(W);
-    for (TeilnehmerTyp* t = W->TeilnehmerPlatzRootPtr; t; t = t->nextPlatz) {
-        if (!ImErgebnis(t)) continue;
-        const int Platz = t->PlatzNrFlyOff != 0 ? t->PlatzNrFlyOff : t->PlatzNr;
+    ErgebnisZeichen Zeichen;
+    for (const TeilnehmerTyp* t : Folge) {
+        const bool Geflogen = ErgebnisPlatz(t) > 0 || TeilnehmerGeflogen(W, t);
         std::vector<HtmlZelle> Z1;
-        HtmlZelle p = T(StrInt(Platz), "p");
+        HtmlZelle p = T(ErgebnisPlatzText(t), "p");
         if (!Teil) p.Id = Anker.Ziel(KeyGesamt(t->EdvNr));
         Z1.push_back(p);
         HtmlZelle n = T(HtmlName(t), "n");
@@ -126,11 +127,10 @@ void ExportErgebnis(WettbewerbTyp* Wett, const Teilwettbewerb* Teil, const HtmlE
         Z1.push_back(T(t->Verein));
         if (MitVerband) Z1.push_back(T(t->Verband));
         for (int r = 1; r <= Runden; ++r) {
-            const WertungTyp& E = HtmlWertungOderLeer(W, r, t->EdvNr);
-            std::string z = HtmlZahl(E.ErgebnisPunkte - E.Strafpunkte);
-            if (!E.KannStreicherSein) z = "!" + z;
+            const std::string z =
+                NichtImFlyOff(W, t, r) ? std::string() : PunktZuKomma(ErgebnisRundenText(W, t, r, &Zeichen));
             std::string Link;
-            if (RundenLinks) {
+            if (RundenLinks && !z.empty() && z != NichtGeflogenZeichen) {
                 if (Optionen.Einbinden) {
                     for (const auto& s : Teile)
                         if (s->Runde == r)
@@ -142,12 +142,11 @@ void ExportErgebnis(WettbewerbTyp* Wett, const Teilwettbewerb* Teil, const HtmlE
             }
             Z1.push_back(Z(z, Link));
         }
-        std::string Gesamt = HtmlZahl(t->Punkte);
-        if (t->PunkteEndrunde > 0.001)
-            Gesamt += " + " + HtmlZahl(t->PunkteEndrunde);
-        else if (W->AnzDurchgaenge - W->AnzVorrunden - W->AnzSeniorenFlyOff >= 2 && t->PunkteEndrundeJugend > 0.001)
-            Gesamt += " + " + HtmlZahl(t->PunkteEndrundeJugend);
-        Z1.push_back(Z(Gesamt));
+        Z1.push_back(Z(PunktZuKomma(ErgebnisSummenText(W, t, t->Punkte))));
+        if (MitFlyOff) {
+            double FlyOff = 0;
+            Z1.push_back(Z(FlyOffSumme(W, t, false, FlyOff) ? HtmlZahl(FlyOff) : std::string()));
+        }
         if (W->Teilwertung) {
             // The partial rating leads to the pilot's row of the overall
             // ranking when this page holds it.
@@ -159,11 +158,14 @@ void ExportErgebnis(WettbewerbTyp* Wett, const Teilwettbewerb* Teil, const HtmlE
             } else if (Optionen.GesamtLinks) {
                 Link = Anker.Ziel(KeyGesamt(t->EdvNr));
             }
-            Z1.push_back(Z(PunktZuKomma(L_STR_Unblank(L_STR_DoubleToStr(t->ExportPunkte[Index], 1, 7, 2, 2))), Link));
+            Z1.push_back(Geflogen ? Z(PunktZuKomma(L_STR_Unblank(L_STR_DoubleToStr(t->ExportPunkte[Index], 1, 7, 2, 2))),
+                                      Link)
+                                  : Z(""));
         }
         HtmlTabellenZeile(L, Z1);
     }
     HtmlTabelleEnde(L);
+    HtmlLegende(L, HtmlLegendenZeilen(Zeichen));
 }
 
 // The score list of round r (participants sorted by group for round r).
@@ -249,6 +251,44 @@ void GruppenAnkerVergeben(WettbewerbTyp* Wett, HtmlAnker& Anker, int r) {
 
 } // namespace
 
+bool HatFlyOff(const WettbewerbTyp* Wett, bool NurJugend) {
+    for (int r = 1; r <= HtmlRunden(Wett); ++r)
+        if (DurchgangIstFlyOffJugend(Wett, r) != 0 || (!NurJugend && DurchgangIstFlyOff(Wett, r) != 0)) return true;
+    return false;
+}
+
+bool FlyOffSumme(const WettbewerbTyp* Wett, const TeilnehmerTyp* t, bool NurJugend, double& Summe) {
+    if (!Wett || !t) return false;
+    // A finalist is seated in a group of the fly-off rounds of his kind.
+    bool Senior = false, Junior = false;
+    for (int r = 1; r <= HtmlRunden(Wett); ++r) {
+        if (t->Gruppe[r] <= 0) continue;
+        if (DurchgangIstFlyOffJugend(Wett, r) != 0) Junior = true;
+        else if (DurchgangIstFlyOff(Wett, r) != 0) Senior = true;
+    }
+    if (!NurJugend && Senior) {
+        Summe = t->PunkteEndrunde;
+        return true;
+    }
+    if (Junior) {
+        Summe = t->PunkteEndrundeJugend;
+        return true;
+    }
+    return false;
+}
+
+bool NichtImFlyOff(const WettbewerbTyp* Wett, const TeilnehmerTyp* t, int r) {
+    if (!t || r < 1 || r > MaxDurchgaenge) return false;
+    if (DurchgangIstFlyOff(Wett, r) == 0 && DurchgangIstFlyOffJugend(Wett, r) == 0) return false;
+    return t->Gruppe[r] <= 0;
+}
+
+std::string HtmlRundenTitel(const WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen, int r) {
+    if (r >= 1 && r <= static_cast<int>(Optionen.Importe.size()) && !Optionen.Importe[r - 1].WettName.empty())
+        return Optionen.Importe[r - 1].WettName;
+    return ErgebnisRundenTitel(Wett, r);
+}
+
 int HtmlRunden(const WettbewerbTyp* Wett) { return Wett ? Begrenzt(Wett->AnzDurchgaenge, MaxDurchgaenge) : 0; }
 int HtmlVorrunden(const WettbewerbTyp* Wett) { return Wett ? Begrenzt(Wett->AnzVorrunden, MaxDurchgaenge) : 0; }
 
@@ -275,8 +315,7 @@ void HtmlErgebnisRumpf(WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen
     HtmlAnker& Anker = Doc.Anker;
     // The rows of the overall list take their anchor names first, so that two
     // pilots of one name are told apart there and nowhere else.
-    for (const TeilnehmerTyp* t = Wett->TeilnehmerPlatzRootPtr; t; t = t->nextPlatz) {
-        if (!ImErgebnis(t)) continue;
+    for (const TeilnehmerTyp* t : ErgebnisFolge(Wett)) {
         Anker.Vergeben(KeyGesamt(t->EdvNr), MakeLinkName(Wett, t, 0, 0, true, false, false, false, true, false, false));
         Anker.Vergeben(KeyName("", t->EdvNr), MakeLinkName(Wett, t, 0, 0, false, true, false, true, true, false, false));
     }
@@ -312,8 +351,7 @@ void HtmlErgebnisRumpf(WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen
                     s->UnsererZuSeinem[z.Ziel->EdvNr] = z.Quelle->EdvNr;
                     s->SeinerZuUnserem[z.Quelle->EdvNr] = z.Ziel->EdvNr;
                 }
-            for (const TeilnehmerTyp* t = s->Wett->TeilnehmerPlatzRootPtr; t; t = t->nextPlatz)
-                if (ImErgebnis(t))
+            for (const TeilnehmerTyp* t : ErgebnisFolge(s->Wett))
                     Anker.Vergeben(KeyName(Prefix(s->Runde), t->EdvNr),
                                    MakeLinkName(s->Wett, t, 0, 0, false, true, false, true, true, false, false));
             Teile.push_back(std::move(s));

@@ -20,4 +20,19 @@ const WertungTyp& HtmlWertungOderLeer(const WettbewerbTyp* Wett, int Nr, int Edv
 // The round exists and its first reflight group holds an entry.
 bool HtmlReflyInDurchgang(const WettbewerbTyp* Wett, int Nr);
 
+// Whether the lists show a fly-off total: the competition has fly-off
+// rounds (with NurJugend: junior fly-off rounds).
+bool HatFlyOff(const WettbewerbTyp* Wett, bool NurJugend);
+// A finalist's fly-off total (a finalist with 0 points too): the senior
+// fly-off points, or the junior ones for a junior finalist without senior
+// fly-off (NurJugend: always the junior ones). False for a pilot who was no
+// finalist.
+bool FlyOffSumme(const WettbewerbTyp* Wett, const TeilnehmerTyp* t, bool NurJugend, double& Summe);
+// A fly-off round of a pilot who was not seated in it (no group): its cell
+// stays empty instead of showing 0 (the evaluation gives everybody an entry).
+bool NichtImFlyOff(const WettbewerbTyp* Wett, const TeilnehmerTyp* t, int r);
+// The title of round r's column: the sub-competition's name when the round
+// has one, else the usual title.
+std::string HtmlRundenTitel(const WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen, int r);
+
 } // namespace tavuran

@@ -1,7 +1,6 @@
 #include "exchange/HtmlExport.h"
 
 #include <algorithm>
-#include <ctime>
 
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
@@ -9,6 +8,7 @@
 #include "core/L_FILE.h"
 #include "core/L_STR.h"
 #include "evaluation/Auswertung.h"
+#include "evaluation/ErgebnisAngaben.h"
 #include "evaluation/Sortierung.h"
 #include "exchange/DateiZugriff.h"
 #include "exchange/DatenWettbewerbDatei.h"
@@ -84,19 +84,6 @@ std::string HtmlZahl(double x) { return PunktZuKomma(L_STR_Unblank(L_STR_DoubleT
 
 std::string HtmlName(const TeilnehmerTyp* t) { return t ? CnvNameTypToNameStr(&t->Name, true) : std::string(); }
 
-std::string HtmlJetzt() {
-    const std::time_t jetzt = std::time(nullptr);
-    std::tm tm{};
-#ifdef _WIN32
-    localtime_s(&tm, &jetzt);
-#else
-    localtime_r(&jetzt, &tm);
-#endif
-    char buf[32];
-    if (std::strftime(buf, sizeof buf, "%d.%m.%Y %H:%M", &tm) == 0) return {};
-    return buf;
-}
-
 // ------------------------------------------------------------------- frame
 
 std::string_view HtmlStylesheet() {
@@ -162,8 +149,8 @@ void HtmlKopfBlock(HtmlDokument& Doc, const WettbewerbTyp* Wett, const HtmlStand
         u = u.empty() ? d : u + " · " + d;
         L.push_back("<p>" + HtmlText(u) + "</p>");
     }
-    std::string s = "Stand " + (Stand.Zeit.empty() ? HtmlJetzt() : Stand.Zeit);
-    if (!Stand.Status.empty()) s += " · " + Stand.Status;
+    std::string s = Stand.Zeit.empty() ? ErgebnisStandText(ErgebnisZeitpunktJetzt()) : "Stand " + Stand.Zeit;
+    if (!Stand.Status.empty()) s += ", " + Stand.Status;
     L.push_back("<p class=\"stand\">" + HtmlText(s) + "</p>");
     L.push_back("</header>");
 }
@@ -219,6 +206,15 @@ void HtmlLegende(HtmlZeilen& L, const std::vector<std::pair<std::string, std::st
         z += "<b>" + HtmlText(Zeichen[i].first) + "</b> " + HtmlText(Zeichen[i].second);
     }
     L.push_back(z + "</p>");
+}
+
+std::vector<std::pair<std::string, std::string>> HtmlLegendenZeilen(const ErgebnisZeichen& Zeichen) {
+    std::vector<std::pair<std::string, std::string>> v;
+    for (const std::string& l : ZeichenLegende(Zeichen)) {
+        const std::size_t p = l.find("  ");
+        v.emplace_back(l.substr(0, p), p == std::string::npos ? std::string() : L_STR_Unblank(l.substr(p)));
+    }
+    return v;
 }
 
 void HtmlAbsatz(HtmlZeilen& L, std::string_view Text) { L.push_back("<p>" + HtmlText(Text) + "</p>"); }
@@ -300,7 +296,7 @@ HtmlDokument HtmlErgebnisDokument(WettbewerbTyp* Wett, const HtmlErgebnisOptione
     CalcWertung(Wett);
     SortAll(Wett);
     HtmlSeitenAnfang(Doc, HtmlSeitenTitel(Wett, "Ergebnisliste"));
-    HtmlKopfBlock(Doc, Wett, HtmlStand{Zeit, {}});
+    HtmlKopfBlock(Doc, Wett, HtmlStand{Zeit, ErgebnisStandWort(ErgebnisEndgueltig(Wett, Optionen.Endgueltig))});
     HtmlErgebnisRumpf(Wett, Optionen, Doc);
     HtmlSeitenEnde(Doc);
     return Doc;

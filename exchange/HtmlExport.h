@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "core/DatenTypen.h"
+#include "evaluation/ErgebnisAngaben.h"
 
 namespace tavuran {
 
@@ -67,8 +68,6 @@ std::string MakeLinkName(const WettbewerbTyp* Wett, const TeilnehmerTyp* Teilneh
 std::string HtmlZahl(double x);
 // A participant as registered: surname, first name, title.
 std::string HtmlName(const TeilnehmerTyp* t);
-// The current time as "TT.MM.JJJJ HH:MM".
-std::string HtmlJetzt();
 
 // --- frame
 // The stylesheet of every page, screen and print.
@@ -76,7 +75,7 @@ std::string_view HtmlStylesheet();
 // From the doctype to the opening body.
 void HtmlSeitenAnfang(HtmlDokument& Doc, std::string_view Titel);
 // The competition's name, its number and date, and "Stand TT.MM.JJJJ HH:MM"
-// with the status when there is one.
+// (now when Stand.Zeit is empty) with the status when there is one.
 void HtmlKopfBlock(HtmlDokument& Doc, const WettbewerbTyp* Wett, const HtmlStand& Stand);
 void HtmlSeitenEnde(HtmlDokument& Doc);
 // "Name – Liste", the title of a page.
@@ -100,6 +99,8 @@ void HtmlTabellenZeile(HtmlZeilen& L, const std::vector<HtmlZelle>& Zellen, cons
 void HtmlTabelleEnde(HtmlZeilen& L);
 // A legend under a table: one line per sign and its meaning (both unescaped).
 void HtmlLegende(HtmlZeilen& L, const std::vector<std::pair<std::string, std::string>>& Zeichen);
+// The legend lines of the marks used, as (sign, meaning).
+std::vector<std::pair<std::string, std::string>> HtmlLegendenZeilen(const ErgebnisZeichen& Zeichen);
 // A paragraph of text (unescaped).
 void HtmlAbsatz(HtmlZeilen& L, std::string_view Text);
 
@@ -123,6 +124,7 @@ struct HtmlErgebnisOptionen {
     bool GesamtLinks = true;    // links to an overall result
     bool Statistik = true;      // participant statistics
     bool Einbinden = false;     // include the sub-competitions' result lists
+    bool Endgueltig = false;    // declared final although rounds are incomplete
     std::vector<HtmlImportEintrag> Importe; // index r - 1 for round r
 };
 

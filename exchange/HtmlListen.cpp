@@ -8,6 +8,7 @@
 #include "core/DatenWettbewerb.h"
 #include "core/Eingabe.h"
 #include "core/L_STR.h"
+#include "evaluation/ErgebnisAngaben.h"
 #include "evaluation/Sortierung.h"
 #include "evaluation/Teamwertung.h"
 #include "exchange/HtmlErgebnis.h"
@@ -20,34 +21,32 @@ namespace {
 HtmlZelle T(const std::string& Text, std::string Klasse = {}) { return {HtmlText(Text), std::move(Klasse), {}, {}}; }
 HtmlZelle Z(const std::string& Text) { return {HtmlText(Text), "z", {}, {}}; }
 
-std::string KanalText(std::string_view k) { return L_STR_SearchAndReplace(k, "2G4", "2,4GHz"); }
-
 // Channel 1, then 2 and 3 when they differ from their neighbour and are not empty.
 std::string KanalListe(const TeilnehmerTyp* t) {
-    std::string k = t->Kanal[1];
-    if (t->Kanal[2] != t->Kanal[1] && !t->Kanal[2].empty()) k += ", " + t->Kanal[2];
-    if (t->Kanal[3] != t->Kanal[2] && !t->Kanal[3].empty()) k += ", " + t->Kanal[3];
-    return KanalText(k);
+    std::string k = KanalAnzeige(t->Kanal[1]);
+    if (t->Kanal[2] != t->Kanal[1] && !t->Kanal[2].empty()) k += ", " + KanalAnzeige(t->Kanal[2]);
+    if (t->Kanal[3] != t->Kanal[2] && !t->Kanal[3].empty()) k += ", " + KanalAnzeige(t->Kanal[3]);
+    return k;
 }
 
 std::string AktiverKanal(const TeilnehmerTyp* t) {
     if (t->KanalAktiv < 1 || t->KanalAktiv > 3) return {};
-    return KanalText(t->Kanal[t->KanalAktiv]);
+    return KanalAnzeige(t->Kanal[t->KanalAktiv]);
 }
 
 void Anzahl(WettbewerbTyp* Wett, HtmlZeilen& L) {
     HtmlAbsatz(L, StrInt(GetAnzTeilnehmer(Wett->TeilnehmerRootPtr)) + " Teilnehmer");
 }
 
-// A clash is marked with "!" and a bold frame, which survive black-and-white
-// printing and copying; the colour only adds to it.
-HtmlZelle Markiert(const std::string& Text, bool Konflikt) {
-    if (!Konflikt) return T(Text);
-    return {HtmlText(Text) + " !", "konflikt", {}, {}};
+// A clash is marked with a sign and a bold frame, which survive
+// black-and-white printing and copying; the colour only adds to it.
+HtmlZelle Markiert(const std::string& Text, const char* Zeichen) {
+    if (!Zeichen) return T(Text);
+    return {HtmlText(Text) + " " + Zeichen, "konflikt", {}, {}};
 }
 
 struct Konflikte {
-    bool Kanal = false;
+    ErgebnisZeichen Kanal; // "!" the same channel in the group, "~" in the next group
     bool Team = false;
 };
 
@@ -66,13 +65,16 @@ void ExportStartliste(WettbewerbTyp* Wett, HtmlZeilen& L, int r, Konflikte& K) {
         Vorher = g;
         const MannschaftTyp* m = GetMannschaftdesTeilnehmers(Wett->MannschaftRootPtr, t->EdvNr);
         const DoppelBelegungTyp* k = GetDoppelBelegung(Wett, t, r);
-        const bool KanalK = k && k->Kanal, TeamK = k && k->Mannschaft && m;
-        K.Kanal = K.Kanal || KanalK;
-        K.Team = K.Team || TeamK;
+        const bool KanalK = k && k->Kanal, NachbarK = k && !k->Kanal && k->KanalNextGruppe,
+                   TeamK = k && k->Mannschaft && m;
+        K.Kanal.KanalDoppelt |= KanalK;
+        K.Kanal.KanalNachbar |= NachbarK;
+        K.Team |= TeamK;
         HtmlTabellenZeile(L,
                           {T(StrInt(t->StartNr), "p"), T(HtmlName(t), "n"), Z(g != 0 ? StrInt(g) : std::string()),
                            Z(g != 0 ? StrInt(GetTeilnehmerStartPlatzNr(Wett, t, r)) : std::string()),
-                           Markiert(AktiverKanal(t), KanalK), Markiert(m ? m->Name : std::string(), TeamK),
+                           Markiert(AktiverKanal(t), KanalK ? "!" : NachbarK ? "~" : nullptr),
+                           Markiert(m ? m->Name : std::string(), TeamK ? "!" : nullptr),
                            T(t->Verein), T(t->Jugendlich ? "jugend" : "")},
                           {}, Neu ? "neu" : "");
     }
@@ -139,8 +141,7 @@ void StartListRumpf(WettbewerbTyp* Wett, HtmlZeilen& L) {
     }
     Wett->DurchgangNr = Alt;
     SortAll(Wett);
-    std::vector<std::pair<std::string, std::string>> Legende;
-    if (K.Kanal) Legende.emplace_back("!", "beim Kanal: ein zweiter Sender auf diesem Kanal in derselben Gruppe");
+    std::vector<std::pair<std::string, std::string>> Legende = HtmlLegendenZeilen(K.Kanal);
     if (K.Team) Legende.emplace_back("!", "beim Team: ein Teamkollege fliegt in derselben Gruppe");
     HtmlLegende(L, Legende);
 }
@@ -179,11 +180,11 @@ void TeamErgebnisRumpf(WettbewerbTyp* Wett, HtmlZeilen& L) {
 namespace {
 
 HtmlDokument Seite(WettbewerbTyp* Wett, const std::string& Zeit, const char* Liste,
-                   void (*Rumpf)(WettbewerbTyp*, HtmlZeilen&)) {
+                   void (*Rumpf)(WettbewerbTyp*, HtmlZeilen&), bool MitStatus = false) {
     HtmlDokument Doc;
     if (!Wett) return Doc;
     HtmlSeitenAnfang(Doc, HtmlSeitenTitel(Wett, Liste));
-    HtmlKopfBlock(Doc, Wett, HtmlStand{Zeit, {}});
+    HtmlKopfBlock(Doc, Wett, HtmlStand{Zeit, MitStatus ? ErgebnisStandWort(ErgebnisEndgueltig(Wett)) : ""});
     Rumpf(Wett, Doc.Lines);
     HtmlSeitenEnde(Doc);
     return Doc;
@@ -200,7 +201,7 @@ HtmlDokument StartListHtml(WettbewerbTyp* Wett, const std::string& Zeit) {
 }
 
 HtmlDokument TeamErgebnisHtml(WettbewerbTyp* Wett, const std::string& Zeit) {
-    return Seite(Wett, Zeit, "Teamwertung", TeamErgebnisRumpf);
+    return Seite(Wett, Zeit, "Teamwertung", TeamErgebnisRumpf, true);
 }
 
 bool TeamListExportHtml(const std::string& FileNameStr, WettbewerbTyp* Wett, const std::string& Zeit,

@@ -52,7 +52,8 @@ std::string Bibliothek(const std::string& Datei, const std::string& Art) {
         o.Bezirk = o.Leitung = o.Punktrichter = o.Wettbewerbsdaten = true;
         o.Rohpunkte = false;
         bool ersetzt = false;
-        bytes = CsvText(ErgebnisExcelPreview(w, o), ersetzt);
+        bytes = CsvText(ErgebnisExcelPreview(w, o), ersetzt,
+                        Art == "csv1252" ? CsvZeichensatz::Windows1252 : CsvZeichensatz::Utf8);
     }
     DatenWettbewerbDispose(w);
     return bytes;
@@ -73,6 +74,8 @@ TEST(CmdExport, SchreibtWasDieBibliothekSchreibt) {
         {"html \"" + datei + "\" startlisten \"%\" --stand \"01.04.2025 18:30\"", "startlisten"},
         {"html \"" + datei + "\" teamergebnis \"%\" --stand \"01.04.2025 18:30\"", "teamergebnis"},
         {"csv \"" + datei + "\" \"%\" --bezirk --ohne-rohpunkte --leitung --punktrichter --wettbewerbsdaten", "csv"},
+        {"csv \"" + datei + "\" \"%\" --bezirk --ohne-rohpunkte --leitung --punktrichter --wettbewerbsdaten --windows-1252",
+         "csv1252"},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.Vorlage);

@@ -91,9 +91,9 @@ TEST(Export, VierHtmlListenUndCsvWieVorlage) {
     MitVorlageVergleichen(HtmlDokumentBytes(TeamListHtml(b.w, Zeit)), "meldungen.html");
     MitVorlageVergleichen(HtmlDokumentBytes(StartListHtml(b.w, Zeit)), "startlisten.html");
     MitVorlageVergleichen(HtmlDokumentBytes(TeamErgebnisHtml(b.w, Zeit)), "teamergebnis.html");
-    bool ersetzt = false;
+    bool ersetzt = true;
     MitVorlageVergleichen(CsvText(ErgebnisExcelPreview(b.w, CsvVoll()), ersetzt), "ergebnis.csv");
-    EXPECT_TRUE(ersetzt) << "Dvořák und Łukasz gehen im CSV nicht ohne Ersatz";
+    EXPECT_FALSE(ersetzt) << "UTF-8 hält jedes Zeichen";
 }
 
 // The four pages of a competition as a browser and a phone see them.
@@ -209,6 +209,25 @@ TEST(Export, AnkerEindeutigLinksFuehrenWohin) {
     EXPECT_NE(h.find("</td><td>Antrag Reflight</td>"), std::string::npos);
 }
 
+// A result page says whether it is final: when every round is complete, or
+// when the user declares it so; the other lists carry no such word.
+TEST(Export, VorlaeufigOderEndgueltig) {
+    Bereit b;
+    // A fifth pilot seated in round 2 without a result: round 2 is incomplete.
+    TeilnehmerTyp* neu = DatenTeilnehmerGetPtr(b.w->TeilnehmerRootPtr, 5, true);
+    neu->Name = {"", "Emil", "Ebner"};
+    neu->Gruppe[2] = 1;
+    b.w->CalcWertung = true;
+    HtmlErgebnisOptionen o;
+    std::vector<std::string> seiten = VierSeiten(b.w, o);
+    EXPECT_NE(seiten[0].find("Stand 01.04.2025 18:30, vorläufig</p>"), std::string::npos);
+    EXPECT_NE(seiten[3].find("Stand 01.04.2025 18:30, vorläufig</p>"), std::string::npos);
+    EXPECT_NE(seiten[1].find("Stand 01.04.2025 18:30</p>"), std::string::npos);
+    EXPECT_NE(seiten[2].find("Stand 01.04.2025 18:30</p>"), std::string::npos);
+    o.Endgueltig = true;
+    EXPECT_NE(HtmlDokumentBytes(HtmlErgebnisDokument(b.w, o, Zeit)).find("18:30, endgültig</p>"), std::string::npos);
+}
+
 TEST(Export, Teamseite) {
     Bereit b;
     const std::string h = HtmlDokumentBytes(TeamErgebnisHtml(b.w, Zeit));
@@ -230,7 +249,7 @@ TEST(Export, UeberschneidungenMitZeichen) {
     // Adler and <i>X"& are team mates in one group of round 1; Adler and Dorn share a channel in round 2.
     EXPECT_NE(h.find("<td class=\"konflikt\">Team Nord !</td>"), std::string::npos);
     EXPECT_NE(h.find("<td class=\"konflikt\">35,010 !</td>"), std::string::npos);
-    EXPECT_NE(h.find("<b>!</b> beim Kanal:"), std::string::npos);
+    EXPECT_NE(h.find("<b>!</b> Kanal in der Gruppe doppelt belegt"), std::string::npos);
     EXPECT_NE(h.find("<b>!</b> beim Team:"), std::string::npos);
     const std::string css(HtmlStylesheet());
     EXPECT_NE(css.find(".konflikt{font-weight:bold;outline:2px solid #000"), std::string::npos);
@@ -266,7 +285,7 @@ TEST(Export, TeilwertungAusDemExportiertenWettbewerb) {
     const std::string t = PunktZuKomma(L_STR_Unblank(L_STR_DoubleToStr(adler->ExportPunkte[1], 1, 7, 2, 2)));
     EXPECT_NE(html.find(">" + t + "<"), std::string::npos) << t;
     const CsvTabelle tab = ErgebnisExcelPreview(b.w, CsvOptionen{});
-    EXPECT_EQ(tab.Zellen[3].back(), CsvTeilwertung(adler->ExportPunkte[1]));
+    EXPECT_EQ(tab.Zellen[3].back(), CsvZahl(adler->ExportPunkte[1]));
 }
 
 // Whatever a file says, every export finishes.
@@ -319,6 +338,10 @@ TEST(Export, EingebundeneTeilwettbewerbeNeuGebaut) {
     };
     Bereit b;
     ReplaceRuleByName(b.w, "Gesamtwertung");
+    // Round 3 holds values of Adler, Bernd and Dvořák; Lauf Drei was flown
+    // by Adler and Dvořák only, Dorn has nothing there.
+    exporttest::Flug(b.w, 3, 1, 0, 1, 90);
+    b.w->CalcWertung = true;
     b.w->WettbewerbImportFileName[1] = Teil("Lauf <b>Eins</b>", {1, 2, 3, 4});
     b.w->WettbewerbImportFileName[3] = Teil("Lauf Drei", {1, 3});
     const std::vector<HtmlImportEintrag> liste = HtmlImportListe(b.w);
@@ -340,11 +363,113 @@ TEST(Export, EingebundeneTeilwettbewerbeNeuGebaut) {
     // the competition number stays in the header
     EXPECT_NE(html.find("<p>B-17 · 05.04.2025</p>"), std::string::npos);
     AnkerUndLinksPruefen(html);
-    // Adler flew round 3's competition, Dorn did not: only Adler's cell links there.
+    // Adler flew round 3's competition, Bernd and Dorn did not: only Adler's
+    // cell links there (Bernd has a value but no row there); Dorn's shows "–".
     EXPECT_NE(html.find("href=\"#Lauf_Drei_ErgebnisListe_Teilnehmer_Adler_Anna\""), std::string::npos);
-    EXPECT_EQ(html.find("href=\"#Lauf_Drei_ErgebnisListe_Teilnehmer_Dorn_Dora\""), std::string::npos);
+    EXPECT_EQ(html.find("Lauf_Drei_ErgebnisListe_Teilnehmer_Dorn_Dora"), std::string::npos);
+    EXPECT_EQ(html.find("href=\"#Lauf_Drei_ErgebnisListe_Teilnehmer_&lt;i&gt;"), std::string::npos);
+    const std::size_t dorn = html.find(">Dorn Dora<");
+    ASSERT_NE(dorn, std::string::npos);
+    EXPECT_NE(html.substr(dorn, html.find("</tr>", dorn) - dorn).find("<td class=\"z\">–</td>"), std::string::npos);
+    // the columns carry the sub-competitions' names
+    EXPECT_NE(html.find("<th class=\"z\">Lauf &lt;b&gt;Eins&lt;/b&gt;</th><th class=\"z\">2. Vorrunde</th>"
+                        "<th class=\"z\">Lauf Drei</th>"),
+              std::string::npos);
+    EXPECT_NE(html.find("<b>–</b> nicht teilgenommen"), std::string::npos);
     EXPECT_NE(html.find("href=\"#Lauf_&lt;b&gt;Eins&lt;/b&gt;_ErgebnisListe_Teilnehmer_Dorn_Dora\""), std::string::npos);
     std::filesystem::remove_all(ordner);
+}
+
+// The row of a participant in the CSV table, found by name.
+std::vector<std::string> CsvZeile(const CsvTabelle& t, const std::string& Name) {
+    for (const auto& z : t.Zellen)
+        if (z.size() > 2 && z[2] == Name) return z;
+    return {};
+}
+
+// The spreadsheet shows what the printed list and the web page show: the
+// counted flight of a reflight round, places of finalists with 0 fly-off
+// points, fly-off totals as numbers of their own, dropped results marked,
+// pilots who did not fly listed last without place and zeros.
+TEST(Export, CsvWerteWieListeUndSeite) {
+    Bereit b;
+    exporttest::Flug(b.w, 3, 1, 0, 3, 0); // Dvořák: 0 fly-off points
+    b.w->AnzGewDurchgaenge = 1;           // one of two rounds counts
+    b.w->StreicherAbDurchg = 2;
+    TeilnehmerTyp* neu = DatenTeilnehmerGetPtr(b.w->TeilnehmerRootPtr, 5, true);
+    neu->Name = {"", "Emil", "Ebner"};
+    neu->StartNr = neu->MeldgNr = 5;
+    b.w->CalcWertung = true;
+    WettbewerbModellNeuBerechnen(b.w, true);
+    SortAll(b.w);
+    CsvOptionen o;
+    o.Nation = o.Bundesland = false;
+    const CsvTabelle t = ErgebnisExcelPreview(b.w, o);
+    EXPECT_EQ(t.Zellen[0], (std::vector<std::string>{"Platz", "Jugend", "Teilnehmer", "Verein", "1. Vorrunde", " ",
+                                                     "2. Vorrunde", " ", "1. Fly-Off", " ", "Ergebnis", "Fly-Off",
+                                                     "Teilwertung"}));
+    // Dorn's reflight counts (he asked for it): its raw points and result.
+    const std::vector<std::string> dorn = CsvZeile(t, "Dorn Dora");
+    ASSERT_EQ(dorn.size(), 13u);
+    EXPECT_EQ(dorn[6], "100,00");
+    EXPECT_EQ(dorn[7], "1000,00");
+    // Round 1 (495) is his dropped result.
+    EXPECT_EQ(dorn[5], "[495,00]");
+    EXPECT_EQ(dorn[1], "") << "Jugend leer für Senioren";
+    EXPECT_EQ(dorn[11], "") << "kein Finalist";
+    const std::vector<std::string> dvorak = CsvZeile(t, "Dvořák Łukasz");
+    const std::vector<std::string> bernd = CsvZeile(t, "<i>X\"& Bernd");
+    ASSERT_EQ(dvorak.size(), 13u);
+    ASSERT_EQ(bernd.size(), 13u);
+    // Dvořák's fly-off place differs from his preliminary place although he
+    // has 0 fly-off points: the table shows the place of every other list.
+    const TeilnehmerTyp* dv = GetTeilnehmerEdvNr(b.w, 3);
+    ASSERT_NE(dv->PlatzNrFlyOff, dv->PlatzNr);
+    EXPECT_EQ(dvorak[0], StrInt(dv->PlatzNrFlyOff));
+    EXPECT_EQ(bernd[0], ErgebnisPlatzText(GetTeilnehmerEdvNr(b.w, 2)));
+    EXPECT_EQ(dvorak[11], "0,00");
+    EXPECT_EQ(bernd[11], "1000,00");
+    EXPECT_EQ(dvorak[10], CsvZahl(dv->Punkte));
+    // Ebner did not fly: last, no place, no zeros.
+    const std::vector<std::string> ebner = CsvZeile(t, "Ebner Emil");
+    ASSERT_EQ(ebner.size(), 13u);
+    for (const std::string& c : ebner) EXPECT_TRUE(c.empty() || c == "Ebner Emil" || c == t.Zellen[0][3]) << c;
+    EXPECT_EQ(t.Zellen[5][2], "Ebner Emil");
+    bool legende = false;
+    for (const auto& z : t.Zellen) legende = legende || z[0] == "[ ]  Streichergebnis: zählt nicht zur Summe";
+    EXPECT_TRUE(legende);
+
+    // the web page says the same
+    HtmlErgebnisOptionen ho;
+    const std::string h = HtmlDokumentBytes(HtmlErgebnisDokument(b.w, ho, Zeit));
+    EXPECT_NE(h.find("<p>5 Teilnehmer</p>"), std::string::npos);
+    EXPECT_NE(h.find("(P495)"), std::string::npos);
+    EXPECT_NE(h.find("R1000"), std::string::npos);
+    for (const char* l : {"<b>( )</b> Streichergebnis: zählt nicht zur Summe", "<b>R</b> gewertet wird der Reflight",
+                          "<b>P</b> Punktabzug: Wert nach Abzug der Strafpunkte"})
+        EXPECT_NE(h.find(l), std::string::npos) << l;
+    const std::size_t e = h.find(">Ebner Emil<");
+    ASSERT_NE(e, std::string::npos);
+    const std::string zeile = h.substr(h.rfind("<tr>", e), h.find("</tr>", e) - h.rfind("<tr>", e));
+    EXPECT_EQ(zeile.find(">0<"), std::string::npos) << zeile;
+    EXPECT_NE(zeile.find("class=\"p\"></td>"), std::string::npos) << zeile;
+    EXPECT_GT(e, h.find(">Dorn Dora<"));
+    AnkerUndLinksPruefen(h);
+}
+
+// UTF-8 with a byte-order mark by default; Windows-1252 on request.
+TEST(Export, CsvZeichensatz) {
+    Bereit b;
+    const CsvTabelle t = ErgebnisExcelPreview(b.w, CsvOptionen{});
+    bool ersetzt = true;
+    const std::string utf8 = CsvText(t, ersetzt);
+    EXPECT_EQ(utf8.rfind("\xEF\xBB\xBFPlatz;", 0), 0u);
+    EXPECT_NE(utf8.find("Dvořák Łukasz"), std::string::npos);
+    EXPECT_FALSE(ersetzt);
+    const std::string alt = CsvText(t, ersetzt, CsvZeichensatz::Windows1252);
+    EXPECT_EQ(alt.rfind("Platz;", 0), 0u);
+    EXPECT_NE(alt.find("MFV S\xFC" "d; Abt. Segelflug"), std::string::npos);
+    EXPECT_TRUE(ersetzt);
 }
 
 TEST(Export, CsvZellenUndZahlen) {
@@ -353,15 +478,10 @@ TEST(Export, CsvZellenUndZahlen) {
         {"a\"b", "\"a\"\"b\""}, {"a\nb", "\"a\nb\""}, {"a\rb", "\"a\rb\""},
     };
     for (const auto& [ein, aus] : zellen) EXPECT_EQ(CsvZelle(ein), aus) << ein;
-    EXPECT_EQ(CsvRohpunkte(1000), "1000,0");
-    EXPECT_EQ(CsvRohpunkte(912.345), "912,35");
-    EXPECT_EQ(CsvPunkte(1000), "1000,0");
-    EXPECT_EQ(CsvPunkte(987.6), "987,60");
-    EXPECT_EQ(CsvPunkte(987.65), "987,650");
-    EXPECT_EQ(CsvGesamt(1000, 0), "1000");
-    EXPECT_EQ(CsvGesamt(1666.666, 0), "1666,67");
-    EXPECT_EQ(CsvGesamt(1234.5, 56), "1234,5+  56");
-    EXPECT_EQ(CsvTeilwertung(98.2), "98,20");
+    // one decimal separator, always two decimals
+    const std::pair<double, std::string> zahlen[] = {
+        {1000, "1000,00"}, {987.6, "987,60"}, {912.345, "912,35"}, {0, "0,00"}, {-5, "-5,00"}, {98.2, "98,20"}};
+    for (const auto& [x, t] : zahlen) EXPECT_EQ(CsvZahl(x), t) << x;
 }
 
 // Names and clubs come from registrations: a cell a spreadsheet would take for
@@ -401,7 +521,7 @@ TEST(Export, CsvMindestensFuenfMalFuenfUndUnveraenderteZellen) {
     bool ersetzt = true;
     const std::string text = CsvText(ErgebnisExcelPreview(w, CsvOptionen{}), ersetzt);
     EXPECT_FALSE(ersetzt);
-    EXPECT_EQ(text, "Platz;Jugend;Teilnehmer;Verein;Land;Bundesland;1. Vorrunde; ;Ergebnis;\r\n"
+    EXPECT_EQ(text, "\xEF\xBB\xBFPlatz;Jugend;Teilnehmer;Verein;Land;Bundesland;1. Vorrunde; ;Ergebnis;\r\n"
                     ";;;;;;;;;\r\n;;;;;;;;;\r\n;;;;;;;;;\r\n;;;;;;;;;\r\n");
     DatenWettbewerbDispose(w);
 }
