@@ -164,6 +164,9 @@ TEST(Export, SeitenSindHtml5FuerTelefonUndDruck) {
     const std::string css(HtmlStylesheet());
     EXPECT_NE(css.find(".tabelle{overflow-x:auto"), std::string::npos);
     EXPECT_NE(css.find(".p{position:sticky;left:0"), std::string::npos);
+    // columns as wide as their texts: a long club name never runs over the next cell
+    EXPECT_EQ(css.find("table-layout:fixed"), std::string::npos);
+    EXPECT_NE(css.find("white-space:nowrap"), std::string::npos);
 }
 
 // Names, clubs and teams as registered: no abbreviation, no cut; markup in a
