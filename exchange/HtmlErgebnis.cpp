@@ -89,10 +89,7 @@ void ExportErgebnis(WettbewerbTyp* Wett, const Teilwettbewerb* Teil, const HtmlE
 
     if (Teil) {
         L.push_back("<h2>" + HtmlText(W->Name) + " – Ergebnisliste</h2>");
-        std::string u = L_STR_Unblank(W->ByNummer);
-        const std::string d = L_CALEND_GetDayStr(W->Datum) + "." + L_CALEND_GetMonthStr(W->Datum) + "." +
-                              L_CALEND_GetYearStr(W->Datum);
-        HtmlAbsatz(L, u.empty() ? d : u + " · " + d);
+        HtmlAbsatz(L, HtmlUntertitel(W));
     } else {
         L.push_back("<h2>Ergebnisliste</h2>");
         if (Optionen.Statistik) ExportStatistik(W, L);

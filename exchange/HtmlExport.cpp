@@ -142,17 +142,19 @@ void HtmlKopfBlock(HtmlDokument& Doc, const WettbewerbTyp* Wett, const HtmlStand
     auto& L = Doc.Lines;
     L.push_back("<header>");
     L.push_back("<h1>" + HtmlText(Wett ? Wett->Name : std::string()) + "</h1>");
-    if (Wett) {
-        std::string u = L_STR_Unblank(Wett->ByNummer);
-        const std::string d =
-            L_CALEND_GetDayStr(Wett->Datum) + "." + L_CALEND_GetMonthStr(Wett->Datum) + "." + L_CALEND_GetYearStr(Wett->Datum);
-        u = u.empty() ? d : u + " · " + d;
-        L.push_back("<p>" + HtmlText(u) + "</p>");
-    }
+    if (Wett) HtmlAbsatz(L, HtmlUntertitel(Wett));
     std::string s = Stand.Zeit.empty() ? ErgebnisStandText(ErgebnisZeitpunktJetzt()) : "Stand " + Stand.Zeit;
     if (!Stand.Status.empty()) s += ", " + Stand.Status;
     L.push_back("<p class=\"stand\">" + HtmlText(s) + "</p>");
     L.push_back("</header>");
+}
+
+std::string HtmlUntertitel(const WettbewerbTyp* Wett) {
+    if (!Wett) return {};
+    const std::string u = L_STR_Unblank(Wett->ByNummer);
+    const std::string d =
+        L_CALEND_GetDayStr(Wett->Datum) + "." + L_CALEND_GetMonthStr(Wett->Datum) + "." + L_CALEND_GetYearStr(Wett->Datum);
+    return u.empty() ? d : u + " · " + d;
 }
 
 void HtmlSeitenEnde(HtmlDokument& Doc) { Doc.Lines.insert(Doc.Lines.end(), {"</body>", "</html>"}); }

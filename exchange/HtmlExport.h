@@ -78,6 +78,8 @@ void HtmlSeitenAnfang(HtmlDokument& Doc, std::string_view Titel);
 // (now when Stand.Zeit is empty) with the status when there is one.
 void HtmlKopfBlock(HtmlDokument& Doc, const WettbewerbTyp* Wett, const HtmlStand& Stand);
 void HtmlSeitenEnde(HtmlDokument& Doc);
+// "Nummer · TT.MM.JJJJ" of a competition (the date alone without a number).
+std::string HtmlUntertitel(const WettbewerbTyp* Wett);
 // "Name – Liste", the title of a page.
 std::string HtmlSeitenTitel(const WettbewerbTyp* Wett, std::string_view Liste);
 
