@@ -185,10 +185,20 @@ bool ErgebnisGestrichen(const WettbewerbTyp* Wett, const TeilnehmerTyp* t, int D
 
 std::string ErgebnisZahl(double Wert) { return L_STR_DoubleToStr(Wert, 1, 7, 0, 2); }
 
+bool ErgebnisRundeLeer(const WettbewerbTyp* Wett, const TeilnehmerTyp* t, int DurchgangNr) {
+    if (!Wett || !t) return true;
+    // A round nobody has flown yet shows no column of zeros.
+    const DurchgangTyp* d = DatenDurchgangSuchen(Wett, DurchgangNr);
+    if (!d || !d->DurchgangGeflogen) return true;
+    if (DurchgangNr > Wett->AnzVorrunden && DurchgangNr >= 1 && DurchgangNr <= MaxDurchgaenge &&
+        t->Gruppe[DurchgangNr] <= 0)
+        return true;
+    return ErgebnisPlatz(t) == 0 && !TeilnehmerGeflogen(Wett, t);
+}
+
 std::string ErgebnisRundenText(const WettbewerbTyp* Wett, const TeilnehmerTyp* t, int DurchgangNr,
-                               ErgebnisZeichen* Zeichen) {
-    if (!Wett || !t) return {};
-    if (ErgebnisPlatz(t) == 0 && !TeilnehmerGeflogen(Wett, t)) return {};
+                               ErgebnisZeichen* Zeichen, bool MitReflight) {
+    if (ErgebnisRundeLeer(Wett, t, DurchgangNr)) return {};
     const GezaehlterFlugTyp f = GezaehlterFlug(Wett, t, DurchgangNr);
     const WertungTyp* E = f.Erstflug ? f.Erstflug : f.Eintrag;
     ErgebnisZeichen z;
@@ -199,7 +209,7 @@ std::string ErgebnisRundenText(const WettbewerbTyp* Wett, const TeilnehmerTyp* t
     }
     if (!E) return ErgebnisZahl(0);
     std::string s;
-    if (f.IstReflight) {
+    if (f.IstReflight && MitReflight) {
         s += "R";
         z.Reflight = true;
     }

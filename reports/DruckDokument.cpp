@@ -6,6 +6,7 @@
 #include "evaluation/Sortierung.h"
 #include "reports/KanalstatistikDruck.h"
 #include "reports/Startzettel.h"
+#include "startorder/StartreihenfolgeLauf.h"
 
 namespace tavuran {
 
@@ -102,6 +103,7 @@ std::unique_ptr<DruckDokument> DruckDokumentErstellen(WettbewerbTyp* Wett, const
     const int runden = A.Durchgaenge == DruckUeblicheDurchgaenge ? DruckAktuellerDurchgang : A.Durchgaenge;
     auto liste = [&](DruckSeitenTyp P, const char* Titel, int Status) {
         P.TeamAnzeigen = A.TeamAnzeigen;
+        P.Endgueltig = A.Endgueltig;
         DruckSeitenListe l = MakeDruckSeiten(Wett, P, runden);
         if (l.Seiten.empty()) {
             Meldung = l.Hinweis.empty() ? "Es gibt nichts zu drucken." : l.Hinweis;
@@ -114,8 +116,9 @@ std::unique_ptr<DruckDokument> DruckDokumentErstellen(WettbewerbTyp* Wett, const
     switch (A.Art) {
     case DruckArt::Meldungsliste:
         Wett->Scalable = false;
+        // Sorted by the number it shows: the start number once the start order is drawn.
         liste({ListeMeldung, 1 << VerteilerEinzeln, Wahl(A.Orientierung, 1), Wahl(A.Stil, 1),
-               sort >= 0 ? sort : SortMeldgNr},
+               sort >= 0 ? sort : (GetStartreihenfolgeErmittelt(Wett) ? SortStartNr : SortMeldgNr)},
               "Meldungsliste drucken", 30);
         break;
     case DruckArt::Ergebnisliste:

@@ -35,6 +35,7 @@ struct DruckAuftrag {
     // start list keeps the style the user chose in it).
     bool DruckAttributeWaehlen = true;
     bool TeamAnzeigen = false; // "Team anzeigen"
+    bool Endgueltig = false;   // result lists: declared final although rounds are open
     int Farbmodus = 0;       // print colour 0..5
     FormatTyp Etikettformat = EtikettFormatDefault();
     EtikettOptionen Etikettoptionen;
