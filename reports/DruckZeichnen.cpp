@@ -306,14 +306,28 @@ void Wasserzeichen(Zeichner& z, DruckFarbe Farbe) {
     const std::string& text = z.S.Kopf.Wasserzeichen;
     if (text.empty()) return;
     const DruckSchrift alt = z.C.GetSchrift();
+    // The competition's name on the header's first line, in the header's font.
+    const bool name = Bit(static_cast<std::uint32_t>(z.S.Kopf.KopfMode), KopfName) && !z.S.Kopf.WettbewerbName.empty();
+    const int nameEnde = name ? z.xPos(1) + z.C.TextBreite(z.S.Kopf.WettbewerbName) : z.R.Left;
     DruckSchrift f = alt;
     f.Kursiv = true;
     f.Fett = false;
     f.Farbe = Farbe;
     f.Hoehe = DruckPunkteZuPixel(z.C, 70);
     z.C.SetSchrift(f);
-    // Centred over the table, near the top of the page.
-    const int x = z.R.Left + ((z.R.Right - z.R.Left) - z.C.TextBreite(text)) / 2;
+    // Centred over the table, near the top of the page; never over the
+    // competition's name: right of it, and smaller when the room there is short.
+    const int luecke = MaxInt(1, alt.Hoehe);
+    int x = z.R.Left + ((z.R.Right - z.R.Left) - z.C.TextBreite(text)) / 2;
+    if (name && x < nameEnde + luecke) {
+        const int raum = z.R.Right - (nameEnde + luecke);
+        const int min = DruckPunkteZuPixel(z.C, 20);
+        while (f.Hoehe > min && z.C.TextBreite(text) > raum) {
+            f.Hoehe = f.Hoehe * 9 / 10;
+            z.C.SetSchrift(f);
+        }
+        x = MaxInt(nameEnde + luecke, z.R.Right - z.C.TextBreite(text));
+    }
     const int y = (z.R.Bottom - z.R.Top) / 100;
     z.C.Text(MaxInt(0, x), y, text, MaxInt(0, z.C.Breite() - MaxInt(0, x)));
     z.C.SetSchrift(alt);

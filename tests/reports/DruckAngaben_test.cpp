@@ -267,3 +267,72 @@ TEST(DruckAngaben, WertungslisteMitStartnummerGruppeUndGanzemAntragRefly) {
 
 } // namespace
 } // namespace tavuran
+
+namespace tavuran {
+namespace {
+
+// The round's watermark never lies over a long competition name.
+TEST(DruckAngaben, WasserzeichenNieUeberDemWettbewerbsnamen) {
+    Wettbewerb w;
+    Fuellen(w, 3, 3);
+    w->Name = "Internationaler Süddeutscher Frühjahrspokal der Segelflieger Würzburg 2026";
+    DruckSeitenTyp p = Liste(ListeStart, SortGruppe);
+    p.VerteilerMaske = 1 << VerteilerAushang;
+    for (int orient : {1, 2}) {
+        p.Orientierung = orient;
+        const DruckSeitenListe l = MakeDruckSeiten(w.W, p, 1);
+        AufzeichnungsCanvas c(orient == 1 ? 1414 : 707, 1000, 96);
+        DrawPrintImage(c, 1000, l, 1, 0);
+        const auto name = c.TexteMit(w->Name);
+        ASSERT_EQ(name.size(), 1u);
+        int zeichen = 0;
+        for (const AufzeichnungsEintrag* t : c.Texte())
+            if (t->Schrift.Kursiv && t->Text == l.Seiten[0].Kopf.Wasserzeichen) {
+                ++zeichen;
+                EXPECT_GE(t->x0, name[0]->x1) << "Ausrichtung " << orient;
+            }
+        EXPECT_EQ(zeichen, 1);
+    }
+}
+
+} // namespace
+} // namespace tavuran
+
+namespace tavuran {
+namespace {
+
+// An overall ranking shows the per-mille values its total adds up, under the
+// names of the sub-competitions, and "–" where a pilot did not take part.
+TEST(DruckAngaben, GesamtwertungPromilleUnterDenNamenDerTeilwettbewerbe) {
+    Wettbewerb w;
+    Fuellen(w, 3, 3);
+    DatenRegelDispose(w->RegelPtr);
+    DatenRegelLoad(w->RegelPtr, "Gesamtwertung", &w->Datum);
+    w->AnzSeniorenFlyOff = 0;
+    w->AnzDurchgaenge = 2;
+    w->DurchgangPromille = true;
+    w->DurchgangAlias[1] = "Frühjahrscup";
+    w->DurchgangAlias[2] = "Herbstcup";
+    const double prozent[3][2] = {{99.5, 97.0}, {90.0, 100.0}, {80.0, 0}};
+    for (int i = 1; i <= 3; ++i)
+        for (int r = 1; r <= 2; ++r)
+            GetWertungPtr(w.W, GetDurchgangPtr(w.W, r), i)->WertungDurchg[1] = prozent[i - 1][r - 1];
+    w->CalcWertung = true;
+    WettbewerbModellNeuBerechnen(w.W, true);
+    const DruckSeitenListe l = MakeDruckSeiten(w.W, Liste(ListeErgebnis, SortPlatz), 1);
+    const SeiteTyp& s = l.Seiten[0];
+    EXPECT_EQ(Zelle(s, 1, 20, 1), "1000");
+    EXPECT_EQ(Zelle(s, 2, 20, 2), "1000");
+    EXPECT_EQ(Zelle(s, 1, 20, 2), "970");
+    EXPECT_EQ(Zelle(s, 3, 20, 2), "–");
+    const TeilnehmerTyp* t = GetTeilnehmerEdvNr(w.W, 1);
+    EXPECT_DOUBLE_EQ(t->Punkte, 1970);
+    int titel = 0;
+    for (const DruckSpalte& sp : s.Spalten)
+        if (sp.Nr == 19) EXPECT_EQ(sp.Titel, titel++ == 0 ? "Frühjahrscup" : "Herbstcup");
+    EXPECT_EQ(titel, 2);
+    EXPECT_NE(Auszug(l, 1).find("–  nicht teilgenommen"), std::string::npos);
+}
+
+} // namespace
+} // namespace tavuran
