@@ -127,6 +127,21 @@ std::vector<std::string> ZeichenLegende(const ErgebnisZeichen& Zeichen);
 // sub-competition's name when the round has one, else the round's label.
 std::string ErgebnisRundenTitel(const WettbewerbTyp* Wett, int DurchgangNr);
 
+// ----------------------------------------------------------- teams
+
+// One team of the team ranking: its place and score, its members in the
+// order of the team list (their own totals, best first). A member whose
+// total did not count for the team has TeilDerTeamWertung false.
+struct TeamErgebnisTyp {
+    const MannschaftTyp* Team = nullptr;
+    int Platz = 0;
+    double Punkte = 0;
+    std::vector<const TeilnehmerTyp*> Mitglieder;
+};
+// The teams with at least one listed member, by place (teams without place
+// last, in list order); pilots without a team are no part of it.
+std::vector<TeamErgebnisTyp> TeamErgebnisFolge(const WettbewerbTyp* Wett);
+
 // ----------------------------------------------------------- channels
 
 // A channel text as every list shows it: "2,4GHz" for the model's "2G4".

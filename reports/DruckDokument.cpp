@@ -6,6 +6,7 @@
 #include "evaluation/Sortierung.h"
 #include "reports/KanalstatistikDruck.h"
 #include "reports/Startzettel.h"
+#include "reports/TeamergebnisDruck.h"
 #include "startorder/StartreihenfolgeLauf.h"
 
 namespace tavuran {
@@ -80,6 +81,17 @@ class KanalstatistikDokument : public DruckDokument {
         if (Seite == 1) PrintKanalStatistik(C, C.Breite(), C.Hoehe(), Modell);
     }
     KanalStatistikModell Modell;
+};
+
+class TeamergebnisDokument : public DruckDokument {
+  public:
+    explicit TeamergebnisDokument(TeamergebnisDruckTyp d) : Druck(std::move(d)) {}
+    int AnzahlSeiten() const override { return static_cast<int>(Druck.Seiten.size()); }
+    DruckPapier Papier() const override { return A4(false); }
+    void SeiteZeichnen(DruckCanvas& C, int Seite, bool) const override {
+        DrawTeamergebnis(C, C.Breite(), C.Hoehe(), Druck, Seite);
+    }
+    TeamergebnisDruckTyp Druck;
 };
 
 int Wahl(int Wert, int Ueblich) { return Wert > 0 ? Wert : Ueblich; }
@@ -172,6 +184,15 @@ std::unique_ptr<DruckDokument> DruckDokumentErstellen(WettbewerbTyp* Wett, const
         dok = std::make_unique<EtikettenDokument>(std::move(s), A.Etikettformat, A.Etikettoptionen);
         dok->Titel = "Etiketten drucken";
         dok->Status = 10;
+        break;
+    }
+    case DruckArt::Teamergebnis: {
+        Wett->Scalable = false;
+        TeamergebnisDruckTyp t = MakeTeamergebnisSeiten(Wett, ErgebnisZeitpunktJetzt(), A.Endgueltig, Meldung);
+        if (t.Seiten.empty()) return nullptr;
+        dok = std::make_unique<TeamergebnisDokument>(std::move(t));
+        dok->Titel = "Teamergebnis drucken";
+        dok->Status = 90;
         break;
     }
     case DruckArt::Kanalstatistik:

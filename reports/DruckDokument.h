@@ -17,7 +17,16 @@ namespace tavuran {
 
 inline constexpr int DruckUeblicheDurchgaenge = -1;
 
-enum class DruckArt { Meldungsliste, Startliste, Wertungsliste, Ergebnisliste, Startzettel, Etiketten, Kanalstatistik };
+enum class DruckArt {
+    Meldungsliste,
+    Startliste,
+    Wertungsliste,
+    Ergebnisliste,
+    Startzettel,
+    Etiketten,
+    Kanalstatistik,
+    Teamergebnis
+};
 
 struct DruckAuftrag {
     DruckArt Art = DruckArt::Ergebnisliste;

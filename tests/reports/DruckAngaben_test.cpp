@@ -336,3 +336,61 @@ TEST(DruckAngaben, GesamtwertungPromilleUnterDenNamenDerTeilwettbewerbe) {
 
 } // namespace
 } // namespace tavuran
+
+#include "core/DatenMannschaft.h"
+#include "reports/TeamergebnisDruck.h"
+
+namespace tavuran {
+namespace {
+
+// The printed team ranking: teams by place with their members and points, a
+// member whose total did not count in brackets; no team scoring, no document.
+TEST(DruckAngaben, TeamergebnisTeamsNachPlatzMitMitgliedern) {
+    Wettbewerb w;
+    Fuellen(w, 6, 6, 2, true);
+    auto team = [&](int Nr, const char* Name, std::initializer_list<int> Mitglieder) {
+        MannschaftTyp* m = DatenMannschaftNew();
+        DatenMannschaftDefault(m);
+        m->Nr = Nr;
+        m->Name = Name;
+        int k = 1;
+        for (int e : Mitglieder) m->TeilnehmerEdvNr[k++] = e;
+        m->next = w->MannschaftRootPtr;
+        w->MannschaftRootPtr = m;
+    };
+    team(1, "Adler", {1, 2, 3});
+    team(2, "Bussarde", {4, 5, 6});
+    std::string meldung;
+    DruckAuftrag a;
+    a.Art = DruckArt::Teamergebnis;
+    EXPECT_FALSE(DruckDokumentErstellen(w.W, a, meldung));
+    EXPECT_NE(meldung.find("keine Teamwertung"), std::string::npos) << meldung;
+
+    w->TeamwertungStatus = 3; // the best two count
+    w->CalcWertung = true;
+    WettbewerbModellNeuBerechnen(w.W, true);
+    const auto d = DruckDokumentErstellen(w.W, a, meldung);
+    ASSERT_TRUE(d) << meldung;
+    ASSERT_EQ(d->AnzahlSeiten(), 1);
+    AufzeichnungsCanvas c(2480, 3508);
+    d->SeiteZeichnen(c, 1, false);
+    const std::vector<std::string> z = c.TextZeilen();
+    auto zeile = [&](const std::string& Anfang) {
+        for (std::size_t i = 0; i < z.size(); ++i)
+            if (z[i].rfind(Anfang, 0) == 0) return static_cast<int>(i);
+        return -1;
+    };
+    const int bussarde = zeile("1. Bussarde"), adler = zeile("2. Adler");
+    ASSERT_GE(bussarde, 0) << c.TextAuszug();
+    ASSERT_GT(adler, bussarde);
+    // Members follow their team, the best first; the third's total did not count.
+    EXPECT_EQ(zeile("Teilnehmer06 Vor"), bussarde + 1);
+    EXPECT_EQ(zeile("Teilnehmer04 Vor"), bussarde + 3);
+    EXPECT_NE(z[bussarde + 3].find("(1333.4)"), std::string::npos) << z[bussarde + 3];
+    EXPECT_NE(z[bussarde].find("3666.6"), std::string::npos) << z[bussarde];
+    EXPECT_NE(c.TextAuszug().find("( )  zählt nicht für die Teamwertung"), std::string::npos);
+    EXPECT_NE(c.TextAuszug().find("Seite 1 von 1"), std::string::npos);
+}
+
+} // namespace
+} // namespace tavuran
