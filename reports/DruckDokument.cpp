@@ -74,13 +74,14 @@ class EtikettenDokument : public DruckDokument {
 
 class KanalstatistikDokument : public DruckDokument {
   public:
-    explicit KanalstatistikDokument(KanalStatistikModell m) : Modell(std::move(m)) {}
+    KanalstatistikDokument(KanalStatistikModell m, KanalStatistikTexte t) : Modell(std::move(m)), Texte(std::move(t)) {}
     int AnzahlSeiten() const override { return 1; }
     DruckPapier Papier() const override { return A4(false); }
     void SeiteZeichnen(DruckCanvas& C, int Seite, bool) const override {
-        if (Seite == 1) PrintKanalStatistik(C, C.Breite(), C.Hoehe(), Modell);
+        if (Seite == 1) PrintKanalStatistik(C, C.Breite(), C.Hoehe(), Modell, Texte);
     }
     KanalStatistikModell Modell;
+    KanalStatistikTexte Texte;
 };
 
 class TeamergebnisDokument : public DruckDokument {
@@ -197,7 +198,11 @@ std::unique_ptr<DruckDokument> DruckDokumentErstellen(WettbewerbTyp* Wett, const
     }
     case DruckArt::Kanalstatistik:
         Wett->Scalable = false;
-        dok = std::make_unique<KanalstatistikDokument>(KanalStatistikErstellen(Wett));
+    {
+        KanalStatistikModell m = KanalStatistikErstellen(Wett);
+        KanalStatistikTexte t = KanalStatistikTexteErstellen(Wett, m);
+        dok = std::make_unique<KanalstatistikDokument>(std::move(m), std::move(t));
+    }
         dok->Titel = "Kanalstatistik drucken";
         dok->Status = 10;
         break;

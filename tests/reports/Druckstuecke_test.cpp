@@ -368,8 +368,36 @@ TEST(Kanalstatistik, AlleAuf24GHz) {
     EXPECT_EQ(d->AnzahlSeiten(), 1);
     AufzeichnungsCanvas c(2480, 3508);
     d->SeiteZeichnen(c, 1, false);
+    // A title, the count with the 2.4 GHz pilots, and one line instead of three empty charts.
+    EXPECT_EQ(c.TexteMit("Kanalstatistik").size(), 1u);
+    EXPECT_EQ(c.TexteMit("35 MHz A-Band: 0, 35 MHz B-Band: 0, Sonderkanäle: 0, 2,4 GHz: 6").size(), 1u);
+    EXPECT_EQ(c.TexteMit("Keine Kanäle zu zeigen: alle Teilnehmer fliegen mit 2,4 GHz.").size(), 1u);
+    EXPECT_EQ(c.TexteMit("35 MHz A-Band").size(), 0u);
+    EXPECT_EQ(c.TexteMit("Sonderkanäle").size(), 0u);
+    EXPECT_FALSE(c.AusserhalbGezeichnet());
+}
+
+// The printed page names the competition, counts every band and lists the
+// pilots of each shared channel.
+TEST(Kanalstatistik, TitelZaehlungUndGeteilteKanaele) {
+    Wettbewerb w;
+    Fuellen(w, 6, 3);
+    GetTeilnehmerEdvNr(w.W, 3)->Kanal[1] = "62";
+    GetTeilnehmerEdvNr(w.W, 4)->Kanal[1] = "A1";
+    GetTeilnehmerEdvNr(w.W, 5)->Kanal[1] = "2G4";
+    std::string meldung;
+    DruckAuftrag a;
+    a.Art = DruckArt::Kanalstatistik;
+    const auto d = DruckDokumentErstellen(w.W, a, meldung);
+    ASSERT_NE(d, nullptr) << meldung;
+    AufzeichnungsCanvas c(2480, 3508);
+    d->SeiteZeichnen(c, 1, false);
+    EXPECT_EQ(c.TexteMit("Kanalstatistik").size(), 1u);
+    EXPECT_EQ(c.TexteMit("Drucktest   01.01.16").size(), 1u) << c.TextAuszug();
+    EXPECT_EQ(c.TexteMit("35 MHz A-Band: 4, 35 MHz B-Band: 0, Sonderkanäle: 1, 2,4 GHz: 1").size(), 1u)
+        << c.TextAuszug();
+    EXPECT_EQ(c.TexteMit("Kanal 62: Teilnehmer01 Vor, Teilnehmer03 Vor").size(), 1u) << c.TextAuszug();
     EXPECT_EQ(c.TexteMit("35 MHz A-Band").size(), 1u);
-    EXPECT_EQ(c.TexteMit("Sonderkanäle").size(), 1u);
     EXPECT_FALSE(c.AusserhalbGezeichnet());
 }
 
