@@ -1,9 +1,11 @@
 #include "evaluation/ErgebnisAngaben.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 
 #include "core/DatenDurchgang.h"
+#include "core/DatenMannschaft.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/Eingabe.h"
 #include "core/L_STR.h"
@@ -185,10 +187,20 @@ bool ErgebnisGestrichen(const WettbewerbTyp* Wett, const TeilnehmerTyp* t, int D
 
 std::string ErgebnisZahl(double Wert) { return L_STR_DoubleToStr(Wert, 1, 7, 0, 2); }
 
+bool ErgebnisRundeLeer(const WettbewerbTyp* Wett, const TeilnehmerTyp* t, int DurchgangNr) {
+    if (!Wett || !t) return true;
+    // A round nobody has flown yet shows no column of zeros.
+    const DurchgangTyp* d = DatenDurchgangSuchen(Wett, DurchgangNr);
+    if (!d || !d->DurchgangGeflogen) return true;
+    if (DurchgangNr > Wett->AnzVorrunden && DurchgangNr >= 1 && DurchgangNr <= MaxDurchgaenge &&
+        t->Gruppe[DurchgangNr] <= 0)
+        return true;
+    return ErgebnisPlatz(t) == 0 && !TeilnehmerGeflogen(Wett, t);
+}
+
 std::string ErgebnisRundenText(const WettbewerbTyp* Wett, const TeilnehmerTyp* t, int DurchgangNr,
-                               ErgebnisZeichen* Zeichen) {
-    if (!Wett || !t) return {};
-    if (ErgebnisPlatz(t) == 0 && !TeilnehmerGeflogen(Wett, t)) return {};
+                               ErgebnisZeichen* Zeichen, bool MitReflight) {
+    if (ErgebnisRundeLeer(Wett, t, DurchgangNr)) return {};
     const GezaehlterFlugTyp f = GezaehlterFlug(Wett, t, DurchgangNr);
     const WertungTyp* E = f.Erstflug ? f.Erstflug : f.Eintrag;
     ErgebnisZeichen z;
@@ -199,7 +211,7 @@ std::string ErgebnisRundenText(const WettbewerbTyp* Wett, const TeilnehmerTyp* t
     }
     if (!E) return ErgebnisZahl(0);
     std::string s;
-    if (f.IstReflight) {
+    if (f.IstReflight && MitReflight) {
         s += "R";
         z.Reflight = true;
     }
@@ -246,6 +258,37 @@ std::vector<std::string> ZeichenLegende(const ErgebnisZeichen& z) {
 
 std::string ErgebnisRundenTitel(const WettbewerbTyp* Wett, int DurchgangNr) {
     return GetDurchgangBezeichner(Wett, DurchgangNr, false, true);
+}
+
+// ----------------------------------------------------------- teams
+
+std::vector<TeamErgebnisTyp> TeamErgebnisFolge(const WettbewerbTyp* Wett) {
+    std::vector<TeamErgebnisTyp> v;
+    if (!Wett) return v;
+    for (const MannschaftTyp* m = Wett->MannschaftRootPtr; m; m = m->next) {
+        TeamErgebnisTyp e;
+        e.Team = m;
+        e.Platz = m->Platz;
+        e.Punkte = m->Punkte;
+        v.push_back(e);
+    }
+    auto finden = [&](const MannschaftTyp* m) -> TeamErgebnisTyp* {
+        for (TeamErgebnisTyp& e : v)
+            if (e.Team == m) return &e;
+        return nullptr;
+    };
+    // Members in the order of the team list, so that they follow their totals.
+    for (const TeilnehmerTyp* t = Wett->TeilnehmerTeamRootPtr; t; t = t->nextTeam) {
+        if (!TeilnehmerGelistet(t)) continue;
+        if (TeamErgebnisTyp* e = finden(GetMannschaftdesTeilnehmers(const_cast<MannschaftTyp*>(Wett->MannschaftRootPtr), t->EdvNr)))
+            e->Mitglieder.push_back(t);
+    }
+    std::erase_if(v, [](const TeamErgebnisTyp& e) { return e.Mitglieder.empty(); });
+    std::stable_sort(v.begin(), v.end(), [](const TeamErgebnisTyp& a, const TeamErgebnisTyp& b) {
+        if ((a.Platz > 0) != (b.Platz > 0)) return a.Platz > 0;
+        return a.Platz > 0 && a.Platz < b.Platz;
+    });
+    return v;
 }
 
 // ----------------------------------------------------------- channels

@@ -101,14 +101,21 @@ inline constexpr const char* NichtGeflogenZeichen = "–";
 // A number of points as the result lists show it.
 std::string ErgebnisZahl(double Wert);
 
+// Whether a result list leaves the participant's cells of round Nr empty:
+// nobody has flown the round yet, he did not fly at all, or Nr is a fly-off
+// round he is not seated in.
+bool ErgebnisRundeLeer(const WettbewerbTyp* Wett, const TeilnehmerTyp* Teilnehmer, int DurchgangNr);
+
 // The text of the participant's result of round Nr on a result list: the
 // counted points with their decimals (after penalty points, marked with
 // StrafZeichen), "R" before a counted reflight, "!" before a result that can
 // never be dropped, in brackets when dropped. A participant who did not fly
-// at all shows nothing; in an overall ranking a sub-competition the pilot has
+// at all, or a fly-off he was not seated in, shows nothing; in an overall ranking a sub-competition the pilot has
 // no result in shows "–". The marks used are added to Zeichen when given.
+// A list that marks the reflight beside the raw points already passes
+// MitReflight false.
 std::string ErgebnisRundenText(const WettbewerbTyp* Wett, const TeilnehmerTyp* Teilnehmer, int DurchgangNr,
-                               ErgebnisZeichen* Zeichen = nullptr);
+                               ErgebnisZeichen* Zeichen = nullptr, bool MitReflight = true);
 // The total as result lists show it: empty for a participant who did not fly.
 std::string ErgebnisSummenText(const WettbewerbTyp* Wett, const TeilnehmerTyp* Teilnehmer, double Wert);
 
@@ -119,6 +126,21 @@ std::vector<std::string> ZeichenLegende(const ErgebnisZeichen& Zeichen);
 // The title of a round's column on a result list: in an overall ranking the
 // sub-competition's name when the round has one, else the round's label.
 std::string ErgebnisRundenTitel(const WettbewerbTyp* Wett, int DurchgangNr);
+
+// ----------------------------------------------------------- teams
+
+// One team of the team ranking: its place and score, its members in the
+// order of the team list (their own totals, best first). A member whose
+// total did not count for the team has TeilDerTeamWertung false.
+struct TeamErgebnisTyp {
+    const MannschaftTyp* Team = nullptr;
+    int Platz = 0;
+    double Punkte = 0;
+    std::vector<const TeilnehmerTyp*> Mitglieder;
+};
+// The teams with at least one listed member, by place (teams without place
+// last, in list order); pilots without a team are no part of it.
+std::vector<TeamErgebnisTyp> TeamErgebnisFolge(const WettbewerbTyp* Wett);
 
 // ----------------------------------------------------------- channels
 

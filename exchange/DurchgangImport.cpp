@@ -7,6 +7,7 @@
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
 #include "core/L_FILE.h"
+#include "core/L_STR.h"
 #include "evaluation/Sortierung.h"
 #include "exchange/DateiZugriff.h"
 #include "exchange/DatenStamm.h"
@@ -154,6 +155,10 @@ DurchgangImportErgebnis DatenWettbewerbImportDurchgang(WettbewerbTyp* Wett, cons
         w->WertungDurchg[1] = I->ExportPunkte[index];
         ++E.Werte;
     }
+    // The round's column is titled with the sub-competition's name on every
+    // list, unless the user named the round already.
+    if (Nr >= 1 && Nr <= MaxAnzeigeDurchgaenge && L_STR_Unblank(Wett->DurchgangAlias[Nr]).empty())
+        Wett->DurchgangAlias[Nr] = L_STR_Unblank(src->Name);
     DatenWettbewerbDispose(src);
 
     Wett->WettbewerbImportFileName[Nr] = Absolut(FileName);
