@@ -144,7 +144,7 @@ CsvTabelle ErgebnisExcelPreview(WettbewerbTyp* Wett, const CsvOptionen& Optionen
             ErgebnisZeichen z1;
             const std::string Text = ErgebnisRundenText(Wett, t, r, &z1);
             const GezaehlterFlugTyp f = GezaehlterFlug(Wett, t, r);
-            const bool Wert = Geflogen && Text != NichtGeflogenZeichen && !NichtImFlyOff(Wett, t, r);
+            const bool Wert = !ErgebnisRundeLeer(Wett, t, r) && Text != NichtGeflogenZeichen;
             // Only brackets and "–" can be shown beside a number here.
             Zeichen.Gestrichen |= z1.Gestrichen;
             Zeichen.NichtGeflogen |= z1.NichtGeflogen;

@@ -124,8 +124,7 @@ void ExportErgebnis(WettbewerbTyp* Wett, const Teilwettbewerb* Teil, const HtmlE
         Z1.push_back(T(t->Verein));
         if (MitVerband) Z1.push_back(T(t->Verband));
         for (int r = 1; r <= Runden; ++r) {
-            const std::string z =
-                NichtImFlyOff(W, t, r) ? std::string() : PunktZuKomma(ErgebnisRundenText(W, t, r, &Zeichen));
+            const std::string z = PunktZuKomma(ErgebnisRundenText(W, t, r, &Zeichen));
             std::string Link;
             if (RundenLinks && !z.empty() && z != NichtGeflogenZeichen) {
                 if (Optionen.Einbinden) {
@@ -272,12 +271,6 @@ bool FlyOffSumme(const WettbewerbTyp* Wett, const TeilnehmerTyp* t, bool NurJuge
         return true;
     }
     return false;
-}
-
-bool NichtImFlyOff(const WettbewerbTyp* Wett, const TeilnehmerTyp* t, int r) {
-    if (!t || r < 1 || r > MaxDurchgaenge) return false;
-    if (DurchgangIstFlyOff(Wett, r) == 0 && DurchgangIstFlyOffJugend(Wett, r) == 0) return false;
-    return t->Gruppe[r] <= 0;
 }
 
 std::string HtmlRundenTitel(const WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen, int r) {

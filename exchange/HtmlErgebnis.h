@@ -28,9 +28,6 @@ bool HatFlyOff(const WettbewerbTyp* Wett, bool NurJugend);
 // fly-off (NurJugend: always the junior ones). False for a pilot who was no
 // finalist.
 bool FlyOffSumme(const WettbewerbTyp* Wett, const TeilnehmerTyp* t, bool NurJugend, double& Summe);
-// A fly-off round of a pilot who was not seated in it (no group): its cell
-// stays empty instead of showing 0 (the evaluation gives everybody an entry).
-bool NichtImFlyOff(const WettbewerbTyp* Wett, const TeilnehmerTyp* t, int r);
 // The title of round r's column: the sub-competition's name when the round
 // has one, else the usual title.
 std::string HtmlRundenTitel(const WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen, int r);

@@ -151,30 +151,35 @@ void TeamErgebnisRumpf(WettbewerbTyp* Wett, HtmlZeilen& L) {
     L.push_back("<h2>Teamwertung</h2>");
     HtmlAbsatz(L, TeamwertungCaption[TeamwertungAuswahl(Wett)]);
     Anzahl(Wett, L);
-    HtmlTabelleAnfang(L, {T("Platz", "p"), T("Team / Teilnehmer", "n"), T("Verein"), T("Wertung"), Z("Punkte"),
-                          T("Jug.")});
-    bool Erste = true, Stern = false;
-    const MannschaftTyp* Vorher = nullptr;
-    for (TeilnehmerTyp* t = Wett->TeilnehmerTeamRootPtr; t; t = t->nextTeam) {
-        const MannschaftTyp* F = GetMannschaftdesTeilnehmers(Wett->MannschaftRootPtr, t->EdvNr);
-        // Participants without team get a heading of their own, so that they
-        // are not read as members of the team above.
-        if (Erste || F != Vorher) {
-            if (F)
-                HtmlTabellenZeile(L, {T(StrInt(F->Platz) + ".", "p"), T(F->Name, "n"), T(""), T(""), Z(HtmlZahl(F->Punkte)),
-                                      T("")},
-                                  {}, "team");
-            else
-                HtmlTabellenZeile(L, {T("", "p"), T("ohne Team", "n"), T(""), T(""), T(""), T("")}, {}, "team");
+    HtmlTabelleAnfang(L, {T("Platz", "p"), T("Team / Teilnehmer", "n"), T("Verein"), Z("Punkte"), T("Jug.")});
+    // The teams in the order and with the totals of the printed team ranking;
+    // a member's total that did not count for the team in brackets.
+    bool Klammer = false;
+    const auto Mitglied = [&](const TeilnehmerTyp* t) {
+        std::string p = PunktZuKomma(ErgebnisSummenText(Wett, t, t->Punkte));
+        if (!t->TeilDerTeamWertung && !p.empty() && GetMannschaftdesTeilnehmers(Wett->MannschaftRootPtr, t->EdvNr)) {
+            p = "(" + p + ")";
+            Klammer = true;
         }
-        Erste = false;
-        Vorher = F;
-        Stern = Stern || t->TeilDerTeamWertung;
-        HtmlTabellenZeile(L, {T("", "p"), T(HtmlName(t), "n"), T(t->Verein), T(t->TeilDerTeamWertung ? "*" : ""),
-                              Z(HtmlZahl(t->Punkte)), T(t->Jugendlich ? "jugend" : "")});
+        HtmlTabellenZeile(L, {T("", "p"), T(HtmlName(t), "n"), T(t->Verein), Z(p), T(t->Jugendlich ? "jugend" : "")});
+    };
+    for (const TeamErgebnisTyp& e : TeamErgebnisFolge(Wett)) {
+        HtmlTabellenZeile(L, {T(e.Platz > 0 ? StrInt(e.Platz) + "." : std::string(), "p"), T(e.Team->Name, "n"), T(""),
+                              Z(HtmlZahl(e.Punkte)), T("")},
+                          {}, "team");
+        for (const TeilnehmerTyp* t : e.Mitglieder) Mitglied(t);
+    }
+    // Pilots without team under a heading of their own, so that they are not
+    // read as members of the last team.
+    bool Ohne = false;
+    for (const TeilnehmerTyp* t = Wett->TeilnehmerTeamRootPtr; t; t = t->nextTeam) {
+        if (!TeilnehmerGelistet(t) || GetMannschaftdesTeilnehmers(Wett->MannschaftRootPtr, t->EdvNr)) continue;
+        if (!Ohne) HtmlTabellenZeile(L, {T("", "p"), T("ohne Team", "n"), T(""), T(""), T("")}, {}, "team");
+        Ohne = true;
+        Mitglied(t);
     }
     HtmlTabelleEnde(L);
-    if (Stern) HtmlLegende(L, {{"*", "zählt für die Teamwertung"}});
+    if (Klammer) HtmlLegende(L, {{"( )", "zählt nicht für die Teamwertung"}});
 }
 
 namespace {

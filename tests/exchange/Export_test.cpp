@@ -233,15 +233,26 @@ TEST(Export, VorlaeufigOderEndgueltig) {
 
 TEST(Export, Teamseite) {
     Bereit b;
+    // Dorn joins Team Nord as its third member (only the first two count);
+    // Ebner has no team.
+    for (MannschaftTyp* m = b.w->MannschaftRootPtr; m; m = m->next)
+        if (m->Name == "Team Nord") m->TeilnehmerEdvNr[3] = 4;
+    TeilnehmerTyp* neu = DatenTeilnehmerGetPtr(b.w->TeilnehmerRootPtr, 5, true);
+    neu->Name = {"", "Emil", "Ebner"};
+    neu->Gruppe[1] = 2;
+    exporttest::Flug(b.w, 1, 2, 0, 5, 300);
+    WettbewerbModellNeuBerechnen(b.w, true);
+    SortAll(b.w);
     const std::string h = HtmlDokumentBytes(TeamErgebnisHtml(b.w, Zeit));
-    // Dorn is in no team: under a heading of his own, not under Team Süd.
-    const std::size_t ohne = h.find(">ohne Team<"), dorn = h.find(">Dorn Dora<"), sued = h.find(">Team Süd<");
+    // Ebner is in no team: under a heading of his own, not under the last team.
+    const std::size_t ohne = h.find(">ohne Team<"), ebner = h.find(">Ebner Emil<"), sued = h.find(">Team Süd<");
     ASSERT_NE(ohne, std::string::npos);
     EXPECT_LT(sued, ohne);
-    EXPECT_LT(ohne, dorn);
-    EXPECT_NE(h.find(">3166,67<"), std::string::npos);
+    EXPECT_LT(ohne, ebner);
+    EXPECT_NE(h.find(">3166,67<"), std::string::npos) << "Summen mit Komma";
     EXPECT_EQ(h.find("3166.67"), std::string::npos);
-    EXPECT_NE(h.find("<b>*</b> zählt für die Teamwertung"), std::string::npos);
+    EXPECT_NE(h.find(">(1495)<"), std::string::npos) << "zählt nicht für das Team";
+    EXPECT_NE(h.find("<b>( )</b> zählt nicht für die Teamwertung"), std::string::npos);
 }
 
 // A clash shows a sign and a frame, not only a colour: it survives black and
