@@ -39,6 +39,8 @@ THtmlExportForm::THtmlExportForm(QWidget* Eltern) : QDialog(Eltern) {
         c->setChecked(true);
         layout->addWidget(c);
     }
+    EndgueltigCheckBox = new QCheckBox("Als endgültig kennzeichnen (sonst erst, wenn alle Durchgänge vollständig sind)", this);
+    layout->addWidget(EndgueltigCheckBox);
     auto* listen = new QHBoxLayout;
     ImportListBox = new QListWidget(this);
     WettNamenListBox = new QListWidget(this);
@@ -69,12 +71,13 @@ void THtmlExportForm::Zeigen(WettbewerbTyp* Wett) {
     WertungCheckBox->setChecked(o.Wertungslisten);
     LinkCheckBox->setChecked(o.Links);
     TwLinkCheckBox->setChecked(o.GesamtLinks);
+    EndgueltigCheckBox->setChecked(false);
 
     ImportListBox->clear();
     WettNamenListBox->clear();
     importe_ = HtmlImportListe(Wett);
     for (const HtmlImportEintrag& e : importe_) {
-        if (!e.HtmlDatei.empty()) ImportListBox->addItem(QString::fromStdString(e.HtmlDatei));
+        if (!e.WtbDatei.empty()) ImportListBox->addItem(QString::fromStdString(e.WtbDatei));
         if (!e.WettName.empty()) WettNamenListBox->addItem(QString::fromStdString(e.WettName));
     }
     const bool mitImport = HtmlImporteVorhanden(importe_);
@@ -95,6 +98,7 @@ HtmlErgebnisOptionen THtmlExportForm::Optionen() const {
     o.GesamtLinks = TwLinkCheckBox->isChecked();
     o.Statistik = StatistikCheckBox->isChecked();
     o.Einbinden = ImportCheckBox->isChecked() && ImportCheckBox->isEnabled();
+    o.Endgueltig = EndgueltigCheckBox->isChecked();
     o.Importe = importe_;
     return o;
 }

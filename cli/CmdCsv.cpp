@@ -17,10 +17,11 @@ namespace {
 
 constexpr const char* Aufruf =
     "csv DATEI AUS.csv [--nur-jugend] [--ohne-land] [--ohne-bundesland] [--bezirk] [--ohne-rohpunkte] "
-    "[--ohne-teilwertung] [--leitung] [--punktrichter] [--wettbewerbsdaten]";
+    "[--ohne-teilwertung] [--leitung] [--punktrichter] [--wettbewerbsdaten] [--windows-1252]";
 
 int Csv(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     CsvOptionen o;
+    bool windows1252 = false;
     const struct {
         const char* Name;
         bool* Ziel;
@@ -30,7 +31,7 @@ int Csv(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         {"--ohne-bundesland", &o.Bundesland, false}, {"--bezirk", &o.Bezirk, true},
         {"--ohne-rohpunkte", &o.Rohpunkte, false},   {"--ohne-teilwertung", &o.Teilwertung, false},
         {"--leitung", &o.Leitung, true},             {"--punktrichter", &o.Punktrichter, true},
-        {"--wettbewerbsdaten", &o.Wettbewerbsdaten, true},
+        {"--wettbewerbsdaten", &o.Wettbewerbsdaten, true}, {"--windows-1252", &windows1252, true},
     };
     std::vector<std::string> frei;
     for (const std::string& a : args) {
@@ -61,7 +62,8 @@ int Csv(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     DatenWettbewerbDispose(w);
     std::string grund;
     bool ersetzt = false;
-    if (!ErgebnisExcelExport(frei[1], tabelle, grund, ersetzt)) {
+    if (!ErgebnisExcelExport(frei[1], tabelle, grund, ersetzt,
+                             windows1252 ? CsvZeichensatz::Windows1252 : CsvZeichensatz::Utf8)) {
         err << "Die CSV-Datei „" << frei[1] << "“ konnte nicht geschrieben werden: " << grund << "\n";
         return 1;
     }
@@ -76,7 +78,7 @@ const bool reg = BefehlRegistrieren({
     "csv",
     Aufruf,
     "Schreibt die Ergebnisliste als CSV-Datei für eine Tabellenkalkulation\n"
-    "(Semikolon, Dezimalkomma, Windows-1252), wie der Dialog\n"
+    "(Semikolon, Dezimalkomma, UTF-8 mit Byte-Order-Mark), wie der Dialog\n"
     "„Wettbewerbsergebnis als CSV-Exceldatei exportieren“:\n"
     "--nur-jugend        nur jugendliche Teilnehmer, Jugendplatz statt Platz\n"
     "--ohne-land         ohne Spalte Land\n"
@@ -87,6 +89,7 @@ const bool reg = BefehlRegistrieren({
     "--leitung           mit Organisations- und Wettbewerbsleiter\n"
     "--punktrichter      mit den Punktrichtern\n"
     "--wettbewerbsdaten  mit Name, Datum und Regel des Wettbewerbs\n"
+    "--windows-1252      im Zeichensatz Windows-1252 für ältere Programme\n"
     "Die Wettbewerbsdatei wird nicht verändert. Rückgabewert 1, wenn eine Datei\n"
     "nicht gelesen oder geschrieben werden kann, 2 bei falschem Aufruf.",
     Csv,

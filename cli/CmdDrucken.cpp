@@ -26,9 +26,9 @@ namespace tavuran::cli {
 namespace {
 
 constexpr const char* Aufruf =
-    "drucken DATEI --liste meldung|start|wertung|ergebnis|startzettel|etiketten|kanalstatistik "
+    "drucken DATEI --liste meldung|start|wertung|ergebnis|teamergebnis|startzettel|etiketten|kanalstatistik "
     "[--durchgang N|vorrunden|flyoff] [--sortierung 0..5] [--verteiler LISTE] [--quer|--hoch] [--grosse-schrift] "
-    "[--farbe 0..5] [--etikett-format 1|2|3] [--seiten A-B] (--text AUS|- | --pdf AUS.pdf)";
+    "[--farbe 0..5] [--etikett-format 1|2|3] [--endgueltig] [--seiten A-B] (--text AUS|- | --pdf AUS.pdf)";
 
 // The resolution of the PDF pages; the text output lays out the same pages.
 constexpr int Aufloesung = 300;
@@ -66,7 +66,7 @@ int Drucken(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         {"meldung", DruckArt::Meldungsliste},   {"start", DruckArt::Startliste},
         {"wertung", DruckArt::Wertungsliste},   {"ergebnis", DruckArt::Ergebnisliste},
         {"startzettel", DruckArt::Startzettel}, {"etiketten", DruckArt::Etiketten},
-        {"kanalstatistik", DruckArt::Kanalstatistik}};
+        {"kanalstatistik", DruckArt::Kanalstatistik}, {"teamergebnis", DruckArt::Teamergebnis}};
     static const std::map<std::string, int> verteiler = {
         {"blanko", 0},      {"aushang", 1},      {"organisationsleiter", 2}, {"startstelle", 3},
         {"senderzelt", 4}, {"punktrichter", 5}, {"zeitnehmer", 6}};
@@ -118,6 +118,8 @@ int Drucken(const std::vector<std::string>& args, std::ostream& out, std::ostrea
             const int orient = o == "--quer" ? 1 : 2;
             if (a.Orientierung != 0 && a.Orientierung != orient) return falsch("--quer und --hoch schließen sich aus.");
             a.Orientierung = orient;
+        } else if (o == "--endgueltig") {
+            a.Endgueltig = true;
         } else if (o == "--grosse-schrift") {
             a.Stil = 3;
         } else if (o == "--farbe") {
@@ -209,7 +211,8 @@ const bool reg = BefehlRegistrieren({
     Aufruf,
     "Gibt ein Druckstück des Wettbewerbs aus, Seite für Seite wie die Druckvorschau:\n"
     "  meldung Meldungsliste, start Startliste, wertung Wertungsliste, ergebnis Ergebnisliste,\n"
-    "  startzettel Startzettel, etiketten Etiketten, kanalstatistik Kanalstatistik.\n"
+    "  teamergebnis Teamergebnis, startzettel Startzettel, etiketten Etiketten,\n"
+    "  kanalstatistik Kanalstatistik.\n"
     "--durchgang N|vorrunden|flyoff  die Durchgänge (ohne: der aktuelle Durchgang,\n"
     "               bei Startzetteln alle Vorrunden)\n"
     "--sortierung   0 Meldungsnr., 1 Startnummer, 2 Name, 3 Startfolge, 4 Platz, 5 Team\n"
@@ -219,6 +222,8 @@ const bool reg = BefehlRegistrieren({
     "--quer, --hoch Querformat oder Hochformat; --grosse-schrift große Schrift\n"
     "--farbe        0 schwarzweiß, 1 Farbe, 2 braun, 3 rot, 4 grün, 5 blau\n"
     "--etikett-format 1 46x21mm 4-reihig, 2 89x36mm 2-reihig, 3 89x48mm 1-reihig\n"
+    "--endgueltig   Ergebnis und Teamergebnis als endgültig drucken, auch wenn noch\n"
+    "               Durchgänge offen sind (sonst: endgültig, wenn alle vollständig sind)\n"
     "--seiten A-B   nur die Seiten A bis B\n"
     "--text AUS     die Texte jeder Seite zeilenweise, jede Seite mit einem Seitenvorschub\n"
     "               beendet (\"-\" schreibt auf die Standardausgabe)\n"

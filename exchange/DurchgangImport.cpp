@@ -7,10 +7,12 @@
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
 #include "core/L_FILE.h"
+#include "core/L_STR.h"
 #include "evaluation/Sortierung.h"
 #include "exchange/DateiZugriff.h"
 #include "exchange/DatenStamm.h"
 #include "exchange/DatenWettbewerbDatei.h"
+#include "exchange/TeilnehmerZuordnung.h"
 
 namespace tavuran {
 
@@ -128,11 +130,14 @@ DurchgangImportErgebnis DatenWettbewerbImportDurchgang(WettbewerbTyp* Wett, cons
     // this loop adds participants, so the largest are counted on here.
     int maxEdv = GetMaxEdvNr(Wett->TeilnehmerRootPtr), maxStart = GetMaxStartNr(Wett->TeilnehmerRootPtr),
         maxMeldung = GetMaxMeldungsNr(Wett->TeilnehmerRootPtr);
-    for (const TeilnehmerTyp* I = src->TeilnehmerRootPtr; I; I = I->next) {
-        if (!HatName(I) || I->EdvNr <= 0) continue;
-        TeilnehmerTyp* P = nullptr;
-        for (TeilnehmerTyp* t = Wett->TeilnehmerRootPtr; t; t = t->next)
-            if (t->Name.VornameStr == I->Name.VornameStr && t->Name.NachnameStr == I->Name.NachnameStr) P = t;
+    for (const TeilnehmerZuordnungTyp& z : TeilnehmerZuordnen(Wett->TeilnehmerRootPtr, src->TeilnehmerRootPtr)) {
+        const TeilnehmerTyp* I = z.Quelle;
+        if (z.Mehrdeutig) {
+            E.Mehrdeutig.push_back(CnvNameTypToNameStr(&I->Name, true) +
+                                   (I->Verein.empty() ? std::string() : " (" + I->Verein + ")"));
+            continue;
+        }
+        TeilnehmerTyp* P = z.Ziel;
         if (!P) {
             P = DatenTeilnehmerNew();
             DatenTeilnehmerDefault(P);
@@ -150,6 +155,10 @@ DurchgangImportErgebnis DatenWettbewerbImportDurchgang(WettbewerbTyp* Wett, cons
         w->WertungDurchg[1] = I->ExportPunkte[index];
         ++E.Werte;
     }
+    // The round's column is titled with the sub-competition's name on every
+    // list, unless the user named the round already.
+    if (Nr >= 1 && Nr <= MaxAnzeigeDurchgaenge && L_STR_Unblank(Wett->DurchgangAlias[Nr]).empty())
+        Wett->DurchgangAlias[Nr] = L_STR_Unblank(src->Name);
     DatenWettbewerbDispose(src);
 
     Wett->WettbewerbImportFileName[Nr] = Absolut(FileName);
@@ -168,6 +177,11 @@ std::vector<std::string> DurchgangImportZeilen(const DurchgangImportErgebnis& E,
     z.push_back("Durchgang " + std::to_string(Nr) + ": " + std::to_string(E.Werte) + " Teilwertungen aus „" +
                 E.WettbewerbName + "“ übernommen, " + std::to_string(E.Neu.size()) + " Teilnehmer neu angelegt.");
     for (const std::string& n : E.Neu) z.push_back("  neu: " + n);
+    if (!E.Mehrdeutig.empty())
+        z.push_back(std::to_string(E.Mehrdeutig.size()) +
+                    " Teilwertungen nicht übernommen: der Name kommt mehrfach vor, und weder Verein noch "
+                    "Geburtsdatum entscheiden, wer gemeint ist. Bitte von Hand eintragen.");
+    for (const std::string& n : E.Mehrdeutig) z.push_back("  nicht zugeordnet: " + n);
     return z;
 }
 

@@ -3,9 +3,6 @@
 #include <cctype>
 
 #include "core/Eingabe.h"
-#include "evaluation/Auswertung.h"
-#include "evaluation/Sortierung.h"
-#include "exchange/HtmlErgebnis.h"
 #include "exchange/HtmlListen.h"
 #include "reports/QrCode.h"
 
@@ -96,24 +93,19 @@ bool Beginnt(const std::string& s, std::string_view p) {
 
 } // namespace
 
-std::vector<LiveListeTyp> LiveListen(const WettbewerbTyp* Wett) {
-    std::vector<LiveListeTyp> l{{"/ergebnis", "Ergebnisliste"}, {"/start", "Startliste"}};
-    if (Wett)
-        for (int r = 1; r <= HtmlRunden(Wett); ++r)
-            l.push_back({"/durchgang/" + std::to_string(r), GetDurchgangBezeichner(Wett, r, false, true)});
-    l.push_back({"/team", "Teamergebnis"});
-    return l;
+std::vector<LiveListeTyp> LiveListen(const WettbewerbTyp*) {
+    return {{"/ergebnis", "Ergebnisliste"}, {"/wertungen", "Wertungen"}, {"/start", "Startliste"}, {"/team", "Teamergebnis"}};
 }
 
 bool LiveListeBauen(WettbewerbTyp* Wett, const std::string& Pfad, HtmlDokument& Doc) {
     Doc = {};
     if (!Wett) return false;
-    if (Pfad == "/ergebnis") {
+    if (Pfad == "/ergebnis" || Pfad == "/wertungen") {
+        // The result list, and with it the score lists of every round.
         HtmlErgebnisOptionen o;
-        o.Wertungslisten = false;
-        o.Links = false;
+        o.Wertungslisten = Pfad == "/wertungen";
         o.GesamtLinks = false;
-        Doc = HtmlErgebnisDokument(Wett, o, {});
+        Doc = HtmlErgebnisDokument(Wett, o);
         return true;
     }
     if (Pfad == "/start") {
@@ -121,44 +113,26 @@ bool LiveListeBauen(WettbewerbTyp* Wett, const std::string& Pfad, HtmlDokument& 
         return true;
     }
     if (Pfad == "/team") {
-        Doc = TeamErgebnisHtml(Wett);
-        return true;
-    }
-    constexpr std::string_view d = "/durchgang/";
-    if (Pfad.rfind(d, 0) == 0 && Pfad.size() > d.size() && Pfad.size() <= d.size() + 2) {
-        int r = 0;
-        for (std::size_t i = d.size(); i < Pfad.size(); ++i) {
-            if (Pfad[i] < '0' || Pfad[i] > '9') return false;
-            r = r * 10 + (Pfad[i] - '0');
-        }
-        if (r < 1 || r > HtmlRunden(Wett) || Pfad[d.size()] == '0') return false;
-        // The score list of one round, framed like the result list.
-        Wett->CalcWertung = true;
-        CalcWertung(Wett);
-        ExportKopf(Wett, Doc, HtmlErgebnisliste);
-        const int alt = Wett->DurchgangNr;
-        Wett->DurchgangNr = r;
-        SortTeilnehmerGruppe(Wett);
-        ExportWertung(Wett, Doc, false, r);
-        Wett->DurchgangNr = alt;
-        SortTeilnehmerGruppe(Wett);
-        ExportFuss(Doc);
+        Doc = TeamErgebnisHtml(Wett, {});
         return true;
     }
     return false;
 }
 
 std::string LiveListenSeite(const HtmlDokument& Doc, const WettbewerbTyp* Wett, long Stand) {
+    bool viewport = false;
+    for (const std::string& z : Doc.Lines) viewport = viewport || z.find("name=\"viewport\"") != std::string::npos;
     std::string s;
     bool html5 = false;
     for (const std::string& z : Doc.Lines) {
         if (Beginnt(z, "<!doctype")) html5 = true;
         if (Beginnt(z, "<meta") && z.find("charset") != std::string::npos) {
-            // The export announces its file's code page; the live page is UTF-8.
-            s += "<meta charset=\"utf-8\">\n<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
+            // The live page is UTF-8, whatever code page a file would announce.
+            s += "<meta charset=\"utf-8\">\n";
             continue;
         }
         if (Beginnt(z, "</head")) {
+            if (!viewport) s += "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
             s += "<meta name=\"tavuran-stand\" content=\"" + std::to_string(Stand) + "\">\n";
             s += "<script src=\"/live.js\" defer></script>\n";
             s += LiveStil;

@@ -18,7 +18,8 @@ namespace tavuran {
 // The script of the live pages (served as /live.js).
 extern const char* const LiveSkript;
 
-// The pages a list can be shown as: "/ergebnis", "/start", "/durchgang/N", "/team".
+// The pages a list can be shown as: "/ergebnis", "/wertungen" (with the score
+// lists of every round), "/start", "/team".
 struct LiveListeTyp {
     std::string Pfad;
     std::string Titel;

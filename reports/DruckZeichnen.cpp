@@ -144,6 +144,18 @@ class Zeichner {
         HorLine(col, line, w + 1);
         return col + w;
     }
+    // A bold frame around a cell, three line widths thick, inside the cell.
+    void Rahmen(int col, int line, int w) {
+        const int x0 = xPos(col - 1) + 1, x1 = xPos(col + w - 1) - v - 1;
+        const int y0 = yPos(line) + h, y1 = yPos(line + 1) - h - 1;
+        const int d = 3 * MaxInt(1, MinInt(v, h));
+        for (int i = 0; i < d; ++i) {
+            C.Linie(x0, y0 + i, x1, y0 + i, Tinte);
+            C.Linie(x0, y1 - i, x1, y1 - i, Tinte);
+            C.Linie(x0 + i, y0, x0 + i, y1, Tinte);
+            C.Linie(x1 - i, y0, x1 - i, y1, Tinte);
+        }
+    }
     int FillBackGroundRect(int col, int line, int w, DruckFarbe f) {
         C.RechteckFuellen(xPos(col - 1), yPos(line), xPos(col + w - 1), yPos(line + 1), f);
         return col + w;
@@ -175,7 +187,7 @@ void Kopf(Zeichner& z) {
     if (Bit(m, KopfRegel))
         col = folgt(col, z.TextWrite(col, line, k.RegelName, static_cast<int>(L_STR_Length(k.RegelName)) + 4),
                     k.RegelName);
-    if (Bit(m, KopfGewertet)) col = z.TextWrite(col, line, k.GewertetHinweis, 14);
+    if (Bit(m, KopfGewertet)) col = folgt(col, z.TextWrite(col, line, k.GewertetHinweis, 14), k.GewertetHinweis);
     if (Bit(m, KopfDatum)) {
         z.TextWrite(zpz - 10, line, k.Datum, 0);
         col = zpz - 10;
@@ -233,8 +245,15 @@ void Zeile(Zeichner& z, const ZeileTyp& zeile, int Farbmodus, const DruckSchrift
         // Numbers and channels lose their meaning when cut: they may be made
         // smaller than names before their end is cut off.
         z.KleinstAnteil = (c.Rechts || sp.Nr == 12 || sp.Nr == 13) ? 50 : 70;
-        col = c.Rechts ? z.TextWriteRightJustify(col, line, c.Text, sp.Breite)
-                       : z.TextWrite(col, line, c.Text, sp.Breite);
+        // A left-aligned text may run on into the blank cell that shares its
+        // frame ("Antrag Refly" over the blank points of the round).
+        int raum = sp.Breite;
+        if (!c.Rechts && sp.OhneTrenner && i + 1 < z.S.Spalten.size() &&
+            (i + 1 >= zeile.Zellen.size() || L_STR_Unblank(zeile.Zellen[i + 1].Text).empty()))
+            raum += z.S.Spalten[i + 1].Breite;
+        if (c.Rahmen) z.Rahmen(col, line, sp.Breite);
+        if (c.Rechts) col = z.TextWriteRightJustify(col, line, c.Text, sp.Breite);
+        else col = z.TextWrite(col, line, c.Text, raum) - raum + sp.Breite;
         z.KleinstAnteil = 70;
         z.C.SetSchrift(grund);
     }
@@ -260,6 +279,15 @@ void Zeile(Zeichner& z, const ZeileTyp& zeile, int Farbmodus, const DruckSchrift
     jeZelle(ZeileGruppeUnten, line + 1, &Zeichner::HorGroupLine);
 }
 
+// The marks used on the list, explained under the table.
+int Legende(Zeichner& z, int oben) {
+    const std::vector<std::string>& l = z.S.Text.Legende;
+    if (l.empty()) return oben;
+    int line = oben + 2;
+    for (const std::string& t : l) z.TextWrite(1, line++, t, z.L.ZeichenProZeile);
+    return line - 1;
+}
+
 void Unterschriften(Zeichner& z, int oben) {
     const TextTyp& t = z.S.Text;
     const int zpz = z.L.ZeichenProZeile;
@@ -278,14 +306,28 @@ void Wasserzeichen(Zeichner& z, DruckFarbe Farbe) {
     const std::string& text = z.S.Kopf.Wasserzeichen;
     if (text.empty()) return;
     const DruckSchrift alt = z.C.GetSchrift();
+    // The competition's name on the header's first line, in the header's font.
+    const bool name = Bit(static_cast<std::uint32_t>(z.S.Kopf.KopfMode), KopfName) && !z.S.Kopf.WettbewerbName.empty();
+    const int nameEnde = name ? z.xPos(1) + z.C.TextBreite(z.S.Kopf.WettbewerbName) : z.R.Left;
     DruckSchrift f = alt;
     f.Kursiv = true;
     f.Fett = false;
     f.Farbe = Farbe;
     f.Hoehe = DruckPunkteZuPixel(z.C, 70);
     z.C.SetSchrift(f);
-    // Centred over the table, near the top of the page.
-    const int x = z.R.Left + ((z.R.Right - z.R.Left) - z.C.TextBreite(text)) / 2;
+    // Centred over the table, near the top of the page; never over the
+    // competition's name: right of it, and smaller when the room there is short.
+    const int luecke = MaxInt(1, alt.Hoehe);
+    int x = z.R.Left + ((z.R.Right - z.R.Left) - z.C.TextBreite(text)) / 2;
+    if (name && x < nameEnde + luecke) {
+        const int raum = z.R.Right - (nameEnde + luecke);
+        const int min = DruckPunkteZuPixel(z.C, 20);
+        while (f.Hoehe > min && z.C.TextBreite(text) > raum) {
+            f.Hoehe = f.Hoehe * 9 / 10;
+            z.C.SetSchrift(f);
+        }
+        x = MaxInt(nameEnde + luecke, z.R.Right - z.C.TextBreite(text));
+    }
     const int y = (z.R.Bottom - z.R.Top) / 100;
     z.C.Text(MaxInt(0, x), y, text, MaxInt(0, z.C.Breite() - MaxInt(0, x)));
     z.C.SetSchrift(alt);
@@ -323,6 +365,7 @@ void DrawPrintImage(DruckCanvas& Canvas, int Hoehe, const DruckSeitenListe& List
     z.Abschnitt = 1;
     int oben = 1;
     for (auto it = s.Text.Zeilen.rbegin(); it != s.Text.Zeilen.rend(); ++it) Zeile(z, *it, Farbmodus, grund, oben);
+    oben = Legende(z, oben);
     if (Bit(s.Text.TextMode, TextUnterschrift)) Unterschriften(z, oben);
 
     z.Abschnitt = 2;
@@ -330,6 +373,7 @@ void DrawPrintImage(DruckCanvas& Canvas, int Hoehe, const DruckSeitenListe& List
         z.TextWrite(1, 1, s.Fuss.Fussnote, 0);
         z.HorLine(1, 1, L.ZeichenProZeile);
     }
+    if (!s.Fuss.Rechts.empty()) z.TextWriteRightJustify(1, 1, s.Fuss.Rechts, L.ZeichenProZeile + 1);
     Canvas.SetSchrift(grund);
 }
 

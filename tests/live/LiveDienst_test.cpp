@@ -48,9 +48,9 @@ TEST(LiveDienst, DientNurSeinenSeitenUndNieDateienDerPlatte) {
         int Status;
     } faelle[] = {
         {"GET", "/", 200},           {"GET", "/ergebnis", 200},     {"GET", "/start", 200},
-        {"GET", "/team", 200},       {"GET", "/durchgang/1", 200},  {"GET", "/durchgang/4", 200},
+        {"GET", "/team", 200},       {"GET", "/wertungen", 200},
         {"GET", "/live.js", 200},    {"GET", "/stand", 200},        {"HEAD", "/ergebnis", 200},
-        {"GET", "/durchgang/5", 404}, {"GET", "/durchgang/01", 404}, {"GET", "/durchgang/x", 404},
+        {"GET", "/durchgang/1", 404}, {"GET", "/wertungen/1", 404},
         {"GET", "/../wett.wtb", 404}, {"GET", "/wett.wtb", 404},    {"GET", "/etc/passwd", 404},
         {"GET", "/ergebnis/", 404},  {"GET", "/e/", 403},            {"POST", "/ergebnis", 405},
         {"DELETE", "/e/x", 405},      {"PUT", "/", 405},
@@ -88,7 +88,7 @@ TEST(LiveDienst, JedenTextAusWettbewerbUndTelefonMaskiert) {
     TeilnehmerTyp* t = DatenTeilnehmerGetPtr(d.W->TeilnehmerRootPtr, 2, false);
     t->Name.NachnameStr = "<img src=x onerror=alert(2)>";
     d.D.Geaendert();
-    for (const std::string& p : std::vector<std::string>{"/", "/ergebnis", "/start", "/durchgang/1", "/team", "/e/" + d.Code(2)}) {
+    for (const std::string& p : std::vector<std::string>{"/", "/ergebnis", "/start", "/wertungen", "/team", "/e/" + d.Code(2)}) {
         const std::string s = d.Get(p).Rumpf;
         EXPECT_EQ(s.find("<script>alert"), std::string::npos) << p;
         EXPECT_EQ(s.find("<img src=x"), std::string::npos) << p;
