@@ -111,4 +111,6 @@ bool ArgumenteLesen(const std::vector<std::string>& Args, const OptionenTabelle&
     return true;
 }
 
+WettbewerbFreigabe::~WettbewerbFreigabe() { DatenWettbewerbDispose(w); }
+
 } // namespace tavuran::cli

@@ -31,6 +31,13 @@ class MeldungenAufStderr {
 bool WettbewerbLaden(const std::string& Datei, WettbewerbTyp*& comp, std::ostream& err,
                      DateiLeseBericht* Bericht = nullptr);
 
+// Frees the competition held in w when it goes out of scope (w may be
+// replaced meanwhile; the one held at the end is freed).
+struct WettbewerbFreigabe {
+    WettbewerbTyp*& w;
+    ~WettbewerbFreigabe();
+};
+
 // Saves the competition in its own format to Ziel (the old file kept as
 // ".bak", no parallel copy) and frees it. Prints the notes of the save to
 // `err` and "Gespeichert: Ziel" to `out`; returns 0, or 1 with the reason on

@@ -44,10 +44,7 @@ int Eingaenge(const std::vector<std::string>& args, std::ostream& out, std::ostr
     MeldungenAufStderr meldungen(err);
     WettbewerbTyp* w = nullptr;
     if (!WettbewerbLaden(datei, w, err)) return 1;
-    struct Freigabe {
-        WettbewerbTyp*& w;
-        ~Freigabe() { DatenWettbewerbDispose(w); }
-    } freigabe{w};
+    WettbewerbFreigabe freigabe{w};
     const std::string journal = EingangJournalName(datei);
     EingaengeTyp e;
     std::string grund;

@@ -107,10 +107,7 @@ int Eintragen(const std::vector<std::string>& args, std::ostream& out, std::ostr
     MeldungenAufStderr meldungen(err);
     WettbewerbTyp* w = nullptr;
     if (!WettbewerbLaden(a.Datei, w, err)) return 1;
-    struct Freigabe {
-        WettbewerbTyp*& w;
-        ~Freigabe() { DatenWettbewerbDispose(w); }
-    } freigabe{w};
+    WettbewerbFreigabe freigabe{w};
 
     if (!w->RegelPtr || w->RegelPtr->EdvNr < 1) {
         err << "Der Wettbewerb hat keine bekannte Regel; es gibt keine Wertspalten.\n";

@@ -90,10 +90,7 @@ int Live(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     MeldungenAufStderr meldungen(err);
     WettbewerbTyp* w = nullptr;
     if (!WettbewerbLaden(datei, w, err)) return 1;
-    struct Freigabe {
-        WettbewerbTyp*& w;
-        ~Freigabe() { DatenWettbewerbDispose(w); }
-    } freigabe{w};
+    WettbewerbFreigabe freigabe{w};
     WettbewerbModellNeuBerechnen(w, true);
 
     int argc = 1;

@@ -51,10 +51,7 @@ int Zugang(const std::vector<std::string>& args, std::ostream& out, std::ostream
     MeldungenAufStderr meldungen(err);
     WettbewerbTyp* w = nullptr;
     if (!WettbewerbLaden(woerter[0], w, err)) return 1;
-    struct Freigabe {
-        WettbewerbTyp*& w;
-        ~Freigabe() { DatenWettbewerbDispose(w); }
-    } freigabe{w};
+    WettbewerbFreigabe freigabe{w};
     if (n > std::min(w->AnzDurchgaenge, MaxAnzeigeDurchgaenge)) {
         err << "Der Wettbewerb hat keinen Durchgang " << n << ".\n";
         return 1;

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "exchange/DateiZugriff.h"
+#include "live/LiveFelder.h"
 
 namespace tavuran {
 
@@ -47,28 +48,13 @@ bool Demaskieren(std::string_view s, std::string& r) {
     return true;
 }
 
-bool Ganzzahl(std::string_view s, int& wert) {
-    if (s.empty() || s.size() > 9) return false;
-    int v = 0;
-    for (char c : s) {
-        if (c < '0' || c > '9') return false;
-        v = v * 10 + (c - '0');
-    }
-    wert = v;
-    return true;
-}
-
 std::vector<std::string> Felder(std::string_view z, bool& ok) {
     std::vector<std::string> f;
     ok = true;
-    std::size_t a = 0;
-    for (;;) {
-        const std::size_t t = z.find('\t', a);
+    for (std::string_view t : LiveTabFelder(z)) {
         std::string feld;
-        ok = ok && Demaskieren(z.substr(a, t == std::string_view::npos ? std::string_view::npos : t - a), feld);
+        ok = ok && Demaskieren(t, feld);
         f.push_back(std::move(feld));
-        if (t == std::string_view::npos) break;
-        a = t + 1;
     }
     return f;
 }
@@ -176,7 +162,7 @@ bool EingaengeLesen(const std::string& Journal, EingaengeTyp& E, std::string& Gr
         bool ok = false;
         const std::vector<std::string> f = Felder(z, ok);
         int id = 0;
-        if (!ok || f.size() < 3 || !Ganzzahl(f[1], id) || id < 1) {
+        if (!ok || f.size() < 3 || !LiveGanzzahl(f[1], id) || id < 1) {
             ++E.Beschaedigt;
             continue;
         }
@@ -186,7 +172,7 @@ bool EingaengeLesen(const std::string& Journal, EingaengeTyp& E, std::string& Gr
             e.Zeit = f[2];
             e.Adresse = f[5];
             e.Werte.assign(f.begin() + 6, f.end());
-            if (Ganzzahl(f[3], e.Durchgang) && Ganzzahl(f[4], e.EdvNr) && !EingangVon(E, id)) {
+            if (LiveGanzzahl(f[3], e.Durchgang) && LiveGanzzahl(f[4], e.EdvNr) && !EingangVon(E, id)) {
                 Aufnehmen(E, std::move(e));
                 continue;
             }

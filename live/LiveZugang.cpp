@@ -7,39 +7,17 @@
 #include "core/L_STR.h"
 #include "evaluation/WertungEingabe.h"
 #include "exchange/DateiZugriff.h"
+#include "live/LiveFelder.h"
 
 namespace tavuran {
 
 namespace {
-
-bool Ganzzahl(std::string_view s, int& wert) {
-    if (s.empty() || s.size() > 9) return false;
-    int v = 0;
-    for (char c : s) {
-        if (c < '0' || c > '9') return false;
-        v = v * 10 + (c - '0');
-    }
-    wert = v;
-    return true;
-}
 
 bool Hexcode(std::string_view s) {
     if (s.size() != ZugangCodeLaenge) return false;
     for (char c : s)
         if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'))) return false;
     return true;
-}
-
-std::vector<std::string_view> Felder(std::string_view z) {
-    std::vector<std::string_view> f;
-    std::size_t a = 0;
-    for (;;) {
-        const std::size_t t = z.find('\t', a);
-        f.push_back(z.substr(a, t == std::string_view::npos ? std::string_view::npos : t - a));
-        if (t == std::string_view::npos) break;
-        a = t + 1;
-    }
-    return f;
 }
 
 } // namespace
@@ -132,13 +110,13 @@ bool ZugangLesen(const std::string& Datei, ZugangListeTyp& Liste, std::string& G
         return false;
     }
     while (std::getline(in, z)) {
-        const std::vector<std::string_view> f = Felder(z);
+        const std::vector<std::string_view> f = LiveTabFelder(z);
         if (f.size() == 2 && f[0] == "Adresse") {
             Liste.Basis = std::string(f[1]);
         } else if (f.size() == 4 && f[0] == "Z" && Hexcode(f[1])) {
             ZugangEintragTyp e;
             e.Code = std::string(f[1]);
-            if (Ganzzahl(f[2], e.Durchgang) && Ganzzahl(f[3], e.EdvNr) && !ZugangVon(Liste, e.Durchgang, e.EdvNr))
+            if (LiveGanzzahl(f[2], e.Durchgang) && LiveGanzzahl(f[3], e.EdvNr) && !ZugangVon(Liste, e.Durchgang, e.EdvNr))
                 Liste.Codes.push_back(std::move(e));
         }
     }
