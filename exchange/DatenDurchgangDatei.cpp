@@ -26,6 +26,11 @@ void Speichern(WertungTyp* w, const WertungsZeileTyp& z) {
     w->Strafpunkte = z.Strafpunkte;
 }
 
+bool GleicheWerte(const WertungTyp* w, const WertungsZeileTyp& z) {
+    return w->ReflyVerursacher == z.ReflyVerursacher && w->WertungDurchg == z.WertungDurchg &&
+           w->WertungPunktr == z.WertungPunktr && w->Strafpunkte == z.Strafpunkte;
+}
+
 std::size_t Mischen(std::size_t h, std::size_t x) { return h ^ (x + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2)); }
 
 } // namespace
@@ -83,7 +88,7 @@ void WertungsLeser::TeilnehmerGelesen(TeilnehmerTyp* p) {
     if (p) teilnehmer_[p->EdvNr] = p;
 }
 
-void WertungsLeser::ZeileAnwenden(const WertungsZeileTyp& z) {
+int WertungsLeser::ZeileAnwenden(const WertungsZeileTyp& z, int ZeilenNr) {
     // Rounds are at most 30, so the list walk is cheap.
     DurchgangTyp* d = DatenDurchgangGetPtr(durchgangRoot_, z.DurchgangNr);
 
@@ -107,15 +112,20 @@ void WertungsLeser::ZeileAnwenden(const WertungsZeileTyp& z) {
         d->GruppePtr = g;
     }
 
-    WertungTyp*& w = wertungen_[{g, z.EdvNr}];
-    if (!w) {
-        w = DatenWertungNew();
+    Eintrag& e = wertungen_[{g, z.EdvNr}];
+    if (!e.Wertung) {
+        WertungTyp* w = DatenWertungNew();
         DatenWertungDefault(w);
         w->EdvNr = z.EdvNr;
         w->next = g->WertungPtr;
         g->WertungPtr = w;
+        e.Wertung = w;
+        e.ZeilenNr = ZeilenNr;
+    } else if (!GleicheWerte(e.Wertung, z)) {
+        return e.ZeilenNr;
     }
-    Speichern(w, z);
+    Speichern(e.Wertung, z);
+    return 0;
 }
 
 std::string GetNextWertungsDaten(int FormatNr, DurchgangListenInfoTyp& Info) {

@@ -557,10 +557,11 @@ ImportBericht ImportPortal(WettbewerbTyp* Wett, const ImportVorschau& V, const I
     std::map<const TeilnehmerTyp*, std::vector<const ImportTyp*>> zugeordnet;
     // Report lines by file line, sorted at the end (the records are merged last line first).
     std::vector<std::pair<int, std::string>> neuListe, aktualisiertListe, doppeltListe;
-    // New participants take the numbers after the largest ones in use; only
-    // this loop adds participants, so the largest are counted on here.
-    int maxEdv = GetMaxEdvNr(Wett->TeilnehmerRootPtr), maxStart = GetMaxStartNr(Wett->TeilnehmerRootPtr),
-        maxMeldung = GetMaxMeldungsNr(Wett->TeilnehmerRootPtr);
+    // New participants take the numbers after the largest ones in use, or
+    // free ones below the largest Integer.
+    NeueNummern edvNummern(Wett->TeilnehmerRootPtr, &TeilnehmerTyp::EdvNr),
+        startNummern(Wett->TeilnehmerRootPtr, &TeilnehmerTyp::StartNr),
+        meldeNummern(Wett->TeilnehmerRootPtr, &TeilnehmerTyp::MeldgNr);
     for (auto it = liste.rbegin(); it != liste.rend(); ++it) {
         const ImportTyp& r = *it;
         TeilnehmerTyp* P = nullptr;
@@ -573,12 +574,17 @@ ImportBericht ImportPortal(WettbewerbTyp* Wett, const ImportVorschau& V, const I
         }
         const bool neu = P == nullptr;
         if (neu) {
+            const int edv = edvNummern.Naechste(), start = startNummern.Naechste(), meldung = meldeNummern.Naechste();
+            if (edv == 0 || start == 0 || meldung == 0) {
+                B.Abgelehnt.push_back(Zeile(r.ZeilenNr) + ": für einen neuen Teilnehmer ist keine Nummer mehr frei");
+                continue;
+            }
             P = DatenTeilnehmerNew();
             DatenTeilnehmerDefault(P);
             P->KanalAktiv = 1;
-            P->EdvNr = ++maxEdv;
-            P->StartNr = ++maxStart;
-            P->MeldgNr = ++maxMeldung;
+            P->EdvNr = edv;
+            P->StartNr = start;
+            P->MeldgNr = meldung;
             P->next = Wett->TeilnehmerRootPtr;
             Wett->TeilnehmerRootPtr = P;
         }
