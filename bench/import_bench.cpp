@@ -16,6 +16,7 @@
 #include "exchange/DateiFelder.h"
 #include "exchange/DatenWettbewerbDatei.h"
 #include "exchange/ImportPortal.h"
+#include "rules/RegelLookup.h"
 #include "startorder/WettbewerbNeuBerechnen.h"
 
 namespace {

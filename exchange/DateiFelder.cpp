@@ -161,6 +161,19 @@ std::string SpalteErstenWertAusZeileAb(std::string_view& Rest) {
     return FeldInhalt(FeldAbtrennen(Rest));
 }
 
+std::string_view SpalteErstenWertAnsicht(std::string_view& Rest, std::string& Puffer) {
+    if (!Rest.empty() && Rest[0] == '\'') {
+        const std::size_t i = Rest.find('\'', 1);
+        if (i != std::string_view::npos && (i + 1 == Rest.size() || Rest[i + 1] == ',')) {
+            const std::string_view inhalt = Rest.substr(1, i - 1);
+            Rest.remove_prefix(i + 1 == Rest.size() ? Rest.size() : i + 2);
+            return inhalt;
+        }
+    }
+    Puffer = FeldInhalt(FeldAbtrennen(Rest));
+    return Puffer;
+}
+
 std::string SpalteErstenWertAusZeileAb(std::string& Rest) {
     std::string_view r = Rest;
     std::string inhalt = SpalteErstenWertAusZeileAb(r);

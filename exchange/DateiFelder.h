@@ -73,6 +73,9 @@ std::string FeldInhalt(std::string_view Feld);
 // Takes the first field of Rest, shortens Rest, and returns the field's content.
 std::string SpalteErstenWertAusZeileAb(std::string& Rest);
 std::string SpalteErstenWertAusZeileAb(std::string_view& Rest);
+// The same without a string of its own: the content as a view into Rest, or
+// into Puffer when the field holds a doubled quote.
+std::string_view SpalteErstenWertAnsicht(std::string_view& Rest, std::string& Puffer);
 // The same for the unquoted field lists of formats 1 and 2: a quoted field
 // gives its content, an unquoted one its text without surrounding blanks.
 std::string SpalteErstenRohwertAusZeileAb(std::string_view& Rest);

@@ -38,7 +38,9 @@ std::size_t Mischen(std::size_t h, std::size_t x) { return h ^ (x + 0x9e3779b97f
 bool WertungsZeileLesen(std::string_view Value, int FormatNr, WertungsZeileTyp& z) {
     z = WertungsZeileTyp{};
     std::string_view rest = Value;
-    const auto ganz = [&] { return DateiInteger(SpalteErstenWertAusZeileAb(rest)); };
+    std::string puffer;
+    const auto feld = [&] { return SpalteErstenWertAnsicht(rest, puffer); };
+    const auto ganz = [&] { return DateiInteger(feld()); };
     long long r = ganz();
     z.EdvNr = ganz();
     long long o = 0;
@@ -52,8 +54,8 @@ bool WertungsZeileLesen(std::string_view Value, int FormatNr, WertungsZeileTyp& 
         r = -r;
         o = 1;
     }
-    for (int i = 1; i <= MaxDurchgSpalten; ++i) z.WertungDurchg[i] = DateiDouble(SpalteErstenWertAusZeileAb(rest));
-    for (int i = 1; i <= MaxPunktrichter; ++i) z.WertungPunktr[i] = DateiDouble(SpalteErstenWertAusZeileAb(rest));
+    for (int i = 1; i <= MaxDurchgSpalten; ++i) z.WertungDurchg[i] = DateiDouble(feld());
+    for (int i = 1; i <= MaxPunktrichter; ++i) z.WertungPunktr[i] = DateiDouble(feld());
     z.Strafpunkte = ganz();
     // A participant holds groups for rounds 1..30 only; a reflight number
     // beyond the integer range cannot be a group of this model.

@@ -40,6 +40,8 @@ class WertungsLeser {
   public:
     WertungsLeser(DurchgangTyp*& DurchgangRoot, TeilnehmerTyp*& TeilnehmerRoot)
         : durchgangRoot_(DurchgangRoot), teilnehmerRoot_(TeilnehmerRoot) {}
+    // Room for about this many score lines, so that the tables do not grow line by line.
+    void Reservieren(std::size_t Zeilen) { wertungen_.reserve(Zeilen); }
     // A participant record that was just put at the head of the list.
     void TeilnehmerGelesen(TeilnehmerTyp* p);
     // A score line already read (a valid one). Its entry takes the values,

@@ -640,6 +640,7 @@ int DatenWettbewerbLesen(WettbewerbTyp*& comp, std::string_view Bytes, const std
     int ergebnis = LadenOk;
     bericht.Leer = NurLeer(text);
     WertungsLeser wertungen(comp->DurchgangRootPtr, comp->TeilnehmerRootPtr);
+    wertungen.Reservieren(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
     Lesezustand z;
     std::string puffer;
     int zeilenNr = 0;
