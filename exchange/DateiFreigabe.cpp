@@ -160,8 +160,6 @@ void WunschFreigabenUebertragen(const std::string& Von, const std::string& Nach)
     Schreiben(nach, liste);
 }
 
-void WunschFreigabenVergessen(const std::string& WettDatei) { Schreiben(Normal(WettDatei), {}); }
-
 std::string WunschFrage(WunschArt Art, const std::string& Ziel) {
     const std::string verb = Art == WunschArt::Teilwettbewerb ? " aus „" + Ziel + "“ lesen." : " nach „" + Ziel + "“ schreiben.";
     return "Dieser Wettbewerb möchte " + WasWohin(Art) + verb +

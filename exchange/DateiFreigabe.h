@@ -35,8 +35,6 @@ void WunschFreigeben(const std::string& WettDatei, WunschArt Art, const std::str
 // The confirmations of Von also hold for Nach (the competition saved under a
 // new name keeps what the user confirmed for it).
 void WunschFreigabenUebertragen(const std::string& Von, const std::string& Nach);
-// Forgets every confirmation for WettDatei.
-void WunschFreigabenVergessen(const std::string& WettDatei);
 
 // The question that names the target: "Dieser Wettbewerb möchte seine
 // Parallelkopie nach „…“ schreiben. Zulassen?".
