@@ -508,49 +508,6 @@ bool TMainForm::SpeichernErgebnisMelden(bool Ok, const std::string& Grund, const
     return Ok;
 }
 
-bool TMainForm::Sichern(int FormatNr) {
-    if (!WettPtr) return false;
-    WertungEingabeSichern();
-    SetWettbewerbModified(WettPtr);
-    // The name with blanks replaced is the one remembered as the last file.
-    const std::string name = FormatFileName(WettPtr->WettbewerbFileNamen[0]);
-    if (!VerlustDateiUeberschreiben(name)) return false;
-    WettPtr->WettbewerbFileNamen[0] = SetPath(WettPtr, PfadWettbewerb, name);
-    DateiSpeicherErgebnis erg = DatenWettbewerbSave(WettPtr, WettPtr->WettbewerbFileNamen[0], FormatNr);
-    return SpeichernErgebnisMelden(erg.Ok, SpeicherErgebnisText(erg), WettPtr->WettbewerbFileNamen[0]);
-}
-
-bool TMainForm::SichernUnter() {
-    if (!WettPtr) return false;
-    const std::string vorschlag = GetPath(WettPtr, PfadWettbewerb);
-    // The proposal lies in the standard folder, which may not exist yet.
-    if (!GetStandardPfad().empty() && !L_FILE_ExistDir(GetStandardPfad())) L_FILE_MakeDirectory(GetStandardPfad());
-    DateiDialogAnfrage anfrage;
-    anfrage.Sichern = true;
-    anfrage.Titel = "Wettbewerb sichern als";
-    anfrage.Filter = "Wettbewerbsdateien 3.0 (*.wtb)|*.wtb|Wettbewerbsdateien 2.0 (*.wtb)|*.wtb|"
-                     "Wettbewerbsdateien 1.0 (*.wtb)|*.wtb|AlleDateien (*.*)|*.*";
-    anfrage.StartOrdner = OrdnerVon(vorschlag);
-    anfrage.StartName = vorschlag;
-    DateiDialogErgebnis erg = DateiDialog(this, anfrage);
-    if (!erg.Ok) return false;
-    const std::string alt = WettPtr->WettbewerbFileNamen[0];
-    const std::string name = SetPath(WettPtr, PfadWettbewerb, erg.Datei);
-    // A name in a folder that does not exist is not remembered; the save
-    // below must still go to it and fail there, not to the old file.
-    WettPtr->WettbewerbFileNamen[0] = name;
-    const int format = erg.FilterIndex == 2 ? 2 : erg.FilterIndex == 3 ? 1 : 3;
-    if (Sichern(format)) {
-        WettPtr->FileFormatNr = format;
-        NewFileLoaded(WettPtr->WettbewerbFileNamen[0]);
-        RefreshRecentFiles();
-        return true;
-    }
-    WettPtr->WettbewerbFileNamen[0] = alt;
-    RedrawStatusBar();
-    return false;
-}
-
 UiAntwort TMainForm::SpeichernAbfrageZeigen(WettbewerbTyp* Wett, bool MehrereOffen) {
     if (!Wett) return UiAntwort::Nein;
     const QPoint p = geometry().topLeft();
@@ -571,21 +528,14 @@ bool TMainForm::WettbewerbAufraeumen() {
         WettPtr->WinPosHeight = g.height();
         WettPtr->WinPosWidth = g.width();
         WettPtr->WinState = isMaximized() ? WinStateTyp::Maximized : WinStateTyp::Normal;
+        // The save goes through the same checks as "Sichern" (the file
+        // changed meanwhile, another file under that name, the backup).
         const std::string& datei = WettPtr->WettbewerbFileNamen[0];
-        if (L_FILE_Exist(datei) && (verlustDatei_.empty() || verlustDatei_ != datei)) {
-            DateiSpeicherErgebnis erg = SaveAllWettbewerb(WettPtr);
-            if (erg.Abgebrochen)
-                ergebnis = false;
-            else if (erg.Gespeichert)
-                ergebnis = SpeichernErgebnisMelden(erg.Ok, SpeicherErgebnisText(erg), WettPtr->WettbewerbFileNamen[0]);
-        } else {
-            // Unnamed, or read with losses: the user chooses too whether to save at all.
-            const UiAntwort a = UiSpeichernAbfrage(WettPtr, false);
-            if (a == UiAntwort::Abbrechen)
-                ergebnis = false;
-            else if (a == UiAntwort::Ja || a == UiAntwort::JaAlle)
-                ergebnis = L_FILE_Exist(datei) ? Sichern(WettPtr->FileFormatNr) || SichernUnter() : SichernUnter();
-        }
+        const UiAntwort a = UiSpeichernAbfrage(WettPtr, false);
+        if (a == UiAntwort::Abbrechen)
+            ergebnis = false;
+        else if (a == UiAntwort::Ja || a == UiAntwort::JaAlle)
+            ergebnis = L_FILE_Exist(datei) ? Sichern(WettPtr->FileFormatNr) || SichernUnter() : SichernUnter();
     }
     if (ergebnis) {
         NewFileLoaded(WettPtr->WettbewerbFileNamen[0]);
@@ -593,6 +543,7 @@ bool TMainForm::WettbewerbAufraeumen() {
         emit WettbewerbSchliesst(WettPtr);
         DatenWettbewerbDispose(WettPtr);
         verlustDatei_.clear();
+        DateiZustandVergessen();
         RefreshRecentFiles();
     }
     FormPaint();
@@ -604,10 +555,13 @@ void TMainForm::WettbewerbAufbauen(const std::string& Datei, bool ForceInput) {
     if (L_FILE_Exist(Datei)) {
         std::string grund;
         DateiLeseBericht bericht;
-        const int r = DatenWettbewerbLoad(WettPtr, Datei, &grund, &bericht);
-        if (r != LadenOk && WettPtr) {
+        // Read and locked; a file that another window holds is opened
+        // read-only or not at all, as the user chooses.
+        bool abgebrochen = false;
+        if (DateiLaden(Datei, grund, bericht) && !SperreHolen(Datei)) {
             DatenWettbewerbDispose(WettPtr);
-            grund = LadenFehlerText(r, bericht, grund);
+            DateiZustandVergessen();
+            abgebrochen = true;
         }
         if (WettPtr && bericht.Verluste()) {
             verlustDatei_ = WettPtr->WettbewerbFileNamen[0];
@@ -620,7 +574,7 @@ void TMainForm::WettbewerbAufbauen(const std::string& Datei, bool ForceInput) {
             SetPath(WettPtr, PfadWettbewerb, Datei);
             NewFileLoaded(Datei);
             RefreshRecentFiles();
-        } else {
+        } else if (!abgebrochen) {
             UiWarnung("Wettbewerb öffnen", "Die Datei\n" + Datei + "\nkonnte nicht gelesen werden:\n" + grund);
         }
     }
@@ -1047,7 +1001,8 @@ void TMainForm::RedrawStatusBar() {
     panel_[2]->setText(Q(WettPtr->RegelPtr ? WettPtr->RegelPtr->Name : std::string("keine Regel")));
     panel_[3]->setText(Q("Teiln.: " + std::to_string(GetAnzTeilnehmer(WettPtr->TeilnehmerRootPtr))));
     setWindowTitle(Q(WettPtr->Name + " " + L_CALEND_GetDateString(WettPtr->Datum) + " (" +
-                     NameVon(WettPtr->WettbewerbFileNamen[0]) + ")"));
+                     NameVon(WettPtr->WettbewerbFileNamen[0]) + (schreibgeschuetzt_ ? ", schreibgeschützt" : "") +
+                     ")"));
 }
 
 // --------------------------------------------------------------------- timers

@@ -11,6 +11,9 @@
 
 #include "core/DatenTypen.h"
 #include "core/UiHooks.h"
+#include "exchange/DateiSperre.h"
+#include "exchange/DateiZugriff.h"
+#include "exchange/DatenWettbewerbDatei.h"
 #include "reports/DruckVorschau.h"
 #include "evaluation/WertungEingabe.h"
 
@@ -78,6 +81,9 @@ class TMainForm : public QMainWindow {
     void FunctionRecentFileClick(int n); // n = 1..4: recent entry n + 1
     bool Sichern(int FormatNr);
     bool SichernUnter();
+    // Opened read-only (another window holds the file); the file this window read or last wrote.
+    bool Schreibgeschuetzt() const { return schreibgeschuetzt_; }
+    const std::string& EigeneDatei() const { return eigeneDatei_; }
     bool WettbewerbAufraeumen();
     void WettbewerbAufbauen(const std::string& WettbewerbFileName, bool ForceInput);
     void RefreshRecentFiles();
@@ -431,6 +437,21 @@ class TMainForm : public QMainWindow {
     void InhaltsSpaltenAnpassen(int Tab);
     static bool KleinerBildschirm();
     std::string verlustDatei_;     // the file the competition was read from with losses
+    // --- the open file (TMainFormDatei.cpp): its lock, whether it was opened
+    // read-only, and the file this window read or last wrote with what it held
+    // then, so that a save notices a change by another program.
+    enum class SpeichernAusgang { Gespeichert, Abgebrochen, AndererName };
+    SpeichernAusgang SichernNach(int FormatNr, const std::string& Gewaehlt);
+    bool DateiLaden(const std::string& Datei, std::string& Grund, DateiLeseBericht& Bericht);
+    bool SperreHolen(const std::string& Datei);
+    void DateiZustandVergessen();
+    DateiSperre sperre_;
+    bool schreibgeschuetzt_ = false;
+    std::string eigeneDatei_;
+    DateiStand eigenerStand_;
+    std::string sperrWahlDatei_; // the file the user was asked about before it was opened
+    int sperrWahl_ = -1;         // the answer then (0 read-only, 1 take over)
+    std::string parallelAbgelehnt_; // a parallel copy the user declined in this window
     std::string startDateiFehler_; // why the file named at start-up was not opened
 };
 

@@ -227,7 +227,8 @@ std::vector<bool> TeilwettbewerbeErlauben(const std::string& WettDatei, const st
     std::vector<std::size_t> offen;
     for (std::size_t i = 0; i < Dateien.size(); ++i) {
         const std::string& d = Dateien[i];
-        if (d.empty() || DateiArtErmitteln(d) == DateiArt::Sonderdatei) continue;
+        // Nothing to read, or nothing that may be read: not asked about.
+        if (d.empty() || !L_FILE_Exist(d) || DateiArtErmitteln(d) == DateiArt::Sonderdatei) continue;
         if (WunschFreigegeben(WettDatei, WunschArt::Teilwettbewerb, d))
             lesen[i] = true;
         else

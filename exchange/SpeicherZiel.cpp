@@ -1,5 +1,7 @@
 #include "exchange/SpeicherZiel.h"
 
+#include <utility>
+
 #include "core/L_FILE.h"
 
 namespace tavuran {
@@ -25,40 +27,31 @@ SpeicherZielPruefung SpeicherZielPruefen(const std::string& Ziel, const std::str
         return p;
     }
     const bool eigen = IstEigene(Ziel, EigeneDatei, EigenerStand);
-    if (!L_FILE_Exist(Ziel)) {
-        p.Urteil = SpeicherZielUrteil::Frei;
+    const auto urteil = [&](SpeicherZielUrteil u, std::string Text = {}, std::vector<std::string> Knoepfe = {}) {
+        p.Urteil = u;
+        p.Text = std::move(Text);
+        p.Knoepfe = std::move(Knoepfe);
         return p;
-    }
-    const std::vector<std::string> knoepfe = {"Überschreiben", "Unter anderem Namen speichern", "Abbrechen"};
+    };
+    if (!L_FILE_Exist(Ziel)) return urteil(SpeicherZielUrteil::Frei);
     if (eigen) {
-        if (DateiUnveraendert(Ziel, EigenerStand)) {
-            p.Urteil = SpeicherZielUrteil::Eigen;
-            return p;
-        }
-        p.Urteil = SpeicherZielUrteil::Geaendert;
-        p.Text = "Die Datei\n" + Ziel +
-                 "\nwurde geändert, seit dieses Fenster sie geöffnet oder zuletzt gespeichert hat, wohl von einem "
-                 "anderen Programm oder Fenster. Wird sie überschrieben, geht diese Änderung verloren.";
-        p.Knoepfe = knoepfe;
-        return p;
+        if (DateiUnveraendert(Ziel, EigenerStand)) return urteil(SpeicherZielUrteil::Eigen);
+        return urteil(SpeicherZielUrteil::Geaendert,
+                      "Die Datei\n" + Ziel +
+                          "\nwurde geändert, seit dieses Fenster sie geöffnet oder zuletzt gespeichert hat, wohl von "
+                          "einem anderen Programm oder Fenster. Wird sie überschrieben, geht diese Änderung verloren.",
+                      {"Überschreiben", "Unter anderem Namen speichern", "Abbrechen"});
     }
-    SperrInhaber inhaber;
-    if (SperreFremd(Ziel, inhaber)) {
-        p.Urteil = SpeicherZielUrteil::Gesperrt;
-        p.Text = "Die Datei\n" + Ziel + "\nist gerade geöffnet (" + SperrInhaberText(inhaber) +
-                 ") und wird nicht überschrieben. Bitte einen anderen Namen wählen.";
-        return p;
-    }
-    if (!Gewaehlt.empty() && DateienGleich(Ziel, Gewaehlt)) {
-        p.Urteil = SpeicherZielUrteil::Gewaehlt;
-        return p;
-    }
-    p.Urteil = SpeicherZielUrteil::Fremd;
-    p.Text = "Die Datei\n" + Ziel +
-             "\ngibt es schon; sie ist nicht die Datei dieses Wettbewerbs. Soll sie ersetzt werden? (Ihre bisherige "
-             "Fassung bleibt als Sicherungskopie .bak erhalten.)";
-    p.Knoepfe = {"Ersetzen", "Unter anderem Namen speichern", "Abbrechen"};
-    return p;
+    if (SperrInhaber inhaber; SperreFremd(Ziel, inhaber))
+        return urteil(SpeicherZielUrteil::Gesperrt, "Die Datei\n" + Ziel + "\nist gerade geöffnet (" +
+                                                        SperrInhaberText(inhaber) +
+                                                        ") und wird nicht überschrieben. Bitte einen anderen Namen wählen.");
+    if (!Gewaehlt.empty() && DateienGleich(Ziel, Gewaehlt)) return urteil(SpeicherZielUrteil::Gewaehlt);
+    return urteil(SpeicherZielUrteil::Fremd,
+                  "Die Datei\n" + Ziel +
+                      "\ngibt es schon; sie ist nicht die Datei dieses Wettbewerbs. Soll sie ersetzt werden? (Ihre "
+                      "bisherige Fassung bleibt als Sicherungskopie .bak erhalten.)",
+                  {"Ersetzen", "Unter anderem Namen speichern", "Abbrechen"});
 }
 
 } // namespace tavuran

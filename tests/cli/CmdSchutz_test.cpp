@@ -236,6 +236,20 @@ TEST_F(CmdSchutz, PfadeAusDerDatei) {
     EXPECT_FALSE(Enthaelt(l.Fehler, "teil.wtb“ (Durchgang 3)")) << l.Fehler;
 }
 
+// A save that cannot keep the previous version (its backup's name is taken
+// by a folder) does not replace the file and does not say "Gespeichert".
+TEST_F(CmdSchutz, OhneSicherungskopieKeinErsetzen) {
+    fs::create_directories(ordner + "pokal.bak/belegt");
+    for (const std::string& fall : {"eintragen " + Arg(datei) + " --durchgang 1 --startnr 1 3:00",
+                                    "umwandeln " + Arg(datei) + " " + Arg(datei)}) {
+        const Lauf l = Starte(fall);
+        EXPECT_EQ(l.Rueckgabe, 1) << fall << "\n" << l.Fehler;
+        EXPECT_TRUE(Enthaelt(l.Fehler, "Die Sicherungskopie")) << l.Fehler;
+        EXPECT_FALSE(Enthaelt(l.Aus, "Gespeichert")) << l.Aus;
+        EXPECT_EQ(Lies(datei), vorher);
+    }
+}
+
 // A wrong call exits 2; a round number is quoted as it was typed.
 TEST_F(CmdSchutz, FalscheAufrufe) {
     struct Fall {
