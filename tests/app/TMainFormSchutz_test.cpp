@@ -263,6 +263,7 @@ TEST_F(SchutzFensterTest, ZweitesFensterNurLesend) {
     ASSERT_NE(f.GetAktWettPtr(), nullptr);
     EXPECT_TRUE(f.Schreibgeschuetzt());
     EXPECT_NE(f.windowTitle().toStdString().find("schreibgeschützt"), std::string::npos);
+    if (const char* bild = std::getenv("TAVURAN_BILD")) f.grab().save(QString(bild) + "_schreibgeschuetzt.png");
     Aendern(f);
     f.FunctionSichernClick(); // the save dialog is cancelled
     EXPECT_TRUE(Gemeldet("schreibgeschützt geöffnet"));
