@@ -21,7 +21,8 @@ namespace tavuran {
 
 namespace {
 
-constexpr std::string_view SperrPraefix = ".~sperre.";
+constexpr std::string_view SperrPraefix = ".~";
+constexpr std::string_view SperrEndung = ".sperre";
 constexpr std::string_view SperrKopf = "Tavuran-Sperre";
 // The longest file name the usual file systems allow (bytes).
 constexpr std::size_t MaxNamensLaenge = 255;
@@ -82,16 +83,18 @@ std::string NeueKennung() {
 std::string SperrDateiName(const std::string& Datei) {
     const fs::path p = L_FILE_Pfad(Datei);
     std::string name = L_FILE_PfadText(p.filename());
-    std::string sperre = std::string(SperrPraefix) + name;
+    // Its name does not end like a competition file's, so that a folder's
+    // competition files are found without it.
+    std::string sperre = std::string(SperrPraefix) + name + std::string(SperrEndung);
     if (sperre.size() > MaxNamensLaenge) {
         // Shortened at a character boundary, with a checksum of the whole name.
         static const char* const ziffern = "0123456789abcdef";
         std::uint64_t h = InhaltPruefsumme(name);
         std::string summe(16, '0');
         for (int i = 15; i >= 0; --i, h >>= 4) summe[static_cast<std::size_t>(i)] = ziffern[h & 15];
-        std::size_t n = MaxNamensLaenge - SperrPraefix.size() - 1 - summe.size();
+        std::size_t n = MaxNamensLaenge - SperrPraefix.size() - 1 - summe.size() - SperrEndung.size();
         while (n > 0 && (static_cast<unsigned char>(name[n]) & 0xC0) == 0x80) --n;
-        sperre = std::string(SperrPraefix) + name.substr(0, n) + "~" + summe;
+        sperre = std::string(SperrPraefix) + name.substr(0, n) + "~" + summe + std::string(SperrEndung);
     }
     return L_FILE_PfadText(p.parent_path() / L_FILE_Pfad(sperre));
 }

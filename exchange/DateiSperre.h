@@ -15,9 +15,9 @@ struct SperrInhaber {
     long Prozess = 0;
 };
 
-// The name of the lock file of a competition file: ".~sperre." and the
-// file's name in the same folder (shortened with a checksum where that
-// would be longer than a file name may be).
+// The name of the lock file of a competition file: ".~", the file's name and
+// ".sperre" in the same folder (shortened with a checksum where that would
+// be longer than a file name may be).
 std::string SperrDateiName(const std::string& Datei);
 
 // The holder of the lock of Datei when the lock belongs to a process that

@@ -193,6 +193,8 @@ TEST(DateiZugriff, LangerName) {
     }
     EXPECT_EQ(LiesBytes(BackupDateiName(d)), "zwei");
     EXPECT_LE(fs::path(SperrDateiName(d)).filename().string().size(), 255u);
+    // Never taken for a competition file when a folder is searched.
+    EXPECT_TRUE(SperrDateiName(d).ends_with(".sperre"));
     DateiSperre sperre;
     SperrInhaber wer;
     EXPECT_TRUE(sperre.Nehmen(d, wer));
@@ -274,7 +276,7 @@ TEST(DateiZugriff, Sperre) {
     {
         DateiSperre a;
         ASSERT_TRUE(a.Nehmen(d, wer));
-        EXPECT_EQ(fs::path(SperrDateiName(d)).filename().string(), ".~sperre.pokal.wtb");
+        EXPECT_EQ(fs::path(SperrDateiName(d)).filename().string(), ".~pokal.wtb.sperre");
         ASSERT_TRUE(SperreFremd(d, wer));
         EXPECT_EQ(wer.Rechner, RechnerName());
         EXPECT_EQ(wer.Prozess, static_cast<long>(::getpid()));
