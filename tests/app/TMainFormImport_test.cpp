@@ -95,7 +95,7 @@ TEST_F(ImportFensterTest, DurchgangAusWettbewerbsdatei) {
     const std::string gesamt = Pfad("gesamt.wtb");
     const std::string quelle = Pfad("fruehjahr.wtb");
     WettbewerbSchreiben(gesamt, "Gesamtwertung 2026", "Gesamtwertung", {{"Otto", "Alt", 0}});
-    WettbewerbSchreiben(quelle, "Frühjahr", "F3J", {{"Otto", "Alt", 87.5}, {"Eva", "Neu", 100}});
+    WettbewerbSchreiben(quelle, "Frühjahr", "Manuelle Auswertung", {{"Otto", "Alt", 87.5}, {"Eva", "Neu", 100}});
     TMainForm& f = Fenster({QString::fromStdString(gesamt)});
     Starten(f);
     f.ImportMenueAnpassen();
