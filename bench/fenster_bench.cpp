@@ -1,6 +1,6 @@
 // The main window at contest size, driven offscreen: competitions of 300 and
-// 3000 participants with 12 rounds, teams and reflights are written to a
-// scratch folder and opened in the real TMainForm. Reported is the CPU time of
+// 3000 participants with 12 rounds, teams and reflights (GrosserWettbewerb.h)
+// are written to a scratch folder and opened in the real TMainForm. Reported is the CPU time of
 // the whole process per action:
 //   Reiterwechsel     a tab switch until the window is painted,
 //   Wertung           one score typed and the row left (recomputed, painted),
@@ -32,24 +32,18 @@
 #include <QTest>
 
 #include "app/TMainForm.h"
-#include "core/DatenDurchgang.h"
-#include "core/DatenMannschaft.h"
-#include "core/DatenTeilnehmer.h"
+#include "bench/GrosserWettbewerb.h"
 #include "core/DatenWettbewerb.h"
 #include "core/UiHooks.h"
-#include "evaluation/Sortierung.h"
 #include "exchange/DatenWettbewerbDatei.h"
 #include "platform/Dialoge.h"
 #include "platform/Ordner.h"
-#include "rules/RegelLookup.h"
 
 namespace {
 
 using namespace tavuran;
 
-constexpr int Durchgaenge = 12;
-constexpr int Gruppengroesse = 10;
-constexpr int Teamgroesse = 3;
+using bench::Durchgaenge;
 
 // ------------------------------------------------------------------ the grids
 
@@ -82,77 +76,6 @@ bool EintippenUndEnter(TMainForm& f, int Tab, int Zeile, int Spalte, const QStri
 
 } // namespace Gitter
 
-// ------------------------------------------------------------ the competition
-
-// N participants in groups of ten, every round flown, teams of three with team
-// scoring, and in every round a reflight group of three.
-WettbewerbTyp* Wettbewerb(int N) {
-    WettbewerbTyp* w = DatenWettbewerbNew();
-    DatenWettbewerbDefault(w);
-    w->Name = "Deutsche Meisterschaft " + std::to_string(N);
-    w->Datum = {14, 6, 2025};
-    DatenRegelLoad(w->RegelPtr, "F5J (B-Mod 2025)", &w->Datum);
-    DatenRegelToWettbewerb(w, w->RegelPtr);
-    w->AnzVorrunden = Durchgaenge;
-    w->AnzDurchgaenge = Durchgaenge;
-    w->AnzTeilnGruppe = Gruppengroesse;
-    w->MaxGruppenGroesse = Gruppengroesse;
-    const int gruppen = (N + Gruppengroesse - 1) / Gruppengroesse;
-    for (int nr = 1; nr <= N; ++nr) {
-        TeilnehmerTyp* p = DatenTeilnehmerGetPtr(w->TeilnehmerRootPtr, nr, true);
-        p->Name = {"", "Vorname" + std::to_string(nr), "Nachname" + std::to_string(nr)};
-        p->Verein = "Modellflugclub Nr. " + std::to_string(nr % 97);
-        p->Land = {"GER", "Bayern", "Oberbayern"};
-        p->Kanal[1] = "2,4 GHz";
-        p->MeldgNr = nr;
-        p->StartNr = nr;
-        p->Jugendlich = nr % 11 == 0;
-        p->Modell[1] = "Segler";
-        for (int r = 1; r <= Durchgaenge; ++r) {
-            p->Gruppe[r] = (nr * 7 + r * 13) % gruppen + 1;
-            p->Startplatz[r] = nr % Gruppengroesse + 1;
-        }
-    }
-    MannschaftTyp** ende = &w->MannschaftRootPtr;
-    for (int t = 1; t * Teamgroesse <= N; ++t) {
-        MannschaftTyp* m = DatenMannschaftNew();
-        DatenMannschaftDefault(m);
-        m->Nr = t;
-        m->Name = "Team " + std::to_string(t);
-        for (int k = 1; k <= Teamgroesse; ++k) m->TeilnehmerEdvNr[k] = (t - 1) * Teamgroesse + k;
-        *ende = m;
-        ende = &m->next;
-    }
-    w->TeamwertungStatus = 2;
-    for (int r = 1; r <= Durchgaenge; ++r) {
-        DurchgangTyp* d = DatenDurchgangGetPtr(w->DurchgangRootPtr, r);
-        d->DurchgangEingeteilt = true;
-        d->DurchgangGeflogen = true;
-        for (TeilnehmerTyp* p = w->TeilnehmerRootPtr; p; p = p->next) {
-            GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, p->Gruppe[r], 0);
-            WertungTyp* e = DatenWertungInGroupGetPtr(g->WertungPtr, p->EdvNr);
-            e->WertungPunktr[1] = (p->EdvNr + r) % 50 * 0.1;
-            e->WertungDurchg[1] = 540 + (p->EdvNr * 37 + r) % 120 + 0.25;
-            e->WertungDurchg[2] = 120 + r;
-        }
-        // a reflight for three pilots: the first caused it
-        GruppeTyp* refly = DatenGruppeGetPtr(d->GruppePtr, 1, 1);
-        for (int k = 0; k < 3; ++k) {
-            const int edv = (r * 17 + k * 5) % N + 1;
-            WertungTyp* e = DatenWertungInGroupGetPtr(refly->WertungPtr, edv);
-            e->WertungDurchg[1] = 500 + k;
-            e->WertungDurchg[2] = 100;
-            if (k == 0) {
-                if (WertungTyp* o = DatenWertungGetPtr(d, edv, 0)) o->ReflyVerursacher = true;
-            }
-        }
-    }
-    w->AnzVorrundenGeflogen = Durchgaenge;
-    w->Status = StatusErgebnisse;
-    SortAll(w);
-    return w;
-}
-
 // The scratch folder with the files and the settings, alive for the program.
 struct Umgebung {
     QTemporaryDir Ordner;
@@ -163,7 +86,7 @@ struct Umgebung {
     const std::string& Datei(int N) {
         auto it = Dateien.find(N);
         if (it != Dateien.end()) return it->second;
-        WettbewerbTyp* w = Wettbewerb(N);
+        WettbewerbTyp* w = bench::GrosserWettbewerb(N);
         const std::string a = Pfad("wettbewerb" + std::to_string(N) + ".wtb");
         const std::string b = Pfad("wettbewerb" + std::to_string(N) + "b.wtb");
         for (const std::string& d : {a, b}) {
