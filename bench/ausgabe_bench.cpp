@@ -4,6 +4,8 @@
 // memory), and the HTML result list of 300 and 3000 participants.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -99,6 +101,39 @@ void BM_HtmlErgebnisliste(benchmark::State& state) {
 }
 
 // Fixed iteration counts keep the run short on a busy machine.
+long RssKb() {
+    std::ifstream s("/proc/self/status");
+    std::string zeile;
+    while (std::getline(s, zeile))
+        if (zeile.rfind("VmRSS:", 0) == 0) return std::atol(zeile.c_str() + 6);
+    return -1;
+}
+
+// What the competition itself takes in memory (built, evaluated, sorted,
+// every round looked up once), and of that the rounds' indexes of the
+// entries (their buckets and nodes, counted): the part of the window's memory
+// that is not Qt's.
+void BM_Modellspeicher(benchmark::State& state) {
+    const int N = static_cast<int>(state.range(0));
+    long modell = 0;
+    double index = 0;
+    for (auto _ : state) {
+        const long vorher = RssKb();
+        WettbewerbTyp* w = Ausgewertet(N);
+        for (DurchgangTyp* d = w->DurchgangRootPtr; d; d = d->next) DatenWertungGetPtr(d, 1, 0);
+        modell = RssKb() - vorher;
+        index = 0;
+        for (const DurchgangTyp* d = w->DurchgangRootPtr; d; d = d->next)
+            if (d->Index)
+                index += static_cast<double>(d->Index->Eintraege.bucket_count() * sizeof(void*) +
+                                             d->Index->Eintraege.size() * (2 * sizeof(void*) + sizeof(long long) + 8));
+        DatenWettbewerbDispose(w);
+    }
+    state.counters["Modell_MB"] = modell / 1024.0;
+    state.counters["Index_MB"] = index / (1024.0 * 1024.0);
+}
+
+BENCHMARK(BM_Modellspeicher)->Arg(3000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ErgebnislisteText)->Arg(300)->Iterations(10)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_ErgebnislistePdf)->Arg(300)->Iterations(3)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_HtmlErgebnisliste)->Arg(300)->Iterations(10)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
