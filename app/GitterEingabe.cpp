@@ -4,7 +4,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
-#include <QTableWidget>
+
+#include "app/TabellenGitter.h"
 
 namespace tavuran {
 
@@ -31,7 +32,7 @@ bool IstUebergabeTaste(int Taste, bool ImEditor) {
 
 } // namespace
 
-GitterEingabe::GitterEingabe(QTableWidget* Grid, EditierbarFunktion Editierbar, TastenFunktion Tasten)
+GitterEingabe::GitterEingabe(TabellenGitter* Grid, EditierbarFunktion Editierbar, TastenFunktion Tasten)
     : QStyledItemDelegate(Grid), grid_(Grid), editierbar_(std::move(Editierbar)), tasten_(std::move(Tasten)) {
     grid_->setItemDelegate(this);
     grid_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |

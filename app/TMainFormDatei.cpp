@@ -1,12 +1,9 @@
 // The main window and files that cannot be read as they stand: a file that is
 // no competition file, or one of an unknown format, is refused before the
 // current competition is closed; a file read with losses is opened with a
-// notice and not written over without the user's consent. Also the result
-// columns, sized to what they show.
+// notice and not written over without the user's consent.
 #include <QGuiApplication>
-#include <QHeaderView>
 #include <QScreen>
-#include <QTableWidget>
 
 #include "app/TMainForm.h"
 #include "app/Verzeichnisse.h"
@@ -47,20 +44,6 @@ bool TMainForm::KleinerBildschirm() {
     if (!s) return false;
     const QRect r = s->geometry();
     return r.width() <= 1366 || r.height() <= 768;
-}
-
-// Names, clubs or teams and every result column as wide as their widest
-// text; columns without a heading and without content are hidden.
-void TMainForm::InhaltsSpaltenAnpassen(int Tab) {
-    QTableWidget* g = grid_[Tab];
-    for (int c = 2; c < g->columnCount(); ++c) {
-        const QTableWidgetItem* kopf = g->horizontalHeaderItem(c);
-        bool leer = !kopf || kopf->text().trimmed().isEmpty();
-        for (int r = 0; r < g->rowCount() && leer; ++r)
-            if (const QTableWidgetItem* it = g->item(r, c); it && !it->text().trimmed().isEmpty()) leer = false;
-        g->setColumnHidden(c, leer);
-        if (!leer) g->resizeColumnToContents(c);
-    }
 }
 
 } // namespace tavuran

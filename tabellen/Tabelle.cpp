@@ -71,11 +71,18 @@ int ZeichenZahl(const std::string& Text) {
     return n;
 }
 
+int TextLaenge(const std::string& Text) {
+    int n = 0;
+    for (unsigned char c : Text)
+        if ((c & 0xC0) != 0x80) n += c == ' ' ? 1 : 2;
+    return n;
+}
+
 std::vector<int> LaengsteTexte(const TabelleTyp& Tabelle, int Spalte, int Anzahl) {
-    std::vector<std::pair<int, int>> laengen; // (characters, row)
+    std::vector<std::pair<int, int>> laengen; // (length, row)
     for (int r = 0; r < Tabelle.AnzahlZeilen(); ++r) {
         const std::string& t = Tabelle.Text(r, Spalte);
-        if (!t.empty()) laengen.emplace_back(ZeichenZahl(t), r);
+        if (!t.empty()) laengen.emplace_back(TextLaenge(t), r);
     }
     const auto k = static_cast<std::ptrdiff_t>(std::min<std::size_t>(static_cast<std::size_t>(std::max(Anzahl, 0)), laengen.size()));
     std::partial_sort(laengen.begin(), laengen.begin() + k, laengen.end(),

@@ -94,8 +94,11 @@ std::vector<ZeilenBereichTyp> GeaenderteZeilen(const TabelleTyp& Alt, const Tabe
 
 // Length of a text in characters (UTF-8 code points).
 int ZeichenZahl(const std::string& Text);
-// The rows holding the Anzahl longest texts of a column, counted in
-// characters, the longest first; a window measures only these.
+// A text's length as it looks: characters count two, blanks one (numbers are
+// padded with blanks, which are narrow in the grid's font).
+int TextLaenge(const std::string& Text);
+// The rows holding the Anzahl longest texts of a column (TextLaenge), the
+// longest first; a window measures only these.
 std::vector<int> LaengsteTexte(const TabelleTyp& Tabelle, int Spalte, int Anzahl);
 // Marks a column hidden when its header and all its texts are blank.
 void LeereSpaltenVerbergen(TabelleTyp& Tabelle, int AbSpalte);

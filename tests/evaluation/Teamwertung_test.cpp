@@ -190,3 +190,33 @@ TEST(Teamwertung, ModusWechsel) {
 
 } // namespace
 } // namespace tavuran
+
+namespace tavuran {
+namespace {
+
+// After scoring the team-result order follows the team result just computed,
+// not the order it had when the participants were last sorted.
+TEST(Teamwertung, TeamfolgeFolgtDerWertung) {
+    TestWettbewerb tw;
+    tw.Runden(1, 1, 1);
+    for (int nr = 1; nr <= 4; ++nr) tw.Teilnehmer(nr, "P" + std::to_string(nr));
+    for (int nr = 1; nr <= 4; ++nr) tw.Flug(1, nr, 100.0 * nr, nr <= 2 ? 1 : 2);
+    MannschaftTyp* m = DatenMannschaftNew();
+    DatenMannschaftDefault(m);
+    m->Nr = 1;
+    m->TeilnehmerEdvNr[1] = 3;
+    m->TeilnehmerEdvNr[2] = 4;
+    tw.W->MannschaftRootPtr = m;
+    tw.W->TeamwertungStatus = 1;
+    SortAll(tw.W); // before scoring: no team places yet
+    tw.Rechnen();
+    std::vector<std::pair<int, int>> folge; // (team place of the pilot, EdvNr) along the team order
+    for (TeilnehmerTyp* t = tw.W->TeilnehmerTeamRootPtr; t; t = t->nextTeam)
+        folge.emplace_back(t->PlatzTeilnTeamWertung, t->EdvNr);
+    ASSERT_EQ(folge.size(), 4u);
+    for (std::size_t i = 0; i < folge.size(); ++i) EXPECT_EQ(folge[i].first, static_cast<int>(i) + 1) << i;
+    EXPECT_NE(folge.front().second, 1);
+}
+
+} // namespace
+} // namespace tavuran

@@ -216,12 +216,15 @@ TEST(Tabelle, GeaenderteZeilenUndLaengsteTexte) {
     EXPECT_EQ(g[1].Von, 4);
     EXPECT_EQ(g[1].Bis, 4);
 
-    // Characters, not bytes: "Öß" is two, "abc" three.
+    // Characters, not bytes: "Öß" is two, "abc" three; a padded number is
+    // shorter than its blanks make it look.
     b.SetText(0, 1, "Öß");
     b.SetText(3, 1, "abc");
+    b.SetText(4, 1, "    0");
     EXPECT_EQ(ZeichenZahl("Öß"), 2);
-    EXPECT_EQ(LaengsteTexte(b, 1, 2), (std::vector<int>{3, 0}));
-    EXPECT_EQ(LaengsteTexte(b, 1, 10).size(), 4u);
+    EXPECT_EQ(TextLaenge("  87.5"), 10);
+    EXPECT_EQ(LaengsteTexte(b, 1, 2), (std::vector<int>{3, 4}));
+    EXPECT_EQ(LaengsteTexte(b, 1, 10).size(), 5u);
 }
 
 } // namespace
