@@ -85,12 +85,17 @@ void GitterEingabe::setModelData(QWidget* Editor, QAbstractItemModel* Modell, co
 }
 
 bool GitterEingabe::eventFilter(QObject* Objekt, QEvent* Ereignis) {
+    // The grid's own events are not an editor's: the base class would take the
+    // grid losing focus for an editor losing it and ask the grid to commit
+    // the grid itself ("commitData called with an editor that does not belong
+    // to this view").
+    if (Objekt == grid_) {
+        if (Ereignis->type() != QEvent::KeyPress) return false;
+        auto* k = static_cast<QKeyEvent*>(Ereignis);
+        return IstUebergabeTaste(k->key(), false) && tasten_ && tasten_(k->key(), k->modifiers());
+    }
     if (Ereignis->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(Ereignis);
-        if (Objekt == grid_) {
-            if (IstUebergabeTaste(k->key(), false) && tasten_ && tasten_(k->key(), k->modifiers())) return true;
-            return false;
-        }
         if (auto* e = qobject_cast<QLineEdit*>(Objekt)) {
             if (k->key() == Qt::Key_Escape) {
                 e->setText(e->property(AnfangsText).toString());

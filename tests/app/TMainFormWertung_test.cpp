@@ -466,3 +466,44 @@ TEST_F(WertungTest, EintragenUndListeGebenDieselbeDatei) {
 
 } // namespace
 } // namespace tavuran::test
+
+namespace tavuran::test {
+namespace {
+
+std::vector<std::string>* QtWarnungen = nullptr;
+
+void WarnungMerken(QtMsgType, const QMessageLogContext&, const QString& Text) {
+    if (QtWarnungen) QtWarnungen->push_back(Text.toStdString());
+}
+
+// The score grid losing focus (to another widget, or when the window goes) is
+// no cell editor losing it: nothing asks the grid to commit an editor that is
+// not its own, which Qt reports on stderr.
+TEST_F(WertungTest, FokusWechselOhneFremdenEditor) {
+    const std::string datei = Pfad("fokus.wtb");
+    WettbewerbSchreiben(datei, "F5J (B-Mod 2025)", {{"Anna", "Adler", "MFC"}, {"Bernd", "Berger", "MFC"}});
+    TMainForm& f = Oeffnen(datei);
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    TabellenGitter* g = G(f);
+    const int erste = f.WertungErsteWertSpalte(TabWertung);
+    std::vector<std::string> warnungen;
+    QtWarnungen = &warnungen;
+    const QtMessageHandler vorher = qInstallMessageHandler(WarnungMerken);
+    Tippen(g, 1, erste + 2, "120");
+    Taste(g, Qt::Key_Return);
+    ASSERT_TRUE(g->hasFocus());
+    f.Reiter()->setFocus();
+    QApplication::processEvents();
+    g->setFocus();
+    QApplication::processEvents();
+    fenster.reset();
+    QApplication::processEvents();
+    qInstallMessageHandler(vorher);
+    QtWarnungen = nullptr;
+    for (const std::string& w : warnungen) EXPECT_EQ(w.find("commitData"), std::string::npos) << w;
+    for (const std::string& w : warnungen) EXPECT_EQ(w.find("closeEditor"), std::string::npos) << w;
+}
+
+} // namespace
+} // namespace tavuran::test
