@@ -402,8 +402,9 @@ TEST_F(WertungTest, ReflightListe) {
     WettbewerbSchreiben(datei, "F5J (B-Mod 2025)", {{"Anna", "Adler", "MFC"}, {"Bernd", "Berger", "MFC"}});
     TMainForm& f = Oeffnen(datei);
     WettbewerbTyp* w = f.GetAktWettPtr();
-    GruppeTyp* rg = DatenGruppeGetPtr(GetDurchgangPtr(w, 1)->GruppePtr, 1, 1);
-    WertungTyp* refly = DatenWertungInGroupGetPtr(rg->WertungPtr, 2);
+    DurchgangTyp* d1 = GetDurchgangPtr(w, 1);
+    GruppeTyp* rg = DatenGruppeGetPtr(d1->GruppePtr, 1, 1);
+    WertungTyp* refly = DatenWertungInGroupGetPtr(d1, rg, 2);
     refly->ReflyVerursacher = false;
     f.TabWaehlen(TabRefly);
     f.ReinitAndRedraw();

@@ -30,8 +30,9 @@ using namespace clitest;
 
 void Flug(WettbewerbTyp* w, int Runde, int Gruppe, int ReflyOrder, int EdvNr, double Punkte) {
     GetTeilnehmerEdvNr(w, EdvNr)->Gruppe[Runde] = Gruppe;
-    GruppeTyp* g = DatenGruppeGetPtr(GetDurchgangPtr(w, Runde)->GruppePtr, Gruppe, ReflyOrder);
-    WertungTyp* e = DatenWertungInGroupGetPtr(g->WertungPtr, EdvNr);
+    DurchgangTyp* d = GetDurchgangPtr(w, Runde);
+    GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, Gruppe, ReflyOrder);
+    WertungTyp* e = DatenWertungInGroupGetPtr(d, g, EdvNr);
     e->WertungDurchg[1] = Punkte;
 }
 
