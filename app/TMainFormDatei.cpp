@@ -4,11 +4,9 @@
 // the user's consent; a file another window holds is opened read-only or not
 // at all; a save asks before it replaces a file that changed since this
 // window read it or that is not this competition's own, and before it goes
-// on without a backup. Also the result columns, sized to what they show.
+// on without a backup.
 #include <QGuiApplication>
-#include <QHeaderView>
 #include <QScreen>
-#include <QTableWidget>
 
 #include "app/TMainForm.h"
 #include "app/Verzeichnisse.h"
@@ -232,20 +230,6 @@ bool TMainForm::KleinerBildschirm() {
     if (!s) return false;
     const QRect r = s->geometry();
     return r.width() <= 1366 || r.height() <= 768;
-}
-
-// Names, clubs or teams and every result column as wide as their widest
-// text; columns without a heading and without content are hidden.
-void TMainForm::InhaltsSpaltenAnpassen(int Tab) {
-    QTableWidget* g = grid_[Tab];
-    for (int c = 2; c < g->columnCount(); ++c) {
-        const QTableWidgetItem* kopf = g->horizontalHeaderItem(c);
-        bool leer = !kopf || kopf->text().trimmed().isEmpty();
-        for (int r = 0; r < g->rowCount() && leer; ++r)
-            if (const QTableWidgetItem* it = g->item(r, c); it && !it->text().trimmed().isEmpty()) leer = false;
-        g->setColumnHidden(c, leer);
-        if (!leer) g->resizeColumnToContents(c);
-    }
 }
 
 } // namespace tavuran

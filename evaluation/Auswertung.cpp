@@ -656,6 +656,8 @@ void CalcWertung(WettbewerbTyp* Wett) {
     Exportpunkte(L);
     CalcWertungTeam(Wett);
     SortTeilnehmerPlatz(Wett);
+    // The team-result order follows the team places just computed.
+    SortTeilnehmerTeam(Wett);
 }
 
 } // namespace tavuran
