@@ -291,6 +291,9 @@ class TMainForm : public QMainWindow {
     void FunktionStartzettelClick();     // "Start&zettel drucken"
     void FunctionWertungslisteClick();   // "&Wertungsliste drucken"
     void FunctionErgebnislisteClick();   // "&Ergebnisliste drucken"
+    void FunctionTeamergebnisClick();    // "&Teamergebnis drucken"
+    // "Ergebnis als endgültig drucken": result lists say "endgültig" although rounds are open.
+    QAction* EndgueltigAction() const { return endgueltigAct_; }
     // "Ok" of the label dialog: the preview of the labels.
     void EtikettVorschauZeigen(const tavuran::FormatTyp& Format, const tavuran::EtikettOptionen& Optionen);
     // "Ok" of the distribution dialog with at least one copy: the preview of the start list.
@@ -303,6 +306,7 @@ class TMainForm : public QMainWindow {
     void VorschauOeffnen(const VorschauZustand& Zustand, const std::string& Titel);
     TPreviewForm* preview_ = nullptr;
     TVerteilerForm* verteiler_ = nullptr;
+    QAction* endgueltigAct_ = nullptr;
 
     // --- the label dialog "Etiketten Drucken" and the dialog "Parallele Sicherung" (TMainFormEtikett.cpp)
   public:
