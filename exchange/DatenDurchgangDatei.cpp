@@ -72,7 +72,7 @@ void DatenDurchgangParse(DurchgangTyp*& DurchgangRoot, TeilnehmerTyp*& Teilnehme
     DurchgangTyp* d = DatenDurchgangGetPtr(DurchgangRoot, z.DurchgangNr);
     TeilnehmerTyp* p = DatenTeilnehmerGetPtr(TeilnehmerRoot, z.EdvNr, true);
     GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, p->Gruppe[z.DurchgangNr], z.ReflyOrder);
-    Speichern(DatenWertungInGroupGetPtr(g->WertungPtr, z.EdvNr), z);
+    Speichern(DatenWertungInGroupGetPtr(d, g, z.EdvNr), z);
 }
 
 std::size_t WertungsLeser::GruppenHash::operator()(const GruppenSchluessel& k) const {
@@ -121,6 +121,7 @@ int WertungsLeser::ZeileAnwenden(const WertungsZeileTyp& z, int ZeilenNr) {
         w->EdvNr = z.EdvNr;
         w->next = g->WertungPtr;
         g->WertungPtr = w;
+        DatenDurchgangIndexVerwerfen(d);
         e.Wertung = w;
         e.ZeilenNr = ZeilenNr;
     } else if (!GleicheWerte(e.Wertung, z)) {

@@ -18,6 +18,7 @@
 #include "core/UiHooks.h"
 #include "evaluation/Auswertung.h"
 #include "evaluation/Sortierung.h"
+#include "exchange/DateiFreigabe.h"
 #include "exchange/DateiZeilenPruefung.h"
 #include "exchange/DateiZugriff.h"
 #include "exchange/Pfade.h"
@@ -929,11 +930,11 @@ bool ParallelNameZulaessig(const std::string& Name) {
 
 // Writes the parallel copy; false (with a note) when it could not be written.
 bool ParallelKopieSchreiben(WettbewerbTyp* comp, const std::string& FileName, const std::string& Bytes,
-                            DateiSpeicherErgebnis& erg) {
+                            const SpeicherOptionen& Optionen, DateiSpeicherErgebnis& erg) {
     const std::string& par = comp->WettbewerbParFileName;
     // The name comes from the competition file, which may come from anyone:
-    // only a full path of a competition file is written, never another file
-    // the name happens to point at (the dialog always stores such a name).
+    // only a full path of a competition file that the user confirmed for
+    // this file is written, never another kind of file without consent.
     if (!ParallelNameZulaessig(par)) {
         erg.Hinweise.push_back("Die Parallelkopie „" + par +
                                "“ wurde nicht geschrieben: ihr Name muss der vollständige Pfad einer .wtb-Datei sein.");
@@ -942,6 +943,18 @@ bool ParallelKopieSchreiben(WettbewerbTyp* comp, const std::string& FileName, co
     if (DateienGleich(par, FileName)) {
         erg.Hinweise.push_back("Die Parallelkopie „" + par +
                                "“ ist die Wettbewerbsdatei selbst und wurde deshalb nicht geschrieben.");
+        return false;
+    }
+    if (!WunschFreigegeben(FileName, WunschArt::Parallelkopie, par)) {
+        erg.Hinweise.push_back("Die Parallelkopie „" + par +
+                               "“ wurde nicht geschrieben: dieses Ziel ist für diese Wettbewerbsdatei nicht zugelassen.");
+        return false;
+    }
+    const DateiArt art = DateiArtErmitteln(par);
+    if (art == DateiArt::Sonderdatei || (art != DateiArt::Fehlt && art != DateiArt::Wettbewerb &&
+                                         !Optionen.ParallelFremdeArtErlaubt)) {
+        erg.Hinweise.push_back("Die Parallelkopie „" + par + "“ wurde nicht geschrieben: dort steht " +
+                               (art == DateiArt::Sonderdatei ? "keine gewöhnliche Datei." : "keine Wettbewerbsdatei."));
         return false;
     }
     std::string grund;
@@ -963,9 +976,9 @@ bool ParallelKopieSchreiben(WettbewerbTyp* comp, const std::string& FileName, co
             erg.Hinweise.push_back("Die vorige Parallelkopie konnte nicht nach „" + ziel + "“ gesichert werden. " +
                                    grund);
     }
-    std::string hinweis;
-    if (!DateiErsetzen(par, Bytes, "", grund, hinweis)) {
-        erg.Hinweise.push_back("Die Parallelkopie „" + par + "“ konnte nicht geschrieben werden. " + grund);
+    const ErsetzErgebnis e = DateiErsetzen(par, Bytes, "");
+    if (!e.Ok) {
+        erg.Hinweise.push_back("Die Parallelkopie „" + par + "“ konnte nicht geschrieben werden. " + e.Grund);
         return false;
     }
     return true;
@@ -989,6 +1002,13 @@ std::string RegelHinweis(const WettbewerbTyp* comp, int FormatNr) {
 
 DateiSpeicherErgebnis DatenWettbewerbSave(WettbewerbTyp* comp, const std::string& FileName, int FormatNr,
                                           bool MitParallelKopie) {
+    SpeicherOptionen o;
+    o.ParallelKopie = MitParallelKopie;
+    return DatenWettbewerbSave(comp, FileName, FormatNr, o);
+}
+
+DateiSpeicherErgebnis DatenWettbewerbSave(WettbewerbTyp* comp, const std::string& FileName, int FormatNr,
+                                          const SpeicherOptionen& Optionen) {
     DateiSpeicherErgebnis erg;
     if (!comp) {
         erg.Grund = "Es ist kein Wettbewerb geöffnet.";
@@ -1000,16 +1020,20 @@ DateiSpeicherErgebnis DatenWettbewerbSave(WettbewerbTyp* comp, const std::string
     }
     const std::string bytes = DatenWettbewerbText(comp, FormatNr, erg.ZeichenErsetzt);
 
-    std::string hinweis;
-    if (!DateiErsetzen(FileName, bytes, BackupDateiName(FileName), erg.Grund, hinweis)) return erg;
+    ErsetzErgebnis ersetzt = DateiErsetzen(FileName, bytes, BackupDateiName(FileName), Optionen.OhneSicherung);
+    if (!ersetzt.Ok) {
+        erg.Grund = std::move(ersetzt.Grund);
+        erg.SicherungFehlt = ersetzt.SicherungFehlt;
+        return erg;
+    }
     erg.Ok = true;
-    if (!hinweis.empty()) erg.Hinweise.push_back(hinweis);
+    erg.Stand = ersetzt.Stand;
     if (std::string regel = RegelHinweis(comp, FormatNr); !regel.empty()) erg.Hinweise.push_back(std::move(regel));
 
     comp->BackUpSaved = false;
-    if (MitParallelKopie && comp->WettbewerbParFileEnbl && !comp->WettbewerbParFileName.empty() &&
+    if (Optionen.ParallelKopie && comp->WettbewerbParFileEnbl && !comp->WettbewerbParFileName.empty() &&
         L_FILE_ExistDir(L_FILE_GetFilePath(comp->WettbewerbParFileName)))
-        comp->BackUpSaved = ParallelKopieSchreiben(comp, FileName, bytes, erg);
+        comp->BackUpSaved = ParallelKopieSchreiben(comp, FileName, bytes, Optionen, erg);
 
     comp->modified = false;
     UiStatusBarNeuZeichnen();

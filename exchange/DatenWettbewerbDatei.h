@@ -12,6 +12,7 @@
 
 #include "core/DatenTypen.h"
 #include "exchange/DateiFelder.h"
+#include "exchange/DateiZugriff.h"
 #include "exchange/DatenDurchgangDatei.h"
 #include "exchange/DatenMannschaftDatei.h"
 #include "exchange/DatenTeilnehmerDatei.h"
@@ -110,14 +111,32 @@ struct DateiSpeicherErgebnis {
     int Status = 6;
     bool Abgebrochen = false; // the user chose to go on with the program
     bool Gespeichert = false; // a save was attempted
+    bool SicherungFehlt = false; // not saved because the previous version could not be kept as ".bak"
+    DateiStand Stand;            // the file as written, when Ok
+};
+
+// How a save goes about the parallel copy and the backup.
+struct SpeicherOptionen {
+    // Write the parallel copy when it is switched on, its folder exists and
+    // the user confirmed it for this competition file on this machine.
+    bool ParallelKopie = true;
+    // The user agreed that the parallel copy replaces a file there that is
+    // no competition file (otherwise such a file is left alone).
+    bool ParallelFremdeArtErlaubt = false;
+    // Replace the file although its previous version cannot be kept as ".bak".
+    bool OhneSicherung = false;
 };
 
 // Writes the competition to FileName in format FormatNr (1..3), keeping the
-// previous file as ".bak" and, when switched on, writing the parallel copy.
-// On success `modified` becomes false. On failure the previous file is
-// untouched, `modified` stays as it was and the result says why.
+// previous file as ".bak" and, when switched on and confirmed, writing the
+// parallel copy. On success `modified` becomes false. On failure the previous
+// file is untouched, `modified` stays as it was and the result says why; a
+// save whose previous version cannot be kept as ".bak" fails
+// (SicherungFehlt) unless Optionen.OhneSicherung.
 DateiSpeicherErgebnis DatenWettbewerbSave(WettbewerbTyp* comp, const std::string& FileName, int FormatNr,
                                           bool MitParallelKopie = true);
+DateiSpeicherErgebnis DatenWettbewerbSave(WettbewerbTyp* comp, const std::string& FileName, int FormatNr,
+                                          const SpeicherOptionen& Optionen);
 
 // The text to show the user after a save: the reason of a failure, the
 // replaced characters, the notes; empty when there is nothing to say.

@@ -10,6 +10,7 @@
 #include "core/DatenWettbewerb.h"
 #include "core/L_FILE.h"
 #include "evaluation/Auswertung.h"
+#include "core/L_STR.h"
 #include "evaluation/Sortierung.h"
 #include "exchange/DateiFelder.h"
 #include "exchange/DateiZugriff.h"
@@ -169,6 +170,10 @@ DurchgangImportErgebnis DatenWettbewerbImportDurchgang(WettbewerbTyp* Wett, cons
         w->WertungDurchg[1] = I->ExportPunkte[index];
         ++E.Werte;
     }
+    // The round's column is titled with the sub-competition's name on every
+    // list, unless the user named the round already.
+    if (Nr >= 1 && Nr <= MaxAnzeigeDurchgaenge && L_STR_Unblank(Wett->DurchgangAlias[Nr]).empty())
+        Wett->DurchgangAlias[Nr] = L_STR_Unblank(src->Name);
     DatenWettbewerbDispose(src);
 
     Wett->WettbewerbImportFileName[Nr] = Absolut(FileName);

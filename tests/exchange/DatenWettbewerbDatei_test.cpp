@@ -302,13 +302,13 @@ WettbewerbTyp* Reich() {
     DurchgangTyp* d = DatenDurchgangGetPtr(w->DurchgangRootPtr, 2);
     const TeilnehmerTyp* max = GetTeilnehmerEdvNr(w, 1);
     GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, max->Gruppe[2], 0);
-    WertungTyp* e = DatenWertungInGroupGetPtr(g->WertungPtr, 1);
+    WertungTyp* e = DatenWertungInGroupGetPtr(d, g, 1);
     e->WertungDurchg[1] = 598.25;
     e->WertungDurchg[6] = -2;
     e->WertungPunktr[16] = 7.5;
     e->Strafpunkte = 100;
     GruppeTyp* refly = DatenGruppeGetPtr(d->GruppePtr, max->Gruppe[2], 1);
-    WertungTyp* r = DatenWertungInGroupGetPtr(refly->WertungPtr, 1);
+    WertungTyp* r = DatenWertungInGroupGetPtr(d, refly, 1);
     r->WertungDurchg[1] = 300;
     r->ReflyVerursacher = true;
     return w;

@@ -103,6 +103,9 @@ TEST_F(DurchgangImport, RundeAusDatei) {
     EXPECT_EQ(DatenWettbewerbDurchgangEnthaeltWertung(ziel.w), 1u << 2);
     EXPECT_EQ(ziel.w->WettbewerbImportFileName[3], quelle);
     EXPECT_EQ(ziel.w->WettbewerbImportFileName[2], "");
+    // The round's columns are titled with the sub-competition's name.
+    EXPECT_EQ(ziel.w->DurchgangAlias[3], "Frühjahrscup");
+    EXPECT_EQ(ziel.w->DurchgangAlias[2], "");
     EXPECT_TRUE(ziel.w->modified);
     EXPECT_EQ(DurchgangImportZeilen(e, 3),
               (std::vector<std::string>{
