@@ -241,7 +241,7 @@ TEST(DruckAngaben, WertungslisteMitStartnummerGruppeUndGanzemAntragRefly) {
     Wettbewerb w;
     Fuellen(w, 4, 4, 1, true);
     GruppeTyp* g = DatenGruppeGetPtr(GetDurchgangPtr(w.W, 1)->GruppePtr, 1, 1);
-    WertungTyp* r = DatenWertungInGroupGetPtr(g->WertungPtr, 2);
+    WertungTyp* r = DatenWertungInGroupGetPtr(GetDurchgangPtr(w.W, 1), g, 2);
     r->WertungDurchg[1] = 700;
     r->ReflyVerursacher = true;
     w->CalcWertung = true;
