@@ -65,11 +65,21 @@ QLineEdit* Editor(QAbstractItemView* g) {
 bool EintippenUndEnter(TMainForm& f, int Tab, int Zeile, int Spalte, const QString& Text) {
     QAbstractItemView* g = Sicht(f, Tab);
     g->setFocus();
-    g->setCurrentIndex(g->model()->index(Zeile - 1, Spalte));
+    const QModelIndex zelle = g->model()->index(Zeile - 1, Spalte);
+    g->setCurrentIndex(zelle);
     QTest::keyClick(g, Text.at(0).toLatin1());
     QLineEdit* e = Editor(g);
-    if (!e) return false;
-    QTest::keyClicks(e, Text.mid(1));
+    if (e) {
+        QTest::keyClicks(e, Text.mid(1));
+    } else {
+        // the key did not open the editor (a key still pending from the row
+        // before): open it and type the whole text over its selection
+        g->edit(zelle);
+        e = Editor(g);
+        if (!e) return false;
+        e->selectAll();
+        QTest::keyClicks(e, Text);
+    }
     QTest::keyClick(e, Qt::Key_Return);
     return true;
 }
@@ -240,11 +250,11 @@ void BM_Speicher(benchmark::State& state) {
 }
 
 BENCHMARK(BM_Reiterwechsel)->Arg(300)->Iterations(14)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
-BENCHMARK(BM_Reiterwechsel)->Arg(3000)->Iterations(7)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_Reiterwechsel)->Arg(3000)->Iterations(4)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_Wertung)->Arg(300)->Iterations(20)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
-BENCHMARK(BM_Wertung)->Arg(3000)->Iterations(5)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_Wertung)->Arg(3000)->Iterations(3)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_Oeffnen)->Arg(300)->Iterations(6)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
-BENCHMARK(BM_Oeffnen)->Arg(3000)->Iterations(3)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_Oeffnen)->Arg(3000)->Iterations(2)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_Speicher)->Arg(3000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
