@@ -455,3 +455,35 @@ TEST(DatenWettbewerb, DisposeFreesEveryList) {
     EXPECT_EQ(w, nullptr);
     DatenWettbewerbDispose(w);
 }
+
+// New numbers follow the largest in use and never pass the largest Integer:
+// beyond it, the free numbers from 1 upward are taken.
+TEST(DatenTeilnehmer, NeueNummernBleibenImBereich) {
+    struct Fall {
+        std::vector<int> nummern; // of records with a surname; 0 adds a record without one holding 5
+        std::vector<int> belegt;
+        std::vector<int> erwartet;
+    } faelle[] = {
+        {{}, {}, {1, 2, 3}},
+        {{3, 1}, {}, {4, 5}},
+        {{1, INT_MAX - 1}, {}, {INT_MAX, 2, 3}},
+        {{INT_MAX, 1, 2, 4}, {}, {3, 5, 6}},
+        {{INT_MAX, 1, 0}, {}, {2, 3, 4, 6}},    // 5 is held by a record without surname
+        {{INT_MAX, 1}, {2, 3}, {4, 5}},          // numbers held elsewhere (entries, teams)
+        {{2, INT_MAX, 1}, {}, {3}},
+    };
+    for (const Fall& f : faelle) {
+        TeilnehmerTyp* root = nullptr;
+        int edv = 0;
+        for (const int n : f.nummern) {
+            TeilnehmerTyp* p = DatenTeilnehmerGetPtr(root, --edv, true);
+            p->StartNr = n == 0 ? 5 : n;
+            if (n != 0) p->Name.NachnameStr = "X";
+        }
+        NeueNummern neu(root, &TeilnehmerTyp::StartNr, f.belegt);
+        std::vector<int> erhalten;
+        for (std::size_t i = 0; i < f.erwartet.size(); ++i) erhalten.push_back(neu.Naechste());
+        EXPECT_EQ(erhalten, f.erwartet);
+        DatenTeilnehmerDispose(root);
+    }
+}
