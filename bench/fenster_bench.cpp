@@ -20,6 +20,7 @@
 #include <memory>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -27,11 +28,12 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QSettings>
-#include <QTableWidget> // the grid classes (also QTableView)
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "app/TMainForm.h"
+#include "app/TabellenGitter.h"
 #include "bench/GrosserWettbewerb.h"
 #include "core/DatenWettbewerb.h"
 #include "core/UiHooks.h"
@@ -178,12 +180,20 @@ void BM_Wertung(benchmark::State& state) {
     Leerlauf();
     const int zeilen = Gitter::Zeilen(*f, TabWertung);
     const int hoehe = f->WertungErsteWertSpalte(TabWertung) + 2; // the last value column: height
+    // the rows of participants (the grid has separator rows between groups)
+    std::vector<int> pilotenZeilen;
+    for (const TeilnehmerTyp* p = f->GetAktWettPtr()->TeilnehmerRootPtr; p; p = p->next)
+        if (p->ZeilenNr[TabWertung] > 0 && p->ZeilenNr[TabWertung] < zeilen) pilotenZeilen.push_back(p->ZeilenNr[TabWertung]);
+    if (pilotenZeilen.empty()) {
+        state.SkipWithError("keine Teilnehmerzeile");
+        return;
+    }
     Malzaehler z;
     qApp->installEventFilter(&z);
     int i = 0;
     bool ok = true;
     for (auto _ : state) {
-        const int zeile = i % (zeilen - 1) + 1;
+        const int zeile = pilotenZeilen[static_cast<std::size_t>(i) % pilotenZeilen.size()];
         ok = Gitter::EintippenUndEnter(*f, TabWertung, zeile, hoehe, QString::number(110 + i % 50)) && ok;
         Leerlauf();
         ++i;
