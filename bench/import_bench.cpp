@@ -6,7 +6,6 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
-#include <unordered_map>
 
 #include "core/DatenDurchgang.h"
 #include "core/DatenMannschaft.h"
@@ -71,13 +70,8 @@ std::string Wettbewerbsdatei(int n) {
     w->AnzVorrunden = 5;
     w->AnzDurchgaenge = 6;
     w->AnzGewDurchgaenge = 4;
-    // Built directly: the lookups of the list routines would make the setup quadratic.
     for (int i = 1; i <= n; ++i) {
-        TeilnehmerTyp* t = DatenTeilnehmerNew();
-        DatenTeilnehmerDefault(t);
-        t->EdvNr = i;
-        t->next = w->TeilnehmerRootPtr;
-        w->TeilnehmerRootPtr = t;
+        TeilnehmerTyp* t = DatenTeilnehmerGetPtr(w->TeilnehmerRootPtr, i, true);
         t->Name = {"", "Vorname" + std::to_string(i), "Nachname" + std::to_string(i)};
         t->Verein = "Verein " + std::to_string(i % 500);
         t->StartNr = t->MeldgNr = i;
@@ -90,21 +84,9 @@ std::string Wettbewerbsdatei(int n) {
     }
     for (int r = 1; r <= 5; ++r) {
         DurchgangTyp* d = DatenDurchgangGetPtr(w->DurchgangRootPtr, r);
-        std::unordered_map<int, GruppeTyp*> gruppen;
         for (TeilnehmerTyp* t = w->TeilnehmerRootPtr; t; t = t->next) {
-            GruppeTyp*& g = gruppen[t->Gruppe[r]];
-            if (!g) {
-                g = DatenGruppeNew();
-                DatenGruppeDefault(g);
-                g->Nr = t->Gruppe[r];
-                g->next = d->GruppePtr;
-                d->GruppePtr = g;
-            }
-            WertungTyp* e = DatenWertungNew();
-            DatenWertungDefault(e);
-            e->EdvNr = t->EdvNr;
-            e->next = g->WertungPtr;
-            g->WertungPtr = e;
+            GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, t->Gruppe[r], 0);
+            WertungTyp* e = DatenWertungInGroupGetPtr(d, g, t->EdvNr);
             e->WertungDurchg[1] = 300 + (t->EdvNr * 37 + r * 11) % 300;
             e->WertungDurchg[2] = 40 + (t->EdvNr + r) % 80;
             e->WertungPunktr[1] = 0.5 + (t->EdvNr % 9);

@@ -14,7 +14,7 @@
 #include "core/DatenWettbewerb.h"
 #include "exchange/DatenWettbewerbDatei.h"
 #include "exchange/ImportPortal.h"
-#include "fuzz/FuzzRunde.h"
+#include "startorder/WettbewerbNeuBerechnen.h"
 
 namespace {
 
@@ -37,8 +37,7 @@ WettbewerbTyp* Vorhanden() {
     m->TeilnehmerEdvNr[1] = 1;
     w->MannschaftRootPtr = m;
     DurchgangTyp* d = DatenDurchgangGetPtr(w->DurchgangRootPtr, 1);
-    GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, 1, 0);
-    DatenWertungInGroupGetPtr(d, g, 1)->WertungDurchg[1] = 300;
+    DatenWertungInGroupGetPtr(d, DatenGruppeGetPtr(d->GruppePtr, 1, 0), 1)->WertungDurchg[1] = 300;
     return w;
 }
 
@@ -54,7 +53,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         o.Heute = {10, 12, 2026};
         const ImportBericht b = ImportPortal(w, v, o);
         ImportBerichtZeilen(b);
-        fuzz::NeuBerechnenSchreibenLesen(w);
+        WettbewerbModellNeuBerechnen(w, true);
+        bool ersetzt = false;
+        const std::string text = DatenWettbewerbText(w, 3, ersetzt);
+        WettbewerbTyp* wieder = nullptr;
+        DatenWettbewerbLesen(wieder, text, "");
+        DatenWettbewerbDispose(wieder);
+        DatenWettbewerbDispose(w);
     }
     return 0;
 }

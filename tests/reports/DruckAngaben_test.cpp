@@ -240,8 +240,8 @@ TEST(DruckAngaben, MeldungslisteNachDerGezeigtenNummer) {
 TEST(DruckAngaben, WertungslisteMitStartnummerGruppeUndGanzemAntragRefly) {
     Wettbewerb w;
     Fuellen(w, 4, 4, 1, true);
-    GruppeTyp* g = DatenGruppeGetPtr(GetDurchgangPtr(w.W, 1)->GruppePtr, 1, 1);
-    WertungTyp* r = DatenWertungInGroupGetPtr(GetDurchgangPtr(w.W, 1), g, 2);
+    DurchgangTyp* d = GetDurchgangPtr(w.W, 1);
+    WertungTyp* r = DatenWertungInGroupGetPtr(d, DatenGruppeGetPtr(d->GruppePtr, 1, 1), 2);
     r->WertungDurchg[1] = 700;
     r->ReflyVerursacher = true;
     w->CalcWertung = true;
