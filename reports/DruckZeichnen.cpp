@@ -232,12 +232,10 @@ void Zeile(Zeichner& z, const ZeileTyp& zeile, int Farbmodus, const DruckSchrift
                 raum += z.S.Spalten[k + 1].Breite;
             }
             // A column's title may be made as small as a number (never below
-            // 6 points) before it is shortened.
+            // 6 points) before its end is cut.
             z.KleinstAnteil = 50;
             z.Mindesthoehe = z.Punkt6;
-            z.Kuerzen = true;
             z.TextWrite(col, line, sp.Titel, raum);
-            z.Kuerzen = false;
             z.KleinstAnteil = 70;
             col += sp.Breite;
             continue;

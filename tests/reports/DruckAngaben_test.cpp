@@ -402,10 +402,10 @@ TEST(DruckAngaben, TeamergebnisTeamsNachPlatzMitMitgliedern) {
     AufzeichnungsCanvas c2(2480, 3508);
     d2->SeiteZeichnen(c2, 1, false);
     const std::vector<std::string> z2 = c2.TextZeilen();
-    std::size_t team = 0;
-    while (team < z2.size() && z2[team].rfind("1. Bussarde", 0) != 0) ++team;
-    ASSERT_LT(team + 1, z2.size()) << c2.TextAuszug();
-    EXPECT_EQ(z2[team + 1].rfind("Teilnehmer04 Vor", 0), 0u) << c2.TextAuszug();
+    std::size_t kopf = 0;
+    while (kopf < z2.size() && z2[kopf].rfind("1. Bussarde", 0) != 0) ++kopf;
+    ASSERT_LT(kopf + 1, z2.size()) << c2.TextAuszug();
+    EXPECT_EQ(z2[kopf + 1].rfind("Teilnehmer04 Vor", 0), 0u) << c2.TextAuszug();
 }
 
 } // namespace
