@@ -27,7 +27,7 @@ namespace {
 constexpr const char* Aufruf =
     "drucken DATEI --liste meldung|start|wertung|ergebnis|teamergebnis|startzettel|etiketten|kanalstatistik "
     "[--durchgang N|vorrunden|flyoff] [--sortierung 0..5] [--verteiler LISTE] [--quer|--hoch] [--grosse-schrift] "
-    "[--farbe 0..5] [--etikett-format 1|2|3] [--endgueltig] [--seiten A-B] (--text AUS|- | --pdf AUS.pdf)";
+    "[--farbe 0..5] [--etikett-format 1|2|3] [--endgueltig] [--stand \"TT.MM.JJJJ HH:MM\"] [--seiten A-B] (--text AUS|- | --pdf AUS.pdf)";
 
 // The resolution of the PDF pages; the text output lays out the same pages.
 constexpr int Aufloesung = 300;
@@ -81,7 +81,7 @@ int Drucken(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& o = args[i];
         const bool mitWert = o == "--liste" || o == "--durchgang" || o == "--sortierung" || o == "--verteiler" ||
-                             o == "--farbe" || o == "--etikett-format" || o == "--seiten" || o == "--text" ||
+                             o == "--farbe" || o == "--etikett-format" || o == "--seiten" || o == "--stand" || o == "--text" ||
                              o == "--pdf";
         if (mitWert && i + 1 >= args.size()) return falsch("Nach " + o + " fehlt der Wert.");
         const std::string w = mitWert ? args[++i] : std::string();
@@ -117,6 +117,18 @@ int Drucken(const std::vector<std::string>& args, std::ostream& out, std::ostrea
             const int orient = o == "--quer" ? 1 : 2;
             if (a.Orientierung != 0 && a.Orientierung != orient) return falsch("--quer und --hoch schließen sich aus.");
             a.Orientierung = orient;
+        } else if (o == "--stand") {
+            // "TT.MM.JJJJ HH:MM": the time of printing, for output that does not change from run to run.
+            ErgebnisZeitpunkt z;
+            int n2 = 0;
+            const std::string t = L_STR_Unblank(w);
+            const bool ok = t.size() == 16 && t[2] == '.' && t[5] == '.' && t[10] == ' ' && t[13] == ':' &&
+                            Ganzzahl(t.substr(0, 2), 1, 31, z.Tag) && Ganzzahl(t.substr(3, 2), 1, 12, z.Monat) &&
+                            Ganzzahl(t.substr(6, 4), 1900, 9999, z.Jahr) && Ganzzahl(t.substr(11, 2), 0, 23, z.Stunde) &&
+                            Ganzzahl(t.substr(14, 2), 0, 59, n2);
+            if (!ok) return falsch("Ungültiger Stand: „" + w + "“ (TT.MM.JJJJ HH:MM, zum Beispiel 04.07.2026 09:05).");
+            z.Minute = n2;
+            a.Zeit = z;
         } else if (o == "--endgueltig") {
             a.Endgueltig = true;
         } else if (o == "--grosse-schrift") {
@@ -219,6 +231,7 @@ const bool reg = BefehlRegistrieren({
     "--etikett-format 1 46x21mm 4-reihig, 2 89x36mm 2-reihig, 3 89x48mm 1-reihig\n"
     "--endgueltig   Ergebnis und Teamergebnis als endgültig drucken, auch wenn noch\n"
     "               Durchgänge offen sind (sonst: endgültig, wenn alle vollständig sind)\n"
+    "--stand \"TT.MM.JJJJ HH:MM\"  der Zeitpunkt im Fuß statt der Uhrzeit des Drucks\n"
     "--seiten A-B   nur die Seiten A bis B\n"
     "--text AUS     die Texte jeder Seite zeilenweise, jede Seite mit einem Seitenvorschub\n"
     "               beendet (\"-\" schreibt auf die Standardausgabe)\n"

@@ -81,6 +81,7 @@ TEST(Druck, ErgebnislisteUnterschriftsblock) {
 TEST(Druck, StartlisteMitVerteiler) {
     Wettbewerb w;
     Fuellen(w, 50, 10);
+    GetTeilnehmerEdvNr(w.W, 1)->Helfer[1].NachnameStr = "Helfer"; // a helper column that is not empty
     MakePrintAttributesSizeOrientation(w.W);
     EXPECT_EQ(w->Orientierung, 2);
     EXPECT_EQ(w->GroesseSchrift, 2);
