@@ -27,7 +27,7 @@ namespace {
 constexpr const char* Aufruf =
     "drucken DATEI --liste meldung|start|wertung|ergebnis|teamergebnis|startzettel|etiketten|kanalstatistik "
     "[--durchgang N|vorrunden|flyoff] [--sortierung 0..5] [--verteiler LISTE] [--quer|--hoch] [--grosse-schrift] "
-    "[--farbe 0..5] [--etikett-format 1|2|3] [--endgueltig] [--stand \"TT.MM.JJJJ HH:MM\"] [--seiten A-B] (--text AUS|- | --pdf AUS.pdf)";
+    "[--farbe 0..5] [--etikett-format 1|2|3] [--endgueltig] [--stand \"TT.MM.JJJJ HH:MM\"] [--seiten A-B] [--trotz-schaden] (--text AUS|- | --pdf AUS.pdf)";
 
 // The resolution of the PDF pages; the text output lays out the same pages.
 constexpr int Aufloesung = 300;
@@ -75,7 +75,7 @@ int Drucken(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return 2;
     };
     std::string datei, textDatei, pdfDatei;
-    bool text = false, pdf = false, hatListe = false;
+    bool text = false, pdf = false, hatListe = false, trotzSchaden = false;
     int von = 0, bis = 0;
     DruckAuftrag a;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -117,6 +117,8 @@ int Drucken(const std::vector<std::string>& args, std::ostream& out, std::ostrea
             const int orient = o == "--quer" ? 1 : 2;
             if (a.Orientierung != 0 && a.Orientierung != orient) return falsch("--quer und --hoch schließen sich aus.");
             a.Orientierung = orient;
+        } else if (o == "--trotz-schaden") {
+            trotzSchaden = true;
         } else if (o == "--stand") {
             // "TT.MM.JJJJ HH:MM": the time of printing, for output that does not change from run to run.
             ErgebnisZeitpunkt z;
@@ -167,9 +169,15 @@ int Drucken(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     }
 #endif
 
+    if (!AusgabeErlaubt(text ? (textDatei == "-" ? std::string() : textDatei) : pdfDatei, {datei}, err)) return 1;
     MeldungenAufStderr meldungen(err);
     WettbewerbTyp* w = nullptr;
-    if (!WettbewerbLaden(datei, w, err)) return 1;
+    DateiLeseBericht bericht;
+    if (!WettbewerbLaden(datei, w, err, &bericht)) return 1;
+    if (!SchadenErlaubtLesen(bericht, datei, trotzSchaden, err)) {
+        DatenWettbewerbDispose(w);
+        return 1;
+    }
     WettbewerbModellNeuBerechnen(w, true);
     if (DruckBrauchtStartreihenfolge(a.Art) && !GetDurchgangStartreihenfolgeEingeteilt(w)) {
         err << StartreihenfolgeHinweis << "\n";
@@ -236,8 +244,10 @@ const bool reg = BefehlRegistrieren({
     "--text AUS     die Texte jeder Seite zeilenweise, jede Seite mit einem Seitenvorschub\n"
     "               beendet (\"-\" schreibt auf die Standardausgabe)\n"
     "--pdf AUS.pdf  die Seiten als PDF\n"
-    "Die Wettbewerbsdatei wird nicht verändert. Rückgabewert 1, wenn die Datei nicht\n"
-    "gelesen oder die Ausgabe nicht geschrieben werden kann, die Liste eine ausgezählte\n"
+    "--trotz-schaden  auch aus einer beschädigten Datei (siehe info)\n"
+    "Die Wettbewerbsdatei wird nicht verändert (die Ausgabe darf nicht sie sein).\n"
+    "Rückgabewert 1, wenn die Datei nicht gelesen werden kann oder beschädigt ist, die\n"
+    "Ausgabe nicht geschrieben werden kann, die Liste eine ausgezählte\n"
     "Startreihenfolge braucht, die es nicht gibt, oder es nichts zu drucken gibt;\n"
     "2 bei falschem Aufruf.",
     Drucken,

@@ -142,7 +142,7 @@ TEST_F(Bogen, NeuerTeilnehmerBekommtNummernUndVorgaben) {
     EXPECT_TRUE(b->Name.NachnameStr.empty());
     DurchgangTyp* d = DatenDurchgangGetPtr(w->DurchgangRootPtr, 1);
     GruppeTyp* gr = DatenGruppeGetPtr(d->GruppePtr, 1, 0);
-    DatenWertungInGroupGetPtr(gr->WertungPtr, 2)->WertungDurchg[1] = 300;
+    DatenWertungInGroupGetPtr(d, gr, 2)->WertungDurchg[1] = 300;
     MannschaftTyp* m = DatenMannschaftNew();
     DatenMannschaftDefault(m);
     m->Nr = 1;
