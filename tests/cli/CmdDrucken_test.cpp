@@ -53,7 +53,9 @@ std::vector<std::string> Seiten(const std::string& text) {
 
 // The characters of a page without blanks, sorted: the same in the text
 // output and in the PDF, however a reader splits or joins words that stand close.
-std::string Zeichen(const std::string& seite) {
+std::string Zeichen(std::string seite) {
+    // pdftotext writes the ellipsis of a shortened text as three points.
+    for (std::size_t i; (i = seite.find("\u2026")) != std::string::npos;) seite.replace(i, 3, "...");
     std::string z;
     for (char c : seite)
         if (c != ' ' && c != '\n' && c != '\t' && c != '\r') z += c;
