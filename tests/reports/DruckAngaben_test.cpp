@@ -240,8 +240,9 @@ TEST(DruckAngaben, MeldungslisteNachDerGezeigtenNummer) {
 TEST(DruckAngaben, WertungslisteMitStartnummerGruppeUndGanzemAntragRefly) {
     Wettbewerb w;
     Fuellen(w, 4, 4, 1, true);
-    GruppeTyp* g = DatenGruppeGetPtr(GetDurchgangPtr(w.W, 1)->GruppePtr, 1, 1);
-    WertungTyp* r = DatenWertungInGroupGetPtr(g->WertungPtr, 2);
+    DurchgangTyp* d = GetDurchgangPtr(w.W, 1);
+    GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, 1, 1);
+    WertungTyp* r = DatenWertungInGroupGetPtr(d, g, 2);
     r->WertungDurchg[1] = 700;
     r->ReflyVerursacher = true;
     w->CalcWertung = true;
