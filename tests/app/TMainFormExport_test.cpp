@@ -191,6 +191,8 @@ TEST_F(ExportFensterTest, CsvDialogZeigtWasGeschriebenWird) {
     // Windows-1252 for older programs
     f.CsvExportClick();
     d->Windows1252CheckBox->setChecked(true);
+    dateiAntworten.push_back({true, Dokumente() + "alt.csv", 1});
+    d->DateiNameButtonClick();
     ASSERT_TRUE(d->ErzeugeButtonClick());
     EXPECT_EQ(Inhalt(d->DateiName()), CsvText(t, ersetzt, CsvZeichensatz::Windows1252));
 
