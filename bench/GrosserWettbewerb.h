@@ -4,6 +4,8 @@
 // group of three.
 #pragma once
 
+#include <cstdlib>
+#include <fstream>
 #include <string>
 
 #include "core/DatenDurchgang.h"
@@ -83,6 +85,15 @@ inline WettbewerbTyp* GrosserWettbewerb(int N) {
     w->Status = StatusErgebnisse;
     SortAll(w);
     return w;
+}
+
+// The resident memory of this process in KiB; -1 where the system does not tell.
+inline long RssKb() {
+    std::ifstream s("/proc/self/status");
+    std::string zeile;
+    while (std::getline(s, zeile))
+        if (zeile.rfind("VmRSS:", 0) == 0) return std::atol(zeile.c_str() + 6);
+    return -1;
 }
 
 } // namespace tavuran::bench

@@ -92,7 +92,7 @@ void BM_HtmlErgebnisliste(benchmark::State& state) {
     std::size_t zeilen = 0;
     for (auto _ : state) {
         HtmlDokument doc;
-        ExportErgebnis(w, doc, o);
+        HtmlErgebnisRumpf(w, o, doc);
         zeilen = doc.Lines.size();
         benchmark::DoNotOptimize(doc);
     }
@@ -100,14 +100,6 @@ void BM_HtmlErgebnisliste(benchmark::State& state) {
     DatenWettbewerbDispose(w);
 }
 
-// Fixed iteration counts keep the run short on a busy machine.
-long RssKb() {
-    std::ifstream s("/proc/self/status");
-    std::string zeile;
-    while (std::getline(s, zeile))
-        if (zeile.rfind("VmRSS:", 0) == 0) return std::atol(zeile.c_str() + 6);
-    return -1;
-}
 
 // What the competition itself takes in memory (built, evaluated, sorted,
 // every round looked up once), and of that the rounds' indexes of the
@@ -118,10 +110,10 @@ void BM_Modellspeicher(benchmark::State& state) {
     long modell = 0;
     double index = 0;
     for (auto _ : state) {
-        const long vorher = RssKb();
+        const long vorher = bench::RssKb();
         WettbewerbTyp* w = Ausgewertet(N);
         for (DurchgangTyp* d = w->DurchgangRootPtr; d; d = d->next) DatenWertungGetPtr(d, 1, 0);
-        modell = RssKb() - vorher;
+        modell = bench::RssKb() - vorher;
         index = 0;
         for (const DurchgangTyp* d = w->DurchgangRootPtr; d; d = d->next)
             if (d->Index)

@@ -222,14 +222,6 @@ void BM_Oeffnen(benchmark::State& state) {
     state.SetLabel(std::to_string(N) + " Teilnehmer");
 }
 
-long RssKb() {
-    std::ifstream s("/proc/self/status");
-    std::string zeile;
-    while (std::getline(s, zeile))
-        if (zeile.rfind("VmRSS:", 0) == 0) return std::atol(zeile.c_str() + 6);
-    return -1;
-}
-
 // The resident size of a fresh window process with the file open (or with no file).
 long KindRssKb(const std::string& Datei) {
     char exe[4096];
@@ -281,7 +273,7 @@ int main(int argc, char** argv) {
         const std::string datei = argv[2];
         auto f = Fenster(datei == "-" ? std::string() : datei);
         Leerlauf();
-        std::printf("%ld\n", RssKb());
+        std::printf("%ld\n", bench::RssKb());
         f->GetAktWettPtr()->modified = false;
         return 0;
     }

@@ -14,6 +14,7 @@
 #include "core/DatenWettbewerb.h"
 #include "exchange/DatenWettbewerbDatei.h"
 #include "exchange/ImportPortal.h"
+#include "fuzz/FuzzRunde.h"
 #include "startorder/WettbewerbNeuBerechnen.h"
 
 namespace {
@@ -53,13 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         o.Heute = {10, 12, 2026};
         const ImportBericht b = ImportPortal(w, v, o);
         ImportBerichtZeilen(b);
-        WettbewerbModellNeuBerechnen(w, true);
-        bool ersetzt = false;
-        const std::string text = DatenWettbewerbText(w, 3, ersetzt);
-        WettbewerbTyp* wieder = nullptr;
-        DatenWettbewerbLesen(wieder, text, "");
-        DatenWettbewerbDispose(wieder);
-        DatenWettbewerbDispose(w);
+        fuzz::NeuBerechnenSchreibenLesen(w);
     }
     return 0;
 }
