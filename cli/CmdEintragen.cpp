@@ -168,6 +168,9 @@ int Eintragen(const std::vector<std::string>& args, std::ostream& out, std::ostr
         err << m << "\nNichts eingetragen; die Datei bleibt, wie sie ist.\n";
         return 2;
     }
+    // Stored, but unlikely by the rule (judged on the values as given, before
+    // the evaluation may mark some invalid): said on stderr, exit code 0.
+    const std::vector<std::string> hinweise = GetEingabeHinweise(w, n, e, spalten);
     if (geaendert > 0) {
         SetWettbewerbModified(w);
         if (!a.Refly) SetWettbewerbsStatus(w, StatusErgebnisse, false);
@@ -184,8 +187,6 @@ int Eintragen(const std::vector<std::string>& args, std::ostream& out, std::ostr
     const std::vector<std::string> werte = DispWertungWerte(w, e, spalten);
     for (std::size_t k = 0; k < werte.size(); ++k) out << "  " << spalten.Koepfe[k] << "\t" << werte[k] << "\n";
     out << "  Rohpunkte\t" << L_STR_Unblank(L_STR_DoubleToStr(e->RohPunkte, 1, 10, 0, 2)) << "\n";
-    // Stored, but unlikely by the rule: said on stderr, the exit code stays 0.
-    const std::vector<std::string> hinweise = GetEingabeHinweise(w, n, e, spalten);
     for (std::size_t k = 0; k < hinweise.size(); ++k)
         if (!hinweise[k].empty()) err << "Hinweis: " << spalten.Koepfe[k] << ": " << hinweise[k] << "\n";
 

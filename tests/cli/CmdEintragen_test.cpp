@@ -161,6 +161,13 @@ TEST(CmdEintragen, AblehnungenLassenDieDateiUnveraendert) {
     // the fly-off pilot may enter the fly-off round
     const Lauf flyOff = Starte(d + "--durchgang 4 --startnr 8 12");
     EXPECT_EQ(flyOff.Rueckgabe, 0) << flyOff.Fehler;
+    // stored, but unlikely by the rule: a note on stderr, exit 0
+    const Lauf lang = Starte(d + "--durchgang 2 --startnr 7 12 12:30 650");
+    EXPECT_EQ(lang.Rueckgabe, 0) << lang.Fehler;
+    EXPECT_NE(lang.Fehler.find("Hinweis: Zeit[min:s]: Flugzeit 12:30 länger als die Arbeitszeit 10:00"),
+              std::string::npos)
+        << lang.Fehler;
+    EXPECT_NE(lang.Fehler.find("Hinweis: F5J-Höhe[m]: Starthöhe 650 m über 500 m"), std::string::npos) << lang.Fehler;
     std::remove(datei.c_str());
 }
 
