@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDialog>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -144,6 +145,8 @@ TMainForm::TMainForm(const QStringList& Argumente, QWidget* Eltern) : QMainWindo
     hooks.AktuellerWettbewerb = [this] { return WettPtr; };
     hooks.SpeichernAbfrage = [this](WettbewerbTyp* w, bool mehrere) { return SpeichernAbfrageZeigen(w, mehrere); };
     InstallQtUiHooks(hooks);
+    // Dialogs are fitted to the screen when they are shown (eventFilter).
+    qApp->installEventFilter(this);
 
     // Stored paths follow the user's documents folder.
     SetStandardPfad(GetStandardPath());
@@ -237,9 +240,10 @@ void TMainForm::MenueAufbauen() {
     }
     recentTrenner_ = datei->addSeparator();
     recentTrenner_->setVisible(false);
-    connect(datei->addAction("E&xit"), &QAction::triggered, this, [this] { FunctionExitClick(); });
+    connect(datei->addAction("&Beenden"), &QAction::triggered, this, [this] { FunctionExitClick(); });
 
     QMenu* bearbeiten = menuBar()->addMenu("&Bearbeiten");
+    RueckgaengigMenueAufbauen(bearbeiten);
     connect(bearbeiten->addAction("&Parameter"), &QAction::triggered, this, [this] { FunctionParameterClick(); });
     StartreihenfolgeMenueAufbauen(bearbeiten);
     DialogMenueAufbauen(bearbeiten);
@@ -265,9 +269,15 @@ void TMainForm::MenueAufbauen() {
         });
     }
     QMenu* sort = ansicht->addMenu("&Sortierung");
+    // One order at a time: the sort items are one radio group.
+    // (optional: without a competition none is checked; clicking the checked
+    // item again keeps it, as ChangeSort checks it anew).
+    auto* sortGruppe = new QActionGroup(this);
+    sortGruppe->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (int s = 0; s < 6; ++s) {
         QAction* a = sort->addAction(SortTitel[s]);
         a->setCheckable(true);
+        sortGruppe->addAction(a);
         sortAct_[s] = a;
         connect(a, &QAction::triggered, this, [this, s] {
             if (!WettPtr) {
@@ -516,7 +526,9 @@ bool TMainForm::Sichern(int FormatNr) {
     const std::string name = FormatFileName(WettPtr->WettbewerbFileNamen[0]);
     if (!VerlustDateiUeberschreiben(name)) return false;
     WettPtr->WettbewerbFileNamen[0] = SetPath(WettPtr, PfadWettbewerb, name);
+    SchrittMerken();
     DateiSpeicherErgebnis erg = DatenWettbewerbSave(WettPtr, WettPtr->WettbewerbFileNamen[0], FormatNr);
+    if (erg.Ok) GespeichertMerken();
     return SpeichernErgebnisMelden(erg.Ok, SpeicherErgebnisText(erg), WettPtr->WettbewerbFileNamen[0]);
 }
 
@@ -529,7 +541,7 @@ bool TMainForm::SichernUnter() {
     anfrage.Sichern = true;
     anfrage.Titel = "Wettbewerb sichern als";
     anfrage.Filter = "Wettbewerbsdateien 3.0 (*.wtb)|*.wtb|Wettbewerbsdateien 2.0 (*.wtb)|*.wtb|"
-                     "Wettbewerbsdateien 1.0 (*.wtb)|*.wtb|AlleDateien (*.*)|*.*";
+                     "Wettbewerbsdateien 1.0 (*.wtb)|*.wtb|Alle Dateien (*.*)|*.*";
     anfrage.StartOrdner = OrdnerVon(vorschlag);
     anfrage.StartName = vorschlag;
     DateiDialogErgebnis erg = DateiDialog(this, anfrage);
@@ -592,6 +604,7 @@ bool TMainForm::WettbewerbAufraeumen() {
         WriteRegistry();
         emit WettbewerbSchliesst(WettPtr);
         DatenWettbewerbDispose(WettPtr);
+        RueckgaengigBeenden();
         verlustDatei_.clear();
         RefreshRecentFiles();
     }
@@ -601,6 +614,7 @@ bool TMainForm::WettbewerbAufraeumen() {
 
 void TMainForm::WettbewerbAufbauen(const std::string& Datei, bool ForceInput) {
     bool geladen = false;
+    RueckgaengigBeenden();
     if (L_FILE_Exist(Datei)) {
         std::string grund;
         DateiLeseBericht bericht;
@@ -630,6 +644,7 @@ void TMainForm::WettbewerbAufbauen(const std::string& Datei, bool ForceInput) {
         WettPtr->Name.clear();
         WettPtr->ByNummer = "BY ?" "?/" + L_STR_FillLeftWithO(std::to_string(WettPtr->Datum.Year), 4);
         wettNeu_->SetWettbewerb(WettPtr);
+        wettNeu_->SetNeu(true);
         wettNeu_->AbbruchErlaubt(!ForceInput);
         wettNeu_->Zeigen();
     }
@@ -648,6 +663,7 @@ void TMainForm::WettbewerbAufbauen(const std::string& Datei, bool ForceInput) {
     ReinitAndRedraw();
     RefreshRecentFiles();
     if (WettPtr->KanWinAktiv == 1) WettPtr->KanWinAktiv = 2;
+    RueckgaengigBeginnenFuer(geladen);
 }
 
 void TMainForm::FunctionRecentFileClick(int n) {
@@ -681,6 +697,7 @@ void TMainForm::WettbewerbNeuBerechnen() {
     DialogMenueAktualisieren();
     FormPaint();
     if (preview_) preview_->WettbewerbGeaendert(WettPtr);
+    SchrittMerken();
 }
 
 void TMainForm::TeamTabAnpassen() {
@@ -1072,6 +1089,8 @@ void TMainForm::SortierHandleTimerTimer() {
 }
 
 void TMainForm::DispTimerTimer() {
+    // A change not yet followed by a recompute becomes an undo step here.
+    if (WettPtr && WettPtr->CalcWertung) SchrittMerken();
     TeilnehmerTimer();
     KanalStatistikAnfrage();
     RedrawStatusBar();
@@ -1098,6 +1117,9 @@ void TMainForm::ZeileVerschieben(int VonZeile, int NachZeile) {
 
 bool TMainForm::eventFilter(QObject* Objekt, QEvent* Ereignis) {
     const auto typ = Ereignis->type();
+    // Every dialog fits the screen it opens on (1366 x 768, 1280 x 720 and smaller).
+    if (typ == QEvent::Show)
+        if (auto* d = qobject_cast<QDialog*>(Objekt); d && d->isWindow()) DialogEinpassen(d);
     if (typ != QEvent::MouseButtonPress && typ != QEvent::MouseMove && typ != QEvent::MouseButtonRelease)
         return QMainWindow::eventFilter(Objekt, Ereignis);
     int tab = -1;

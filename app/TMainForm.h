@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include "core/DatenTypen.h"
+#include "exchange/Rueckgaengig.h"
 #include "core/UiHooks.h"
 #include "reports/DruckVorschau.h"
 #include "evaluation/WertungEingabe.h"
@@ -318,12 +319,38 @@ class TMainForm : public QMainWindow {
     // modeless window that works on it hides and forgets it here.
     void WettbewerbSchliesst(tavuran::WettbewerbTyp* Wett);
 
+  public:
+    // --- undo and redo (TMainFormRueckgaengig.cpp)
+    void RueckgaengigClick();
+    void WiederherstellenClick();
+    QAction* RueckgaengigAction() const { return undoAct_; }
+    QAction* WiederherstellenAction() const { return redoAct_; }
+    // Names the next step ("Wertung Müller Hans, 2. Vorrunde").
+    void SchrittBenennen(const std::string& Name) { schrittName_ = Name; }
+    // Records a step when the competition changed since the last one (not
+    // while a cell is being typed into, unless Erzwingen).
+    void SchrittMerken(bool Erzwingen = false);
+
   protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* Objekt, QEvent* Ereignis) override;
 
   private:
+    void RueckgaengigMenueAufbauen(QMenu* Bearbeiten);
+    void RueckgaengigMenueAktualisieren();
+    void RueckgaengigBeginnenFuer(bool Gespeichert);
+    void RueckgaengigBeenden();
+    void GespeichertMerken();
+    void StandEinsetzen(const std::string& Stand);
+    RueckgaengigListe rueckgaengig_;
+    WettbewerbTyp* rueckgaengigWett_ = nullptr; // the competition the list belongs to
+    std::string schrittName_;
+    bool schrittVorgemerkt_ = false;
+    bool standWirdEingesetzt_ = false;
+    QAction* undoAct_ = nullptr;
+    QAction* redoAct_ = nullptr;
+
     void MenueAufbauen();
     void GridsAufbauen();
     void InitGrid(int Tab);

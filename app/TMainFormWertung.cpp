@@ -19,6 +19,7 @@
 #include "core/DatenDurchgang.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
+#include "core/Eingabe.h"
 #include "evaluation/EingabePlausibel.h"
 #include "evaluation/Sortierung.h"
 #include "platform/Zeitgeber.h"
@@ -222,6 +223,8 @@ bool TMainForm::HoleEingabe(int Tab, int Zeile, bool MeldungZeigen) {
         return false;
     }
     if (geaendert == 0) return false;
+    SchrittBenennen((Tab == TabRefly ? "Flugwiederholung " : "Wertung ") + CnvNameTypToNameStr(&p->Name, true) + ", " +
+                    GetDurchgangBezeichner(WettPtr, WettPtr->DurchgangNr, false, true));
     const std::vector<std::string> hinweise = GetEingabeHinweise(WettPtr, WettPtr->DurchgangNr, w, spalten);
     for (int k = 1; k <= static_cast<int>(zellen.size()); ++k)
         if (QTableWidgetItem* it = g->item(Zeile - 1, erste + k - 1)) {
