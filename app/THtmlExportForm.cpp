@@ -12,6 +12,8 @@
 #include "app/Verzeichnisse.h"
 #include "core/DatenWettbewerb.h"
 #include "core/UiHooks.h"
+#include "exchange/DateiFreigabe.h"
+#include "exchange/DateiZugriff.h"
 #include "platform/Browser.h"
 #include "platform/Dialoge.h"
 
@@ -63,6 +65,7 @@ void THtmlExportForm::Zeigen(WettbewerbTyp* Wett) {
     if (!Wett) return;
     Wett_ = Wett;
     DateiNameStr = GetPath(Wett, PfadErgebnis);
+    gewaehlt_.clear();
     DateiNameLabel->setText(QString::fromStdString("Dateiname: " + DateiNameStr));
     HtmlErgebnisOptionen o = Optionen();
     HtmlOptionenVoreinstellen(Wett, o);
@@ -72,7 +75,9 @@ void THtmlExportForm::Zeigen(WettbewerbTyp* Wett) {
 
     ImportListBox->clear();
     WettNamenListBox->clear();
-    importe_ = HtmlImportListe(Wett);
+    // The sub-competitions are read only where the user confirmed them.
+    importe_ = HtmlImportListe(Wett, TeilwettbewerbeErlauben(Wett->WettbewerbFileNamen[PfadWettbewerb],
+                                                             TeilwettbewerbDateien(Wett)));
     for (const HtmlImportEintrag& e : importe_) {
         if (!e.HtmlDatei.empty()) ImportListBox->addItem(QString::fromStdString(e.HtmlDatei));
         if (!e.WettName.empty()) WettNamenListBox->addItem(QString::fromStdString(e.WettName));
@@ -110,6 +115,7 @@ void THtmlExportForm::DateiNameButtonClick() {
     const DateiDialogErgebnis e = DateiDialog(this, a);
     if (!e.Ok || e.Datei.empty()) return;
     DateiNameStr = PfadMitEndung(PfadErgebnis, e.Datei);
+    gewaehlt_ = e.Datei;
     DateiNameLabel->setText(QString::fromStdString("Dateiname: " + DateiNameStr));
 }
 
@@ -118,6 +124,18 @@ bool THtmlExportForm::OkButtonClick() {
         hide();
         return false;
     }
+    // A name not picked in the file dialog is the file's wish (or the
+    // program's proposal): it is written only once the user confirmed it.
+    const ZielHerkunft herkunft = !gewaehlt_.empty() && gewaehlt_ == DateiNameStr ? ZielHerkunft::Dialog
+                                  : DateiNameStr == Wett_->WettbewerbFileNamen[PfadErgebnis] ? ZielHerkunft::Datei
+                                                                                              : ZielHerkunft::Vorschlag;
+    if (std::string grund = EingabeUeberschreibenGrund(DateiNameStr, {Wett_->WettbewerbFileNamen[PfadWettbewerb]});
+        !grund.empty()) {
+        UiWarnung("HTML Export", grund);
+        return false;
+    }
+    if (!WunschErlauben(Wett_->WettbewerbFileNamen[PfadWettbewerb], WunschArt::HtmlErgebnis, DateiNameStr, herkunft))
+        return false;
     std::string grund;
     if (!HtmlExportExec(Wett_, Optionen(), DateiNameStr, grund)) {
         UiWarnung("HTML Export", "Die HTML-Datei „" + DateiNameStr + "“ konnte nicht geschrieben werden:\n" + grund);

@@ -64,6 +64,10 @@ void TMainForm::DruckMenueAufbauen() {
     connect(EtikettForm(), &TEtikettForm::Bestaetigt, this, &TMainForm::EtikettVorschauZeigen);
     neu("&Wertungsliste drucken", vorErgebnisHtml, &TMainForm::FunctionWertungslisteClick);
     neu("&Ergebnisliste drucken", vorErgebnisHtml, &TMainForm::FunctionErgebnislisteClick);
+    neu("&Teamergebnis drucken", vorErgebnisHtml, &TMainForm::FunctionTeamergebnisClick);
+    endgueltigAct_ = new QAction("Ergebnis als endgültig drucken", m);
+    endgueltigAct_->setCheckable(true);
+    m->insertAction(vorErgebnisHtml, endgueltigAct_);
 }
 
 void TMainForm::VorschauOeffnen(const VorschauZustand& Zustand, const std::string& Titel) {
@@ -79,7 +83,17 @@ void TMainForm::FunctionMeldungslisteClick() {
 }
 
 void TMainForm::FunctionErgebnislisteClick() {
-    if (WettPtr) VorschauOeffnen(VorschauStart(DruckArt::Ergebnisliste, GetDurchgangNr()), "Ergebnisliste drucken");
+    if (!WettPtr) return;
+    VorschauZustand z = VorschauStart(DruckArt::Ergebnisliste, GetDurchgangNr());
+    z.Endgueltig = endgueltigAct_ && endgueltigAct_->isChecked();
+    VorschauOeffnen(z, "Ergebnisliste drucken");
+}
+
+void TMainForm::FunctionTeamergebnisClick() {
+    if (!WettPtr) return;
+    VorschauZustand z = VorschauStart(DruckArt::Teamergebnis, GetDurchgangNr());
+    z.Endgueltig = endgueltigAct_ && endgueltigAct_->isChecked();
+    VorschauOeffnen(z, "Teamergebnis drucken");
 }
 
 void TMainForm::FunctionWertungslisteClick() {

@@ -11,6 +11,8 @@
 #include "app/Verzeichnisse.h"
 #include "core/DatenWettbewerb.h"
 #include "core/UiHooks.h"
+#include "exchange/DateiFreigabe.h"
+#include "exchange/DateiZugriff.h"
 #include "exchange/HtmlListen.h"
 #include "platform/Browser.h"
 #include "platform/Dialoge.h"
@@ -73,6 +75,19 @@ void TMainForm::HtmlKurzlisteExport(int PathFor, const char* Titel) {
     const DateiDialogErgebnis e = DateiDialog(this, a);
     if (!e.Ok || e.Datei.empty()) return;
     const std::string datei = PfadMitEndung(PathFor, e.Datei);
+    if (std::string grund = EingabeUeberschreibenGrund(datei, {WettPtr->WettbewerbFileNamen[PfadWettbewerb]});
+        !grund.empty()) {
+        UiWarnung(Titel, grund);
+        return;
+    }
+    // The dialog asked before replacing the name it shows; a name changed
+    // afterwards (the extension) is asked for here.
+    const WunschArt art = PathFor == PfadMeldung     ? WunschArt::HtmlMeldung
+                          : PathFor == PfadStartliste ? WunschArt::HtmlStartliste
+                                                      : WunschArt::HtmlTeamergebnis;
+    if (!WunschErlauben(WettPtr->WettbewerbFileNamen[PfadWettbewerb], art, datei,
+                        datei == e.Datei ? ZielHerkunft::Dialog : ZielHerkunft::Vorschlag))
+        return;
 
     std::string grund;
     bool ok = false;

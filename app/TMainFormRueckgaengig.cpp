@@ -8,10 +8,10 @@
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
-#include <QTableWidget>
 #include <QTimer>
 
 #include "app/TMainForm.h"
+#include "app/TabellenGitter.h"
 #include "app/TStammdatenForm.h"
 #include "core/DatenWettbewerb.h"
 #include "core/UiHooks.h"
@@ -55,10 +55,11 @@ void TMainForm::RueckgaengigMenueAktualisieren() {
 namespace {
 
 // A cell editor of one of the grids has the focus (editors live in the viewport).
-bool ZelleWirdBearbeitet(QTableWidget* const (&Grids)[7]) {
+template <class Gitter, std::size_t N>
+bool ZelleWirdBearbeitet(Gitter* const (&Grids)[N]) {
     QWidget* fokus = QApplication::focusWidget();
     if (!fokus) return false;
-    for (QTableWidget* g : Grids)
+    for (Gitter* g : Grids)
         if (g && fokus != g->viewport() && g->viewport()->isAncestorOf(fokus)) return true;
     return false;
 }

@@ -142,13 +142,8 @@ public:
         if (slot || !Erzeugen) return slot;
         const TeilnehmerTyp* t = Teilnehmer[it->second];
         GruppeTyp* g = Gruppe(Nr, t->Gruppe[Nr], 0);
-        WertungTyp* neu = DatenWertungNew();
-        DatenWertungDefault(neu);
-        neu->EdvNr = EdvNr;
-        neu->next = g->WertungPtr;
-        g->WertungPtr = neu;
-        slot = neu;
-        return neu;
+        slot = DatenWertungEinhaengen(d.Durchgang, g, EdvNr);
+        return slot;
     }
 
     // The group (Nr, ReflyOrder) of round RundeNr, found or created.
@@ -218,6 +213,7 @@ void Neuverkettung(Lauf& L) {
         nachSchluessel.clear();
         nachZeiger.clear();
         ziele.clear();
+        bool verschoben = false;
         for (GruppeTyp* g = d->GruppePtr; g; g = g->next) {
             nachZeiger.emplace(g, static_cast<int>(gruppen.size()));
             nachSchluessel.emplace(GruppenSchluessel(g->Nr, g->ReflyOrder), static_cast<int>(gruppen.size()));
@@ -239,6 +235,7 @@ void Neuverkettung(Lauf& L) {
                         ziel = it->second;
                     }
                 }
+                if (ziel != static_cast<int>(gi)) verschoben = true;
                 ziele.push_back({w, ziel});
             }
         }
@@ -257,6 +254,9 @@ void Neuverkettung(Lauf& L) {
                 gruppen[z.Gruppe]->WertungPtr = w;
             enden[z.Gruppe] = w;
         }
+        // Entries that stay in their group are linked again in their order:
+        // the round's index holds only while nothing moved or went.
+        if (verschoben) DatenDurchgangIndexVerwerfen(d);
     }
     L.Vergessen();
 }
@@ -363,26 +363,17 @@ void PunkteVorrunden(Lauf& L) {
     WettbewerbTyp* W = L.W;
     const int c = CalcAnzahlTempGewerteteVorrunden(W);
     const int gezaehlt = MinInt(c, LetzteRunde);
-    struct Slot {
-        double Wert;
-        bool KannStreicherSein;
-    };
-    std::array<Slot, LetzteRunde> slots;
+    std::vector<VorrundenErgebnis> slots;
     for (TeilnehmerTyp* t : L.Teilnehmer) {
-        slots.fill({0.0, true});
+        slots.assign(LetzteRunde, VorrundenErgebnis{});
         double straf = 0;
         for (int j = 1; j <= L.nV; ++j) {
             const WertungTyp* w = L.Wertung(j, t->EdvNr, true);
             if (!w) continue;
-            slots[j - 1] = {w->ErgebnisPunkte, w->KannStreicherSein};
+            slots[j - 1] = {w->ErgebnisPunkte, w->KannStreicherSein, j};
             straf += w->Strafpunkte;
         }
-        // Highest first, equal values keep their order (adjacent swaps while a
-        // later slot is strictly greater).
-        for (int i = 1; i < LetzteRunde; ++i)
-            for (int k = i; k > 0 && slots[k].Wert > slots[k - 1].Wert; --k) std::swap(slots[k], slots[k - 1]);
-        // Results that may not be dropped go first, so they always count.
-        std::stable_partition(slots.begin(), slots.end(), [](const Slot& s) { return !s.KannStreicherSein; });
+        VorrundenOrdnen(slots);
         double summe = 0;
         for (int i = 0; i < gezaehlt; ++i) summe += slots[i].Wert;
         t->Punkte = summe - straf;
@@ -586,6 +577,17 @@ void CalcAnzahlGeflogenerVorrunden(WettbewerbTyp* Wett) {
     AnzahlGeflogenerVorrunden(L);
 }
 
+void VorrundenOrdnen(std::vector<VorrundenErgebnis>& Ergebnisse) {
+    // Highest first, equal values keep their order (adjacent swaps while a
+    // later slot is strictly greater).
+    for (std::size_t i = 1; i < Ergebnisse.size(); ++i)
+        for (std::size_t k = i; k > 0 && Ergebnisse[k].Wert > Ergebnisse[k - 1].Wert; --k)
+            std::swap(Ergebnisse[k], Ergebnisse[k - 1]);
+    // Results that may not be dropped go first, so they always count.
+    std::stable_partition(Ergebnisse.begin(), Ergebnisse.end(),
+                          [](const VorrundenErgebnis& s) { return !s.KannStreicherSein; });
+}
+
 void CalcPunkteVorrunden(WettbewerbTyp* Wett) {
     if (!Wett) return;
     Lauf L(Wett);
@@ -656,6 +658,8 @@ void CalcWertung(WettbewerbTyp* Wett) {
     Exportpunkte(L);
     CalcWertungTeam(Wett);
     SortTeilnehmerPlatz(Wett);
+    // The team-result order follows the team places just computed.
+    SortTeilnehmerTeam(Wett);
 }
 
 } // namespace tavuran

@@ -14,6 +14,8 @@
 // wherever they index, whatever a file says.
 #pragma once
 
+#include <vector>
+
 #include "core/DatenTypen.h"
 
 namespace tavuran {
@@ -47,5 +49,17 @@ void CalcExportpunkte(WettbewerbTyp* Wett);
 // AnzGewDurchgaenge), but never fewer than StreicherAbDurchg less the drops.
 // 1 for nil.
 int CalcAnzahlTempGewerteteVorrunden(const WettbewerbTyp* Wett);
+
+// One preliminary result in the order of dropping: its value, whether it may
+// be dropped, and its round (0 for an empty slot).
+struct VorrundenErgebnis {
+    double Wert = 0;
+    bool KannStreicherSein = true;
+    int Runde = 0;
+};
+// Orders the preliminary results as the dropping does: highest first (equal
+// values keep their order), the ones that may never be dropped in front of
+// all others. The first CalcAnzahlTempGewerteteVorrunden of them count.
+void VorrundenOrdnen(std::vector<VorrundenErgebnis>& Ergebnisse);
 
 } // namespace tavuran

@@ -12,6 +12,7 @@
 #include "core/MinMax.h"
 #include "evaluation/Auswertung.h"
 #include "evaluation/AuswertungRohpunkte.h"
+#include "evaluation/ErgebnisAngaben.h"
 #include "evaluation/Refly.h"
 #include "evaluation/Sortierung.h"
 #include "rules/RegelLookup.h"
@@ -111,7 +112,8 @@ void MakeDruckKopf(int ListenArt, const WettbewerbTyp* Wett, SeiteTyp& Seite, in
     case ListeErgebnis:
         k.ListentypStr = "Ergebnis";
         bits({0, 2, 3, 4, 5, 6, 7, KopfLinie});
-        if (Wett->AnzGewDurchgaenge != Wett->AnzVorrunden) Setze(m, KopfGewertet);
+        k.GewertetHinweis = VorrundenHinweis(Wett);
+        if (!k.GewertetHinweis.empty()) Setze(m, KopfGewertet);
         break;
     default: break;
     }
@@ -129,9 +131,6 @@ void MakeDruckKopf(int ListenArt, const WettbewerbTyp* Wett, SeiteTyp& Seite, in
     k.ByNummer = Wett->ByNummer;
     k.RegelName = Wett->RegelPtr ? Wett->RegelPtr->Name : std::string();
     k.Datum = L_CALEND_GetDateString(Wett->Datum);
-    const bool teil = Wett->RegelPtr && Wett->RegelPtr->EdvNr == GESAMTWERTUNG;
-    k.GewertetHinweis = "   es wurden " + StrInt(Wett->AnzGewDurchgaenge) + " von " + StrInt(Wett->AnzVorrunden) + " " +
-                        (teil ? "Teilwettbewerben" : "Vorrunden") + " gewertet";
     k.DurchgangLang = GetDurchgangBezeichner(Wett, DurchgangNr, false, true);
     k.Wasserzeichen = L_STR_Unblank(GetDurchgangBezeichner(Wett, DurchgangNr, true, true));
 }
@@ -140,6 +139,17 @@ void MakeDruckFuss(SeiteTyp& Seite) {
     Seite.Fuss.Fussnote = Fussnote;
     Seite.Fuss.FussMode = 2;
     Seite.Fuss.AnzZeilen = 3;
+}
+
+// Once the pages of a copy are built: "Seite x von y" in header and footer,
+// and on result lists the time of printing and whether the list is final.
+void SeitenZaehlen(std::vector<SeiteTyp>& Seiten, std::size_t Erste, const std::string& Stand) {
+    const std::string von = StrInt(static_cast<int>(Seiten.size() - Erste));
+    for (std::size_t i = Erste; i < Seiten.size(); ++i) {
+        SeiteTyp& s = Seiten[i];
+        s.Kopf.SeiteStr = StrInt(s.SeiteAnzeige) + " von " + von;
+        s.Fuss.Rechts = (Stand.empty() ? std::string() : Stand + "   ") + "Seite " + s.Kopf.SeiteStr;
+    }
 }
 
 // ---------------------------------------------------------- rows and breaks
@@ -206,7 +216,7 @@ bool MakeDruckZeilen(WettbewerbTyp* Wett, const DruckSeitenTyp& P, SeiteTyp& Sei
 // ------------------------------------------------------------- column set
 
 void MakeDruckText(int ListenArt, WettbewerbTyp* Wett, SeiteTyp& Seite, int DurchgangNr, bool LetzteSeite,
-                   bool TeamAnzeigen) {
+                   bool TeamAnzeigen, int Sortierung) {
     std::uint32_t m = 0;
     auto bits = [&](std::initializer_list<int> l) {
         for (int b : l) Setze(m, b);
@@ -215,11 +225,16 @@ void MakeDruckText(int ListenArt, WettbewerbTyp* Wett, SeiteTyp& Seite, int Durc
     switch (ListenArt) {
     case ListeStart: bits({1, 4, 5, 6, 9, 12, 13, 30}); break;
     case ListeMeldung:
-        Setze(m, GetStartreihenfolgeErmittelt(Wett) ? 1 : 0);
+        // The number the list is sorted by: registration or start number;
+        // in another order the start number once the start order is drawn.
+        if (Sortierung == SortMeldgNr) Setze(m, 0);
+        else if (Sortierung == SortStartNr) Setze(m, 1);
+        else Setze(m, GetStartreihenfolgeErmittelt(Wett) ? 1 : 0);
         bits({5, 6, 9, 11, 12, 13});
         break;
     case ListeWertung:
-        bits({2, 3, 5, 6, 15, 16, 17, 18});
+        // Start number and group, to be checked against the start sheets.
+        bits({1, 2, 3, 4, 5, 6, 15, 16, 17, 18});
         if (ReflyImDurchgang(Wett, DurchgangNr)) bits({25, 26, 27, 28});
         if (GetStrafpunkteInDurchgang(Wett, DurchgangNr)) Setze(m, 22);
         break;
@@ -414,7 +429,8 @@ void EintraegeSuchen(const WettbewerbTyp* Wett, const TeilnehmerTyp* p, int h, c
 }
 
 DruckZelle ZelleText(const WettbewerbTyp* WettC, const TeilnehmerTyp* p, const ZeileTyp& Zeile, const Besuch& b,
-                     const WertungTyp* E, const WertungTyp* R, int SeitenRunde, int ListenArt, std::uint32_t TextMode) {
+                     const WertungTyp* E, const WertungTyp* R, int SeitenRunde, int ListenArt, std::uint32_t TextMode,
+                     ErgebnisZeichen& Zeichen) {
     WettbewerbTyp* Wett = const_cast<WettbewerbTyp*>(WettC);
     const RegelTyp* regel = Wett->RegelPtr;
     const int edv = regel ? regel->EdvNr : 0;
@@ -431,8 +447,12 @@ DruckZelle ZelleText(const WettbewerbTyp* WettC, const TeilnehmerTyp* p, const Z
     switch (b.c) {
     case 1: z.Text = StrInt(p->MeldgNr); break;
     case 2: z.Text = StrInt(p->StartNr); break;
-    case 3: z.Text = StrInt(p->PlatzNrFlyOff != 0 ? p->PlatzNrFlyOff : p->PlatzNr); break;
-    case 4: z.Text = StrInt(GetJugendPlatzEdvNr(p)); break;
+    case 3: z.Text = ErgebnisPlatzText(p); break;
+    case 4: {
+        const int j = GetJugendPlatzEdvNr(p);
+        z.Text = j > 0 ? StrInt(j) : "";
+        break;
+    }
     case 5:
         z.Text = StrInt(Zeile.GruppenNr) + " (" + StrInt(GetTeilnehmerStartPlatzNr(Wett, p, SeitenRunde)) + ")";
         break;
@@ -450,7 +470,7 @@ DruckZelle ZelleText(const WettbewerbTyp* WettC, const TeilnehmerTyp* p, const Z
         if (TeilnehmerIs2G4(p)) {
             z.Text = b.k == 1 ? Kanal2G4Anzeige : "";
         } else {
-            z.Text = p->Kanal[b.k];
+            z.Text = KanalAnzeige(p->Kanal[b.k]);
             z.Grau = b.k != KanalAktivNr(p);
         }
         break;
@@ -478,23 +498,33 @@ DruckZelle ZelleText(const WettbewerbTyp* WettC, const TeilnehmerTyp* p, const Z
         } else if (ListenArt == ListeWertung) {
             if (R && R->ReflyVerursacher && Bit(TextMode, 27)) z.Text = "Antrag Refly";
             else rechts(Zahl(E->RohPunkte));
+        } else if (!Wett->DurchgangPromille) {
+            // The points are the raw points: the one cell carries the marks.
+            rechts(ErgebnisRundenText(Wett, p, b.h, &Zeichen));
+        } else if (ErgebnisRundeLeer(Wett, p, b.h)) {
+            rechts("");
         } else {
-            if (R && (R->RohPunkte > E->RohPunkte || R->ReflyVerursacher)) rechts("R" + Zahl(R->RohPunkte));
-            else rechts(Zahl(E->RohPunkte));
+            // The raw points of the flight that counts, "R" when it is the reflight.
+            const GezaehlterFlugTyp f = GezaehlterFlug(Wett, p, b.h);
+            const WertungTyp* e = f.Eintrag ? f.Eintrag : E;
+            if (f.IstReflight) Zeichen.Reflight = true;
+            rechts((f.IstReflight ? "R" : "") + Zahl(e->RohPunkte));
         }
         break;
     case 20:
         if (edv == GESAMTWERTUNG) {
-            rechts(Zahl(E->RohPunkte));
+            rechts(ErgebnisRundenText(Wett, p, b.h, &Zeichen));
         } else if (Wett->DurchgangPromille) {
-            if (R && Bit(TextMode, 27)) rechts(" ");
-            else if (hatStrafe) rechts("S" + L_STR_DoubleToStr(E->ErgebnisPunkte - E->Strafpunkte, 1, 7, 0, 0));
+            if (ListenArt == ListeErgebnis) rechts(ErgebnisRundenText(Wett, p, b.h, &Zeichen, false));
+            else if (R && Bit(TextMode, 27)) rechts(" ");
+            else if (hatStrafe) rechts(StrafZeichen + Zahl(E->ErgebnisPunkte - E->Strafpunkte));
             else rechts((E->KannStreicherSein ? "" : "!") + Zahl(E->ErgebnisPunkte));
         } else {
             z.Text = " ";
         }
         break;
     case 21: {
+        if (ErgebnisSummenText(Wett, p, p->Punkte).empty()) break;
         std::string t = L_STR_FillLeftWithBlanks(Zahl(p->Punkte), 4);
         const int jug = Wett->AnzDurchgaenge - Wett->AnzVorrunden - Wett->AnzSeniorenFlyOff;
         if (p->PunkteEndrunde > 0.001) t += "+" + L_STR_FillLeftWithBlanks(Zahl(p->PunkteEndrunde), 4);
@@ -503,8 +533,11 @@ DruckZelle ZelleText(const WettbewerbTyp* WettC, const TeilnehmerTyp* p, const Z
         z.Text = t;
         break;
     }
-    case 22: z.Text = L_STR_FillLeftWithBlanks(Zahl(p->Punkte), 4); break;
-    case 23: rechts(L_STR_DoubleToStr(p->ExportPunkte[Wett->BonusTeilnehmer ? 1 : 0], 3, 6, 2, 2)); break;
+    case 22: z.Text = L_STR_FillLeftWithBlanks(ErgebnisSummenText(Wett, p, p->Punkte), 4); break;
+    case 23:
+        if (ErgebnisSummenText(Wett, p, 0).empty()) rechts("");
+        else rechts(L_STR_DoubleToStr(p->ExportPunkte[Wett->BonusTeilnehmer ? 1 : 0], 3, 6, 2, 2));
+        break;
     case 24: z.Text = StrInt(E->Strafpunkte); break;
     case 27:
         rechts(R ? DispAllWertung(Wett, R->WertungPunktr[pj], GetRegelBezeichnerStr(regel, pj)) : " ");
@@ -516,7 +549,7 @@ DruckZelle ZelleText(const WettbewerbTyp* WettC, const TeilnehmerTyp* p, const Z
     case 29: rechts(R ? Zahl(R->RohPunkte) : " "); break;
     case 30:
         if (!R) rechts(" ");
-        else if (hatStrafe) rechts("S" + L_STR_DoubleToStr(R->ErgebnisPunkte - E->Strafpunkte, 1, 7, 0, 0));
+        else if (hatStrafe) rechts(StrafZeichen + Zahl(R->ErgebnisPunkte - E->Strafpunkte));
         else rechts(Zahl(R->ErgebnisPunkte));
         break;
     default: break; // 25, 26, 31: boxes to be filled in by hand
@@ -527,7 +560,7 @@ DruckZelle ZelleText(const WettbewerbTyp* WettC, const TeilnehmerTyp* p, const Z
         const int mx = GetKanaeleMax(Wett);
         int anzahl = 0;
         for (const KanalListeTyp* e = Wett->KanalRootPtr; e; e = e->next)
-            if (e->Kanal == z.Text) {
+            if (e->Kanal == p->Kanal[b.k]) {
                 anzahl = e->Anzahl;
                 break;
             }
@@ -538,24 +571,59 @@ DruckZelle ZelleText(const WettbewerbTyp* WettC, const TeilnehmerTyp* p, const Z
             z.Hervorheben = true;
             z.Farbe = DruckRot;
         }
-    } else if (b.c == 13) {
-        // The clash record of the page's round, not of the competition's current round.
+    }
+    // A clash is marked by a sign beside the channel that survives black and
+    // white printing and photocopying ("!" and a bold frame for a clash in the
+    // group, "~" for one in the neighbouring group); colour only adds to it.
+    // It is the clash of the page's round, not of the competition's current
+    // round, on the active channel.
+    if (b.c == 13 || (b.c == 12 && !TeilnehmerIs2G4(p) && b.k == KanalAktivNr(p))) {
         if (const DoppelBelegungTyp* d = GetDoppelBelegung(Wett, p, SeitenRunde)) {
             if (d->Kanal) {
+                z.Text += " !";
+                z.Rahmen = true;
                 z.Hervorheben = true;
                 z.Farbe = DruckRot;
+                Zeichen.KanalDoppelt = true;
             } else if (d->KanalNextGruppe && SeitenRunde <= Wett->AnzVorrunden) {
+                z.Text += " ~";
                 z.Hervorheben = true;
                 z.Farbe = DruckBlau;
+                Zeichen.KanalNachbar = true;
             }
         }
     }
     return z;
 }
 
+// A text column that is empty in every row of the page (for example
+// "Verband" when no participant has one) gives its width to the name, or to
+// the club when the page has no name column.
+void SpaltenOhneInhaltVerteilen(SeiteTyp& Seite) {
+    auto& zeilen = Seite.Text.Zeilen;
+    if (zeilen.size() < 2) return;
+    auto frei = [](int Nr) { return Nr == 4 || (Nr >= 7 && Nr <= 11) || Nr == 14 || Nr == 15 || Nr == 16; };
+    for (std::size_t i = Seite.Spalten.size(); i-- > 0;) {
+        if (!frei(Seite.Spalten[i].Nr)) continue;
+        bool leer = true;
+        for (std::size_t z = 1; z < zeilen.size() && leer; ++z)
+            leer = i >= zeilen[z].Zellen.size() || L_STR_Unblank(zeilen[z].Zellen[i].Text).empty();
+        if (!leer) continue;
+        auto ziel = std::find_if(Seite.Spalten.begin(), Seite.Spalten.end(), [](const DruckSpalte& s) { return s.Nr == 6; });
+        if (ziel == Seite.Spalten.end())
+            ziel = std::find_if(Seite.Spalten.begin(), Seite.Spalten.end(),
+                                [&](const DruckSpalte& s) { return s.Nr == 7 && &s != &Seite.Spalten[i]; });
+        if (ziel == Seite.Spalten.end()) continue;
+        ziel->Breite += Seite.Spalten[i].Breite;
+        Seite.Spalten.erase(Seite.Spalten.begin() + static_cast<std::ptrdiff_t>(i));
+        for (std::size_t z = 1; z < zeilen.size(); ++z)
+            if (i < zeilen[z].Zellen.size()) zeilen[z].Zellen.erase(zeilen[z].Zellen.begin() + static_cast<std::ptrdiff_t>(i));
+    }
+}
+
 // Columns and cells of a built page.
 void MakeDruckSpalten(WettbewerbTyp* Wett, const DruckSeitenTyp& P, SeiteTyp& Seite,
-                      const std::vector<TeilnehmerTyp*>& Teilnehmer) {
+                      const std::vector<TeilnehmerTyp*>& Teilnehmer, ErgebnisZeichen& Zeichen) {
     // The flexible columns share the nominal line; the page's line is the sum
     // of the widths, so the drawn table always ends at the right margin.
     const int nominal = P.Orientierung == 2 ? 134 : 190;
@@ -586,9 +654,11 @@ void MakeDruckSpalten(WettbewerbTyp* Wett, const DruckSeitenTyp& P, SeiteTyp& Se
                 EintraegeSuchen(Wett, p, h, E, R);
                 runde = h;
             }
-            zeile.Zellen.push_back(ZelleText(Wett, p, zeile, b, E, R, Seite.DurchgangNr, P.ListenArt, Seite.Text.TextMode));
+            zeile.Zellen.push_back(
+                ZelleText(Wett, p, zeile, b, E, R, Seite.DurchgangNr, P.ListenArt, Seite.Text.TextMode, Zeichen));
         }
     }
+    SpaltenOhneInhaltVerteilen(Seite);
 }
 
 int Teilnehmerzeilen(const SeiteTyp& s) { return static_cast<int>(s.Text.Zeilen.size()) - 1; }
@@ -689,6 +759,9 @@ DruckSeitenListe MakeDruckSeiten(WettbewerbTyp* Wett, const DruckSeitenTyp& Para
             int anzeige = 0;
             Zeilenlauf lauf;
             bool fertig = false;
+            ErgebnisZeichen zeichen;
+            const std::size_t ersteSeite = liste.Seiten.size();
+            int zeilenText = 0;
             do {
                 SeiteTyp s;
                 s.SeiteIndex = ++zaehler;
@@ -699,28 +772,35 @@ DruckSeitenListe MakeDruckSeiten(WettbewerbTyp* Wett, const DruckSeitenTyp& Para
                 MakeDruckKopf(P.ListenArt, Wett, s, v, r);
                 MakeDruckFuss(s);
                 const BlattLayoutTyp L = CalcAnzahlZeilen(DruckRechteck{}, P.Orientierung, P.Stil, s);
+                zeilenText = L.AnzahlZeilenText;
                 if (erste) CalcWertung(Wett);
                 fertig = MakeDruckZeilen(Wett, P, s, r, erste, L.AnzahlZeilenText, lauf);
                 erste = false;
-                MakeDruckText(P.ListenArt, Wett, s, r, fertig, P.TeamAnzeigen);
-                MakeDruckSpalten(Wett, P, s, lauf.Teilnehmer);
+                MakeDruckText(P.ListenArt, Wett, s, r, fertig, P.TeamAnzeigen, P.Sortierung);
+                MakeDruckSpalten(Wett, P, s, lauf.Teilnehmer, zeichen);
                 liste.Seiten.push_back(std::move(s));
-                // The signature block of a result list needs six lines below the
-                // last row: a last page too full for it is followed by a page
-                // with the column titles and the block.
-                SeiteTyp& letzte = liste.Seiten.back();
-                if (fertig && Bit(letzte.Text.TextMode, TextUnterschrift) &&
-                    Teilnehmerzeilen(letzte) > L.AnzahlZeilenText - UnterschriftZeilen) {
-                    Loesche(letzte.Text.TextMode, TextUnterschrift);
-                    SeiteTyp neu = letzte;
-                    Setze(neu.Text.TextMode, TextUnterschrift);
-                    neu.Text.Zeilen.resize(1);
-                    neu.SeiteIndex = ++zaehler;
-                    neu.SeiteAnzeige = ++anzeige;
-                    neu.Kopf.SeiteStr = StrInt(neu.SeiteAnzeige);
-                    liste.Seiten.push_back(std::move(neu));
-                }
             } while (!fertig);
+            // The legend of the marks used stands under the table of the
+            // copy's last page, above the signature block of a result list.
+            // A last page too full for them is followed by a page with the
+            // column titles, the legend and the block.
+            SeiteTyp& letzte = liste.Seiten.back();
+            letzte.Text.Legende = ZeichenLegende(zeichen);
+            const int legende = letzte.Text.Legende.empty() ? 0 : static_cast<int>(letzte.Text.Legende.size()) + 1;
+            const bool block = Bit(letzte.Text.TextMode, TextUnterschrift);
+            const int unten = (block ? UnterschriftZeilen : 1) + legende;
+            if ((block || legende > 0) && Teilnehmerzeilen(letzte) > zeilenText - unten) {
+                Loesche(letzte.Text.TextMode, TextUnterschrift);
+                SeiteTyp neu = letzte;
+                letzte.Text.Legende.clear();
+                if (block) Setze(neu.Text.TextMode, TextUnterschrift);
+                neu.Text.Zeilen.resize(1);
+                neu.SeiteIndex = ++zaehler;
+                neu.SeiteAnzeige = ++anzeige;
+                liste.Seiten.push_back(std::move(neu));
+            }
+            SeitenZaehlen(liste.Seiten, ersteSeite,
+                          P.ListenArt == ListeErgebnis ? ErgebnisStandZeile(Wett, P.Zeit, P.Endgueltig) : "");
         }
     }
     Wett->DurchgangNr = alt;

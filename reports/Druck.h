@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "core/DatenTypen.h"
+#include "evaluation/ErgebnisAngaben.h"
 #include "reports/DruckCanvas.h"
 
 namespace tavuran {
@@ -86,11 +87,11 @@ struct KopfTyp {
     int KopfMode = 0;
     int AnzZeilen = 0;
     std::string Verteiler;
-    std::string SeiteStr;      // SeiteAnzeige in decimal
+    std::string SeiteStr;      // SeiteAnzeige in decimal, and " von " the pages of the copy
     std::string ListentypStr;  // the list title
     // Copies of what the header shows.
     std::string WettbewerbName, ByNummer, RegelName, Datum;
-    std::string GewertetHinweis;  // "   es wurden 4 von 5 Vorrunden gewertet"
+    std::string GewertetHinweis;  // "2 Vorrunden geflogen, gewertet werden 3 von 4"
     std::string DurchgangLang;    // the round label, long form
     std::string Wasserzeichen;    // the round label, short form, trimmed
 };
@@ -102,6 +103,7 @@ struct DruckZelle {
     bool Grau = false;            // grey background (an inactive channel)
     bool Hervorheben = false;     // drawn bold in Farbe when the print colour highlights
     DruckFarbe Farbe;
+    bool Rahmen = false;          // a bold frame around the cell (a channel clash), in every print colour
 };
 
 struct ZeileTyp {
@@ -126,12 +128,14 @@ struct TextTyp {
     std::vector<ZeileTyp> Zeilen;       // the column-title row first
     std::array<std::string, 13> Unterschrift{}; // [1..12]: organiser, director, judges
     std::string Punktrichter;           // the judges line of the signature block
+    std::vector<std::string> Legende;   // the last page of a copy: the marks used, explained under the table
 };
 
 struct FussTyp {
     int FussMode = 0;
     int AnzZeilen = 1;
     std::string Fussnote;
+    std::string Rechts; // right-aligned: "Stand 10.12.2026 14:05, vorläufig – Seite 1 von 3"
 };
 
 struct SeiteTyp {
@@ -155,6 +159,8 @@ struct DruckSeitenTyp {
     int Stil = 1;         // 1, 2, 3: line spacing and font size
     int Sortierung = 4;   // participant order (0 registration number .. 5 team)
     bool TeamAnzeigen = false; // "Team anzeigen": start lists show the team instead of the club
+    bool Endgueltig = false;   // result lists: declared final although rounds are open
+    ErgebnisZeitpunkt Zeit = ErgebnisZeitpunktJetzt(); // the time of printing in the footer
 };
 
 // The pages of one build.

@@ -6,6 +6,8 @@
 #include "evaluation/Sortierung.h"
 #include "reports/KanalstatistikDruck.h"
 #include "reports/Startzettel.h"
+#include "reports/TeamergebnisDruck.h"
+#include "startorder/StartreihenfolgeLauf.h"
 
 namespace tavuran {
 
@@ -72,13 +74,25 @@ class EtikettenDokument : public DruckDokument {
 
 class KanalstatistikDokument : public DruckDokument {
   public:
-    explicit KanalstatistikDokument(KanalStatistikModell m) : Modell(std::move(m)) {}
+    KanalstatistikDokument(KanalStatistikModell m, KanalStatistikTexte t) : Modell(std::move(m)), Texte(std::move(t)) {}
     int AnzahlSeiten() const override { return 1; }
     DruckPapier Papier() const override { return A4(false); }
     void SeiteZeichnen(DruckCanvas& C, int Seite, bool) const override {
-        if (Seite == 1) PrintKanalStatistik(C, C.Breite(), C.Hoehe(), Modell);
+        if (Seite == 1) PrintKanalStatistik(C, C.Breite(), C.Hoehe(), Modell, Texte);
     }
     KanalStatistikModell Modell;
+    KanalStatistikTexte Texte;
+};
+
+class TeamergebnisDokument : public DruckDokument {
+  public:
+    explicit TeamergebnisDokument(TeamergebnisDruckTyp d) : Druck(std::move(d)) {}
+    int AnzahlSeiten() const override { return static_cast<int>(Druck.Seiten.size()); }
+    DruckPapier Papier() const override { return A4(false); }
+    void SeiteZeichnen(DruckCanvas& C, int Seite, bool) const override {
+        DrawTeamergebnis(C, C.Breite(), C.Hoehe(), Druck, Seite);
+    }
+    TeamergebnisDruckTyp Druck;
 };
 
 int Wahl(int Wert, int Ueblich) { return Wert > 0 ? Wert : Ueblich; }
@@ -102,6 +116,8 @@ std::unique_ptr<DruckDokument> DruckDokumentErstellen(WettbewerbTyp* Wett, const
     const int runden = A.Durchgaenge == DruckUeblicheDurchgaenge ? DruckAktuellerDurchgang : A.Durchgaenge;
     auto liste = [&](DruckSeitenTyp P, const char* Titel, int Status) {
         P.TeamAnzeigen = A.TeamAnzeigen;
+        P.Endgueltig = A.Endgueltig;
+        P.Zeit = A.Zeit;
         DruckSeitenListe l = MakeDruckSeiten(Wett, P, runden);
         if (l.Seiten.empty()) {
             Meldung = l.Hinweis.empty() ? "Es gibt nichts zu drucken." : l.Hinweis;
@@ -114,8 +130,9 @@ std::unique_ptr<DruckDokument> DruckDokumentErstellen(WettbewerbTyp* Wett, const
     switch (A.Art) {
     case DruckArt::Meldungsliste:
         Wett->Scalable = false;
+        // Sorted by the number it shows: the start number once the start order is drawn.
         liste({ListeMeldung, 1 << VerteilerEinzeln, Wahl(A.Orientierung, 1), Wahl(A.Stil, 1),
-               sort >= 0 ? sort : SortMeldgNr},
+               sort >= 0 ? sort : (GetStartreihenfolgeErmittelt(Wett) ? SortStartNr : SortMeldgNr)},
               "Meldungsliste drucken", 30);
         break;
     case DruckArt::Ergebnisliste:
@@ -171,9 +188,22 @@ std::unique_ptr<DruckDokument> DruckDokumentErstellen(WettbewerbTyp* Wett, const
         dok->Status = 10;
         break;
     }
+    case DruckArt::Teamergebnis: {
+        Wett->Scalable = false;
+        TeamergebnisDruckTyp t = MakeTeamergebnisSeiten(Wett, A.Zeit, A.Endgueltig, Meldung);
+        if (t.Seiten.empty()) return nullptr;
+        dok = std::make_unique<TeamergebnisDokument>(std::move(t));
+        dok->Titel = "Teamergebnis drucken";
+        dok->Status = 90;
+        break;
+    }
     case DruckArt::Kanalstatistik:
         Wett->Scalable = false;
-        dok = std::make_unique<KanalstatistikDokument>(KanalStatistikErstellen(Wett));
+    {
+        KanalStatistikModell m = KanalStatistikErstellen(Wett);
+        KanalStatistikTexte t = KanalStatistikTexteErstellen(Wett, m);
+        dok = std::make_unique<KanalstatistikDokument>(std::move(m), std::move(t));
+    }
         dok->Titel = "Kanalstatistik drucken";
         dok->Status = 10;
         break;

@@ -17,7 +17,16 @@ namespace tavuran {
 
 inline constexpr int DruckUeblicheDurchgaenge = -1;
 
-enum class DruckArt { Meldungsliste, Startliste, Wertungsliste, Ergebnisliste, Startzettel, Etiketten, Kanalstatistik };
+enum class DruckArt {
+    Meldungsliste,
+    Startliste,
+    Wertungsliste,
+    Ergebnisliste,
+    Startzettel,
+    Etiketten,
+    Kanalstatistik,
+    Teamergebnis
+};
 
 struct DruckAuftrag {
     DruckArt Art = DruckArt::Ergebnisliste;
@@ -35,6 +44,8 @@ struct DruckAuftrag {
     // start list keeps the style the user chose in it).
     bool DruckAttributeWaehlen = true;
     bool TeamAnzeigen = false; // "Team anzeigen"
+    bool Endgueltig = false;   // result lists: declared final although rounds are open
+    ErgebnisZeitpunkt Zeit = ErgebnisZeitpunktJetzt(); // the time of printing the result lists show
     int Farbmodus = 0;       // print colour 0..5
     FormatTyp Etikettformat = EtikettFormatDefault();
     EtikettOptionen Etikettoptionen;

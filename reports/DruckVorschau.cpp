@@ -32,6 +32,7 @@ VorschauZustand VorschauStart(DruckArt Art, int AktuellerDurchgang) {
         z.RundenWahl = DruckVorrunden;
         break;
     case DruckArt::Kanalstatistik: z.AktSort = SortMeldgNr; break;
+    case DruckArt::Teamergebnis: z.AktSort = SortTeam; break;
     }
     return z;
 }
@@ -41,6 +42,7 @@ DruckAuftrag VorschauDruckAuftrag(const VorschauZustand& z) {
     a.Art = z.Art;
     a.TeamAnzeigen = z.TeamAnzeigen;
     a.Farbmodus = z.Farbmodus;
+    a.Endgueltig = z.Endgueltig;
     switch (VorschauClient(z.Art)) {
     case VorschauListen:
     case VorschauStartzettel:

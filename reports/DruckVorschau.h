@@ -27,6 +27,7 @@ struct VorschauZustand {
     int VerteilerMaske = 32;
     bool DruckAttributeWaehlen = true;
     bool TeamAnzeigen = false;
+    bool Endgueltig = false; // result lists: printed as final although rounds are open
     int Farbmodus = 0;
     FormatTyp Etikettformat = EtikettFormatDefault();
     EtikettOptionen Etikettoptionen;

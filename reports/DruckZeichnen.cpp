@@ -30,8 +30,12 @@ class Zeichner {
     DruckFarbe Tinte;
     int v = 1, h = 1;
     int Abschnitt = 0; // 0 header, 1 text, 2 footer
+    int Stil = 1;
     bool ZelleBegrenzt = false; // table cells are cut at their end; other texts only at the paper's edge
     int KleinstAnteil = 70;     // the smallest font a cell text may be made, in % of the line's font
+    int Mindesthoehe = 1;       // and never below this (6 points of the paper; 12 for names in large print)
+    bool Kuerzen = false;       // a text that still does not fit is shortened at a word boundary
+    int Punkt6 = 1, Punkt12 = 1; // 6 and 12 points of the paper in pixels
 
     int Zeilenhoehe() const {
         return Abschnitt == 0 ? L.ZeilenHoeheKopf : Abschnitt == 1 ? L.ZeilenHoeheText : L.ZeilenHoeheFuss;
@@ -90,17 +94,19 @@ class Zeichner {
         if (!ZelleBegrenzt) return;
         DruckSchrift f = C.GetSchrift();
         const int normal = L.ZeichenHoehe > 0 ? MinInt(f.Hoehe, L.ZeichenHoehe) : f.Hoehe;
-        const int min = MaxInt(DruckMinSchrifthoehe, normal * KleinstAnteil / 100);
+        const int min = MinInt(f.Hoehe, MaxInt(MaxInt(DruckMinSchrifthoehe, Mindesthoehe), normal * KleinstAnteil / 100));
         while (f.Hoehe > min && C.TextBreite(t) > Raum) {
             --f.Hoehe;
             C.SetSchrift(f);
         }
     }
-    int TextWrite(int col, int line, const std::string& t, int w) {
-        if (!t.empty()) {
+    int TextWrite(int col, int line, const std::string& text, int w) {
+        if (!text.empty()) {
             const int x = xPos(col);
             const DruckSchrift alt = C.GetSchrift();
-            Einpassen(t, Platz(x, col, w));
+            Einpassen(text, Platz(x, col, w));
+            // Never cut in the middle of a word: shortened at a word boundary, with a mark.
+            const std::string t = ZelleBegrenzt && Kuerzen ? WortweiseKuerzen(C, text, Platz(x, col, w)) : text;
             const int y = Einreihen(line, alt);
             C.Text(x, y, t, Platz(x, col, w));
             C.SetSchrift(alt);
@@ -144,6 +150,18 @@ class Zeichner {
         HorLine(col, line, w + 1);
         return col + w;
     }
+    // A bold frame around a cell, three line widths thick, inside the cell.
+    void Rahmen(int col, int line, int w) {
+        const int x0 = xPos(col - 1) + 1, x1 = xPos(col + w - 1) - v - 1;
+        const int y0 = yPos(line) + h, y1 = yPos(line + 1) - h - 1;
+        const int d = 3 * MaxInt(1, MinInt(v, h));
+        for (int i = 0; i < d; ++i) {
+            C.Linie(x0, y0 + i, x1, y0 + i, Tinte);
+            C.Linie(x0, y1 - i, x1, y1 - i, Tinte);
+            C.Linie(x0 + i, y0, x0 + i, y1, Tinte);
+            C.Linie(x1 - i, y0, x1 - i, y1, Tinte);
+        }
+    }
     int FillBackGroundRect(int col, int line, int w, DruckFarbe f) {
         C.RechteckFuellen(xPos(col - 1), yPos(line), xPos(col + w - 1), yPos(line + 1), f);
         return col + w;
@@ -175,7 +193,7 @@ void Kopf(Zeichner& z) {
     if (Bit(m, KopfRegel))
         col = folgt(col, z.TextWrite(col, line, k.RegelName, static_cast<int>(L_STR_Length(k.RegelName)) + 4),
                     k.RegelName);
-    if (Bit(m, KopfGewertet)) col = z.TextWrite(col, line, k.GewertetHinweis, 14);
+    if (Bit(m, KopfGewertet)) col = folgt(col, z.TextWrite(col, line, k.GewertetHinweis, 14), k.GewertetHinweis);
     if (Bit(m, KopfDatum)) {
         z.TextWrite(zpz - 10, line, k.Datum, 0);
         col = zpz - 10;
@@ -213,9 +231,13 @@ void Zeile(Zeichner& z, const ZeileTyp& zeile, int Farbmodus, const DruckSchrift
                 if (!z.S.Spalten[k].OhneTrenner && !z.S.Spalten[k + 1].Titel.empty()) break;
                 raum += z.S.Spalten[k + 1].Breite;
             }
-            // A column's title may be made as small as a number before it is cut.
+            // A column's title may be made as small as a number (never below
+            // 6 points) before it is shortened.
             z.KleinstAnteil = 50;
+            z.Mindesthoehe = z.Punkt6;
+            z.Kuerzen = true;
             z.TextWrite(col, line, sp.Titel, raum);
+            z.Kuerzen = false;
             z.KleinstAnteil = 70;
             col += sp.Breite;
             continue;
@@ -232,10 +254,22 @@ void Zeile(Zeichner& z, const ZeileTyp& zeile, int Farbmodus, const DruckSchrift
         }
         // Numbers and channels lose their meaning when cut: they may be made
         // smaller than names before their end is cut off.
-        z.KleinstAnteil = (c.Rechts || sp.Nr == 12 || sp.Nr == 13) ? 50 : 70;
-        col = c.Rechts ? z.TextWriteRightJustify(col, line, c.Text, sp.Breite)
-                       : z.TextWrite(col, line, c.Text, sp.Breite);
+        const bool kanal = sp.Nr == 12 || sp.Nr == 13;
+        z.KleinstAnteil = (c.Rechts || kanal) ? 50 : 70;
+        // Nothing below 6 points; in large print names and numbers keep 12 points.
+        z.Mindesthoehe = kanal || z.Stil != 3 ? z.Punkt6 : z.Punkt12;
+        z.Kuerzen = !c.Rechts && !kanal;
+        // A left-aligned text may run on into the blank cell that shares its
+        // frame ("Antrag Refly" over the blank points of the round).
+        int raum = sp.Breite;
+        if (!c.Rechts && sp.OhneTrenner && i + 1 < z.S.Spalten.size() &&
+            (i + 1 >= zeile.Zellen.size() || L_STR_Unblank(zeile.Zellen[i + 1].Text).empty()))
+            raum += z.S.Spalten[i + 1].Breite;
+        if (c.Rahmen) z.Rahmen(col, line, sp.Breite);
+        if (c.Rechts) col = z.TextWriteRightJustify(col, line, c.Text, sp.Breite);
+        else col = z.TextWrite(col, line, c.Text, raum) - raum + sp.Breite;
         z.KleinstAnteil = 70;
+        z.Kuerzen = false;
         z.C.SetSchrift(grund);
     }
     z.ZelleBegrenzt = false;
@@ -260,6 +294,15 @@ void Zeile(Zeichner& z, const ZeileTyp& zeile, int Farbmodus, const DruckSchrift
     jeZelle(ZeileGruppeUnten, line + 1, &Zeichner::HorGroupLine);
 }
 
+// The marks used on the list, explained under the table.
+int Legende(Zeichner& z, int oben) {
+    const std::vector<std::string>& l = z.S.Text.Legende;
+    if (l.empty()) return oben;
+    int line = oben + 2;
+    for (const std::string& t : l) z.TextWrite(1, line++, t, z.L.ZeichenProZeile);
+    return line - 1;
+}
+
 void Unterschriften(Zeichner& z, int oben) {
     const TextTyp& t = z.S.Text;
     const int zpz = z.L.ZeichenProZeile;
@@ -278,14 +321,28 @@ void Wasserzeichen(Zeichner& z, DruckFarbe Farbe) {
     const std::string& text = z.S.Kopf.Wasserzeichen;
     if (text.empty()) return;
     const DruckSchrift alt = z.C.GetSchrift();
+    // The competition's name on the header's first line, in the header's font.
+    const bool name = Bit(static_cast<std::uint32_t>(z.S.Kopf.KopfMode), KopfName) && !z.S.Kopf.WettbewerbName.empty();
+    const int nameEnde = name ? z.xPos(1) + z.C.TextBreite(z.S.Kopf.WettbewerbName) : z.R.Left;
     DruckSchrift f = alt;
     f.Kursiv = true;
     f.Fett = false;
     f.Farbe = Farbe;
     f.Hoehe = DruckPunkteZuPixel(z.C, 70);
     z.C.SetSchrift(f);
-    // Centred over the table, near the top of the page.
-    const int x = z.R.Left + ((z.R.Right - z.R.Left) - z.C.TextBreite(text)) / 2;
+    // Centred over the table, near the top of the page; never over the
+    // competition's name: right of it, and smaller when the room there is short.
+    const int luecke = MaxInt(1, alt.Hoehe);
+    int x = z.R.Left + ((z.R.Right - z.R.Left) - z.C.TextBreite(text)) / 2;
+    if (name && x < nameEnde + luecke) {
+        const int raum = z.R.Right - (nameEnde + luecke);
+        const int min = DruckPunkteZuPixel(z.C, 20);
+        while (f.Hoehe > min && z.C.TextBreite(text) > raum) {
+            f.Hoehe = f.Hoehe * 9 / 10;
+            z.C.SetSchrift(f);
+        }
+        x = MaxInt(nameEnde + luecke, z.R.Right - z.C.TextBreite(text));
+    }
     const int y = (z.R.Bottom - z.R.Top) / 100;
     z.C.Text(MaxInt(0, x), y, text, MaxInt(0, z.C.Breite() - MaxInt(0, x)));
     z.C.SetSchrift(alt);
@@ -308,11 +365,19 @@ void DrawPrintImage(DruckCanvas& Canvas, int Hoehe, const DruckSeitenListe& List
     const DruckFarbe tinte = GetPrintColor(Farbmodus);
     DruckSchrift grund;
     grund.Name = "Arial";
-    grund.Hoehe = MaxInt(1, Liste.Parameter.Stil == 3 ? L.ZeichenHoehe * 6 / 5 : L.ZeichenHoehe);
+    // Points of the paper: an A4 sheet is 595 points high in landscape, 842 in portrait.
+    const double proPunkt = H / (orient == 1 ? 595.0 : 842.0);
+    const int punkt6 = MaxInt(1, static_cast<int>(std::ceil(6 * proPunkt)));
+    const int punkt12 = MaxInt(1, static_cast<int>(std::ceil(12 * proPunkt)));
+    // Large print is at least 12 points.
+    grund.Hoehe = MaxInt(1, Liste.Parameter.Stil == 3 ? MaxInt(L.ZeichenHoehe * 6 / 5, punkt12) : L.ZeichenHoehe);
     grund.Farbe = tinte;
     Canvas.SetSchrift(grund);
 
     Zeichner z(Canvas, s, L, r, tinte);
+    z.Stil = Liste.Parameter.Stil;
+    z.Punkt6 = punkt6;
+    z.Punkt12 = punkt12;
     // The round's watermark stands large over the header: drawn first, it
     // lies under the header's texts, which stay readable through it.
     const auto km = static_cast<std::uint32_t>(s.Kopf.KopfMode);
@@ -323,6 +388,7 @@ void DrawPrintImage(DruckCanvas& Canvas, int Hoehe, const DruckSeitenListe& List
     z.Abschnitt = 1;
     int oben = 1;
     for (auto it = s.Text.Zeilen.rbegin(); it != s.Text.Zeilen.rend(); ++it) Zeile(z, *it, Farbmodus, grund, oben);
+    oben = Legende(z, oben);
     if (Bit(s.Text.TextMode, TextUnterschrift)) Unterschriften(z, oben);
 
     z.Abschnitt = 2;
@@ -330,6 +396,7 @@ void DrawPrintImage(DruckCanvas& Canvas, int Hoehe, const DruckSeitenListe& List
         z.TextWrite(1, 1, s.Fuss.Fussnote, 0);
         z.HorLine(1, 1, L.ZeichenProZeile);
     }
+    if (!s.Fuss.Rechts.empty()) z.TextWriteRightJustify(1, 1, s.Fuss.Rechts, L.ZeichenProZeile + 1);
     Canvas.SetSchrift(grund);
 }
 

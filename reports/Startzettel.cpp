@@ -5,6 +5,7 @@
 #include "core/DatenMannschaft.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
+#include "core/Eingabe.h"
 #include "core/L_CALEND.h"
 #include "core/L_STR.h"
 #include "core/MinMax.h"
@@ -40,9 +41,20 @@ class Aufbau {
             rest = L_STR_GetStrAfterChar(rest, U'³');
         }
         if (Messfelder.size() == 1 && Messfelder[0].empty()) Messfelder.clear();
+        // A writing line without title (manual points) takes the name of the
+        // rule's round value, or a number, so that no line is left unlabelled.
+        const int werte = GetRegelParameterAnzahl(w->RegelPtr, 2);
+        for (std::size_t k = 0; k < Messfelder.size(); ++k) {
+            if (!Messfelder[k].empty()) continue;
+            const int nr = static_cast<int>(k) + 1;
+            std::string n = nr <= werte ? L_STR_Unblank(GetRegelBezeichnerStr(w->RegelPtr, nr + MaxPunktrichter)) : "";
+            Messfelder[k] = n.empty() ? "Wert " + StrInt(nr) : n;
+        }
     }
 
     void Platzieren(const TeilnehmerTyp* t, int r, bool NeueSeite) {
+        // A fly-off round is flown by its finalists only.
+        if (r > Wett->AnzVorrunden && t->Gruppe[r] <= 0) return;
         if (Seiten.empty() || Seiten.back().Zettel.size() >= ZettelProSeite || NeueSeite) {
             ZettelSeiteTyp s;
             s.SeitenNr = static_cast<int>(Seiten.size()) + 1;
@@ -56,10 +68,17 @@ class Aufbau {
         z.Datum = L_CALEND_GetDayStr(Wett->Datum) + "." + L_CALEND_GetMonthStr(Wett->Datum) + "." +
                   L_CALEND_GetYearStr(Wett->Datum);
         z.WettbewerbName = Wett->Name;
-        z.Teilnehmer = StrInt(t->StartNr) + ": " + L_STR_Unblank(CnvNameTypToNameStr(&t->Name, true)) + "   " +
-                       t->Verein;
+        z.Teilnehmer = StrInt(t->StartNr) + ": " + L_STR_Unblank(CnvNameTypToNameStr(&t->Name, true));
+        z.Verein = t->Verein;
         const MannschaftTyp* m = GetMannschaftdesTeilnehmers(Wett->MannschaftRootPtr, t->EdvNr);
-        z.Team = m ? "Team: " + m->Name : "ohne Team";
+        if (m && !L_STR_Unblank(m->Name).empty()) z.Team = "Team: " + m->Name;
+        if (const int fo = DurchgangIstFlyOff(Wett, r) > 0 ? DurchgangIstFlyOff(Wett, r) : DurchgangIstFlyOffJugend(Wett, r);
+            r > Wett->AnzVorrunden && fo > 0) {
+            z.DurchgangTitel = L_STR_Unblank(GetDurchgangBezeichner(Wett, r, false, true));
+            z.DurchgangWert = StrInt(fo);
+        } else {
+            z.DurchgangWert = StrInt(r);
+        }
         z.Kanal = GetKanalTeilnehmer(*t);
         z.Gruppenstart = Wett->Gruppenstart;
         z.StartplatzTitel = Wett->RegelPtr ? L_STR_Unblank(Wett->RegelPtr->StartplatzStr) : std::string();
@@ -123,6 +142,94 @@ std::vector<ZettelSeiteTyp> MakeZettelSeiten(WettbewerbTyp* Wett, int ListeDurch
     return std::move(a.Seiten);
 }
 
+namespace {
+
+// The frame of one sheet on its page: the inner area, the unit u (a seventh
+// of the inner height) and the font the parts start from.
+struct ZettelRahmen {
+    int left = 0, right = 0, top = 0, bottom = 0, W = 0, u = 1, xm = 0, rand = 0;
+};
+
+class ZettelZeichner {
+  public:
+    ZettelZeichner(DruckCanvas& c, const ZettelRahmen& r) : C(c), R(r) {
+        f.Name = "Arial";
+        f.Farbe = DruckSchwarz;
+    }
+    // A text fitted into its own space, never running into its neighbour;
+    // y is the baseline (a multiple of u from the top).
+    void Text(int x, double zeile, int platz, const std::string& t, int hoehe) {
+        f.Hoehe = MaxInt(1, hoehe);
+        C.SetSchrift(f);
+        VariableTextOut(C, x, R.top + static_cast<int>(zeile * R.u), MaxInt(1, platz), 0, false, t);
+    }
+    int Rechtsbuendig(double zeile, const std::string& t) {
+        f.Hoehe = R.u;
+        C.SetSchrift(f);
+        const int b = MinInt(C.TextBreite(t), R.W / 3);
+        Text(R.right - b, zeile, b, t, R.u);
+        return b;
+    }
+
+    // Competition, date, the pilot's name (the largest text), club, team, channel.
+    void Kopf(const ZettelTyp& z) {
+        const int u = R.u;
+        const int datumBreite = Rechtsbuendig(1, z.Datum);
+        Text(R.xm, 1, R.right - datumBreite - R.rand - R.xm, z.WettbewerbName, u);
+        Text(R.xm, 3.0, R.right - R.xm, z.Teilnehmer, u * 2);
+        const std::string kanal =
+            z.Kanal == Kanal2G4 ? std::string("Kanal: ") + Kanal2G4Anzeige : "Kanal:" + L_STR_FillLeftWithBlanks(z.Kanal, 4);
+        const int kanalBreite = Rechtsbuendig(4.3, kanal);
+        std::string verein = z.Verein;
+        if (!z.Team.empty()) verein += (verein.empty() ? "" : "   ") + z.Team;
+        Text(R.xm, 4.3, R.right - kanalBreite - R.rand - R.xm, verein, u);
+    }
+
+    // Round, group and start place (or the start number), in large figures.
+    void Durchgang(const ZettelTyp& z) {
+        const int u = R.u;
+        const int c = MaxInt(1, R.W / 9);
+        const int cl = MaxInt(1, c - R.rand);
+        const int left = R.left;
+        Text(left, 1, cl, z.DurchgangTitel, u);
+        if (z.Gruppenstart) {
+            Text(left + c, 1, cl, "Gruppe", u);
+            Text(left + 2 * c, 1, R.xm - left - 2 * c - R.rand, z.StartplatzTitel, u);
+        } else {
+            Text(left + c, 1, R.xm - left - c - R.rand, "Startnummer", u);
+        }
+        // A little smaller than the pilot's name.
+        const int gross = u * 19 / 10;
+        Text(left, 3.0, cl, z.DurchgangWert.empty() ? StrInt(z.DurchgangNr) : z.DurchgangWert, gross);
+        if (z.Gruppenstart) {
+            Text(left + c, 3.0, cl, z.Gruppe, gross);
+            Text(left + 2 * c, 3.0, R.xm - left - 2 * c - R.rand, z.Startplatz, gross);
+        } else {
+            Text(left + c, 3.0, R.xm - left - c - R.rand, z.StartNr, gross);
+        }
+    }
+
+    // The labelled writing lines for the judges and the signature.
+    void Messfelder(const ZettelTyp& z) {
+        std::vector<std::string> felder = z.Messfelder;
+        felder.push_back("Unterschrift");
+        const int n = static_cast<int>(felder.size());
+        const int w = MaxInt(1, R.W / n);
+        for (int k = 1; k <= n; ++k) {
+            const int x = R.left + (k - 1) * w;
+            Text(x, 7, w - R.rand, felder[k - 1], R.u * 12 / 10);
+            for (int d = -1; d <= 1; ++d)
+                C.Linie(x, R.top + 6 * R.u + d, x + w * 8 / 10, R.top + 6 * R.u + d, DruckSchwarz);
+        }
+    }
+
+    DruckCanvas& C;
+    const ZettelRahmen& R;
+    DruckSchrift f;
+};
+
+} // namespace
+
 void DrawZettelImage(DruckCanvas& Canvas, int Breite, bool Preview, int Hoehe, const ZettelSeiteTyp& Seite) {
     const int H = MaxInt(1, Hoehe);
     Canvas.RechteckFuellen(0, 0, Breite, H, Preview ? DruckHellblau : DruckWeiss);
@@ -144,71 +251,19 @@ void DrawZettelImage(DruckCanvas& Canvas, int Breite, bool Preview, int Hoehe, c
         if (boxR <= boxL || boxB <= boxT) continue;
         Canvas.RechteckFuellen(boxL, boxT, boxR, boxB, DruckWeiss);
         const int dx = (boxR - boxL) * 6 / 100, dy = (boxB - boxT) * 10 / 100;
-        const int left = boxL + dx, right = boxR - dx, top = boxT + dy, bottom = boxB - dy;
-        const int W = right - left;
-        const int u = MaxInt(1, (bottom - top) * 100 / 700);
-        DruckSchrift f;
-        f.Name = "Arial";
-        f.Hoehe = u;
-        f.Farbe = DruckSchwarz;
-        // A text is fitted into its own space and never runs into its neighbour.
-        auto text = [&](int x, int zeile, int platz, const std::string& t, int hoehe) {
-            f.Hoehe = MaxInt(1, hoehe);
-            Canvas.SetSchrift(f);
-            VariableTextOut(Canvas, x, top + zeile * u, MaxInt(1, platz), 0, false, t);
-        };
-        auto rechtsbuendig = [&](int zeile, const std::string& t) {
-            f.Hoehe = u;
-            Canvas.SetSchrift(f);
-            const int b = MinInt(Canvas.TextBreite(t), W / 3);
-            text(right - b, zeile, b, t, u);
-            return b;
-        };
-        const int datumBreite = rechtsbuendig(1, z.Datum);
-        const std::string kanal =
-            z.Kanal == Kanal2G4 ? std::string("Kanal: ") + Kanal2G4Anzeige : "Kanal:" + L_STR_FillLeftWithBlanks(z.Kanal, 4);
-        const int kanalBreite = rechtsbuendig(3, kanal);
-
-        const int xm = left + W / 3;
-        const int rand = u / 2;
-        text(xm, 1, right - datumBreite - rand - xm, z.WettbewerbName, u);
-        text(xm, 2, right - xm, z.Teilnehmer, u);
-        text(xm, 3, right - kanalBreite - rand - xm, z.Team, u);
-
-        // The left block's columns keep a gap between them and to the texts
-        // right of them.
-        const int c = MaxInt(1, W / 9);
-        const int cl = MaxInt(1, c - rand);
-        text(left, 1, cl, "Durchgang", u);
-        if (z.Gruppenstart) {
-            text(left + c, 1, cl, "Gruppe", u);
-            text(left + 2 * c, 1, xm - left - 2 * c - rand, z.StartplatzTitel, u);
-        } else {
-            text(left + c, 1, xm - left - c - rand, "Startnummer", u);
-        }
-        const int gross = u * 28 / 10;
-        text(left, 3, cl, StrInt(z.DurchgangNr), gross);
-        if (z.Gruppenstart) {
-            text(left + c, 3, cl, z.Gruppe, gross);
-            text(left + 2 * c, 3, xm - left - 2 * c - rand, z.Startplatz, gross);
-        } else {
-            text(left + c, 3, xm - left - c - rand, z.StartNr, gross);
-        }
-
-        std::vector<std::string> felder = z.Messfelder;
-        felder.push_back("Unterschrift");
-        const int n = static_cast<int>(felder.size());
-        const int w = MaxInt(1, W / n);
-        for (int k = 1; k <= n; ++k) {
-            const int x = left + (k - 1) * w;
-            f.Hoehe = MaxInt(1, u * 12 / 10);
-            Canvas.SetSchrift(f);
-            VariableTextOut(Canvas, x, top + 7 * u, MaxInt(1, w - rand), 0, false, felder[k - 1]);
-            for (int d = -1; d <= 1; ++d) Canvas.Linie(x, top + 6 * u + d, x + w * 8 / 10, top + 6 * u + d, DruckSchwarz);
-        }
+        ZettelRahmen r;
+        r.left = boxL + dx, r.right = boxR - dx, r.top = boxT + dy, r.bottom = boxB - dy;
+        r.W = r.right - r.left;
+        r.u = MaxInt(1, (r.bottom - r.top) * 100 / 700);
+        r.xm = r.left + r.W / 3;
+        r.rand = r.u / 2;
+        ZettelZeichner zz(Canvas, r);
+        zz.Kopf(z);
+        zz.Durchgang(z);
+        zz.Messfelder(z);
         // The separating rule, kept within the sheet's box.
-        const int yTrenner = MinInt(top + 8 * u, boxB - 2);
-        for (int d = -1; d <= 1; ++d) Canvas.Linie(left, yTrenner + d, right, yTrenner + d, DruckSchwarz);
+        const int yTrenner = MinInt(r.top + 8 * r.u, boxB - 2);
+        for (int d = -1; d <= 1; ++d) Canvas.Linie(r.left, yTrenner + d, r.right, yTrenner + d, DruckSchwarz);
         if (Preview) {
             Canvas.Linie(0, boxT, Breite - 1, boxT, DruckGrau);
             Canvas.Linie(0, MinInt(boxB, H - 1), Breite - 1, MinInt(boxB, H - 1), DruckGrau);

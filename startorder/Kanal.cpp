@@ -1,5 +1,7 @@
 #include "startorder/Kanal.h"
 
+#include "evaluation/ErgebnisAngaben.h"
+
 #include <map>
 #include <unordered_map>
 #include <utility>
@@ -39,10 +41,7 @@ std::string GetKanalTeilnehmer(const TeilnehmerTyp& Teilnehmer) {
     return Teilnehmer.Kanal[1];
 }
 
-std::string KanalAnzeigeStr(std::string_view KanalStr) {
-    if (KanalStr == Kanal2G4) return Kanal2G4Anzeige;
-    return std::string(KanalStr);
-}
+std::string KanalAnzeigeStr(std::string_view KanalStr) { return KanalAnzeige(KanalStr); }
 
 void InitKanalListe(WettbewerbTyp* comp) {
     if (!comp) return;

@@ -16,6 +16,8 @@
 #include <QSplitter>
 #include <QTabBar>
 #include <QTableWidget>
+
+#include "app/TabellenGitter.h"
 #include <QTest>
 
 #include "app/DialogListe.h"
@@ -229,7 +231,7 @@ TEST_F(DialogeTest, ReflightListeAufbauenUndUebernehmen) {
     // The reflight tab lists the three.
     int gezeigt = 0;
     for (int r = 0; r < f.Grid(TabRefly)->rowCount(); ++r)
-        if (QTableWidgetItem* it = f.Grid(TabRefly)->item(r, 4); it && !it->text().trimmed().isEmpty()) ++gezeigt;
+        if (!QString::fromStdString(f.Grid(TabRefly)->Text(r, 4)).trimmed().isEmpty()) ++gezeigt;
     EXPECT_EQ(gezeigt, 3);
 
     // Reopened: the list is read from the round; a removed pilot loses his
@@ -337,7 +339,7 @@ TEST_F(DialogeTest, StrafpunkteVergeben) {
     DurchgangTyp* r1 = GetDurchgangPtr(w, 1);
     for (const Fall& c : faelle) EXPECT_EQ(GetWertungPtr(w, r1, c.EdvNr)->Strafpunkte, c.Strafpunkte) << c.EdvNr;
     EXPECT_TRUE(GetStrafpunkteInDurchgang(w, 1));
-    EXPECT_EQ(f.Grid(TabWertung)->horizontalHeaderItem(4)->text().toStdString(), "Strafe");
+    EXPECT_EQ(f.Grid(TabWertung)->KopfText(4), "Strafe");
 
     // Shown again; all set to 0 drops the "Strafe" column.
     f.FktStrafpunkteClick();
@@ -346,7 +348,7 @@ TEST_F(DialogeTest, StrafpunkteVergeben) {
         if (ListenEdvNr(g, r) != 0) g->item(r - 1, 4)->setText("0");
     d->OkButtonClick();
     EXPECT_FALSE(GetStrafpunkteInDurchgang(w, 1));
-    EXPECT_NE(f.Grid(TabWertung)->horizontalHeaderItem(4)->text().toStdString(), "Strafe");
+    EXPECT_NE(f.Grid(TabWertung)->KopfText(4), "Strafe");
 }
 
 // A removed participant keeps his start number; closing up gives it to a live

@@ -87,10 +87,15 @@ TEST_F(ExportFensterTest, KurzlistenNurNachErfolgGemerktUndGeoeffnet) {
         EXPECT_NE(meldungen[0].find("konnte nicht geschrieben werden"), std::string::npos);
         EXPECT_EQ(w->WettbewerbFileNamen[fall.PathFor], vorher);
         EXPECT_TRUE(geoeffnet.empty());
-        // written: remembered with ".html", opened
+        // written: remembered with ".html", opened. The name with ".html" is
+        // not the one the dialog asked about: the file the first list wrote
+        // there is replaced by the second only after asking.
         w->modified = false;
+        meldungen.clear();
+        frageAntwort = UiAntwort::Ja;
         dateiAntworten.push_back({true, Dokumente() + "liste.htm", 1});
         (f.*fall.Befehl)();
+        EXPECT_EQ(meldungen.size(), fall.PathFor == PfadMeldung ? 0u : 1u);
         const std::string datei = Dokumente() + "liste.html";
         EXPECT_TRUE(std::filesystem::exists(datei));
         EXPECT_EQ(w->WettbewerbFileNamen[fall.PathFor], datei);

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+
+#include "app/TabellenGitter.h"
 #include <QTest>
 
 #include "app/TStammdatenForm.h"
@@ -106,7 +108,7 @@ class TeilnehmerTest : public FensterTest {
 
     // Types a text into a cell key by key, as the user does, and leaves it with a key.
     void Tippen(TMainForm& f, int Tab, int Zeile, int Spalte, const QString& Text, int Taste = Qt::Key_Return) {
-        QTableWidget* g = f.Grid(Tab);
+        TabellenGitter* g = f.Grid(Tab);
         f.CursorSetzen(Tab, Zeile, Spalte);
         g->setFocus();
         for (QChar ch : Text) {
@@ -118,8 +120,7 @@ class TeilnehmerTest : public FensterTest {
     }
 
     std::string Text(TMainForm& f, int Tab, int Zeile, int Spalte) {
-        QTableWidgetItem* it = f.Grid(Tab)->item(Zeile - 1, Spalte);
-        return it ? it->text().toStdString() : std::string();
+        return f.Grid(Tab)->Text(Zeile - 1, Spalte);
     }
 
     TeilnehmerTyp* Gesucht(TMainForm& f, const std::string& Nachname) {
@@ -233,9 +234,9 @@ TEST_F(TeilnehmerTest, StammdatenUebernahmeInDieAngefragteZeile) {
     EXPECT_EQ(adler->Helfer[2], (NameTyp{"", "Hans", "Müller"}));
     EXPECT_EQ(adler->Verein, "MFC Nord");
     // Müller helps but does not take part: his cell is grey
-    const QTableWidgetItem* helfer = f.Grid(TabTeilnehmer)->item(adler->ZeilenNr[0] - 1, 13);
-    ASSERT_NE(helfer, nullptr);
-    EXPECT_EQ(helfer->background().color(), QColor(0xC0, 0xC0, 0xC0));
+    TabellenGitter* g = f.Grid(TabTeilnehmer);
+    const QModelIndex helfer = g->Modell()->index(adler->ZeilenNr[0] - 1, 13);
+    EXPECT_EQ(helfer.data(Qt::BackgroundRole).value<QBrush>().color(), QColor(0xC0, 0xC0, 0xC0));
     EXPECT_EQ(GetAnzTeilnehmer(w->TeilnehmerRootPtr), 2);
 
     // closing stores the merged list: the typed-in pilot is now known
@@ -300,7 +301,7 @@ TEST_F(TeilnehmerTest, TeamNummernWeitAuseinander) {
                            {{3, "Seeadler", 1}, {2000000, "Fernflug", 2}});
     WettbewerbTyp* w = f.GetAktWettPtr();
     f.TabWaehlen(TabMannschaft);
-    QTableWidget* t = f.Grid(TabMannschaft);
+    TabellenGitter* t = f.Grid(TabMannschaft);
     EXPECT_LT(t->rowCount(), 100);
     int fern = 0;
     for (int r = 1; r <= t->rowCount(); ++r)
@@ -451,7 +452,7 @@ TEST_F(TeilnehmerTest, BogenBehaeltFreieZeilen) {
     std::vector<Person> personen;
     for (const std::string& n : namen) personen.push_back({"", "Max", n.c_str(), "MFC"});
     TMainForm& f = Starten(personen);
-    QTableWidget* g = f.Grid(TabTeilnehmer);
+    TabellenGitter* g = f.Grid(TabTeilnehmer);
     const int zeilen = g->rowCount();
     ASSERT_GE(zeilen, 55);
     // typing into the last row leaves free rows below it again
@@ -460,11 +461,11 @@ TEST_F(TeilnehmerTest, BogenBehaeltFreieZeilen) {
     EXPECT_GE(g->rowCount(), 59);
     // and a team in the last row of the team sheet does so too
     f.TabWaehlen(TabMannschaft);
-    QTableWidget* t = f.Grid(TabMannschaft);
+    TabellenGitter* t = f.Grid(TabMannschaft);
     const int teamZeilen = t->rowCount();
     Tippen(f, TabMannschaft, teamZeilen, 1, "Letzte");
     EXPECT_GE(t->rowCount(), teamZeilen + 4);
-    EXPECT_EQ(t->item(t->rowCount() - 1, 0)->text().toInt(), t->rowCount());
+    EXPECT_EQ(std::stoi(t->Text(t->rowCount() - 1, 0)), t->rowCount());
 }
 
 TEST_F(TeilnehmerTest, BogenUndLookupSindLesbar) {
@@ -476,7 +477,7 @@ TEST_F(TeilnehmerTest, BogenUndLookupSindLesbar) {
     f.showNormal();
     f.resize(1366, 740);
     QApplication::processEvents();
-    QTableWidget* g = f.Grid(TabTeilnehmer);
+    TabellenGitter* g = f.Grid(TabTeilnehmer);
     Tippen(f, TabTeilnehmer, 1, 12, "Müh");
     Tippen(f, TabTeilnehmer, 2, 4, "35");
     Tippen(f, TabTeilnehmer, 3, 4, "35");
@@ -491,16 +492,50 @@ TEST_F(TeilnehmerTest, BogenUndLookupSindLesbar) {
     // every header and every shown text fits its column
     const QFontMetrics kopf(g->horizontalHeader()->font());
     for (int c = 2; c < g->columnCount(); ++c) {
-        const QString titel = g->horizontalHeaderItem(c)->text();
+        const QString titel = QString::fromStdString(g->KopfText(c));
         EXPECT_LE(kopf.horizontalAdvance(titel) + 4, g->columnWidth(c)) << titel.toStdString();
         for (int r = 0; r < 3; ++r) {
-            QTableWidgetItem* it = g->item(r, c);
-            if (!it) continue;
-            const QFontMetrics schrift(it->data(Qt::FontRole).isValid() ? it->font() : g->font());
-            EXPECT_LE(schrift.horizontalAdvance(it->text()) + 6, g->columnWidth(c)) << it->text().toStdString();
+            const QModelIndex i = g->Modell()->index(r, c);
+            const QFontMetrics schrift(i.data(Qt::FontRole).isValid() ? i.data(Qt::FontRole).value<QFont>() : g->font());
+            EXPECT_LE(schrift.horizontalAdvance(i.data().toString()) + 6, g->columnWidth(c)) << g->Text(r, c);
         }
     }
     if (const char* bild = std::getenv("TAVURAN_BILD")) f.grab().save(bild);
+}
+
+} // namespace
+} // namespace tavuran::test
+
+namespace tavuran::test {
+namespace {
+
+// A click into the lookup while the name is still being typed takes the pilot
+// clicked among the offers shown for the typed text, not the pilot in the
+// same row of the offers for the cell's earlier text.
+TEST_F(TeilnehmerTest, KlickInsLookupWaehrendDesTippens) {
+    TMainForm& f = Starten({{"", "Anna", "Adler", "MFC Nord"}}, {{"", "Hans", "Mühlberg", "MFC Süd"},
+                                                                   {"", "Hans", "Müller", "MFC Süd"},
+                                                                   {"", "Maria", "von Berg", "MSG"},
+                                                                   {"", "Max", "von Stein", "MSG"}});
+    WettbewerbTyp* w = f.GetAktWettPtr();
+    TabellenGitter* g = f.Grid(TabTeilnehmer);
+    f.CursorSetzen(TabTeilnehmer, 2, 2);
+    g->setFocus();
+    for (QChar ch : QString("vo")) {
+        QWidget* ziel = QApplication::focusWidget() ? QApplication::focusWidget() : g;
+        QTest::sendKeyEvent(QTest::Click, ziel, static_cast<Qt::Key>(ch.toUpper().unicode()), QString(ch), Qt::NoModifier);
+    }
+    QTableWidget* lookup = f.StammdatenGrid();
+    ASSERT_NE(lookup->item(1, 2), nullptr);
+    ASSERT_EQ(lookup->item(1, 2)->text().toStdString(), "von Stein Max");
+    QTest::mouseClick(lookup->viewport(), Qt::LeftButton, {}, lookup->visualItemRect(lookup->item(1, 2)).center());
+    QApplication::processEvents();
+    TeilnehmerTyp* p = TeilnehmerInZeile(w, TabTeilnehmer, 2);
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->Name, (NameTyp{"", "Max", "von Stein"}));
+    EXPECT_EQ(p->Verein, "MSG");
+    EXPECT_EQ(Gesucht(f, "Müller"), nullptr);
+    EXPECT_EQ(GetAnzTeilnehmer(w->TeilnehmerRootPtr), 2);
 }
 
 } // namespace

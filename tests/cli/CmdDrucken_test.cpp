@@ -98,6 +98,7 @@ TEST(CmdDrucken, Verweigerungen) {
         {"\"" + ungeteilt + "\" --liste etiketten --text -", 1, "Startreihenfolge noch nicht festgelegt"},
         {"\"" + d + "\" --liste ergebnis --durchgang 7 --text -", 1, "Den gewählten Durchgang gibt es"},
         {"\"" + d + "\" --liste ergebnis --seiten 2-3 --text -", 1, "das Dokument hat 1 Seite"},
+        {"\"" + d + "\" --liste teamergebnis --text -", 1, "keine Teamwertung eingestellt"},
         {"\"" + d + "\" --liste ergebnis --text /gibt/es/nicht/aus.txt", 1, "konnte nicht geschrieben werden"},
         {"\"" + d + "\" --liste ergebnis", 2, "Es fehlt die Ausgabe"},
         {"\"" + d + "\" --liste bunt --text -", 2, "Unbekannte Liste"},
@@ -129,7 +130,8 @@ TEST(CmdDrucken, TextDateiUndSeitenbereich) {
 // The PDF has the pages and the texts of the text output.
 TEST(CmdDrucken, PdfWieText) {
     const Datei d(17, 6);
-    const std::vector<std::string> listen = {"ergebnis", "start --verteiler Aushang,Senderzelt", "wertung", "meldung",
+    // The time of printing is fixed, so that both runs print the same footer.
+    const std::vector<std::string> listen = {"ergebnis --stand \"04.07.2026 09:05\"", "start --verteiler Aushang,Senderzelt", "wertung", "meldung",
                                              "startzettel", "etiketten --etikett-format 2", "kanalstatistik"};
     for (const std::string& liste : listen) {
         const std::string pdf = TempDatei("liste.pdf");
@@ -159,6 +161,26 @@ TEST(CmdDrucken, PdfWieText) {
         std::remove(info.c_str());
         std::remove(txt.c_str());
     }
+}
+
+} // namespace
+} // namespace tavuran
+
+namespace tavuran {
+namespace {
+
+using namespace clitest;
+using namespace drucktest;
+
+// The result list can be printed as final while rounds are still open.
+TEST(CmdDrucken, ErgebnisAlsEndgueltig) {
+    const Datei d(10, 5);
+    const Lauf l =
+        Starte("drucken \"" + d + "\" --liste ergebnis --endgueltig --stand \"04.07.2026 09:05\" --text -");
+    ASSERT_EQ(l.Rueckgabe, 0) << l.Fehler;
+    EXPECT_NE(l.Aus.find("Stand 04.07.2026 09:05, endgültig   Seite 1 von 1"), std::string::npos) << l.Aus;
+    const Lauf f = Starte("drucken \"" + d + "\" --liste ergebnis --stand 4.7.2026 --text -");
+    EXPECT_EQ(f.Rueckgabe, 2);
 }
 
 } // namespace

@@ -212,7 +212,7 @@ TEST(Export, EingebundeneTeilwettbewerbeJeDurchgangEinPlatz) {
     Bereit b;
     b.w->WettbewerbImportFileName[1] = Teil("Lauf Eins", ordner + "eins.html", "<tr><td>RUMPF EINS</td></tr>");
     b.w->WettbewerbImportFileName[3] = Teil("Lauf Drei", aus, "<tr><td>RUMPF DREI</td></tr>");
-    const std::vector<HtmlImportEintrag> liste = HtmlImportListe(b.w);
+    const std::vector<HtmlImportEintrag> liste = HtmlImportListe(b.w, std::vector<bool>(MaxDurchgaenge, true));
     ASSERT_EQ(liste.size(), 30u);
     EXPECT_EQ(liste[0].WettName, "Lauf Eins");
     EXPECT_EQ(liste[1].WettName, "");

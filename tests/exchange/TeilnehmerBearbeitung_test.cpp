@@ -142,7 +142,7 @@ TEST_F(Bogen, NeuerTeilnehmerBekommtNummernUndVorgaben) {
     EXPECT_TRUE(b->Name.NachnameStr.empty());
     DurchgangTyp* d = DatenDurchgangGetPtr(w->DurchgangRootPtr, 1);
     GruppeTyp* gr = DatenGruppeGetPtr(d->GruppePtr, 1, 0);
-    DatenWertungInGroupGetPtr(gr->WertungPtr, 2)->WertungDurchg[1] = 300;
+    DatenWertungInGroupGetPtr(d, gr, 2)->WertungDurchg[1] = 300;
     MannschaftTyp* m = DatenMannschaftNew();
     DatenMannschaftDefault(m);
     m->Nr = 1;
@@ -324,8 +324,9 @@ TEST_F(Bogen, FluegeUndReflightsVorDemEntfernen) {
         {3, 1, 0.0, 2, 2, "Adler Anna hat 2 Flüge und 2 Flugwiederholungen."},
     };
     for (const Fall& f : faelle) {
-        GruppeTyp* g = DatenGruppeGetPtr(GetDurchgangPtr(w, f.Runde)->GruppePtr, 1, f.ReflyOrder);
-        DatenWertungInGroupGetPtr(g->WertungPtr, 1)->WertungDurchg[1] = f.Wert;
+        DurchgangTyp* d = GetDurchgangPtr(w, f.Runde);
+        GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, 1, f.ReflyOrder);
+        DatenWertungInGroupGetPtr(d, g, 1)->WertungDurchg[1] = f.Wert;
         const TeilnehmerFluegeTyp n = GetTeilnehmerFluege(w, 1);
         EXPECT_EQ(n.Fluege, f.Fluege) << f.Frage;
         EXPECT_EQ(n.Reflights, f.Reflights) << f.Frage;

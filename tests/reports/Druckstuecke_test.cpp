@@ -30,7 +30,8 @@ TEST(Startzettel, AchtJeSeite) {
     Fuellen(w, 17, 6);
     const auto seiten = MakeZettelSeiten(w.W, 1, SortStartNr);
     EXPECT_EQ(ZettelJeSeite(seiten), (std::vector<int>{8, 8, 1}));
-    EXPECT_EQ(seiten[1].Zettel[0].Teilnehmer, "9: Teilnehmer09 Vor   Verein 4");
+    EXPECT_EQ(seiten[1].Zettel[0].Teilnehmer, "9: Teilnehmer09 Vor");
+    EXPECT_EQ(seiten[1].Zettel[0].Verein, "Verein 4");
     EXPECT_EQ(seiten[1].Zettel[0].ZeilenNr, 1);
     EXPECT_EQ(seiten[1].Zettel[0].Gruppe, "2");
     // Nobody: no page.
@@ -68,6 +69,50 @@ TEST(Startzettel, KanalUndStartnummer) {
     EXPECT_EQ(c.TexteMit("Gruppe").size(), 0u);
     EXPECT_EQ(c.TexteMit("Unterschrift").size(), 2u);
     EXPECT_FALSE(c.AusserhalbGezeichnet());
+}
+
+// Fly-off sheets only for the finalists, with their fly-off group, labelled
+// with the round's name.
+TEST(Startzettel, FlyOffNurFuerFinalisten) {
+    Wettbewerb w;
+    Fuellen(w, 10, 5, 2, true);
+    w->AnzTeilnInEndRunde = 3;
+    w->CalcWertung = true;
+    WettbewerbModellNeuBerechnen(w.W, true);
+    const auto seiten = MakeZettelSeiten(w.W, DruckFlyOffs, SortStartNr);
+    ASSERT_EQ(seiten.size(), 1u);
+    ASSERT_EQ(seiten[0].Zettel.size(), 3u);
+    for (const ZettelTyp& z : seiten[0].Zettel) {
+        EXPECT_GT(GetTeilnehmerEdvNr(w.W, z.EdvNr)->Gruppe[3], 0) << "kein Finalist";
+        EXPECT_LE(GetTeilnehmerEdvNr(w.W, z.EdvNr)->PlatzNr, 3);
+        EXPECT_EQ(z.Gruppe, "1");
+        EXPECT_EQ(z.DurchgangTitel, "1. Fly-Off");
+        EXPECT_EQ(z.DurchgangWert, "1");
+    }
+    AufzeichnungsCanvas c(2480, 3508);
+    DrawZettelImage(c, c.Breite(), false, c.Hoehe(), seiten[0]);
+    EXPECT_EQ(c.TexteMit("1. Fly-Off").size(), 3u);
+    EXPECT_TRUE(c.TexteMit("Durchgang").empty());
+}
+
+// The pilot's name is the largest text of the sheet; every writing line has
+// a title (also with manual points); no "ohne Team".
+TEST(Startzettel, NameAmGroesstenUndFelderBeschriftet) {
+    Wettbewerb w;
+    Fuellen(w, 2, 2);
+    const auto seiten = MakeZettelSeiten(w.W, 1, SortStartNr);
+    ASSERT_EQ(seiten.size(), 1u);
+    ASSERT_FALSE(seiten[0].Zettel[0].Messfelder.empty());
+    for (const std::string& f : seiten[0].Zettel[0].Messfelder) EXPECT_FALSE(f.empty());
+    AufzeichnungsCanvas c(2480, 3508);
+    DrawZettelImage(c, c.Breite(), false, c.Hoehe(), seiten[0]);
+    const auto name = c.TexteMit("1: Teilnehmer01 Vor");
+    ASSERT_EQ(name.size(), 1u);
+    for (const AufzeichnungsEintrag* t : c.Texte())
+        if (t->Text.find(": Teilnehmer") == std::string::npos)
+            EXPECT_LT(t->Schrift.Hoehe, name[0]->Schrift.Hoehe) << t->Text;
+    EXPECT_EQ(c.TextAuszug().find("ohne Team"), std::string::npos);
+    EXPECT_EQ(c.TexteMit("Verein 1").size(), 1u);
 }
 
 // Two texts that stand on one line (their baselines, 13/16 of the height
@@ -210,8 +255,8 @@ TEST(Etikett, FormatPruefen) {
 
 // On the labels of all three formats the start number keeps a gap to
 // "Kanal", and a long competition name is shown whole where it can be
-// written at 6 points or more, else at 6 points cut at its space, never
-// shrunk to nothing.
+// written at 6 points or more, else at 6 points shortened at a word
+// boundary with a mark, never shrunk to nothing.
 TEST(Etikett, TexteLesbarUndGetrennt) {
     Wettbewerb w;
     Fuellen(w, 3, 3);
@@ -228,12 +273,22 @@ TEST(Etikett, TexteLesbarUndGetrennt) {
             AufzeichnungsCanvas c(breite, hoehe, breite * 300 / 2480);
             DrawEtikettImage(c, breite, false, hoehe, f, EtikettOptionen{}, seiten[0]);
             EXPECT_EQ(TexteUeberlappen(c), "") << "Format " << format + 1 << ", Breite " << breite;
-            const auto name = c.TexteMit(w->Name);
+            // The name, whole or shortened at a word boundary with its mark.
+            std::vector<const AufzeichnungsEintrag*> name;
+            for (const AufzeichnungsEintrag* t : c.Texte())
+                if (t->Text.rfind("Süddeutscher", 0) == 0) name.push_back(t);
             ASSERT_EQ(name.size(), 3u);
             const int lesbar = DruckPunkteZuPixel(c, 6);
-            const bool ganz =
-                name[0]->x1 - name[0]->x0 >= static_cast<int>(L_STR_Length(w->Name)) * name[0]->Schrift.Hoehe / 2;
+            const bool ganz = name[0]->Text == w->Name;
             EXPECT_GE(name[0]->Schrift.Hoehe, lesbar) << "Format " << format + 1 << ", Breite " << breite;
+            if (!ganz) {
+                EXPECT_EQ(name[0]->Text.substr(name[0]->Text.size() - std::string("…").size()), "…") << name[0]->Text;
+                EXPECT_NE(w->Name.find(name[0]->Text.substr(0, name[0]->Text.size() - std::string("…").size()) + " "),
+                          std::string::npos)
+                    << "an einer Wortgrenze: " << name[0]->Text;
+            }
+            EXPECT_LE(static_cast<int>(L_STR_Length(name[0]->Text)) * name[0]->Schrift.Hoehe / 2,
+                      name[0]->ClipBreite < 0 ? 1 << 30 : name[0]->ClipBreite);
             // The one-column label at printer resolution has room for the
             // whole name; the four-column label has not.
             if (breite == 2480 && format != 1) EXPECT_EQ(ganz, format == 2) << "Format " << format + 1;
@@ -323,8 +378,36 @@ TEST(Kanalstatistik, AlleAuf24GHz) {
     EXPECT_EQ(d->AnzahlSeiten(), 1);
     AufzeichnungsCanvas c(2480, 3508);
     d->SeiteZeichnen(c, 1, false);
+    // A title, the count with the 2.4 GHz pilots, and one line instead of three empty charts.
+    EXPECT_EQ(c.TexteMit("Kanalstatistik").size(), 1u);
+    EXPECT_EQ(c.TexteMit("35 MHz A-Band: 0, 35 MHz B-Band: 0, Sonderkanäle: 0, 2,4 GHz: 6").size(), 1u);
+    EXPECT_EQ(c.TexteMit("Keine Kanäle zu zeigen: alle Teilnehmer fliegen mit 2,4 GHz.").size(), 1u);
+    EXPECT_EQ(c.TexteMit("35 MHz A-Band").size(), 0u);
+    EXPECT_EQ(c.TexteMit("Sonderkanäle").size(), 0u);
+    EXPECT_FALSE(c.AusserhalbGezeichnet());
+}
+
+// The printed page names the competition, counts every band and lists the
+// pilots of each shared channel.
+TEST(Kanalstatistik, TitelZaehlungUndGeteilteKanaele) {
+    Wettbewerb w;
+    Fuellen(w, 6, 3);
+    GetTeilnehmerEdvNr(w.W, 3)->Kanal[1] = "62";
+    GetTeilnehmerEdvNr(w.W, 4)->Kanal[1] = "A1";
+    GetTeilnehmerEdvNr(w.W, 5)->Kanal[1] = "2G4";
+    std::string meldung;
+    DruckAuftrag a;
+    a.Art = DruckArt::Kanalstatistik;
+    const auto d = DruckDokumentErstellen(w.W, a, meldung);
+    ASSERT_NE(d, nullptr) << meldung;
+    AufzeichnungsCanvas c(2480, 3508);
+    d->SeiteZeichnen(c, 1, false);
+    EXPECT_EQ(c.TexteMit("Kanalstatistik").size(), 1u);
+    EXPECT_EQ(c.TexteMit("Drucktest   01.01.16").size(), 1u) << c.TextAuszug();
+    EXPECT_EQ(c.TexteMit("35 MHz A-Band: 4, 35 MHz B-Band: 0, Sonderkanäle: 1, 2,4 GHz: 1").size(), 1u)
+        << c.TextAuszug();
+    EXPECT_EQ(c.TexteMit("Kanal 62: Teilnehmer01 Vor, Teilnehmer03 Vor").size(), 1u) << c.TextAuszug();
     EXPECT_EQ(c.TexteMit("35 MHz A-Band").size(), 1u);
-    EXPECT_EQ(c.TexteMit("Sonderkanäle").size(), 1u);
     EXPECT_FALSE(c.AusserhalbGezeichnet());
 }
 
