@@ -49,6 +49,8 @@ TExportForm::TExportForm(QWidget* Eltern) : QDialog(Eltern) {
     WettOrgaLeiterCheckBox = Box("Wett- und Organisationsleiter ausgeben", false, 1, 1);
     PunktrichterCheckBox = Box("Punktrichter ausgeben", false, 2, 1);
     WettbewerbsdatenCheckBox = Box("Wettbewerbsdaten ausgeben", false, 3, 1);
+    Windows1252CheckBox = new QCheckBox("Zeichensatz Windows-1252 statt UTF-8 (für ältere Programme)", this);
+    optionen->addWidget(Windows1252CheckBox, 4, 1);
     layout->addLayout(optionen);
 
     PreViewStringGrid = new QTableWidget(this);
@@ -155,7 +157,8 @@ bool TExportForm::ErzeugeButtonClick() {
         return false;
     std::string grund;
     bool ersetzt = false;
-    if (!ErgebnisExcelExport(DateiNameStr, tabelle_, grund, ersetzt)) {
+    if (!ErgebnisExcelExport(DateiNameStr, tabelle_, grund, ersetzt,
+                             Windows1252CheckBox->isChecked() ? CsvZeichensatz::Windows1252 : CsvZeichensatz::Utf8)) {
         UiWarnung("Export als CSV-Exceldatei",
                   "Die CSV-Datei „" + DateiNameStr + "“ konnte nicht geschrieben werden:\n" + grund);
         return false;

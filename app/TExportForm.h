@@ -49,6 +49,8 @@ class TExportForm : public QDialog {
     QCheckBox* WettOrgaLeiterCheckBox;
     QCheckBox* PunktrichterCheckBox;
     QCheckBox* WettbewerbsdatenCheckBox;
+    // Windows-1252 instead of UTF-8 for older programs; not part of the preview.
+    QCheckBox* Windows1252CheckBox;
     QLineEdit* DateinameEdit;
     QPushButton* DateiNameButton;
     QPushButton* ErzeugeButton;

@@ -41,6 +41,8 @@ THtmlExportForm::THtmlExportForm(QWidget* Eltern) : QDialog(Eltern) {
         c->setChecked(true);
         layout->addWidget(c);
     }
+    EndgueltigCheckBox = new QCheckBox("Als endgültig kennzeichnen (sonst erst, wenn alle Durchgänge vollständig sind)", this);
+    layout->addWidget(EndgueltigCheckBox);
     auto* listen = new QHBoxLayout;
     ImportListBox = new QListWidget(this);
     WettNamenListBox = new QListWidget(this);
@@ -72,6 +74,7 @@ void THtmlExportForm::Zeigen(WettbewerbTyp* Wett) {
     WertungCheckBox->setChecked(o.Wertungslisten);
     LinkCheckBox->setChecked(o.Links);
     TwLinkCheckBox->setChecked(o.GesamtLinks);
+    EndgueltigCheckBox->setChecked(false);
 
     ImportListBox->clear();
     WettNamenListBox->clear();
@@ -79,7 +82,7 @@ void THtmlExportForm::Zeigen(WettbewerbTyp* Wett) {
     importe_ = HtmlImportListe(Wett, TeilwettbewerbeErlauben(Wett->WettbewerbFileNamen[PfadWettbewerb],
                                                              TeilwettbewerbDateien(Wett)));
     for (const HtmlImportEintrag& e : importe_) {
-        if (!e.HtmlDatei.empty()) ImportListBox->addItem(QString::fromStdString(e.HtmlDatei));
+        if (!e.WtbDatei.empty()) ImportListBox->addItem(QString::fromStdString(e.WtbDatei));
         if (!e.WettName.empty()) WettNamenListBox->addItem(QString::fromStdString(e.WettName));
     }
     const bool mitImport = HtmlImporteVorhanden(importe_);
@@ -100,6 +103,7 @@ HtmlErgebnisOptionen THtmlExportForm::Optionen() const {
     o.GesamtLinks = TwLinkCheckBox->isChecked();
     o.Statistik = StatistikCheckBox->isChecked();
     o.Einbinden = ImportCheckBox->isChecked() && ImportCheckBox->isEnabled();
+    o.Endgueltig = EndgueltigCheckBox->isChecked();
     o.Importe = importe_;
     return o;
 }

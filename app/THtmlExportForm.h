@@ -43,6 +43,7 @@ class THtmlExportForm : public QDialog {
     QCheckBox* TwLinkCheckBox;
     QCheckBox* StatistikCheckBox;
     QCheckBox* ImportCheckBox;
+    QCheckBox* EndgueltigCheckBox;
     QListWidget* ImportListBox;
     QListWidget* WettNamenListBox;
     QLabel* DateiNameLabel;

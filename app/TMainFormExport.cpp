@@ -96,7 +96,7 @@ void TMainForm::HtmlKurzlisteExport(int PathFor, const char* Titel) {
     else if (PathFor == PfadStartliste)
         ok = StartListExportHtml(datei, WettPtr, "", grund);
     else
-        ok = TeamErgebnisExportHtml(datei, WettPtr, grund);
+        ok = TeamErgebnisExportHtml(datei, WettPtr, "", grund);
     if (!ok) {
         UiWarnung(Titel, "Die HTML-Datei „" + datei + "“ konnte nicht geschrieben werden:\n" + grund);
         return;

@@ -20,6 +20,7 @@
 #include <memory>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -27,11 +28,12 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QSettings>
-#include <QTableWidget> // the grid classes (also QTableView)
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "app/TMainForm.h"
+#include "app/TabellenGitter.h"
 #include "bench/GrosserWettbewerb.h"
 #include "core/DatenWettbewerb.h"
 #include "core/UiHooks.h"
@@ -65,11 +67,21 @@ QLineEdit* Editor(QAbstractItemView* g) {
 bool EintippenUndEnter(TMainForm& f, int Tab, int Zeile, int Spalte, const QString& Text) {
     QAbstractItemView* g = Sicht(f, Tab);
     g->setFocus();
-    g->setCurrentIndex(g->model()->index(Zeile - 1, Spalte));
+    const QModelIndex zelle = g->model()->index(Zeile - 1, Spalte);
+    g->setCurrentIndex(zelle);
     QTest::keyClick(g, Text.at(0).toLatin1());
     QLineEdit* e = Editor(g);
-    if (!e) return false;
-    QTest::keyClicks(e, Text.mid(1));
+    if (e) {
+        QTest::keyClicks(e, Text.mid(1));
+    } else {
+        // the key did not open the editor (a key still pending from the row
+        // before): open it and type the whole text over its selection
+        g->edit(zelle);
+        e = Editor(g);
+        if (!e) return false;
+        e->selectAll();
+        QTest::keyClicks(e, Text);
+    }
     QTest::keyClick(e, Qt::Key_Return);
     return true;
 }
@@ -168,12 +180,20 @@ void BM_Wertung(benchmark::State& state) {
     Leerlauf();
     const int zeilen = Gitter::Zeilen(*f, TabWertung);
     const int hoehe = f->WertungErsteWertSpalte(TabWertung) + 2; // the last value column: height
+    // the rows of participants (the grid has separator rows between groups)
+    std::vector<int> pilotenZeilen;
+    for (const TeilnehmerTyp* p = f->GetAktWettPtr()->TeilnehmerRootPtr; p; p = p->next)
+        if (p->ZeilenNr[TabWertung] > 0 && p->ZeilenNr[TabWertung] < zeilen) pilotenZeilen.push_back(p->ZeilenNr[TabWertung]);
+    if (pilotenZeilen.empty()) {
+        state.SkipWithError("keine Teilnehmerzeile");
+        return;
+    }
     Malzaehler z;
     qApp->installEventFilter(&z);
     int i = 0;
     bool ok = true;
     for (auto _ : state) {
-        const int zeile = i % (zeilen - 1) + 1;
+        const int zeile = pilotenZeilen[static_cast<std::size_t>(i) % pilotenZeilen.size()];
         ok = Gitter::EintippenUndEnter(*f, TabWertung, zeile, hoehe, QString::number(110 + i % 50)) && ok;
         Leerlauf();
         ++i;
@@ -240,11 +260,11 @@ void BM_Speicher(benchmark::State& state) {
 }
 
 BENCHMARK(BM_Reiterwechsel)->Arg(300)->Iterations(14)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
-BENCHMARK(BM_Reiterwechsel)->Arg(3000)->Iterations(7)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_Reiterwechsel)->Arg(3000)->Iterations(4)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_Wertung)->Arg(300)->Iterations(20)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
-BENCHMARK(BM_Wertung)->Arg(3000)->Iterations(5)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_Wertung)->Arg(3000)->Iterations(3)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_Oeffnen)->Arg(300)->Iterations(6)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
-BENCHMARK(BM_Oeffnen)->Arg(3000)->Iterations(3)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_Oeffnen)->Arg(3000)->Iterations(2)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_Speicher)->Arg(3000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -86,7 +86,7 @@ std::string Wettbewerbsdatei(int n) {
         DurchgangTyp* d = DatenDurchgangGetPtr(w->DurchgangRootPtr, r);
         for (TeilnehmerTyp* t = w->TeilnehmerRootPtr; t; t = t->next) {
             GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, t->Gruppe[r], 0);
-            WertungTyp* e = DatenWertungInGroupGetPtr(g->WertungPtr, t->EdvNr);
+            WertungTyp* e = DatenWertungInGroupGetPtr(d, g, t->EdvNr);
             e->WertungDurchg[1] = 300 + (t->EdvNr * 37 + r * 11) % 300;
             e->WertungDurchg[2] = 40 + (t->EdvNr + r) % 80;
             e->WertungPunktr[1] = 0.5 + (t->EdvNr % 9);

@@ -17,10 +17,11 @@ namespace {
 
 constexpr const char* Aufruf =
     "csv DATEI AUS.csv [--nur-jugend] [--ohne-land] [--ohne-bundesland] [--bezirk] [--ohne-rohpunkte] "
-    "[--ohne-teilwertung] [--leitung] [--punktrichter] [--wettbewerbsdaten] [--trotz-schaden]";
+    "[--ohne-teilwertung] [--leitung] [--punktrichter] [--wettbewerbsdaten] [--windows-1252] [--trotz-schaden]";
 
 int Csv(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     CsvOptionen o;
+    bool windows1252 = false;
     bool trotzSchaden = false;
     const struct {
         const char* Name;
@@ -31,7 +32,8 @@ int Csv(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         {"--ohne-bundesland", &o.Bundesland, false}, {"--bezirk", &o.Bezirk, true},
         {"--ohne-rohpunkte", &o.Rohpunkte, false},   {"--ohne-teilwertung", &o.Teilwertung, false},
         {"--leitung", &o.Leitung, true},             {"--punktrichter", &o.Punktrichter, true},
-        {"--wettbewerbsdaten", &o.Wettbewerbsdaten, true}, {"--trotz-schaden", &trotzSchaden, true},
+        {"--wettbewerbsdaten", &o.Wettbewerbsdaten, true}, {"--windows-1252", &windows1252, true},
+        {"--trotz-schaden", &trotzSchaden, true},
     };
     std::vector<std::string> frei;
     for (const std::string& a : args) {
@@ -68,7 +70,8 @@ int Csv(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     DatenWettbewerbDispose(w);
     std::string grund;
     bool ersetzt = false;
-    if (!ErgebnisExcelExport(frei[1], tabelle, grund, ersetzt)) {
+    if (!ErgebnisExcelExport(frei[1], tabelle, grund, ersetzt,
+                             windows1252 ? CsvZeichensatz::Windows1252 : CsvZeichensatz::Utf8)) {
         err << "Die CSV-Datei „" << frei[1] << "“ konnte nicht geschrieben werden: " << grund << "\n";
         return 1;
     }
@@ -83,7 +86,7 @@ const bool reg = BefehlRegistrieren({
     "csv",
     Aufruf,
     "Schreibt die Ergebnisliste als CSV-Datei für eine Tabellenkalkulation\n"
-    "(Semikolon, Dezimalkomma, Windows-1252), wie der Dialog\n"
+    "(Semikolon, Dezimalkomma, UTF-8 mit Byte-Order-Mark), wie der Dialog\n"
     "„Wettbewerbsergebnis als CSV-Exceldatei exportieren“:\n"
     "--nur-jugend        nur jugendliche Teilnehmer, Jugendplatz statt Platz\n"
     "--ohne-land         ohne Spalte Land\n"
@@ -94,6 +97,7 @@ const bool reg = BefehlRegistrieren({
     "--leitung           mit Organisations- und Wettbewerbsleiter\n"
     "--punktrichter      mit den Punktrichtern\n"
     "--wettbewerbsdaten  mit Name, Datum und Regel des Wettbewerbs\n"
+    "--windows-1252      im Zeichensatz Windows-1252 für ältere Programme\n"
     "--trotz-schaden     auch aus einer beschädigten Datei (siehe info)\n"
     "Die Wettbewerbsdatei wird nicht verändert (AUS.csv darf nicht sie sein).\n"
     "Rückgabewert 1, wenn eine Datei nicht gelesen oder geschrieben werden kann oder\n"

@@ -22,14 +22,21 @@ namespace {
 
 constexpr const char* Aufruf =
     "html DATEI ergebnis|meldungen|startlisten|teamergebnis AUS.html [--wertungslisten ja|nein] [--links ja|nein] "
-    "[--gesamtlinks ja|nein] [--statistik ja|nein] [--einbinden ja|nein] [--teil DATEI]... [--stand TT.MM.JJJJ] "
-    "[--trotz-schaden]";
+    "[--gesamtlinks ja|nein] [--statistik ja|nein] [--einbinden ja|nein] [--endgueltig ja|nein] [--teil DATEI]... "
+    "[--stand \"TT.MM.JJJJ HH:MM\"] [--trotz-schaden]";
 
-// "TT.MM.JJJJ" with a date that exists.
+// "TT.MM.JJJJ" with a date that exists, optionally followed by " HH:MM".
 bool DatumGueltig(const std::string& s) {
-    if (s.size() != 10 || s[2] != '.' || s[5] != '.') return false;
+    if (s.size() != 10 && s.size() != 16) return false;
+    if (s[2] != '.' || s[5] != '.') return false;
     for (std::size_t i : {0, 1, 3, 4, 6, 7, 8, 9})
         if (s[i] < '0' || s[i] > '9') return false;
+    if (s.size() == 16) {
+        if (s[10] != ' ' || s[13] != ':') return false;
+        for (std::size_t i : {11, 12, 14, 15})
+            if (s[i] < '0' || s[i] > '9') return false;
+        if (std::stoi(s.substr(11, 2)) > 23 || std::stoi(s.substr(14, 2)) > 59) return false;
+    }
     DateRec d;
     d.Day = static_cast<Byte>(std::stoi(s.substr(0, 2)));
     d.Month = static_cast<Byte>(std::stoi(s.substr(3, 2)));
@@ -47,7 +54,8 @@ int Html(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         bool gesetzt = false;
         bool wert = false;
     };
-    Schalter schalter[5] = {{"--wertungslisten"}, {"--links"}, {"--gesamtlinks"}, {"--statistik"}, {"--einbinden"}};
+    Schalter schalter[6] = {{"--wertungslisten"}, {"--links"},     {"--gesamtlinks"},
+                            {"--statistik"},      {"--einbinden"}, {"--endgueltig"}};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a.rfind("--", 0) != 0) {
@@ -69,7 +77,7 @@ int Html(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         }
         if (a == "--stand") {
             if (!DatumGueltig(w)) {
-                err << "Ungültiges Datum für --stand: „" << w << "“ (erwartet TT.MM.JJJJ).\n";
+                err << "Ungültiger Zeitpunkt für --stand: „" << w << "“ (erwartet TT.MM.JJJJ oder TT.MM.JJJJ HH:MM).\n";
                 return 2;
             }
             stand = w;
@@ -147,16 +155,16 @@ int Html(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         }
         o.Importe = HtmlImportListe(w, lesen);
         o.Einbinden = HtmlImporteVorhanden(o.Importe);
-        bool* ziel[5] = {&o.Wertungslisten, &o.Links, &o.GesamtLinks, &o.Statistik, &o.Einbinden};
-        for (int i = 0; i < 5; ++i)
+        bool* ziel[6] = {&o.Wertungslisten, &o.Links, &o.GesamtLinks, &o.Statistik, &o.Einbinden, &o.Endgueltig};
+        for (int i = 0; i < 6; ++i)
             if (schalter[i].gesetzt) *ziel[i] = schalter[i].wert;
-        ok = HtmlExportExec(w, o, aus, grund);
+        ok = HtmlExportExec(w, o, aus, grund, stand);
     } else if (art == "meldungen") {
         ok = TeamListExportHtml(aus, w, stand, grund);
     } else if (art == "startlisten") {
         ok = StartListExportHtml(aus, w, stand, grund);
     } else {
-        ok = TeamErgebnisExportHtml(aus, w, grund);
+        ok = TeamErgebnisExportHtml(aus, w, stand, grund);
     }
     DatenWettbewerbDispose(w);
     if (!ok) {
@@ -170,16 +178,19 @@ int Html(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
 const bool reg = BefehlRegistrieren({
     "html",
     Aufruf,
-    "Schreibt eine HTML-Liste des Wettbewerbs (Windows-1252, wie das Programm):\n"
+    "Schreibt eine HTML-Seite des Wettbewerbs (HTML5, UTF-8, wie das Programm):\n"
     "ergebnis      Ergebnisliste mit den Wertungslisten aller Durchgänge\n"
     "meldungen     Meldungsliste nach Teams\n"
-    "startlisten   Startlisten aller Vorrunden (Überschneidungen rot)\n"
+    "startlisten   Startlisten aller Vorrunden (Überschneidungen mit „!“)\n"
     "teamergebnis  Ergebnisliste der Teamwertung\n"
     "Die Schalter der Ergebnisliste sind voreingestellt wie im Dialog für die Regel\n"
     "des Wettbewerbs; --einbinden ist voreingestellt, wenn Ergebnisseiten von\n"
-    "Teilwettbewerben vorhanden sind. --stand ersetzt das heutige Datum in den\n"
-    "Kopfzeilen der Melde- und Startlisten. Die Teilwettbewerbe einer Gesamtwertung\n"
-    "nennt die Wettbewerbsdatei; gelesen und eingebunden werden nur die, die auch mit\n"
+    "Teilwettbewerben vorhanden sind; ihre Ergebnislisten werden aus ihren\n"
+    "Wettbewerbsdateien neu erstellt. --stand ersetzt den Zeitpunkt der Zeile\n"
+    "„Stand …“ (sonst jetzt). Eine Ergebnisliste heißt „endgültig“, wenn alle\n"
+    "Durchgänge vollständig sind oder --endgueltig ja gesetzt ist, sonst\n"
+    "„vorläufig“. Die Teilwettbewerbe einer Gesamtwertung nennt die\n"
+    "Wettbewerbsdatei; gelesen und eingebunden werden nur die, die auch mit\n"
     "--teil DATEI genannt sind (mehrmals möglich). --trotz-schaden gibt auch eine\n"
     "beschädigte Datei (siehe info) aus. Die Wettbewerbsdatei wird nicht verändert;\n"
     "eine vorhandene Ausgabedatei wird erst nach vollständigem Schreiben ersetzt.\n"

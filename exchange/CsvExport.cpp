@@ -11,6 +11,7 @@
 #include "core/L_STR.h"
 #include "core/Utf8.h"
 #include "evaluation/Auswertung.h"
+#include "evaluation/ErgebnisAngaben.h"
 #include "evaluation/Sortierung.h"
 #include "exchange/DateiZugriff.h"
 #include "exchange/HtmlErgebnis.h"
@@ -24,12 +25,43 @@ void CsvTabelle::AddText(int Spalte, int Zeile, const std::string& Text) {
     if (Zeile >= Zeilen()) Zellen.resize(Zeile + 1, std::vector<std::string>(Spalten()));
     if (Spalte >= Spalten())
         for (auto& z : Zellen) z.resize(Spalte + 1);
-    Zellen[Zeile][Spalte] = Text;
+    Zellen[Zeile][Spalte] = CsvAlsText(Text);
 }
 
 namespace {
 
-// The text of L_STR_DoubleToStr trimmed, its first "." as ",".
+// A number as the table writes it: optional sign, digits, at most one decimal
+// comma or point.
+bool IstZahl(std::string_view s) {
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    bool Ziffer = false, Komma = false;
+    for (; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c >= '0' && c <= '9')
+            Ziffer = true;
+        else if ((c == ',' || c == '.') && !Komma)
+            Komma = true;
+        else
+            return false;
+    }
+    return Ziffer;
+}
+
+} // namespace
+
+std::string CsvAlsText(std::string_view Text) {
+    // A spreadsheet takes a cell that begins with one of these as a formula
+    // (or, after a tab or CR, as the start of one); names and clubs come from
+    // registrations and files, so such a cell is written as text.
+    if (Text.empty() || std::string_view("=+-@\t\r").find(Text[0]) == std::string_view::npos || IstZahl(Text))
+        return std::string(Text);
+    return "'" + std::string(Text);
+}
+
+namespace {
+
+// The text of L_STR_DoubleToStr trimmed, its "." as ",".
 std::string Komma(std::string s) {
     s = L_STR_Unblank(s);
     const std::size_t p = s.find('.');
@@ -39,24 +71,7 @@ std::string Komma(std::string s) {
 
 } // namespace
 
-std::string CsvRohpunkte(double x) { return Komma(L_STR_DoubleToStr(x, 8, 8, 1, 2)); }
-
-std::string CsvPunkte(double x) {
-    std::string s = L_STR_Unblank(L_STR_DoubleToStr(x, 4, 7, 0, 2));
-    if (s.find_first_not_of('#') == std::string::npos) return s;
-    s += s.find('.') == std::string::npos ? ".0" : "0";
-    return Komma(s);
-}
-
-std::string CsvGesamt(double x, double FlyOff) {
-    // A total without decimals is written without a trailing comma, so that
-    // a spreadsheet reads it as a number.
-    if (FlyOff <= 0.0001) return Komma(L_STR_DoubleToStr(x, 1, 7, 0, 2));
-    return Komma(L_STR_FillLeftWithBlanks(L_STR_DoubleToStr(x, 1, 7, 0, 2), 4) + "+" +
-                 L_STR_FillLeftWithBlanks(L_STR_DoubleToStr(FlyOff, 1, 7, 0, 2), 4));
-}
-
-std::string CsvTeilwertung(double x) { return Komma(L_STR_DoubleToStr(x, 8, 8, 2, 2)); }
+std::string CsvZahl(double x) { return Komma(L_STR_DoubleToStr(x, 1, 10, 2, 2)); }
 
 namespace {
 
@@ -81,6 +96,7 @@ CsvTabelle ErgebnisExcelPreview(WettbewerbTyp* Wett, const CsvOptionen& Optionen
     std::vector<int> Runden;
     for (int r = 1; r <= HtmlRunden(Wett); ++r)
         if (!Optionen.NurJugend || DurchgangIstFlyOff(Wett, r) == 0) Runden.push_back(r);
+    const bool MitFlyOff = HatFlyOff(Wett, Optionen.NurJugend);
 
     int Zeile = 0;
     {
@@ -97,37 +113,65 @@ CsvTabelle ErgebnisExcelPreview(WettbewerbTyp* Wett, const CsvOptionen& Optionen
         if (Optionen.Bundesland) z("Bundesland");
         if (Optionen.Bezirk) z("Bezirk");
         for (int r : Runden) {
-            z(GetDurchgangBezeichner(Wett, r, false, true));
+            z(ErgebnisRundenTitel(Wett, r));
             if (Optionen.Rohpunkte) z(" ");
         }
         z("Ergebnis");
+        if (MitFlyOff) z("Fly-Off");
         if (MitTeilwertung) z("Teilwertung");
     }
 
+    // Every listed participant in the order of the result list; those who
+    // did not fly come last, without place and without zeros.
     const int Index = GetExportPunkteIndex(Wett);
-    InfoTeilnehmerTyp Info;
-    for (TeilnehmerTyp* t = GetFirstTeilnehmer(Wett, SortPlatz, Info); t; t = GetNextTeilnehmer(Info)) {
+    ErgebnisZeichen Zeichen;
+    for (const TeilnehmerTyp* t : ErgebnisFolge(Wett)) {
         if (Optionen.NurJugend && !t->Jugendlich) continue;
         Zeilenschreiber z(Tab, Zeile++);
-        if (t->Punkte <= 0.0001) continue;
-        if (!Optionen.NurJugend) z(StrInt(t->PunkteEndrunde > 0.0001 ? t->PlatzNrFlyOff : t->PlatzNr));
         const int Jug = GetJugendPlatzEdvNr(t);
-        z(Jug != 0 ? StrInt(Jug) : std::string(" "));
+        if (!Optionen.NurJugend) z(ErgebnisPlatzText(t));
+        z(Jug != 0 ? StrInt(Jug) : std::string());
         z(CnvNameTypToNameStr(&t->Name, true));
         z(t->Verein);
         if (Optionen.Nation) z(t->Land.Nation);
         if (Optionen.Bundesland) z(t->Land.Bundesland);
         if (Optionen.Bezirk) z(t->Land.Bezirk);
+        const bool Geflogen = ErgebnisPlatz(t) > 0 || TeilnehmerGeflogen(Wett, t);
         for (int r : Runden) {
-            const WertungTyp& E = HtmlWertungOderLeer(Wett, r, t->EdvNr);
-            if (Optionen.Rohpunkte) z(CsvRohpunkte(E.RohPunkte));
-            z(CsvPunkte(E.Punkte));
+            // The flight that counts, as on the printed list and the web
+            // page; a dropped result in square brackets, because a
+            // spreadsheet reads "(500,00)" as -500.
+            ErgebnisZeichen z1;
+            const std::string Text = ErgebnisRundenText(Wett, t, r, &z1);
+            const GezaehlterFlugTyp f = GezaehlterFlug(Wett, t, r);
+            const bool Wert = !ErgebnisRundeLeer(Wett, t, r) && Text != NichtGeflogenZeichen;
+            // Only brackets and "–" can be shown beside a number here.
+            Zeichen.Gestrichen |= z1.Gestrichen;
+            Zeichen.NichtGeflogen |= z1.NichtGeflogen;
+            if (Optionen.Rohpunkte) z(Wert ? CsvZahl(f.Eintrag ? f.Eintrag->RohPunkte : 0) : std::string());
+            if (!Wert) {
+                z(Geflogen && Text == NichtGeflogenZeichen ? Text : std::string());
+                continue;
+            }
+            const WertungTyp* E = f.Erstflug ? f.Erstflug : f.Eintrag;
+            const std::string p = CsvZahl(E ? E->ErgebnisPunkte - E->Strafpunkte : 0);
+            z(ErgebnisGestrichen(Wett, t, r) ? "[" + p + "]" : p);
         }
-        z(CsvGesamt(t->Punkte, Optionen.NurJugend ? t->PunkteEndrundeJugend : t->PunkteEndrunde));
-        if (MitTeilwertung) z(CsvTeilwertung(t->ExportPunkte[Index]));
+        z(Geflogen ? CsvZahl(t->Punkte) : std::string());
+        if (MitFlyOff) {
+            double FlyOff = 0;
+            z(FlyOffSumme(Wett, t, Optionen.NurJugend, FlyOff) ? CsvZahl(FlyOff) : std::string());
+        }
+        if (MitTeilwertung) z(Geflogen ? CsvZahl(t->ExportPunkte[Index]) : std::string());
     }
 
     ++Zeile; // one empty row
+    // What the marks mean; the brackets of a dropped result are square here.
+    for (std::string l : ZeichenLegende(Zeichen)) {
+        if (l.rfind("( )", 0) == 0) l.replace(0, 3, "[ ]");
+        Zeilenschreiber z(Tab, Zeile++);
+        z(l);
+    }
     if (Optionen.Leitung) {
         Zeilenschreiber z(Tab, Zeile++);
         z("Organisationsleiter:");
@@ -174,7 +218,7 @@ std::string CsvZelle(std::string_view Text) {
     return s + "\"";
 }
 
-std::string CsvText(const CsvTabelle& Tabelle, bool& Ersetzt) {
+std::string CsvText(const CsvTabelle& Tabelle, bool& Ersetzt, CsvZeichensatz Zeichensatz) {
     std::string s;
     for (const auto& Zeile : Tabelle.Zellen) {
         for (const std::string& Zelle : Zeile) {
@@ -183,12 +227,17 @@ std::string CsvText(const CsvTabelle& Tabelle, bool& Ersetzt) {
         }
         s += "\r\n";
     }
+    Ersetzt = false;
+    // UTF-8 with a byte-order mark, by which spreadsheets recognise it; the
+    // older code page only on request, for tools that know nothing else.
+    if (Zeichensatz == CsvZeichensatz::Utf8) return "\xEF\xBB\xBF" + s;
     return CnvUtf8ToWindows1252(s, &Ersetzt);
 }
 
-bool ErgebnisExcelExport(const std::string& Datei, const CsvTabelle& Tabelle, std::string& Grund, bool& Ersetzt) {
+bool ErgebnisExcelExport(const std::string& Datei, const CsvTabelle& Tabelle, std::string& Grund, bool& Ersetzt,
+                         CsvZeichensatz Zeichensatz) {
     std::string Hinweis;
-    return DateiErsetzen(Datei, CsvText(Tabelle, Ersetzt), "", Grund, Hinweis);
+    return DateiErsetzen(Datei, CsvText(Tabelle, Ersetzt, Zeichensatz), "", Grund, Hinweis);
 }
 
 std::string SichererDateiName(std::string_view Text) {

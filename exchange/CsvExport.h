@@ -1,7 +1,9 @@
 // The result list as a semicolon-separated table for a spreadsheet with
 // German settings: the table the dialog previews is exactly the file. Cells
 // that hold ";", '"', CR or LF are quoted (inner quotes doubled); numbers use
-// the decimal comma; the file is Windows-1252.
+// the decimal comma and two decimals; places, counted flights and marks are
+// those of the printed list and the web page. The file is UTF-8 with a
+// byte-order mark, or Windows-1252 on request.
 #pragma once
 
 #include <string>
@@ -31,25 +33,30 @@ struct CsvTabelle {
     CsvTabelle();
     int Zeilen() const { return static_cast<int>(Zellen.size()); }
     int Spalten() const { return Zellen.empty() ? 0 : static_cast<int>(Zellen[0].size()); }
-    // Puts Text into the cell, growing the table as needed.
+    // Puts Text into the cell (through CsvAlsText), growing the table as needed.
     void AddText(int Spalte, int Zeile, const std::string& Text);
 };
 
-// The number forms of the table (decimal comma).
-std::string CsvRohpunkte(double x);
-std::string CsvPunkte(double x);
-std::string CsvGesamt(double x, double FlyOff);
-std::string CsvTeilwertung(double x);
+enum class CsvZeichensatz { Utf8, Windows1252 };
+
+// A number of the table: two decimals, decimal comma ("987,60").
+std::string CsvZahl(double x);
 
 // Builds the table (the evaluation is brought up to date; nothing else changes).
 CsvTabelle ErgebnisExcelPreview(WettbewerbTyp* Wett, const CsvOptionen& Optionen);
+// A cell's text as the table holds it: a text that a spreadsheet would take
+// for a formula (it begins with "=", "+", "-", "@", a tab or CR and is no
+// number) gets a leading apostrophe; numbers stay as they are.
+std::string CsvAlsText(std::string_view Text);
 // A cell as written: quoted exactly when it holds ";", '"', CR or LF.
 std::string CsvZelle(std::string_view Text);
-// The file's bytes: per row every cell followed by ";", CR LF, Windows-1252.
-// Ersetzt tells whether characters had to be written as "?".
-std::string CsvText(const CsvTabelle& Tabelle, bool& Ersetzt);
+// The file's bytes: per row every cell followed by ";", CR LF; UTF-8 with a
+// byte-order mark, or Windows-1252. Ersetzt tells whether characters had to
+// be written as "?" (only in Windows-1252).
+std::string CsvText(const CsvTabelle& Tabelle, bool& Ersetzt, CsvZeichensatz Zeichensatz = CsvZeichensatz::Utf8);
 // Writes the table; the old file is replaced only after a complete write.
-bool ErgebnisExcelExport(const std::string& Datei, const CsvTabelle& Tabelle, std::string& Grund, bool& Ersetzt);
+bool ErgebnisExcelExport(const std::string& Datei, const CsvTabelle& Tabelle, std::string& Grund, bool& Ersetzt,
+                         CsvZeichensatz Zeichensatz = CsvZeichensatz::Utf8);
 
 // A file name (without folder) made from a text: no path separators, no
 // characters a file system refuses, never empty.

@@ -858,7 +858,6 @@ std::vector<std::string> DatenWettbewerbZeilen(WettbewerbTyp* comp, int FormatNr
     if (comp->CalcWertung) CalcWertung(comp);
     InitWettbewerbsDaten();
     InitTeilnehmerDaten();
-    InitMannschaftsDaten();
     DurchgangListenInfoTyp info;
     InitWertungsDaten(comp->DurchgangRootPtr, comp->TeilnehmerRootPtr, info);
 
@@ -869,7 +868,11 @@ std::vector<std::string> DatenWettbewerbZeilen(WettbewerbTyp* comp, int FormatNr
     zeilen.push_back(DateiKopfzeile(f));
     sammeln([&] { return GetNextWettbewerbsDaten(comp, f); });
     sammeln([&] { return GetNextTeilnehmerDaten(comp->TeilnehmerRootPtr, f, TeilnehmerModusWettbewerb); });
-    sammeln([&] { return GetNextMannschaftDaten(comp->MannschaftRootPtr, comp->TeilnehmerRootPtr, f); });
+    std::unordered_set<int> mitNachname;
+    for (const TeilnehmerTyp* p = comp->TeilnehmerRootPtr; p; p = p->next)
+        if (!p->Name.NachnameStr.empty()) mitNachname.insert(p->EdvNr);
+    for (const MannschaftTyp* m = comp->MannschaftRootPtr; m; m = m->next)
+        if (std::string z = MakeMannschaftZeile(m, mitNachname, f); z != "-") zeilen.push_back(std::move(z));
     sammeln([&] { return GetNextWertungsDaten(f, info); });
     if (f >= 3) {
         for (const TeilnehmerTyp* p = comp->TeilnehmerRootPtr; p; p = p->next) {

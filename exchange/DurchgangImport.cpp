@@ -16,6 +16,7 @@
 #include "exchange/DateiZugriff.h"
 #include "exchange/DatenStamm.h"
 #include "exchange/DatenWettbewerbDatei.h"
+#include "exchange/TeilnehmerZuordnung.h"
 
 namespace tavuran {
 
@@ -142,11 +143,14 @@ DurchgangImportErgebnis DatenWettbewerbImportDurchgang(WettbewerbTyp* Wett, cons
     NeueNummern edvNummern(Wett->TeilnehmerRootPtr, &TeilnehmerTyp::EdvNr),
         startNummern(Wett->TeilnehmerRootPtr, &TeilnehmerTyp::StartNr),
         meldeNummern(Wett->TeilnehmerRootPtr, &TeilnehmerTyp::MeldgNr);
-    for (const TeilnehmerTyp* I = src->TeilnehmerRootPtr; I; I = I->next) {
-        if (!HatName(I) || I->EdvNr <= 0) continue;
-        TeilnehmerTyp* P = nullptr;
-        for (TeilnehmerTyp* t = Wett->TeilnehmerRootPtr; t; t = t->next)
-            if (t->Name.VornameStr == I->Name.VornameStr && t->Name.NachnameStr == I->Name.NachnameStr) P = t;
+    for (const TeilnehmerZuordnungTyp& z : TeilnehmerZuordnen(Wett->TeilnehmerRootPtr, src->TeilnehmerRootPtr)) {
+        const TeilnehmerTyp* I = z.Quelle;
+        if (z.Mehrdeutig) {
+            E.Mehrdeutig.push_back(CnvNameTypToNameStr(&I->Name, true) +
+                                   (I->Verein.empty() ? std::string() : " (" + I->Verein + ")"));
+            continue;
+        }
+        TeilnehmerTyp* P = z.Ziel;
         if (!P) {
             const int edv = edvNummern.Naechste(), start = startNummern.Naechste(), meldung = meldeNummern.Naechste();
             if (edv == 0 || start == 0 || meldung == 0) {
@@ -192,6 +196,11 @@ std::vector<std::string> DurchgangImportZeilen(const DurchgangImportErgebnis& E,
     z.push_back("Durchgang " + std::to_string(Nr) + ": " + std::to_string(E.Werte) + " Teilwertungen aus „" +
                 E.WettbewerbName + "“ übernommen, " + std::to_string(E.Neu.size()) + " Teilnehmer neu angelegt.");
     for (const std::string& n : E.Neu) z.push_back("  neu: " + n);
+    if (!E.Mehrdeutig.empty())
+        z.push_back(std::to_string(E.Mehrdeutig.size()) +
+                    " Teilwertungen nicht übernommen: der Name kommt mehrfach vor, und weder Verein noch "
+                    "Geburtsdatum entscheiden, wer gemeint ist. Bitte von Hand eintragen.");
+    for (const std::string& n : E.Mehrdeutig) z.push_back("  nicht zugeordnet: " + n);
     for (const std::string& h : E.Hinweise) z.push_back(h);
     return z;
 }

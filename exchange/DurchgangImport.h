@@ -2,7 +2,8 @@
 // holds the partial rating another competition computed for its participants.
 // The other competition's file is read with the regular reader; the partial
 // rating of each of its participants becomes the measured value of one round,
-// participants not yet registered are added.
+// participants not yet registered are added. Participants are found by
+// TeilnehmerZuordnen: those it cannot tell apart are reported, not merged.
 #pragma once
 
 #include <string>
@@ -18,6 +19,9 @@ struct DurchgangImportErgebnis {
     std::string WettbewerbName;        // the name of the imported competition
     int Werte = 0;                     // values stored in the round
     std::vector<std::string> Neu;      // participants created
+    // Participants of the file left out because their name occurs more than
+    // once and neither club nor birth date decide (name and club).
+    std::vector<std::string> Mehrdeutig;
     std::vector<std::string> Hinweise; // what else the user should know (German)
 };
 

@@ -1,6 +1,8 @@
 #include "exchange/HtmlErgebnis.h"
 
 #include <algorithm>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,18 +13,15 @@
 #include "core/L_CALEND.h"
 #include "core/L_STR.h"
 #include "evaluation/AuswertungRohpunkte.h"
+#include "evaluation/ErgebnisAngaben.h"
+#include "evaluation/Sortierung.h"
 #include "evaluation/WertungEingabe.h"
-#include "exchange/ShortenName.h"
+#include "exchange/DateiZugriff.h"
+#include "exchange/TeilnehmerZuordnung.h"
 
 namespace tavuran {
 
 namespace {
-
-// Two no-break spaces after a junior mark.
-const std::string ZweiNbsp = "\xC2\xA0\xC2\xA0";
-
-std::string Zahl(double x) { return L_STR_DoubleToStr(x, 1, 7, 0, 2); }
-std::string Zahl4(double x) { return L_STR_FillLeftWithBlanks(Zahl(x), 4); }
 
 int Begrenzt(int n, int hoch) { return std::clamp(n, 0, hoch); }
 
@@ -34,41 +33,33 @@ int RundenParameter(const WettbewerbTyp* Wett) {
     return Wett && Wett->RegelPtr ? Begrenzt(Wett->RegelPtr->ParameterDurchg.Anzahl, MaxDurchgSpalten) : 0;
 }
 
-// A label row of a list: column AlsZahl gets the class xl29, the columns 3 to
-// LinksBis are left-aligned; the second label row of the result list is
-// written without a row start of its own.
-void LabelZeile(HtmlDokument& Doc, const std::vector<std::string>& Label, bool MitZeilenAnfang, int AlsZahl,
-                int LinksBis) {
-    auto& L = Doc.Lines;
-    if (MitZeilenAnfang) L.push_back(" <tr height=19 style='mso-height-source:userset;height:14.25pt'>");
-    for (int c = 1; c <= Doc.AnzahlSpalten; ++c) {
-        const std::string t = c <= static_cast<int>(Label.size()) ? HtmlText(Label[c - 1]) : std::string();
-        if (c == 1)
-            L.push_back("  <td height=19 class=xl28 align=right style='height:14.25pt'><a name=\"Print_Area\">" + t +
-                        "</a></td>");
-        else if (c == AlsZahl)
-            L.push_back("  <td class=xl29 align=right>" + t + "</td>");
-        else if (c >= 3 && c <= LinksBis)
-            L.push_back("  <td class=xl28 align=left>" + t + "</td>");
-        else
-            L.push_back("  <td class=xl28 align=right>" + t + "</td>");
-    }
-    L.push_back("  <td class=xl25></td>");
-    L.push_back(" </tr>");
-}
+HtmlZelle T(const std::string& Text, std::string Klasse = {}) { return {HtmlText(Text), std::move(Klasse), {}, {}}; }
+HtmlZelle Z(const std::string& Text, std::string Link = {}) { return {HtmlText(Text), "z", std::move(Link), {}}; }
 
-void StatistikZeile(HtmlDokument& Doc, const std::string& Text) {
-    Doc.Lines.insert(Doc.Lines.end(),
-                     {" <tr height=15 style='height:11.25pt'>",
-                      "  <td height=15 colspan=4 class=xl25 style='height:11.25pt;mso-ignore:colspan'>", Text,
-                      " </td>", " </tr>"});
-}
+// The keys of the page's targets. Prefix "" is the competition itself, "T<r>|"
+// the sub-competition of round r.
+std::string KeyGesamt(int EdvNr) { return "G|" + StrInt(EdvNr); }
+std::string KeyName(const std::string& Praefix, int EdvNr) { return Praefix + "E|" + StrInt(EdvNr); }
+std::string KeyGruppe(int r, int g) { return "W|" + StrInt(r) + "|" + StrInt(g); }
 
-void ExportStatistik(WettbewerbTyp* Wett, HtmlDokument& Doc) {
+
+// A sub-competition of the page: read from its file, its participants matched
+// to ours.
+struct Teilwettbewerb {
+    int Runde = 0;
+    WettbewerbTyp* Wett = nullptr;
+    std::map<int, int> UnsererZuSeinem; // our EdvNr -> its EdvNr
+    std::map<int, int> SeinerZuUnserem;
+    ~Teilwettbewerb() { DatenWettbewerbDispose(Wett); }
+};
+
+std::string Prefix(int Runde) { return Runde ? "T" + StrInt(Runde) + "|" : std::string(); }
+
+void ExportStatistik(WettbewerbTyp* Wett, HtmlZeilen& L) {
     const int n = GetAnzTeilnehmerWertung(Wett->TeilnehmerRootPtr);
     const int k = CountAnzahlVereine(Wett);
     const int j = GetAnzTeilnehmerWertungJugendlich(Wett->TeilnehmerRootPtr);
-    std::string t = "     Teilgenommen haben " + StrInt(n) + " Teilnehmer aus " +
+    std::string t = "Teilgenommen haben " + StrInt(n) + " Teilnehmer aus " +
                     (k == 1 ? std::string("einem Verein") : StrInt(k) + " Vereinen");
     if (j == 0)
         t += ".";
@@ -76,21 +67,217 @@ void ExportStatistik(WettbewerbTyp* Wett, HtmlDokument& Doc) {
         t += ", davon war ein Teilnehmer jugendlich.";
     else
         t += ", davon waren " + StrInt(j) + " Teilnehmer jugendlich.";
-    StatistikZeile(Doc, t);
-    if (Wett->AnzGewDurchgaenge != Wett->AnzVorrunden) {
-        const bool Gesamt = Wett->RegelPtr && Wett->RegelPtr->EdvNr == 8;
-        StatistikZeile(Doc, "     Es wurden " + StrInt(Wett->AnzGewDurchgaenge) + " von " + StrInt(Wett->AnzVorrunden) +
-                                " " + (Gesamt ? "Teilwettbewerben" : "Vorrunden") + " gewertet.");
+    HtmlAbsatz(L, t);
+    const std::string Leiter = CnvNameTypToNameStr(&Wett->Wettbewerbsleiter, true);
+    if (!Leiter.empty()) HtmlAbsatz(L, "Wettbewerbsleiter: " + Leiter);
+    const std::string Orga = CnvNameTypToNameStr(&Wett->Organisationsleiter, true);
+    if (!Orga.empty()) HtmlAbsatz(L, "Organisationsleiter: " + Orga);
+}
+
+// The result list of a competition: the competition itself (Teil nil) or an
+// included sub-competition (Teil its record, Wett the overall ranking).
+void ExportErgebnis(WettbewerbTyp* Wett, const Teilwettbewerb* Teil, const HtmlErgebnisOptionen& Optionen,
+                    HtmlAnker& Anker, const std::vector<std::unique_ptr<Teilwettbewerb>>& Teile, HtmlZeilen& L) {
+    WettbewerbTyp* W = Teil ? Teil->Wett : Wett;
+    const std::string Praefix = Prefix(Teil ? Teil->Runde : 0);
+    const int Runden = HtmlRunden(W);
+    const std::vector<const TeilnehmerTyp*> Folge = ErgebnisFolge(W);
+    bool MitVerband = false;
+    for (const TeilnehmerTyp* t : Folge)
+        if (!L_STR_Unblank(t->Verband).empty()) MitVerband = true;
+    const bool MitFlyOff = HatFlyOff(W, false);
+
+    if (Teil) {
+        L.push_back("<h2>" + HtmlText(W->Name) + " – Ergebnisliste</h2>");
+        HtmlAbsatz(L, HtmlUntertitel(W));
+    } else {
+        L.push_back("<h2>Ergebnisliste</h2>");
+        if (Optionen.Statistik) ExportStatistik(W, L);
     }
-    Doc.Lines.push_back(" </tr>");
-    const std::string Leiter = CutTeilnNameStr(Wett->Wettbewerbsleiter, true);
-    if (!Leiter.empty()) StatistikZeile(Doc, "     Wettbewerbsleiter: " + HtmlText(Leiter));
-    const std::string Orga = CutTeilnNameStr(Wett->Organisationsleiter, true);
-    if (!Orga.empty()) StatistikZeile(Doc, "     Organisationsleiter: " + HtmlText(Orga));
-    ExportAbstandZeile(Doc, false);
+    // Every listed pilot is counted, those who did not fly too.
+    HtmlAbsatz(L, StrInt(static_cast<int>(Folge.size())) + " Teilnehmer");
+    if (const std::string h = VorrundenHinweis(W); !h.empty()) HtmlAbsatz(L, h);
+
+    std::vector<HtmlZelle> Kopf = {T("Platz", "p"), T("Teilnehmer", "n"), T("Jug."), T("Verein")};
+    if (MitVerband) Kopf.push_back(T("Verband"));
+    for (int r = 1; r <= Runden; ++r)
+        Kopf.push_back(Z(Teil ? ErgebnisRundenTitel(W, r) : HtmlRundenTitel(W, Optionen, r)));
+    Kopf.push_back(Z("Gesamt"));
+    if (MitFlyOff) Kopf.push_back(Z("Fly-Off"));
+    if (W->Teilwertung) Kopf.push_back(Z("Teilw. [%]"));
+    HtmlTabelleAnfang(L, Kopf);
+
+    const bool RundenLinks = Optionen.Links && !Teil && (Optionen.Wertungslisten || Optionen.Einbinden);
+    const int Index = GetExportPunkteIndex(W);
+    ErgebnisZeichen Zeichen;
+    for (const TeilnehmerTyp* t : Folge) {
+        const bool Geflogen = ErgebnisPlatz(t) > 0 || TeilnehmerGeflogen(W, t);
+        std::vector<HtmlZelle> Z1;
+        HtmlZelle p = T(ErgebnisPlatzText(t), "p");
+        if (!Teil) p.Id = Anker.Ziel(KeyGesamt(t->EdvNr));
+        Z1.push_back(p);
+        HtmlZelle n = T(HtmlName(t), "n");
+        n.Id = Anker.Ziel(KeyName(Praefix, t->EdvNr));
+        Z1.push_back(n);
+        const int Jug = t->PlatzNrFlyOffJugend != 0 ? t->PlatzNrFlyOffJugend : t->PlatzNrJugend;
+        Z1.push_back(Z(Jug != 0 ? StrInt(Jug) : std::string()));
+        Z1.push_back(T(t->Verein));
+        if (MitVerband) Z1.push_back(T(t->Verband));
+        for (int r = 1; r <= Runden; ++r) {
+            const std::string z = PunktZuKomma(ErgebnisRundenText(W, t, r, &Zeichen));
+            std::string Link;
+            if (RundenLinks && !z.empty() && z != NichtGeflogenZeichen) {
+                if (Optionen.Einbinden) {
+                    for (const auto& s : Teile)
+                        if (s->Runde == r)
+                            if (const auto it = s->UnsererZuSeinem.find(t->EdvNr); it != s->UnsererZuSeinem.end())
+                                Link = Anker.Ziel(KeyName(Prefix(r), it->second));
+                } else {
+                    Link = Anker.Ziel(KeyGruppe(r, t->Gruppe[r]));
+                }
+            }
+            Z1.push_back(Z(z, Link));
+        }
+        Z1.push_back(Z(PunktZuKomma(ErgebnisSummenText(W, t, t->Punkte))));
+        if (MitFlyOff) {
+            double FlyOff = 0;
+            Z1.push_back(Z(FlyOffSumme(W, t, false, FlyOff) ? HtmlZahl(FlyOff) : std::string()));
+        }
+        if (W->Teilwertung) {
+            // The partial rating leads to the pilot's row of the overall
+            // ranking when this page holds it.
+            std::string Link;
+            if (Teil) {
+                if (Optionen.Links)
+                    if (const auto it = Teil->SeinerZuUnserem.find(t->EdvNr); it != Teil->SeinerZuUnserem.end())
+                        Link = Anker.Ziel(KeyGesamt(it->second));
+            } else if (Optionen.GesamtLinks) {
+                Link = Anker.Ziel(KeyGesamt(t->EdvNr));
+            }
+            Z1.push_back(Geflogen ? Z(PunktZuKomma(L_STR_Unblank(L_STR_DoubleToStr(t->ExportPunkte[Index], 1, 7, 2, 2))),
+                                      Link)
+                                  : Z(""));
+        }
+        HtmlTabellenZeile(L, Z1);
+    }
+    HtmlTabelleEnde(L);
+    HtmlLegende(L, HtmlLegendenZeilen(Zeichen));
+}
+
+// The score list of round r (participants sorted by group for round r).
+void ExportWertung(WettbewerbTyp* Wett, HtmlAnker& Anker, bool Link, int r, HtmlZeilen& L) {
+    const int S = JudgeParameter(Wett);
+    const int D = RundenParameter(Wett);
+    const int J = GetAnzahlPunktrichter(Wett);
+    const bool Refly = HtmlReflyInDurchgang(Wett, r);
+    const RegelTyp* Regel = Wett->RegelPtr;
+    bool Strafe = false;
+    for (const TeilnehmerTyp* t = Wett->TeilnehmerGruppeRootPtr; t; t = t->nextGruppe)
+        if (HtmlWertungOderLeer(Wett, r, t->EdvNr).Strafpunkte != 0) Strafe = true;
+
+    std::vector<HtmlZelle> Kopf = {T("Grp.", "p"), T("Teilnehmer", "n"), T("Jug."), T("Verein")};
+    for (int s = 1; s <= J; ++s)
+        for (int w = 1; w <= S; ++w) Kopf.push_back(Z(WertSpaltenKopf(Regel->ParameterPunktr.Bezeichner[w])));
+    for (int d = 1; d <= D; ++d) Kopf.push_back(Z(WertSpaltenKopf(Regel->ParameterDurchg.Bezeichner[d])));
+    Kopf.push_back(Z("Rohpunkte"));
+    Kopf.push_back(Z("Ergebnis"));
+    if (Refly) {
+        for (int w = 1; w <= S; ++w) Kopf.push_back(Z(WertSpaltenKopf(Regel->ParameterPunktr.Bezeichner[w])));
+        for (int d = 1; d <= D; ++d) Kopf.push_back(Z(WertSpaltenKopf(Regel->ParameterDurchg.Bezeichner[d])));
+        Kopf.push_back(Z("Rohpunkte"));
+        Kopf.push_back(Z("Reflight"));
+    }
+    if (Strafe) Kopf.push_back(Z("Strafpunkte"));
+
+    L.push_back("<h2>" + HtmlText(GetDurchgangBezeichner(Wett, r, false, true)) + " – Wertungsliste</h2>");
+    HtmlTabelleAnfang(L, Kopf);
+    bool Erste = true;
+    int Vorher = 0;
+    for (TeilnehmerTyp* t = Wett->TeilnehmerGruppeRootPtr; t; t = t->nextGruppe) {
+        const int g = t->Gruppe[r];
+        if (g <= 0 && Wett->Gruppenstart) continue;
+        const bool Neu = Erste || g != Vorher;
+        Erste = false;
+        Vorher = g;
+        std::vector<HtmlZelle> Z1 = {T(g != 0 ? StrInt(g) : std::string(), "p"), T(HtmlName(t), "n"),
+                                     T(t->Jugendlich ? "j" : ""), T(t->Verein)};
+        const WertungTyp& U = HtmlWertungOderLeer(Wett, r, t->EdvNr);
+        const WertungTyp* V = HtmlWertung(Wett, r, t->EdvNr, 1);
+        const std::string NameAnker = Link ? Anker.Ziel(KeyName("", t->EdvNr)) : std::string();
+        for (int s = 1; s <= J; ++s)
+            for (int w = 1; w <= S; ++w) {
+                const int i = (s - 1) * S + w;
+                Z1.push_back(Z(i > MaxPunktrichter
+                                   ? std::string()
+                                   : DispAllWertung(Wett, U.WertungPunktr[i], Regel->ParameterPunktr.Bezeichner[w])));
+            }
+        for (int d = 1; d <= D; ++d)
+            Z1.push_back(Z(DispAllWertung(Wett, U.WertungDurchg[d], Regel->ParameterDurchg.Bezeichner[d])));
+        if (V && V->ReflyVerursacher)
+            Z1.push_back(T("Antrag Reflight"));
+        else
+            Z1.push_back(Z(HtmlZahl(U.RohPunkte)));
+        std::string p = V ? std::string() : HtmlZahl(U.Punkte - U.Strafpunkte);
+        if (!U.KannStreicherSein) p = "!" + p;
+        Z1.push_back(Z(p, V ? std::string() : NameAnker));
+        if (Refly) {
+            for (int w = 1; w <= S; ++w)
+                Z1.push_back(Z(V ? DispAllWertung(Wett, V->WertungPunktr[w], Regel->ParameterPunktr.Bezeichner[w])
+                                 : std::string()));
+            for (int d = 1; d <= D; ++d)
+                Z1.push_back(Z(V ? DispAllWertung(Wett, V->WertungDurchg[d], Regel->ParameterDurchg.Bezeichner[d])
+                                 : std::string()));
+            Z1.push_back(Z(V ? HtmlZahl(V->RohPunkte) : std::string()));
+            Z1.push_back(Z(V ? HtmlZahl(V->ErgebnisPunkte - U.Strafpunkte) : std::string(), V ? NameAnker : std::string()));
+        }
+        if (Strafe) Z1.push_back(Z(U.Strafpunkte != 0 ? StrInt(U.Strafpunkte) : std::string()));
+        HtmlTabellenZeile(L, Z1, Neu ? Anker.Ziel(KeyGruppe(r, g)) : std::string(), Neu ? "neu" : "");
+    }
+    HtmlTabelleEnde(L);
+}
+
+// The groups of round r that the score list shows, each given its anchor.
+void GruppenAnkerVergeben(WettbewerbTyp* Wett, HtmlAnker& Anker, int r) {
+    for (TeilnehmerTyp* t = Wett->TeilnehmerGruppeRootPtr; t; t = t->nextGruppe) {
+        const int g = t->Gruppe[r];
+        if (g <= 0 && Wett->Gruppenstart) continue;
+        Anker.Vergeben(KeyGruppe(r, g), MakeLinkName(Wett, t, r, g, false, false, true, true, false, true, true));
+    }
 }
 
 } // namespace
+
+bool HatFlyOff(const WettbewerbTyp* Wett, bool NurJugend) {
+    for (int r = 1; r <= HtmlRunden(Wett); ++r)
+        if (DurchgangIstFlyOffJugend(Wett, r) != 0 || (!NurJugend && DurchgangIstFlyOff(Wett, r) != 0)) return true;
+    return false;
+}
+
+bool FlyOffSumme(const WettbewerbTyp* Wett, const TeilnehmerTyp* t, bool NurJugend, double& Summe) {
+    if (!Wett || !t) return false;
+    // A finalist is seated in a group of the fly-off rounds of his kind.
+    bool Senior = false, Junior = false;
+    for (int r = 1; r <= HtmlRunden(Wett); ++r) {
+        if (t->Gruppe[r] <= 0) continue;
+        if (DurchgangIstFlyOffJugend(Wett, r) != 0) Junior = true;
+        else if (DurchgangIstFlyOff(Wett, r) != 0) Senior = true;
+    }
+    if (!NurJugend && Senior) {
+        Summe = t->PunkteEndrunde;
+        return true;
+    }
+    if (Junior) {
+        Summe = t->PunkteEndrundeJugend;
+        return true;
+    }
+    return false;
+}
+
+std::string HtmlRundenTitel(const WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen, int r) {
+    if (r >= 1 && r <= static_cast<int>(Optionen.Importe.size()) && !Optionen.Importe[r - 1].WettName.empty())
+        return Optionen.Importe[r - 1].WettName;
+    return ErgebnisRundenTitel(Wett, r);
+}
 
 int HtmlRunden(const WettbewerbTyp* Wett) { return Wett ? Begrenzt(Wett->AnzDurchgaenge, MaxDurchgaenge) : 0; }
 int HtmlVorrunden(const WettbewerbTyp* Wett) { return Wett ? Begrenzt(Wett->AnzVorrunden, MaxDurchgaenge) : 0; }
@@ -113,175 +300,57 @@ bool HtmlReflyInDurchgang(const WettbewerbTyp* Wett, int Nr) {
     return false;
 }
 
-int MakeSpaltenBreiteWertung(const WettbewerbTyp* Wett) {
-    const int S = JudgeParameter(Wett);
-    const int D = RundenParameter(Wett);
-    const int J = GetAnzahlPunktrichter(Wett);
-    int Max = 1;
-    for (int r = 1; r <= HtmlRunden(Wett); ++r) {
-        int n = 4 + J * S + D + 2;
-        if (HtmlReflyInDurchgang(Wett, r)) n += S + D + 2;
-        Max = std::max(Max, n);
+void HtmlErgebnisRumpf(WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen, HtmlDokument& Doc) {
+    if (!Wett) return;
+    HtmlAnker& Anker = Doc.Anker;
+    // The rows of the overall list take their anchor names first, so that two
+    // pilots of one name are told apart there and nowhere else.
+    for (const TeilnehmerTyp* t : ErgebnisFolge(Wett)) {
+        Anker.Vergeben(KeyGesamt(t->EdvNr), MakeLinkName(Wett, t, 0, 0, true, false, false, false, true, false, false));
+        Anker.Vergeben(KeyName("", t->EdvNr), MakeLinkName(Wett, t, 0, 0, false, true, false, true, true, false, false));
     }
-    return Max;
-}
 
-void ExportErgebnis(WettbewerbTyp* Wett, HtmlDokument& Doc, const HtmlErgebnisOptionen& Optionen) {
-    const int Runden = HtmlRunden(Wett);
-    std::vector<std::string> Label = {"Platz", "Jug.", "Teilnehmer", "Verein", "Verband"};
-    for (int r = 1; r <= Runden; ++r) Label.push_back(GetDurchgangBezeichner(Wett, r, false, true));
-    Label.push_back("Gesamt");
-    if (Wett->Teilwertung) Label.push_back("Teilw.[%]");
-    std::vector<std::string> Label1, Label2;
-    bool Geteilt = false;
-    for (const std::string& l : Label) {
-        const std::size_t b = l.find(' ');
-        if (L_STR_Length(l) >= 12 && b != std::string::npos) {
-            Label1.push_back(l.substr(0, b));
-            Label2.push_back(l.substr(b + 1));
-            Geteilt = true;
-        } else {
-            Label1.push_back(l);
-            Label2.emplace_back();
+    HtmlZeilen Wertungen;
+    if (Optionen.Wertungslisten) {
+        const int Alt = Wett->DurchgangNr;
+        for (int r = 1; r <= HtmlRunden(Wett); ++r) {
+            Wett->DurchgangNr = r;
+            SortTeilnehmerGruppe(Wett);
+            GruppenAnkerVergeben(Wett, Anker, r);
+            ExportWertung(Wett, Anker, Optionen.Links, r, Wertungen);
         }
+        Wett->DurchgangNr = Alt;
+        SortTeilnehmerGruppe(Wett);
     }
 
-    ExportTitelZeilen(Doc, Wett, Optionen.Einbinden ? L_CALEND_GetDateString(Wett->Datum) : HtmlUntertitel(Wett), false);
-    ExportAbstandZeile(Doc, false);
-    if (Optionen.Statistik) ExportStatistik(Wett, Doc);
-    LabelZeile(Doc, Label1, true, 6, 5);
-    if (Geteilt) LabelZeile(Doc, Label2, false, 5, 4);
-
-    const bool RundenLinks = Optionen.Links && (Optionen.Wertungslisten || Optionen.Einbinden);
-    const int Index = GetExportPunkteIndex(Wett);
-    auto& L = Doc.Lines;
-    for (TeilnehmerTyp* t = Wett->TeilnehmerPlatzRootPtr; t; t = t->nextPlatz) {
-        if (t->PlatzNr <= 0) continue;
-        L.push_back(" <tr height=15 style='height:11.25pt'>");
-        const int Platz = t->PlatzNrFlyOff != 0 ? t->PlatzNrFlyOff : t->PlatzNr;
-        L.push_back("  <td height=15 class=xl25 align=right style='height:11.25pt' x:num><a name=\"" +
-                    HtmlText(MakeLinkName(Wett, t, 0, 0, true, false, false, false, true, false, false)) + "\">" +
-                    StrInt(Platz) + "</a></td>");
-        const int Jug = t->PlatzNrFlyOffJugend != 0 ? t->PlatzNrFlyOffJugend : t->PlatzNrJugend;
-        L.push_back("  <td class=xl25 align=right x:num>" + (Jug != 0 ? StrInt(Jug) : std::string(" ")) + ZweiNbsp +
-                    "</td>");
-        L.push_back("  <td class=xl25><a name=\"" +
-                    HtmlText(MakeLinkName(Wett, t, 0, 0, false, true, false, true, true, false, false)) + "\">" +
-                    HtmlText(CutTeilnNameStr(t->Name, true)) + "</a></td>");
-        L.push_back("  <td class=xl25>" + HtmlText(CutVereinNameStr(t->Verein)) + "</td>");
-        L.push_back("  <td class=xl25>" + HtmlText(CutVereinNameStr(t->Verband)) + "</td>");
-        for (int r = 1; r <= Runden; ++r) {
-            const WertungTyp& E = HtmlWertungOderLeer(Wett, r, t->EdvNr);
-            std::string z = Zahl(E.ErgebnisPunkte - E.Strafpunkte);
-            if (!E.KannStreicherSein) z = "!" + z;
-            std::string Anker;
-            if (RundenLinks) {
-                if (Optionen.Einbinden) {
-                    const std::string WettName = r <= static_cast<int>(Optionen.Importe.size())
-                                                     ? Optionen.Importe[r - 1].WettName
-                                                     : std::string();
-                    Anker = MakeLinkNameMitWettName(WettName, t, true);
-                } else {
-                    Anker = MakeLinkName(Wett, t, r, t->Gruppe[r], false, false, true, true, false, true, true);
+    // The sub-competitions are read from their competition files and their
+    // result lists built here like our own: nothing of another page is copied.
+    std::vector<std::unique_ptr<Teilwettbewerb>> Teile;
+    HtmlZeilen TeilZeilen;
+    if (Optionen.Einbinden) {
+        for (std::size_t i = 0; i < Optionen.Importe.size() && i < static_cast<std::size_t>(MaxDurchgaenge); ++i) {
+            const std::string& Datei = Optionen.Importe[i].WtbDatei;
+            if (Datei.empty()) continue;
+            if (!Wett->WettbewerbFileNamen[0].empty() && DateienGleich(Datei, Wett->WettbewerbFileNamen[0])) continue;
+            auto s = std::make_unique<Teilwettbewerb>();
+            s->Runde = static_cast<int>(i) + 1;
+            s->Wett = HtmlTeilwettbewerbLesen(Datei);
+            if (!s->Wett) continue;
+            for (const TeilnehmerZuordnungTyp& z : TeilnehmerZuordnen(Wett->TeilnehmerRootPtr, s->Wett->TeilnehmerRootPtr))
+                if (z.Ziel) {
+                    s->UnsererZuSeinem[z.Ziel->EdvNr] = z.Quelle->EdvNr;
+                    s->SeinerZuUnserem[z.Quelle->EdvNr] = z.Ziel->EdvNr;
                 }
-            }
-            ExportZahlZelle(Doc, z, Anker);
+            for (const TeilnehmerTyp* t : ErgebnisFolge(s->Wett))
+                    Anker.Vergeben(KeyName(Prefix(s->Runde), t->EdvNr),
+                                   MakeLinkName(s->Wett, t, 0, 0, false, true, false, true, true, false, false));
+            Teile.push_back(std::move(s));
         }
-        std::string Gesamt = Zahl4(t->Punkte);
-        if (t->PunkteEndrunde > 0.001)
-            Gesamt += "+" + Zahl4(t->PunkteEndrunde);
-        else if (Wett->AnzDurchgaenge - Wett->AnzVorrunden - Wett->AnzSeniorenFlyOff >= 2 &&
-                 t->PunkteEndrundeJugend > 0.001)
-            Gesamt += "+" + Zahl4(t->PunkteEndrundeJugend);
-        ExportZahlZelle(Doc, Gesamt);
-        if (Wett->Teilwertung)
-            ExportZahlZelle(Doc, L_STR_DoubleToStr(t->ExportPunkte[Index], 1, 7, 2, 2),
-                            Optionen.GesamtLinks
-                                ? MakeLinkName(Wett, t, 0, 0, true, false, false, false, true, false, false)
-                                : std::string());
-        for (int c = Wett->AnzVorrunden + (Wett->Teilwertung ? 7 : 6); c <= Doc.AnzahlSpalten; ++c)
-            ExportFuellZelle(Doc);
-        ExportZeilenEnde(Doc);
     }
-}
 
-void ExportWertung(WettbewerbTyp* Wett, HtmlDokument& Doc, bool Link, int r) {
-    const int S = JudgeParameter(Wett);
-    const int D = RundenParameter(Wett);
-    const int J = GetAnzahlPunktrichter(Wett);
-    const bool Refly = HtmlReflyInDurchgang(Wett, r);
-    const RegelTyp* Regel = Wett->RegelPtr;
-
-    std::vector<std::string> Label = {"Grp.", "Jug.", "Teilnehmer", "Verein"};
-    for (int s = 1; s <= J; ++s)
-        for (int w = 1; w <= S; ++w) Label.push_back(WertSpaltenKopf(Regel->ParameterPunktr.Bezeichner[w]));
-    for (int d = 1; d <= D; ++d) Label.push_back(WertSpaltenKopf(Regel->ParameterDurchg.Bezeichner[d]));
-    Label.insert(Label.end(), {"Rohpunkte", "Ergebnis"});
-    if (Refly) {
-        for (int w = 1; w <= S; ++w) Label.push_back(WertSpaltenKopf(Regel->ParameterPunktr.Bezeichner[w]));
-        for (int d = 1; d <= D; ++d) Label.push_back(WertSpaltenKopf(Regel->ParameterDurchg.Bezeichner[d]));
-        Label.insert(Label.end(), {"Rohpunkte", "Reflight"});
-    }
-    Doc.AnzahlSpalten = std::max(Doc.AnzahlSpalten, static_cast<int>(Label.size()));
-
-    ExportDurchgangTitelZeilen(Doc, Wett, r, false);
-    ExportAbstandZeile(Doc, false);
-    LabelZeile(Doc, Label, true, 5, 4);
-
-    auto& L = Doc.Lines;
-    int VorherGruppe = 0;
-    for (TeilnehmerTyp* t = Wett->TeilnehmerGruppeRootPtr; t; t = t->nextGruppe) {
-        const int g = t->Gruppe[r];
-        if (g <= 0 && Wett->Gruppenstart) continue;
-        L.push_back(" <tr height=15 style='height:11.25pt'>");
-        const bool NeueGruppe = g != VorherGruppe;
-        if (NeueGruppe && VorherGruppe != 0)
-            for (std::size_t i = 0; i < Label.size(); ++i) L.insert(L.end(), {" </tr>", " <tr>"});
-        const std::string gt = g != 0 ? StrInt(g) : std::string(" ");
-        if (NeueGruppe)
-            L.push_back("  <td class=xl25 align=right x:num><a name=\"" +
-                        HtmlText(MakeLinkName(Wett, t, r, g, false, false, true, true, false, true, true)) + "\">" +
-                        gt + "</a></td>");
-        else
-            L.push_back("  <td class=xl25 align=right x:num>" + gt + "</td>");
-        VorherGruppe = g;
-        L.push_back("  <td class=xl25 align=right x:num>" + (t->Jugendlich ? "j" + ZweiNbsp : std::string(" ")) +
-                    "</td>");
-        L.push_back("  <td class=xl25>" + HtmlText(CutTeilnNameStr(t->Name, true)) + "</td>");
-        L.push_back("  <td class=xl25>" + HtmlText(CutVereinNameStr(t->Verein)) + "</td>");
-
-        const WertungTyp& U = HtmlWertungOderLeer(Wett, r, t->EdvNr);
-        const WertungTyp* V = HtmlWertung(Wett, r, t->EdvNr, 1);
-        const std::string NameAnker = MakeLinkName(Wett, t, 0, 0, false, true, false, true, true, false, false);
-        for (int s = 1; s <= J; ++s)
-            for (int w = 1; w <= S; ++w) {
-                const int i = (s - 1) * S + w;
-                if (i > MaxPunktrichter)
-                    ExportFuellZelle(Doc);
-                else
-                    ExportZahlZelle(Doc, HtmlText(DispAllWertung(Wett, U.WertungPunktr[i],
-                                                                 Regel->ParameterPunktr.Bezeichner[w])));
-            }
-        for (int d = 1; d <= D; ++d)
-            ExportZahlZelle(Doc, HtmlText(DispAllWertung(Wett, U.WertungDurchg[d], Regel->ParameterDurchg.Bezeichner[d])));
-        ExportZahlZelle(Doc, V && V->ReflyVerursacher ? std::string("Antrag Reflight") : Zahl4(U.RohPunkte));
-        std::string p = V ? std::string(" ") : Zahl4(U.Punkte - U.Strafpunkte);
-        if (!U.KannStreicherSein) p = "!" + p;
-        ExportZahlZelle(Doc, p, Link && !V ? NameAnker : std::string());
-        if (V) {
-            for (int w = 1; w <= S; ++w)
-                ExportZahlZelle(Doc, HtmlText(DispAllWertung(Wett, V->WertungPunktr[w], Regel->ParameterPunktr.Bezeichner[w])));
-            for (int d = 1; d <= D; ++d)
-                ExportZahlZelle(Doc, HtmlText(DispAllWertung(Wett, V->WertungDurchg[d], Regel->ParameterDurchg.Bezeichner[d])));
-            ExportZahlZelle(Doc, Zahl(V->RohPunkte));
-            ExportZahlZelle(Doc, Zahl(V->ErgebnisPunkte - U.Strafpunkte), Link ? NameAnker : std::string());
-        }
-        if (U.Strafpunkte != 0) {
-            const std::string ps = StrInt(U.Strafpunkte);
-            L.push_back("  <td class=xl26 align=right x:num=\"" + ps + "\">" + ps + " Strafpunkte</td>");
-        }
-        ExportZeilenEnde(Doc);
-    }
+    ExportErgebnis(Wett, nullptr, Optionen, Anker, Teile, Doc.Lines);
+    Doc.Lines.insert(Doc.Lines.end(), Wertungen.begin(), Wertungen.end());
+    for (const auto& s : Teile) ExportErgebnis(Wett, s.get(), Optionen, Anker, Teile, Doc.Lines);
 }
 
 } // namespace tavuran

@@ -1,6 +1,7 @@
-// The parts of the HTML result list: the overall list and the score list of
-// one round. They read the competition only; a participant without an entry
-// in a round is shown as an untouched entry would be, without creating one.
+// The parts of the HTML result list: the overall list, the score list of one
+// round and the result list of an included sub-competition. They read the
+// competition only; a participant without an entry in a round is shown as an
+// untouched entry would be, without creating one.
 #pragma once
 
 #include "core/DatenTypen.h"
@@ -12,9 +13,6 @@ namespace tavuran {
 int HtmlRunden(const WettbewerbTyp* Wett);
 // The preliminary rounds a start list shows, limited the same way.
 int HtmlVorrunden(const WettbewerbTyp* Wett);
-// The widest score list: per round 4 + judges × judge parameters + round
-// parameters + 2, and once more the parameters + 2 with a reflight; at least 1.
-int MakeSpaltenBreiteWertung(const WettbewerbTyp* Wett);
 // The participant's entry of round Nr in the groups of that ReflyOrder, or nil.
 const WertungTyp* HtmlWertung(const WettbewerbTyp* Wett, int Nr, int EdvNr, int ReflyOrder);
 // The participant's regular entry of round Nr, or an empty one.
@@ -22,7 +20,16 @@ const WertungTyp& HtmlWertungOderLeer(const WettbewerbTyp* Wett, int Nr, int Edv
 // The round exists and its first reflight group holds an entry.
 bool HtmlReflyInDurchgang(const WettbewerbTyp* Wett, int Nr);
 
-void ExportErgebnis(WettbewerbTyp* Wett, HtmlDokument& Doc, const HtmlErgebnisOptionen& Optionen);
-void ExportWertung(WettbewerbTyp* Wett, HtmlDokument& Doc, bool Link, int Durchgang);
+// Whether the lists show a fly-off total: the competition has fly-off
+// rounds (with NurJugend: junior fly-off rounds).
+bool HatFlyOff(const WettbewerbTyp* Wett, bool NurJugend);
+// A finalist's fly-off total (a finalist with 0 points too): the senior
+// fly-off points, or the junior ones for a junior finalist without senior
+// fly-off (NurJugend: always the junior ones). False for a pilot who was no
+// finalist.
+bool FlyOffSumme(const WettbewerbTyp* Wett, const TeilnehmerTyp* t, bool NurJugend, double& Summe);
+// The title of round r's column: the sub-competition's name when the round
+// has one, else the usual title.
+std::string HtmlRundenTitel(const WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen, int r);
 
 } // namespace tavuran

@@ -1,43 +1,62 @@
-// The HTML documents of a competition: the frame shared by the four lists
-// (head, styles, workbook block, column widths, footer), the rows and text
-// helpers they share, and the result list with the score lists of all rounds
-// and the inclusion of the result lists of sub-competitions.
+// The HTML pages of a competition: the frame every page shares (HTML5 in
+// UTF-8, one embedded stylesheet for screen and print, the header with the
+// "Stand" line), the helpers of their tables and anchors, and the result list
+// with the score lists of all rounds and, for an overall ranking, the result
+// lists of its sub-competitions built anew from their competition files.
 //
-// A document is built as UTF-8 lines in memory and written in one go: lines
-// joined by CR LF, Windows-1252 as the head announces, characters the code
-// page cannot hold as numeric character references. Every text taken from the
-// competition (names, clubs, teams, labels) is escaped for HTML; anchor names
-// are escaped the same way in name= and href= so that links still match.
+// A page is built as lines in memory and written in one go. Every text taken
+// from a competition (names, clubs, teams, labels) is escaped for HTML; no
+// markup is ever copied from a file. A page needs nothing from the internet:
+// a field has none. Wide tables scroll inside their own box, with the place
+// and name columns kept in view, so that a phone never scrolls the page
+// sideways.
+//
+// The frame (HtmlSeitenAnfang, HtmlKopfBlock, HtmlSeitenEnde) and each list's
+// body can be called on their own, so that other pages (the live pages) show
+// the same lists in the same frame.
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "core/DatenTypen.h"
+#include "evaluation/ErgebnisAngaben.h"
 
 namespace tavuran {
 
-// Document kinds (column widths, frame).
-inline constexpr int HtmlMeldungsliste = 0;
-inline constexpr int HtmlStartliste = 1;
-inline constexpr int HtmlErgebnisliste = 2;
-inline constexpr int HtmlTeamergebnis = 3;
+// The ids of one page. Every target (a participant's row, a group of a score
+// list, a row of an included sub-competition) is known by a key and gets an
+// id made from its usual anchor name; when another target of the page already
+// has that name (two pilots of one name), "_2", "_3", … is appended. A link is
+// written only to a target the page has.
+class HtmlAnker {
+  public:
+    // The id of the target Schluessel, given on its first call.
+    const std::string& Vergeben(const std::string& Schluessel, const std::string& Name);
+    // The id of a target, empty when the page has no such target.
+    std::string Ziel(const std::string& Schluessel) const;
 
-// The lines that end the head and start the footer of every page; the body
-// between them is what another result page includes.
-inline constexpr std::string_view HtmlMarkeKopfEnde = "<!-- Ende Kopftext -->";
-inline constexpr std::string_view HtmlMarkeFussAnfang = "<!-- Anfang Fusstext -->";
+  private:
+    std::unordered_map<std::string, std::string> ids_;
+    std::unordered_set<std::string> namen_;
+};
 
 struct HtmlDokument {
     std::vector<std::string> Lines;
-    // SpaltenBreite[c - 1] is the width of column c in points (0: default).
-    std::vector<int> SpaltenBreite;
-    int AnzahlSpalten = 0;
+    HtmlAnker Anker;
+};
+
+// When a page was made and whether its results are final.
+struct HtmlStand {
+    std::string Zeit;   // "TT.MM.JJJJ HH:MM"
+    std::string Status; // "vorläufig", "endgültig" or empty (lists without results)
 };
 
 // --- text helpers
-// "&", "<", ">" and '"' as entities; every other character unchanged.
+// "&", "<", ">", '"' and "'" as entities; every other character unchanged.
 std::string HtmlText(std::string_view Text);
 std::string PunktZuKomma(std::string_view Text);
 std::string BlankZuUnderline(std::string_view Text);
@@ -45,40 +64,59 @@ std::string BlankZuUnderline(std::string_view Text);
 std::string MakeLinkName(const WettbewerbTyp* Wett, const TeilnehmerTyp* Teilnehmer, int Durchgang, int Gruppe,
                          bool Gesamtliste, bool ErgebnisListe, bool WertungsListe, bool MitWettName,
                          bool MitTeilnehmer, bool MitDurchgang, bool MitGruppe);
-// The same with another competition's name in front (the lists of sub-competitions).
-std::string MakeLinkNameMitWettName(std::string_view WettName, const TeilnehmerTyp* Teilnehmer, bool ErgebnisListe);
+// A point value as shown: at most two decimals, decimal comma ("1666,67", "1000").
+std::string HtmlZahl(double x);
+// A participant as registered: surname, first name, title.
+std::string HtmlName(const TeilnehmerTyp* t);
 
 // --- frame
-void MakeSpaltenBreite(const WettbewerbTyp* Wett, int Listentyp, HtmlDokument& Doc);
-void ExportKopf(const WettbewerbTyp* Wett, HtmlDokument& Doc, int Listentyp);
-void ExportFuss(HtmlDokument& Doc);
-
-// --- rows shared by the lists; the class of the short lists' cells is xl32
-// in the start list and xl25 elsewhere.
-void ExportTitelZeilen(HtmlDokument& Doc, const WettbewerbTyp* Wett, const std::string& Untertitel, bool Startliste);
-// "ByNummer - TT.MM.JJ".
+// The stylesheet of every page, screen and print.
+std::string_view HtmlStylesheet();
+// From the doctype to the opening body.
+void HtmlSeitenAnfang(HtmlDokument& Doc, std::string_view Titel);
+// The competition's name, its number and date, and "Stand TT.MM.JJJJ HH:MM"
+// (now when Stand.Zeit is empty) with the status when there is one.
+void HtmlKopfBlock(HtmlDokument& Doc, const WettbewerbTyp* Wett, const HtmlStand& Stand);
+void HtmlSeitenEnde(HtmlDokument& Doc);
+// "Nummer · TT.MM.JJJJ" of a competition (the date alone without a number).
 std::string HtmlUntertitel(const WettbewerbTyp* Wett);
-void ExportDurchgangTitelZeilen(HtmlDokument& Doc, const WettbewerbTyp* Wett, int Durchgang, bool Startliste);
-void ExportAbstandZeile(HtmlDokument& Doc, bool Startliste);
-void ExportListenKopf(HtmlDokument& Doc, const WettbewerbTyp* Wett, const std::string& Ueberschrift, bool Startliste);
-void ExportLeerZeileKurz(HtmlDokument& Doc);
-void ExportZeilenEnde(HtmlDokument& Doc);
-void ExportFuellZelle(HtmlDokument& Doc);
-// A number cell; t its text (already escaped or made of digits), linked to
-// Anker (unescaped) when that is not empty.
-void ExportZahlZelle(HtmlDokument& Doc, const std::string& t, const std::string& Anker = {});
+// "Name – Liste", the title of a page.
+std::string HtmlSeitenTitel(const WettbewerbTyp* Wett, std::string_view Liste);
+
+// --- tables: a table in its own scrolling box. A header cell or cell is
+// written as given (already escaped); classes: "p" the first fixed column,
+// "n" the name column fixed beside it ("n0" when it is the first column),
+// "z" a number.
+struct HtmlZelle {
+    std::string Text;   // escaped
+    std::string Klasse; // CSS class or empty
+    std::string Link;   // id of the target (unescaped) or empty: no link
+    std::string Id;     // id of the cell (unescaped) or empty
+};
+using HtmlZeilen = std::vector<std::string>;
+void HtmlTabelleAnfang(HtmlZeilen& L, const std::vector<HtmlZelle>& Kopf);
+// A row; Id (unescaped) and Klasse may be empty.
+void HtmlTabellenZeile(HtmlZeilen& L, const std::vector<HtmlZelle>& Zellen, const std::string& Id = {},
+                       const std::string& Klasse = {});
+void HtmlTabelleEnde(HtmlZeilen& L);
+// A legend under a table: one line per sign and its meaning (both unescaped).
+void HtmlLegende(HtmlZeilen& L, const std::vector<std::pair<std::string, std::string>>& Zeichen);
+// The legend lines of the marks used, as (sign, meaning).
+std::vector<std::pair<std::string, std::string>> HtmlLegendenZeilen(const ErgebnisZeichen& Zeichen);
+// A paragraph of text (unescaped).
+void HtmlAbsatz(HtmlZeilen& L, std::string_view Text);
 
 // --- writing
-// The bytes of the file: lines joined by CR LF, Windows-1252 with references.
+// The bytes of the file: lines joined by CR LF, UTF-8.
 std::string HtmlDokumentBytes(const HtmlDokument& Doc);
 // Replaces the file only after a complete write; false with a German reason.
 bool HtmlDateiSchreiben(const std::string& Datei, const HtmlDokument& Doc, std::string& Grund);
 
 // --- result list
-// One slot per round: the result page and the name of the competition whose
-// round it is (empty when that round has no sub-competition).
+// One slot per round: the competition file of that round's sub-competition
+// and its name (both empty when the round has none).
 struct HtmlImportEintrag {
-    std::string HtmlDatei;
+    std::string WtbDatei;
     std::string WettName;
 };
 
@@ -87,34 +125,37 @@ struct HtmlErgebnisOptionen {
     bool Links = true;          // internal links
     bool GesamtLinks = true;    // links to an overall result
     bool Statistik = true;      // participant statistics
-    bool Einbinden = false;     // include the sub-competitions' lists
+    bool Einbinden = false;     // include the sub-competitions' result lists
+    bool Endgueltig = false;    // declared final although rounds are incomplete
     std::vector<HtmlImportEintrag> Importe; // index r - 1 for round r
 };
 
 // The presets of the dialog by the rule's evaluation kind (others unchanged).
 void HtmlOptionenVoreinstellen(const WettbewerbTyp* Wett, HtmlErgebnisOptionen& Optionen);
 // Reads the sub-competition files of the competition's rounds with the regular
-// reader: per round its result page (expanded, kept only when it exists) and
-// its competition name. Only the rounds r with Lesen[r - 1] are read: their
-// names come from the competition file, and the caller decides which the
-// user confirmed. Files that cannot be read leave their slot empty.
+// reader: per round the file and its competition name. Only the rounds r
+// with Lesen[r - 1] are read: their names come from the competition file, and
+// the caller decides which the user confirmed. Files that cannot be read
+// leave their slot empty.
 std::vector<HtmlImportEintrag> HtmlImportListe(const WettbewerbTyp* Wett, const std::vector<bool>& Lesen);
 // The expanded sub-competition file of each round (index r - 1), empty where none.
 std::vector<std::string> TeilwettbewerbDateien(const WettbewerbTyp* Wett);
-// True when some slot names an existing result page.
+// True when some slot names a sub-competition.
 bool HtmlImporteVorhanden(const std::vector<HtmlImportEintrag>& Importe);
+// Reads a sub-competition file and evaluates it as the program does; nil
+// when it cannot be read. The caller frees it.
+WettbewerbTyp* HtmlTeilwettbewerbLesen(const std::string& WtbDatei);
 
-// Builds the result list (the competition is evaluated and sorted again; the
-// current round is restored). AusgabeDatei is the file to be written; an
-// include naming that file is skipped.
+// The body of the result list of an evaluated and sorted competition (the
+// current round is restored): the overall list, the score lists and the
+// result lists of the included sub-competitions, built from their files.
+void HtmlErgebnisRumpf(WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen, HtmlDokument& Doc);
+// The whole page; the competition is evaluated and sorted first. Zeit
+// ("TT.MM.JJJJ HH:MM") empty means now.
 HtmlDokument HtmlErgebnisDokument(WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen,
-                                  const std::string& AusgabeDatei);
+                                  const std::string& Zeit = {});
 // Builds and writes the result list; false with a German reason.
 bool HtmlExportExec(WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen, const std::string& Datei,
-                    std::string& Grund);
-
-// The body of another result page: the lines between the end of its head and
-// the start of its footer (nothing when the markers are missing or misplaced).
-std::vector<std::string> HtmlDateiRumpf(const std::string& Datei);
+                    std::string& Grund, const std::string& Zeit = {});
 
 } // namespace tavuran

@@ -6,70 +6,79 @@
 #include "core/DatenMannschaft.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
+#include "core/Eingabe.h"
 #include "core/L_STR.h"
+#include "evaluation/ErgebnisAngaben.h"
 #include "evaluation/Sortierung.h"
 #include "evaluation/Teamwertung.h"
 #include "exchange/HtmlErgebnis.h"
-#include "exchange/ShortenName.h"
 #include "startorder/Kanal.h"
 
 namespace tavuran {
 
 namespace {
 
-std::string StandText(const std::string& Stand) { return Stand.empty() ? L_STR_GetDateStr() : Stand; }
+HtmlZelle T(const std::string& Text, std::string Klasse = {}) { return {HtmlText(Text), std::move(Klasse), {}, {}}; }
+HtmlZelle Z(const std::string& Text) { return {HtmlText(Text), "z", {}, {}}; }
 
 // Channel 1, then 2 and 3 when they differ from their neighbour and are not empty.
 std::string KanalListe(const TeilnehmerTyp* t) {
-    std::string k = t->Kanal[1];
-    if (t->Kanal[2] != t->Kanal[1] && !t->Kanal[2].empty()) k += ", " + t->Kanal[2];
-    if (t->Kanal[3] != t->Kanal[2] && !t->Kanal[3].empty()) k += ", " + t->Kanal[3];
-    return L_STR_SearchAndReplace(k, "2G4", "2,4GHz");
+    std::string k = KanalAnzeige(t->Kanal[1]);
+    if (t->Kanal[2] != t->Kanal[1] && !t->Kanal[2].empty()) k += ", " + KanalAnzeige(t->Kanal[2]);
+    if (t->Kanal[3] != t->Kanal[2] && !t->Kanal[3].empty()) k += ", " + KanalAnzeige(t->Kanal[3]);
+    return k;
 }
 
 std::string AktiverKanal(const TeilnehmerTyp* t) {
     if (t->KanalAktiv < 1 || t->KanalAktiv > 3) return {};
-    return L_STR_SearchAndReplace(t->Kanal[t->KanalAktiv], "2G4", "2,4GHz");
+    return KanalAnzeige(t->Kanal[t->KanalAktiv]);
 }
 
-void ExportStartliste(WettbewerbTyp* Wett, HtmlDokument& Doc, int r) {
-    static const char* const Spalten[8] = {"Start", "Gruppe", " ", "Teilnehmer", "Verein", "Team", "Kanal", " "};
-    auto& L = Doc.Lines;
-    ExportDurchgangTitelZeilen(Doc, Wett, r, true);
-    ExportAbstandZeile(Doc, true);
-    L.push_back(" <tr height=19 style='mso-height-source:userset;height:14.25pt'>");
-    for (int i = 0; i < 8; ++i)
-        L.push_back(std::string(i <= 1 ? "  <td class=xl33 align=right>" : "  <td class=xl33 align=left>") + Spalten[i] +
-                    "</td>");
-    L.push_back("  <td class=xl32></td>");
-    L.push_back(" </tr>");
+void Anzahl(WettbewerbTyp* Wett, HtmlZeilen& L) {
+    HtmlAbsatz(L, StrInt(GetAnzTeilnehmer(Wett->TeilnehmerRootPtr)) + " Teilnehmer");
+}
+
+// A clash is marked with a sign and a bold frame, which survive
+// black-and-white printing and copying; the colour only adds to it.
+HtmlZelle Markiert(const std::string& Text, const char* Zeichen) {
+    if (!Zeichen) return T(Text);
+    return {HtmlText(Text) + " " + Zeichen, "konflikt", {}, {}};
+}
+
+struct Konflikte {
+    ErgebnisZeichen Kanal; // "!" the same channel in the group, "~" in the next group
+    bool Team = false;
+};
+
+void ExportStartliste(WettbewerbTyp* Wett, HtmlZeilen& L, int r, Konflikte& K) {
+    L.push_back("<h2>" + HtmlText(GetDurchgangBezeichner(Wett, r, false, true)) + " – Startliste</h2>");
+    // The channel comes early: the transmitter tent reads it on a phone too.
+    HtmlTabelleAnfang(L, {T("Start", "p"), T("Teilnehmer", "n"), Z("Gruppe"), Z("Startplatz"), T("Kanal"), T("Team"),
+                          T("Verein"), T("Jug.")});
+    bool Erste = true;
     int Vorher = 0;
     for (TeilnehmerTyp* t = Wett->TeilnehmerGruppeRootPtr; t; t = t->nextGruppe) {
         const int g = t->Gruppe[r];
         if (g <= 0 && Wett->Gruppenstart) continue;
-        L.push_back(" <tr height=25 style='height:11.25pt'>");
-        if (g != Vorher && Vorher != 0)
-            for (int i = 0; i < 8; ++i) L.insert(L.end(), {" </tr>", " <tr>"});
+        const bool Neu = !Erste && g != Vorher;
+        Erste = false;
         Vorher = g;
-        L.push_back("  <td class=xl32 align=right x:num>" + StrInt(t->StartNr) + "</td>");
-        const std::string gt =
-            g != 0 ? StrInt(g) + " (" + StrInt(GetTeilnehmerStartPlatzNr(Wett, t, r)) + ")" : std::string(" ");
-        L.push_back("  <td class=xl32 align=right x:num>" + gt + "</td>");
-        L.push_back("  <td class=xl32 align=right x:num> </td>");
-        L.push_back("  <td class=xl32>" + HtmlText(CutTeilnNameStr(t->Name, true)) + "</td>");
-        L.push_back("  <td class=xl32>" + HtmlText(CutVereinNameStr(t->Verein)) + "</td>");
         const MannschaftTyp* m = GetMannschaftdesTeilnehmers(Wett->MannschaftRootPtr, t->EdvNr);
-        const std::string Team = m ? HtmlText(CutVereinNameStr(m->Name)) : std::string();
         const DoppelBelegungTyp* k = GetDoppelBelegung(Wett, t, r);
-        const auto Zelle = [](bool Rot, const std::string& Text) {
-            return Rot ? "  <td class=xl32><font color=\"red\">" + Text + "</font></td>"
-                       : "  <td class=xl32>" + Text + "</td>";
-        };
-        L.push_back(Zelle(k && k->Mannschaft, Team));
-        L.push_back(Zelle(k && k->Kanal, HtmlText(AktiverKanal(t))));
-        L.push_back(std::string("  <td class=xl32 align=right x:num>") + (t->Jugendlich ? "jugend" : " ") + "</td>");
-        ExportZeilenEnde(Doc);
+        const bool KanalK = k && k->Kanal, NachbarK = k && !k->Kanal && k->KanalNextGruppe,
+                   TeamK = k && k->Mannschaft && m;
+        K.Kanal.KanalDoppelt |= KanalK;
+        K.Kanal.KanalNachbar |= NachbarK;
+        K.Team |= TeamK;
+        HtmlTabellenZeile(L,
+                          {T(StrInt(t->StartNr), "p"), T(HtmlName(t), "n"), Z(g != 0 ? StrInt(g) : std::string()),
+                           Z(g != 0 ? StrInt(GetTeilnehmerStartPlatzNr(Wett, t, r)) : std::string()),
+                           Markiert(AktiverKanal(t), KanalK ? "!" : NachbarK ? "~" : nullptr),
+                           Markiert(m ? m->Name : std::string(), TeamK ? "!" : nullptr),
+                           T(t->Verein), T(t->Jugendlich ? "jugend" : "")},
+                          {}, Neu ? "neu" : "");
     }
+    HtmlTabelleEnde(L);
 }
 
 } // namespace
@@ -101,108 +110,118 @@ std::vector<TeamTyp> InitTeamList(WettbewerbTyp* Wett) {
     return Liste;
 }
 
-HtmlDokument TeamListHtml(WettbewerbTyp* Wett, const std::string& Stand) {
-    HtmlDokument Doc;
-    if (!Wett) return Doc;
-    ExportKopf(Wett, Doc, HtmlMeldungsliste);
-    ExportTitelZeilen(Doc, Wett, HtmlUntertitel(Wett), false);
-    ExportListenKopf(Doc, Wett, "Meldungsliste, Stand: " + StandText(Stand), false);
-    auto& L = Doc.Lines;
+void TeamListRumpf(WettbewerbTyp* Wett, HtmlZeilen& L) {
+    if (!Wett) return;
+    L.push_back("<h2>Meldungsliste</h2>");
+    Anzahl(Wett, L);
+    HtmlTabelleAnfang(L, {T("Teilnehmer", "n0"), T("Verein"), T("Kanal"), T("Jug.")});
     for (const TeamTyp& Team : InitTeamList(Wett)) {
-        ExportLeerZeileKurz(Doc);
-        L.push_back("                <TR>");
-        if (Team.MannschaftPtr)
-            L.push_back("                        <td class=xl31 align=left x:num><B>" +
-                        HtmlText(CutVereinNameStr(Team.MannschaftPtr->Name)) + ": </B></td>");
-        else
-            L.push_back("                        <td class=xl31 align=left x:num><B>ohne Teamzugehörigkeit:</B></td>");
-        for (int c = 1; c < Doc.AnzahlSpalten; ++c)
-            L.push_back("                        <TD ALIGN=LEFT><FONT SIZE=2><BR></FONT></TD>");
-        L.push_back("                </TR>");
-        for (const TeilnehmerTyp* t : Team.Teilnehmer) {
-            L.insert(L.end(), {" <tr height=15 style='height:11.25pt'>", "  <td class=xl32 align=right x:num></td>",
-                               "  <td class=xl32 align=right x:num></td>",
-                               "  <td class=xl32>" + HtmlText(CutTeilnNameStr(t->Name, true)) + "</td>",
-                               "  <td class=xl32>" + HtmlText(CutVereinNameStr(t->Verein)) + "</td>",
-                               "  <td class=xl32>" + HtmlText(KanalListe(t)) + "</td>",
-                               t->Jugendlich ? "  <td class=xl32>jugend</td>" : "  <td class=xl32></td>",
-                               "                </TR>"});
-        }
+        HtmlTabellenZeile(L,
+                          {T(Team.MannschaftPtr ? Team.MannschaftPtr->Name : std::string("ohne Teamzugehörigkeit"), "n0"),
+                           T(""), T(""), T("")},
+                          {}, "team");
+        for (const TeilnehmerTyp* t : Team.Teilnehmer)
+            HtmlTabellenZeile(L, {T(HtmlName(t), "n0"), T(t->Verein), T(KanalListe(t)), T(t->Jugendlich ? "jugend" : "")});
     }
-    ExportFuss(Doc);
-    return Doc;
+    HtmlTabelleEnde(L);
 }
 
-HtmlDokument StartListHtml(WettbewerbTyp* Wett, const std::string& Stand) {
-    HtmlDokument Doc;
-    if (!Wett) return Doc;
-    ExportKopf(Wett, Doc, HtmlStartliste);
-    ExportTitelZeilen(Doc, Wett, HtmlUntertitel(Wett), true);
-    ExportListenKopf(Doc, Wett, "Startliste, Stand: " + StandText(Stand), true);
+void StartListRumpf(WettbewerbTyp* Wett, HtmlZeilen& L) {
+    if (!Wett) return;
+    Anzahl(Wett, L);
     InitKanalListe(Wett);
     KanalBelegungToHeap(Wett);
     CheckDoppelBelegung(Wett);
+    Konflikte K;
     const int Alt = Wett->DurchgangNr;
     for (int r = 1; r <= HtmlVorrunden(Wett); ++r) {
         Wett->DurchgangNr = r;
         SortTeilnehmerGruppe(Wett);
-        ExportStartliste(Wett, Doc, r);
+        ExportStartliste(Wett, L, r, K);
     }
     Wett->DurchgangNr = Alt;
     SortAll(Wett);
-    ExportFuss(Doc);
-    return Doc;
+    std::vector<std::pair<std::string, std::string>> Legende = HtmlLegendenZeilen(K.Kanal);
+    if (K.Team) Legende.emplace_back("!", "beim Team: ein Teamkollege fliegt in derselben Gruppe");
+    HtmlLegende(L, Legende);
 }
 
-HtmlDokument TeamErgebnisHtml(WettbewerbTyp* Wett) {
+void TeamErgebnisRumpf(WettbewerbTyp* Wett, HtmlZeilen& L) {
+    if (!Wett) return;
+    L.push_back("<h2>Teamwertung</h2>");
+    HtmlAbsatz(L, TeamwertungCaption[TeamwertungAuswahl(Wett)]);
+    Anzahl(Wett, L);
+    HtmlTabelleAnfang(L, {T("Platz", "p"), T("Team / Teilnehmer", "n"), T("Verein"), Z("Punkte"), T("Jug.")});
+    // The teams in the order and with the totals of the printed team ranking;
+    // a member's total that did not count for the team in brackets.
+    bool Klammer = false;
+    const auto Mitglied = [&](const TeilnehmerTyp* t) {
+        std::string p = PunktZuKomma(ErgebnisSummenText(Wett, t, t->Punkte));
+        if (!t->TeilDerTeamWertung && !p.empty() && GetMannschaftdesTeilnehmers(Wett->MannschaftRootPtr, t->EdvNr)) {
+            p = "(" + p + ")";
+            Klammer = true;
+        }
+        HtmlTabellenZeile(L, {T("", "p"), T(HtmlName(t), "n"), T(t->Verein), Z(p), T(t->Jugendlich ? "jugend" : "")});
+    };
+    for (const TeamErgebnisTyp& e : TeamErgebnisFolge(Wett)) {
+        HtmlTabellenZeile(L, {T(e.Platz > 0 ? StrInt(e.Platz) + "." : std::string(), "p"), T(e.Team->Name, "n"), T(""),
+                              Z(HtmlZahl(e.Punkte)), T("")},
+                          {}, "team");
+        for (const TeilnehmerTyp* t : e.Mitglieder) Mitglied(t);
+    }
+    // Pilots without team under a heading of their own, so that they are not
+    // read as members of the last team.
+    bool Ohne = false;
+    for (const TeilnehmerTyp* t = Wett->TeilnehmerTeamRootPtr; t; t = t->nextTeam) {
+        if (!TeilnehmerGelistet(t) || GetMannschaftdesTeilnehmers(Wett->MannschaftRootPtr, t->EdvNr)) continue;
+        if (!Ohne) HtmlTabellenZeile(L, {T("", "p"), T("ohne Team", "n"), T(""), T(""), T("")}, {}, "team");
+        Ohne = true;
+        Mitglied(t);
+    }
+    HtmlTabelleEnde(L);
+    if (Klammer) HtmlLegende(L, {{"( )", "zählt nicht für die Teamwertung"}});
+}
+
+namespace {
+
+HtmlDokument Seite(WettbewerbTyp* Wett, const std::string& Zeit, const char* Liste,
+                   void (*Rumpf)(WettbewerbTyp*, HtmlZeilen&), bool MitStatus = false) {
     HtmlDokument Doc;
     if (!Wett) return Doc;
-    ExportKopf(Wett, Doc, HtmlTeamergebnis);
-    ExportTitelZeilen(Doc, Wett, HtmlUntertitel(Wett), false);
-    ExportListenKopf(Doc, Wett, "Ergebnisliste der Teamwertung - " + TeamwertungCaption[TeamwertungAuswahl(Wett)],
-                     false);
-    auto& L = Doc.Lines;
-    const MannschaftTyp* Vorher = nullptr;
-    for (TeilnehmerTyp* t = Wett->TeilnehmerTeamRootPtr; t; t = t->nextTeam) {
-        const MannschaftTyp* F = GetMannschaftdesTeilnehmers(Wett->MannschaftRootPtr, t->EdvNr);
-        if (!F || F != Vorher) ExportLeerZeileKurz(Doc);
-        if (F && F != Vorher) {
-            const std::string Zelle = "                        <td class=xl32 align=left x:num><B>";
-            L.push_back("                <TR>");
-            L.push_back(Zelle + StrInt(F->Platz) + ".</B></td>");
-            L.push_back(Zelle + HtmlText(F->Name) + "</B></td>");
-            for (int i = 0; i < 3; ++i) L.push_back(Zelle + "</B></td>");
-            L.push_back(Zelle + L_STR_RealToStr(F->Punkte, 10, 20, 0, 2) + "</B></td>");
-            for (int c = 1; c < Doc.AnzahlSpalten; ++c)
-                L.push_back("                        <TD ALIGN=LEFT><FONT SIZE=2><BR></FONT></TD>");
-            L.push_back("                </TR>");
-        }
-        Vorher = F;
-        L.insert(L.end(), {" <tr height=15 style='height:11.25pt'>", "  <td class=xl32 align=right x:num></td>",
-                           "  <td class=xl32 align=right x:num></td>",
-                           "  <td class=xl32>" + HtmlText(CnvNameTypToNameStr(&t->Name, true)) + "</td>",
-                           "  <td class=xl32>" + HtmlText(t->Verein) + "</td>",
-                           t->TeilDerTeamWertung ? "  <td class=xl32>*</td>" : "  <td class=xl32> </td>",
-                           "  <td class=xl32>" + L_STR_RealToStr(t->Punkte, 20, 20, 0, 2) + "</td>",
-                           t->Jugendlich ? "  <td class=xl32>jugend</td>" : "  <td class=xl32></td>",
-                           "                </TR>"});
-    }
-    ExportFuss(Doc);
+    HtmlSeitenAnfang(Doc, HtmlSeitenTitel(Wett, Liste));
+    HtmlKopfBlock(Doc, Wett, HtmlStand{Zeit, MitStatus ? ErgebnisStandWort(ErgebnisEndgueltig(Wett)) : ""});
+    Rumpf(Wett, Doc.Lines);
+    HtmlSeitenEnde(Doc);
     return Doc;
 }
 
-bool TeamListExportHtml(const std::string& FileNameStr, WettbewerbTyp* Wett, const std::string& Stand,
+} // namespace
+
+HtmlDokument TeamListHtml(WettbewerbTyp* Wett, const std::string& Zeit) {
+    return Seite(Wett, Zeit, "Meldungsliste", TeamListRumpf);
+}
+
+HtmlDokument StartListHtml(WettbewerbTyp* Wett, const std::string& Zeit) {
+    return Seite(Wett, Zeit, "Startlisten", StartListRumpf);
+}
+
+HtmlDokument TeamErgebnisHtml(WettbewerbTyp* Wett, const std::string& Zeit) {
+    return Seite(Wett, Zeit, "Teamwertung", TeamErgebnisRumpf, true);
+}
+
+bool TeamListExportHtml(const std::string& FileNameStr, WettbewerbTyp* Wett, const std::string& Zeit,
                         std::string& Grund) {
-    return HtmlDateiSchreiben(FileNameStr, TeamListHtml(Wett, Stand), Grund);
+    return HtmlDateiSchreiben(FileNameStr, TeamListHtml(Wett, Zeit), Grund);
 }
 
-bool StartListExportHtml(const std::string& FileNameStr, WettbewerbTyp* Wett, const std::string& Stand,
+bool StartListExportHtml(const std::string& FileNameStr, WettbewerbTyp* Wett, const std::string& Zeit,
                          std::string& Grund) {
-    return HtmlDateiSchreiben(FileNameStr, StartListHtml(Wett, Stand), Grund);
+    return HtmlDateiSchreiben(FileNameStr, StartListHtml(Wett, Zeit), Grund);
 }
 
-bool TeamErgebnisExportHtml(const std::string& FileNameStr, WettbewerbTyp* Wett, std::string& Grund) {
-    return HtmlDateiSchreiben(FileNameStr, TeamErgebnisHtml(Wett), Grund);
+bool TeamErgebnisExportHtml(const std::string& FileNameStr, WettbewerbTyp* Wett, const std::string& Zeit,
+                            std::string& Grund) {
+    return HtmlDateiSchreiben(FileNameStr, TeamErgebnisHtml(Wett, Zeit), Grund);
 }
 
 } // namespace tavuran

@@ -1,7 +1,8 @@
 // The short HTML lists: registrations grouped by team, the start lists of all
-// preliminary rounds (clashes marked red) and the team results. They share the
-// frame and rows of the result list. Stand is the date of the list
-// ("TT.MM.JJJJ"); empty means today.
+// preliminary rounds (clashes marked with a sign) and the team results. They
+// share the frame and tables of the result list. Zeit is when the list was
+// made ("TT.MM.JJJJ HH:MM"); empty means now. Each list's body can be built
+// on its own for another frame.
 #pragma once
 
 #include <string>
@@ -25,16 +26,23 @@ struct TeamTyp {
 // there are any.
 std::vector<TeamTyp> InitTeamList(WettbewerbTyp* Wett);
 
-HtmlDokument TeamListHtml(WettbewerbTyp* Wett, const std::string& Stand);
-// Rebuilds the clash records; the current round is restored afterwards.
-HtmlDokument StartListHtml(WettbewerbTyp* Wett, const std::string& Stand);
-HtmlDokument TeamErgebnisHtml(WettbewerbTyp* Wett);
+// The bodies of the lists (the start lists rebuild the clash records; the
+// current round is restored afterwards).
+void TeamListRumpf(WettbewerbTyp* Wett, HtmlZeilen& L);
+void StartListRumpf(WettbewerbTyp* Wett, HtmlZeilen& L);
+void TeamErgebnisRumpf(WettbewerbTyp* Wett, HtmlZeilen& L);
+
+// The whole pages.
+HtmlDokument TeamListHtml(WettbewerbTyp* Wett, const std::string& Zeit);
+HtmlDokument StartListHtml(WettbewerbTyp* Wett, const std::string& Zeit);
+HtmlDokument TeamErgebnisHtml(WettbewerbTyp* Wett, const std::string& Zeit);
 
 // Build and write; false with a German reason.
-bool TeamListExportHtml(const std::string& FileNameStr, WettbewerbTyp* Wett, const std::string& Stand,
+bool TeamListExportHtml(const std::string& FileNameStr, WettbewerbTyp* Wett, const std::string& Zeit,
                         std::string& Grund);
-bool StartListExportHtml(const std::string& FileNameStr, WettbewerbTyp* Wett, const std::string& Stand,
+bool StartListExportHtml(const std::string& FileNameStr, WettbewerbTyp* Wett, const std::string& Zeit,
                          std::string& Grund);
-bool TeamErgebnisExportHtml(const std::string& FileNameStr, WettbewerbTyp* Wett, std::string& Grund);
+bool TeamErgebnisExportHtml(const std::string& FileNameStr, WettbewerbTyp* Wett, const std::string& Zeit,
+                            std::string& Grund);
 
 } // namespace tavuran

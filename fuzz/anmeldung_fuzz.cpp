@@ -36,8 +36,8 @@ WettbewerbTyp* Vorhanden() {
     m->Name = "Team Süd";
     m->TeilnehmerEdvNr[1] = 1;
     w->MannschaftRootPtr = m;
-    GruppeTyp* g = DatenGruppeGetPtr(DatenDurchgangGetPtr(w->DurchgangRootPtr, 1)->GruppePtr, 1, 0);
-    DatenWertungInGroupGetPtr(g->WertungPtr, 1)->WertungDurchg[1] = 300;
+    DurchgangTyp* d = DatenDurchgangGetPtr(w->DurchgangRootPtr, 1);
+    DatenWertungInGroupGetPtr(d, DatenGruppeGetPtr(d->GruppePtr, 1, 0), 1)->WertungDurchg[1] = 300;
     return w;
 }
 

@@ -15,7 +15,7 @@
 #include "exchange/DatenWettbewerbDatei.h"
 #include "exchange/DurchgangImport.h"
 #include "rules/RegelLookup.h"
-#include "startorder/WettbewerbNeuBerechnen.h"
+#include "fuzz/FuzzRunde.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tavuran;
@@ -35,12 +35,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     p->StartNr = p->MeldgNr = 2147483647;
     const DurchgangImportErgebnis e = DatenWettbewerbImportDurchgang(w, datei, 2);
     DurchgangImportZeilen(e, 2);
-    WettbewerbModellNeuBerechnen(w, true);
-    bool ersetzt = false;
-    const std::string text = DatenWettbewerbText(w, 3, ersetzt);
-    WettbewerbTyp* wieder = nullptr;
-    DatenWettbewerbLesen(wieder, text, "");
-    DatenWettbewerbDispose(wieder);
-    DatenWettbewerbDispose(w);
+    fuzz::NeuBerechnenSchreibenLesen(w);
     return 0;
 }

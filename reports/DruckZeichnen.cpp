@@ -232,12 +232,10 @@ void Zeile(Zeichner& z, const ZeileTyp& zeile, int Farbmodus, const DruckSchrift
                 raum += z.S.Spalten[k + 1].Breite;
             }
             // A column's title may be made as small as a number (never below
-            // 6 points) before it is shortened.
+            // 6 points) before its end is cut.
             z.KleinstAnteil = 50;
             z.Mindesthoehe = z.Punkt6;
-            z.Kuerzen = true;
             z.TextWrite(col, line, sp.Titel, raum);
-            z.Kuerzen = false;
             z.KleinstAnteil = 70;
             col += sp.Breite;
             continue;
@@ -258,7 +256,9 @@ void Zeile(Zeichner& z, const ZeileTyp& zeile, int Farbmodus, const DruckSchrift
         z.KleinstAnteil = (c.Rechts || kanal) ? 50 : 70;
         // Nothing below 6 points; in large print names and numbers keep 12 points.
         z.Mindesthoehe = kanal || z.Stil != 3 ? z.Punkt6 : z.Punkt12;
-        z.Kuerzen = !c.Rechts && !kanal;
+        // Names, clubs, teams, helpers and models are shortened at a word
+        // boundary; numbers (start number, group and start place) never.
+        z.Kuerzen = !c.Rechts && ((sp.Nr >= 6 && sp.Nr <= 11) || sp.Nr == 15 || sp.Nr == 16);
         // A left-aligned text may run on into the blank cell that shares its
         // frame ("Antrag Refly" over the blank points of the round).
         int raum = sp.Breite;

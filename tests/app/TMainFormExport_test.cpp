@@ -8,7 +8,9 @@
 #include <fstream>
 #include <sstream>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QListWidget>
 #include <QTableWidget>
 
@@ -152,6 +154,13 @@ TEST_F(ExportFensterTest, ErgebnisDialogMitVoreinstellungUndFehlschlag) {
     EXPECT_EQ(w->WettbewerbFileNamen[PfadErgebnis], Dokumente() + "ergebnis.html");
     EXPECT_EQ(geoeffnet, std::vector<std::string>{Dokumente() + "ergebnis.html"});
     EXPECT_NE(Inhalt(Dokumente() + "ergebnis.html").find("Teilgenommen haben 4 Teilnehmer"), std::string::npos);
+    // declared final by the user
+    f.ErgebnislisteHTMLExportClick();
+    EXPECT_FALSE(d->EndgueltigCheckBox->isChecked());
+    d->EndgueltigCheckBox->setChecked(true);
+    EXPECT_TRUE(d->Optionen().Endgueltig);
+    EXPECT_TRUE(d->OkButtonClick());
+    EXPECT_NE(Inhalt(Dokumente() + "ergebnis.html").find(", endgültig</p>"), std::string::npos);
 }
 
 TEST_F(ExportFensterTest, CsvDialogZeigtWasGeschriebenWird) {
@@ -177,7 +186,13 @@ TEST_F(ExportFensterTest, CsvDialogZeigtWasGeschriebenWird) {
     ASSERT_TRUE(d->ErzeugeButtonClick());
     bool ersetzt = false;
     EXPECT_EQ(Inhalt(d->DateiName()), CsvText(t, ersetzt));
+    EXPECT_EQ(Inhalt(d->DateiName()).rfind("\xEF\xBB\xBF", 0), 0u) << "UTF-8 mit Byte-Order-Mark";
     EXPECT_EQ(w->Status, status);
+    // Windows-1252 for older programs
+    f.CsvExportClick();
+    d->Windows1252CheckBox->setChecked(true);
+    ASSERT_TRUE(d->ErzeugeButtonClick());
+    EXPECT_EQ(Inhalt(d->DateiName()), CsvText(t, ersetzt, CsvZeichensatz::Windows1252));
 
     // closing the competition hides both dialogs and makes them forget it
     f.CsvExportClick();
@@ -187,6 +202,18 @@ TEST_F(ExportFensterTest, CsvDialogZeigtWasGeschriebenWird) {
     EXPECT_FALSE(f.HtmlExportDialog()->isVisible());
     EXPECT_EQ(f.HtmlExportDialog()->Wettbewerb(), nullptr);
     EXPECT_FALSE(d->ErzeugeButtonClick());
+}
+
+TEST_F(ExportFensterTest, DISABLED_Bild) {
+    TMainForm& f = MitBeispielStarten();
+    const char* ordner = std::getenv("TAVURAN_BILD_ORDNER");
+    const QString o = ordner ? QString::fromUtf8(ordner) : QDir::tempPath();
+    f.ErgebnislisteHTMLExportClick();
+    QApplication::processEvents();
+    ASSERT_TRUE(f.HtmlExportDialog()->grab().save(o + "/html_export.png"));
+    f.CsvExportClick();
+    QApplication::processEvents();
+    ASSERT_TRUE(f.CsvExportDialog()->grab().save(o + "/csv_export.png"));
 }
 
 } // namespace

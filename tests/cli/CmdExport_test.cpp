@@ -40,19 +40,20 @@ std::string Bibliothek(const std::string& Datei, const std::string& Art) {
     if (Art == "ergebnis") {
         HtmlErgebnisOptionen o;
         HtmlOptionenVoreinstellen(w, o);
-        bytes = HtmlDokumentBytes(HtmlErgebnisDokument(w, o, ""));
+        bytes = HtmlDokumentBytes(HtmlErgebnisDokument(w, o, "01.04.2025 18:30"));
     } else if (Art == "meldungen") {
-        bytes = HtmlDokumentBytes(TeamListHtml(w, "01.04.2025"));
+        bytes = HtmlDokumentBytes(TeamListHtml(w, "01.04.2025 18:30"));
     } else if (Art == "startlisten") {
-        bytes = HtmlDokumentBytes(StartListHtml(w, "01.04.2025"));
+        bytes = HtmlDokumentBytes(StartListHtml(w, "01.04.2025 18:30"));
     } else if (Art == "teamergebnis") {
-        bytes = HtmlDokumentBytes(TeamErgebnisHtml(w));
+        bytes = HtmlDokumentBytes(TeamErgebnisHtml(w, "01.04.2025 18:30"));
     } else {
         CsvOptionen o;
         o.Bezirk = o.Leitung = o.Punktrichter = o.Wettbewerbsdaten = true;
         o.Rohpunkte = false;
         bool ersetzt = false;
-        bytes = CsvText(ErgebnisExcelPreview(w, o), ersetzt);
+        bytes = CsvText(ErgebnisExcelPreview(w, o), ersetzt,
+                        Art == "csv1252" ? CsvZeichensatz::Windows1252 : CsvZeichensatz::Utf8);
     }
     DatenWettbewerbDispose(w);
     return bytes;
@@ -68,11 +69,13 @@ TEST(CmdExport, SchreibtWasDieBibliothekSchreibt) {
         std::string Argumente;
         std::string Vorlage;
     } const faelle[] = {
-        {"html \"" + datei + "\" ergebnis \"%\"", "ergebnis"},
-        {"html \"" + datei + "\" meldungen \"%\" --stand 01.04.2025", "meldungen"},
-        {"html \"" + datei + "\" startlisten \"%\" --stand 01.04.2025", "startlisten"},
-        {"html \"" + datei + "\" teamergebnis \"%\"", "teamergebnis"},
+        {"html \"" + datei + "\" ergebnis \"%\" --stand \"01.04.2025 18:30\"", "ergebnis"},
+        {"html \"" + datei + "\" meldungen \"%\" --stand \"01.04.2025 18:30\"", "meldungen"},
+        {"html \"" + datei + "\" startlisten \"%\" --stand \"01.04.2025 18:30\"", "startlisten"},
+        {"html \"" + datei + "\" teamergebnis \"%\" --stand \"01.04.2025 18:30\"", "teamergebnis"},
         {"csv \"" + datei + "\" \"%\" --bezirk --ohne-rohpunkte --leitung --punktrichter --wettbewerbsdaten", "csv"},
+        {"csv \"" + datei + "\" \"%\" --bezirk --ohne-rohpunkte --leitung --punktrichter --wettbewerbsdaten --windows-1252",
+         "csv1252"},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.Vorlage);
@@ -99,6 +102,7 @@ TEST(CmdExport, FalscheAufrufeUndNichtSchreibbar) {
         {"html \"" + datei + "\" rangliste \"" + aus + "\"", 2},
         {"html \"" + datei + "\" ergebnis \"" + aus + "\" --links vielleicht", 2},
         {"html \"" + datei + "\" meldungen \"" + aus + "\" --stand 31.02.2025", 2},
+        {"html \"" + datei + "\" meldungen \"" + aus + "\" --stand \"01.04.2025 24:00\"", 2},
         {"html \"" + datei + "\" meldungen \"" + aus + "\" --links ja", 2},
         {"csv \"" + datei + "\" \"" + aus + "\" --alles", 2},
         {"csv \"" + datei + "\"", 2},

@@ -40,8 +40,8 @@ TeilnehmerTyp* Pilot(WettbewerbTyp* w, int nr, const std::string& vorname, const
 
 void Flug(WettbewerbTyp* w, TeilnehmerTyp* p, double Punkte) {
     p->Gruppe[1] = 1;
-    GruppeTyp* g = DatenGruppeGetPtr(DatenDurchgangGetPtr(w->DurchgangRootPtr, 1)->GruppePtr, 1, 0);
-    DatenWertungInGroupGetPtr(g->WertungPtr, p->EdvNr)->WertungDurchg[1] = Punkte;
+    DurchgangTyp* d = DatenDurchgangGetPtr(w->DurchgangRootPtr, 1);
+    DatenWertungInGroupGetPtr(d, DatenGruppeGetPtr(d->GruppePtr, 1, 0), p->EdvNr)->WertungDurchg[1] = Punkte;
 }
 
 class DurchgangImport : public ::testing::Test {

@@ -52,7 +52,7 @@ inline void WettbewerbSchreiben(const std::string& datei, const std::string& nam
         if (punkte > 0) {
             tavuran::DurchgangTyp* d = tavuran::DatenDurchgangGetPtr(k.w->DurchgangRootPtr, 1);
             tavuran::GruppeTyp* g = tavuran::DatenGruppeGetPtr(d->GruppePtr, 1, 0);
-            tavuran::DatenWertungInGroupGetPtr(g->WertungPtr, nr)->WertungDurchg[1] = punkte;
+            tavuran::DatenWertungInGroupGetPtr(d, g, nr)->WertungDurchg[1] = punkte;
         }
     }
     tavuran::SortAll(k.w);

@@ -240,8 +240,8 @@ TEST(DruckAngaben, MeldungslisteNachDerGezeigtenNummer) {
 TEST(DruckAngaben, WertungslisteMitStartnummerGruppeUndGanzemAntragRefly) {
     Wettbewerb w;
     Fuellen(w, 4, 4, 1, true);
-    GruppeTyp* g = DatenGruppeGetPtr(GetDurchgangPtr(w.W, 1)->GruppePtr, 1, 1);
-    WertungTyp* r = DatenWertungInGroupGetPtr(g->WertungPtr, 2);
+    DurchgangTyp* d = GetDurchgangPtr(w.W, 1);
+    WertungTyp* r = DatenWertungInGroupGetPtr(d, DatenGruppeGetPtr(d->GruppePtr, 1, 1), 2);
     r->WertungDurchg[1] = 700;
     r->ReflyVerursacher = true;
     w->CalcWertung = true;
@@ -338,6 +338,7 @@ TEST(DruckAngaben, GesamtwertungPromilleUnterDenNamenDerTeilwettbewerbe) {
 } // namespace tavuran
 
 #include "core/DatenMannschaft.h"
+#include "evaluation/Auswertung.h"
 #include "reports/TeamergebnisDruck.h"
 
 namespace tavuran {
@@ -390,6 +391,21 @@ TEST(DruckAngaben, TeamergebnisTeamsNachPlatzMitMitgliedern) {
     EXPECT_NE(z[bussarde].find("3666.6"), std::string::npos) << z[bussarde];
     EXPECT_NE(c.TextAuszug().find("( )  zählt nicht für die Teamwertung"), std::string::npos);
     EXPECT_NE(c.TextAuszug().find("Seite 1 von 1"), std::string::npos);
+
+    // After a change the members follow their new totals, also before all
+    // orders are rebuilt.
+    for (int r = 1; r <= 2; ++r) GetWertungPtr(w.W, GetDurchgangPtr(w.W, r), 4)->WertungDurchg[1] = 5000;
+    w->CalcWertung = true;
+    CalcWertung(w.W);
+    const auto d2 = DruckDokumentErstellen(w.W, a, meldung);
+    ASSERT_TRUE(d2) << meldung;
+    AufzeichnungsCanvas c2(2480, 3508);
+    d2->SeiteZeichnen(c2, 1, false);
+    const std::vector<std::string> z2 = c2.TextZeilen();
+    std::size_t kopf = 0;
+    while (kopf < z2.size() && z2[kopf].rfind("1. Bussarde", 0) != 0) ++kopf;
+    ASSERT_LT(kopf + 1, z2.size()) << c2.TextAuszug();
+    EXPECT_EQ(z2[kopf + 1].rfind("Teilnehmer04 Vor", 0), 0u) << c2.TextAuszug();
 }
 
 } // namespace
