@@ -31,8 +31,8 @@ THtmlExportForm::THtmlExportForm(QWidget* Eltern) : QDialog(Eltern) {
     zeile->addWidget(DateiNameButton);
     layout->addLayout(zeile);
     WertungCheckBox = new QCheckBox("Wertungslisten in HTML-Datei ausgeben", this);
-    LinkCheckBox = new QCheckBox("Links intern (Links auf Wertungslisten innerhalb der HTML-Date bzw. auf "
-                                 "importierte Wettbewerbei)",
+    LinkCheckBox = new QCheckBox("Links intern (Links auf Wertungslisten innerhalb der HTML-Datei bzw. auf "
+                                 "importierte Wettbewerbe)",
                                  this);
     TwLinkCheckBox = new QCheckBox("Links extern (Links auf übergeordnetes Gesamtergebnis)", this);
     StatistikCheckBox = new QCheckBox("Vom LVB geforderte Statistik über Teilnehmer einblenden", this);

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDialog>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -120,6 +121,8 @@ TMainForm::TMainForm(const QStringList& Argumente, QWidget* Eltern) : QMainWindo
     hooks.AktuellerWettbewerb = [this] { return WettPtr; };
     hooks.SpeichernAbfrage = [this](WettbewerbTyp* w, bool mehrere) { return SpeichernAbfrageZeigen(w, mehrere); };
     InstallQtUiHooks(hooks);
+    // Dialogs are fitted to the screen when they are shown (eventFilter).
+    qApp->installEventFilter(this);
 
     // Stored paths follow the user's documents folder.
     SetStandardPfad(GetStandardPath());
@@ -209,9 +212,10 @@ void TMainForm::MenueAufbauen() {
     }
     recentTrenner_ = datei->addSeparator();
     recentTrenner_->setVisible(false);
-    connect(datei->addAction("E&xit"), &QAction::triggered, this, [this] { FunctionExitClick(); });
+    connect(datei->addAction("&Beenden"), &QAction::triggered, this, [this] { FunctionExitClick(); });
 
     QMenu* bearbeiten = menuBar()->addMenu("&Bearbeiten");
+    RueckgaengigMenueAufbauen(bearbeiten);
     connect(bearbeiten->addAction("&Parameter"), &QAction::triggered, this, [this] { FunctionParameterClick(); });
     StartreihenfolgeMenueAufbauen(bearbeiten);
     DialogMenueAufbauen(bearbeiten);
@@ -237,9 +241,15 @@ void TMainForm::MenueAufbauen() {
         });
     }
     QMenu* sort = ansicht->addMenu("&Sortierung");
+    // One order at a time: the sort items are one radio group.
+    // (optional: without a competition none is checked; clicking the checked
+    // item again keeps it, as ChangeSort checks it anew).
+    auto* sortGruppe = new QActionGroup(this);
+    sortGruppe->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (int s = 0; s < 6; ++s) {
         QAction* a = sort->addAction(SortTitel[s]);
         a->setCheckable(true);
+        sortGruppe->addAction(a);
         sortAct_[s] = a;
         connect(a, &QAction::triggered, this, [this, s] {
             if (!WettPtr) {
@@ -520,6 +530,7 @@ bool TMainForm::WettbewerbAufraeumen() {
         WriteRegistry();
         emit WettbewerbSchliesst(WettPtr);
         DatenWettbewerbDispose(WettPtr);
+        RueckgaengigBeenden();
         verlustDatei_.clear();
         DateiZustandVergessen();
         RefreshRecentFiles();
@@ -532,6 +543,7 @@ void TMainForm::WettbewerbAufbauen(const std::string& Datei, bool ForceInput) {
     // The display is built once, at the end, not by every step on the way.
     ++anzeigeSperre_;
     bool geladen = false;
+    RueckgaengigBeenden();
     if (L_FILE_Exist(Datei)) {
         std::string grund;
         DateiLeseBericht bericht;
@@ -564,6 +576,7 @@ void TMainForm::WettbewerbAufbauen(const std::string& Datei, bool ForceInput) {
         WettPtr->Name.clear();
         WettPtr->ByNummer = "BY ?" "?/" + L_STR_FillLeftWithO(std::to_string(WettPtr->Datum.Year), 4);
         wettNeu_->SetWettbewerb(WettPtr);
+        wettNeu_->SetNeu(true);
         wettNeu_->AbbruchErlaubt(!ForceInput);
         wettNeu_->Zeigen();
     }
@@ -585,6 +598,7 @@ void TMainForm::WettbewerbAufbauen(const std::string& Datei, bool ForceInput) {
     ReinitAndRedraw();
     // A competition saved with the channel statistics open asks for them again.
     if (WettPtr->KanWinAktiv == 2) QTimer::singleShot(0, this, [this] { KanalStatistikAnfrage(); });
+    RueckgaengigBeginnenFuer(geladen);
 }
 
 void TMainForm::FunctionRecentFileClick(int n) {
@@ -616,6 +630,7 @@ void TMainForm::WettbewerbNeuBerechnen() {
     DialogMenueAktualisieren();
     FormPaint();
     if (preview_) preview_->WettbewerbGeaendert(WettPtr);
+    SchrittMerken();
 }
 
 void TMainForm::TeamTabAnpassen() {
@@ -841,6 +856,9 @@ void TMainForm::ZeileVerschieben(int VonZeile, int NachZeile) {
 
 bool TMainForm::eventFilter(QObject* Objekt, QEvent* Ereignis) {
     const auto typ = Ereignis->type();
+    // Every dialog fits the screen it opens on (1366 x 768, 1280 x 720 and smaller).
+    if (typ == QEvent::Show)
+        if (auto* d = qobject_cast<QDialog*>(Objekt); d && d->isWindow()) DialogEinpassen(d);
     if (typ != QEvent::MouseButtonPress && typ != QEvent::MouseMove && typ != QEvent::MouseButtonRelease)
         return QMainWindow::eventFilter(Objekt, Ereignis);
     int tab = -1;

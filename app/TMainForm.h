@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include "core/DatenTypen.h"
+#include "exchange/Rueckgaengig.h"
 #include "core/UiHooks.h"
 #include "exchange/DateiSperre.h"
 #include "exchange/DateiZugriff.h"
@@ -259,7 +260,10 @@ class TMainForm : public QMainWindow {
     void WertungEingabeAufbauen();
     // After a score grid got a new table: its value columns and round.
     void WertungsGitterUebernehmen(int Tab);
-    bool HoleEingabe(int Tab, int Zeile);
+    // MeldungZeigen: a refused text is named in the status bar (not while the
+    // capture reads a row still being typed).
+    bool HoleEingabe(int Tab, int Zeile, bool MeldungZeigen = true);
+    void HinweisZeigen(int Tab, int Zeile);
     bool PruefeZeilenwechsel(int Tab);
     bool WertungTaste(int Tab, int Taste, Qt::KeyboardModifiers Modifikatoren);
     bool WertZelleEditierbar(int Tab, int Zeile, int Spalte);
@@ -327,12 +331,38 @@ class TMainForm : public QMainWindow {
     // modeless window that works on it hides and forgets it here.
     void WettbewerbSchliesst(tavuran::WettbewerbTyp* Wett);
 
+  public:
+    // --- undo and redo (TMainFormRueckgaengig.cpp)
+    void RueckgaengigClick();
+    void WiederherstellenClick();
+    QAction* RueckgaengigAction() const { return undoAct_; }
+    QAction* WiederherstellenAction() const { return redoAct_; }
+    // Names the next step ("Wertung Müller Hans, 2. Vorrunde").
+    void SchrittBenennen(const std::string& Name) { schrittName_ = Name; }
+    // Records a step when the competition changed since the last one (not
+    // while a cell is being typed into, unless Erzwingen).
+    void SchrittMerken(bool Erzwingen = false);
+
   protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* Objekt, QEvent* Ereignis) override;
 
   private:
+    void RueckgaengigMenueAufbauen(QMenu* Bearbeiten);
+    void RueckgaengigMenueAktualisieren();
+    void RueckgaengigBeginnenFuer(bool Gespeichert);
+    void RueckgaengigBeenden();
+    void GespeichertMerken();
+    void StandEinsetzen(const std::string& Stand);
+    RueckgaengigListe rueckgaengig_;
+    WettbewerbTyp* rueckgaengigWett_ = nullptr; // the competition the list belongs to
+    std::string schrittName_;
+    bool schrittVorgemerkt_ = false;
+    bool standWirdEingesetzt_ = false;
+    QAction* undoAct_ = nullptr;
+    QAction* redoAct_ = nullptr;
+
     void MenueAufbauen();
     void GridsAufbauen();
     // Brings the table of tab Tab up to date when what it shows changed since

@@ -146,6 +146,8 @@ TMainForm::SpeichernAusgang TMainForm::SichernNach(int FormatNr, const std::stri
         o.ParallelFremdeArtErlaubt = WunschErlauben(name, WunschArt::Parallelkopie, par, ZielHerkunft::Datei);
         if (!o.ParallelFremdeArtErlaubt) parallelAbgelehnt_ = par;
     }
+    // What changed before the save is an undo step of its own.
+    SchrittMerken();
     DateiSpeicherErgebnis erg = DatenWettbewerbSave(WettPtr, name, FormatNr, o);
     if (!erg.Ok && erg.SicherungFehlt) {
         const int a = UiAuswahl(TitelSpeichern,
@@ -169,6 +171,7 @@ TMainForm::SpeichernAusgang TMainForm::SichernNach(int FormatNr, const std::stri
         schreibgeschuetzt_ = false;
         eigeneDatei_ = name;
         eigenerStand_ = erg.Stand;
+        GespeichertMerken();
     }
     return SpeichernErgebnisMelden(erg.Ok, SpeicherErgebnisText(erg), WettPtr->WettbewerbFileNamen[0])
                ? SpeichernAusgang::Gespeichert

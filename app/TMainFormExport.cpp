@@ -47,7 +47,7 @@ void TMainForm::ExportMenueAufbauen(QMenu* Bearbeiten) {
     connect(exp->addAction("Export als CSV-Exceldatei"), &QAction::triggered, this, [this] { CsvExportClick(); });
 
     QMenu* drucken = MenueMitTitel(menuBar(), "&Drucken");
-    connect(drucken->addAction("Melungdliste HTML Export"), &QAction::triggered, this, [this] { HTMLExportMeldung(); });
+    connect(drucken->addAction("Meldungsliste HTML Export"), &QAction::triggered, this, [this] { HTMLExportMeldung(); });
     connect(drucken->addAction("Startliste HTML Export"), &QAction::triggered, this,
             [this] { HTMLExportStartliste(true); });
     connect(drucken->addAction("Ergebnisliste HTML Export"), &QAction::triggered, this,
@@ -69,7 +69,7 @@ void TMainForm::HtmlKurzlisteExport(int PathFor, const char* Titel) {
     DateiDialogAnfrage a;
     a.Sichern = true;
     a.Titel = Titel;
-    a.Filter = "HTML-Datei (*.html)|*.html|AlleDateien (*.*)|*.*";
+    a.Filter = "HTML-Datei (*.html)|*.html|Alle Dateien (*.*)|*.*";
     a.StartOrdner = OrdnerVon(vorschlag);
     a.StartName = NameVon(vorschlag);
     const DateiDialogErgebnis e = DateiDialog(this, a);

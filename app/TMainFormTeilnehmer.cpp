@@ -19,6 +19,7 @@
 #include "app/DialogListe.h"
 #include "app/GitterEditor.h"
 #include "app/TMainForm.h"
+#include "core/UiHooks.h"
 #include "app/TStammdatenForm.h"
 #include "core/DatenMannschaft.h"
 #include "core/DatenTeilnehmer.h"
@@ -274,6 +275,12 @@ void TMainForm::FunctionTeilnehmerEntfernenClick() {
     TabellenGitter* g = grid_[tab];
     if (tab == TabTeilnehmer) {
         GitterTexte t = GitterLesen(g);
+        // A pilot who has flown is removed only when the user confirms it.
+        if (const TeilnehmerTyp* p = TeilnehmerInZeile(WettPtr, 0, g->currentRow() + 1)) {
+            const std::string frage = TeilnehmerEntfernenFrage(WettPtr, p);
+            if (!frage.empty() && UiFrage("Teilnehmer entfernen", frage) != UiAntwort::Ja) return;
+            SchrittBenennen("Teilnehmer " + CnvNameTypToNameStr(&p->Name, true) + " entfernen");
+        }
         if (EntferneTeilnehmerAusWettbewerb(WettPtr, t, g->currentRow() + 1)) WettbewerbNeuBerechnen();
     } else if (tab == TabMannschaft) {
         GitterTexte t = GitterLesen(g);

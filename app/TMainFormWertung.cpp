@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include <QItemSelectionModel>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "app/DialogListe.h"
@@ -16,6 +17,8 @@
 #include "core/DatenDurchgang.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
+#include "core/Eingabe.h"
+#include "evaluation/EingabePlausibel.h"
 #include "evaluation/Sortierung.h"
 #include "platform/Zeitgeber.h"
 
@@ -89,7 +92,7 @@ bool TMainForm::WertZelleEditierbar(int Tab, int Zeile, int Spalte) {
 // The participant is the one the display put into that row, as long as the
 // name cell still shows him; only cells whose text differs from what the
 // display wrote are read.
-bool TMainForm::HoleEingabe(int Tab, int Zeile) {
+bool TMainForm::HoleEingabe(int Tab, int Zeile, bool MeldungZeigen) {
     if (!WettPtr || (Tab != TabWertung && Tab != TabRefly)) return false;
     TabellenGitter* g = grid_[Tab];
     if (Zeile < 1 || Zeile > g->rowCount()) return false;
@@ -114,7 +117,15 @@ bool TMainForm::HoleEingabe(int Tab, int Zeile) {
     WertungTyp* w = GetEingabeWertung(WettPtr, durchgang, p->EdvNr, Tab == TabRefly);
     if (!w) return false;
     const int geaendert = WertungZeileUebernehmen(WettPtr, durchgang, w, spalten, zellen);
+    // A refused text is not stored: the cell keeps it, the status bar says why.
+    if (const std::string meldung = ZeileMeldung(zellen); !meldung.empty()) {
+        const QString q = QString::fromStdString(meldung);
+        if (MeldungZeigen && statusBar()->currentMessage() != q) statusBar()->showMessage(q, 20000);
+        return false;
+    }
     if (geaendert == 0) return false;
+    SchrittBenennen((Tab == TabRefly ? "Flugwiederholung " : "Wertung ") + CnvNameTypToNameStr(&p->Name, true) + ", " +
+                    GetDurchgangBezeichner(WettPtr, durchgang, false, true));
     for (int k = 1; k <= static_cast<int>(zellen.size()); ++k)
         m->SetAngezeigt(Zeile - 1, erste + k - 1, zellen[static_cast<std::size_t>(k - 1)].Angezeigt);
     SetWettbewerbModified(WettPtr);
@@ -133,7 +144,22 @@ void TMainForm::WertungEingabeSichern() {
 void TMainForm::WertungCaptureTimerTimer() {
     if (!WettPtr) return;
     for (int tab : {TabWertung, TabRefly})
-        if (grid_[tab]->isVisible()) HoleEingabe(tab, grid_[tab]->currentRow() + 1);
+        if (grid_[tab]->isVisible()) HoleEingabe(tab, grid_[tab]->currentRow() + 1, false);
+}
+
+// Values of a row that are stored but unlikely by the rule: a note in the
+// status bar when the row is left (a refusal shown for it stays).
+void TMainForm::HinweisZeigen(int Tab, int Zeile) {
+    const QString jetzt = statusBar()->currentMessage();
+    if (!WettPtr || (!jetzt.isEmpty() && !jetzt.startsWith("Hinweis: "))) return;
+    TeilnehmerTyp* p = GetTeilnehmerInZeile(WettPtr, Tab, Zeile, ListenZellText(grid_[Tab], Zeile, 2));
+    const int durchgang = wertDurchgang_[Index(Tab)];
+    DurchgangTyp* d = p ? DatenDurchgangSuchen(WettPtr, durchgang) : nullptr;
+    const WertungTyp* w = d ? DatenWertungGetPtr(d, p->EdvNr, Tab == TabRefly ? 1 : 0) : nullptr;
+    if (!w) return;
+    const WertSpaltenTyp& spalten = wertSpalten_[Index(Tab)];
+    const std::string h = EingabeHinweisText(spalten, GetEingabeHinweise(WettPtr, durchgang, w, spalten));
+    if (!h.empty()) statusBar()->showMessage(QString::fromStdString("Hinweis: " + h), 20000);
 }
 
 // ------------------------------------------------------------ row change
@@ -147,6 +173,7 @@ bool TMainForm::PruefeZeilenwechsel(int Tab) {
     // recompute re-sorts the rows.
     TeilnehmerTyp* ziel = WettPtr ? GetTeilnehmerInZeile(WettPtr, Tab, zeile, ListenZellText(g, zeile, 2)) : nullptr;
     const bool geaendert = HoleEingabe(Tab, letzte);
+    HinweisZeigen(Tab, letzte);
     letzte = zeile;
     if (!WettPtr) return true;
     if (geaendert || WettPtr->CalcWertung) WettbewerbNeuBerechnen();

@@ -30,6 +30,10 @@ TStrafpunkteForm::TStrafpunkteForm(QWidget* Eltern)
     // The penalty column is typed into directly.
     TeilnehmerStringGrid->setSelectionBehavior(QAbstractItemView::SelectItems);
     TeilnehmerStringGrid->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    MeldungLabel = new QLabel(this);
+    MeldungLabel->setWordWrap(true);
+    MeldungLabel->setStyleSheet("color: #B00000");
+    MeldungLabel->hide();
     OkButton = new QPushButton("Ok", this);
     AbbruchButton = new QPushButton("Abbruch", this);
     OkButton->setAutoDefault(false);
@@ -41,6 +45,7 @@ TStrafpunkteForm::TStrafpunkteForm(QWidget* Eltern)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(TeilnehmerPanel);
     layout->addWidget(TeilnehmerStringGrid, 1);
+    layout->addWidget(MeldungLabel);
     layout->addLayout(knoepfe);
     connect(OkButton, &QPushButton::clicked, this, [this] { OkButtonClick(); });
     connect(AbbruchButton, &QPushButton::clicked, this, [this] { AbbruchButtonClick(); });
@@ -49,6 +54,8 @@ TStrafpunkteForm::TStrafpunkteForm(QWidget* Eltern)
 void TStrafpunkteForm::Zeigen() {
     WettbewerbTyp* w = RundeBinden(GetFontFactor(450), GetFontFactor(525));
     if (!w) return;
+    MeldungLabel->clear();
+    MeldungLabel->hide();
     TeilnehmerPanel->setText(
         QString::fromStdString("Strafpunkte - " + GetDurchgangBezeichner(w, AktDurchgangNr(), false, true)));
 
@@ -92,7 +99,12 @@ void TStrafpunkteForm::OkButtonClick() {
     TeilnehmerStringGrid->setCurrentItem(nullptr);
     WettbewerbTyp* w = SchreibbarerWettbewerb();
     if (w && DatenDurchgangSuchen(w, AktDurchgangNr())) {
-        StrafpunkteUebernehmen(w, AktDurchgangNr(), StrafpunkteListe());
+        // A text that is not understood keeps the dialog open with its message.
+        if (const std::string m = StrafpunkteUebernehmen(w, AktDurchgangNr(), StrafpunkteListe()); !m.empty()) {
+            MeldungLabel->setText(QString::fromStdString(m));
+            MeldungLabel->show();
+            return;
+        }
         WettbewerbNeuBerechnen();
         ReinitAndRedraw();
     }

@@ -31,6 +31,8 @@ class TStrafpunkteForm : public TRundenDialog {
 
     QTableWidget* TeilnehmerStringGrid;
     QLabel* TeilnehmerPanel;
+    // Why "Ok" did not take the list: a penalty text that was not understood.
+    QLabel* MeldungLabel;
     QPushButton* OkButton;
     QPushButton* AbbruchButton;
 };

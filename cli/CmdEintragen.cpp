@@ -14,6 +14,7 @@
 #include "core/Eingabe.h"
 #include "core/L_STR.h"
 #include "exchange/DatenWettbewerbDatei.h"
+#include "evaluation/EingabePlausibel.h"
 #include "evaluation/Sortierung.h"
 #include "evaluation/WertungEingabe.h"
 #include "startorder/WettbewerbNeuBerechnen.h"
@@ -174,9 +175,16 @@ int Eintragen(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
     // The row as the grid would show it, with the given values typed over its first cells.
     std::vector<WertZelleTyp> zellen;
-    for (const std::string& s : DispWertungWerte(w, e, spalten)) zellen.push_back({s, s});
+    for (const std::string& s : DispWertungWerte(w, e, spalten)) zellen.push_back({s, s, {}});
     for (std::size_t k = 0; k < a.Werte.size(); ++k) zellen[k].Text = a.Werte[k];
     const int geaendert = WertungZeileUebernehmen(w, n, e, spalten, zellen);
+    if (const std::string m = ZeileMeldung(zellen); !m.empty()) {
+        err << m << "\nNichts eingetragen; die Datei bleibt, wie sie ist.\n";
+        return 2;
+    }
+    // Stored, but unlikely by the rule (judged on the values as given, before
+    // the evaluation may mark some invalid): said on stderr, exit code 0.
+    const std::vector<std::string> hinweise = GetEingabeHinweise(w, n, e, spalten);
     if (geaendert > 0) {
         SetWettbewerbModified(w);
         if (!a.Refly) SetWettbewerbsStatus(w, StatusErgebnisse, false);
@@ -193,6 +201,8 @@ int Eintragen(const std::vector<std::string>& args, std::ostream& out, std::ostr
     const std::vector<std::string> werte = DispWertungWerte(w, e, spalten);
     for (std::size_t k = 0; k < werte.size(); ++k) out << "  " << spalten.Koepfe[k] << "\t" << werte[k] << "\n";
     out << "  Rohpunkte\t" << L_STR_Unblank(L_STR_DoubleToStr(e->RohPunkte, 1, 10, 0, 2)) << "\n";
+    for (std::size_t k = 0; k < hinweise.size(); ++k)
+        if (!hinweise[k].empty()) err << "Hinweis: " << spalten.Koepfe[k] << ": " << hinweise[k] << "\n";
 
     if (geaendert == 0 && a.Ausgabe.empty()) {
         out << "Keine Änderung; die Datei bleibt, wie sie ist.\n";

@@ -22,25 +22,50 @@ namespace tavuran {
 enum class EingabeArt { Zeit, Abstand, Drehung, LoggerHoehe, Normal };
 EingabeArt GetEingabeArt(std::string_view SpaltenUeberschrift, bool Anzeige);
 
-// The markers of an invalid entry, tested in this order against the
-// upper-cased text; any of them anywhere marks the entry invalid.
+// The markers of an invalid entry. Each marks an entry invalid only when it
+// stands alone in the typed text (upper-cased, ASCII only), optionally
+// followed by a number as in ">75".
 inline constexpr int AnzVoidInput = 17;
 extern const std::array<std::string_view, AnzVoidInput> VoidInputStr;
 
-// True when the typed text holds one of the markers of VoidInputStr.
-bool CheckInvalidInput(std::string_view EingabeStr);
+// The header of the penalty column of the penalty dialog: whole points.
+inline constexpr std::string_view StrafpunkteKopf = "Strafpunkte";
 
-// The typed text of a cell as a value: -2 for an invalid entry, -1 for "-",
-// otherwise the number read by the column's kind (0 when there is none).
-double ParseAllEingabe(WettbewerbTyp* WettbewerbPtr, int DurchgangNr, std::string_view EingabeStr,
-                       std::string_view SpaltenUeberschrift);
+// What a typed text is.
+enum class EingabeStatus {
+    Wert,            // a value of one of the forms the column takes
+    NichtEingegeben, // "-" or an empty cell
+    Ungueltig,       // an invalid-entry marker, alone or with a number (">75")
+    Abgelehnt,       // not understood: nothing may be stored
+};
 
-// Typed time (min:s.z, min s z, min s, min:s, seconds) -> seconds as text.
-std::string ParseZeit(std::string_view EingabeStr);
-// Typed distance or landing points -> distance as text ("-" without competition).
-std::string ParseAbstand(WettbewerbTyp* WettbewerbPtr, int DurchgangNr, std::string_view EingabeStr);
-// Typed rotation -> "0-90", "91-180" or "-".
-std::string ParseDrehung(std::string_view EingabeStr);
+struct EingabeErgebnis {
+    EingabeStatus Status = EingabeStatus::Abgelehnt;
+    // What is stored: the value; for "nothing entered" what the column keeps
+    // for it (0 for an empty cell and in time columns, else -1); -2 invalid.
+    double Wert = 0;
+    // The number typed with an invalid marker (">75": 75).
+    bool MitZahl = false;
+    double Zahl = 0;
+    // Refused: what was not understood and which forms the column takes.
+    std::string Meldung;
+    bool Angenommen() const { return Status != EingabeStatus::Abgelehnt; }
+};
+
+// The one reader of every typed value (score and reflight grids, penalty
+// dialog, command line, phone entry). The column header decides the forms:
+// time "1:05.5", "1:05", "1 05 5", "1 05" or seconds "65.5" (a decimal comma
+// after a colon or blank, never in bare seconds, where "5,5" is ambiguous);
+// distance and plain numbers with a decimal point or comma; landing points
+// where the rule converts them; rotation 0..180 degrees or a class; whole
+// penalty points under StrafpunkteKopf. Anything else is refused with a German
+// message; a text after a number, a second colon, 60 seconds or more after a
+// colon and a time in a distance column are refused, not cut off.
+EingabeErgebnis EingabeLesen(const WettbewerbTyp* Wett, int DurchgangNr, std::string_view Spaltenkopf,
+                             std::string_view Text);
+
+// The forms a column takes, as the refusal message lists them.
+std::string EingabeFormen(const WettbewerbTyp* Wett, std::string_view Spaltenkopf);
 
 // A value as the column's kind shows it.
 std::string DispAllWertung(WettbewerbTyp* WettbewerbPtr, double Wertung, std::string_view SpaltenUeberschrift);

@@ -8,6 +8,7 @@
 #include "core/DatenMannschaft.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
+#include "core/Eingabe.h"
 #include "core/L_STR.h"
 #include "core/Zufall.h"
 #include "evaluation/Auswertung.h"
@@ -225,15 +226,28 @@ void StrafpunkteRead(WettbewerbTyp* Wett, int DurchgangNr, const std::vector<Str
         if (z.Name.empty()) continue;
         TeilnehmerTyp* t = ZeilenTeilnehmer(Wett, z.EdvNr, z.StartNr);
         if (!t) continue;
-        if (WertungTyp* w = GetWertungPtr(Wett, d, t->EdvNr)) w->Strafpunkte = L_STR_CnvStrToInteger(z.Strafpunkte);
+        const EingabeErgebnis e = EingabeLesen(Wett, DurchgangNr, StrafpunkteKopf, z.Strafpunkte);
+        if (!e.Angenommen()) continue;
+        if (WertungTyp* w = GetWertungPtr(Wett, d, t->EdvNr)) w->Strafpunkte = static_cast<int>(e.Wert);
     }
 }
 
-void StrafpunkteUebernehmen(WettbewerbTyp* Wett, int DurchgangNr, const std::vector<StrafpunkteZeile>& Zeilen) {
-    if (!Wett) return;
+std::string StrafpunkteFehler(const WettbewerbTyp* Wett, int DurchgangNr, const std::vector<StrafpunkteZeile>& Zeilen) {
+    for (const StrafpunkteZeile& z : Zeilen) {
+        if (z.Name.empty()) continue;
+        const EingabeErgebnis e = EingabeLesen(Wett, DurchgangNr, StrafpunkteKopf, z.Strafpunkte);
+        if (!e.Angenommen()) return z.Name + ": " + e.Meldung;
+    }
+    return {};
+}
+
+std::string StrafpunkteUebernehmen(WettbewerbTyp* Wett, int DurchgangNr, const std::vector<StrafpunkteZeile>& Zeilen) {
+    if (!Wett) return {};
+    if (std::string f = StrafpunkteFehler(Wett, DurchgangNr, Zeilen); !f.empty()) return f;
     StrafpunkteRead(Wett, DurchgangNr, Zeilen);
     SetWettbewerbModified(Wett);
     CalcWertung(Wett);
+    return {};
 }
 
 } // namespace tavuran

@@ -102,10 +102,16 @@ int ZufaelligeReflyZeile(const std::vector<int>& TeilnehmerStartNr, int Anzahl, 
 // Nothing happens when the round does not exist.
 void StrafpunkteAnzeigen(WettbewerbTyp* Wett, int DurchgangNr, std::vector<StrafpunkteZeile>& Zeilen);
 // Writes the penalty column of every row with a name back into the
-// participant's entry of round DurchgangNr (found or created), as the integer
-// the text reads as. Nothing happens when the round does not exist.
+// participant's entry of round DurchgangNr (found or created), as the whole
+// number the text reads as (EingabeLesen, "-" and empty as 0); a refused text
+// is skipped. Nothing happens when the round does not exist.
 void StrafpunkteRead(WettbewerbTyp* Wett, int DurchgangNr, const std::vector<StrafpunkteZeile>& Zeilen);
-// The dialog's "Ok": StrafpunkteRead, then the competition is marked modified and evaluated.
-void StrafpunkteUebernehmen(WettbewerbTyp* Wett, int DurchgangNr, const std::vector<StrafpunkteZeile>& Zeilen);
+// The message for the first row with a name whose penalty text is refused
+// ("Müller Hans: „abc“ in der Spalte …"); empty when every text reads.
+std::string StrafpunkteFehler(const WettbewerbTyp* Wett, int DurchgangNr, const std::vector<StrafpunkteZeile>& Zeilen);
+// The dialog's "Ok": when a text is refused, nothing is stored and its message
+// returned; otherwise StrafpunkteRead, the competition is marked modified and
+// evaluated, and the result is empty.
+std::string StrafpunkteUebernehmen(WettbewerbTyp* Wett, int DurchgangNr, const std::vector<StrafpunkteZeile>& Zeilen);
 
 } // namespace tavuran

@@ -133,21 +133,43 @@ WertungTyp* GetEingabeWertung(WettbewerbTyp* Wett, int DurchgangNr, int EdvNr, b
 int WertungZeileUebernehmen(WettbewerbTyp* Wett, int DurchgangNr, WertungTyp* Wertung,
                             const WertSpaltenTyp& Spalten, std::vector<WertZelleTyp>& Zellen) {
     if (!Wertung) return 0;
-    int geaendert = 0;
     const int n = std::min(static_cast<int>(Zellen.size()), Spalten.Anzahl());
+    // Every typed cell is read first: a refused one keeps the whole row out.
+    std::vector<double> werte(static_cast<std::size_t>(std::max(n, 0)), 0.0);
+    std::vector<bool> getippt(werte.size(), false);
+    bool abgelehnt = false;
     for (int k = 1; k <= n; ++k) {
         WertZelleTyp& z = Zellen[static_cast<std::size_t>(k - 1)];
-        if (z.Text == z.Angezeigt) continue;
+        z.Meldung.clear();
+        if (z.Text == z.Angezeigt || !WertSlotPtr(Wertung, Spalten, k)) continue;
+        const EingabeErgebnis e = EingabeLesen(Wett, DurchgangNr, Spalten.Koepfe[static_cast<std::size_t>(k - 1)], z.Text);
+        if (!e.Angenommen()) {
+            z.Meldung = e.Meldung;
+            abgelehnt = true;
+            continue;
+        }
+        werte[static_cast<std::size_t>(k - 1)] = e.Wert;
+        getippt[static_cast<std::size_t>(k - 1)] = true;
+    }
+    if (abgelehnt) return 0;
+    int geaendert = 0;
+    for (int k = 1; k <= n; ++k) {
+        if (!getippt[static_cast<std::size_t>(k - 1)]) continue;
         double* slot = WertSlotPtr(Wertung, Spalten, k);
-        if (!slot) continue;
-        const std::string& kopf = Spalten.Koepfe[static_cast<std::size_t>(k - 1)];
-        const double wert = ParseAllEingabe(Wett, DurchgangNr, z.Text, kopf);
+        const double wert = werte[static_cast<std::size_t>(k - 1)];
         if (GleicherWert(*slot, wert)) continue;
         *slot = wert;
-        z.Angezeigt = DispAllWertung(Wett, wert, kopf);
+        Zellen[static_cast<std::size_t>(k - 1)].Angezeigt =
+            DispAllWertung(Wett, wert, Spalten.Koepfe[static_cast<std::size_t>(k - 1)]);
         ++geaendert;
     }
     return geaendert;
+}
+
+std::string ZeileMeldung(const std::vector<WertZelleTyp>& Zellen) {
+    for (const WertZelleTyp& z : Zellen)
+        if (!z.Meldung.empty()) return z.Meldung;
+    return {};
 }
 
 bool TeilnehmerFliegtInDurchgang(const WettbewerbTyp* Wett, const TeilnehmerTyp* Teilnehmer, int DurchgangNr) {

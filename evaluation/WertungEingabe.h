@@ -74,6 +74,9 @@ WertungTyp* GetEingabeWertung(WettbewerbTyp* Wett, int DurchgangNr, int EdvNr, b
 struct WertZelleTyp {
     std::string Text;
     std::string Angezeigt;
+    // Set by WertungZeileUebernehmen when the text was refused: why, and
+    // which forms the column takes.
+    std::string Meldung;
 };
 
 // Stores a row's value cells into the entry: a cell whose text differs from
@@ -81,12 +84,17 @@ struct WertZelleTyp {
 // slot; untouched cells leave their slots as they are. A cell whose slot
 // changed gets as Angezeigt what the display shows for the stored value, so
 // that typing back the old text stores the old value again. Cells beyond the
-// value columns are ignored. Returns the number of slots whose value changed.
+// value columns are ignored. When a typed text is refused (EingabeLesen), its
+// cell gets the message and nothing of the row is stored. Returns the number
+// of slots whose value changed.
 int WertungZeileUebernehmen(WettbewerbTyp* Wett, int DurchgangNr, WertungTyp* Wertung,
                             const WertSpaltenTyp& Spalten, std::vector<WertZelleTyp>& Zellen);
 
 // Whether the participant is listed in round DurchgangNr: in a fly-off round
 // only the participants seated in its group 1 fly.
+// The message of the first refused cell of a row; empty when none was refused.
+std::string ZeileMeldung(const std::vector<WertZelleTyp>& Zellen);
+
 bool TeilnehmerFliegtInDurchgang(const WettbewerbTyp* Wett, const TeilnehmerTyp* Teilnehmer, int DurchgangNr);
 
 // The participant a list row shows: the one whose ZeilenNr[Tab] is the row,

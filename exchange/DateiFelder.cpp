@@ -288,8 +288,13 @@ void NameDatenParseTitelVorNachname(NameTyp* NamePtr, std::string_view zeile, in
         n.NachnameStr = SpalteErstenWertAusZeileAb(rest);
         n.VornameStr = SpalteErstenWertAusZeileAb(rest);
         n.TitelStr = SpalteErstenWertAusZeileAb(rest);
+    } else if (const std::string z = L_STR_Unblank(zeile); z.find(',') != std::string::npos) {
+        // "Name, Vorname": the surname before the comma, the first names after it.
+        const std::size_t k = z.find(',');
+        n.NachnameStr = L_STR_Unblank(z.substr(0, k));
+        n.VornameStr = L_STR_Unblank(z.substr(k + 1));
+        n.TitelStr.clear();
     } else {
-        const std::string z = L_STR_Unblank(zeile);
         const std::string wort1 = L_STR_GetStrUntilBlank(z);
         const std::string rest1 = L_STR_GetStrAfterBlank(z);
         const std::string wort2 = L_STR_GetStrUntilBlank(rest1);

@@ -79,7 +79,7 @@ TEST_F(ExportFensterTest, KurzlistenNurNachErfolgGemerktUndGeoeffnet) {
         const std::string vorher = w->WettbewerbFileNamen[fall.PathFor];
         EXPECT_FALSE(std::filesystem::exists(vorher));
         ASSERT_EQ(anfragen.size(), 1u);
-        EXPECT_EQ(anfragen[0].Filter, "HTML-Datei (*.html)|*.html|AlleDateien (*.*)|*.*");
+        EXPECT_EQ(anfragen[0].Filter, "HTML-Datei (*.html)|*.html|Alle Dateien (*.*)|*.*");
         EXPECT_TRUE(geoeffnet.empty());
         // a folder that does not exist: the user is told, nothing is remembered
         meldungen.clear();

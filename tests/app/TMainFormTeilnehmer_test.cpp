@@ -26,6 +26,7 @@
 #include "exchange/DatenWettbewerbDatei.h"
 #include "exchange/TeilnehmerBearbeitung.h"
 #include "rules/RegelLookup.h"
+#include "evaluation/WertungEingabe.h"
 #include "tests/app/AppUmgebung.h"
 
 namespace tavuran::test {
@@ -348,6 +349,54 @@ TEST_F(TeilnehmerTest, EntfernenUndEinfuegen) {
     EXPECT_EQ(GetAnzTeilnehmer(w->TeilnehmerRootPtr), 2);
     EXPECT_NE(Gesucht(f, "Berger"), nullptr);
     EXPECT_TRUE(TeilnehmerZwischenablageGueltig);
+    TeilnehmerZwischenablageGueltig = false;
+}
+
+// A pilot with flights is removed only after a question naming them; undo
+// brings him back with his scores and groups (before, he was removed at once
+// and "einfügen" brought him back with every round at 0).
+TEST_F(TeilnehmerTest, EntfernenMitFluegenFragtUndRueckgaengigHoltIhnZurueck) {
+    TMainForm& f = Starten({{"", "Anna", "Adler", "A"}, {"", "Bernd", "Berger", "B"}}, {{"", "Hans", "Müller", "M"}});
+    WettbewerbTyp* w = f.GetAktWettPtr();
+    TeilnehmerTyp* b = Gesucht(f, "Berger");
+    const int edv = b->EdvNr;
+    b->Gruppe[1] = 2;
+    GetEingabeWertung(w, 1, edv, false)->WertungDurchg[2] = 120; // a start height
+    SetWettbewerbModified(w);
+    f.WettbewerbNeuBerechnen();
+
+    f.TabWaehlen(TabTeilnehmer);
+    f.CursorSetzen(TabTeilnehmer, Gesucht(f, "Berger")->ZeilenNr[0], 3);
+    meldungen.clear();
+    frageAntwort = UiAntwort::Nein;
+    f.EntfernenAction()->trigger();
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_NE(meldungen[0].find("Berger Bernd hat 1 Flug."), std::string::npos) << meldungen[0];
+    EXPECT_NE(Gesucht(f, "Berger"), nullptr);
+
+    frageAntwort = UiAntwort::Ja;
+    f.EntfernenAction()->trigger();
+    EXPECT_EQ(Gesucht(f, "Berger"), nullptr);
+    EXPECT_EQ(f.RueckgaengigAction()->text().toStdString(), "Rückgängig: Teilnehmer Berger Bernd entfernen");
+
+    // undo hands the master data to the restored state and stores nothing
+    // (storing the emptied list of the old state would wipe the stored pilots)
+    const int gespeichert = L_REGIST_GetIntegerValue("StammDaten\\Count", "");
+    f.RueckgaengigAction()->trigger();
+    w = f.GetAktWettPtr();
+    EXPECT_EQ(L_REGIST_GetIntegerValue("StammDaten\\Count", ""), gespeichert);
+    EXPECT_NE(w->StammDatenRootPtr, nullptr);
+    TeilnehmerTyp* zurueck = Gesucht(f, "Berger");
+    ASSERT_NE(zurueck, nullptr);
+    EXPECT_EQ(zurueck->EdvNr, edv);
+    EXPECT_EQ(zurueck->Gruppe[1], 2);
+    EXPECT_DOUBLE_EQ(GetEingabeWertung(w, 1, edv, false)->WertungDurchg[2], 120.0);
+    // a pilot without flights goes without a question
+    meldungen.clear();
+    f.CursorSetzen(TabTeilnehmer, Gesucht(f, "Adler")->ZeilenNr[0], 3);
+    f.EntfernenAction()->trigger();
+    EXPECT_TRUE(meldungen.empty());
+    EXPECT_EQ(Gesucht(f, "Adler"), nullptr);
     TeilnehmerZwischenablageGueltig = false;
 }
 

@@ -4,16 +4,18 @@
 #include <filesystem>
 #include <fstream>
 
+#include <QAction>
 #include <QApplication>
+#include <QKeySequence>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
-
-#include "app/TabellenGitter.h"
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
 #include "app/GitterEingabe.h"
+#include "app/TabellenGitter.h"
 #include "platform/Zeitgeber.h"
 #include "app/TSpeichernAbfrageForm.h"
 #include "app/TWettbewerbNeuForm.h"
@@ -430,6 +432,102 @@ TEST_F(WertungTest, ReflightListe) {
     refly->ReflyVerursacher = true;
     f.FormPaint();
     EXPECT_EQ(Zelle(g, zeileBerger, 6), "Verursacher");
+}
+
+// Texts the column does not take are not stored: the status bar says what
+// was not understood (before, "abc" was stored as a
+// landing at 0 m and "9:5O" as 9:05).
+TEST_F(WertungTest, NichtVerstandeneEingabeWirdNichtGespeichert) {
+    const std::string datei = Pfad("abgelehnt.wtb");
+    WettbewerbSchreiben(datei, "F5J (B-Mod 2025)", {{"Anna", "Adler", "MFC"}, {"Bernd", "Berger", "MFC"}});
+    TMainForm& f = Oeffnen(datei);
+    TabellenGitter* g = G(f);
+    const int erste = f.WertungErsteWertSpalte(TabWertung);
+    struct Fall {
+        int Spalte;
+        const char* Text;
+        const char* Meldung;
+        const char* Richtig; // typed afterwards in a form the column takes
+        double Wert;
+    } faelle[] = {
+        {erste, "abc", "„abc“ in der Spalte „Abstand[m]“ nicht verstanden", "2", 2},
+        {erste + 1, "9:5O", "„O“ an Stelle 4", "9:50", 590},
+        {erste + 1, "5,5", "mehrdeutig", "5:30", 330},
+        {erste + 2, "hundert", "keine Zahl", "120", 120},
+    };
+    const auto slot = [&](int Spalte) {
+        WertungTyp* e = Eintrag(f, 1);
+        return !e ? 0.0 : Spalte == erste ? e->WertungPunktr[1] : e->WertungDurchg[Spalte - erste];
+    };
+    for (const Fall& c : faelle) {
+        SCOPED_TRACE(c.Text);
+        const double vorher = slot(c.Spalte);
+        Tippen(g, 1, c.Spalte, c.Text);
+        f.WertungCaptureTimerTimer(); // while typing: nothing stored, no message yet
+        EXPECT_TRUE(f.statusBar()->currentMessage().isEmpty());
+        Taste(g, Qt::Key_Return); // the row goes to the model
+        const std::string m = f.statusBar()->currentMessage().toStdString();
+        EXPECT_NE(m.find(c.Meldung), std::string::npos) << m;
+        // the cell keeps the text while the row is not left (after the last
+        // value column Enter goes on to the next pilot, whose row is shown anew)
+        if (c.Spalte < erste + 2) EXPECT_EQ(Zelle(g, 1, c.Spalte), c.Text);
+        EXPECT_DOUBLE_EQ(slot(c.Spalte), vorher);
+        f.statusBar()->clearMessage();
+        Tippen(g, 1, c.Spalte, c.Richtig);
+        Taste(g, Qt::Key_Return);
+        EXPECT_DOUBLE_EQ(slot(c.Spalte), c.Wert);
+        f.statusBar()->clearMessage();
+    }
+}
+
+// Undo and redo of a typed flight: named in the menu, back to the saved state
+// clears the modified mark, and undo works across a save.
+TEST_F(WertungTest, RueckgaengigUndWiederherstellen) {
+    const std::string datei = Pfad("undo.wtb");
+    WettbewerbSchreiben(datei, "F5J (B-Mod 2025)", {{"Anna", "Adler", "MFC"}, {"Bernd", "Berger", "MFC"}});
+    TMainForm& f = Oeffnen(datei);
+    QAction* undo = f.RueckgaengigAction();
+    QAction* redo = f.WiederherstellenAction();
+    ASSERT_NE(undo, nullptr);
+    EXPECT_EQ(undo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(redo->shortcuts(), (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Y),
+                                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(f.GetAktWettPtr()->modified);
+
+    TabellenGitter* g = G(f);
+    const int erste = f.WertungErsteWertSpalte(TabWertung);
+    const int zeile = GetTeilnehmerEdvNr(f.GetAktWettPtr(), 1)->ZeilenNr[TabWertung];
+    Tippen(g, zeile, erste + 1, "5:00");
+    Taste(g, Qt::Key_Return);
+    Taste(g, Qt::Key_Return);
+    Taste(g, Qt::Key_Return); // the row is left
+    QTest::qWait(300);
+    EXPECT_DOUBLE_EQ(Eintrag(f, 1)->WertungDurchg[1], 300.0);
+    EXPECT_TRUE(f.GetAktWettPtr()->modified);
+    EXPECT_EQ(undo->text().toStdString(), "Rückgängig: Wertung Adler Anna, 1. Vorrunde");
+    ASSERT_TRUE(undo->isEnabled());
+
+    undo->trigger();
+    EXPECT_DOUBLE_EQ(Eintrag(f, 1)->WertungDurchg[1], 0.0);
+    EXPECT_FALSE(f.GetAktWettPtr()->modified); // back at the state of the file
+    EXPECT_EQ(Zelle(g, zeile, erste + 1), "0:00");
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_EQ(redo->text().toStdString(), "Wiederherstellen: Wertung Adler Anna, 1. Vorrunde");
+    redo->trigger();
+    EXPECT_DOUBLE_EQ(Eintrag(f, 1)->WertungDurchg[1], 300.0);
+    EXPECT_TRUE(f.GetAktWettPtr()->modified);
+    EXPECT_FALSE(redo->isEnabled());
+
+    // saved, then undone across the save and redone back to it
+    f.FunctionSichernClick();
+    EXPECT_FALSE(f.GetAktWettPtr()->modified);
+    undo->trigger();
+    EXPECT_DOUBLE_EQ(Eintrag(f, 1)->WertungDurchg[1], 0.0);
+    EXPECT_TRUE(f.GetAktWettPtr()->modified);
+    redo->trigger();
+    EXPECT_FALSE(f.GetAktWettPtr()->modified);
+    EXPECT_DOUBLE_EQ(Eintrag(f, 1)->WertungDurchg[1], 300.0);
 }
 
 // The command line enters the same texts as the grid: both files are equal.

@@ -1,9 +1,13 @@
 // The main window driven offscreen: start-up with a file, the new-competition
 // dialog, saving, reopening, the save query and a failing save.
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
 #include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -201,15 +205,26 @@ TEST_F(MainFormTest, ErsterStartVerlangtParameterUndUebernimmtRegelvorgaben) {
     TWettbewerbNeuForm* d = f.ParameterDialog();
     ASSERT_TRUE(d->isVisible());
     EXPECT_FALSE(d->AbbruchButton->isEnabled());
-    EXPECT_FALSE(d->DefaultButton->isEnabled());
-    EXPECT_FALSE(d->ResetDurchgangButton->isEnabled());
-    // Without a rule the dialog proposes the first F5J rule; the counts are
-    // the new competition's own until a rule is chosen.
+    // the reset buttons only change the dialog's fields (before, disabled)
+    EXPECT_TRUE(d->DefaultButton->isEnabled());
+    EXPECT_TRUE(d->ResetDurchgangButton->isEnabled());
+    // Without a rule the dialog proposes the first F5J rule, with that rule's
+    // round counts (before, the blank competition's 5/1/0/9).
     EXPECT_EQ(d->RegelComboBox->currentText().toStdString(), "F5J (B-Mod 2025)");
-    EXPECT_EQ(d->AnzahlVorrundenEdit->text().toStdString(), "5");
-    EXPECT_EQ(d->AnzahlFlyOffEdit->text().toStdString(), "1");
-    EXPECT_EQ(d->AnzahlStreicherEdit->text().toStdString(), "0");
-    EXPECT_EQ(d->TeilnehmerInGruppeEdit->text().toStdString(), "9");
+    WettbewerbTyp* muster = DatenWettbewerbNew();
+    DatenWettbewerbDefault(muster);
+    DatenRegelLoad(muster->RegelPtr, "F5J (B-Mod 2025)", &muster->Datum);
+    DatenRegelToWettbewerb(muster, muster->RegelPtr);
+    EXPECT_EQ(d->AnzahlVorrundenEdit->text().toStdString(), std::to_string(muster->AnzVorrunden));
+    EXPECT_EQ(d->AnzahlFlyOffEdit->text().toStdString(), std::to_string(muster->AnzSeniorenFlyOff));
+    EXPECT_EQ(d->TeilnehmerInGruppeEdit->text().toStdString(), std::to_string(muster->AnzTeilnGruppe));
+    DatenWettbewerbDispose(muster);
+    // picking the rule shown again keeps typed counts and names (before, reset)
+    d->AnzahlVorrundenEdit->setText("4");
+    d->WettNameEdit->setText("Frühjahrspokal");
+    d->RegelComboBoxChange();
+    EXPECT_EQ(d->AnzahlVorrundenEdit->text().toStdString(), "4");
+    EXPECT_EQ(d->WettNameEdit->text().toStdString(), "Frühjahrspokal");
     EXPECT_FALSE(d->NullwertungNichtStreichenCheckBox->isChecked());
     EXPECT_TRUE(d->NullwertungNichtStreichenCheckBox->isEnabled());
     // Closing the window is refused while the user must confirm.
@@ -535,6 +550,39 @@ TEST_F(MainFormTest, FensterlageAusEinstellungen) {
     EXPECT_EQ(L_REGIST_GetIntegerValue("ColorPrint", ""), 4);
     EXPECT_EQ(L_REGIST_GetIntegerValue("TeamInStartList", ""), 0);
     EXPECT_EQ(L_REGIST_GetIntegerValue("WinPosWidth", ""), 300);
+}
+
+} // namespace
+} // namespace tavuran::test
+
+namespace tavuran::test {
+namespace {
+
+// Every menu text: German and without the typos of earlier versions ("Exit",
+// "Melungdliste"); the sort items are one choice (a radio group), not
+// independent check boxes.
+TEST_F(MainFormTest, MenuetexteUndSortierungAlsEineWahl) {
+    TMainForm& f = Fenster();
+    Starten(f);
+    std::vector<std::string> texte;
+    for (QAction* a : f.menuBar()->findChildren<QAction*>()) texte.push_back(a->text().toStdString());
+    for (QMenu* m : f.menuBar()->findChildren<QMenu*>())
+        for (QAction* a : m->actions()) texte.push_back(a->text().toStdString());
+    EXPECT_NE(std::find(texte.begin(), texte.end(), "&Beenden"), texte.end());
+    for (const std::string& t : texte)
+        for (const char* falsch : {"Exit", "Melungdliste", "Gruppengöße", "HTML-Date ", "Wettbewerbei", "AlleDateien"})
+            EXPECT_EQ(t.find(falsch), std::string::npos) << t;
+
+    QActionGroup* gruppe = f.SortAction(0)->actionGroup();
+    ASSERT_NE(gruppe, nullptr);
+    for (int s = 1; s < 6; ++s) EXPECT_EQ(f.SortAction(s)->actionGroup(), gruppe);
+    f.SortAction(2)->trigger();
+    EXPECT_TRUE(f.SortAction(2)->isChecked());
+    f.SortAction(1)->trigger();
+    EXPECT_TRUE(f.SortAction(1)->isChecked());
+    EXPECT_FALSE(f.SortAction(2)->isChecked());
+    f.SortAction(1)->trigger(); // the checked item again: still the one choice
+    EXPECT_TRUE(f.SortAction(1)->isChecked());
 }
 
 } // namespace

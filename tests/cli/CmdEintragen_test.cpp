@@ -122,7 +122,8 @@ TEST(CmdEintragen, WertspaltenDesDurchgangs) {
     std::remove(datei.c_str());
 }
 
-// Refusals: exit code 1 with a German message, or 2 for a wrong call; the file is never touched.
+// Refusals: exit code 1 with a German message, or 2 for a wrong call or a
+// value that is not understood; the file is never touched.
 TEST(CmdEintragen, AblehnungenLassenDieDateiUnveraendert) {
     const std::string datei = Schreiben("ablehnung.wtb");
     const std::string vorher = Lies(datei);
@@ -145,6 +146,13 @@ TEST(CmdEintragen, AblehnungenLassenDieDateiUnveraendert) {
         {d + "--durchgang 1 --startnr 7 --edvnr 1 12", 2, "Aufruf"},
         {d + "--durchgang x --startnr 7 12", 2, "--durchgang"},
         {d + "--durchgang 1 --startnr 7 --schnell 12", 2, "Unbekannte Option"},
+        // typed values that are not understood: a wrong call, nothing stored
+        // (before, "abc" was stored as a landing at 0 m and "9:5O" as 9:05)
+        {d + "--durchgang 1 --startnr 7 -- abc", 2, "„abc“ in der Spalte „Abstand[m]“ nicht verstanden"},
+        {d + "--durchgang 1 --startnr 7 12 9:5O", 2, "„O“ an Stelle 4"},
+        {d + "--durchgang 1 --startnr 7 9:00", 2, "eine Zeit ist kein Abstand"},
+        {d + "--durchgang 1 --startnr 7 12 5:00 hundert", 2, "„hundert“ in der Spalte „F5J-Höhe[m]“"},
+        {d + "--durchgang 1 --startnr 7 12 5,5", 2, "mehrdeutig"},
     };
     for (const Fall& f : faelle) {
         const Lauf l = Starte(f.Argumente);
@@ -155,6 +163,13 @@ TEST(CmdEintragen, AblehnungenLassenDieDateiUnveraendert) {
     // the fly-off pilot may enter the fly-off round
     const Lauf flyOff = Starte(d + "--durchgang 4 --startnr 8 12");
     EXPECT_EQ(flyOff.Rueckgabe, 0) << flyOff.Fehler;
+    // stored, but unlikely by the rule: a note on stderr, exit 0
+    const Lauf lang = Starte(d + "--durchgang 2 --startnr 7 12 12:30 650");
+    EXPECT_EQ(lang.Rueckgabe, 0) << lang.Fehler;
+    EXPECT_NE(lang.Fehler.find("Hinweis: Zeit[min:s]: Flugzeit 12:30 länger als die Arbeitszeit 10:00"),
+              std::string::npos)
+        << lang.Fehler;
+    EXPECT_NE(lang.Fehler.find("Hinweis: F5J-Höhe[m]: Starthöhe 650 m über 500 m"), std::string::npos) << lang.Fehler;
     std::remove(datei.c_str());
 }
 

@@ -131,7 +131,7 @@ TEST_F(CmdSchutz, BeschaedigteDatei) {
     const std::string portal = ordner + "portal.csv";
     Schreiben(portal, "Pilot First Name;Pilot Last Name\r\nAnna;Neu\r\n");
     const std::string bearbeiten[] = {
-        "eintragen " + b + " --durchgang 1 --startnr 1 3:00",
+        "eintragen " + b + " --durchgang 1 --startnr 1 3",
         "anmeldungen " + b + " " + Arg(portal),
         "umwandeln " + b + " " + b,
         "auslosen " + b + " --seed 1",
@@ -148,10 +148,10 @@ TEST_F(CmdSchutz, BeschaedigteDatei) {
     // The ways on.
     Lauf l = Starte("umwandeln " + b + " " + Arg(aus));
     EXPECT_EQ(l.Rueckgabe, 0) << l.Fehler;
-    l = Starte("eintragen " + b + " --durchgang 1 --startnr 1 --aus " + Arg(aus) + " 3:00");
+    l = Starte("eintragen " + b + " --durchgang 1 --startnr 1 --aus " + Arg(aus) + " 3");
     EXPECT_EQ(l.Rueckgabe, 0) << l.Fehler;
     EXPECT_EQ(Lies(beschaedigt), beschaedigtVorher);
-    l = Starte("eintragen " + b + " --durchgang 1 --startnr 1 --trotz-schaden 3:00");
+    l = Starte("eintragen " + b + " --durchgang 1 --startnr 1 --trotz-schaden 3");
     EXPECT_EQ(l.Rueckgabe, 0) << l.Fehler;
     EXPECT_EQ(Lies(BackupDateiName(beschaedigt)), beschaedigtVorher);
 
@@ -180,7 +180,7 @@ TEST_F(CmdSchutz, GesperrteDatei) {
     DateiSperre fenster;
     SperrInhaber wer;
     ASSERT_TRUE(fenster.Nehmen(datei, wer));
-    const std::string aufruf = "eintragen " + Arg(datei) + " --durchgang 1 --startnr 1 3:00";
+    const std::string aufruf = "eintragen " + Arg(datei) + " --durchgang 1 --startnr 1 3";
     Lauf l = Starte(aufruf);
     EXPECT_EQ(l.Rueckgabe, 1) << l.Fehler;
     EXPECT_TRUE(Enthaelt(l.Fehler, "ist gerade geöffnet (Rechner „" + RechnerName() + "“")) << l.Fehler;
@@ -196,7 +196,7 @@ TEST_F(CmdSchutz, GesperrteDatei) {
     l = Starte(aufruf + " --trotz-sperre");
     EXPECT_EQ(l.Rueckgabe, 0) << l.Fehler;
     fenster.Freigeben();
-    l = Starte("eintragen " + Arg(datei) + " --durchgang 1 --startnr 1 3:10");
+    l = Starte("eintragen " + Arg(datei) + " --durchgang 1 --startnr 1 4");
     EXPECT_EQ(l.Rueckgabe, 0) << l.Fehler;
 }
 
@@ -211,7 +211,7 @@ TEST_F(CmdSchutz, PfadeAusDerDatei) {
     fs::create_directories(ordner + "opfer");
     Schreiben(ordner + "opfer/Landesmeisterschaft.wtb", vorher);
     Schreiben(ordner + "notizen.txt", "meine Notizen\n");
-    for (const std::string& fall : {"eintragen " + Arg(wunsch) + " --durchgang 1 --startnr 1 3:00",
+    for (const std::string& fall : {"eintragen " + Arg(wunsch) + " --durchgang 1 --startnr 1 3",
                                     "umwandeln " + Arg(wunsch) + " " + Arg(wunsch),
                                     "html " + Arg(wunsch) + " ergebnis " + Arg(ordner + "x.html")}) {
         const Lauf l = Starte(fall);
@@ -240,7 +240,7 @@ TEST_F(CmdSchutz, PfadeAusDerDatei) {
 // by a folder) does not replace the file and does not say "Gespeichert".
 TEST_F(CmdSchutz, OhneSicherungskopieKeinErsetzen) {
     fs::create_directories(ordner + "pokal.bak/belegt");
-    for (const std::string& fall : {"eintragen " + Arg(datei) + " --durchgang 1 --startnr 1 3:00",
+    for (const std::string& fall : {"eintragen " + Arg(datei) + " --durchgang 1 --startnr 1 3",
                                     "umwandeln " + Arg(datei) + " " + Arg(datei)}) {
         const Lauf l = Starte(fall);
         EXPECT_EQ(l.Rueckgabe, 1) << fall << "\n" << l.Fehler;
@@ -263,7 +263,7 @@ TEST_F(CmdSchutz, FalscheAufrufe) {
         {"umwandeln " + Arg(datei) + " " + Arg(ordner + "x.wtb") + " --foo", 2, "Unbekannte Option: --foo"},
         {"ergebnis " + Arg(datei) + " --durchgang 99999999999999999999", 2, "„99999999999999999999“"},
         {"ergebnis " + Arg(datei) + " --durchgang 0999", 2, "„0999“"},
-        {"eintragen " + Arg(datei) + " --durchgang 99999999999999999999 --startnr 1 3:00", 2,
+        {"eintragen " + Arg(datei) + " --durchgang 99999999999999999999 --startnr 1 3", 2,
          "„99999999999999999999“"},
     };
     for (const Fall& f : faelle) {

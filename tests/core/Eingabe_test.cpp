@@ -37,17 +37,6 @@ TEST(EingabeTest, MarkersOfAnInvalidEntry) {
     const std::array<std::string_view, 17> Erwartet = {"<", ">", "X", "M", "N", "L", "V", "ü", "Ü", "/",
                                                       "?", "!", "AUSSER", "OUT", "OVER", "OFF", "---"};
     EXPECT_EQ(VoidInputStr, Erwartet);
-
-    struct Fall {
-        const char* Eingabe;
-        bool Ungueltig;
-    } Faelle[] = {
-        {"x", true},      {"m", true},     {"Landung", true}, {"over", true}, {"Off", true},  {"out", true},
-        {"ü", true},      {"Ü", true},     {"---", true},     {">75", true},  {"?", true},    {"12 m", true},
-        {"1:05.5", false}, {"-", false},   {"--", false},     {"", false},    {"12,5", false}, {"abc", false},
-        {"1 05 5", false},
-    };
-    for (const auto& f : Faelle) EXPECT_EQ(CheckInvalidInput(f.Eingabe), f.Ungueltig) << f.Eingabe;
 }
 
 TEST(EingabeTest, ColumnKindByLabel) {
@@ -76,6 +65,11 @@ TEST(EingabeTest, ColumnKindByLabel) {
     }
 }
 
+constexpr auto W = EingabeStatus::Wert;
+constexpr auto N = EingabeStatus::NichtEingegeben;
+constexpr auto U = EingabeStatus::Ungueltig;
+constexpr auto A = EingabeStatus::Abgelehnt;
+
 TEST(EingabeTest, TypedTextsReadByColumnKind) {
     Wettbewerb f3ba = MeterRegel(1, 1);         // fine table in the senior fly-off only
     Wettbewerb f3baFein = MeterRegel(1, 0);     // fine table always
@@ -90,77 +84,155 @@ TEST(EingabeTest, TypedTextsReadByColumnKind) {
         int Runde;
         const char* Label;
         const char* Eingabe;
-        double Erwartet;
+        EingabeStatus Status;
+        double Erwartet;            // the value stored (not for refused texts)
+        const char* Meldung = "";   // refused: part of the message saying what was not understood
     } Faelle[] = {
-        // time
-        {nullptr, 1, "Zeit[min:s]", "1:05.5", 65.5},
-        {nullptr, 1, "Zeit[min:s]", "1 05 5", 65.5},
-        {nullptr, 1, "Zeit[min:s]", "1:05", 65},
-        {nullptr, 1, "Zeit[min:s]", "1 05", 65},
-        {nullptr, 1, "Zeit[min:s]", "65", 65},
-        {nullptr, 1, "Zeit[min:s]", "65.5", 65},    // a bare number loses its decimals
-        {nullptr, 1, "Zeit[min:s]", "1 05.5", 65},  // minutes blank seconds with a point lose the tenths
-        {nullptr, 1, "Zeit[min:s]", "2:", 2},
-        {nullptr, 1, "Zeit[min:s]", "  1:05.5 ", 65.5},
-        {nullptr, 1, "Zeit[min:s]", "10:00", 600},
-        {nullptr, 1, "Zeit[min:s]", "1:05.05", 65.05}, // the decimals as typed, not 65.5
-        {nullptr, 1, "Zeit[min:s]", "1:05.25", 65.25},
-        {nullptr, 1, "Zeit[min:s]", "-", 0},
-        {nullptr, 1, "Zeit[min:s]", "", 0},
-        {nullptr, 1, "Zeit[min:s]", "OVER", -2},
-        {nullptr, 1, "Zeit[min:s]", "x", -2},
-        {nullptr, 1, "Zeit-T", "2:30", 150},
+        // time: the forms of the column
+        {nullptr, 1, "Zeit[min:s]", "1:05.5", W, 65.5},
+        {nullptr, 1, "Zeit[min:s]", "1:05,5", W, 65.5},
+        {nullptr, 1, "Zeit[min:s]", "1 05 5", W, 65.5},
+        {nullptr, 1, "Zeit[min:s]", "1:05", W, 65},
+        {nullptr, 1, "Zeit[min:s]", "1:5", W, 65},
+        {nullptr, 1, "Zeit[min:s]", "1 05", W, 65},
+        {nullptr, 1, "Zeit[min:s]", "65", W, 65},
+        {nullptr, 1, "Zeit[min:s]", "65.5", W, 65.5},   // bare seconds keep their tenths
+        {nullptr, 1, "Zeit[min:s]", "1 05.5", W, 65.5},
+        {nullptr, 1, "Zeit[min:s]", "  1:05.5 ", W, 65.5},
+        {nullptr, 1, "Zeit[min:s]", "10:00", W, 600},
+        {nullptr, 1, "Zeit[min:s]", "1:05.05", W, 65.05}, // the decimals as typed, not 65.5
+        {nullptr, 1, "Zeit-T", "2:30", W, 150},
+        {nullptr, 1, "Zeit[min:s]", "-", N, 0},
+        {nullptr, 1, "Zeit[min:s]", "", N, 0},
+        {nullptr, 1, "Zeit[min:s]", "OVER", U, -2},
+        {nullptr, 1, "Zeit[min:s]", "x", U, -2},
+        {nullptr, 1, "Zeit[min:s]", "Over Flight", U, -2}, // what the column shows for it
+        // time: what was read as something else before
+        {nullptr, 1, "Zeit[min:s]", "abc", A, 0, "keine Zeit"},
+        {nullptr, 1, "Zeit[min:s]", "5,5", A, 0, "mehrdeutig"},
+        {nullptr, 1, "Zeit[min:s]", "5.30", A, 0, "höchstens eine Nachkommastelle"},
+        {nullptr, 1, "Zeit[min:s]", "9:5O", A, 0, "„O“ an Stelle 4"},
+        {nullptr, 1, "Zeit[min:s]", "9:61", A, 0, "61 Sekunden"},
+        {nullptr, 1, "Zeit[min:s]", "1:2:3", A, 0, "einen Doppelpunkt"},
+        {nullptr, 1, "Zeit[min:s]", "2:", A, 0, "Sekunden fehlen"},
+        {nullptr, 1, "Zeit[min:s]", "-5", A, 0, "Vorzeichen"},
+        {nullptr, 1, "Zeit[min:s]", "12abc", A, 0, "„a“ an Stelle 3"},
+        {nullptr, 1, "Zeit[min:s]", "1 2 3 4", A, 0, "drei Teile"},
         // plain
-        {nullptr, 1, "Punkte", "-", -1},
-        {nullptr, 1, "Punkte", "12,5", 12.5},
-        {nullptr, 1, "Punkte", "12 m", -2},
-        {nullptr, 1, "Punkte", "abc", 0},
-        {nullptr, 1, "Punkte", "", 0},
-        {nullptr, 1, "F5J-Höhe[m]", "123", 123},
-        {nullptr, 1, "F5J-Höhe[m]", "---", -2},
+        {nullptr, 1, "Punkte", "-", N, -1},
+        {nullptr, 1, "Punkte", "12,5", W, 12.5},
+        {nullptr, 1, "Punkte", "12.5", W, 12.5},
+        {nullptr, 1, "Punkte", "-3", W, -3},
+        {nullptr, 1, "Punkte", "", N, 0},
+        {nullptr, 1, "Punkte", "ungültig", U, -2},
+        {nullptr, 1, "Punkte", "12 m", A, 0, "Leerzeichen an Stelle 3"},
+        {nullptr, 1, "Punkte", "abc", A, 0, "keine Zahl"},
+        {nullptr, 1, "Punkte", "Null", A, 0, "keine Zahl"},
+        {nullptr, 1, "Punkte", "1e5", A, 0, "„e“ an Stelle 2"},
+        {nullptr, 1, "F5J-Höhe[m]", "123", W, 123},
+        {nullptr, 1, "F5J-Höhe[m]", "---", U, -2},
+        {nullptr, 1, "F5J-Höhe[m]", "Log:---", U, -2},
+        {nullptr, 1, "F5J-Höhe[m]", "hundert", A, 0, "keine Zahl"},
         // rotation
-        {nullptr, 1, "Drehung[°]", "45", 0},
-        {nullptr, 1, "Drehung[°]", "89", 0},
-        {nullptr, 1, "Drehung[°]", "90", 91},
-        {nullptr, 1, "Drehung[°]", "135", 91},
-        {nullptr, 1, "Drehung[°]", "179", 91},
-        {nullptr, 1, "Drehung[°]", "180", -1},
-        {nullptr, 1, "Drehung[°]", "200", -1},
-        {nullptr, 1, "Drehung[°]", "-", -1},
-        {nullptr, 1, "Drehung[°]", "_", -1},
-        {nullptr, 1, "Drehung[°]", " ; ", -1},
-        {nullptr, 1, "Drehung[°]", "-5", -1},
-        {nullptr, 1, "Drehung[°]", "", 0},
+        {nullptr, 1, "Drehung[°]", "45", W, 0},
+        {nullptr, 1, "Drehung[°]", "89", W, 0},
+        {nullptr, 1, "Drehung[°]", "90", W, 91},
+        {nullptr, 1, "Drehung[°]", "135", W, 91},
+        {nullptr, 1, "Drehung[°]", "180", W, 91},
+        {nullptr, 1, "Drehung[°]", "0-90", W, 0},
+        {nullptr, 1, "Drehung[°]", "90-180", W, 91},
+        {nullptr, 1, "Drehung[°]", "-", N, -1},
+        {nullptr, 1, "Drehung[°]", "200", A, 0, "höchstens 180"},
+        {nullptr, 1, "Drehung[°]", "-5", A, 0, "Vorzeichen"},
+        {nullptr, 1, "Drehung[°]", "_", A, 0, "keine Zahl"},
         // distance: typed landing points become a distance, other numbers stay
-        {nullptr, 1, "Abstand[m]", "5", -1},
-        {&f3ba.w, 1, "Abstand[m]", "95", 2},
-        {&f3ba.w, 6, "Abstand[m]", "95", 1.2},      // senior fly-off: fine table
-        {&f3ba.w, 7, "Abstand[m]", "95", 2},        // junior fly-off does not qualify
-        {&f3baFein.w, 1, "Abstand[m]", "95", 1.2},
-        {&f3baFein.w, 1, "Abstand[m]", "88", 4},    // 2.6 m is beyond the fine table: whole metres, rounded up
-        {&f3ba.w, 1, "Abstand[m]", "100", 1},
-        {&f3ba.w, 1, "Abstand[m]", "30", 15},
-        {&f3ba.w, 1, "Abstand[m]", "101", 101},
-        {&f3ba.w, 1, "Abstand[m]", "12", 12},
-        {&f3ba.w, 1, "Abstand[m]", "12,5", 12.5},
-        {&f3ba.w, 1, "Abstand[m]", " 1 5 ", 1.5},
-        {&f3ba.w, 1, "Abstand[m]", "-", -1},
-        {&f3ba.w, 1, "Abstand[m]", "X", -2},
-        {&nurFein.w, 1, "Abstand[m]", "95", 1.2},
-        {&nurFein.w, 1, "Abstand[m]", "88", 88},    // beyond the fine table: no distance, stays as typed
-        {&f5j.w, 1, "Abstand[m]", "45", 2},
-        {&f5j.w, 1, "Abstand[m]", "50", 1},
-        {&f5j.w, 1, "Abstand[m]", "14", 14},
-        {&f3bj.w, 1, "Abstand[cm]", "80", 80},
-        {&f3bj.w, 1, "Abstand[cm]", "0", 0},
-        {&f3bj.w, 1, "Abstand[cm]", "500", 500},
-        {&f3bj.w, 1, "Abstand[cm]", "501", -1},
-        {&f3bj.w, 1, "Abstand[cm]", "-3", -1},
-        {&manuell.w, 1, "Abstand", "95", 95},
+        {nullptr, 1, "Abstand[m]", "5", W, 5},
+        {&f3ba.w, 1, "Abstand[m]", "95", W, 2},
+        {&f3ba.w, 6, "Abstand[m]", "95", W, 1.2},      // senior fly-off: fine table
+        {&f3ba.w, 7, "Abstand[m]", "95", W, 2},        // junior fly-off does not qualify
+        {&f3baFein.w, 1, "Abstand[m]", "95", W, 1.2},
+        {&f3baFein.w, 1, "Abstand[m]", "88", W, 4},    // 2.6 m is beyond the fine table: whole metres, rounded up
+        {&f3ba.w, 1, "Abstand[m]", "100", W, 1},
+        {&f3ba.w, 1, "Abstand[m]", "30", W, 15},
+        {&f3ba.w, 1, "Abstand[m]", "101", W, 101},
+        {&f3ba.w, 1, "Abstand[m]", "12", W, 12},
+        {&f3ba.w, 1, "Abstand[m]", "12,5", W, 12.5},
+        {&f3ba.w, 1, "Abstand[m]", "12.5", W, 12.5},
+        {&f3ba.w, 1, "Abstand[m]", "-", N, -1},
+        {&f3ba.w, 1, "Abstand[m]", "X", U, -2},
+        {&f3ba.w, 1, "Abstand[m]", ">75m", U, -2},
+        {&f3ba.w, 1, "Abstand[m]", "9:00", A, 0, "eine Zeit ist kein Abstand"},
+        {&f3ba.w, 1, "Abstand[m]", " 1 5 ", A, 0, "Leerzeichen"},
+        {&f3ba.w, 1, "Abstand[m]", "abc", A, 0, "keine Zahl"},
+        {&f3ba.w, 1, "Abstand[m]", "0.003", A, 0, "höchstens zwei Nachkommastellen"},
+        {&nurFein.w, 1, "Abstand[m]", "95", W, 1.2},
+        {&nurFein.w, 1, "Abstand[m]", "88", W, 88},    // beyond the fine table: no distance, stays as typed
+        {&f5j.w, 1, "Abstand[m]", "45", W, 2},
+        {&f5j.w, 1, "Abstand[m]", "50", W, 1},
+        {&f5j.w, 1, "Abstand[m]", "14", W, 14},
+        {&f3bj.w, 1, "Abstand[cm]", "80", W, 80},
+        {&f3bj.w, 1, "Abstand[cm]", "0", W, 0},
+        {&f3bj.w, 1, "Abstand[cm]", "500", W, 500},
+        {&f3bj.w, 1, "Abstand[cm]", "501", N, -1},     // no points left: nothing entered
+        {&f3bj.w, 1, "Abstand[cm]", "-3", N, -1},
+        {&manuell.w, 1, "Abstand", "95", W, 95},
+        // whole penalty points
+        {nullptr, 1, "Strafpunkte", "3", W, 3},
+        {nullptr, 1, "Strafpunkte", " -2 ", W, -2},
+        {nullptr, 1, "Strafpunkte", "", N, 0},
+        {nullptr, 1, "Strafpunkte", "-", N, 0},
+        {nullptr, 1, "Strafpunkte", "abc", A, 0, "keine Zahl"},
+        {nullptr, 1, "Strafpunkte", "2,5", A, 0, "„,“ an Stelle 2"},
+        {nullptr, 1, "Strafpunkte", "x", A, 0, "keine Zahl"},
     };
-    for (const auto& f : Faelle)
-        EXPECT_DOUBLE_EQ(ParseAllEingabe(f.Wett, f.Runde, f.Eingabe, f.Label), f.Erwartet)
-            << f.Label << " '" << f.Eingabe << "' round " << f.Runde;
+    for (const auto& f : Faelle) {
+        const EingabeErgebnis e = EingabeLesen(f.Wett, f.Runde, f.Label, f.Eingabe);
+        const std::string wo = std::string(f.Label) + " '" + f.Eingabe + "' round " + std::to_string(f.Runde);
+        EXPECT_EQ(e.Status, f.Status) << wo << ": " << e.Meldung;
+        if (f.Status == A) {
+            EXPECT_NE(e.Meldung.find(f.Meldung), std::string::npos) << wo << ": " << e.Meldung;
+            // The message names the text, the column and the forms the column takes.
+            EXPECT_NE(e.Meldung.find(std::string("„") + f.Eingabe + "“"), std::string::npos) << e.Meldung;
+            EXPECT_NE(e.Meldung.find(EingabeFormen(f.Wett, f.Label)), std::string::npos) << e.Meldung;
+        } else {
+            EXPECT_TRUE(e.Meldung.empty()) << wo;
+            EXPECT_DOUBLE_EQ(e.Wert, f.Erwartet) << wo;
+        }
+    }
+}
+
+TEST(EingabeTest, InvalidMarkerStandsAloneOrWithANumber) {
+    struct Fall {
+        const char* Eingabe;
+        EingabeStatus Status;
+        double Zahl;
+    } Faelle[] = {
+        {"x", U, 0},   {"X", U, 0},    {"over", U, 0}, {"OUT", U, 0},  {"Off", U, 0}, {"---", U, 0},
+        {"<", U, 0},   {">", U, 0},    {"!", U, 0},    {"?", U, 0},    {"/", U, 0},   {"ü", U, 0},
+        {"Ü", U, 0},   {"ausser", U, 0}, {">75", U, 75}, {"> 75", U, 75}, {">75m", U, 75}, {"<2,5", U, 2.5},
+        {"Landung", A, 0}, {"xyz", A, 0}, {"over 5 m", A, 0}, {"--", A, 0}, {"12x", A, 0},
+    };
+    for (const auto& f : Faelle) {
+        const EingabeErgebnis e = EingabeLesen(nullptr, 1, "Punkte", f.Eingabe);
+        EXPECT_EQ(e.Status, f.Status) << f.Eingabe << ": " << e.Meldung;
+        if (f.Status != U) continue;
+        EXPECT_DOUBLE_EQ(e.Wert, -2) << f.Eingabe;
+        EXPECT_EQ(e.MitZahl, f.Zahl != 0) << f.Eingabe;
+        EXPECT_DOUBLE_EQ(e.Zahl, f.Zahl) << f.Eingabe;
+    }
+}
+
+TEST(EingabeTest, RefusalQuotesUntrustedTextSafely) {
+    // Control characters and broken UTF-8 never reach a message; long texts are cut.
+    const std::string lang(200, '7');
+    const EingabeErgebnis a = EingabeLesen(nullptr, 1, "Punkte", lang);
+    EXPECT_EQ(a.Status, A);
+    EXPECT_EQ(a.Meldung.find(lang), std::string::npos);
+    EXPECT_NE(a.Meldung.find("…"), std::string::npos);
+    const EingabeErgebnis b = EingabeLesen(nullptr, 1, "Punkte", std::string("1\x1b[2J\xff", 7));
+    EXPECT_EQ(b.Status, A);
+    EXPECT_EQ(b.Meldung.find('\x1b'), std::string::npos);
+    EXPECT_EQ(b.Meldung.find('\xff'), std::string::npos);
 }
 
 TEST(EingabeTest, TypedLandingPointsWithoutDeductionStayAsTyped) {
@@ -235,14 +307,18 @@ TEST(EingabeTest, TypedValueShownAndReadAgainKeepsItsValue) {
         const char* Eingabe;
     } Faelle[] = {
         {"Zeit[min:s]", "1:05.5"}, {"Zeit[min:s]", "10:00"}, {"Zeit[min:s]", "OVER"},
+        {"Zeit[min:s]", "999999"}, // shown as 16666:39
         {"Drehung[°]", "135"},     {"Drehung[°]", "-"},      {"Drehung[°]", "45"},
         {"Abstand[cm]", "80"},     {"Abstand[cm]", "0"},     {"Punkte", "12,5"},
-        {"Punkte", "-"},           {"Punkte", "x"},
+        {"Punkte", "-"},           {"Punkte", "x"},          {"Zeit[min:s]", "65.5"},
+        {"Abstand[cm]", "x"},      {"F5J-Höhe[m]", "x"},     {"Drehung[°]", "180"},
     };
     for (const auto& f : Faelle) {
-        const double v = ParseAllEingabe(&f3bj.w, 1, f.Eingabe, f.Label);
+        const double v = EingabeLesen(&f3bj.w, 1, f.Label, f.Eingabe).Wert;
         const std::string Text = DispAllWertung(&f3bj.w, v, f.Label);
-        EXPECT_DOUBLE_EQ(ParseAllEingabe(&f3bj.w, 1, Text, f.Label), v) << f.Label << " " << f.Eingabe << " -> " << Text;
+        const EingabeErgebnis wieder = EingabeLesen(&f3bj.w, 1, f.Label, Text);
+        EXPECT_TRUE(wieder.Angenommen()) << wieder.Meldung;
+        EXPECT_DOUBLE_EQ(wieder.Wert, v) << f.Label << " " << f.Eingabe << " -> " << Text;
     }
 }
 

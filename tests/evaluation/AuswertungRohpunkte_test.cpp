@@ -551,7 +551,7 @@ TEST(RohpunkteTest, TypedValuesScoredWithTheRulesColumnLabels) {
         WertungTyp e;
         for (auto [Spalte, Text] : f.Eingaben) {
             const std::string Label = GetRegelBezeichnerStr(&c.r, Spalte);
-            const double v = ParseAllEingabe(&c.w, f.Runde, Text, Label);
+            const double v = EingabeLesen(&c.w, f.Runde, Label, Text).Wert;
             if (Spalte <= MaxPunktrichter)
                 e.WertungPunktr[Spalte] = v;
             else

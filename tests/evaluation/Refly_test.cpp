@@ -171,20 +171,29 @@ TEST(Refly, Strafpunkte) {
     EXPECT_EQ(RundeOhneAnlegen(w, 2), nullptr);
     EXPECT_FALSE(GetStrafpunkteInDurchgang(w, 2));
 
-    zeilen = {{1, "N1", "12"}, {2, "N2", "abc"}, {3, "", "5"}, {99, "X", "4"}, {4, "N4", " 3 "}};
+    zeilen = {{1, "N1", "12"}, {2, "N2", "7"}, {3, "", "5"}, {99, "X", "4"}, {4, "N4", " 3 "}};
     StrafpunkteRead(w, 1, zeilen);
     DurchgangTyp* d = GetDurchgangPtr(w, 1);
     EXPECT_EQ(DatenWertungGetPtr(d, 1, 0)->Strafpunkte, 12);
-    EXPECT_EQ(DatenWertungGetPtr(d, 2, 0)->Strafpunkte, L_STR_CnvStrToInteger("abc"));
+    EXPECT_EQ(DatenWertungGetPtr(d, 2, 0)->Strafpunkte, 7);
     EXPECT_EQ(DatenWertungGetPtr(d, 3, 0)->Strafpunkte, 0);
-    EXPECT_EQ(DatenWertungGetPtr(d, 4, 0)->Strafpunkte, L_STR_CnvStrToInteger(" 3 "));
+    EXPECT_EQ(DatenWertungGetPtr(d, 4, 0)->Strafpunkte, 3);
     EXPECT_TRUE(GetStrafpunkteInDurchgang(w, 1));
+
+    // A text that is not a whole number is refused: the dialog's "Ok" stores
+    // nothing of the list and names the row (before, "abc" was stored as 0).
+    w->modified = false;
+    const std::string m = StrafpunkteUebernehmen(w, 1, {{1, "N1", "1"}, {2, "N2", "abc"}});
+    EXPECT_EQ(m.rfind("N2: „abc“", 0), 0u) << m;
+    EXPECT_EQ(DatenWertungGetPtr(d, 1, 0)->Strafpunkte, 12);
+    EXPECT_EQ(DatenWertungGetPtr(d, 2, 0)->Strafpunkte, 7);
+    EXPECT_FALSE(w->modified);
 
     std::vector<StrafpunkteZeile> anzeige = {{1, "N1", ""}, {3, "", "x"}, {4, "N4", ""}};
     StrafpunkteAnzeigen(w, 1, anzeige);
     EXPECT_EQ(anzeige[0].Strafpunkte, "12");
     EXPECT_EQ(anzeige[1].Strafpunkte, "");
-    EXPECT_EQ(anzeige[2].Strafpunkte, StrInt(L_STR_CnvStrToInteger(" 3 ")));
+    EXPECT_EQ(anzeige[2].Strafpunkte, "3");
 
     // Penalties on reflight entries do not count for the question.
     StrafpunkteRead(w, 1, {{1, "N1", "0"}, {2, "N2", "0"}, {4, "N4", "0"}});
@@ -194,7 +203,7 @@ TEST(Refly, Strafpunkte) {
 
     // Taken over: the total loses the penalty.
     w->DurchgangPromille = false;
-    StrafpunkteUebernehmen(w, 1, {{3, "N3", "20"}});
+    EXPECT_EQ(StrafpunkteUebernehmen(w, 1, {{3, "N3", "20"}}), "");
     EXPECT_DOUBLE_EQ(r.tw.T(3)->Punkte, 300 - 20);
     EXPECT_TRUE(w->modified);
 }
@@ -238,7 +247,7 @@ TEST(Refly, ZeilenTreffenIhrenTeilnehmerNachEntfernenUndAufruecken) {
         for (int i = 2; i <= 4; ++i) DatenWertungGetPtr(d, i, 0)->Strafpunkte = 0;
         StrafpunkteRead(w, 1, {f.Zeile});
         for (int i = 2; i <= 4; ++i)
-            EXPECT_EQ(DatenWertungGetPtr(d, i, 0)->Strafpunkte, i == f.EdvNr ? L_STR_CnvStrToInteger(f.Zeile.Strafpunkte) : 0)
+            EXPECT_EQ(DatenWertungGetPtr(d, i, 0)->Strafpunkte, i == f.EdvNr ? std::stoi(f.Zeile.Strafpunkte) : 0)
                 << i;
         EXPECT_EQ(DatenWertungGetPtr(d, 0, 0), nullptr); // no entry of nobody
     }

@@ -12,35 +12,10 @@
 #include "evaluation/Auswertung.h"
 #include "evaluation/Sortierung.h"
 #include "rules/RegelLookup.h"
+#include "tests/evaluation/RegelWettbewerb.h"
 
 namespace tavuran {
 namespace {
-
-// A competition under a catalogue rule with its defaults, judge count J and
-// participants 1..n named "N<i> V<i>" of the club "MFC".
-struct RegelWettbewerb {
-    WettbewerbTyp* W = nullptr;
-    RegelWettbewerb(const std::string& Regel, int Richter = 1, int Teilnehmer = 2) {
-        W = DatenWettbewerbNew();
-        DatenWettbewerbDefault(W);
-        W->Datum = {1, 6, 2025};
-        DatenRegelLoad(W->RegelPtr, Regel, &W->Datum);
-        DatenRegelToWettbewerb(W, W->RegelPtr);
-        W->AnzPunktrichter = Richter;
-        for (int i = 1; i <= Teilnehmer; ++i) {
-            TeilnehmerTyp* t = DatenTeilnehmerGetPtr(W->TeilnehmerRootPtr, i, true);
-            t->Name.NachnameStr = "N" + std::to_string(i);
-            t->Name.VornameStr = "V" + std::to_string(i);
-            t->Verein = "MFC";
-            t->StartNr = t->MeldgNr = i;
-            t->Gruppe[1] = 1;
-        }
-        SortAll(W);
-    }
-    ~RegelWettbewerb() { DatenWettbewerbDispose(W); }
-    RegelWettbewerb(const RegelWettbewerb&) = delete;
-    RegelWettbewerb& operator=(const RegelWettbewerb&) = delete;
-};
 
 std::vector<std::string> Mal(int n, const std::vector<std::string>& v) {
     std::vector<std::string> r;
@@ -159,6 +134,24 @@ TEST(WertungEingabe, GleicherWertZaehltNichtAlsAenderungUndUeberzaehligeZellen) 
     EXPECT_EQ(WertungZeileUebernehmen(rw.W, 1, w, s, mehr), 0);
     std::vector<WertZelleTyp> eine = {{"1", ""}};
     EXPECT_EQ(WertungZeileUebernehmen(rw.W, 1, nullptr, s, eine), 0);
+}
+
+TEST(WertungEingabe, AbgelehnteZelleHaeltDieGanzeZeileZurueck) {
+    RegelWettbewerb rw("F5J (B-Mod 2025)");
+    const WertSpaltenTyp s = GetWertSpalten(rw.W);
+    WertungTyp* w = GetEingabeWertung(rw.W, 1, 1, false);
+    std::vector<WertZelleTyp> zellen = {{"12", "-"}, {"9:5O", "0:00"}, {"100", "0"}};
+    EXPECT_EQ(WertungZeileUebernehmen(rw.W, 1, w, s, zellen), 0);
+    EXPECT_DOUBLE_EQ(w->WertungPunktr[1], 0.0);
+    EXPECT_DOUBLE_EQ(w->WertungDurchg[2], 0.0);
+    EXPECT_TRUE(zellen[0].Meldung.empty());
+    EXPECT_NE(zellen[1].Meldung.find("„9:5O“"), std::string::npos) << zellen[1].Meldung;
+    EXPECT_EQ(ZeileMeldung(zellen), zellen[1].Meldung);
+    // mended, the row is stored and the message is gone
+    zellen[1].Text = "9:50";
+    EXPECT_EQ(WertungZeileUebernehmen(rw.W, 1, w, s, zellen), 3);
+    EXPECT_DOUBLE_EQ(w->WertungDurchg[1], 590.0);
+    EXPECT_EQ(ZeileMeldung(zellen), "");
 }
 
 TEST(WertungEingabe, EintragDerZeile) {

@@ -120,6 +120,12 @@ TEST(DateiFelder, PersonenLesen) {
         {"DE Vries Jan", 2, true, {"", "Jan", "DE Vries"}},
         {"'de','Vries','Jan'", 3, false, {"", "Jan", "de Vries"}},
         {"", 1, false, {"", "", ""}},
+        // "Name, Vorname" as typed for a director or a participant (before,
+        // "Müller, Hans" became the surname "Müller," and printed "Hans Müller,")
+        {"Müller, Hans", 1, true, {"", "Hans", "Müller"}},
+        {"Müller, Hans", 1, false, {"", "Hans", "Müller"}},
+        {" de Vries ,Jan Peter ", 2, true, {"", "Jan Peter", "de Vries"}},
+        {"Müller,", 1, true, {"", "", "Müller"}},
     };
     for (const Fall& f : faelle) {
         NameTyp n{"alt", "alt", "alt"};
