@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QAbstractScrollArea>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLayout>
@@ -145,14 +146,24 @@ int ListeMindestbreite(QTableWidget* g) {
 }
 
 void DialogEinpassen(QWidget* d) {
-    QSize soll = d->size();
-    if (d->layout()) soll = soll.expandedTo(d->layout()->minimumSize());
     const QScreen* s = d->screen() ? d->screen() : QGuiApplication::primaryScreen();
     const QRect platz = s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
-    soll = soll.boundedTo(platz.size());
+    // The window frame (title bar, borders) needs its room too.
+    const QSize rahmen = d->frameGeometry().size() - d->geometry().size();
+    const QSize frei = (platz.size() - rahmen.expandedTo(QSize(0, 0))).expandedTo(QSize(200, 150));
+    QSize soll = d->size();
+    if (d->layout()) soll = soll.expandedTo(d->layout()->minimumSize());
+    if (soll.width() > frei.width() || soll.height() > frei.height()) {
+        // Lists scroll: their minimum sizes give way to the screen.
+        for (QAbstractScrollArea* a : d->findChildren<QAbstractScrollArea*>()) a->setMinimumSize(0, 0);
+        if (d->layout()) d->layout()->activate();
+    }
+    d->setMinimumSize(d->minimumSize().boundedTo(frei));
+    soll = soll.boundedTo(frei);
     d->resize(soll);
-    const int x = std::clamp(d->x(), platz.left(), std::max(platz.left(), platz.right() + 1 - soll.width()));
-    const int y = std::clamp(d->y(), platz.top(), std::max(platz.top(), platz.bottom() + 1 - soll.height()));
+    const QSize aussen = soll + rahmen;
+    const int x = std::clamp(d->x(), platz.left(), std::max(platz.left(), platz.right() + 1 - aussen.width()));
+    const int y = std::clamp(d->y(), platz.top(), std::max(platz.top(), platz.bottom() + 1 - aussen.height()));
     d->move(x, y);
 }
 

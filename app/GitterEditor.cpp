@@ -5,33 +5,20 @@
 #include <QPainter>
 #include <QTableWidget>
 
+#include "app/TabellenGitter.h"
+
 #include "core/DatenTeilnehmer.h"
 
 namespace tavuran {
 
-void GitterZelleSetzen(QTableWidget* g, int Zeile, int Spalte, const std::string& Text) {
-    if (Zeile < 1 || Zeile > g->rowCount() || Spalte < 0 || Spalte >= g->columnCount()) return;
-    QTableWidgetItem* it = g->item(Zeile - 1, Spalte);
-    if (!it) {
-        if (Text.empty()) return;
-        it = new QTableWidgetItem;
-        it->setFlags(GitterZelleEditierbar);
-        g->setItem(Zeile - 1, Spalte, it);
-    }
-    const QString t = QString::fromStdString(Text);
-    if (it->text() != t) it->setText(t);
+void GitterZelleSetzen(TabellenGitter* g, int Zeile, int Spalte, const std::string& Text) {
+    g->Modell()->SetText(Zeile - 1, Spalte, Text);
 }
 
 // The texts of a sheet as the library routines take them: row 0 the header.
-GitterTexte GitterLesen(QTableWidget* g) {
-    GitterTexte t(static_cast<std::size_t>(g->rowCount()) + 1, GitterZeile(static_cast<std::size_t>(g->columnCount())));
-    for (int r = 1; r <= g->rowCount(); ++r)
-        for (int c = 0; c < g->columnCount(); ++c)
-            if (QTableWidgetItem* it = g->item(r - 1, c)) t[r][c] = it->text().toStdString();
-    return t;
-}
+GitterTexte GitterLesen(const TabellenGitter* g) { return g->Modell()->Texte(); }
 
-void GitterZeileZeigen(QTableWidget* g, const GitterTexte& t, int Zeile) {
+void GitterZeileZeigen(TabellenGitter* g, const GitterTexte& t, int Zeile) {
     for (int c = 1; c < g->columnCount(); ++c) GitterZelleSetzen(g, Zeile, c, GitterZelle(t, Zeile, c));
 }
 
@@ -51,7 +38,7 @@ bool IstZellWechselTaste(int Taste) {
            Taste == Qt::Key_Up || Taste == Qt::Key_Down;
 }
 
-GitterEditor::GitterEditor(QTableWidget* Grid) : QStyledItemDelegate(Grid), grid_(Grid) {
+GitterEditor::GitterEditor(TabellenGitter* Grid) : QStyledItemDelegate(Grid), grid_(Grid) {
     Grid->setItemDelegate(this);
     Grid->installEventFilter(this);
 }
@@ -93,9 +80,9 @@ bool GitterEditor::eventFilter(QObject* Objekt, QEvent* Ereignis) {
         const int r = grid_->currentRow(), c = grid_->currentColumn();
         if (taste != Qt::Key_Up && taste != Qt::Key_Down && IstZellWechselTaste(taste)) return Taste && Taste(taste);
         if ((taste == Qt::Key_Delete || taste == Qt::Key_Backspace) && r >= 0 && c >= 0) {
-            QTableWidgetItem* it = grid_->item(r, c);
-            if (it && (it->flags() & Qt::ItemIsEditable) && !it->text().isEmpty()) {
-                it->setText(QString());
+            const QModelIndex i = grid_->Modell()->index(r, c);
+            if ((grid_->Modell()->flags(i) & Qt::ItemIsEditable) && !grid_->Text(r, c).empty()) {
+                grid_->Modell()->SetText(r, c, std::string());
                 if (Eingabe) Eingabe(r + 1, c);
             }
             return true;

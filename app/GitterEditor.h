@@ -13,19 +13,23 @@
 
 #include <QStyledItemDelegate>
 
+#include "app/TabellenModell.h"
 #include "exchange/TeilnehmerBearbeitung.h"
 
 class QTableWidget;
 
+
 namespace tavuran {
+
+class TabellenGitter;
 
 class GitterEditor : public QStyledItemDelegate {
     Q_OBJECT
   public:
     // Item data role: a cell with this set to a colour gets a frame of it.
-    static constexpr int RahmenRolle = Qt::UserRole + 1;
+    static constexpr int RahmenRolle = TabellenModell::RahmenRolle;
 
-    explicit GitterEditor(QTableWidget* Grid);
+    explicit GitterEditor(TabellenGitter* Grid);
 
     // The user changed the text of cell (Zeile, Spalte).
     std::function<void(int Zeile, int Spalte)> Eingabe;
@@ -45,22 +49,19 @@ class GitterEditor : public QStyledItemDelegate {
     bool eventFilter(QObject* Objekt, QEvent* Ereignis) override;
 
   private:
-    QTableWidget* grid_;
+    TabellenGitter* grid_;
 };
 
 // True for the keys that leave a cell.
 bool IstZellWechselTaste(int Taste);
 
-// Flags of a cell the user may type into.
-inline constexpr Qt::ItemFlags GitterZelleEditierbar = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable;
-
-// Sets a cell's text (rows counted from 1 below the header), creating an
-// editable cell where needed; ListenZellText reads one.
-void GitterZelleSetzen(QTableWidget* g, int Zeile, int Spalte, const std::string& Text);
+// Sets a cell's text (rows counted from 1 below the header); ListenZellText
+// reads one.
+void GitterZelleSetzen(TabellenGitter* g, int Zeile, int Spalte, const std::string& Text);
 // All texts of a grid for the library routines (row 0 the header row), and
 // one row shown again from them.
-GitterTexte GitterLesen(QTableWidget* g);
-void GitterZeileZeigen(QTableWidget* g, const GitterTexte& t, int Zeile);
+GitterTexte GitterLesen(const TabellenGitter* g);
+void GitterZeileZeigen(TabellenGitter* g, const GitterTexte& t, int Zeile);
 // A lookup list: running number, name and club of the offered participants.
 void LookupFuellen(QTableWidget* g, const std::vector<TeilnehmerTyp*>& Angebot);
 

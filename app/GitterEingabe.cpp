@@ -4,7 +4,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
-#include <QTableWidget>
+
+#include "app/TabellenGitter.h"
 
 namespace tavuran {
 
@@ -31,7 +32,7 @@ bool IstUebergabeTaste(int Taste, bool ImEditor) {
 
 } // namespace
 
-GitterEingabe::GitterEingabe(QTableWidget* Grid, EditierbarFunktion Editierbar, TastenFunktion Tasten)
+GitterEingabe::GitterEingabe(TabellenGitter* Grid, EditierbarFunktion Editierbar, TastenFunktion Tasten)
     : QStyledItemDelegate(Grid), grid_(Grid), editierbar_(std::move(Editierbar)), tasten_(std::move(Tasten)) {
     grid_->setItemDelegate(this);
     grid_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
@@ -84,12 +85,17 @@ void GitterEingabe::setModelData(QWidget* Editor, QAbstractItemModel* Modell, co
 }
 
 bool GitterEingabe::eventFilter(QObject* Objekt, QEvent* Ereignis) {
+    // The grid's own events are not an editor's: the base class would take the
+    // grid losing focus for an editor losing it and ask the grid to commit
+    // the grid itself ("commitData called with an editor that does not belong
+    // to this view").
+    if (Objekt == grid_) {
+        if (Ereignis->type() != QEvent::KeyPress) return false;
+        auto* k = static_cast<QKeyEvent*>(Ereignis);
+        return IstUebergabeTaste(k->key(), false) && tasten_ && tasten_(k->key(), k->modifiers());
+    }
     if (Ereignis->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(Ereignis);
-        if (Objekt == grid_) {
-            if (IstUebergabeTaste(k->key(), false) && tasten_ && tasten_(k->key(), k->modifiers())) return true;
-            return false;
-        }
         if (auto* e = qobject_cast<QLineEdit*>(Objekt)) {
             if (k->key() == Qt::Key_Escape) {
                 e->setText(e->property(AnfangsText).toString());

@@ -16,9 +16,10 @@
 
 #include <QStyledItemDelegate>
 
-class QTableWidget;
 
 namespace tavuran {
+
+class TabellenGitter;
 
 class GitterEingabe : public QStyledItemDelegate {
     Q_OBJECT
@@ -30,7 +31,7 @@ class GitterEingabe : public QStyledItemDelegate {
     using TastenFunktion = std::function<bool(int Taste, Qt::KeyboardModifiers Modifikatoren)>;
 
     // Becomes the grid's item delegate and child.
-    GitterEingabe(QTableWidget* Grid, EditierbarFunktion Editierbar, TastenFunktion Tasten);
+    GitterEingabe(TabellenGitter* Grid, EditierbarFunktion Editierbar, TastenFunktion Tasten);
 
     // Closes an open editor, keeping what was typed in the cell.
     void EditorSchliessen();
@@ -46,7 +47,7 @@ class GitterEingabe : public QStyledItemDelegate {
     bool eventFilter(QObject* Objekt, QEvent* Ereignis) override;
 
   private:
-    QTableWidget* grid_;
+    TabellenGitter* grid_;
     EditierbarFunktion editierbar_;
     TastenFunktion tasten_;
     mutable QWidget* editor_ = nullptr;

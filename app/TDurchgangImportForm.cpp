@@ -13,6 +13,7 @@
 
 #include "core/Eingabe.h"
 #include "core/UiHooks.h"
+#include "exchange/DateiFreigabe.h"
 #include "exchange/DurchgangImport.h"
 
 namespace tavuran {
@@ -92,6 +93,10 @@ void TDurchgangImportForm::OkButtonClick() {
         UiWarnung("Durchgang importieren", e.Grund);
         return;
     }
+    // The user picked this file: the overall ranking may read it again (for
+    // the HTML result list).
+    WunschFreigeben(WettbewerbPtr->WettbewerbFileNamen[0], WunschArt::Teilwettbewerb,
+                    WettbewerbPtr->WettbewerbImportFileName[r]);
     hide();
     WettbewerbPtr->CalcWertung = true;
     if (nachImport_) nachImport_();

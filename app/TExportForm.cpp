@@ -13,7 +13,9 @@
 #include <QVBoxLayout>
 
 #include "app/Verzeichnisse.h"
+#include "core/L_FILE.h"
 #include "core/UiHooks.h"
+#include "exchange/DateiZugriff.h"
 #include "platform/Dialoge.h"
 
 namespace tavuran {
@@ -76,6 +78,7 @@ void TExportForm::Zeigen(WettbewerbTyp* Wett) {
     if (!Wett) return;
     Wett_ = Wett;
     DateiNameStr = CsvDateiName(Wett);
+    gewaehlt_.clear();
     if (OrdnerVon(DateiNameStr).empty()) DateiNameStr = GetStandardPath() + DateiNameStr;
     DateinameEdit->setText(QString::fromStdString(DateiNameStr));
     {
@@ -126,6 +129,7 @@ void TExportForm::DateiNameButtonClick() {
     const DateiDialogErgebnis e = DateiDialog(this, a);
     if (!e.Ok || e.Datei.empty()) return;
     DateiNameStr = e.Datei;
+    gewaehlt_ = e.Datei;
     DateinameEdit->setText(QString::fromStdString(DateiNameStr));
 }
 
@@ -141,6 +145,16 @@ bool TExportForm::ErzeugeButtonClick() {
         return false;
     }
     DateinameEditExit();
+    if (std::string grund = EingabeUeberschreibenGrund(DateiNameStr, {Wett_->WettbewerbFileNamen[0]}); !grund.empty()) {
+        UiWarnung("Export als CSV-Exceldatei", grund);
+        return false;
+    }
+    // A name proposed or typed, not picked in the file dialog (which asked):
+    // an existing file is replaced only when the user agrees.
+    if (DateiNameStr != gewaehlt_ && L_FILE_Exist(DateiNameStr) &&
+        UiFrage("Export als CSV-Exceldatei",
+                "Die Datei „" + DateiNameStr + "“ gibt es schon. Soll sie ersetzt werden?") != UiAntwort::Ja)
+        return false;
     std::string grund;
     bool ersetzt = false;
     if (!ErgebnisExcelExport(DateiNameStr, tabelle_, grund, ersetzt,

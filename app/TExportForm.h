@@ -60,6 +60,8 @@ class TExportForm : public QDialog {
   private:
     WettbewerbTyp* Wett_ = nullptr;
     std::string DateiNameStr;
+    // The name the user picked in the file dialog (empty when none).
+    std::string gewaehlt_;
     CsvTabelle tabelle_;
 };
 

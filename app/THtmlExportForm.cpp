@@ -12,6 +12,8 @@
 #include "app/Verzeichnisse.h"
 #include "core/DatenWettbewerb.h"
 #include "core/UiHooks.h"
+#include "exchange/DateiFreigabe.h"
+#include "exchange/DateiZugriff.h"
 #include "platform/Browser.h"
 #include "platform/Dialoge.h"
 
@@ -29,8 +31,8 @@ THtmlExportForm::THtmlExportForm(QWidget* Eltern) : QDialog(Eltern) {
     zeile->addWidget(DateiNameButton);
     layout->addLayout(zeile);
     WertungCheckBox = new QCheckBox("Wertungslisten in HTML-Datei ausgeben", this);
-    LinkCheckBox = new QCheckBox("Links intern (Links auf Wertungslisten innerhalb der HTML-Date bzw. auf "
-                                 "importierte Wettbewerbei)",
+    LinkCheckBox = new QCheckBox("Links intern (Links auf Wertungslisten innerhalb der HTML-Datei bzw. auf "
+                                 "importierte Wettbewerbe)",
                                  this);
     TwLinkCheckBox = new QCheckBox("Links extern (Links auf übergeordnetes Gesamtergebnis)", this);
     StatistikCheckBox = new QCheckBox("Vom LVB geforderte Statistik über Teilnehmer einblenden", this);
@@ -65,6 +67,7 @@ void THtmlExportForm::Zeigen(WettbewerbTyp* Wett) {
     if (!Wett) return;
     Wett_ = Wett;
     DateiNameStr = GetPath(Wett, PfadErgebnis);
+    gewaehlt_.clear();
     DateiNameLabel->setText(QString::fromStdString("Dateiname: " + DateiNameStr));
     HtmlErgebnisOptionen o = Optionen();
     HtmlOptionenVoreinstellen(Wett, o);
@@ -75,7 +78,9 @@ void THtmlExportForm::Zeigen(WettbewerbTyp* Wett) {
 
     ImportListBox->clear();
     WettNamenListBox->clear();
-    importe_ = HtmlImportListe(Wett);
+    // The sub-competitions are read only where the user confirmed them.
+    importe_ = HtmlImportListe(Wett, TeilwettbewerbeErlauben(Wett->WettbewerbFileNamen[PfadWettbewerb],
+                                                             TeilwettbewerbDateien(Wett)));
     for (const HtmlImportEintrag& e : importe_) {
         if (!e.WtbDatei.empty()) ImportListBox->addItem(QString::fromStdString(e.WtbDatei));
         if (!e.WettName.empty()) WettNamenListBox->addItem(QString::fromStdString(e.WettName));
@@ -114,6 +119,7 @@ void THtmlExportForm::DateiNameButtonClick() {
     const DateiDialogErgebnis e = DateiDialog(this, a);
     if (!e.Ok || e.Datei.empty()) return;
     DateiNameStr = PfadMitEndung(PfadErgebnis, e.Datei);
+    gewaehlt_ = e.Datei;
     DateiNameLabel->setText(QString::fromStdString("Dateiname: " + DateiNameStr));
 }
 
@@ -122,6 +128,18 @@ bool THtmlExportForm::OkButtonClick() {
         hide();
         return false;
     }
+    // A name not picked in the file dialog is the file's wish (or the
+    // program's proposal): it is written only once the user confirmed it.
+    const ZielHerkunft herkunft = !gewaehlt_.empty() && gewaehlt_ == DateiNameStr ? ZielHerkunft::Dialog
+                                  : DateiNameStr == Wett_->WettbewerbFileNamen[PfadErgebnis] ? ZielHerkunft::Datei
+                                                                                              : ZielHerkunft::Vorschlag;
+    if (std::string grund = EingabeUeberschreibenGrund(DateiNameStr, {Wett_->WettbewerbFileNamen[PfadWettbewerb]});
+        !grund.empty()) {
+        UiWarnung("HTML Export", grund);
+        return false;
+    }
+    if (!WunschErlauben(Wett_->WettbewerbFileNamen[PfadWettbewerb], WunschArt::HtmlErgebnis, DateiNameStr, herkunft))
+        return false;
     std::string grund;
     if (!HtmlExportExec(Wett_, Optionen(), DateiNameStr, grund)) {
         UiWarnung("HTML Export", "Die HTML-Datei „" + DateiNameStr + "“ konnte nicht geschrieben werden:\n" + grund);

@@ -54,6 +54,8 @@ class THtmlExportForm : public QDialog {
   private:
     WettbewerbTyp* Wett_ = nullptr;
     std::string DateiNameStr;
+    // The name the user picked in the file dialog of this showing (empty when none).
+    std::string gewaehlt_;
     std::vector<HtmlImportEintrag> importe_;
 };
 

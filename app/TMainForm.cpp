@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDialog>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -22,10 +23,11 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
-#include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/DialogListe.h"
+#include "app/TabellenGitter.h"
 #include "app/TPreviewForm.h"
 #include "app/TSpeichernAbfrageForm.h"
 #include "app/TWarnStartNrForm.h"
@@ -87,31 +89,6 @@ const char* const FarbTitel[6] = {"aus (immer Schwarzweiß)",     "ein (Farbe bz
                                   "braun (anstelle Schwarzweiß)", "rot (anstelle Schwarzweiß)",
                                   "grün (anstelle Schwarzweiß)",  "blau (anstelle Schwarzweiß)"};
 
-const char* const TeilnehmerKoepfe[17] = {"",         "",         "Name",     "Verein",   "Kanal 1", "Kanal 2",
-                                          "Kanal 3",  "jugendlich", "Verband", "Land",     "Bundesland",
-                                          "Bezirk",   "Helfer 1", "Helfer 2", "Helfer 3", "Modell 1", "Modell 2"};
-
-// One cell of a grid; rows are counted as in the lists: row 0 is the header.
-void Zelle(QTableWidget* g, int Zeile, int Spalte, const std::string& Text) {
-    if (Zeile < 1 || Zeile > g->rowCount() || Spalte < 0 || Spalte >= g->columnCount()) return;
-    QTableWidgetItem* it = g->item(Zeile - 1, Spalte);
-    if (!it) {
-        it = new QTableWidgetItem;
-        it->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-        g->setItem(Zeile - 1, Spalte, it);
-    }
-    it->setText(Q(Text));
-}
-
-// Row count as the lists count it (header included).
-void ZeilenZahl(QTableWidget* g, int Zeilen) { g->setRowCount(std::max(Zeilen - 1, 0)); }
-
-std::string Zahl(double x, int MinBreite, int MaxBreite, int MinNachkomma = 0) {
-    return L_STR_DoubleToStr(x, MinBreite, MaxBreite, MinNachkomma, 2);
-}
-
-std::string PlatzText(int p) { return p > 0 ? std::to_string(p) : std::string("-"); }
-
 QPixmap Lampe(int Bild) {
     QPixmap pm(14, 14);
     pm.fill(Qt::transparent);
@@ -144,6 +121,8 @@ TMainForm::TMainForm(const QStringList& Argumente, QWidget* Eltern) : QMainWindo
     hooks.AktuellerWettbewerb = [this] { return WettPtr; };
     hooks.SpeichernAbfrage = [this](WettbewerbTyp* w, bool mehrere) { return SpeichernAbfrageZeigen(w, mehrere); };
     InstallQtUiHooks(hooks);
+    // Dialogs are fitted to the screen when they are shown (eventFilter).
+    qApp->installEventFilter(this);
 
     // Stored paths follow the user's documents folder.
     SetStandardPfad(GetStandardPath());
@@ -202,17 +181,13 @@ TMainForm::TMainForm(const QStringList& Argumente, QWidget* Eltern) : QMainWindo
     auto* sichern = new QShortcut(QKeySequence::Save, this);
     connect(sichern, &QShortcut::activated, this, [this] { FunctionSichernClick(); });
 
-    dispTimer_ = new Zeitgeber(this, 500, [this] { DispTimerTimer(); });
-    sortierHandleTimer_ = new Zeitgeber(this, 5, [this] { SortierHandleTimerTimer(); });
+    // No timer polls: the window sleeps until something happens.
     StartUp = true;
     OpenNewDialog = false;
-    dispTimer_->Start();
-    sortierHandleTimer_->Start();
+    SortierHandleTimerTimer();
 }
 
 TMainForm::~TMainForm() {
-    dispTimer_->Stop();
-    sortierHandleTimer_->Stop();
     if (WettPtr) emit WettbewerbSchliesst(WettPtr);
     DatenWettbewerbDispose(WettPtr);
     ResetUiHooks();
@@ -238,9 +213,10 @@ void TMainForm::MenueAufbauen() {
     }
     recentTrenner_ = datei->addSeparator();
     recentTrenner_->setVisible(false);
-    connect(datei->addAction("E&xit"), &QAction::triggered, this, [this] { FunctionExitClick(); });
+    connect(datei->addAction("&Beenden"), &QAction::triggered, this, [this] { FunctionExitClick(); });
 
     QMenu* bearbeiten = menuBar()->addMenu("&Bearbeiten");
+    RueckgaengigMenueAufbauen(bearbeiten);
     connect(bearbeiten->addAction("&Parameter"), &QAction::triggered, this, [this] { FunctionParameterClick(); });
     StartreihenfolgeMenueAufbauen(bearbeiten);
     DialogMenueAufbauen(bearbeiten);
@@ -266,9 +242,15 @@ void TMainForm::MenueAufbauen() {
         });
     }
     QMenu* sort = ansicht->addMenu("&Sortierung");
+    // One order at a time: the sort items are one radio group.
+    // (optional: without a competition none is checked; clicking the checked
+    // item again keeps it, as ChangeSort checks it anew).
+    auto* sortGruppe = new QActionGroup(this);
+    sortGruppe->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (int s = 0; s < 6; ++s) {
         QAction* a = sort->addAction(SortTitel[s]);
         a->setCheckable(true);
+        sortGruppe->addAction(a);
         sortAct_[s] = a;
         connect(a, &QAction::triggered, this, [this, s] {
             if (!WettPtr) {
@@ -327,8 +309,8 @@ void TMainForm::GridsAufbauen() {
     tabBar_ = new QTabBar(mitte);
     tabBar_->setExpanding(false);
     panels_ = new QStackedWidget(mitte);
-    for (int t = 0; t < 7; ++t) {
-        grid_[t] = new QTableWidget(panels_);
+    for (int t = 0; t < AnzahlTabs; ++t) {
+        grid_[t] = new TabellenGitter(panels_);
         // The list font is sized to the fixed column widths, so that a channel
         // text such as "2,4GHz" fits its column.
         QFont schrift = grid_[t]->font();
@@ -355,6 +337,8 @@ void TMainForm::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     if (StartUp) {
         StartUp = false;
+        // The start file is opened and shown once: its display is built at the end.
+        ++anzeigeSperre_;
         InitWettDir(WettbewerbFileName);
         if (L_FILE_Exist(Verzeichnisse.WettbewerbFileName))
             WettbewerbAufbauen(Verzeichnisse.WettbewerbFileName, false);
@@ -366,9 +350,14 @@ void TMainForm::showEvent(QShowEvent* e) {
         if (!WettPtr->RegelPtr || WettPtr->Name.empty()) OpenNewDialog = true;
         RefreshRecentFiles();
         if (KleinerBildschirm()) Maximiert = true;
+        --anzeigeSperre_;
         if (!startDateiFehler_.empty()) UiWarnung("Wettbewerb öffnen", startDateiFehler_);
+        ReinitAndRedraw();
+        // The parameters of a new competition are asked for once the window is up.
+        if (OpenNewDialog) QTimer::singleShot(0, this, [this] { SortierHandleTimerTimer(); });
+    } else {
+        AnzeigeAktualisieren();
     }
-    ReinitAndRedraw();
     if (Maximiert && !isMaximized()) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
@@ -488,7 +477,6 @@ void TMainForm::FunctionOeffnenClick() {
     DateiDialogErgebnis erg = DateiDialog(this, anfrage);
     if (!erg.Ok || !WettbewerbsDateiOeffenbar(erg.Datei) || !WettbewerbAufraeumen()) return;
     WettbewerbAufbauen(erg.Datei, false);
-    FormPaint();
 }
 
 void TMainForm::FunctionSichernClick() {
@@ -507,49 +495,6 @@ bool TMainForm::SpeichernErgebnisMelden(bool Ok, const std::string& Grund, const
         UiMeldung(Grund);
     RedrawStatusBar();
     return Ok;
-}
-
-bool TMainForm::Sichern(int FormatNr) {
-    if (!WettPtr) return false;
-    WertungEingabeSichern();
-    SetWettbewerbModified(WettPtr);
-    // The name with blanks replaced is the one remembered as the last file.
-    const std::string name = FormatFileName(WettPtr->WettbewerbFileNamen[0]);
-    if (!VerlustDateiUeberschreiben(name)) return false;
-    WettPtr->WettbewerbFileNamen[0] = SetPath(WettPtr, PfadWettbewerb, name);
-    DateiSpeicherErgebnis erg = DatenWettbewerbSave(WettPtr, WettPtr->WettbewerbFileNamen[0], FormatNr);
-    return SpeichernErgebnisMelden(erg.Ok, SpeicherErgebnisText(erg), WettPtr->WettbewerbFileNamen[0]);
-}
-
-bool TMainForm::SichernUnter() {
-    if (!WettPtr) return false;
-    const std::string vorschlag = GetPath(WettPtr, PfadWettbewerb);
-    // The proposal lies in the standard folder, which may not exist yet.
-    if (!GetStandardPfad().empty() && !L_FILE_ExistDir(GetStandardPfad())) L_FILE_MakeDirectory(GetStandardPfad());
-    DateiDialogAnfrage anfrage;
-    anfrage.Sichern = true;
-    anfrage.Titel = "Wettbewerb sichern als";
-    anfrage.Filter = "Wettbewerbsdateien 3.0 (*.wtb)|*.wtb|Wettbewerbsdateien 2.0 (*.wtb)|*.wtb|"
-                     "Wettbewerbsdateien 1.0 (*.wtb)|*.wtb|AlleDateien (*.*)|*.*";
-    anfrage.StartOrdner = OrdnerVon(vorschlag);
-    anfrage.StartName = vorschlag;
-    DateiDialogErgebnis erg = DateiDialog(this, anfrage);
-    if (!erg.Ok) return false;
-    const std::string alt = WettPtr->WettbewerbFileNamen[0];
-    const std::string name = SetPath(WettPtr, PfadWettbewerb, erg.Datei);
-    // A name in a folder that does not exist is not remembered; the save
-    // below must still go to it and fail there, not to the old file.
-    WettPtr->WettbewerbFileNamen[0] = name;
-    const int format = erg.FilterIndex == 2 ? 2 : erg.FilterIndex == 3 ? 1 : 3;
-    if (Sichern(format)) {
-        WettPtr->FileFormatNr = format;
-        NewFileLoaded(WettPtr->WettbewerbFileNamen[0]);
-        RefreshRecentFiles();
-        return true;
-    }
-    WettPtr->WettbewerbFileNamen[0] = alt;
-    RedrawStatusBar();
-    return false;
 }
 
 UiAntwort TMainForm::SpeichernAbfrageZeigen(WettbewerbTyp* Wett, bool MehrereOffen) {
@@ -572,28 +517,23 @@ bool TMainForm::WettbewerbAufraeumen() {
         WettPtr->WinPosHeight = g.height();
         WettPtr->WinPosWidth = g.width();
         WettPtr->WinState = isMaximized() ? WinStateTyp::Maximized : WinStateTyp::Normal;
+        // The save goes through the same checks as "Sichern" (the file
+        // changed meanwhile, another file under that name, the backup).
         const std::string& datei = WettPtr->WettbewerbFileNamen[0];
-        if (L_FILE_Exist(datei) && (verlustDatei_.empty() || verlustDatei_ != datei)) {
-            DateiSpeicherErgebnis erg = SaveAllWettbewerb(WettPtr);
-            if (erg.Abgebrochen)
-                ergebnis = false;
-            else if (erg.Gespeichert)
-                ergebnis = SpeichernErgebnisMelden(erg.Ok, SpeicherErgebnisText(erg), WettPtr->WettbewerbFileNamen[0]);
-        } else {
-            // Unnamed, or read with losses: the user chooses too whether to save at all.
-            const UiAntwort a = UiSpeichernAbfrage(WettPtr, false);
-            if (a == UiAntwort::Abbrechen)
-                ergebnis = false;
-            else if (a == UiAntwort::Ja || a == UiAntwort::JaAlle)
-                ergebnis = L_FILE_Exist(datei) ? Sichern(WettPtr->FileFormatNr) || SichernUnter() : SichernUnter();
-        }
+        const UiAntwort a = UiSpeichernAbfrage(WettPtr, false);
+        if (a == UiAntwort::Abbrechen)
+            ergebnis = false;
+        else if (a == UiAntwort::Ja || a == UiAntwort::JaAlle)
+            ergebnis = L_FILE_Exist(datei) ? Sichern(WettPtr->FileFormatNr) || SichernUnter() : SichernUnter();
     }
     if (ergebnis) {
         NewFileLoaded(WettPtr->WettbewerbFileNamen[0]);
         WriteRegistry();
         emit WettbewerbSchliesst(WettPtr);
         DatenWettbewerbDispose(WettPtr);
+        RueckgaengigBeenden();
         verlustDatei_.clear();
+        DateiZustandVergessen();
         RefreshRecentFiles();
     }
     FormPaint();
@@ -601,14 +541,20 @@ bool TMainForm::WettbewerbAufraeumen() {
 }
 
 void TMainForm::WettbewerbAufbauen(const std::string& Datei, bool ForceInput) {
+    // The display is built once, at the end, not by every step on the way.
+    ++anzeigeSperre_;
     bool geladen = false;
+    RueckgaengigBeenden();
     if (L_FILE_Exist(Datei)) {
         std::string grund;
         DateiLeseBericht bericht;
-        const int r = DatenWettbewerbLoad(WettPtr, Datei, &grund, &bericht);
-        if (r != LadenOk && WettPtr) {
+        // Read and locked; a file that another window holds is opened
+        // read-only or not at all, as the user chooses.
+        bool abgebrochen = false;
+        if (DateiLaden(Datei, grund, bericht) && !SperreHolen(Datei)) {
             DatenWettbewerbDispose(WettPtr);
-            grund = LadenFehlerText(r, bericht, grund);
+            DateiZustandVergessen();
+            abgebrochen = true;
         }
         if (WettPtr && bericht.Verluste()) {
             verlustDatei_ = WettPtr->WettbewerbFileNamen[0];
@@ -621,7 +567,7 @@ void TMainForm::WettbewerbAufbauen(const std::string& Datei, bool ForceInput) {
             SetPath(WettPtr, PfadWettbewerb, Datei);
             NewFileLoaded(Datei);
             RefreshRecentFiles();
-        } else {
+        } else if (!abgebrochen) {
             UiWarnung("Wettbewerb öffnen", "Die Datei\n" + Datei + "\nkonnte nicht gelesen werden:\n" + grund);
         }
     }
@@ -631,6 +577,7 @@ void TMainForm::WettbewerbAufbauen(const std::string& Datei, bool ForceInput) {
         WettPtr->Name.clear();
         WettPtr->ByNummer = "BY ?" "?/" + L_STR_FillLeftWithO(std::to_string(WettPtr->Datum.Year), 4);
         wettNeu_->SetWettbewerb(WettPtr);
+        wettNeu_->SetNeu(true);
         wettNeu_->AbbruchErlaubt(!ForceInput);
         wettNeu_->Zeigen();
     }
@@ -646,10 +593,14 @@ void TMainForm::WettbewerbAufbauen(const std::string& Datei, bool ForceInput) {
     SetSortListRadionButton();
     SortAll(WettPtr);
     LastWettRegelName = WettPtr->RegelPtr ? WettPtr->RegelPtr->Name : std::string("F5J");
-    ReinitAndRedraw();
     RefreshRecentFiles();
     if (WettPtr->KanWinAktiv == 1) WettPtr->KanWinAktiv = 2;
     LiveBinden();
+    --anzeigeSperre_;
+    ReinitAndRedraw();
+    // A competition saved with the channel statistics open asks for them again.
+    if (WettPtr->KanWinAktiv == 2) QTimer::singleShot(0, this, [this] { KanalStatistikAnfrage(); });
+    RueckgaengigBeginnenFuer(geladen);
 }
 
 void TMainForm::FunctionRecentFileClick(int n) {
@@ -665,8 +616,6 @@ void TMainForm::closeEvent(QCloseEvent* e) {
     // The window closes only when the competition could be put away.
     if (WettbewerbAufraeumen()) {
         e->accept();
-        dispTimer_->Stop();
-        sortierHandleTimer_->Stop();
         QCoreApplication::quit();
     } else {
         e->ignore();
@@ -684,6 +633,7 @@ void TMainForm::WettbewerbNeuBerechnen() {
     FormPaint();
     if (preview_) preview_->WettbewerbGeaendert(WettPtr);
     LiveGeaendert();
+    SchrittMerken();
 }
 
 void TMainForm::TeamTabAnpassen() {
@@ -714,8 +664,6 @@ void TMainForm::SetDurchgangNr(int DurchgangNr) {
     WettPtr->DurchgangNr = DurchgangNr;
     SortTeilnehmerGruppe(WettPtr);
     SetDurchgangListRadionButton();
-    InitGrid(TabWertung);
-    InitGrid(TabRefly);
     FormPaint();
     for (int t : {TabWertung, TabRefly, TabErgebnis, TabTeamergebnis})
         if (grid_[t]->rowCount() > 0) grid_[t]->setCurrentCell(0, grid_[t]->currentColumn() < 0 ? 0 : grid_[t]->currentColumn());
@@ -755,10 +703,14 @@ void TMainForm::MainTabControlChange() {
     RedrawStatusBar();
     if (WettPtr) {
         CheckZeigeHinweisEinteilungStartreihenfolge();
-        WettPtr->CalcWertung = true;
-        CalcWertung(WettPtr);
+        // Evaluated only when something changed since the last evaluation;
+        // the tab is built again only when what it shows changed.
+        if (WettPtr->CalcWertung) {
+            CalcWertung(WettPtr);
+            ++anzeigeStand_;
+        }
     }
-    FormPaint();
+    AnzeigeAktualisieren();
 }
 
 void TMainForm::JugendFktClick() {
@@ -778,7 +730,6 @@ void TMainForm::DruckfarbeClick(int Farbe) {
 void TMainForm::StartlisteTeamClick(bool Team) {
     teamAct_->setChecked(Team);
     vereinAct_->setChecked(!Team);
-    ListenKopf(grid_[TabStartreihenfolge], 3, Team ? "Team" : "Verein");
     FormPaint();
 }
 
@@ -797,232 +748,42 @@ std::string TMainForm::GetPrintListenName() const {
     return t >= 0 && t <= 6 ? Namen[t] : std::string();
 }
 
-void TMainForm::InitGrid(int Tab) {
-    QTableWidget* g = grid_[Tab];
-    g->clearContents();
-    const int b0 = WettPtr ? GetAnzTeilnehmer(WettPtr->TeilnehmerRootPtr) : 0;
-    const int b = b0 < 45 ? 50 : b0;
-    const int a = WettPtr && WettPtr->AnzTeilnGruppe > 0 ? b0 / WettPtr->AnzTeilnGruppe + 1 : 1;
-    const int fix = GetFontFactor(48);
-    switch (Tab) {
-    case TabTeilnehmer:
-    case TabStartreihenfolge: {
-        g->setColumnCount(17);
-        for (int c = 0; c < 17; ++c) ListenKopf(g, c, TeilnehmerKoepfe[c]);
-        if (Tab == TabStartreihenfolge && TeamInStartliste()) ListenKopf(g, 3, "Team");
-        ZeilenZahl(g, Tab == TabTeilnehmer ? b + 5 : b + 2 + a);
-        const int breite[17] = {fix,         fix,         Width_Name,   Width_Verein,    Width_Kanal, Width_Kanal,
-                                Width_Kanal, Width_Jugendlich * 4, Width_Verein, Width_Land, Width_Land * 2,
-                                Width_Land,  Width_Name,  Width_Name,   Width_Name,      Width_Modell, Width_Modell};
-        for (int c = 0; c < 17; ++c) g->setColumnWidth(c, breite[c]);
-        break;
-    }
-    case TabMannschaft: {
-        g->setColumnCount(22);
-        ListenKopf(g, 0, "");
-        ListenKopf(g, 1, "Teamname");
-        ListenKopf(g, 2, "Pilot/Teamleiter");
-        for (int j = 2; j <= 4; ++j) ListenKopf(g, j + 1, std::to_string(j - 1) + ". Helfer/Teilnehmer");
-        for (int j = 5; j <= 20; ++j) ListenKopf(g, j + 1, std::to_string(j - 1) + ". Teilnehmer");
-        g->setRowCount(0);
-        MannschaftZeilenAnlegen();
-        g->setColumnWidth(0, fix);
-        g->setColumnWidth(1, Width_Verein);
-        for (int c = 2; c < 22; ++c) g->setColumnWidth(c, Width_Name);
-        break;
-    }
-    case TabWertung: InitWertungEditStringGrid(); break;
-    case TabRefly: InitReflyEditStringGrid(); break;
-    case TabErgebnis:
-    case TabTeamergebnis: {
-        g->setColumnCount(23);
-        for (int c = 0; c < 23; ++c) ListenKopf(g, c, "");
-        ListenKopf(g, 0, Tab == TabTeamergebnis ? "Platz" : "");
-        ListenKopf(g, 1, Tab == TabTeamergebnis ? "relevant" : "");
-        ListenKopf(g, 2, "Name");
-        ListenKopf(g, 3, Tab == TabTeamergebnis ? "Team" : "Verein");
-        int c = 4;
-        if (WettPtr) {
-            const int bis = Tab == TabErgebnis ? WettPtr->AnzDurchgaenge : WettPtr->AnzVorrunden;
-            for (int r = 1; r <= bis && c < 23; ++r) ListenKopf(g, c++, GetDurchgangBezeichner(WettPtr, r, true, false));
-            if (c < 23) ListenKopf(g, c++, "Ergebnis");
-            if (Tab == TabErgebnis && WettPtr->Teilwertung && c < 23) ListenKopf(g, c++, "Teilw. [%]");
-            if (Tab == TabTeamergebnis && c < 23) ListenKopf(g, c++, "Teamergebnis");
-        }
-        ZeilenZahl(g, b + 2);
-        g->setColumnWidth(0, fix);
-        g->setColumnWidth(1, fix);
-        g->setColumnWidth(2, Width_Name);
-        g->setColumnWidth(3, Width_Verein);
-        for (int k = 4; k < 23; ++k) g->setColumnWidth(k, fix * 3 / 2);
-        break;
-    }
-    default: break;
-    }
-}
-
 void TMainForm::ReinitAndRedraw() {
-    for (int t = 0; t < 7; ++t) InitGrid(t);
     SetDurchgangListRadionButton();
     SetSortListRadionButton();
     FormPaint();
 }
 
-void TMainForm::DispTeilnehmer(WettbewerbTyp* Wett, QTableWidget* g, int Tab) {
-    if (!Wett) return;
-    // 1./2. empty cells, forget the rows, adjust the row count
-    for (int r = 1; r <= g->rowCount(); ++r)
-        for (int c = 0; c < g->columnCount(); ++c)
-            if (g->item(r - 1, c)) g->item(r - 1, c)->setText(QString());
-    for (TeilnehmerTyp* p = Wett->TeilnehmerRootPtr; p; p = p->next) p->ZeilenNr[Tab] = 0;
-
-    const int s = Wett->Sortierung[Tab];
-    const int n = Wett->DurchgangNr;
-    const bool flyOff = DurchgangIstFlyOff(Wett, n) > 0 || DurchgangIstFlyOffJugend(Wett, n) > 0;
-    const bool teamSpalte = (Tab == TabStartreihenfolge && TeamInStartliste()) || Tab == TabTeamergebnis;
-
-    InfoTeilnehmerTyp info;
-    int zeile = 0;
-    bool erster = true;
-    int vorherGruppe = 0;
-    for (TeilnehmerTyp* p = GetFirstTeilnehmer(Wett, s, info); p; p = GetNextTeilnehmer(info)) {
-        const int gruppe = n >= 1 && n <= MaxDurchgaenge ? p->Gruppe[n] : 0;
-        if (erster) {
-            vorherGruppe = gruppe;
-            erster = false;
-        }
-        if (s == SortGruppe && gruppe != vorherGruppe) ++zeile;
-        vorherGruppe = gruppe;
-
-        if (!JugendlicheGezeigt() && p->Jugendlich) continue;
-        if (!SeniorenGezeigt() && !p->Jugendlich) continue;
-        if (flyOff && gruppe != 1 && Tab != TabErgebnis) continue;
-
-        const int r = ++zeile;
-        if (r > g->rowCount()) ZeilenZahl(g, r + 1);
-        p->ZeilenNr[Tab] = r;
-        Zelle(g, r, 2, CnvNameTypToNameStr(&p->Name, true));
-        std::string verein = p->Verein;
-        if (teamSpalte) {
-            MannschaftTyp* m = GetMannschaftdesTeilnehmers(Wett->MannschaftRootPtr, p->EdvNr);
-            verein = m ? m->Name : "Verein: " + p->Verein;
-        }
-        Zelle(g, r, 3, verein);
-
-        if (Tab == TabTeilnehmer || Tab == TabStartreihenfolge || Tab == 7) {
-            for (int c = TeilnSpalteKanal1; c < TeilnSpalten; ++c) Zelle(g, r, c, TeilnehmerZellText(*p, c));
-        } else if (Tab == TabWertung || Tab == TabRefly) {
-            DispWertungZeile(Wett, g, Tab, p, r);
-        } else if (Tab == TabErgebnis || Tab == TabTeamergebnis) {
-            int c = 4;
-            const int bis = Tab == TabErgebnis ? Wett->AnzDurchgaenge : Wett->AnzVorrunden;
-            for (int dg = 1; dg <= bis && dg <= MaxDurchgaenge && c < g->columnCount(); ++dg) {
-                WertungTyp* w = GetWertungPtr(Wett, GetDurchgangPtr(Wett, dg), p->EdvNr);
-                const double v = w ? w->ErgebnisPunkte - w->Strafpunkte : 0.0;
-                const bool streichbar = !w || w->KannStreicherSein;
-                Zelle(g, r, c++, streichbar ? Zahl(v, 7, 10) : "!" + Zahl(v, 6, 10));
-            }
-            std::string gesamt = Zahl(p->Punkte, 7, 10);
-            const int jugFlyOff = Wett->AnzDurchgaenge - Wett->AnzVorrunden - Wett->AnzSeniorenFlyOff;
-            if (Tab == TabErgebnis && p->PunkteEndrunde > 0)
-                gesamt = L_STR_Unblank(gesamt) + "+" + Zahl(p->PunkteEndrunde, 3, 10);
-            else if (jugFlyOff >= 2 && p->PunkteEndrundeJugend > 0)
-                gesamt = L_STR_Unblank(gesamt) + "+" + Zahl(p->PunkteEndrundeJugend, 3, 10);
-            if (c < g->columnCount()) Zelle(g, r, c++, gesamt);
-            if (Tab == TabTeamergebnis) {
-                MannschaftTyp* m = GetMannschaftdesTeilnehmers(Wett->MannschaftRootPtr, p->EdvNr);
-                if (m && c < g->columnCount()) Zelle(g, r, c++, Zahl(m->Punkte, 6, 10, 2));
-            } else if (Wett->Teilwertung && c < g->columnCount()) {
-                Zelle(g, r, c++, Zahl(p->ExportPunkte[GetExportPunkteIndex()], 6, 6, 2));
-            }
-        }
-
-        // columns 0 and 1 by the list's order
-        // Outside the fly-off group a pilot has no group in a fly-off round.
-        const std::string gruppeText =
-            flyOff && gruppe == 0
-                ? std::string()
-                : std::to_string(gruppe) + " (" + std::to_string(GetTeilnehmerStartPlatzNr(Wett, p, n)) + ")";
-        std::string k0, k1, t0, t1;
-        switch (s) {
-        case 0: k0 = "Meldg."; t0 = std::to_string(p->MeldgNr); k1 = "Startnr."; t1 = std::to_string(p->StartNr); break;
-        case 3: k0 = "Gruppe"; t0 = gruppeText; k1 = "Startnr."; t1 = std::to_string(p->StartNr); break;
-        case 4:
-            k0 = "Platz";
-            t0 = PlatzText(p->PlatzNrFlyOff >= 1 ? p->PlatzNrFlyOff : p->PlatzNr);
-            k1 = "Jugend";
-            t1 = PlatzText(p->PlatzNrFlyOffJugend >= 1 ? p->PlatzNrFlyOffJugend : p->PlatzNrJugend);
-            break;
-        case 5:
-            k0 = "Platz";
-            t0 = PlatzText(p->PlatzTeamWertung);
-            k1 = "gewertet";
-            t1 = p->TeilDerTeamWertung ? "*" : " ";
-            break;
-        default: k0 = "Startnr."; t0 = std::to_string(p->StartNr); k1 = "Gruppe"; t1 = gruppeText; break;
-        }
-        ListenKopf(g, 0, k0);
-        ListenKopf(g, 1, k1);
-        Zelle(g, r, 0, t0);
-        Zelle(g, r, 1, t1);
-    }
+ReiterOptionen TMainForm::AnzeigeOptionen() const {
+    ReiterOptionen o;
+    o.Jugendliche = JugendlicheGezeigt();
+    o.Senioren = SeniorenGezeigt();
+    o.TeamInStartliste = TeamInStartliste();
+    return o;
 }
 
-void TMainForm::DispMannschaft(WettbewerbTyp* Wett) {
-    QTableWidget* g = grid_[TabMannschaft];
-    for (int r = 1; r <= g->rowCount(); ++r)
-        for (int c = 1; c < g->columnCount(); ++c)
-            if (g->item(r - 1, c)) g->item(r - 1, c)->setText(QString());
-    if (!Wett) return;
-    // Each team in the row showing its number; of two teams with the same
-    // number the first one, the one a typed row is written back to.
-    const std::vector<int> nummern = MannschaftZeilenAnlegen();
-    std::unordered_map<int, int> zeileVon;
-    for (std::size_t k = 0; k < nummern.size(); ++k) zeileVon.emplace(nummern[k], static_cast<int>(k) + 1);
-    std::unordered_set<int> gezeigt;
-    for (MannschaftTyp* m = Wett->MannschaftRootPtr; m; m = m->next) {
-        const auto z = zeileVon.find(m->Nr);
-        if (z == zeileVon.end() || !gezeigt.insert(m->Nr).second) continue;
-        const int r = z->second;
-        Zelle(g, r, 1, m->Name);
-        for (int j = 1; j <= MaxMannschaftMitglieder && j + 1 < g->columnCount(); ++j) {
-            if (m->TeilnehmerEdvNr[j] == 0) continue;
-            TeilnehmerTyp* p = GetTeilnehmerEdvNr(Wett, m->TeilnehmerEdvNr[j]);
-            Zelle(g, r, j + 1, p ? CnvNameTypToNameStr(&p->Name, true) : std::string());
-        }
-    }
+void TMainForm::TabAktualisieren(int Tab) {
+    if (Tab < 0 || Tab >= AnzahlTabs || tabStand_[Tab] == anzeigeStand_) return;
+    tabStand_[Tab] = anzeigeStand_;
+    grid_[Tab]->SetTabelle(ReiterTabelle(WettPtr, Tab, AnzeigeOptionen()), FontFactorPercent);
+    if (Tab == TabWertung || Tab == TabRefly) WertungsGitterUebernehmen(Tab);
 }
 
 void TMainForm::FormPaint() {
     WertungEingabeSichern();
-    if (WettPtr) {
-        for (int t : {TabStartreihenfolge, TabTeilnehmer, TabWertung, TabRefly, TabErgebnis, TabTeamergebnis})
-            DispTeilnehmer(WettPtr, grid_[t], t);
-        DispMannschaft(WettPtr);
-        for (int t : {TabErgebnis, TabTeamergebnis}) InhaltsSpaltenAnpassen(t);
-        // Names and clubs show whole: as wide as their longest text, never
-        // narrower than the usual width (on the participant sheet the state
-        // and the helpers' names too).
-        const auto ganz = [this](int t, int c, int breite) {
-            grid_[t]->resizeColumnToContents(c);
-            if (grid_[t]->columnWidth(c) < breite) grid_[t]->setColumnWidth(c, breite);
-        };
-        for (int t : {TabStartreihenfolge, TabWertung, TabRefly}) {
-            ganz(t, 2, Width_Name);
-            ganz(t, 3, Width_Verein);
-        }
-        ganz(TabTeilnehmer, TeilnSpalteName, Width_Name);
-        ganz(TabTeilnehmer, TeilnSpalteVerein, Width_Verein);
-        ganz(TabTeilnehmer, TeilnSpalteBundesland, Width_Land * 2);
-        for (int c = TeilnSpalteHelfer1; c < TeilnSpalteHelfer1 + 3; ++c) ganz(TabTeilnehmer, c, Width_Name);
-    } else {
-        for (auto* g : grid_) g->clearContents();
-    }
+    // What the tabs show may have changed: each is built again when it shows.
+    ++anzeigeStand_;
+    if (anzeigeSperre_ == 0) AnzeigeAktualisieren();
+}
+
+void TMainForm::AnzeigeAktualisieren() {
+    TabAktualisieren(AktuellerTab());
     TeilnehmerBearbeitungZeichnen();
     RedrawStatusBar();
 }
 
 void TMainForm::RedrawStatusBar() {
+    TeilnehmerTimer();
     int tab = AktuellerTab();
     if (tab > 8) tab = 8;
     if (tab < 0) tab = 0;
@@ -1050,7 +811,8 @@ void TMainForm::RedrawStatusBar() {
     panel_[2]->setText(Q(WettPtr->RegelPtr ? WettPtr->RegelPtr->Name : std::string("keine Regel")));
     panel_[3]->setText(Q("Teiln.: " + std::to_string(GetAnzTeilnehmer(WettPtr->TeilnehmerRootPtr))));
     setWindowTitle(Q(WettPtr->Name + " " + L_CALEND_GetDateString(WettPtr->Datum) + " (" +
-                     NameVon(WettPtr->WettbewerbFileNamen[0]) + ")"));
+                     NameVon(WettPtr->WettbewerbFileNamen[0]) + (schreibgeschuetzt_ ? ", schreibgeschützt" : "") +
+                     ")"));
 }
 
 // --------------------------------------------------------------------- timers
@@ -1074,12 +836,6 @@ void TMainForm::SortierHandleTimerTimer() {
     }
 }
 
-void TMainForm::DispTimerTimer() {
-    TeilnehmerTimer();
-    KanalStatistikAnfrage();
-    RedrawStatusBar();
-    LiveStatus();
-}
 
 // ------------------------------------------------------------ drag and drop
 
@@ -1087,6 +843,7 @@ void TMainForm::ZeileVerschieben(int VonZeile, int NachZeile) {
     if (!WettPtr) return;
     const int tab = AktuellerTab();
     if (GetSort(WettPtr, tab) != SortGruppe) return;
+    TabAktualisieren(tab);
     const int zeilen = grid_[tab]->rowCount() + 1;
     if (VonZeile < 1 || NachZeile < 1 || VonZeile >= zeilen || NachZeile >= zeilen || VonZeile == NachZeile) return;
     if (!ZeileVerschiebenErlaubt(VonZeile, NachZeile)) return;
@@ -1102,6 +859,9 @@ void TMainForm::ZeileVerschieben(int VonZeile, int NachZeile) {
 
 bool TMainForm::eventFilter(QObject* Objekt, QEvent* Ereignis) {
     const auto typ = Ereignis->type();
+    // Every dialog fits the screen it opens on (1366 x 768, 1280 x 720 and smaller).
+    if (typ == QEvent::Show)
+        if (auto* d = qobject_cast<QDialog*>(Objekt); d && d->isWindow()) DialogEinpassen(d);
     if (typ != QEvent::MouseButtonPress && typ != QEvent::MouseMove && typ != QEvent::MouseButtonRelease)
         return QMainWindow::eventFilter(Objekt, Ereignis);
     int tab = -1;
@@ -1109,7 +869,7 @@ bool TMainForm::eventFilter(QObject* Objekt, QEvent* Ereignis) {
         if (Objekt == grid_[t]->viewport()) tab = t;
     if (tab < 0 || !WettPtr || GetSort(WettPtr, tab) != SortGruppe) return QMainWindow::eventFilter(Objekt, Ereignis);
     auto* m = static_cast<QMouseEvent*>(Ereignis);
-    QTableWidget* g = grid_[tab];
+    TabellenGitter* g = grid_[tab];
     const int zeile = g->rowAt(static_cast<int>(m->position().y())) + 1; // 0: below the last row
     const int n = WettPtr->DurchgangNr;
 

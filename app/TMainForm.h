@@ -10,9 +10,14 @@
 #include <QStringList>
 
 #include "core/DatenTypen.h"
+#include "exchange/Rueckgaengig.h"
 #include "core/UiHooks.h"
+#include "exchange/DateiSperre.h"
+#include "exchange/DateiZugriff.h"
+#include "exchange/DatenWettbewerbDatei.h"
 #include "reports/DruckVorschau.h"
 #include "evaluation/WertungEingabe.h"
+#include "tabellen/ReiterTabelle.h"
 
 class QAction;
 class QLabel;
@@ -39,20 +44,12 @@ class TStartreihenfolgeErgebnisReportForm;
 class TStartreihenfolgeUserInterfaceForm;
 class GitterEingabe;
 class TStammDatenForm;
+class TabellenGitter;
 struct UebernahmeAnfrage;
 class TWarnStartNrForm;
 class TWettbewerbNeuForm;
 class TWettDirForm;
 class Zeitgeber;
-
-// Tabs of the main window; the tab index is also the index into Sortierung and ZeilenNr.
-inline constexpr int TabTeilnehmer = 0;
-inline constexpr int TabStartreihenfolge = 1;
-inline constexpr int TabMannschaft = 2;
-inline constexpr int TabWertung = 3;
-inline constexpr int TabRefly = 4;
-inline constexpr int TabErgebnis = 5;
-inline constexpr int TabTeamergebnis = 6;
 
 inline constexpr const char* VersionsText = "     Tavuran V1.63 (14.06.2025)";
 
@@ -78,6 +75,9 @@ class TMainForm : public QMainWindow {
     void FunctionRecentFileClick(int n); // n = 1..4: recent entry n + 1
     bool Sichern(int FormatNr);
     bool SichernUnter();
+    // Opened read-only (another window holds the file); the file this window read or last wrote.
+    bool Schreibgeschuetzt() const { return schreibgeschuetzt_; }
+    const std::string& EigeneDatei() const { return eigeneDatei_; }
     bool WettbewerbAufraeumen();
     void WettbewerbAufbauen(const std::string& WettbewerbFileName, bool ForceInput);
     void RefreshRecentFiles();
@@ -89,8 +89,12 @@ class TMainForm : public QMainWindow {
     // --- display
     void WettbewerbNeuBerechnen();
     void RedrawStatusBar();
+    // The competition changed: the showing tab is built again at once, the
+    // others when they are shown.
     void FormPaint();
     void ReinitAndRedraw();
+    // Brings the showing tab, its lookups and the status bar up to date.
+    void AnzeigeAktualisieren();
     void ChangeSort(int ListenArt);
     int GetFontFactor(int BasicFactor) const { return BasicFactor * FontFactorPercent / 100; }
     std::string GetPrintListenName() const;
@@ -109,7 +113,11 @@ class TMainForm : public QMainWindow {
     bool SeniorenGezeigt() const;
 
     // --- parts for the dialogs and for tests
-    QTableWidget* Grid(int Tab) const { return grid_[Tab]; }
+    // The grid of tab Tab with its table brought up to date, as when it is shown.
+    TabellenGitter* Grid(int Tab) {
+        TabAktualisieren(Tab);
+        return grid_[Tab];
+    }
     QTabBar* Reiter() const { return tabBar_; }
     QLabel* StatusPanel(int i) const { return panel_[i]; }
     int StatusLampe() const { return lampe_; }
@@ -120,7 +128,8 @@ class TMainForm : public QMainWindow {
     TSpeichernAbfrageForm* SpeichernAbfrageForm() const { return speichernAbfrage_; }
     TWarnStartNrForm* WarnStartNrForm() const { return warnStartNr_; }
     bool OpenNewDialogAngefordert() const { return OpenNewDialog; }
-    // Runs the handler of the 5 ms timer once (start-up request, progress panel).
+    // The start-up request for a new competition and the progress panel of a
+    // draw; run once the window is up and by every slice of a draw.
     void SortierHandleTimerTimer();
     // Moves a participant of the current tab's list from one row to another
     // (the drop of the drag-and-drop gesture).
@@ -198,7 +207,6 @@ class TMainForm : public QMainWindow {
     void StammdatenLaden();
     void StammdatenSpeichern(WettbewerbTyp* Wett);
     void TeilnehmerBearbeitungZeichnen();
-    void TeilnehmerGitterFaerben();
     void DispStammDaten(const std::string* Tipptext = nullptr);
     void DispStammDatenMannschaft(const std::string* Tipptext = nullptr);
     void TeilnehmerTimer();
@@ -215,6 +223,8 @@ class TMainForm : public QMainWindow {
     QAction* einfuegenAct_ = nullptr;
     TStammDatenForm* stammDaten_ = nullptr;
     WettbewerbTyp* stammGeladenFuer_ = nullptr; // the competition whose master data are loaded
+    std::string stammAngebotText_;  // the text the master-data lookup shows offers for
+    std::string mannschAngebotText_; // the same for the team lookup
 
   public:
     // --- import of registrations and of a round of an overall ranking (TMainFormImport.cpp)
@@ -248,12 +258,10 @@ class TMainForm : public QMainWindow {
 
   private:
     void WertungEingabeAufbauen();
-    void InitWertungEditStringGrid();
-    void InitReflyEditStringGrid();
-    void WertungsGitterBemessen(int Tab);
-    void DispWertungZeile(WettbewerbTyp* Wett, QTableWidget* Grid, int Tab, TeilnehmerTyp* Teilnehmer, int Zeile);
+    // After a score grid got a new table: its value columns and round.
+    void WertungsGitterUebernehmen(int Tab);
     // MeldungZeigen: a refused text is named in the status bar (not while the
-    // capture timer reads a row still being typed).
+    // capture reads a row still being typed).
     bool HoleEingabe(int Tab, int Zeile, bool MeldungZeigen = true);
     void HinweisZeigen(int Tab, int Zeile);
     bool PruefeZeilenwechsel(int Tab);
@@ -263,6 +271,7 @@ class TMainForm : public QMainWindow {
     int LetzteZeileReflyEingabe = 0;
     WertSpaltenTyp wertSpalten_[2];
     int ersteWertSpalte_[2] = {6, ReflyErsteWertSpalte};
+    int wertDurchgang_[2] = {1, 1}; // the round each score grid shows
     GitterEingabe* wertEingabe_[2] = {};
     Zeitgeber* wertungCaptureTimer_ = nullptr;
     // --- exports: HTML lists and the CSV table (TMainFormExport.cpp)
@@ -322,25 +331,48 @@ class TMainForm : public QMainWindow {
     // modeless window that works on it hides and forgets it here.
     void WettbewerbSchliesst(tavuran::WettbewerbTyp* Wett);
 
+  public:
+    // --- undo and redo (TMainFormRueckgaengig.cpp)
+    void RueckgaengigClick();
+    void WiederherstellenClick();
+    QAction* RueckgaengigAction() const { return undoAct_; }
+    QAction* WiederherstellenAction() const { return redoAct_; }
+    // Names the next step ("Wertung Müller Hans, 2. Vorrunde").
+    void SchrittBenennen(const std::string& Name) { schrittName_ = Name; }
+    // Records a step when the competition changed since the last one (not
+    // while a cell is being typed into, unless Erzwingen).
+    void SchrittMerken(bool Erzwingen = false);
+
   protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* Objekt, QEvent* Ereignis) override;
 
   private:
+    void RueckgaengigMenueAufbauen(QMenu* Bearbeiten);
+    void RueckgaengigMenueAktualisieren();
+    void RueckgaengigBeginnenFuer(bool Gespeichert);
+    void RueckgaengigBeenden();
+    void GespeichertMerken();
+    void StandEinsetzen(const std::string& Stand);
+    RueckgaengigListe rueckgaengig_;
+    WettbewerbTyp* rueckgaengigWett_ = nullptr; // the competition the list belongs to
+    std::string schrittName_;
+    bool schrittVorgemerkt_ = false;
+    bool standWirdEingesetzt_ = false;
+    QAction* undoAct_ = nullptr;
+    QAction* redoAct_ = nullptr;
+
     void MenueAufbauen();
     void GridsAufbauen();
-    void InitGrid(int Tab);
-    void DispTeilnehmer(WettbewerbTyp* Wett, QTableWidget* Grid, int Tab);
-    void DispMannschaft(WettbewerbTyp* Wett);
-    // Rows of the team sheet and the team number in each row's first column;
-    // returns the numbers (element k for row k + 1).
-    std::vector<int> MannschaftZeilenAnlegen();
+    // Brings the table of tab Tab up to date when what it shows changed since
+    // it was built (AnzeigeStand counts the changes).
+    void TabAktualisieren(int Tab);
+    ReiterOptionen AnzeigeOptionen() const;
     void SetDurchgangListRadionButton();
     void SetSortListRadionButton();
     void MainTabControlChange();
     void TeamTabAnpassen();
-    void DispTimerTimer();
     void FensterPlatzieren(int Left, int Top, int Width, int Height, bool Maximiert);
     bool GeometrieGueltig(int Left, int Top, int Width, int Height) const;
     void NeuerStandardWettbewerb();
@@ -368,7 +400,11 @@ class TMainForm : public QMainWindow {
     std::unique_ptr<QtSettingsStore> store_;
     QTabBar* tabBar_ = nullptr;
     QStackedWidget* panels_ = nullptr;
-    QTableWidget* grid_[7] = {};
+    TabellenGitter* grid_[AnzahlTabs] = {};
+    // The display changes: a tab whose table was built at an older count is
+    // built again when it is shown.
+    unsigned anzeigeStand_ = 1;
+    unsigned tabStand_[AnzahlTabs] = {};
     QLabel* panel_[5] = {};
     QLabel* lampenBild_ = nullptr;
     int lampe_ = 0;
@@ -384,8 +420,7 @@ class TMainForm : public QMainWindow {
     QAction* vereinAct_ = nullptr;
     QAction* teamAct_ = nullptr;
 
-    Zeitgeber* dispTimer_ = nullptr;
-    Zeitgeber* sortierHandleTimer_ = nullptr;
+    int anzeigeSperre_ = 0; // while > 0 a change only marks the tabs to be built
 
     TWettbewerbNeuForm* wettNeu_ = nullptr;
     TSpeichernAbfrageForm* speichernAbfrage_ = nullptr;
@@ -432,12 +467,26 @@ class TMainForm : public QMainWindow {
     QAction* teamErgebnisHtml_[2] = {};
     // --- files that cannot be read as they stand (TMainFormDatei.cpp): a
     // refused file leaves the current competition open; a file read with
-    // losses is not written over without asking; result columns fit their content.
+    // losses is not written over without asking.
     bool WettbewerbsDateiOeffenbar(const std::string& Datei);
     bool VerlustDateiUeberschreiben(const std::string& Datei);
-    void InhaltsSpaltenAnpassen(int Tab);
     static bool KleinerBildschirm();
     std::string verlustDatei_;     // the file the competition was read from with losses
+    // --- the open file (TMainFormDatei.cpp): its lock, whether it was opened
+    // read-only, and the file this window read or last wrote with what it held
+    // then, so that a save notices a change by another program.
+    enum class SpeichernAusgang { Gespeichert, Abgebrochen, AndererName };
+    SpeichernAusgang SichernNach(int FormatNr, const std::string& Gewaehlt);
+    bool DateiLaden(const std::string& Datei, std::string& Grund, DateiLeseBericht& Bericht);
+    bool SperreHolen(const std::string& Datei);
+    void DateiZustandVergessen();
+    DateiSperre sperre_;
+    bool schreibgeschuetzt_ = false;
+    std::string eigeneDatei_;
+    DateiStand eigenerStand_;
+    std::string sperrWahlDatei_; // the file the user was asked about before it was opened
+    int sperrWahl_ = -1;         // the answer then (0 read-only, 1 take over)
+    std::string parallelAbgelehnt_; // a parallel copy the user declined in this window
     std::string startDateiFehler_; // why the file named at start-up was not opened
 
     // --- live pages and entry by phone (TMainFormLive.cpp): the server runs

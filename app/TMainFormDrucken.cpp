@@ -48,7 +48,7 @@ void TMainForm::DruckMenueAufbauen() {
 
     // The HTML items are there already; the print items go between them.
     QMenu* m = DruckMenue(menuBar());
-    QAction* vorMeldungHtml = Eintrag(m, "Melungdliste HTML Export");
+    QAction* vorMeldungHtml = Eintrag(m, "Meldungsliste HTML Export");
     QAction* vorStartHtml = Eintrag(m, "Startliste HTML Export");
     QAction* vorErgebnisHtml = Eintrag(m, "Ergebnisliste HTML Export");
     auto neu = [&](const char* Text, QAction* Vor, void (TMainForm::*Befehl)()) {

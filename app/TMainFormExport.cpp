@@ -11,6 +11,8 @@
 #include "app/Verzeichnisse.h"
 #include "core/DatenWettbewerb.h"
 #include "core/UiHooks.h"
+#include "exchange/DateiFreigabe.h"
+#include "exchange/DateiZugriff.h"
 #include "exchange/HtmlListen.h"
 #include "platform/Browser.h"
 #include "platform/Dialoge.h"
@@ -45,7 +47,7 @@ void TMainForm::ExportMenueAufbauen(QMenu* Bearbeiten) {
     connect(exp->addAction("Export als CSV-Exceldatei"), &QAction::triggered, this, [this] { CsvExportClick(); });
 
     QMenu* drucken = MenueMitTitel(menuBar(), "&Drucken");
-    connect(drucken->addAction("Melungdliste HTML Export"), &QAction::triggered, this, [this] { HTMLExportMeldung(); });
+    connect(drucken->addAction("Meldungsliste HTML Export"), &QAction::triggered, this, [this] { HTMLExportMeldung(); });
     connect(drucken->addAction("Startliste HTML Export"), &QAction::triggered, this,
             [this] { HTMLExportStartliste(true); });
     connect(drucken->addAction("Ergebnisliste HTML Export"), &QAction::triggered, this,
@@ -67,12 +69,25 @@ void TMainForm::HtmlKurzlisteExport(int PathFor, const char* Titel) {
     DateiDialogAnfrage a;
     a.Sichern = true;
     a.Titel = Titel;
-    a.Filter = "HTML-Datei (*.html)|*.html|AlleDateien (*.*)|*.*";
+    a.Filter = "HTML-Datei (*.html)|*.html|Alle Dateien (*.*)|*.*";
     a.StartOrdner = OrdnerVon(vorschlag);
     a.StartName = NameVon(vorschlag);
     const DateiDialogErgebnis e = DateiDialog(this, a);
     if (!e.Ok || e.Datei.empty()) return;
     const std::string datei = PfadMitEndung(PathFor, e.Datei);
+    if (std::string grund = EingabeUeberschreibenGrund(datei, {WettPtr->WettbewerbFileNamen[PfadWettbewerb]});
+        !grund.empty()) {
+        UiWarnung(Titel, grund);
+        return;
+    }
+    // The dialog asked before replacing the name it shows; a name changed
+    // afterwards (the extension) is asked for here.
+    const WunschArt art = PathFor == PfadMeldung     ? WunschArt::HtmlMeldung
+                          : PathFor == PfadStartliste ? WunschArt::HtmlStartliste
+                                                      : WunschArt::HtmlTeamergebnis;
+    if (!WunschErlauben(WettPtr->WettbewerbFileNamen[PfadWettbewerb], art, datei,
+                        datei == e.Datei ? ZielHerkunft::Dialog : ZielHerkunft::Vorschlag))
+        return;
 
     std::string grund;
     bool ok = false;

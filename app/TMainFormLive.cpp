@@ -9,6 +9,7 @@
 #include "app/TLiveForm.h"
 #include "app/TMainForm.h"
 #include "netz/LiveServer.h"
+#include "platform/Zeitgeber.h"
 
 namespace tavuran {
 
@@ -30,6 +31,10 @@ void TMainForm::LiveMenueAufbauen(QMenu* Datei) {
     });
     liveStatus_ = new QLabel(this);
     statusBar()->addPermanentWidget(liveStatus_);
+    // The phones of the last minute and the open entries change without any edit here:
+    // the status field is brought up to date once a second.
+    auto* takt = new Zeitgeber(this, 1000, [this] { LiveStatus(); });
+    takt->Start();
 }
 
 void TMainForm::LiveBinden() {

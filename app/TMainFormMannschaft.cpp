@@ -4,6 +4,8 @@
 
 #include <QTableWidget>
 
+#include "app/TabellenGitter.h"
+
 #include "app/DialogListe.h"
 #include "app/GitterEditor.h"
 #include "app/TMainForm.h"
@@ -12,40 +14,22 @@
 
 namespace tavuran {
 
-std::vector<int> TMainForm::MannschaftZeilenAnlegen() {
-    QTableWidget* g = grid_[TabMannschaft];
-    // Every row shows the number of the team it is written back to.
-    const std::vector<int> nummern = MannschaftZeilenNummern(WettPtr);
-    if (g->columnCount() == 0) return nummern;
-    const int zeilen = static_cast<int>(nummern.size());
-    if (zeilen != g->rowCount()) g->setRowCount(zeilen);
-    for (int r = 1; r <= zeilen; ++r) {
-        const QString text = QString::number(nummern[static_cast<std::size_t>(r - 1)]);
-        QTableWidgetItem* it = g->item(r - 1, 0);
-        if (!it) {
-            it = new QTableWidgetItem;
-            it->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-            g->setItem(r - 1, 0, it);
-        }
-        if (it->text() != text) it->setText(text);
-    }
-    return nummern;
-}
-
 void TMainForm::DispStammDatenMannschaft(const std::string* Tipptext) {
     if (!stammMannschGrid_) return;
     if (!WettPtr) {
         stammMannschGrid_->clearContents();
         return;
     }
-    QTableWidget* g = grid_[TabMannschaft];
+    TabellenGitter* g = grid_[TabMannschaft];
     const int r = g->currentRow() + 1, c = g->currentColumn();
     const std::string text = Tipptext ? *Tipptext : ListenZellText(g, r, c);
+    // A click takes what the lookup shows (see DispStammDaten).
+    mannschAngebotText_ = text;
     LookupFuellen(stammMannschGrid_, MannschaftAngebot(WettPtr, c, text));
 }
 
 void TMainForm::MannschaftZelleEingeben(int Zeile, int Spalte, const std::string& Text) {
-    QTableWidget* g = grid_[TabMannschaft];
+    TabellenGitter* g = grid_[TabMannschaft];
     if (!WettPtr || Spalte < MannschSpalteName || Spalte >= MannschSpalten || Zeile < 1 || Zeile > g->rowCount()) return;
     GitterZelleSetzen(g, Zeile, Spalte, Text);
     GitterTexte t = GitterLesen(g);
@@ -53,7 +37,7 @@ void TMainForm::MannschaftZelleEingeben(int Zeile, int Spalte, const std::string
 }
 
 void TMainForm::MannschaftCursorWeiter() {
-    QTableWidget* g = grid_[TabMannschaft];
+    TabellenGitter* g = grid_[TabMannschaft];
     const int r = g->currentRow() + 1, c = g->currentColumn();
     if (c + 1 < g->columnCount())
         CursorSetzen(TabMannschaft, r, c + 1);
@@ -62,7 +46,7 @@ void TMainForm::MannschaftCursorWeiter() {
 }
 
 bool TMainForm::MannschaftTaste(int Taste) {
-    QTableWidget* g = grid_[TabMannschaft];
+    TabellenGitter* g = grid_[TabMannschaft];
     if (!WettPtr || g->currentRow() < 0) return false;
     const int r = g->currentRow() + 1, c = g->currentColumn();
     if (Taste == Qt::Key_Backtab) {
@@ -81,10 +65,10 @@ bool TMainForm::MannschaftTaste(int Taste) {
 }
 
 void TMainForm::StammdatenMannschGridKlick(int Zeile) {
-    QTableWidget* g = grid_[TabMannschaft];
+    TabellenGitter* g = grid_[TabMannschaft];
     if (!WettPtr || g->currentRow() < 0) return;
     const int r = g->currentRow() + 1, c = g->currentColumn();
-    const std::string text = ListenZellText(g, r, c);
+    const std::string text = mannschAngebotText_;
     const UebernahmeAnfrage a = MannschaftAnfrage(MannschaftAngebot(WettPtr, c, text), Zeile, r, c, text, false);
     MannschaftCursorWeiter();
     if (a.Offen()) MannschaftUebernahme(a);

@@ -145,7 +145,10 @@ void TMainForm::StartreihenfolgeLaufStarten() {
 }
 
 void TMainForm::StartreihenfolgeLaufTick() {
-    if (StartreihenfolgeLaeuft() && GetStartreihenfolgeWettPtr() == WettPtr && WettPtr) SortierTask();
+    if (StartreihenfolgeLaeuft() && GetStartreihenfolgeWettPtr() == WettPtr && WettPtr) {
+        SortierTask();
+        SortierHandleTimerTimer(); // the progress panel
+    }
     if (!StartreihenfolgeLaeuft() || GetStartreihenfolgeWettPtr() != WettPtr || !WettPtr) {
         laufTimer_->Stop();
         StartreihenfolgeLaufEnde();

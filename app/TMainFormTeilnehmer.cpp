@@ -14,9 +14,12 @@
 #include <QTabBar>
 #include <QTableWidget>
 
+#include "app/TabellenGitter.h"
+
 #include "app/DialogListe.h"
 #include "app/GitterEditor.h"
 #include "app/TMainForm.h"
+#include "core/UiHooks.h"
 #include "app/TStammdatenForm.h"
 #include "core/DatenMannschaft.h"
 #include "core/DatenTeilnehmer.h"
@@ -58,7 +61,7 @@ QTableWidget* LookupAufbauen(QWidget* Eltern, const QFont& Schrift, int Zeilenho
 
 QWidget* TMainForm::EditPanelAufbauen(int Tab) {
     auto* split = new QSplitter(Qt::Vertical, panels_);
-    QTableWidget* g = grid_[Tab];
+    TabellenGitter* g = grid_[Tab];
     split->addWidget(g);
     QTableWidget* lookup = LookupAufbauen(split, g->font(), g->verticalHeader()->defaultSectionSize(),
                                           GetFontFactor(48), Width_Name, Width_Verein);
@@ -88,9 +91,10 @@ QWidget* TMainForm::EditPanelAufbauen(int Tab) {
             if (p && p->ZeilenNr[TabTeilnehmer] > 0) CursorSetzen(TabTeilnehmer, p->ZeilenNr[TabTeilnehmer], spalte);
         };
         connect(lookup, &QTableWidget::cellClicked, this, [this](int r, int) { StammdatenGridKlick(r + 1); });
-        connect(g, &QTableWidget::currentCellChanged, this, [this] { DispStammDaten(); });
-        connect(g, &QTableWidget::cellClicked, this, [this](int r, int c) {
+        connect(g->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { DispStammDaten(); });
+        connect(g, &QAbstractItemView::clicked, this, [this](const QModelIndex& i) {
             // The active channel follows the clicked channel cell.
+            const int r = i.row(), c = i.column();
             if (!WettPtr || c < TeilnSpalteKanal1 || c > TeilnSpalteKanal1 + 2) return;
             TeilnehmerTyp* p = TeilnehmerInZeile(WettPtr, TabTeilnehmer, r + 1);
             if (p && SelectChannel(WettPtr, p, c - TeilnSpalteKanal1 + 1)) WettbewerbNeuBerechnen();
@@ -105,7 +109,7 @@ QWidget* TMainForm::EditPanelAufbauen(int Tab) {
         };
         editor->Taste = [this](int k) { return MannschaftTaste(k); };
         connect(lookup, &QTableWidget::cellClicked, this, [this](int r, int) { StammdatenMannschGridKlick(r + 1); });
-        connect(g, &QTableWidget::currentCellChanged, this, [this] { DispStammDatenMannschaft(); });
+        connect(g->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { DispStammDatenMannschaft(); });
     }
     return split;
 }
@@ -163,91 +167,10 @@ void TMainForm::StammdatenSpeichern(WettbewerbTyp* Wett) {
 // ------------------------------------------------------------------ drawing
 
 void TMainForm::TeilnehmerBearbeitungZeichnen() {
-    // The participant sheet keeps free rows below its last entry to type into
-    // (the team sheet gets its rows with the teams, DispMannschaft).
-    if (WettPtr) {
-        const int b = GetAnzTeilnehmer(WettPtr->TeilnehmerRootPtr);
-        QTableWidget* g = grid_[TabTeilnehmer];
-        int letzte = 0;
-        for (TeilnehmerTyp* p = WettPtr->TeilnehmerRootPtr; p; p = p->next) letzte = std::max(letzte, p->ZeilenNr[0]);
-        g->setRowCount(std::max({g->rowCount(), (b < 45 ? 50 : b) + 4, letzte + 5}));
-    }
-    TeilnehmerGitterFaerben();
-    QTableWidget* tg = grid_[TabMannschaft];
-    for (int r = 0; r < tg->rowCount(); ++r)
-        for (int c = MannschSpalteName; c < tg->columnCount(); ++c)
-            if (QTableWidgetItem* it = tg->item(r, c)) it->setFlags(GitterZelleEditierbar);
-    DispStammDaten();
-    DispStammDatenMannschaft();
-}
-
-void TMainForm::TeilnehmerGitterFaerben() {
-    QTableWidget* g = grid_[TabTeilnehmer];
-    std::vector<TeilnehmerTyp*> inZeile(static_cast<std::size_t>(g->rowCount()) + 1, nullptr);
-    int maxAnzahl = 0;
-    // Looked up once per paint, not once per cell: the participants' names
-    // (helpers who are participants) and the pilots per channel.
-    std::unordered_set<std::string> namen;
-    std::unordered_map<std::string, int> proKanal;
-    if (WettPtr) {
-        for (TeilnehmerTyp* p = WettPtr->TeilnehmerRootPtr; p; p = p->next) {
-            if (p->ZeilenNr[TabTeilnehmer] >= 1 && p->ZeilenNr[TabTeilnehmer] <= g->rowCount() &&
-                !p->Name.NachnameStr.empty())
-                inZeile[static_cast<std::size_t>(p->ZeilenNr[TabTeilnehmer])] = p;
-            namen.insert(L_STR_Upcase(CnvNameTypToNameStr(&p->Name, true)));
-        }
-        for (const KanalListeTyp* k = WettPtr->KanalRootPtr; k; k = k->next) {
-            maxAnzahl = std::max(maxAnzahl, k->Anzahl);
-            proKanal.emplace(k->Kanal, k->Anzahl);
-        }
-    }
-    auto anzahl = [&proKanal](const std::string& Kanal) {
-        const auto k = proKanal.find(Kanal);
-        return k == proKanal.end() ? 0 : k->second;
-    };
-    QFont fett = g->font();
-    fett.setBold(true);
-    for (int r = 1; r <= g->rowCount(); ++r) {
-        TeilnehmerTyp* p = inZeile[static_cast<std::size_t>(r)];
-        for (int c = TeilnSpalteName; c < TeilnSpalten; ++c) {
-            QTableWidgetItem* it = g->item(r - 1, c);
-            if (!it) continue;
-            it->setFlags(GitterZelleEditierbar);
-            for (int rolle : {int(Qt::BackgroundRole), int(Qt::ForegroundRole), int(Qt::FontRole), GitterEditor::RahmenRolle})
-                it->setData(rolle, QVariant());
-            if (!p) continue;
-            if (c >= TeilnSpalteKanal1 && c <= TeilnSpalteKanal1 + 2) {
-                it->setTextAlignment(Qt::AlignCenter);
-                if (TeilnehmerIs2G4(p)) continue;
-                const int k = p->KanalAktiv >= 1 && p->KanalAktiv <= 3 ? p->KanalAktiv : 1;
-                const std::string kanal = L_STR_Unblank(p->Kanal[c - TeilnSpalteKanal1 + 1]);
-                if (maxAnzahl > 1 && !kanal.empty() && kanal != Kanal2G4) {
-                    const int n = anzahl(kanal);
-                    if (n <= 1 || n >= maxAnzahl) {
-                        it->setFont(fett);
-                        it->setForeground(n <= 1 ? QColor(0x00, 0xFF, 0x00) : QColor(0xFF, 0x00, 0x00));
-                    }
-                }
-                if (c == k + TeilnSpalteKanal1 - 1) {
-                    it->setData(GitterEditor::RahmenRolle, QColor(0x80, 0x80, 0x80));
-                } else {
-                    // Inactive channels are shaded from the edges inwards.
-                    QLinearGradient verlauf(0, 0, 1, 0);
-                    verlauf.setCoordinateMode(QGradient::ObjectBoundingMode);
-                    const QColor grau(212, 212, 212);
-                    verlauf.setColorAt(0.0, Qt::white);
-                    verlauf.setColorAt(0.3, grau);
-                    verlauf.setColorAt(0.7, grau);
-                    verlauf.setColorAt(1.0, Qt::white);
-                    it->setBackground(QBrush(verlauf));
-                }
-            } else if (c >= TeilnSpalteHelfer1 && c <= TeilnSpalteHelfer1 + 2) {
-                // A helper who is not a participant himself is drawn on grey.
-                const std::string name = L_STR_Unblank(it->text().toStdString());
-                if (!name.empty() && !namen.count(L_STR_Upcase(name))) it->setBackground(QColor(0xC0, 0xC0, 0xC0));
-            }
-        }
-    }
+    // The lookups below the sheets follow the sheet that shows.
+    const int tab = AktuellerTab();
+    if (tab == TabTeilnehmer) DispStammDaten();
+    if (tab == TabMannschaft) DispStammDatenMannschaft();
 }
 
 void TMainForm::DispStammDaten(const std::string* Tipptext) {
@@ -256,16 +179,19 @@ void TMainForm::DispStammDaten(const std::string* Tipptext) {
         stammGrid_->clearContents();
         return;
     }
-    QTableWidget* g = grid_[TabTeilnehmer];
+    TabellenGitter* g = grid_[TabTeilnehmer];
     const int r = g->currentRow() + 1, c = g->currentColumn();
     const std::string text = Tipptext ? *Tipptext : ListenZellText(g, r, c);
+    // A click into the lookup takes what it shows: the offer for this text,
+    // which is the open editor's while typing, not yet the cell's.
+    stammAngebotText_ = text;
     LookupFuellen(stammGrid_, StammdatenAngebot(WettPtr, c, text));
 }
 
 // -------------------------------------------------------------------- editing
 
 void TMainForm::CursorSetzen(int Tab, int Zeile, int Spalte) {
-    QTableWidget* g = grid_[Tab];
+    TabellenGitter* g = grid_[Tab];
     if (Zeile < 1 || Zeile > g->rowCount() || Spalte < 0 || Spalte >= g->columnCount()) return;
     g->setCurrentCell(Zeile - 1, Spalte);
 }
@@ -277,7 +203,7 @@ void TMainForm::NachBearbeitung(bool Geaendert, int Status) {
 }
 
 void TMainForm::TeilnehmerZelleEingeben(int Zeile, int Spalte, const std::string& Text) {
-    QTableWidget* g = grid_[TabTeilnehmer];
+    TabellenGitter* g = grid_[TabTeilnehmer];
     if (!WettPtr || Spalte < TeilnSpalteName || Spalte >= TeilnSpalten || Zeile < 1 || Zeile > g->rowCount()) return;
     GitterZelleSetzen(g, Zeile, Spalte, Text);
     GitterTexte t = GitterLesen(g);
@@ -291,7 +217,7 @@ void TMainForm::TeilnehmerZelleEingeben(int Zeile, int Spalte, const std::string
 }
 
 void TMainForm::TeilnehmerCursorBewegen(int Zeile, int Spalte, bool) {
-    QTableWidget* g = grid_[TabTeilnehmer];
+    TabellenGitter* g = grid_[TabTeilnehmer];
     int r = Zeile, c = Spalte + 1;
     if (Spalte == TeilnSpalten - 1 || Spalte == TeilnSpalteJugend) {
         if (Zeile >= g->rowCount()) return;
@@ -303,7 +229,7 @@ void TMainForm::TeilnehmerCursorBewegen(int Zeile, int Spalte, bool) {
 }
 
 bool TMainForm::TeilnehmerTaste(int Taste) {
-    QTableWidget* g = grid_[TabTeilnehmer];
+    TabellenGitter* g = grid_[TabTeilnehmer];
     if (!WettPtr || g->currentRow() < 0) return false;
     const int r = g->currentRow() + 1, c = g->currentColumn();
     if (Taste == Qt::Key_Backtab) {
@@ -321,10 +247,10 @@ bool TMainForm::TeilnehmerTaste(int Taste) {
 }
 
 void TMainForm::StammdatenGridKlick(int Zeile) {
-    QTableWidget* g = grid_[TabTeilnehmer];
+    TabellenGitter* g = grid_[TabTeilnehmer];
     if (!WettPtr || g->currentRow() < 0) return;
     const int r = g->currentRow() + 1, c = g->currentColumn();
-    const std::string text = ListenZellText(g, r, c);
+    const std::string text = stammAngebotText_;
     const UebernahmeAnfrage a = StammdatenAnfrage(StammdatenAngebot(WettPtr, c, text), Zeile, r, c, text, false);
     TeilnehmerCursorBewegen(r, c, true);
     if (a.Offen()) TeilnehmerUebernahme(a);
@@ -332,7 +258,7 @@ void TMainForm::StammdatenGridKlick(int Zeile) {
 }
 
 void TMainForm::TeilnehmerUebernahme(const UebernahmeAnfrage& Anfrage) {
-    QTableWidget* g = grid_[TabTeilnehmer];
+    TabellenGitter* g = grid_[TabTeilnehmer];
     GitterTexte t = GitterLesen(g);
     const int ziel = StammdatenUebernehmen(WettPtr, t, Anfrage);
     if (ziel <= 0) return;
@@ -346,9 +272,15 @@ void TMainForm::TeilnehmerUebernahme(const UebernahmeAnfrage& Anfrage) {
 void TMainForm::FunctionTeilnehmerEntfernenClick() {
     if (!WettPtr) return;
     const int tab = AktuellerTab();
-    QTableWidget* g = grid_[tab];
+    TabellenGitter* g = grid_[tab];
     if (tab == TabTeilnehmer) {
         GitterTexte t = GitterLesen(g);
+        // A pilot who has flown is removed only when the user confirms it.
+        if (const TeilnehmerTyp* p = TeilnehmerInZeile(WettPtr, 0, g->currentRow() + 1)) {
+            const std::string frage = TeilnehmerEntfernenFrage(WettPtr, p);
+            if (!frage.empty() && UiFrage("Teilnehmer entfernen", frage) != UiAntwort::Ja) return;
+            SchrittBenennen("Teilnehmer " + CnvNameTypToNameStr(&p->Name, true) + " entfernen");
+        }
         if (EntferneTeilnehmerAusWettbewerb(WettPtr, t, g->currentRow() + 1)) WettbewerbNeuBerechnen();
     } else if (tab == TabMannschaft) {
         GitterTexte t = GitterLesen(g);
@@ -359,7 +291,7 @@ void TMainForm::FunctionTeilnehmerEntfernenClick() {
 
 void TMainForm::FunctionTeilnehmerEinfuegenClick() {
     if (!WettPtr || AktuellerTab() != TabTeilnehmer) return;
-    QTableWidget* g = grid_[TabTeilnehmer];
+    TabellenGitter* g = grid_[TabTeilnehmer];
     if (EinfuegeTeilnehmerInWettbewerb(WettPtr, g->currentRow() + 1, g->rowCount())) WettbewerbNeuBerechnen();
 }
 

@@ -26,6 +26,7 @@
 #include "core/L_FILE.h"
 #include "core/L_STR.h"
 #include "core/UiHooks.h"
+#include "exchange/DateiZugriff.h"
 #include "platform/Dialoge.h"
 #include "platform/QtDruckCanvas.h"
 
@@ -474,7 +475,15 @@ void TPreviewForm::PdfSpeichernClick() {
     if (!e.Ok || e.Datei.empty() || !wett_ || !dok_) return;
     std::string datei = e.Datei;
     if (L_STR_Upcase(L_FILE_GetFileExt(datei)) != ".PDF") datei += ".pdf";
-    std::string grund;
+    std::string grund = EingabeUeberschreibenGrund(datei, {wett_->WettbewerbFileNamen[0]});
+    if (!grund.empty()) {
+        UiWarnung("PDF speichern", grund);
+        return;
+    }
+    // The name with ".pdf" added is not the one the dialog asked about.
+    if (datei != e.Datei && L_FILE_Exist(datei) &&
+        UiFrage("PDF speichern", "Die Datei „" + datei + "“ gibt es schon. Soll sie ersetzt werden?") != UiAntwort::Ja)
+        return;
     if (!DruckPdfSchreiben(*dok_, datei, grund)) {
         UiWarnung("PDF speichern", "Die PDF-Datei „" + datei + "“ konnte nicht geschrieben werden:\n" + grund);
         return;

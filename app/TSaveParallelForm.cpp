@@ -9,6 +9,7 @@
 #include "app/Verzeichnisse.h"
 #include "core/DatenWettbewerb.h"
 #include "core/UiHooks.h"
+#include "exchange/DateiFreigabe.h"
 #include "exchange/ParallelSicherung.h"
 #include "platform/Dialoge.h"
 
@@ -103,6 +104,11 @@ bool TSaveParallelForm::OkButtonClick() {
             UiWarnung("Parallele Sicherung", e.Fehler);
             return false;
         }
+        // A name the user typed or chose here, or switched on here, is the
+        // user's choice for this competition file; a name that only came with
+        // the file is asked for at the next save.
+        if (an && !e.Name.empty() && (e.Name != Wett_->WettbewerbParFileName || !Wett_->WettbewerbParFileEnbl))
+            WunschFreigeben(Wett_->WettbewerbFileNamen[0], WunschArt::Parallelkopie, e.Name);
         if (e.Name != Wett_->WettbewerbParFileName || an != Wett_->WettbewerbParFileEnbl ||
             history != Wett_->BackUpHistory) {
             Wett_->WettbewerbParFileName = e.Name;

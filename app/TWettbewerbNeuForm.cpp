@@ -284,9 +284,8 @@ TWettbewerbNeuForm::TWettbewerbNeuForm(QWidget* Eltern) : QDialog(Eltern) {
 
 void TWettbewerbNeuForm::AbbruchErlaubt(bool Erlaubt) {
     abbruchErlaubt_ = Erlaubt;
+    // The reset buttons change only the dialog's fields: always offered.
     AbbruchButton->setEnabled(Erlaubt);
-    DefaultButton->setEnabled(Erlaubt);
-    ResetDurchgangButton->setEnabled(Erlaubt);
 }
 
 void TWettbewerbNeuForm::Zeigen() {
@@ -362,6 +361,7 @@ void TWettbewerbNeuForm::FormShow() {
         AliasLabelsZeigen();
         PersonenZeigen();
     }
+    if (neu_ && !wahl.empty()) ResetDurchgang(wahl);
     fuellen_ = false;
 }
 
@@ -405,6 +405,7 @@ void TWettbewerbNeuForm::SchreibeFormRegelParameter(const RegelTyp& Regel) {
 void TWettbewerbNeuForm::ResetRegel(const std::string& Name) {
     const RegelTyp* r = KatalogRegel(Name);
     if (!r) return;
+    regelGezeigt_ = Name;
     const bool warFuellen = fuellen_;
     fuellen_ = true;
     for (int i = 1; i <= MaxParameter; ++i) Parameter[i] = 0;
@@ -491,6 +492,8 @@ void TWettbewerbNeuForm::ResetDurchgang(const std::string& Name) {
 
 void TWettbewerbNeuForm::RegelComboBoxChange() {
     const std::string name = RegelComboBox->currentText().toStdString();
+    // The rule shown picked again changes nothing: the counts and names typed stay.
+    if (name == regelGezeigt_) return;
     ResetRegel(name);
     ResetDurchgang(name);
 }

@@ -26,7 +26,13 @@ class TWettbewerbNeuForm : public QDialog {
     explicit TWettbewerbNeuForm(QWidget* Eltern = nullptr);
 
     // The competition to edit; then Zeigen() fills and shows the dialog.
-    void SetWettbewerb(WettbewerbTyp* WettPtr) { WettbewerbPtr = WettPtr; }
+    void SetWettbewerb(WettbewerbTyp* WettPtr) {
+        WettbewerbPtr = WettPtr;
+        neu_ = false;
+    }
+    // The bound competition was just created: the dialog proposes the round
+    // counts of the rule it shows, not the blank competition's.
+    void SetNeu(bool Neu) { neu_ = Neu; }
     WettbewerbTyp* GetWettbewerb() const { return WettbewerbPtr; }
     // "&Abbruch" and the two reset buttons (and closing the window) are
     // allowed only when the user need not confirm a new competition.
@@ -115,6 +121,8 @@ class TWettbewerbNeuForm : public QDialog {
     Feld<double, 1, MaxParameter> Parameter;
     bool abbruchErlaubt_ = true;
     bool fuellen_ = false;
+    bool neu_ = false;
+    std::string regelGezeigt_; // the rule whose parameters the dialog shows
 };
 
 // The catalogue rule of exactly that name, or nil.

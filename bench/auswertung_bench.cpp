@@ -56,7 +56,7 @@ WettbewerbTyp* Aufbauen(int Teilnehmer, int Runden) {
             GetTeilnehmerEdvNr(w, i)->Gruppe[r] = gruppe;
             if ((i + r) % 97 == 0) continue; // a missed flight
             GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, gruppe, 0);
-            WertungTyp* e = DatenWertungInGroupGetPtr(g->WertungPtr, i);
+            WertungTyp* e = DatenWertungInGroupGetPtr(d, g, i);
             e->WertungDurchg[1] = 300 + (i * 37 + r * 11) % 300;
             e->WertungDurchg[2] = 40 + (i + r) % 80;
             e->WertungPunktr[1] = 0.5 + (i % 9);
@@ -64,7 +64,7 @@ WettbewerbTyp* Aufbauen(int Teilnehmer, int Runden) {
         }
         const int refly = 1 + (r % Teilnehmer);
         GruppeTyp* rg = DatenGruppeGetPtr(d->GruppePtr, GetTeilnehmerEdvNr(w, refly)->Gruppe[r], 1);
-        WertungTyp* re = DatenWertungInGroupGetPtr(rg->WertungPtr, refly);
+        WertungTyp* re = DatenWertungInGroupGetPtr(d, rg, refly);
         re->WertungDurchg[1] = 500;
         re->WertungDurchg[2] = 60;
         re->WertungPunktr[1] = 2;

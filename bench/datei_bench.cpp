@@ -44,7 +44,7 @@ WettbewerbTyp* GrosserWettbewerb() {
         DurchgangTyp* d = DatenDurchgangGetPtr(w->DurchgangRootPtr, r);
         for (TeilnehmerTyp* p = w->TeilnehmerRootPtr; p; p = p->next) {
             GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, p->Gruppe[r], 0);
-            WertungTyp* e = DatenWertungInGroupGetPtr(g->WertungPtr, p->EdvNr);
+            WertungTyp* e = DatenWertungInGroupGetPtr(d, g, p->EdvNr);
             e->WertungDurchg[1] = 540 + (p->EdvNr * 37 + r) % 120 + 0.25;
             e->WertungDurchg[2] = 120 + r;
             e->WertungPunktr[1] = (p->EdvNr + r) % 50 * 0.1;

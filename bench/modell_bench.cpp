@@ -22,7 +22,7 @@ WettbewerbTyp* Aufbauen(int teilnehmer, int runden, int gruppengroesse) {
         DurchgangTyp* d = DatenDurchgangGetPtr(w->DurchgangRootPtr, r);
         for (int i = 1; i <= teilnehmer; ++i) {
             GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, (i - 1) / gruppengroesse + 1, 0);
-            WertungTyp* e = DatenWertungInGroupGetPtr(g->WertungPtr, i);
+            WertungTyp* e = DatenWertungInGroupGetPtr(d, g, i);
             e->WertungDurchg[1] = 100.0 + i % 60;
         }
     }

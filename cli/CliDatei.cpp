@@ -8,6 +8,8 @@
 #include "core/L_FILE.h"
 #include "core/L_STR.h"
 #include "core/UiHooks.h"
+#include "exchange/DateiSperre.h"
+#include "exchange/DateiZugriff.h"
 #include "exchange/DatenWettbewerbDatei.h"
 
 namespace tavuran::cli {
@@ -57,6 +59,39 @@ int WettbewerbSpeichernUndFreigeben(WettbewerbTyp*& comp, const std::string& Zie
     for (const std::string& h : erg.Hinweise) err << "Hinweis: " << h << "\n";
     out << "Gespeichert: " << Ziel << "\n";
     return 0;
+}
+
+bool SchadenErlaubtSchreiben(const DateiLeseBericht& Bericht, const std::string& Datei, const std::string& Ziel,
+                             bool TrotzSchaden, std::ostream& err) {
+    if (!Bericht.Verluste() || TrotzSchaden || !DateienGleich(Datei, Ziel)) return true;
+    err << "Die Datei „" << Datei << "“ ist beschädigt: sie konnte nicht vollständig gelesen werden (siehe "
+        << "Hinweise). Sie wird nicht überschrieben, denn ihr fehlte danach alles, was nicht gelesen werden konnte. "
+        << "Weiter mit --aus ANDERE.wtb (in eine andere Datei) oder mit --trotz-schaden (über diese Datei).\n";
+    return false;
+}
+
+bool SchadenErlaubtLesen(const DateiLeseBericht& Bericht, const std::string& Datei, bool TrotzSchaden,
+                         std::ostream& err) {
+    if (!Bericht.Verluste() || TrotzSchaden) return true;
+    err << "Die Datei „" << Datei << "“ ist beschädigt: sie konnte nicht vollständig gelesen werden (siehe "
+        << "Hinweise); aus ihr wird nichts ausgegeben. Mit --trotz-schaden wird ausgegeben, was gelesen werden "
+        << "konnte.\n";
+    return false;
+}
+
+bool SperreErlaubt(const std::string& Ziel, bool TrotzSperre, std::ostream& err) {
+    SperrInhaber inhaber;
+    if (TrotzSperre || !SperreFremd(Ziel, inhaber)) return true;
+    err << "Die Datei „" << Ziel << "“ ist gerade geöffnet (" << SperrInhaberText(inhaber)
+        << ") und wird nicht geschrieben. Mit --trotz-sperre wird sie trotzdem geschrieben.\n";
+    return false;
+}
+
+bool AusgabeErlaubt(const std::string& Ziel, std::initializer_list<std::string> Eingaben, std::ostream& err) {
+    const std::string grund = EingabeUeberschreibenGrund(Ziel, Eingaben);
+    if (grund.empty()) return true;
+    err << grund << "\n";
+    return false;
 }
 
 bool VorrundenListeLesen(const std::string& Text, int Vorrunden, std::vector<int>& Runden, std::ostream& err) {

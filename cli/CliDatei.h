@@ -4,6 +4,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <utility>
@@ -44,6 +45,22 @@ struct WettbewerbFreigabe {
 // `err` when the file could not be written.
 int WettbewerbSpeichernUndFreigeben(WettbewerbTyp*& comp, const std::string& Ziel, std::ostream& out,
                                     std::ostream& err);
+
+// A command that writes a competition file refuses one the reader called
+// damaged when it would write over it: the next save would keep only what
+// could be read. The way on is --aus to another file or --trotz-schaden.
+// True when the command may go on; otherwise the reason is on `err`.
+bool SchadenErlaubtSchreiben(const DateiLeseBericht& Bericht, const std::string& Datei, const std::string& Ziel,
+                             bool TrotzSchaden, std::ostream& err);
+// A command that only reads (results, lists, exports) refuses a damaged file
+// unless --trotz-schaden, so that nothing is published from half a file.
+bool SchadenErlaubtLesen(const DateiLeseBericht& Bericht, const std::string& Datei, bool TrotzSchaden,
+                         std::ostream& err);
+// A competition file that a window (or another program) holds open is not
+// written unless --trotz-sperre.
+bool SperreErlaubt(const std::string& Ziel, bool TrotzSperre, std::ostream& err);
+// No command writes over one of its inputs (hard and symbolic links count).
+bool AusgabeErlaubt(const std::string& Ziel, std::initializer_list<std::string> Eingaben, std::ostream& err);
 
 // The options a command knows: switches that set a flag, and options that
 // take the next word as their value.

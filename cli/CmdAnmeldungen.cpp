@@ -17,7 +17,8 @@ namespace tavuran::cli {
 
 namespace {
 
-constexpr const char* Aufruf = "anmeldungen DATEI PORTAL.csv [--mit-wettbewerb] [--aus AUSGABE] [--probe]";
+constexpr const char* Aufruf =
+    "anmeldungen DATEI PORTAL.csv [--mit-wettbewerb] [--aus AUSGABE] [--probe] [--trotz-schaden] [--trotz-sperre]";
 
 std::string Datum(const DateRec& d) {
     return L_STR_FillLeftWithO(std::to_string(d.Day), 2) + "." + L_STR_FillLeftWithO(std::to_string(d.Month), 2) +
@@ -55,8 +56,11 @@ void ProbeAusgeben(const ImportVorschau& v, const ImportBericht& b, std::ostream
 int Anmeldungen(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::vector<std::string> dateien;
     std::optional<std::string> ausgabeOpt;
-    bool mitWettbewerb = false, probe = false;
-    const OptionenTabelle optionen{{{"--mit-wettbewerb", &mitWettbewerb}, {"--probe", &probe}},
+    bool mitWettbewerb = false, probe = false, trotzSchaden = false, trotzSperre = false;
+    const OptionenTabelle optionen{{{"--mit-wettbewerb", &mitWettbewerb},
+                                    {"--probe", &probe},
+                                    {"--trotz-schaden", &trotzSchaden},
+                                    {"--trotz-sperre", &trotzSperre}},
                                    {{"--aus", &ausgabeOpt}}};
     if (!ArgumenteLesen(args, optionen, dateien, err)) return 2;
     const std::string ausgabe = ausgabeOpt.value_or("");
@@ -66,9 +70,17 @@ int Anmeldungen(const std::vector<std::string>& args, std::ostream& out, std::os
     }
     const std::string ziel = ausgabe.empty() ? dateien[0] : ausgabe;
 
+    if (!probe && !AusgabeErlaubt(ziel, {dateien[1]}, err)) return 1;
+
     MeldungenAufStderr meldungen(err);
     WettbewerbTyp* w = nullptr;
-    if (!WettbewerbLaden(dateien[0], w, err)) return 1;
+    DateiLeseBericht bericht;
+    if (!WettbewerbLaden(dateien[0], w, err, &bericht)) return 1;
+    if (!probe && (!SchadenErlaubtSchreiben(bericht, dateien[0], ziel, trotzSchaden, err) ||
+                   !SperreErlaubt(ziel, trotzSperre, err))) {
+        DatenWettbewerbDispose(w);
+        return 1;
+    }
     const ImportVorschau v = ImportDateiLesen(dateien[1]);
     if (!v.Gelesen) {
         err << v.Grund << "\n";
@@ -104,6 +116,8 @@ const bool reg = BefehlRegistrieren({
     "gebildet und Helfer nach Namen zugeordnet. Zeilen, die sich nicht eindeutig\n"
     "lesen lassen, werden abgelehnt und mit ihrer Zeilennummer gemeldet. Gespeichert\n"
     "wird über DATEI (die alte Datei bleibt als .bak) oder mit --aus unter AUSGABE.\n"
+    "Eine beschädigte DATEI (siehe info) wird nur mit --trotz-schaden überschrieben,\n"
+    "eine, die ein Fenster geöffnet hat, nur mit --trotz-sperre.\n"
     "  --mit-wettbewerb  übernimmt auch Name, Datum und Regel des Wettbewerbs\n"
     "                    (nicht, wenn der Wettbewerb schon Wertungen enthält)\n"
     "  --probe           zeigt Kodierung, Trennzeichen, erkannte Spalten, die\n"

@@ -24,7 +24,7 @@ namespace {
 constexpr const char* Aufruf =
     "auslosen DATEI [--aus AUSGABE] [--gruppengroesse G] [--durchgaenge 1,3,5|alle] [--schutz-helfer] "
     "[--schutz-team] [--schutz-alle] [--ohne-gruppenstart] [--ohne-nachbesserung] [--trotz-ergebnissen] [--seed N] "
-    "[--protokoll]";
+    "[--protokoll] [--trotz-schaden] [--trotz-sperre]";
 
 // The round numbers of a mask, "1, 3, 5".
 std::string Durchgaenge(std::int64_t Maske) {
@@ -46,7 +46,8 @@ bool Zahl(const std::string& s, long long& wert) {
 int Auslosen(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::optional<std::string> ausgabeOpt, gruppenOpt, durchgaengeOpt, seedOpt;
     bool schutzHelfer = false, schutzTeam = false, schutzAlle = false, ohneGruppenstart = false,
-         ohneNachbesserung = false, protokoll = false, trotzErgebnissen = false;
+         ohneNachbesserung = false, protokoll = false, trotzErgebnissen = false, trotzSchaden = false,
+         trotzSperre = false;
     std::vector<std::string> woerter;
     const OptionenTabelle optionen{{{"--schutz-helfer", &schutzHelfer},
                                     {"--schutz-team", &schutzTeam},
@@ -54,7 +55,9 @@ int Auslosen(const std::vector<std::string>& args, std::ostream& out, std::ostre
                                     {"--ohne-gruppenstart", &ohneGruppenstart},
                                     {"--ohne-nachbesserung", &ohneNachbesserung},
                                     {"--protokoll", &protokoll},
-                                    {"--trotz-ergebnissen", &trotzErgebnissen}},
+                                    {"--trotz-ergebnissen", &trotzErgebnissen},
+                                    {"--trotz-schaden", &trotzSchaden},
+                                    {"--trotz-sperre", &trotzSperre}},
                                    {{"--aus", &ausgabeOpt},
                                     {"--gruppengroesse", &gruppenOpt},
                                     {"--durchgaenge", &durchgaengeOpt},
@@ -91,9 +94,8 @@ int Auslosen(const std::vector<std::string>& args, std::ostream& out, std::ostre
     WettbewerbTyp* w = nullptr;
     DateiLeseBericht bericht;
     if (!WettbewerbLaden(datei, w, err, &bericht)) return 1;
-    if (bericht.Verluste() && ausgabe == datei) {
-        err << "Die Datei „" << datei << "“ konnte nicht vollständig gelesen werden; die Auslosung wird nicht "
-            << "über sie geschrieben. Mit --aus AUSGABE wird sie in eine andere Datei gespeichert.\n";
+    if (!SchadenErlaubtSchreiben(bericht, datei, ausgabe, trotzSchaden, err) ||
+        !SperreErlaubt(ausgabe, trotzSperre, err)) {
         DatenWettbewerbDispose(w);
         return 1;
     }
@@ -179,7 +181,8 @@ const bool reg = BefehlRegistrieren({
     "wird Durchgang 1 ausgelost, folgen die Startnummern seiner Startreihenfolge.\n"
     "Speichert die Datei (über sich selbst, mit --aus unter AUSGABE) und zeigt die\n"
     "50 Bewertungen und den gewählten Vorschlag. Eine Datei, die nicht vollständig\n"
-    "gelesen werden konnte, wird nicht überschrieben.\n"
+    "gelesen werden konnte, wird nur mit --trotz-schaden überschrieben, eine, die ein\n"
+    "Fenster geöffnet hat, nur mit --trotz-sperre.\n"
     "  --gruppengroesse G   gewünschte Gruppengröße (sonst die des Wettbewerbs)\n"
     "  --durchgaenge LISTE  nur diese Vorrunden, z. B. 1,3,5 (sonst alle)\n"
     "  --schutz-helfer      Pilot und eingetragene Helfer nie in einer Gruppe\n"

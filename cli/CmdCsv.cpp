@@ -17,11 +17,12 @@ namespace {
 
 constexpr const char* Aufruf =
     "csv DATEI AUS.csv [--nur-jugend] [--ohne-land] [--ohne-bundesland] [--bezirk] [--ohne-rohpunkte] "
-    "[--ohne-teilwertung] [--leitung] [--punktrichter] [--wettbewerbsdaten] [--windows-1252]";
+    "[--ohne-teilwertung] [--leitung] [--punktrichter] [--wettbewerbsdaten] [--windows-1252] [--trotz-schaden]";
 
 int Csv(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     CsvOptionen o;
     bool windows1252 = false;
+    bool trotzSchaden = false;
     const struct {
         const char* Name;
         bool* Ziel;
@@ -32,6 +33,7 @@ int Csv(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         {"--ohne-rohpunkte", &o.Rohpunkte, false},   {"--ohne-teilwertung", &o.Teilwertung, false},
         {"--leitung", &o.Leitung, true},             {"--punktrichter", &o.Punktrichter, true},
         {"--wettbewerbsdaten", &o.Wettbewerbsdaten, true}, {"--windows-1252", &windows1252, true},
+        {"--trotz-schaden", &trotzSchaden, true},
     };
     std::vector<std::string> frei;
     for (const std::string& a : args) {
@@ -54,9 +56,15 @@ int Csv(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         err << "Aufruf: tavuran-cli " << Aufruf << "\n";
         return 2;
     }
+    if (!AusgabeErlaubt(frei[1], {frei[0]}, err)) return 1;
     MeldungenAufStderr meldungen(err);
     WettbewerbTyp* w = nullptr;
-    if (!WettbewerbLaden(frei[0], w, err)) return 1;
+    DateiLeseBericht bericht;
+    if (!WettbewerbLaden(frei[0], w, err, &bericht)) return 1;
+    if (!SchadenErlaubtLesen(bericht, frei[0], trotzSchaden, err)) {
+        DatenWettbewerbDispose(w);
+        return 1;
+    }
     WettbewerbModellNeuBerechnen(w, true);
     const CsvTabelle tabelle = ErgebnisExcelPreview(w, o);
     DatenWettbewerbDispose(w);
@@ -90,8 +98,10 @@ const bool reg = BefehlRegistrieren({
     "--punktrichter      mit den Punktrichtern\n"
     "--wettbewerbsdaten  mit Name, Datum und Regel des Wettbewerbs\n"
     "--windows-1252      im Zeichensatz Windows-1252 für ältere Programme\n"
-    "Die Wettbewerbsdatei wird nicht verändert. Rückgabewert 1, wenn eine Datei\n"
-    "nicht gelesen oder geschrieben werden kann, 2 bei falschem Aufruf.",
+    "--trotz-schaden     auch aus einer beschädigten Datei (siehe info)\n"
+    "Die Wettbewerbsdatei wird nicht verändert (AUS.csv darf nicht sie sein).\n"
+    "Rückgabewert 1, wenn eine Datei nicht gelesen oder geschrieben werden kann oder\n"
+    "DATEI beschädigt ist, 2 bei falschem Aufruf.",
     Csv,
 });
 

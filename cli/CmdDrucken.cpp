@@ -28,7 +28,7 @@ namespace {
 constexpr const char* Aufruf =
     "drucken DATEI --liste meldung|start|wertung|ergebnis|teamergebnis|startzettel|etiketten|kanalstatistik "
     "[--durchgang N|vorrunden|flyoff] [--sortierung 0..5] [--verteiler LISTE] [--quer|--hoch] [--grosse-schrift] "
-    "[--farbe 0..5] [--etikett-format 1|2|3] [--endgueltig] [--seiten A-B] (--text AUS|- | --pdf AUS.pdf)";
+    "[--farbe 0..5] [--etikett-format 1|2|3] [--endgueltig] [--stand \"TT.MM.JJJJ HH:MM\"] [--seiten A-B] [--trotz-schaden] (--text AUS|- | --pdf AUS.pdf)";
 
 // The resolution of the PDF pages; the text output lays out the same pages.
 constexpr int Aufloesung = 300;
@@ -76,13 +76,13 @@ int Drucken(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return 2;
     };
     std::string datei, textDatei, pdfDatei;
-    bool text = false, pdf = false, hatListe = false;
+    bool text = false, pdf = false, hatListe = false, trotzSchaden = false;
     int von = 0, bis = 0;
     DruckAuftrag a;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& o = args[i];
         const bool mitWert = o == "--liste" || o == "--durchgang" || o == "--sortierung" || o == "--verteiler" ||
-                             o == "--farbe" || o == "--etikett-format" || o == "--seiten" || o == "--text" ||
+                             o == "--farbe" || o == "--etikett-format" || o == "--seiten" || o == "--stand" || o == "--text" ||
                              o == "--pdf";
         if (mitWert && i + 1 >= args.size()) return falsch("Nach " + o + " fehlt der Wert.");
         const std::string w = mitWert ? args[++i] : std::string();
@@ -118,6 +118,20 @@ int Drucken(const std::vector<std::string>& args, std::ostream& out, std::ostrea
             const int orient = o == "--quer" ? 1 : 2;
             if (a.Orientierung != 0 && a.Orientierung != orient) return falsch("--quer und --hoch schließen sich aus.");
             a.Orientierung = orient;
+        } else if (o == "--trotz-schaden") {
+            trotzSchaden = true;
+        } else if (o == "--stand") {
+            // "TT.MM.JJJJ HH:MM": the time of printing, for output that does not change from run to run.
+            ErgebnisZeitpunkt z;
+            int n2 = 0;
+            const std::string t = L_STR_Unblank(w);
+            const bool ok = t.size() == 16 && t[2] == '.' && t[5] == '.' && t[10] == ' ' && t[13] == ':' &&
+                            Ganzzahl(t.substr(0, 2), 1, 31, z.Tag) && Ganzzahl(t.substr(3, 2), 1, 12, z.Monat) &&
+                            Ganzzahl(t.substr(6, 4), 1900, 9999, z.Jahr) && Ganzzahl(t.substr(11, 2), 0, 23, z.Stunde) &&
+                            Ganzzahl(t.substr(14, 2), 0, 59, n2);
+            if (!ok) return falsch("Ungültiger Stand: „" + w + "“ (TT.MM.JJJJ HH:MM, zum Beispiel 04.07.2026 09:05).");
+            z.Minute = n2;
+            a.Zeit = z;
         } else if (o == "--endgueltig") {
             a.Endgueltig = true;
         } else if (o == "--grosse-schrift") {
@@ -156,9 +170,15 @@ int Drucken(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     }
 #endif
 
+    if (!AusgabeErlaubt(text ? (textDatei == "-" ? std::string() : textDatei) : pdfDatei, {datei}, err)) return 1;
     MeldungenAufStderr meldungen(err);
     WettbewerbTyp* w = nullptr;
-    if (!WettbewerbLaden(datei, w, err)) return 1;
+    DateiLeseBericht bericht;
+    if (!WettbewerbLaden(datei, w, err, &bericht)) return 1;
+    if (!SchadenErlaubtLesen(bericht, datei, trotzSchaden, err)) {
+        DatenWettbewerbDispose(w);
+        return 1;
+    }
     WettbewerbModellNeuBerechnen(w, true);
     if (DruckBrauchtStartreihenfolge(a.Art) && !GetDurchgangStartreihenfolgeEingeteilt(w)) {
         err << StartreihenfolgeHinweis << "\n";
@@ -224,12 +244,15 @@ const bool reg = BefehlRegistrieren({
     "--etikett-format 1 46x21mm 4-reihig, 2 89x36mm 2-reihig, 3 89x48mm 1-reihig\n"
     "--endgueltig   Ergebnis und Teamergebnis als endgültig drucken, auch wenn noch\n"
     "               Durchgänge offen sind (sonst: endgültig, wenn alle vollständig sind)\n"
+    "--stand \"TT.MM.JJJJ HH:MM\"  der Zeitpunkt im Fuß statt der Uhrzeit des Drucks\n"
     "--seiten A-B   nur die Seiten A bis B\n"
     "--text AUS     die Texte jeder Seite zeilenweise, jede Seite mit einem Seitenvorschub\n"
     "               beendet (\"-\" schreibt auf die Standardausgabe)\n"
     "--pdf AUS.pdf  die Seiten als PDF\n"
-    "Die Wettbewerbsdatei wird nicht verändert. Rückgabewert 1, wenn die Datei nicht\n"
-    "gelesen oder die Ausgabe nicht geschrieben werden kann, die Liste eine ausgezählte\n"
+    "--trotz-schaden  auch aus einer beschädigten Datei (siehe info)\n"
+    "Die Wettbewerbsdatei wird nicht verändert (die Ausgabe darf nicht sie sein).\n"
+    "Rückgabewert 1, wenn die Datei nicht gelesen werden kann oder beschädigt ist, die\n"
+    "Ausgabe nicht geschrieben werden kann, die Liste eine ausgezählte\n"
     "Startreihenfolge braucht, die es nicht gibt, oder es nichts zu drucken gibt;\n"
     "2 bei falschem Aufruf.",
     Drucken,

@@ -24,7 +24,8 @@ namespace tavuran::cli {
 namespace {
 
 constexpr const char* Aufruf =
-    "eintragen DATEI --durchgang N (--startnr S | --edvnr E) [--reflight] [--aus AUSGABE] WERT...\n"
+    "eintragen DATEI --durchgang N (--startnr S | --edvnr E) [--reflight] [--aus AUSGABE] [--trotz-schaden] "
+    "[--trotz-sperre] WERT...\n"
     "  eintragen DATEI --spalten [--durchgang N]";
 
 // A whole number of digits, at most 9 of them.
@@ -40,7 +41,7 @@ struct Auftrag {
     std::string Datei, Ausgabe;
     int Durchgang = 0; // 0: not given
     int StartNr = -1, EdvNr = -1;
-    bool Refly = false, Spalten = false;
+    bool Refly = false, Spalten = false, TrotzSchaden = false, TrotzSperre = false;
     std::vector<std::string> Werte;
 };
 
@@ -51,7 +52,9 @@ int ArgumenteLesen(const std::vector<std::string>& args, Auftrag& a, std::ostrea
         const std::string& s = args[i];
         auto zahl = [&](const char* name, int& ziel) {
             if (i + 1 >= args.size() || !Zahl(args[i + 1], ziel)) {
-                err << "Nach " << name << " muss eine ganze Zahl ab 0 folgen.\n";
+                err << "Nach " << name << " muss eine ganze Zahl ab 0 folgen";
+                if (i + 1 < args.size()) err << ", nicht „" << args[i + 1] << "“";
+                err << ".\n";
                 return false;
             }
             ++i;
@@ -72,6 +75,10 @@ int ArgumenteLesen(const std::vector<std::string>& args, Auftrag& a, std::ostrea
             a.Refly = true;
         } else if (s == "--spalten") {
             a.Spalten = true;
+        } else if (s == "--trotz-schaden") {
+            a.TrotzSchaden = true;
+        } else if (s == "--trotz-sperre") {
+            a.TrotzSperre = true;
         } else if (s == "--aus") {
             if (i + 1 >= args.size()) {
                 err << "Nach --aus fehlt ein Dateiname.\n";
@@ -106,8 +113,13 @@ int Eintragen(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
     MeldungenAufStderr meldungen(err);
     WettbewerbTyp* w = nullptr;
-    if (!WettbewerbLaden(a.Datei, w, err)) return 1;
+    DateiLeseBericht bericht;
+    if (!WettbewerbLaden(a.Datei, w, err, &bericht)) return 1;
     WettbewerbFreigabe freigabe{w};
+    const std::string ziel = a.Ausgabe.empty() ? a.Datei : a.Ausgabe;
+    if (!a.Spalten && (!SchadenErlaubtSchreiben(bericht, a.Datei, ziel, a.TrotzSchaden, err) ||
+                       !SperreErlaubt(ziel, a.TrotzSperre, err)))
+        return 1;
 
     if (!w->RegelPtr || w->RegelPtr->EdvNr < 1) {
         err << "Der Wettbewerb hat keine bekannte Regel; es gibt keine Wertspalten.\n";
@@ -165,6 +177,9 @@ int Eintragen(const std::vector<std::string>& args, std::ostream& out, std::ostr
         err << m << "\nNichts eingetragen; die Datei bleibt, wie sie ist.\n";
         return 2;
     }
+    // Stored, but unlikely by the rule (judged on the values as given, before
+    // the evaluation may mark some invalid): said on stderr, exit code 0.
+    const std::vector<std::string> hinweise = GetEingabeHinweise(w, n, e, spalten);
     if (geaendert > 0) {
         SetWettbewerbModified(w);
         if (!a.Refly) SetWettbewerbsStatus(w, StatusErgebnisse, false);
@@ -181,8 +196,6 @@ int Eintragen(const std::vector<std::string>& args, std::ostream& out, std::ostr
     const std::vector<std::string> werte = DispWertungWerte(w, e, spalten);
     for (std::size_t k = 0; k < werte.size(); ++k) out << "  " << spalten.Koepfe[k] << "\t" << werte[k] << "\n";
     out << "  Rohpunkte\t" << L_STR_Unblank(L_STR_DoubleToStr(e->RohPunkte, 1, 10, 0, 2)) << "\n";
-    // Stored, but unlikely by the rule: said on stderr, the exit code stays 0.
-    const std::vector<std::string> hinweise = GetEingabeHinweise(w, n, e, spalten);
     for (std::size_t k = 0; k < hinweise.size(); ++k)
         if (!hinweise[k].empty()) err << "Hinweis: " << spalten.Koepfe[k] << ": " << hinweise[k] << "\n";
 
@@ -190,7 +203,6 @@ int Eintragen(const std::vector<std::string>& args, std::ostream& out, std::ostr
         out << "Keine Änderung; die Datei bleibt, wie sie ist.\n";
         return 0;
     }
-    const std::string ziel = a.Ausgabe.empty() ? a.Datei : a.Ausgabe;
     const DateiSpeicherErgebnis gespeichert = DatenWettbewerbSave(w, ziel, w->FileFormatNr, false);
     if (!gespeichert.Ok) {
         err << "Die Datei „" << ziel << "“ konnte nicht geschrieben werden. " << gespeichert.Grund << "\n";
@@ -214,6 +226,9 @@ const bool reg = BefehlRegistrieren({
     "  --reflight      in die Flugwiederholung des Teilnehmers im Durchgang\n"
     "  --spalten       zeigt nur die Wertspalten (des Durchgangs N, sonst des\n"
     "                  aktuellen Durchgangs), eine je Zeile\n"
+    "  --trotz-schaden über eine beschädigte Datei speichern (siehe info; sonst wird\n"
+    "                  das abgelehnt, und --aus schreibt in eine andere Datei)\n"
+    "  --trotz-sperre  speichern, obwohl ein Fenster die Datei geöffnet hat\n"
     "  --              alles danach sind Werte",
     Eintragen,
 });

@@ -97,12 +97,13 @@ void Teamliste(WettbewerbTyp* w, std::ostream& out) {
     for (const MannschaftTyp* m : teams) Zeile(out, StrInt(m->Nr), m->Name, Zahl(m->Punkte), StrInt(m->Platz));
 }
 
-constexpr const char* Aufruf = "ergebnis DATEI [--durchgang N | --teams]";
+constexpr const char* Aufruf = "ergebnis DATEI [--durchgang N | --teams] [--trotz-schaden]";
 
 int Ergebnis(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::string datei;
     int durchgang = 0;
-    bool teams = false;
+    std::string durchgangText; // as typed, for the messages
+    bool teams = false, trotzSchaden = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--durchgang") {
@@ -110,14 +111,20 @@ int Ergebnis(const std::vector<std::string>& args, std::ostream& out, std::ostre
                 err << "Nach --durchgang fehlt die Nummer des Durchgangs.\n";
                 return 2;
             }
-            const std::string nr = L_STR_Unblank(args[++i]);
-            durchgang = L_STR_CnvStrToInteger(nr);
+            durchgangText = args[++i];
+            const std::string nr = L_STR_Unblank(durchgangText);
+            const std::size_t erste = nr.find_first_not_of('0');
+            // More than nine digits (leading zeros aside) lie beyond every round.
+            const bool lang = erste != std::string::npos && nr.size() - erste > 9;
+            durchgang = lang ? MaxDurchgaenge + 1 : L_STR_CnvStrToInteger(nr);
             if (nr.empty() || nr.find_first_not_of("0123456789") != std::string::npos || durchgang < 1) {
                 err << "Ungültige Nummer des Durchgangs: „" << args[i] << "“.\n";
                 return 2;
             }
         } else if (a == "--teams") {
             teams = true;
+        } else if (a == "--trotz-schaden") {
+            trotzSchaden = true;
         } else if (a.rfind("--", 0) == 0 || !datei.empty()) {
             err << "Unbekanntes Argument: „" << a << "“\nAufruf: tavuran-cli " << Aufruf << "\n";
             return 2;
@@ -136,11 +143,16 @@ int Ergebnis(const std::vector<std::string>& args, std::ostream& out, std::ostre
 
     MeldungenAufStderr meldungen(err);
     WettbewerbTyp* w = nullptr;
-    if (!WettbewerbLaden(datei, w, err)) return 1;
+    DateiLeseBericht bericht;
+    if (!WettbewerbLaden(datei, w, err, &bericht)) return 1;
+    if (!SchadenErlaubtLesen(bericht, datei, trotzSchaden, err)) {
+        DatenWettbewerbDispose(w);
+        return 1;
+    }
     WettbewerbModellNeuBerechnen(w, true);
 
     if (durchgang > w->AnzDurchgaenge) {
-        err << "Ungültige Nummer des Durchgangs: " << durchgang << ". Der Wettbewerb hat die Durchgänge 1 bis "
+        err << "Ungültige Nummer des Durchgangs: „" << durchgangText << "“. Der Wettbewerb hat die Durchgänge 1 bis "
             << w->AnzDurchgaenge << ".\n";
         DatenWettbewerbDispose(w);
         return 2;
@@ -166,6 +178,8 @@ const bool reg = BefehlRegistrieren({
     "--durchgang N  die Wertungen des Durchgangs N nach der Auswertung (Gruppe,\n"
     "               Refly, Roh-, Promille- und Ergebnispunkte, Streichbarkeit, Strafpunkte)\n"
     "--teams        die Mannschaften mit Punkten und Platz\n"
+    "--trotz-schaden  wertet auch eine beschädigte Datei aus (siehe info; sonst\n"
+    "               Rückgabewert 1)\n"
     "Die Datei wird nicht verändert. Rückgabewert 1, wenn die Datei nicht gelesen\n"
     "werden kann oder zum Durchgang keine Wertungen enthält, 2 bei falschem Aufruf\n"
     "(auch bei einem Durchgang außerhalb der Durchgänge des Wettbewerbs).",

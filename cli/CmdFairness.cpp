@@ -17,14 +17,15 @@ namespace tavuran::cli {
 
 namespace {
 
-constexpr const char* Aufruf = "fairness DATEI [--durchgaenge 1,3,5] [--schutz-helfer] [--schutz-team] [--schutz-alle]";
+constexpr const char* Aufruf = "fairness DATEI [--durchgaenge 1,3,5] [--schutz-helfer] [--schutz-team] [--schutz-alle] [--trotz-schaden]";
 
 int Fairness(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::optional<std::string> listeOpt;
-    bool helfer = false, team = false, alle = false;
+    bool helfer = false, team = false, alle = false, trotzSchaden = false;
     std::vector<std::string> woerter;
     const OptionenTabelle optionen{
-        {{"--schutz-helfer", &helfer}, {"--schutz-team", &team}, {"--schutz-alle", &alle}},
+        {{"--schutz-helfer", &helfer}, {"--schutz-team", &team}, {"--schutz-alle", &alle},
+         {"--trotz-schaden", &trotzSchaden}},
         {{"--durchgaenge", &listeOpt}}};
     if (!ArgumenteLesen(args, optionen, woerter, err)) return 2;
     if (woerter.size() != 1) {
@@ -35,7 +36,12 @@ int Fairness(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const std::string liste = listeOpt.value_or("");
     MeldungenAufStderr meldungen(err);
     WettbewerbTyp* w = nullptr;
-    if (!WettbewerbLaden(datei, w, err)) return 1;
+    DateiLeseBericht bericht;
+    if (!WettbewerbLaden(datei, w, err, &bericht)) return 1;
+    if (!SchadenErlaubtLesen(bericht, datei, trotzSchaden, err)) {
+        DatenWettbewerbDispose(w);
+        return 1;
+    }
     std::vector<int> runden;
     if (!liste.empty() && !VorrundenListeLesen(liste, LimitLowHighInt(w->AnzVorrunden, 0, MaxDurchgaenge), runden, err)) {
         DatenWettbewerbDispose(w);
@@ -62,7 +68,9 @@ const bool reg = BefehlRegistrieren({
     "Begegnungen von ihrem Mittelwert.\n"
     "  --durchgaenge LISTE  nur diese Vorrunden (sonst alle)\n"
     "  --schutz-helfer, --schutz-team, --schutz-alle\n"
-    "                       Teamschutz wie bei auslosen (zählt im Verteilscore)",
+    "                       Teamschutz wie bei auslosen (zählt im Verteilscore)\n"
+    "  --trotz-schaden      wertet auch eine beschädigte Datei aus (sonst\n"
+    "                       Rückgabewert 1)",
     Fairness,
 });
 

@@ -16,13 +16,21 @@ namespace tavuran::cli {
 namespace {
 
 int Gruppen(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 1) {
-        err << "Aufruf: tavuran-cli gruppen DATEI\n";
+    std::vector<std::string> woerter;
+    bool trotzSchaden = false;
+    if (!ArgumenteLesen(args, {{{"--trotz-schaden", &trotzSchaden}}, {}}, woerter, err)) return 2;
+    if (woerter.size() != 1) {
+        err << "Aufruf: tavuran-cli gruppen DATEI [--trotz-schaden]\n";
         return 2;
     }
     MeldungenAufStderr meldungen(err);
     WettbewerbTyp* w = nullptr;
-    if (!WettbewerbLaden(args[0], w, err)) return 1;
+    DateiLeseBericht bericht;
+    if (!WettbewerbLaden(woerter[0], w, err, &bericht)) return 1;
+    if (!SchadenErlaubtLesen(bericht, woerter[0], trotzSchaden, err)) {
+        DatenWettbewerbDispose(w);
+        return 1;
+    }
 
     const int runden = std::clamp(w->AnzVorrunden, 0, MaxDurchgaenge);
     // Usable participants (surname and registration) in file order, then by
@@ -52,10 +60,11 @@ int Gruppen(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 
 const bool reg = BefehlRegistrieren({
     "gruppen",
-    "gruppen DATEI",
+    "gruppen DATEI [--trotz-schaden]",
     "Zeigt die Einteilung der Vorrunden: je Teilnehmer in Startnummernfolge eine\n"
     "Zeile mit EdvNr, Startnummer, Name, Kanal und Gruppe (G) und Startplatz (P)\n"
-    "jeder Vorrunde, durch Tabulatoren getrennt.",
+    "jeder Vorrunde, durch Tabulatoren getrennt. Eine beschädigte Datei (siehe info)\n"
+    "wird abgelehnt (Rückgabewert 1), außer mit --trotz-schaden.",
     Gruppen,
 });
 

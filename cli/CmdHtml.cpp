@@ -7,6 +7,7 @@
 
 #include "cli/Befehle.h"
 #include "cli/CliDatei.h"
+#include "exchange/DateiZugriff.h"
 #include "core/DatenTypen.h"
 #include "core/DatenWettbewerb.h"
 #include "core/L_CALEND.h"
@@ -21,8 +22,8 @@ namespace {
 
 constexpr const char* Aufruf =
     "html DATEI ergebnis|meldungen|startlisten|teamergebnis AUS.html [--wertungslisten ja|nein] [--links ja|nein] "
-    "[--gesamtlinks ja|nein] [--statistik ja|nein] [--einbinden ja|nein] [--endgueltig ja|nein] "
-    "[--stand \"TT.MM.JJJJ HH:MM\"]";
+    "[--gesamtlinks ja|nein] [--statistik ja|nein] [--einbinden ja|nein] [--endgueltig ja|nein] [--teil DATEI]... "
+    "[--stand \"TT.MM.JJJJ HH:MM\"] [--trotz-schaden]";
 
 // "TT.MM.JJJJ" with a date that exists, optionally followed by " HH:MM".
 bool DatumGueltig(const std::string& s) {
@@ -46,6 +47,8 @@ bool DatumGueltig(const std::string& s) {
 int Html(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::vector<std::string> frei;
     std::string stand;
+    std::vector<std::string> teile;
+    bool trotzSchaden = false;
     struct Schalter {
         const char* Name;
         bool gesetzt = false;
@@ -59,11 +62,19 @@ int Html(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
             frei.push_back(a);
             continue;
         }
+        if (a == "--trotz-schaden") {
+            trotzSchaden = true;
+            continue;
+        }
         if (i + 1 >= args.size()) {
             err << "Nach " << a << " fehlt der Wert.\nAufruf: tavuran-cli " << Aufruf << "\n";
             return 2;
         }
         const std::string& w = args[++i];
+        if (a == "--teil") {
+            teile.push_back(w);
+            continue;
+        }
         if (a == "--stand") {
             if (!DatumGueltig(w)) {
                 err << "Ungültiger Zeitpunkt für --stand: „" << w << "“ (erwartet TT.MM.JJJJ oder TT.MM.JJJJ HH:MM).\n";
@@ -106,9 +117,22 @@ int Html(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
                 return 2;
             }
 
+    if (art != "ergebnis" && !teile.empty()) {
+        err << "--teil gilt nur für die Ergebnisliste.\n";
+        return 2;
+    }
+    if (!AusgabeErlaubt(aus, {datei}, err)) return 1;
+    for (const std::string& t : teile)
+        if (!AusgabeErlaubt(aus, {t}, err)) return 1;
+
     MeldungenAufStderr meldungen(err);
     WettbewerbTyp* w = nullptr;
-    if (!WettbewerbLaden(datei, w, err)) return 1;
+    DateiLeseBericht bericht;
+    if (!WettbewerbLaden(datei, w, err, &bericht)) return 1;
+    if (!SchadenErlaubtLesen(bericht, datei, trotzSchaden, err)) {
+        DatenWettbewerbDispose(w);
+        return 1;
+    }
     WettbewerbModellNeuBerechnen(w, true);
     SortAll(w);
 
@@ -117,7 +141,19 @@ int Html(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     if (art == "ergebnis") {
         HtmlErgebnisOptionen o;
         HtmlOptionenVoreinstellen(w, o);
-        o.Importe = HtmlImportListe(w);
+        // The sub-competitions are named by the competition file; only those
+        // also named on the command line are read.
+        const std::vector<std::string> dateien = TeilwettbewerbDateien(w);
+        std::vector<bool> lesen(dateien.size(), false);
+        for (std::size_t r = 0; r < dateien.size(); ++r) {
+            if (dateien[r].empty()) continue;
+            for (const std::string& t : teile) lesen[r] = lesen[r] || DateienGleich(dateien[r], t);
+            if (!lesen[r])
+                err << "Hinweis: Der Teilwettbewerb „" << dateien[r] << "“ (Durchgang " << r + 1
+                    << ") wird nicht gelesen: sein Name stammt aus der Wettbewerbsdatei. Mit --teil „" << dateien[r]
+                    << "“ wird er eingebunden.\n";
+        }
+        o.Importe = HtmlImportListe(w, lesen);
         o.Einbinden = HtmlImporteVorhanden(o.Importe);
         bool* ziel[6] = {&o.Wertungslisten, &o.Links, &o.GesamtLinks, &o.Statistik, &o.Einbinden, &o.Endgueltig};
         for (int i = 0; i < 6; ++i)
@@ -153,7 +189,10 @@ const bool reg = BefehlRegistrieren({
     "Wettbewerbsdateien neu erstellt. --stand ersetzt den Zeitpunkt der Zeile\n"
     "„Stand …“ (sonst jetzt). Eine Ergebnisliste heißt „endgültig“, wenn alle\n"
     "Durchgänge vollständig sind oder --endgueltig ja gesetzt ist, sonst\n"
-    "„vorläufig“. Die Wettbewerbsdatei wird nicht verändert;\n"
+    "„vorläufig“. Die Teilwettbewerbe einer Gesamtwertung nennt die\n"
+    "Wettbewerbsdatei; gelesen und eingebunden werden nur die, die auch mit\n"
+    "--teil DATEI genannt sind (mehrmals möglich). --trotz-schaden gibt auch eine\n"
+    "beschädigte Datei (siehe info) aus. Die Wettbewerbsdatei wird nicht verändert;\n"
     "eine vorhandene Ausgabedatei wird erst nach vollständigem Schreiben ersetzt.\n"
     "Rückgabewert 1, wenn eine Datei nicht gelesen oder geschrieben werden kann,\n"
     "2 bei falschem Aufruf.",

@@ -34,14 +34,16 @@ std::string StatusText(int Status) {
 }
 
 int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 1) {
+    std::vector<std::string> woerter;
+    if (!ArgumenteLesen(args, {}, woerter, err)) return 2;
+    if (woerter.size() != 1) {
         err << "Aufruf: tavuran-cli info DATEI\n";
         return 2;
     }
     MeldungenAufStderr meldungen(err);
     WettbewerbTyp* w = nullptr;
     DateiLeseBericht bericht;
-    if (!WettbewerbLaden(args[0], w, err, &bericht)) return 1;
+    if (!WettbewerbLaden(woerter[0], w, err, &bericht)) return 1;
 
     int mannschaften = 0;
     for (const MannschaftTyp* m = w->MannschaftRootPtr; m; m = m->next)
@@ -54,7 +56,7 @@ int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     const long long jugend =
         static_cast<long long>(w->AnzDurchgaenge) - w->AnzVorrunden - static_cast<long long>(w->AnzSeniorenFlyOff);
 
-    out << "Datei:          " << args[0] << "\n"
+    out << "Datei:          " << woerter[0] << "\n"
         << "Name:           " << w->Name << "\n"
         << "Datum:          " << L_CALEND_GetDayStr(w->Datum) << "." << L_CALEND_GetMonthStr(w->Datum) << "."
         << L_CALEND_GetYearStr(w->Datum) << "\n"

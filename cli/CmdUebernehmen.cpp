@@ -15,12 +15,15 @@ namespace tavuran::cli {
 
 namespace {
 
-constexpr const char* Aufruf = "uebernehmen DATEI QUELLE.wtb NR [--aus AUSGABE]";
+constexpr const char* Aufruf = "uebernehmen DATEI QUELLE.wtb NR [--aus AUSGABE] [--trotz-schaden] [--trotz-sperre]";
 
 int Uebernehmen(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::vector<std::string> werte;
     std::optional<std::string> ausgabeOpt;
-    if (!ArgumenteLesen(args, {{}, {{"--aus", &ausgabeOpt}}}, werte, err)) return 2;
+    bool trotzSchaden = false, trotzSperre = false;
+    if (!ArgumenteLesen(args, {{{"--trotz-schaden", &trotzSchaden}, {"--trotz-sperre", &trotzSperre}}, {{"--aus", &ausgabeOpt}}},
+                        werte, err))
+        return 2;
     const std::string ausgabe = ausgabeOpt.value_or("");
     if (werte.size() != 3) {
         err << "Aufruf: tavuran-cli " << Aufruf << "\n";
@@ -34,9 +37,17 @@ int Uebernehmen(const std::vector<std::string>& args, std::ostream& out, std::os
     const int nr = std::stoi(nrText);
     const std::string ziel = ausgabe.empty() ? werte[0] : ausgabe;
 
+    // Without --aus the import itself refuses a source that is DATEI.
+    if (!ausgabe.empty() && !AusgabeErlaubt(ziel, {werte[1]}, err)) return 1;
+
     MeldungenAufStderr meldungen(err);
     WettbewerbTyp* w = nullptr;
-    if (!WettbewerbLaden(werte[0], w, err)) return 1;
+    DateiLeseBericht bericht;
+    if (!WettbewerbLaden(werte[0], w, err, &bericht)) return 1;
+    if (!SchadenErlaubtSchreiben(bericht, werte[0], ziel, trotzSchaden, err) || !SperreErlaubt(ziel, trotzSperre, err)) {
+        DatenWettbewerbDispose(w);
+        return 1;
+    }
     const DurchgangImportErgebnis e = DatenWettbewerbImportDurchgang(w, werte[1], nr);
     if (!e.Ok) {
         err << "Nichts importiert. " << e.Grund << "\n";
@@ -55,7 +66,9 @@ const bool reg = BefehlRegistrieren({
     "Gesamtwertung DATEI, wie „Durchgang aus WTB-Datei importieren“ im Programm:\n"
     "jeder Pilot der Quelle bekommt seine Teilwertung als Wert des Durchgangs,\n"
     "Piloten, die noch fehlen, werden angelegt. Gespeichert wird über DATEI (die\n"
-    "alte Datei bleibt als .bak) oder mit --aus unter AUSGABE.\n"
+    "alte Datei bleibt als .bak) oder mit --aus unter AUSGABE (nie über QUELLE).\n"
+    "Eine beschädigte DATEI (siehe info) wird nur mit --trotz-schaden überschrieben,\n"
+    "eine, die ein Fenster geöffnet hat, nur mit --trotz-sperre.\n"
     "Rückgabewert 1 mit Begründung, wenn DATEI keine Gesamtwertung ist, den\n"
     "Durchgang nicht hat, QUELLE die eigene Datei ist, nicht gelesen werden kann,\n"
     "keine Wettbewerbsdatei ist oder keine Ergebnisse enthält (Dateien der Formate\n"

@@ -14,8 +14,16 @@ namespace {
 int Umwandeln(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::vector<std::string> dateien;
     int format = 0;
+    bool trotzSchaden = false, trotzSperre = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--format") {
+        if (args[i] == "--trotz-schaden") {
+            trotzSchaden = true;
+        } else if (args[i] == "--trotz-sperre") {
+            trotzSperre = true;
+        } else if (args[i].size() > 1 && args[i][0] == '-' && args[i] != "--format") {
+            err << "Unbekannte Option: " << args[i] << "\n";
+            return 2;
+        } else if (args[i] == "--format") {
             if (i + 1 >= args.size() || (args[i + 1] != "1" && args[i + 1] != "2" && args[i + 1] != "3")) {
                 err << "Nach --format muss 1, 2 oder 3 folgen.\n";
                 return 2;
@@ -26,12 +34,18 @@ int Umwandeln(const std::vector<std::string>& args, std::ostream& out, std::ostr
         }
     }
     if (dateien.size() != 2) {
-        err << "Aufruf: tavuran-cli umwandeln EIN AUS [--format 1|2|3]\n";
+        err << "Aufruf: tavuran-cli umwandeln EIN AUS [--format 1|2|3] [--trotz-schaden] [--trotz-sperre]\n";
         return 2;
     }
     MeldungenAufStderr meldungen(err);
     WettbewerbTyp* w = nullptr;
-    if (!WettbewerbLaden(dateien[0], w, err)) return 1;
+    DateiLeseBericht bericht;
+    if (!WettbewerbLaden(dateien[0], w, err, &bericht)) return 1;
+    if (!SchadenErlaubtSchreiben(bericht, dateien[0], dateien[1], trotzSchaden, err) ||
+        !SperreErlaubt(dateien[1], trotzSperre, err)) {
+        DatenWettbewerbDispose(w);
+        return 1;
+    }
     if (format == 0) format = w->FileFormatNr;
     const DateiSpeicherErgebnis erg = DatenWettbewerbSave(w, dateien[1], format, false);
     DatenWettbewerbDispose(w);
@@ -48,12 +62,15 @@ int Umwandeln(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
 const bool reg = BefehlRegistrieren({
     "umwandeln",
-    "umwandeln EIN AUS [--format 1|2|3]",
+    "umwandeln EIN AUS [--format 1|2|3] [--trotz-schaden] [--trotz-sperre]",
     "Liest die Wettbewerbsdatei EIN und speichert sie als AUS, ohne --format im\n"
     "Format, in dem EIN gelesen wurde, sonst im angegebenen Format (3 ist das\n"
     "aktuelle, 2 und 1 sind ältere). Eine schon vorhandene Datei AUS bleibt als\n"
-    ".bak erhalten; eine Parallelkopie wird nicht geschrieben. Rückgabewert 1, wenn\n"
-    "EIN nicht gelesen oder AUS nicht geschrieben werden kann.",
+    ".bak erhalten; eine Parallelkopie wird nicht geschrieben. AUS darf EIN sein,\n"
+    "wenn EIN vollständig gelesen werden kann; eine beschädigte Datei (siehe info)\n"
+    "wird nur mit --trotz-schaden über sich selbst gespeichert. Eine Datei, die ein\n"
+    "Fenster geöffnet hat, wird nur mit --trotz-sperre geschrieben. Rückgabewert 1,\n"
+    "wenn EIN nicht gelesen oder AUS nicht geschrieben werden kann oder abgelehnt wird.",
     Umwandeln,
 });
 

@@ -109,10 +109,17 @@ std::string CnvWindows1252ToUtf8(std::string_view bytes) {
 
 namespace {
 
-// UTF-8 to Windows-1252; a character the code page cannot hold becomes '?',
-// or with Zeichenreferenzen the HTML reference "&#N;" of its number (a byte
-// that is no UTF-8 stays '?').
-std::string NachWindows1252(std::string_view utf8, bool Zeichenreferenzen, bool* ersetzt) {
+// How characters the code page cannot hold are written.
+enum class Ersatz {
+    Fragezeichen, // as "?"
+    Html,         // as "&#N;"
+    Datei,        // as "&#N;", and the "&" of a "&#" in the text as "&#38;"
+};
+
+// UTF-8 to Windows-1252; a character the code page cannot hold is written as
+// Art says (a byte that is no UTF-8 is always '?').
+std::string NachWindows1252(std::string_view utf8, Ersatz Art, bool* ersetzt) {
+    const bool Zeichenreferenzen = Art != Ersatz::Fragezeichen;
     std::string out;
     out.reserve(utf8.size());
     bool ersetztLokal = false;
@@ -120,7 +127,10 @@ std::string NachWindows1252(std::string_view utf8, bool Zeichenreferenzen, bool*
     while (i < utf8.size()) {
         const char c = utf8[i];
         if (static_cast<unsigned char>(c) < 0x80) {
-            out += c;
+            if (Art == Ersatz::Datei && c == '&' && i + 1 < utf8.size() && utf8[i + 1] == '#')
+                out += "&#38;";
+            else
+                out += c;
             ++i;
             continue;
         }
@@ -142,9 +152,78 @@ std::string NachWindows1252(std::string_view utf8, bool Zeichenreferenzen, bool*
 
 } // namespace
 
-std::string CnvUtf8ToWindows1252(std::string_view utf8, bool* ersetzt) { return NachWindows1252(utf8, false, ersetzt); }
+std::string CnvUtf8ToWindows1252(std::string_view utf8, bool* ersetzt) {
+    return NachWindows1252(utf8, Ersatz::Fragezeichen, ersetzt);
+}
 
-std::string CnvUtf8ToWindows1252Html(std::string_view utf8) { return NachWindows1252(utf8, true, nullptr); }
+std::string CnvUtf8ToWindows1252Html(std::string_view utf8) { return NachWindows1252(utf8, Ersatz::Html, nullptr); }
+
+std::string CnvUtf8ToWindows1252Datei(std::string_view utf8, bool* ersetzt) {
+    return NachWindows1252(utf8, Ersatz::Datei, ersetzt);
+}
+
+namespace {
+
+// The reference "&#N;" at position i of text: its character and length, or
+// false when there is none there or it is no reference the file writer makes.
+bool ReferenzBei(std::string_view text, std::size_t i, char32_t& cp, std::size_t& laenge) {
+    if (text.compare(i, 2, "&#") != 0) return false;
+    std::size_t k = i + 2;
+    char32_t n = 0;
+    while (k < text.size() && k - i - 2 < 8 && text[k] >= '0' && text[k] <= '9') n = n * 10 + (text[k++] - '0');
+    if (k == i + 2 || k >= text.size() || text[k] != ';') return false;
+    const bool gueltig = n <= 0x10FFFF && (n < 0xD800 || n > 0xDFFF);
+    if (!gueltig || (n != '&' && Windows1252Byte(n) >= 0)) return false;
+    cp = n;
+    laenge = k + 1 - i;
+    return true;
+}
+
+} // namespace
+
+bool HatZeichenreferenz(std::string_view text) {
+    for (std::size_t i = text.find("&#"); i != std::string_view::npos; i = text.find("&#", i + 1)) {
+        char32_t cp;
+        std::size_t laenge;
+        if (ReferenzBei(text, i, cp, laenge)) return true;
+    }
+    return false;
+}
+
+std::string CnvZeichenreferenzenLesen(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t a = 0;
+    for (std::size_t i = text.find("&#"); i != std::string_view::npos; i = text.find("&#", i)) {
+        char32_t cp;
+        std::size_t laenge;
+        if (!ReferenzBei(text, i, cp, laenge)) {
+            ++i;
+            continue;
+        }
+        out.append(text.substr(a, i - a));
+        Utf8Append(out, cp);
+        i += laenge;
+        a = i;
+    }
+    out.append(text.substr(a));
+    return out;
+}
+
+bool IstUtf8Text(std::string_view bytes) {
+    bool mehrbyte = false;
+    for (std::size_t i = 0; i < bytes.size();) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        char32_t cp;
+        i += Utf8Decode(bytes, i, cp);
+        if (cp >= Utf8Ungueltig || (cp >= 0x80 && cp < 0xA0)) return false;
+        mehrbyte = true;
+    }
+    return mehrbyte;
+}
 
 bool CnvBomTextToUtf8(std::string_view bytes, std::string& utf8) {
     const auto beginntMit = [&](std::string_view m) { return bytes.substr(0, m.size()) == m; };

@@ -1,5 +1,9 @@
 #include "core/DatenDurchgang.h"
 
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
 namespace tavuran {
 
 DurchgangTyp* DatenDurchgangNew() { return new DurchgangTyp(); }
@@ -43,24 +47,92 @@ GruppeTyp* DatenGruppeGetPtr(GruppeTyp*& GruppeRootPtr, int GruppeNr, int ReflyO
     return neu;
 }
 
-WertungTyp* DatenWertungInGroupGetPtr(WertungTyp*& WertungRootPtr, int TeilnehmerEdvNr) {
-    for (WertungTyp* w = WertungRootPtr; w; w = w->next)
-        if (w->EdvNr == TeilnehmerEdvNr) return w;
+namespace {
+
+long long IndexSchluessel(int EdvNr, int ReflyOrder) {
+    return static_cast<long long>(static_cast<std::uint64_t>(static_cast<std::uint32_t>(ReflyOrder)) << 32 |
+                                  static_cast<std::uint32_t>(EdvNr));
+}
+
+// The lookup without the index: the first matching entry in list order.
+WertungTyp* WertungSuchen(const DurchgangTyp* d, int EdvNr, int ReflyOrder) {
+    for (const GruppeTyp* g = d->GruppePtr; g; g = g->next) {
+        if (g->ReflyOrder != ReflyOrder) continue;
+        for (WertungTyp* w = g->WertungPtr; w; w = w->next)
+            if (w->EdvNr == EdvNr) return w;
+    }
+    return nullptr;
+}
+
+const WertungsIndexTyp& IndexAufbauen(DurchgangTyp* d) {
+    if (!d->Index) {
+        auto index = std::make_unique<WertungsIndexTyp>();
+        for (const GruppeTyp* g = d->GruppePtr; g; g = g->next)
+            for (WertungTyp* w = g->WertungPtr; w; w = w->next)
+                index->Eintraege.emplace(IndexSchluessel(w->EdvNr, g->ReflyOrder), w); // the first one stays
+        d->Index = std::move(index);
+    }
+    return *d->Index;
+}
+
+WertungTyp* IndexSuchen(const WertungsIndexTyp& Index, int EdvNr, int ReflyOrder) {
+    auto it = Index.Eintraege.find(IndexSchluessel(EdvNr, ReflyOrder));
+    return it == Index.Eintraege.end() ? nullptr : it->second;
+}
+
+} // namespace
+
+WertungTyp* DatenWertungEinhaengen(DurchgangTyp* Durchgang, GruppeTyp* Gruppe, int TeilnehmerEdvNr) {
     WertungTyp* neu = DatenWertungNew();
     neu->EdvNr = TeilnehmerEdvNr;
-    neu->next = WertungRootPtr;
-    WertungRootPtr = neu;
+    neu->next = Gruppe->WertungPtr;
+    Gruppe->WertungPtr = neu;
+    if (Durchgang && Durchgang->Index) {
+        // The participant's only entry of that order is the first one; with
+        // another one in some group, which comes first depends on the groups' order.
+        const bool einzig =
+            Durchgang->Index->Eintraege.emplace(IndexSchluessel(TeilnehmerEdvNr, Gruppe->ReflyOrder), neu).second;
+        if (!einzig) DatenDurchgangIndexVerwerfen(Durchgang);
+    }
     return neu;
+}
+
+WertungTyp* DatenWertungInGroupGetPtr(DurchgangTyp* Durchgang, GruppeTyp* Gruppe, int TeilnehmerEdvNr) {
+    for (WertungTyp* w = Gruppe->WertungPtr; w; w = w->next)
+        if (w->EdvNr == TeilnehmerEdvNr) return w;
+    return DatenWertungEinhaengen(Durchgang, Gruppe, TeilnehmerEdvNr);
 }
 
 WertungTyp* DatenWertungGetPtr(DurchgangTyp* DurchgangPtr, int TeilnehmerEdvNr, int ReflyOrder) {
     if (!DurchgangPtr) return nullptr;
-    for (GruppeTyp* g = DurchgangPtr->GruppePtr; g; g = g->next) {
-        if (g->ReflyOrder != ReflyOrder) continue;
-        for (WertungTyp* w = g->WertungPtr; w; w = w->next)
-            if (w->EdvNr == TeilnehmerEdvNr) return w;
+    WertungTyp* w = IndexSuchen(IndexAufbauen(DurchgangPtr), TeilnehmerEdvNr, ReflyOrder);
+#ifndef NDEBUG
+    // A routine that changed the round without dropping the index is caught
+    // at the first lookup after it (the tests run the debug build).
+    if (w != WertungSuchen(DurchgangPtr, TeilnehmerEdvNr, ReflyOrder)) {
+        std::fprintf(stderr, "Veralteter Index der Wertungen in Durchgang %d (Teilnehmer %d, Reflight %d)\n",
+                     DurchgangPtr->Nr, TeilnehmerEdvNr, ReflyOrder);
+        std::abort();
     }
-    return nullptr;
+#endif
+    return w;
+}
+
+void DatenDurchgangIndexVerwerfen(DurchgangTyp* Durchgang) {
+    if (Durchgang) Durchgang->Index.reset();
+}
+
+bool DatenDurchgangIndexStimmt(const DurchgangTyp* Durchgang) {
+    if (!Durchgang || !Durchgang->Index) return true;
+    std::size_t n = 0;
+    for (const GruppeTyp* g = Durchgang->GruppePtr; g; g = g->next)
+        for (const WertungTyp* w = g->WertungPtr; w; w = w->next) {
+            const WertungTyp* erste = WertungSuchen(Durchgang, w->EdvNr, g->ReflyOrder);
+            if (erste == w) ++n;
+            if (IndexSuchen(*Durchgang->Index, w->EdvNr, g->ReflyOrder) != erste) return false;
+        }
+    // nothing in the index that the groups no longer hold
+    return n == Durchgang->Index->Eintraege.size();
 }
 
 void DatenWertungDispose(WertungTyp*& WertungPtr) {

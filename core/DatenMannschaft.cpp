@@ -16,6 +16,13 @@ void DatenMannschaftDispose(MannschaftTyp*& MannschaftPtr) {
     }
 }
 
+std::unordered_map<int, MannschaftTyp*> MannschaftenDerTeilnehmer(MannschaftTyp* MannschaftRootPtr) {
+    std::unordered_map<int, MannschaftTyp*> teams;
+    for (MannschaftTyp* m = MannschaftRootPtr; m; m = m->next)
+        for (int i = 1; i <= MaxMannschaftMitglieder; ++i) teams.try_emplace(m->TeilnehmerEdvNr[i], m);
+    return teams;
+}
+
 MannschaftTyp* GetMannschaftdesTeilnehmers(MannschaftTyp* MannschaftRootPtr, int TeilnehmerEdvNr) {
     for (MannschaftTyp* m = MannschaftRootPtr; m; m = m->next)
         for (int i = 1; i <= MaxMannschaftMitglieder; ++i)

@@ -1,5 +1,8 @@
 #include "core/DatenTeilnehmer.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "core/L_STR.h"
 
 namespace tavuran {
@@ -90,6 +93,33 @@ int GetMaxMeldungsNr(const TeilnehmerTyp* p) {
 }
 int GetMaxEdvNr(const TeilnehmerTyp* p) {
     return Maximum(p, [](const TeilnehmerTyp* t) { return t->EdvNr; });
+}
+
+NeueNummern::NeueNummern(const TeilnehmerTyp* Root, int TeilnehmerTyp::*Feld, std::vector<int> Belegt)
+    : root_(Root), feld_(Feld), belegt_(std::move(Belegt)) {
+    letzte_ = Maximum(Root, [&](const TeilnehmerTyp* t) { return t->*Feld; });
+    for (const int b : belegt_) letzte_ = std::max(letzte_, b);
+    grenze_ = letzte_;
+}
+
+int NeueNummern::Naechste() {
+    if (!lueckenSuche_) {
+        if (letzte_ < std::numeric_limits<int>::max()) return ++letzte_;
+        // The numbers above the largest at the start are all handed out now:
+        // the gaps below it remain.
+        lueckenSuche_ = true;
+        for (const TeilnehmerTyp* p = root_; p; p = p->next) belegt_.push_back(p->*feld_);
+        std::sort(belegt_.begin(), belegt_.end());
+        letzte_ = 0;
+    }
+    // Each step either passes a number in use or returns one.
+    for (long long kandidat = static_cast<long long>(letzte_) + 1; kandidat <= grenze_; ++kandidat) {
+        while (pos_ < belegt_.size() && belegt_[pos_] < kandidat) ++pos_;
+        if (pos_ < belegt_.size() && belegt_[pos_] == kandidat) continue;
+        letzte_ = static_cast<int>(kandidat);
+        return letzte_;
+    }
+    return 0;
 }
 
 int GetGruppenAnzahl(const TeilnehmerTyp* p) {

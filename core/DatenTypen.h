@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "core/Feld.h"
@@ -190,12 +191,21 @@ struct GruppeTyp {
     double MaxRohPunkte = 0;
 };
 
+// The entries of a round by participant and reflight order: the first entry
+// in list order for each (EdvNr, ReflyOrder), as a walk of the groups finds it.
+struct WertungsIndexTyp {
+    std::unordered_map<long long, WertungTyp*> Eintraege;
+};
+
 struct DurchgangTyp {
     int Nr = 0;
     GruppeTyp* GruppePtr = nullptr;
     bool DurchgangEingeteilt = false;
     bool DurchgangGeflogen = false;
     DurchgangTyp* next = nullptr;
+    // Built by the first DatenWertungGetPtr, dropped (DatenDurchgangIndexVerwerfen)
+    // by every routine that links, unlinks or frees groups or entries of the round.
+    std::unique_ptr<WertungsIndexTyp> Index;
 };
 
 // ----------------------------------------------- records of the channel check

@@ -209,7 +209,8 @@ bool MarkerLesen(std::string_view Text, EingabeErgebnis& e) {
 }
 
 // Minutes, seconds and the decimals of a time as typed: seconds below 60 after
-// a colon or blank, at most two decimals; bare seconds with at most one.
+// a colon or blank, at most two decimals; bare seconds with at most one. Up
+// to five digits of minutes, so that every time shown reads back.
 bool ZeitLesen(std::string_view t, double& Wert, std::string& Grund) {
     const auto ganz = [&](std::string_view s, const char* was, std::size_t MaxStellen) {
         if (s.empty()) {
@@ -295,7 +296,7 @@ bool ZeitLesen(std::string_view t, double& Wert, std::string& Grund) {
             sek = sek.substr(0, k);
         }
     }
-    if (!ganz(min, "die Minuten", 4) || !ganz(sek, "die Sekunden", 2)) return false;
+    if (!ganz(min, "die Minuten", 5) || !ganz(sek, "die Sekunden", 2)) return false;
     if (!zehntel.empty() && !ganz(zehntel, "die Zehntel", 2)) return false;
     const int s = std::stoi(std::string(sek));
     if (s >= 60) {
@@ -369,6 +370,8 @@ EingabeErgebnis EingabeLesen(const WettbewerbTyp* Wett, int DurchgangNr, std::st
         Zahlteile z;
         if (t.find(':') != std::string_view::npos) return ablehnen("eine Zeit ist kein Abstand");
         if (!ZahlLesen(t, true, ".,", z, Grund)) return ablehnen(Grund);
+        // Distances are shown with two decimals: more would not read back as shown.
+        if (z.Nachkomma.size() > 2) return ablehnen("ein Abstand hat höchstens zwei Nachkommastellen");
         std::string zahl = (z.Minus ? "-" : "") + (z.Ganz.empty() ? std::string("0") : z.Ganz);
         if (!z.Nachkomma.empty()) zahl += "." + z.Nachkomma;
         // Without a competition the column has no rule to convert by: the

@@ -10,6 +10,10 @@ UiHooks MitDefaults(UiHooks h) {
     if (!h.Meldung) h.Meldung = [](const std::string&) {};
     if (!h.Warnung) h.Warnung = [](const std::string&, const std::string&) {};
     if (!h.Frage) h.Frage = [](const std::string&, const std::string&, bool) { return UiAntwort::Nein; };
+    if (!h.Auswahl)
+        h.Auswahl = [](const std::string&, const std::string&, const std::vector<std::string>& k) {
+            return static_cast<int>(k.size()) - 1;
+        };
     if (!h.SpeichernAbfrage) h.SpeichernAbfrage = [](WettbewerbTyp*, bool) { return UiAntwort::Nein; };
     if (!h.Protokoll) h.Protokoll = [](const std::string&) {};
     return h;
@@ -32,6 +36,9 @@ void UiMeldung(const std::string& Text) { Installiert().Meldung(Text); }
 void UiWarnung(const std::string& Titel, const std::string& Text) { Installiert().Warnung(Titel, Text); }
 UiAntwort UiFrage(const std::string& Titel, const std::string& Text, bool MitAbbrechen) {
     return Installiert().Frage(Titel, Text, MitAbbrechen);
+}
+int UiAuswahl(const std::string& Titel, const std::string& Text, const std::vector<std::string>& Knoepfe) {
+    return Installiert().Auswahl(Titel, Text, Knoepfe);
 }
 UiAntwort UiSpeichernAbfrage(WettbewerbTyp* Wett, bool MehrereOffen) {
     return Installiert().SpeichernAbfrage(Wett, MehrereOffen);

@@ -25,6 +25,9 @@ struct UiHooks {
     std::function<void(const std::string& Titel, const std::string& Text)> Warnung;
     // A yes/no (or yes/no/cancel when `MitAbbrechen`) question.
     std::function<UiAntwort(const std::string& Titel, const std::string& Text, bool MitAbbrechen)> Frage;
+    // A question with the answers Knoepfe (the last one cancels); the index of the answer.
+    std::function<int(const std::string& Titel, const std::string& Text, const std::vector<std::string>& Knoepfe)>
+        Auswahl;
     // The save query for one competition; `MehrereOffen` offers the "all" buttons.
     std::function<UiAntwort(WettbewerbTyp* Wett, bool MehrereOffen)> SpeichernAbfrage;
     // One line of the draw's event log.
@@ -32,7 +35,8 @@ struct UiHooks {
 };
 
 // The installed hooks. Defaults: no redraw, no current competition, messages
-// ignored, questions answered "Nein", the save query answered "Nein", log lines dropped.
+// ignored, questions answered "Nein" (a choice: its last answer), the save
+// query answered "Nein", log lines dropped.
 UiHooks& GetUiHooks();
 // Replaces all hooks; handlers left empty keep their harmless default.
 void SetUiHooks(const UiHooks& hooks);
@@ -45,6 +49,7 @@ WettbewerbTyp* UiAktuellerWettbewerb();
 void UiMeldung(const std::string& Text);
 void UiWarnung(const std::string& Titel, const std::string& Text);
 UiAntwort UiFrage(const std::string& Titel, const std::string& Text, bool MitAbbrechen = false);
+int UiAuswahl(const std::string& Titel, const std::string& Text, const std::vector<std::string>& Knoepfe);
 UiAntwort UiSpeichernAbfrage(WettbewerbTyp* Wett, bool MehrereOffen);
 void UiProtokoll(const std::string& Zeile);
 

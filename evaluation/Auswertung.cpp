@@ -142,13 +142,8 @@ public:
         if (slot || !Erzeugen) return slot;
         const TeilnehmerTyp* t = Teilnehmer[it->second];
         GruppeTyp* g = Gruppe(Nr, t->Gruppe[Nr], 0);
-        WertungTyp* neu = DatenWertungNew();
-        DatenWertungDefault(neu);
-        neu->EdvNr = EdvNr;
-        neu->next = g->WertungPtr;
-        g->WertungPtr = neu;
-        slot = neu;
-        return neu;
+        slot = DatenWertungEinhaengen(d.Durchgang, g, EdvNr);
+        return slot;
     }
 
     // The group (Nr, ReflyOrder) of round RundeNr, found or created.
@@ -218,6 +213,7 @@ void Neuverkettung(Lauf& L) {
         nachSchluessel.clear();
         nachZeiger.clear();
         ziele.clear();
+        bool verschoben = false;
         for (GruppeTyp* g = d->GruppePtr; g; g = g->next) {
             nachZeiger.emplace(g, static_cast<int>(gruppen.size()));
             nachSchluessel.emplace(GruppenSchluessel(g->Nr, g->ReflyOrder), static_cast<int>(gruppen.size()));
@@ -239,6 +235,7 @@ void Neuverkettung(Lauf& L) {
                         ziel = it->second;
                     }
                 }
+                if (ziel != static_cast<int>(gi)) verschoben = true;
                 ziele.push_back({w, ziel});
             }
         }
@@ -257,6 +254,9 @@ void Neuverkettung(Lauf& L) {
                 gruppen[z.Gruppe]->WertungPtr = w;
             enden[z.Gruppe] = w;
         }
+        // Entries that stay in their group are linked again in their order:
+        // the round's index holds only while nothing moved or went.
+        if (verschoben) DatenDurchgangIndexVerwerfen(d);
     }
     L.Vergessen();
 }
@@ -658,6 +658,8 @@ void CalcWertung(WettbewerbTyp* Wett) {
     Exportpunkte(L);
     CalcWertungTeam(Wett);
     SortTeilnehmerPlatz(Wett);
+    // The team-result order follows the team places just computed.
+    SortTeilnehmerTeam(Wett);
 }
 
 } // namespace tavuran

@@ -284,6 +284,14 @@ std::vector<TeamErgebnisTyp> TeamErgebnisFolge(const WettbewerbTyp* Wett) {
             e->Mitglieder.push_back(t);
     }
     std::erase_if(v, [](const TeamErgebnisTyp& e) { return e.Mitglieder.empty(); });
+    // The running positions of the last evaluation order the members (the
+    // team chain is rebuilt only with all orders).
+    for (TeamErgebnisTyp& e : v)
+        std::stable_sort(e.Mitglieder.begin(), e.Mitglieder.end(), [](const TeilnehmerTyp* a, const TeilnehmerTyp* b) {
+            const int pa = a->PlatzTeilnTeamWertung, pb = b->PlatzTeilnTeamWertung;
+            if ((pa > 0) != (pb > 0)) return pa > 0;
+            return pa > 0 && pa < pb;
+        });
     std::stable_sort(v.begin(), v.end(), [](const TeamErgebnisTyp& a, const TeamErgebnisTyp& b) {
         if ((a.Platz > 0) != (b.Platz > 0)) return a.Platz > 0;
         return a.Platz > 0 && a.Platz < b.Platz;

@@ -148,7 +148,7 @@ void AktRefly(WettbewerbTyp* Wett, int DurchgangNr, const std::vector<ReflyZeile
             k = &*gefunden;
         } else {
             GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, p->Gruppe[DurchgangNr], 1);
-            WertungTyp* w = DatenWertungInGroupGetPtr(g->WertungPtr, p->EdvNr);
+            WertungTyp* w = DatenWertungInGroupGetPtr(d, g, p->EdvNr);
             // An entry met already (two participants with one number) is one node, never two.
             auto [it, neu] = nachWertung.emplace(w, liste.size());
             if (neu) liste.push_back({w, -1, p});
@@ -171,6 +171,7 @@ void AktRefly(WettbewerbTyp* Wett, int DurchgangNr, const std::vector<ReflyZeile
         k.Wertung->next = g->WertungPtr;
         g->WertungPtr = k.Wertung;
     }
+    DatenDurchgangIndexVerwerfen(d);
 }
 
 void ReflyUebernehmen(WettbewerbTyp* Wett, int DurchgangNr, const std::vector<ReflyZeile>& Zeilen) {

@@ -451,7 +451,7 @@ WertungTyp* GetWertungPtr(WettbewerbTyp* Wett, DurchgangTyp* Durchgang, int EdvN
     if (!Wett || !Durchgang || !Feld<int, 1, MaxDurchgaenge>::inRange(Durchgang->Nr)) return nullptr;
     TeilnehmerTyp* t = DatenTeilnehmerGetPtr(Wett->TeilnehmerRootPtr, EdvNr, true);
     GruppeTyp* g = DatenGruppeGetPtr(Durchgang->GruppePtr, t->Gruppe[Durchgang->Nr], 0);
-    return DatenWertungInGroupGetPtr(g->WertungPtr, EdvNr);
+    return DatenWertungInGroupGetPtr(Durchgang, g, EdvNr);
 }
 
 int GetTeilnehmerStartPlatzNr(const WettbewerbTyp* Wett, const TeilnehmerTyp* Teilnehmer, int Nr) {

@@ -48,10 +48,29 @@ bool NurAscii(std::string_view s) {
     return true;
 }
 
-std::string_view ZeileAusDatei(std::string_view Bytes, int FormatNr, std::string& Puffer) {
+bool MitReferenz(std::string_view s) { return s.find("&#") != std::string_view::npos; }
+
+std::string_view ZeileAusDatei(std::string_view Bytes, int FormatNr, std::string& Puffer, ZeilenKodierung* Art) {
     // ASCII is the same in every code page and in UTF-8.
-    if (NurAscii(Bytes)) return Bytes;
-    Puffer = FormatNr < 3 ? CnvWindows1252ToUtf8(L_STR_CnvDosToWindows(Bytes)) : CnvWindows1252ToUtf8(Bytes);
+    if (NurAscii(Bytes)) {
+        if (Art) *Art = ZeilenKodierung::Ascii;
+        if (!MitReferenz(Bytes) || !HatZeichenreferenz(Bytes)) return Bytes;
+        Puffer = CnvZeichenreferenzenLesen(Bytes);
+        return Puffer;
+    }
+    const bool utf8 = IstUtf8Text(Bytes);
+    if (Art) *Art = utf8 ? ZeilenKodierung::Utf8 : ZeilenKodierung::Windows1252;
+    if (utf8)
+        Puffer.assign(Bytes);
+    else
+        Puffer = FormatNr < 3 ? CnvWindows1252ToUtf8(L_STR_CnvDosToWindows(Bytes)) : CnvWindows1252ToUtf8(Bytes);
+    if (MitReferenz(Puffer) && HatZeichenreferenz(Puffer)) Puffer = CnvZeichenreferenzenLesen(Puffer);
+    return Puffer;
+}
+
+std::string_view ZeileAusUnicode(std::string_view Text, std::string& Puffer) {
+    if (!MitReferenz(Text) || !HatZeichenreferenz(Text)) return Text;
+    Puffer = CnvZeichenreferenzenLesen(Text);
     return Puffer;
 }
 
@@ -62,8 +81,10 @@ std::string ZeileAusDatei(std::string_view Bytes, int FormatNr) {
 
 void ZeileFuerDateiAnhaengen(std::string& Ziel, std::string_view Text, int FormatNr, bool& Ersetzt) {
     bool einfach = true;
-    for (const char c : Text) {
-        if (c == '\r' || c == '\n' || static_cast<unsigned char>(c) >= 0x80) {
+    for (std::size_t i = 0; i < Text.size(); ++i) {
+        const char c = Text[i];
+        if (c == '\r' || c == '\n' || static_cast<unsigned char>(c) >= 0x80 ||
+            (c == '&' && i + 1 < Text.size() && Text[i + 1] == '#')) {
             einfach = false;
             break;
         }
@@ -76,7 +97,7 @@ void ZeileFuerDateiAnhaengen(std::string& Ziel, std::string_view Text, int Forma
     for (char& c : einzeilig)
         if (c == '\r' || c == '\n') c = ' ';
     bool ersetzt = false;
-    std::string bytes = CnvUtf8ToWindows1252(einzeilig, &ersetzt);
+    std::string bytes = CnvUtf8ToWindows1252Datei(einzeilig, &ersetzt);
     if (ersetzt) Ersetzt = true;
     if (FormatNr < 3) bytes = L_STR_CnvWindowsToDos(bytes);
     Ziel += bytes;
@@ -138,6 +159,19 @@ std::string SpalteErstenWertAusZeileAb(std::string_view& Rest) {
         }
     }
     return FeldInhalt(FeldAbtrennen(Rest));
+}
+
+std::string_view SpalteErstenWertAnsicht(std::string_view& Rest, std::string& Puffer) {
+    if (!Rest.empty() && Rest[0] == '\'') {
+        const std::size_t i = Rest.find('\'', 1);
+        if (i != std::string_view::npos && (i + 1 == Rest.size() || Rest[i + 1] == ',')) {
+            const std::string_view inhalt = Rest.substr(1, i - 1);
+            Rest.remove_prefix(i + 1 == Rest.size() ? Rest.size() : i + 2);
+            return inhalt;
+        }
+    }
+    Puffer = FeldInhalt(FeldAbtrennen(Rest));
+    return Puffer;
 }
 
 std::string SpalteErstenWertAusZeileAb(std::string& Rest) {
@@ -254,13 +288,35 @@ void NameDatenParseTitelVorNachname(NameTyp* NamePtr, std::string_view zeile, in
         n.NachnameStr = SpalteErstenWertAusZeileAb(rest);
         n.VornameStr = SpalteErstenWertAusZeileAb(rest);
         n.TitelStr = SpalteErstenWertAusZeileAb(rest);
+    } else if (const std::string z = L_STR_Unblank(zeile); z.find(',') != std::string::npos) {
+        // "Name, Vorname": the surname before the comma, the first names after it.
+        const std::size_t k = z.find(',');
+        n.NachnameStr = L_STR_Unblank(z.substr(0, k));
+        n.VornameStr = L_STR_Unblank(z.substr(k + 1));
+        n.TitelStr.clear();
     } else {
-        const std::string z = L_STR_Unblank(zeile);
         const std::string wort1 = L_STR_GetStrUntilBlank(z);
         const std::string rest1 = L_STR_GetStrAfterBlank(z);
         const std::string wort2 = L_STR_GetStrUntilBlank(rest1);
-        const std::string wort3 = L_STR_GetStrUntilBlank(L_STR_GetStrAfterBlank(rest1));
-        if (FormatTeilnehmer) {
+        const std::string rest2 = L_STR_Unblank(L_STR_GetStrAfterBlank(rest1));
+        const std::string wort3 = L_STR_GetStrUntilBlank(rest2);
+        if (!L_STR_Unblank(L_STR_GetStrAfterBlank(rest2)).empty()) {
+            // More than three words: none is dropped. Surname first, the
+            // title takes the rest; title first, the last two words are first
+            // name and surname ("Prof. Dr. Eva Beispiel").
+            if (FormatTeilnehmer) {
+                n.NachnameStr = wort1;
+                n.VornameStr = wort2;
+                n.TitelStr = rest2;
+            } else {
+                const std::size_t letztes = z.find_last_of(' ');
+                const std::string vorne = L_STR_Unblank(z.substr(0, letztes));
+                const std::size_t vorletztes = vorne.find_last_of(' ');
+                n.NachnameStr = z.substr(letztes + 1);
+                n.VornameStr = vorne.substr(vorletztes + 1);
+                n.TitelStr = L_STR_Unblank(vorne.substr(0, vorletztes));
+            }
+        } else if (FormatTeilnehmer) {
             n.NachnameStr = wort1;
             n.VornameStr = wort2;
             n.TitelStr = wort3;

@@ -33,13 +33,29 @@ ZeilenTeile ZeileZerlegen(std::string_view Zeile);
 // column 16 ("NAME:" gives "NAME:          "; keys of 14 characters get no blank).
 std::string ZeilenPraefix(std::string_view Key);
 
-// A line of the file (its bytes, without line end) as text in memory. The
-// second form returns Bytes itself when no conversion is needed, else the
-// converted text kept in Puffer.
+// How the bytes of a line were taken.
+enum class ZeilenKodierung {
+    Ascii,       // nothing beyond ASCII: the same in every code page
+    Utf8,        // well-formed UTF-8 (a line an editor wrote in UTF-8)
+    Windows1252, // the file's code page (with the DOS bytes in formats 1 and 2)
+};
+
+// A line of the file (its bytes, without line end) as text in memory. Bytes
+// that are well-formed UTF-8 beyond ASCII are taken as UTF-8, all others as
+// the file's code page; the numeric character references of characters
+// outside the code page ("&#345;") become their characters. The second form
+// returns Bytes itself when no conversion is needed, else the converted text
+// kept in Puffer; Art (when given) tells how the bytes were taken.
 std::string ZeileAusDatei(std::string_view Bytes, int FormatNr);
-std::string_view ZeileAusDatei(std::string_view Bytes, int FormatNr, std::string& Puffer);
+std::string_view ZeileAusDatei(std::string_view Bytes, int FormatNr, std::string& Puffer,
+                               ZeilenKodierung* Art = nullptr);
+// A line of Unicode text (a file with a byte-order mark) with its character
+// references read; Text itself when it holds none.
+std::string_view ZeileAusUnicode(std::string_view Text, std::string& Puffer);
 // A line in memory as the bytes of the file. Characters the code page cannot
-// hold become "?" and set `Ersetzt`; a line break inside the text becomes a blank.
+// hold are written as numeric character references ("&#345;"), the "&" of a
+// "&#" in the text as "&#38;"; only bytes that are no UTF-8 become "?" and set
+// `Ersetzt`. A line break inside the text becomes a blank.
 std::string ZeileFuerDatei(std::string_view Text, int FormatNr, bool& Ersetzt);
 void ZeileFuerDateiAnhaengen(std::string& Ziel, std::string_view Text, int FormatNr, bool& Ersetzt);
 
@@ -57,6 +73,9 @@ std::string FeldInhalt(std::string_view Feld);
 // Takes the first field of Rest, shortens Rest, and returns the field's content.
 std::string SpalteErstenWertAusZeileAb(std::string& Rest);
 std::string SpalteErstenWertAusZeileAb(std::string_view& Rest);
+// The same without a string of its own: the content as a view into Rest, or
+// into Puffer when the field holds a doubled quote.
+std::string_view SpalteErstenWertAnsicht(std::string_view& Rest, std::string& Puffer);
 // The same for the unquoted field lists of formats 1 and 2: a quoted field
 // gives its content, an unquoted one its text without surrounding blanks.
 std::string SpalteErstenRohwertAusZeileAb(std::string_view& Rest);

@@ -5,33 +5,16 @@
 #include <vector>
 
 #include "core/DatenTypen.h"
-#include "core/L_STR.h"
 #include "exchange/DateiFelder.h"
 
 namespace tavuran {
 
 namespace {
 
-// The raw fields of a value: split at every comma outside quotes, quoting
-// toggled at every quote as the reader does.
-std::vector<std::string_view> RoheFelder(std::string_view Value) {
-    std::vector<std::string_view> felder;
-    bool inQuote = false;
-    std::size_t anfang = 0;
-    for (std::size_t i = 0; i < Value.size(); ++i) {
-        if (Value[i] == '\'') inQuote = !inQuote;
-        else if (Value[i] == ',' && !inQuote) {
-            felder.push_back(Value.substr(anfang, i - anfang));
-            anfang = i + 1;
-        }
-    }
-    felder.push_back(Value.substr(anfang));
-    return felder;
-}
-
-bool Gequotet(std::string_view roh) {
-    const std::string f = L_STR_Unblank(roh);
-    return f.size() >= 2 && f.front() == '\'' && f.back() == '\'';
+std::string_view OhneLeer(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
 }
 
 // Field kinds of a line: i whole number, r real, t any text, z a count of
@@ -45,7 +28,7 @@ bool FeldGueltig(char Art, std::string_view Text) {
     case 'z':
     case 'g': {
         if (!DateiGanzzahlGueltig(Text)) return false;
-        const int n = DateiInteger(L_STR_Unblank(Text));
+        const int n = DateiInteger(OhneLeer(Text));
         return n >= 0 && n <= (Art == 'z' ? MaxDurchgaenge : DateiMaxGruppenGroesse);
     }
     default:
@@ -64,7 +47,7 @@ struct Aufbau {
     std::size_t MindestFelder = 0; // 0: exactly as many as Felder
 };
 
-Aufbau AufbauVon(std::string_view Key, int FormatNr) {
+Aufbau AufbauBerechnen(std::string_view Key, int FormatNr) {
     const bool f3 = FormatNr >= 3;
     const auto einzeln = [&](char art) { return Aufbau{std::string(1, art), f3}; };
     if (Key == "TEILNEHMER") {
@@ -105,13 +88,28 @@ Aufbau AufbauVon(std::string_view Key, int FormatNr) {
     return {};
 }
 
+// The layout of a line: those that come by the thousand made once, the
+// others into Platz.
+const Aufbau& AufbauVon(std::string_view Key, int FormatNr, Aufbau& Platz) {
+    static const Aufbau wertung[2] = {AufbauBerechnen("WERTUNG", 1), AufbauBerechnen("WERTUNG", 3)};
+    static const Aufbau teilnehmer[3] = {AufbauBerechnen("TEILNEHMER", 1), AufbauBerechnen("TEILNEHMER", 2),
+                                         AufbauBerechnen("TEILNEHMER", 3)};
+    static const Aufbau ergebnis = AufbauBerechnen("ERGEBNIS", 3);
+    const int f = FormatNr <= 1 ? 1 : FormatNr >= 3 ? 3 : 2;
+    if (Key == "WERTUNG") return wertung[f >= 3 ? 1 : 0];
+    if (Key == "TEILNEHMER") return teilnehmer[f - 1];
+    if (Key == "ERGEBNIS") return ergebnis;
+    Platz = AufbauBerechnen(Key, FormatNr);
+    return Platz;
+}
+
 // Counts outside their range are not applied at all.
 bool IstZaehler(char Art) { return Art == 'z' || Art == 'g'; }
 
 } // namespace
 
 bool DateiGanzzahlGueltig(std::string_view Text) {
-    const std::string t = L_STR_Unblank(Text);
+    const std::string_view t = OhneLeer(Text);
     if (t.empty()) return false;
     int wert = 0;
     const auto [ende, fehler] = std::from_chars(t.data(), t.data() + t.size(), wert);
@@ -119,8 +117,7 @@ bool DateiGanzzahlGueltig(std::string_view Text) {
 }
 
 bool DateiRealGueltig(std::string_view Text) {
-    const std::string getrimmt = L_STR_Unblank(Text);
-    std::string_view t = getrimmt;
+    std::string_view t = OhneLeer(Text);
     if (!t.empty() && t.front() == '-') t.remove_prefix(1);
     std::size_t ziffern = 0, i = 0;
     while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i, ++ziffern;
@@ -139,28 +136,60 @@ bool DateiRealGueltig(std::string_view Text) {
     return i == t.size();
 }
 
+namespace {
+
+// Calls Pruefe(field, index) for the raw fields of a value, split at every
+// comma outside quotes (quoting toggled at every quote, as the reader does;
+// a value ending in a comma has an empty last field). Stops at the first
+// field Pruefe refuses; returns the number of fields, or -1 when refused.
+template <class F>
+long FelderPruefen(std::string_view Value, F Pruefe) {
+    bool inQuote = false;
+    std::size_t anfang = 0;
+    long n = 0;
+    for (std::size_t i = 0; i <= Value.size(); ++i) {
+        if (i < Value.size()) {
+            if (Value[i] == '\'') inQuote = !inQuote;
+            if (Value[i] != ',' || inQuote) continue;
+        }
+        if (!Pruefe(Value.substr(anfang, i - anfang), static_cast<std::size_t>(n))) return -1;
+        ++n;
+        anfang = i + 1;
+    }
+    return n;
+}
+
+} // namespace
+
 ZeilenUrteil DateiZeilePruefen(std::string_view Key, std::string_view Value, int FormatNr) {
-    const Aufbau a = AufbauVon(Key, FormatNr);
+    Aufbau platz;
+    const Aufbau& a = AufbauVon(Key, FormatNr, platz);
     if (a.Felder.empty()) return ZeilenUrteil::Verworfen;
     const bool zaehler = a.Felder.size() == 1 && IstZaehler(a.Felder[0]);
+    const ZeilenUrteil fehler = zaehler ? ZeilenUrteil::Verworfen : ZeilenUrteil::Beschaedigt;
     if (!a.Quoted) {
         // One unquoted value (formats 1 and 2); STATUS holds two unquoted numbers.
         if (Key == "STATUS") {
-            for (std::string_view f : RoheFelder(Value))
-                if (!DateiGanzzahlGueltig(f)) return ZeilenUrteil::Beschaedigt;
-            return RoheFelder(Value).size() <= 2 ? ZeilenUrteil::Brauchbar : ZeilenUrteil::Beschaedigt;
+            const long n = FelderPruefen(Value, [](std::string_view f, std::size_t) { return DateiGanzzahlGueltig(f); });
+            return n >= 0 && n <= 2 ? ZeilenUrteil::Brauchbar : ZeilenUrteil::Beschaedigt;
         }
         if (FeldGueltig(a.Felder[0], Value)) return ZeilenUrteil::Brauchbar;
-        return zaehler ? ZeilenUrteil::Verworfen : ZeilenUrteil::Beschaedigt;
+        return fehler;
     }
-    const std::vector<std::string_view> felder = RoheFelder(Value);
     const std::size_t mindest = a.MindestFelder ? a.MindestFelder : a.Felder.size();
-    if (felder.size() < mindest || felder.size() > a.Felder.size())
-        return zaehler ? ZeilenUrteil::Verworfen : ZeilenUrteil::Beschaedigt;
-    for (std::size_t i = 0; i < felder.size(); ++i) {
-        if (!Gequotet(felder[i]) || !FeldGueltig(a.Felder[i], FeldInhalt(L_STR_Unblank(felder[i]))))
-            return zaehler ? ZeilenUrteil::Verworfen : ZeilenUrteil::Beschaedigt;
-    }
+    std::string puffer;
+    const long n = FelderPruefen(Value, [&](std::string_view feld, std::size_t i) {
+        if (i >= a.Felder.size()) return false;
+        const std::string_view roh = OhneLeer(feld);
+        if (roh.size() < 2 || roh.front() != '\'' || roh.back() != '\'') return false;
+        std::string_view inhalt = roh.substr(1, roh.size() - 2);
+        if (inhalt.find('\'') != std::string_view::npos) {
+            puffer = FeldInhalt(roh);
+            inhalt = puffer;
+        }
+        return FeldGueltig(a.Felder[i], inhalt);
+    });
+    if (n < 0 || static_cast<std::size_t>(n) < mindest) return fehler;
     return ZeilenUrteil::Brauchbar;
 }
 

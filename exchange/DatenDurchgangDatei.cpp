@@ -26,6 +26,11 @@ void Speichern(WertungTyp* w, const WertungsZeileTyp& z) {
     w->Strafpunkte = z.Strafpunkte;
 }
 
+bool GleicheWerte(const WertungTyp* w, const WertungsZeileTyp& z) {
+    return w->ReflyVerursacher == z.ReflyVerursacher && w->WertungDurchg == z.WertungDurchg &&
+           w->WertungPunktr == z.WertungPunktr && w->Strafpunkte == z.Strafpunkte;
+}
+
 std::size_t Mischen(std::size_t h, std::size_t x) { return h ^ (x + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2)); }
 
 } // namespace
@@ -33,7 +38,9 @@ std::size_t Mischen(std::size_t h, std::size_t x) { return h ^ (x + 0x9e3779b97f
 bool WertungsZeileLesen(std::string_view Value, int FormatNr, WertungsZeileTyp& z) {
     z = WertungsZeileTyp{};
     std::string_view rest = Value;
-    const auto ganz = [&] { return DateiInteger(SpalteErstenWertAusZeileAb(rest)); };
+    std::string puffer;
+    const auto feld = [&] { return SpalteErstenWertAnsicht(rest, puffer); };
+    const auto ganz = [&] { return DateiInteger(feld()); };
     long long r = ganz();
     z.EdvNr = ganz();
     long long o = 0;
@@ -47,8 +54,8 @@ bool WertungsZeileLesen(std::string_view Value, int FormatNr, WertungsZeileTyp& 
         r = -r;
         o = 1;
     }
-    for (int i = 1; i <= MaxDurchgSpalten; ++i) z.WertungDurchg[i] = DateiDouble(SpalteErstenWertAusZeileAb(rest));
-    for (int i = 1; i <= MaxPunktrichter; ++i) z.WertungPunktr[i] = DateiDouble(SpalteErstenWertAusZeileAb(rest));
+    for (int i = 1; i <= MaxDurchgSpalten; ++i) z.WertungDurchg[i] = DateiDouble(feld());
+    for (int i = 1; i <= MaxPunktrichter; ++i) z.WertungPunktr[i] = DateiDouble(feld());
     z.Strafpunkte = ganz();
     // A participant holds groups for rounds 1..30 only; a reflight number
     // beyond the integer range cannot be a group of this model.
@@ -65,7 +72,7 @@ void DatenDurchgangParse(DurchgangTyp*& DurchgangRoot, TeilnehmerTyp*& Teilnehme
     DurchgangTyp* d = DatenDurchgangGetPtr(DurchgangRoot, z.DurchgangNr);
     TeilnehmerTyp* p = DatenTeilnehmerGetPtr(TeilnehmerRoot, z.EdvNr, true);
     GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, p->Gruppe[z.DurchgangNr], z.ReflyOrder);
-    Speichern(DatenWertungInGroupGetPtr(g->WertungPtr, z.EdvNr), z);
+    Speichern(DatenWertungInGroupGetPtr(d, g, z.EdvNr), z);
 }
 
 std::size_t WertungsLeser::GruppenHash::operator()(const GruppenSchluessel& k) const {
@@ -83,7 +90,7 @@ void WertungsLeser::TeilnehmerGelesen(TeilnehmerTyp* p) {
     if (p) teilnehmer_[p->EdvNr] = p;
 }
 
-void WertungsLeser::ZeileAnwenden(const WertungsZeileTyp& z) {
+int WertungsLeser::ZeileAnwenden(const WertungsZeileTyp& z, int ZeilenNr) {
     // Rounds are at most 30, so the list walk is cheap.
     DurchgangTyp* d = DatenDurchgangGetPtr(durchgangRoot_, z.DurchgangNr);
 
@@ -107,15 +114,21 @@ void WertungsLeser::ZeileAnwenden(const WertungsZeileTyp& z) {
         d->GruppePtr = g;
     }
 
-    WertungTyp*& w = wertungen_[{g, z.EdvNr}];
-    if (!w) {
-        w = DatenWertungNew();
+    Eintrag& e = wertungen_[{g, z.EdvNr}];
+    if (!e.Wertung) {
+        WertungTyp* w = DatenWertungNew();
         DatenWertungDefault(w);
         w->EdvNr = z.EdvNr;
         w->next = g->WertungPtr;
         g->WertungPtr = w;
+        DatenDurchgangIndexVerwerfen(d);
+        e.Wertung = w;
+        e.ZeilenNr = ZeilenNr;
+    } else if (!GleicheWerte(e.Wertung, z)) {
+        return e.ZeilenNr;
     }
-    Speichern(w, z);
+    Speichern(e.Wertung, z);
+    return 0;
 }
 
 std::string GetNextWertungsDaten(int FormatNr, DurchgangListenInfoTyp& Info) {

@@ -40,10 +40,17 @@ class WertungsLeser {
   public:
     WertungsLeser(DurchgangTyp*& DurchgangRoot, TeilnehmerTyp*& TeilnehmerRoot)
         : durchgangRoot_(DurchgangRoot), teilnehmerRoot_(TeilnehmerRoot) {}
+    // Room for about this many score lines, so that the tables do not grow line by line.
+    void Reservieren(std::size_t Zeilen) { wertungen_.reserve(Zeilen); }
     // A participant record that was just put at the head of the list.
     void TeilnehmerGelesen(TeilnehmerTyp* p);
-    // A score line already read (a valid one).
-    void ZeileAnwenden(const WertungsZeileTyp& z);
+    // A score line already read (a valid one). Its entry takes the values,
+    // unless an earlier line gave the same entry other values: which of two
+    // lines is right nobody knows, so the first stays.
+    // ZeilenNr is the line's number in the file; the result is the number of
+    // the line that gave the entry its values first when that line's values
+    // differ (the earlier values then stay), 0 otherwise.
+    int ZeileAnwenden(const WertungsZeileTyp& z, int ZeilenNr);
 
   private:
     DurchgangTyp*& durchgangRoot_;
@@ -67,7 +74,11 @@ class WertungsLeser {
         std::size_t operator()(const WertungsSchluessel& k) const;
     };
     std::unordered_map<GruppenSchluessel, GruppeTyp*, GruppenHash> gruppen_;
-    std::unordered_map<WertungsSchluessel, WertungTyp*, WertungsHash> wertungen_;
+    struct Eintrag {
+        WertungTyp* Wertung = nullptr;
+        int ZeilenNr = 0; // the line that gave the values
+    };
+    std::unordered_map<WertungsSchluessel, Eintrag, WertungsHash> wertungen_;
 };
 
 // Line generator over all score entries of a competition: set the cursor with

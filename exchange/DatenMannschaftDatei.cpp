@@ -45,8 +45,10 @@ MannschaftTyp* DatenMannschaftParse(MannschaftTyp*& MannschaftRootPtr, std::stri
     return m;
 }
 
-std::string MakeMannschaftZeile(const MannschaftTyp* MannschaftPtr, const TeilnehmerTyp* TeilnehmerRootPtr,
-                                int FormatNr) {
+namespace {
+
+template <class Gueltig>
+std::string MannschaftZeile(const MannschaftTyp* MannschaftPtr, int FormatNr, Gueltig MitNachname) {
     if (!MannschaftPtr) return {};
     const MannschaftTyp& m = *MannschaftPtr;
     if (m.Name.empty() || m.Nr <= 0) return "-";
@@ -58,11 +60,24 @@ std::string MakeMannschaftZeile(const MannschaftTyp* MannschaftPtr, const Teilne
     const int anzahl = MitgliederImFormat(FormatNr);
     for (int i = 1; i <= anzahl; ++i) {
         const int nr = m.TeilnehmerEdvNr[i];
-        const bool gueltig = nr > 0 && IstTeilnehmerMitNachname(TeilnehmerRootPtr, nr);
+        const bool gueltig = nr > 0 && MitNachname(nr);
         z += ',';
         z += InKommas(L_STR_CnvIntegerToStr(gueltig ? nr : 0));
     }
     return z;
+}
+
+} // namespace
+
+std::string MakeMannschaftZeile(const MannschaftTyp* MannschaftPtr, const TeilnehmerTyp* TeilnehmerRootPtr,
+                                int FormatNr) {
+    return MannschaftZeile(MannschaftPtr, FormatNr,
+                           [&](int nr) { return IstTeilnehmerMitNachname(TeilnehmerRootPtr, nr); });
+}
+
+std::string MakeMannschaftZeile(const MannschaftTyp* MannschaftPtr, const std::unordered_set<int>& MitNachname,
+                                int FormatNr) {
+    return MannschaftZeile(MannschaftPtr, FormatNr, [&](int nr) { return MitNachname.count(nr) > 0; });
 }
 
 void InitMannschaftsDaten() { MannschaftGenerator = Generator{}; }

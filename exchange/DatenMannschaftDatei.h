@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_set>
 
 #include "core/DatenTypen.h"
 
@@ -15,6 +16,10 @@ MannschaftTyp* DatenMannschaftParse(MannschaftTyp*& MannschaftRootPtr, std::stri
 // The line of one team; "-" when it is not written (no name or Nr <= 0).
 // Members that name no participant with a surname are written as 0.
 std::string MakeMannschaftZeile(const MannschaftTyp* MannschaftPtr, const TeilnehmerTyp* TeilnehmerRootPtr,
+                                int FormatNr);
+// The same with the numbers of the participants that have a surname at hand
+// (a whole file's team lines without a walk of the list per member).
+std::string MakeMannschaftZeile(const MannschaftTyp* MannschaftPtr, const std::unordered_set<int>& MitNachname,
                                 int FormatNr);
 
 // Line generator over the team list: the n-th call after InitMannschaftsDaten

@@ -59,6 +59,9 @@ bool DatenStammRom(const WettbewerbTyp* Wett) { return Wett && Wett->StammDatRom
 
 int DatenStammAbgleichReadRegistry() {
     const int m = L_REGIST_GetIntegerValue(WertAbgleich, "");
+    // A new installation merges every closed competition, so that the look-up
+    // offers the pilots of the last season without anyone finding the setting.
+    if (m == L_REGIST_Fehlt) return StammAbgleichAutomatisch;
     return m >= StammAbgleichNie && m <= StammAbgleichAutomatisch ? m : StammAbgleichNie;
 }
 
@@ -92,6 +95,10 @@ void DatenStammLoadRom(WettbewerbTyp* Wett) {
     if (!Wett) return;
     Wett->StammDatRom = true;
     StammDatenLeeren(Wett);
+    // The sample pilots count as having taken part today: the look-up offers
+    // only pilots of the last five years.
+    DateRec heute;
+    L_CALEND_GetDate(heute);
     for (const StammDatSatz& s : StammDatListe) {
         TeilnehmerTyp* p = DatenTeilnehmerNew();
         DatenTeilnehmerDefault(p);
@@ -107,7 +114,7 @@ void DatenStammLoadRom(WettbewerbTyp* Wett) {
         p->Lebendig = true;
         p->KanalAktiv = 1;
         p->GebDatum = {1, 1, 2000};
-        p->LetztTeiln = {1, 1, 0};
+        p->LetztTeiln = heute;
         p->next = Wett->StammDatenRootPtr;
         Wett->StammDatenRootPtr = p;
     }

@@ -8,6 +8,7 @@
 
 #include "core/CodePage.h"
 #include "core/DatenDurchgang.h"
+#include "core/DatenMannschaft.h"
 #include "core/DatenRegel.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
@@ -15,7 +16,9 @@
 #include "core/L_FILE.h"
 #include "core/L_STR.h"
 #include "core/UiHooks.h"
+#include "evaluation/Auswertung.h"
 #include "evaluation/Sortierung.h"
+#include "exchange/DateiFreigabe.h"
 #include "exchange/DateiZeilenPruefung.h"
 #include "exchange/DateiZugriff.h"
 #include "exchange/Pfade.h"
@@ -392,7 +395,230 @@ std::string_view ErstesFeld(std::string_view Value) {
     return f.size() >= 2 && f.front() == '\'' && f.back() == '\'' ? f.substr(1, f.size() - 2) : f;
 }
 
+// Line numbers for a note: "Zeile 5" or "Zeilen 5, 8, 12" (at most ten, then "…").
+std::string ZeilenText(const std::vector<int>& Nr, std::size_t Gesamt = 0) {
+    if (Gesamt < Nr.size()) Gesamt = Nr.size();
+    std::string t = Gesamt == 1 ? "Zeile " : "Zeilen ";
+    for (std::size_t i = 0; i < Nr.size() && i < LeseBerichtMaxZeilenNr; ++i) t += (i ? ", " : "") + Int(Nr[i]);
+    if (Gesamt > std::min(Nr.size(), LeseBerichtMaxZeilenNr)) t += ", …";
+    return t;
+}
+
+// Line numbers collected for a note: the first ten and how many there were.
+struct ZeilenListe {
+    std::vector<int> Nr;
+    std::size_t Anzahl = 0;
+    void Add(int n) {
+        if (Nr.size() < LeseBerichtMaxZeilenNr) Nr.push_back(n);
+        ++Anzahl;
+    }
+    bool Leer() const { return Anzahl == 0; }
+    std::string Text() const { return ZeilenText(Nr, Anzahl); }
+};
+
+std::string Namenstext(const NameTyp& n) { return L_STR_Unblank(CnvNameTypToNameStr(&n, true)); }
+
+// Words separated by blanks.
+int WortZahl(std::string_view s) {
+    int n = 0;
+    bool imWort = false;
+    for (const char c : s) {
+        const bool leer = c == ' ' || c == '\t';
+        if (!leer && !imWort) ++n;
+        imWort = !leer;
+    }
+    return n;
+}
+
+// Keys the writer puts into a file once each; a second line with another
+// value overrides the first.
+bool EinmaligerKey(std::string_view Key) {
+    return Key != "TEILNEHMER" && Key != "MANNSCHAFT" && Key != "WERTUNG" && Key != "ERGEBNIS" && Key != "PUNKTRNAME";
+}
+
+// Everything the reading notices on the way and judges once the file is read.
+struct Lesezustand {
+    // Participants who lost their number (no valid one, or one another
+    // participant had first), with their line and the line of the first.
+    struct OhneNummer {
+        TeilnehmerTyp* p;
+        int Zeile;
+        int ErsteZeile; // 0: the line had no valid number
+        int AlteNr;
+    };
+    std::vector<OhneNummer> ohneNummer;
+    std::unordered_map<int, std::pair<const TeilnehmerTyp*, int>> nummern; // number: participant, line
+    struct Wertungszeile {
+        int Durchgang, EdvNr, Zeile;
+    };
+    std::vector<Wertungszeile> wertungsZeilen;
+    std::vector<std::pair<int, int>> wertungsKonflikte; // line, line of the first
+    std::vector<std::pair<const MannschaftTyp*, int>> mannschaften;
+    std::unordered_map<std::string, std::pair<int, std::string>> parameter; // key: line, value
+    std::vector<std::string> doppelteParameter;
+    std::vector<std::string> personen; // names of more than three words in formats 1 and 2
+    std::size_t personenAnzahl = 0;
+    ZeilenListe utf8Zeilen, cp1252Zeilen;
+    int durchgaengeZeile = 0;
+    int inhaltsZeilen = 0;     // lines that are not empty
+    int letzteZeile = 0;       // number of the last line that is not empty
+    std::string letzterKey;    // its key
+    int letzteNichtErgebnis = 0; // the last line before the closing line that is no result line
+    int schlussZeile = 0;      // the closing line
+    int schlussWert = 0;       // the count it names
+    int schlussInhalt = 0;     // lines not empty up to it
+    int nachSchluss = 0;       // the first line after it
+};
+
+// A person of formats 1 and 2 (one text of words) with more than three
+// words: which are title, first name and surname is a guess.
+void PersonPruefen(Lesezustand& z, std::string_view Text, int ZeilenNr) {
+    if (WortZahl(Text) <= 3) return;
+    if (z.personen.size() < LeseBerichtMaxZeilenNr)
+        z.personen.push_back("Zeile " + Int(ZeilenNr) + " („" + std::string(Getrimmt(Text)) + "“)");
+    ++z.personenAnzahl;
+}
+
+// The person fields of a participant line of format 1 or 2: the name (field
+// 2) and, in format 2, the three helpers (fields 44 to 46).
+void TeilnehmerPersonenPruefen(Lesezustand& z, std::string_view Value, int FormatNr, int ZeilenNr) {
+    std::string_view rest = Value;
+    for (int i = 1; i <= 46 && !rest.empty(); ++i) {
+        const std::string_view feld = FeldAbtrennen(rest);
+        if (i == 2 || (FormatNr == 2 && i >= 44)) PersonPruefen(z, FeldInhalt(feld), ZeilenNr);
+    }
+}
+
+void ErgebnisMerken(DateiLeseBericht& b, std::string_view Value) {
+    std::string_view rest = Value;
+    GespeichertesErgebnis e;
+    e.EdvNr = DateiInteger(SpalteErstenWertAusZeileAb(rest));
+    for (int i = 0; i < 8; ++i) FeldAbtrennen(rest);
+    e.ExportPunkte[0] = DateiDouble(SpalteErstenWertAusZeileAb(rest));
+    e.ExportPunkte[1] = DateiDouble(SpalteErstenWertAusZeileAb(rest));
+    b.Ergebnisse.push_back(e);
+}
+
+// What the file lacks at its end: the program writes a result line for every
+// listed participant, the result block last, and in files of version 1 the
+// closing line after it.
+void VollstaendigkeitPruefen(const WettbewerbTyp* comp, const Lesezustand& z, DateiLeseBericht& b, int FormatNr,
+                             bool MitSchluss) {
+    if (MitSchluss) {
+        if (z.schlussZeile == 0) {
+            b.Hinweise.push_back("Die Schlusszeile fehlt: die Datei ist nach Zeile " + Int(z.letzteZeile) +
+                                 " abgeschnitten, was danach stand, fehlt.");
+        } else if (z.nachSchluss > 0) {
+            b.Hinweise.push_back("Nach der Schlusszeile (Zeile " + Int(z.schlussZeile) +
+                                 ") folgen weitere Zeilen (ab Zeile " + Int(z.nachSchluss) + ").");
+        } else if (z.schlussWert != z.schlussInhalt) {
+            b.Hinweise.push_back("Die Schlusszeile (Zeile " + Int(z.schlussZeile) + ") nennt " + Int(z.schlussWert) +
+                                 " Zeilen, die Datei hat " + Int(z.schlussInhalt) +
+                                 ": Zeilen fehlen oder sind hinzugekommen.");
+        }
+    }
+    if (FormatNr < 3) return;
+    std::unordered_set<int> mitErgebnis;
+    for (const GespeichertesErgebnis& e : b.Ergebnisse) mitErgebnis.insert(e.EdvNr);
+    int gelistet = 0;
+    std::vector<std::string> ohne;
+    std::size_t ohneAnzahl = 0;
+    for (const TeilnehmerTyp* p = comp->TeilnehmerRootPtr; p; p = p->next) {
+        if (!TeilnehmerGelistet(p) || p->EdvNr <= 0) continue;
+        ++gelistet;
+        if (mitErgebnis.count(p->EdvNr)) continue;
+        if (ohne.size() < 3) ohne.push_back("„" + Namenstext(p->Name) + "“");
+        ++ohneAnzahl;
+    }
+    if (gelistet == 0) return;
+    if (ohneAnzahl > 0) {
+        std::string namen;
+        for (std::size_t i = 0; i < ohne.size(); ++i) namen += (i ? ", " : "") + ohne[i];
+        if (ohneAnzahl > ohne.size()) namen += ", …";
+        const std::string wer = ohneAnzahl < static_cast<std::size_t>(gelistet)
+                                    ? "bei " + Int(static_cast<int>(ohneAnzahl)) + " von " + Int(gelistet) +
+                                          " Teilnehmern"
+                                : gelistet == 1 ? std::string("beim einzigen Teilnehmer")
+                                                : "bei allen " + Int(gelistet) + " Teilnehmern";
+        std::string text = "Die Datei ist nach Zeile " + Int(z.letzteZeile) +
+                           " abgeschnitten: die Ergebniszeile fehlt " + wer + " (" + namen + ")";
+        // The result block comes last: when part of it is there, everything before it is complete.
+        text += b.Ergebnisse.empty() ? "; Teilnehmer, Mannschaften und Wertungen, die danach standen, fehlen."
+                                     : "; Teilnehmer, Mannschaften und Wertungen stehen davor und sind vollständig.";
+        b.Hinweise.push_back(text);
+    } else if (!MitSchluss && z.letzteNichtErgebnis > 0 && !b.Ergebnisse.empty() &&
+               z.letzterKey != "ERGEBNIS" && z.letzterKey != SchlussKey) {
+        b.Hinweise.push_back("Die Datei endet nicht mit den Ergebniszeilen: nach ihnen folgt noch Zeile " +
+                             Int(z.letzteNichtErgebnis) + ".");
+    }
+}
+
+// Notes on what contradicts itself: two lines for one thing, references to
+// nothing, rounds beyond the declared count, mixed code pages.
+void WiderspruecheMelden(const WettbewerbTyp* comp, const Lesezustand& z, const std::unordered_set<int>& gelistet,
+                         DateiLeseBericht& b) {
+    for (const std::string& t : z.doppelteParameter) b.Hinweise.push_back(t);
+    if (!z.wertungsKonflikte.empty()) {
+        std::string t = "Zwei Zeilen geben einer Wertung verschiedene Werte (";
+        for (std::size_t i = 0; i < z.wertungsKonflikte.size() && i < LeseBerichtMaxZeilenNr; ++i)
+            t += (i ? ", " : "") + Int(z.wertungsKonflikte[i].second) + " und " + Int(z.wertungsKonflikte[i].first);
+        if (z.wertungsKonflikte.size() > LeseBerichtMaxZeilenNr) t += ", …";
+        b.Hinweise.push_back(t + "); gelesen wurden jeweils die Werte der ersten Zeile.");
+    }
+    ZeilenListe jenseits;
+    int hoechster = 0;
+    for (const Lesezustand::Wertungszeile& w : z.wertungsZeilen)
+        if (w.Durchgang > comp->AnzDurchgaenge && gelistet.count(w.EdvNr)) {
+            jenseits.Add(w.Zeile);
+            hoechster = std::max(hoechster, w.Durchgang);
+        }
+    if (!jenseits.Leer())
+        b.Hinweise.push_back("Die Datei nennt " + Int(comp->AnzDurchgaenge) + " Durchgänge" +
+                             (z.durchgaengeZeile ? " (Zeile " + Int(z.durchgaengeZeile) + ")" : std::string()) +
+                             ", enthält aber Wertungen bis Durchgang " + Int(hoechster) + " (" + jenseits.Text() +
+                             "); ausgewertet werden nur die Durchgänge bis " + Int(comp->AnzDurchgaenge) + ".");
+    for (const auto& [m, zeile] : z.mannschaften) {
+        std::vector<int> fremde;
+        for (int i = 1; i <= MaxMannschaftMitglieder; ++i)
+            if (m->TeilnehmerEdvNr[i] > 0 && !gelistet.count(m->TeilnehmerEdvNr[i]))
+                fremde.push_back(m->TeilnehmerEdvNr[i]);
+        if (fremde.empty()) continue;
+        std::string nr;
+        for (std::size_t i = 0; i < fremde.size(); ++i) nr += (i ? ", " : "") + Int(fremde[i]);
+        b.Hinweise.push_back("Die Mannschaft „" + m->Name + "“ in Zeile " + Int(zeile) + " nennt " +
+                             (fremde.size() == 1 ? "die Teilnehmernummer " : "die Teilnehmernummern ") + nr +
+                             ", die kein Teilnehmer hat; " + (fremde.size() == 1 ? "sie fällt" : "sie fallen") +
+                             " beim Speichern weg.");
+    }
+    if (z.personenAnzahl > 0) {
+        std::string t;
+        for (std::size_t i = 0; i < z.personen.size(); ++i) t += (i ? ", " : "") + z.personen[i];
+        if (z.personenAnzahl > z.personen.size()) t += ", …";
+        b.Hinweise.push_back("Namen aus mehr als drei Wörtern lassen sich in diesem Dateiformat nicht sicher in Titel, "
+                             "Vor- und Nachname teilen: " + t + ". Bitte die Namen prüfen.");
+    }
+    if (!z.utf8Zeilen.Leer() && !z.cp1252Zeilen.Leer()) {
+        const bool utf8Datei = z.utf8Zeilen.Anzahl >= z.cp1252Zeilen.Anzahl;
+        const ZeilenListe& anders = utf8Datei ? z.cp1252Zeilen : z.utf8Zeilen;
+        b.Hinweise.push_back(std::string("Die Datei ist gemischt kodiert: ") +
+                             (utf8Datei ? "die meisten Zeilen sind UTF-8, " + anders.Text() + " aber Windows-1252"
+                                        : "die meisten Zeilen sind Windows-1252, " + anders.Text() + " aber UTF-8") +
+                             ". Jede Zeile wurde in ihrer eigenen Kodierung gelesen; bitte die Umlaute prüfen.");
+    }
+}
+
 } // namespace
+
+int GetFileFormatUnterNr(std::string_view Key) {
+    const int p = L_STR_Pos("Format", Key);
+    if (p <= 0) return 0;
+    std::string_view rest = Key.substr(static_cast<std::size_t>(p) - 1 + 6);
+    rest = Getrimmt(rest);
+    std::size_t i = 0;
+    while (i < rest.size() && rest[i] >= '0' && rest[i] <= '9') ++i;
+    if (i == 0 || i >= rest.size() || rest[i] != '.') return 0;
+    return DateiInteger(rest.substr(i + 1, 6));
+}
 
 int DatenWettbewerbLesen(WettbewerbTyp*& comp, std::string_view Bytes, const std::string& FileName,
                          DateiLeseBericht* Bericht) {
@@ -404,19 +630,19 @@ int DatenWettbewerbLesen(WettbewerbTyp*& comp, std::string_view Bytes, const std
     if (!FileName.empty()) DateiNameMerken(comp, FileName);
 
     // A file with a byte-order mark holds Unicode text; others hold bytes of
-    // Windows-1252 (formats 1 and 2 with the DOS bytes of eleven characters).
+    // Windows-1252 (formats 1 and 2 with the DOS bytes of eleven characters),
+    // or lines an editor wrote in UTF-8.
     std::string unicodeText;
     const bool unicode = CnvBomTextToUtf8(Bytes, unicodeText);
     std::string_view text = unicode ? std::string_view(unicodeText) : Bytes;
 
     int format = 1;
+    bool mitSchluss = false;
     int ergebnis = LadenOk;
     bericht.Leer = NurLeer(text);
     WertungsLeser wertungen(comp->DurchgangRootPtr, comp->TeilnehmerRootPtr);
-    // Participants without a usable number (with their line) and score lines
-    // (participant number, line), checked once everything is read.
-    std::vector<std::pair<TeilnehmerTyp*, int>> ohneNummer;
-    std::vector<std::pair<int, int>> wertungsZeilen;
+    wertungen.Reservieren(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
+    Lesezustand z;
     std::string puffer;
     int zeilenNr = 0;
     bool ersteZeile = true;
@@ -430,9 +656,16 @@ int DatenWettbewerbLesen(WettbewerbTyp*& comp, std::string_view Bytes, const std
             bericht.Hinweise.push_back("Die Datei endet mitten in Zeile " + Int(zeilenNr) +
                                        "; sie ist vermutlich unvollständig.");
 
-        const std::string_view zeile = unicode ? roh : ZeileAusDatei(roh, format, puffer);
+        ZeilenKodierung art = ZeilenKodierung::Ascii;
+        const std::string_view zeile = unicode ? ZeileAusUnicode(roh, puffer) : ZeileAusDatei(roh, format, puffer, &art);
         const ZeilenTeile t = ZeileZerlegen(zeile);
         if (t.Key.empty() && t.Value.empty()) continue;
+        if (art == ZeilenKodierung::Utf8) z.utf8Zeilen.Add(zeilenNr);
+        if (art == ZeilenKodierung::Windows1252) z.cp1252Zeilen.Add(zeilenNr);
+        ++z.inhaltsZeilen;
+        z.letzteZeile = zeilenNr;
+        if (t.Key != SchlussKey) z.letzterKey.assign(t.Key);
+        if (z.schlussZeile > 0 && z.nachSchluss == 0) z.nachSchluss = zeilenNr;
         const bool kopf = t.Key.find(DateiKennung) != std::string_view::npos;
         // A competition file starts with its header; anything else is refused.
         if (ersteZeile && !kopf) ergebnis = LadenOhneKennung;
@@ -444,32 +677,66 @@ int DatenWettbewerbLesen(WettbewerbTyp*& comp, std::string_view Bytes, const std
                 if (ergebnis == LadenOk) ergebnis = LadenFormatUnbekannt;
                 format = 1;
             }
+            mitSchluss = GetFileFormatUnterNr(t.Key) >= DateiUnterNrMitSchluss;
             comp->FileFormatNr = format;
             continue;
         }
+        if (t.Key == SchlussKey && z.schlussZeile == 0) {
+            std::string_view rest = t.Value;
+            z.schlussZeile = zeilenNr;
+            z.schlussWert = DateiInteger(SpalteErstenWertAusZeileAb(rest));
+            z.schlussInhalt = z.inhaltsZeilen;
+            continue;
+        }
+        if (t.Key != "ERGEBNIS") z.letzteNichtErgebnis = zeilenNr;
         const ZeilenUrteil urteil = DateiZeilePruefen(t.Key, t.Value, format);
         if (urteil != ZeilenUrteil::Brauchbar) Unlesbar(bericht, zeilenNr);
         if (urteil == ZeilenUrteil::Verworfen) continue;
         if (t.Key == "TEILNEHMER") {
+            if (format < 3) TeilnehmerPersonenPruefen(z, t.Value, format, zeilenNr);
             TeilnehmerTyp* p = DatenTeilnehmerParse(comp->TeilnehmerRootPtr, t.Value, format, TeilnehmerModusWettbewerb);
-            if (p->EdvNr <= 0 && !p->Name.NachnameStr.empty()) {
-                ohneNummer.push_back({p, zeilenNr});
+            const bool mitName = !p->Name.NachnameStr.empty();
+            if (p->EdvNr <= 0 && mitName) {
+                z.ohneNummer.push_back({p, zeilenNr, 0, p->EdvNr});
             } else if (!DateiGanzzahlGueltig(ErstesFeld(t.Value)) && urteil == ZeilenUrteil::Brauchbar) {
                 Unlesbar(bericht, zeilenNr);
+            } else if (mitName) {
+                // Two participants with one number would share every score: the later one gets a new number.
+                const auto [it, neu] = z.nummern.try_emplace(p->EdvNr, p, zeilenNr);
+                if (!neu) {
+                    z.ohneNummer.push_back({p, zeilenNr, it->second.second, p->EdvNr});
+                    p->EdvNr = 0;
+                }
             }
             wertungen.TeilnehmerGelesen(p);
         } else if (t.Key == "MANNSCHAFT") {
-            DatenMannschaftParse(comp->MannschaftRootPtr, t.Value, format);
+            z.mannschaften.emplace_back(DatenMannschaftParse(comp->MannschaftRootPtr, t.Value, format), zeilenNr);
         } else if (t.Key == "WERTUNG") {
             WertungsZeileTyp w;
             if (WertungsZeileLesen(t.Value, format, w)) {
-                if (urteil == ZeilenUrteil::Brauchbar) wertungsZeilen.push_back({w.EdvNr, zeilenNr});
-                wertungen.ZeileAnwenden(w);
+                if (urteil == ZeilenUrteil::Brauchbar) z.wertungsZeilen.push_back({w.DurchgangNr, w.EdvNr, zeilenNr});
+                if (const int erste = wertungen.ZeileAnwenden(w, zeilenNr)) z.wertungsKonflikte.emplace_back(zeilenNr, erste);
             } else if (urteil == ZeilenUrteil::Brauchbar) {
                 Unlesbar(bericht, zeilenNr); // a round or participant the model cannot hold
             }
-        } else if (t.Key != "ERGEBNIS") {
-            // Result lines are recomputed from the scores.
+        } else if (t.Key == "ERGEBNIS") {
+            // Result lines are recomputed from the scores; kept for the checks.
+            ErgebnisMerken(bericht, t.Value);
+        } else {
+            if (EinmaligerKey(t.Key)) {
+                std::string key(t.Key);
+                if (t.Key == "WETT_IMPORT") key += ":" + std::string(ErstesFeld(t.Value));
+                const auto [it, neu] = z.parameter.try_emplace(std::move(key), zeilenNr, std::string(t.Value));
+                if (!neu && it->second.second != t.Value)
+                    z.doppelteParameter.push_back("Die Zeilen " + Int(it->second.first) + " und " + Int(zeilenNr) +
+                                                  " geben " + std::string(t.Key) +
+                                                  " verschiedene Werte; gelesen wurde der Wert der Zeile " +
+                                                  Int(zeilenNr) + ".");
+                if (!neu) it->second = {zeilenNr, std::string(t.Value)};
+            }
+            if (t.Key == "DURCHGÄNGE") z.durchgaengeZeile = zeilenNr;
+            if (format < 3 && (t.Key == "ORGANISATION" || t.Key == "WETTBEWERBSL" || t.Key == "PUNKTRNAME"))
+                PersonPruefen(z, t.Value, zeilenNr);
             DatenWettbewerbParse(comp, t.Key, t.Value, format);
         }
     }
@@ -477,29 +744,44 @@ int DatenWettbewerbLesen(WettbewerbTyp*& comp, std::string_view Bytes, const std
     // A file without a single line is no competition file either.
     if (ersteZeile) ergebnis = LadenOhneKennung;
 
-    // Nobody is dropped: a participant without a usable number gets the next free one.
-    if (!ohneNummer.empty()) {
+    // Nobody is dropped: a participant without a usable number, or with the
+    // number of another one, gets the next free one.
+    if (!z.ohneNummer.empty()) {
         std::unordered_set<int> vergeben;
         for (const TeilnehmerTyp* p = comp->TeilnehmerRootPtr; p; p = p->next) vergeben.insert(p->EdvNr);
         const int hoechste = GetMaxEdvNr(comp->TeilnehmerRootPtr);
         int naechste = hoechste < 0 ? 1 : hoechste < INT_MAX ? hoechste + 1 : 1;
-        for (auto& [p, nr] : ohneNummer) {
-            while (vergeben.count(naechste)) ++naechste;
-            p->EdvNr = naechste;
+        for (const Lesezustand::OhneNummer& o : z.ohneNummer) {
+            while (vergeben.count(naechste)) naechste = naechste < INT_MAX ? naechste + 1 : 1;
+            o.p->EdvNr = naechste;
             vergeben.insert(naechste);
-        bericht.Hinweise.push_back("Der Teilnehmer „" + L_STR_Unblank(CnvNameTypToNameStr(&p->Name, true)) +
-                                   "“ in Zeile " + Int(nr) + " hatte keine gültige Nummer und hat die Nummer " +
-                                   Int(p->EdvNr) + " erhalten.");
+            const std::string wer = "„" + Namenstext(o.p->Name) + "“";
+            if (o.ErsteZeile == 0) {
+                bericht.Hinweise.push_back("Der Teilnehmer " + wer + " in Zeile " + Int(o.Zeile) +
+                                           " hatte keine gültige Nummer und hat die Nummer " + Int(o.p->EdvNr) +
+                                           " erhalten.");
+            } else {
+                const TeilnehmerTyp* erster = z.nummern.at(o.AlteNr).first;
+                bericht.Hinweise.push_back("Die Zeilen " + Int(o.ErsteZeile) + " und " + Int(o.Zeile) +
+                                           " geben zwei Teilnehmern die Nummer " + Int(o.AlteNr) + ": " + wer +
+                                           " (Zeile " + Int(o.Zeile) + ") hat die Nummer " + Int(o.p->EdvNr) +
+                                           " erhalten; Wertungen und Mannschaften der Nummer " + Int(o.AlteNr) +
+                                           " gehören zu „" + Namenstext(erster->Name) + "“.");
+            }
         }
     }
+    std::unordered_set<int> gelistet;
+    for (const TeilnehmerTyp* p = comp->TeilnehmerRootPtr; p; p = p->next)
+        if (TeilnehmerGelistet(p)) gelistet.insert(p->EdvNr);
     // Scores of a participant whose line is missing cannot be kept.
-    if (!wertungsZeilen.empty()) {
-        std::unordered_set<int> gelistet;
-        for (const TeilnehmerTyp* p = comp->TeilnehmerRootPtr; p; p = p->next)
-            if (TeilnehmerGelistet(p)) gelistet.insert(p->EdvNr);
-        for (const auto& [edv, nr] : wertungsZeilen)
-            if (!gelistet.count(edv)) Unlesbar(bericht, nr);
+    if (!z.wertungsZeilen.empty()) {
+        for (const Lesezustand::Wertungszeile& w : z.wertungsZeilen)
+            if (!gelistet.count(w.EdvNr)) Unlesbar(bericht, w.Zeile);
         std::sort(bericht.UnlesbareZeilenNr.begin(), bericht.UnlesbareZeilenNr.end());
+    }
+    if (ergebnis == LadenOk) {
+        WiderspruecheMelden(comp, z, gelistet, bericht);
+        VollstaendigkeitPruefen(comp, z, bericht, format, mitSchluss);
     }
 
     if (comp->Datum.Year < 2005) comp->AnzNachkomma = 0;
@@ -565,16 +847,17 @@ std::string LeseBerichtText(const DateiLeseBericht& Bericht) {
 // ------------------------------------------------------------------ writing
 
 std::string DateiKopfzeile(int FormatNr) {
-    return std::string(DateiKennung) + " - Format " + Int(FormatNr) + ".0";
+    return std::string(DateiKennung) + " - Format " + Int(FormatNr) + "." + Int(DateiUnterNrMitSchluss);
 }
 
 std::vector<std::string> DatenWettbewerbZeilen(WettbewerbTyp* comp, int FormatNr) {
     std::vector<std::string> zeilen;
     if (!comp) return zeilen;
     const int f = FormatBegrenzt(FormatNr);
+    // The result lines say what the scores give: never stale ones.
+    if (comp->CalcWertung) CalcWertung(comp);
     InitWettbewerbsDaten();
     InitTeilnehmerDaten();
-    InitMannschaftsDaten();
     DurchgangListenInfoTyp info;
     InitWertungsDaten(comp->DurchgangRootPtr, comp->TeilnehmerRootPtr, info);
 
@@ -585,7 +868,11 @@ std::vector<std::string> DatenWettbewerbZeilen(WettbewerbTyp* comp, int FormatNr
     zeilen.push_back(DateiKopfzeile(f));
     sammeln([&] { return GetNextWettbewerbsDaten(comp, f); });
     sammeln([&] { return GetNextTeilnehmerDaten(comp->TeilnehmerRootPtr, f, TeilnehmerModusWettbewerb); });
-    sammeln([&] { return GetNextMannschaftDaten(comp->MannschaftRootPtr, comp->TeilnehmerRootPtr, f); });
+    std::unordered_set<int> mitNachname;
+    for (const TeilnehmerTyp* p = comp->TeilnehmerRootPtr; p; p = p->next)
+        if (!p->Name.NachnameStr.empty()) mitNachname.insert(p->EdvNr);
+    for (const MannschaftTyp* m = comp->MannschaftRootPtr; m; m = m->next)
+        if (std::string z = MakeMannschaftZeile(m, mitNachname, f); z != "-") zeilen.push_back(std::move(z));
     sammeln([&] { return GetNextWertungsDaten(f, info); });
     if (f >= 3) {
         for (const TeilnehmerTyp* p = comp->TeilnehmerRootPtr; p; p = p->next) {
@@ -593,6 +880,8 @@ std::vector<std::string> DatenWettbewerbZeilen(WettbewerbTyp* comp, int FormatNr
             if (!z.empty()) zeilen.push_back(std::move(z));
         }
     }
+    // The closing line counts every line, itself included.
+    zeilen.push_back(ZeilenPraefix(SchlussKey) + InKommas(Int(static_cast<int>(zeilen.size()) + 1)));
     return zeilen;
 }
 
@@ -641,11 +930,11 @@ bool ParallelNameZulaessig(const std::string& Name) {
 
 // Writes the parallel copy; false (with a note) when it could not be written.
 bool ParallelKopieSchreiben(WettbewerbTyp* comp, const std::string& FileName, const std::string& Bytes,
-                            DateiSpeicherErgebnis& erg) {
+                            const SpeicherOptionen& Optionen, DateiSpeicherErgebnis& erg) {
     const std::string& par = comp->WettbewerbParFileName;
     // The name comes from the competition file, which may come from anyone:
-    // only a full path of a competition file is written, never another file
-    // the name happens to point at (the dialog always stores such a name).
+    // only a full path of a competition file that the user confirmed for
+    // this file is written, never another kind of file without consent.
     if (!ParallelNameZulaessig(par)) {
         erg.Hinweise.push_back("Die Parallelkopie „" + par +
                                "“ wurde nicht geschrieben: ihr Name muss der vollständige Pfad einer .wtb-Datei sein.");
@@ -654,6 +943,18 @@ bool ParallelKopieSchreiben(WettbewerbTyp* comp, const std::string& FileName, co
     if (DateienGleich(par, FileName)) {
         erg.Hinweise.push_back("Die Parallelkopie „" + par +
                                "“ ist die Wettbewerbsdatei selbst und wurde deshalb nicht geschrieben.");
+        return false;
+    }
+    if (!WunschFreigegeben(FileName, WunschArt::Parallelkopie, par)) {
+        erg.Hinweise.push_back("Die Parallelkopie „" + par +
+                               "“ wurde nicht geschrieben: dieses Ziel ist für diese Wettbewerbsdatei nicht zugelassen.");
+        return false;
+    }
+    const DateiArt art = DateiArtErmitteln(par);
+    if (art == DateiArt::Sonderdatei || (art != DateiArt::Fehlt && art != DateiArt::Wettbewerb &&
+                                         !Optionen.ParallelFremdeArtErlaubt)) {
+        erg.Hinweise.push_back("Die Parallelkopie „" + par + "“ wurde nicht geschrieben: dort steht " +
+                               (art == DateiArt::Sonderdatei ? "keine gewöhnliche Datei." : "keine Wettbewerbsdatei."));
         return false;
     }
     std::string grund;
@@ -675,9 +976,9 @@ bool ParallelKopieSchreiben(WettbewerbTyp* comp, const std::string& FileName, co
             erg.Hinweise.push_back("Die vorige Parallelkopie konnte nicht nach „" + ziel + "“ gesichert werden. " +
                                    grund);
     }
-    std::string hinweis;
-    if (!DateiErsetzen(par, Bytes, "", grund, hinweis)) {
-        erg.Hinweise.push_back("Die Parallelkopie „" + par + "“ konnte nicht geschrieben werden. " + grund);
+    const ErsetzErgebnis e = DateiErsetzen(par, Bytes, "");
+    if (!e.Ok) {
+        erg.Hinweise.push_back("Die Parallelkopie „" + par + "“ konnte nicht geschrieben werden. " + e.Grund);
         return false;
     }
     return true;
@@ -701,6 +1002,13 @@ std::string RegelHinweis(const WettbewerbTyp* comp, int FormatNr) {
 
 DateiSpeicherErgebnis DatenWettbewerbSave(WettbewerbTyp* comp, const std::string& FileName, int FormatNr,
                                           bool MitParallelKopie) {
+    SpeicherOptionen o;
+    o.ParallelKopie = MitParallelKopie;
+    return DatenWettbewerbSave(comp, FileName, FormatNr, o);
+}
+
+DateiSpeicherErgebnis DatenWettbewerbSave(WettbewerbTyp* comp, const std::string& FileName, int FormatNr,
+                                          const SpeicherOptionen& Optionen) {
     DateiSpeicherErgebnis erg;
     if (!comp) {
         erg.Grund = "Es ist kein Wettbewerb geöffnet.";
@@ -712,16 +1020,20 @@ DateiSpeicherErgebnis DatenWettbewerbSave(WettbewerbTyp* comp, const std::string
     }
     const std::string bytes = DatenWettbewerbText(comp, FormatNr, erg.ZeichenErsetzt);
 
-    std::string hinweis;
-    if (!DateiErsetzen(FileName, bytes, BackupDateiName(FileName), erg.Grund, hinweis)) return erg;
+    ErsetzErgebnis ersetzt = DateiErsetzen(FileName, bytes, BackupDateiName(FileName), Optionen.OhneSicherung);
+    if (!ersetzt.Ok) {
+        erg.Grund = std::move(ersetzt.Grund);
+        erg.SicherungFehlt = ersetzt.SicherungFehlt;
+        return erg;
+    }
     erg.Ok = true;
-    if (!hinweis.empty()) erg.Hinweise.push_back(hinweis);
+    erg.Stand = ersetzt.Stand;
     if (std::string regel = RegelHinweis(comp, FormatNr); !regel.empty()) erg.Hinweise.push_back(std::move(regel));
 
     comp->BackUpSaved = false;
-    if (MitParallelKopie && comp->WettbewerbParFileEnbl && !comp->WettbewerbParFileName.empty() &&
+    if (Optionen.ParallelKopie && comp->WettbewerbParFileEnbl && !comp->WettbewerbParFileName.empty() &&
         L_FILE_ExistDir(L_FILE_GetFilePath(comp->WettbewerbParFileName)))
-        comp->BackUpSaved = ParallelKopieSchreiben(comp, FileName, bytes, erg);
+        comp->BackUpSaved = ParallelKopieSchreiben(comp, FileName, bytes, Optionen, erg);
 
     comp->modified = false;
     UiStatusBarNeuZeichnen();

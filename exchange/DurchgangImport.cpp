@@ -1,14 +1,18 @@
 #include "exchange/DurchgangImport.h"
 
+#include <cmath>
 #include <filesystem>
+#include <unordered_map>
 #include <system_error>
 
 #include "core/CodePage.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
 #include "core/L_FILE.h"
+#include "evaluation/Auswertung.h"
 #include "core/L_STR.h"
 #include "evaluation/Sortierung.h"
+#include "exchange/DateiFelder.h"
 #include "exchange/DateiZugriff.h"
 #include "exchange/DatenStamm.h"
 #include "exchange/DatenWettbewerbDatei.h"
@@ -28,38 +32,36 @@ std::string Absolut(const std::string& Datei) {
     return ec ? Datei : L_FILE_PfadText(p.lexically_normal());
 }
 
-// Reads the ERGEBNIS lines of a format-3 file into the participants of src.
-// Returns how many lines there were.
-int ErgebnisseLesen(WettbewerbTyp* src, std::string_view Bytes) {
-    std::string unicodeText;
-    const bool unicode = CnvBomTextToUtf8(Bytes, unicodeText);
-    std::string_view text = unicode ? std::string_view(unicodeText) : Bytes;
-    std::string puffer;
-    int anzahl = 0;
-    while (!text.empty()) {
-        const std::size_t ende = text.find('\n');
-        std::string_view roh = text.substr(0, ende);
-        text.remove_prefix(ende == std::string_view::npos ? text.size() : ende + 1);
-        if (!roh.empty() && roh.back() == '\r') roh.remove_suffix(1);
-        const std::string_view zeile = unicode ? roh : ZeileAusDatei(roh, 3, puffer);
-        const ZeilenTeile t = ZeileZerlegen(zeile);
-        if (t.Key != "ERGEBNIS") continue;
-        ++anzahl;
-        std::string_view rest = t.Value;
-        const int n = DateiInteger(SpalteErstenWertAusZeileAb(rest));
-        if (n <= 0) continue;
-        for (TeilnehmerTyp* p = src->TeilnehmerRootPtr; p; p = p->next)
-            if (p->EdvNr == n) SetTeilnehmerErgebnisDaten(p, rest);
-    }
-    return anzahl;
-}
-
 // The first line's key names a competition file.
 bool IstWettbewerbsdatei(std::string_view Bytes) {
     std::string unicodeText;
     if (CnvBomTextToUtf8(Bytes, unicodeText)) Bytes = unicodeText;
     const std::string_view erste = Bytes.substr(0, Bytes.find('\n'));
     return erste.find(DateiKennung) != std::string_view::npos;
+}
+
+// Says where the stored result lines differ from the evaluation.
+void AbweichungenMelden(const WettbewerbTyp* src, const DateiLeseBericht& Bericht, int Index,
+                        DurchgangImportErgebnis& E) {
+    std::unordered_map<int, double> gespeichert;
+    for (const GespeichertesErgebnis& g : Bericht.Ergebnisse) gespeichert[g.EdvNr] = g.ExportPunkte[Index];
+    int anzahl = 0;
+    std::string beispiele;
+    for (const TeilnehmerTyp* p = src->TeilnehmerRootPtr; p; p = p->next) {
+        if (!HatName(p) || p->EdvNr <= 0) continue;
+        const auto it = gespeichert.find(p->EdvNr);
+        // The file keeps four decimals.
+        if (it == gespeichert.end() || std::fabs(it->second - p->ExportPunkte[Index]) <= 0.0001) continue;
+        if (++anzahl <= 3)
+            beispiele += std::string(anzahl > 1 ? ", " : "") + "„" + CnvNameTypToNameStr(&p->Name, true) +
+                         "“ gespeichert " + ErgebnisReal(it->second) + ", ausgewertet " +
+                         ErgebnisReal(p->ExportPunkte[Index]);
+    }
+    if (anzahl == 0) return;
+    E.Hinweise.push_back("Die in der Datei gespeicherten Ergebnisse von " + std::to_string(anzahl) +
+                         (anzahl == 1 ? " Teilnehmer" : " Teilnehmern") +
+                         " weichen von der Auswertung ihrer Wertungen ab (" + beispiele + (anzahl > 3 ? ", …" : "") +
+                         "); übernommen wurden die ausgewerteten Teilwertungen.");
 }
 
 } // namespace
@@ -96,7 +98,8 @@ DurchgangImportErgebnis DatenWettbewerbImportDurchgang(WettbewerbTyp* Wett, cons
         return E;
     }
     WettbewerbTyp* src = nullptr;
-    const int geladen = DatenWettbewerbLesen(src, bytes, FileName);
+    DateiLeseBericht bericht;
+    const int geladen = DatenWettbewerbLesen(src, bytes, FileName, &bericht);
     if (geladen != LadenOk) {
         DatenWettbewerbDispose(src);
         E.Grund = "Die Datei " + datei + " hat ein unbekanntes Dateiformat.";
@@ -109,6 +112,13 @@ DurchgangImportErgebnis DatenWettbewerbImportDurchgang(WettbewerbTyp* Wett, cons
         DatenWettbewerbDispose(src);
         return E;
     }
+    // Half a competition would give wrong partial ratings without anybody noticing.
+    if (bericht.Verluste()) {
+        E.Grund = "Die Datei " + datei + " ist beschädigt: " + LeseBerichtText(bericht) +
+                  " Bitte den Wettbewerb öffnen, prüfen und speichern; dann lässt er sich importieren.";
+        DatenWettbewerbDispose(src);
+        return E;
+    }
     bool teilnehmer = false;
     for (const TeilnehmerTyp* p = src->TeilnehmerRootPtr; p; p = p->next)
         if (HatName(p) && p->EdvNr > 0) teilnehmer = true;
@@ -117,19 +127,22 @@ DurchgangImportErgebnis DatenWettbewerbImportDurchgang(WettbewerbTyp* Wett, cons
         E.Grund = "Die Datei " + datei + " enthält keine Teilnehmer.";
         return E;
     }
-    if (ErgebnisseLesen(src, bytes) == 0) {
-        DatenWettbewerbDispose(src);
-        E.Grund = "Die Datei " + datei + " enthält keine Ergebnisse.";
-        return E;
-    }
+
+    // The partial ratings come from the competition's own flights, evaluated
+    // as the program evaluates them: the stored result lines may be stale
+    // (a file written without recomputing) or empty.
+    const int index = GetExportPunkteIndex(Wett);
+    src->CalcWertung = true;
+    CalcWertung(src);
+    AbweichungenMelden(src, bericht, index, E);
 
     E.WettbewerbName = src->Name;
-    const int index = GetExportPunkteIndex(Wett);
     DurchgangTyp* durchgang = GetDurchgangPtr(Wett, Nr);
-    // New participants take the numbers after the largest ones in use; only
-    // this loop adds participants, so the largest are counted on here.
-    int maxEdv = GetMaxEdvNr(Wett->TeilnehmerRootPtr), maxStart = GetMaxStartNr(Wett->TeilnehmerRootPtr),
-        maxMeldung = GetMaxMeldungsNr(Wett->TeilnehmerRootPtr);
+    // New participants take the numbers after the largest ones in use, or
+    // free ones below the largest Integer.
+    NeueNummern edvNummern(Wett->TeilnehmerRootPtr, &TeilnehmerTyp::EdvNr),
+        startNummern(Wett->TeilnehmerRootPtr, &TeilnehmerTyp::StartNr),
+        meldeNummern(Wett->TeilnehmerRootPtr, &TeilnehmerTyp::MeldgNr);
     for (const TeilnehmerZuordnungTyp& z : TeilnehmerZuordnen(Wett->TeilnehmerRootPtr, src->TeilnehmerRootPtr)) {
         const TeilnehmerTyp* I = z.Quelle;
         if (z.Mehrdeutig) {
@@ -139,12 +152,18 @@ DurchgangImportErgebnis DatenWettbewerbImportDurchgang(WettbewerbTyp* Wett, cons
         }
         TeilnehmerTyp* P = z.Ziel;
         if (!P) {
+            const int edv = edvNummern.Naechste(), start = startNummern.Naechste(), meldung = meldeNummern.Naechste();
+            if (edv == 0 || start == 0 || meldung == 0) {
+                E.Hinweise.push_back("Für „" + CnvNameTypToNameStr(&I->Name, true) +
+                                     "“ ist keine Teilnehmernummer mehr frei; er wurde nicht übernommen.");
+                continue;
+            }
             P = DatenTeilnehmerNew();
             DatenTeilnehmerDefault(P);
             CopyStammdaten(P, I);
-            P->EdvNr = ++maxEdv;
-            P->StartNr = ++maxStart;
-            P->MeldgNr = ++maxMeldung;
+            P->EdvNr = edv;
+            P->StartNr = start;
+            P->MeldgNr = meldung;
             P->Gruppe[Nr] = 0;
             P->next = Wett->TeilnehmerRootPtr;
             Wett->TeilnehmerRootPtr = P;
@@ -182,6 +201,7 @@ std::vector<std::string> DurchgangImportZeilen(const DurchgangImportErgebnis& E,
                     " Teilwertungen nicht übernommen: der Name kommt mehrfach vor, und weder Verein noch "
                     "Geburtsdatum entscheiden, wer gemeint ist. Bitte von Hand eintragen.");
     for (const std::string& n : E.Mehrdeutig) z.push_back("  nicht zugeordnet: " + n);
+    for (const std::string& h : E.Hinweise) z.push_back(h);
     return z;
 }
 

@@ -22,15 +22,18 @@ struct DurchgangImportErgebnis {
     // Participants of the file left out because their name occurs more than
     // once and neither club nor birth date decide (name and club).
     std::vector<std::string> Mehrdeutig;
+    std::vector<std::string> Hinweise; // what else the user should know (German)
 };
 
 // Imports the partial ratings of the competition file FileName into round Nr
 // of Wett. Refuses with a reason and changes nothing when Wett is no overall
 // ranking, the round does not exist, the file is Wett's own, cannot be read,
-// is no competition file, or holds no results (files of formats 1 and 2 store
-// none). On success the file name is remembered for the round, the
-// competition is marked modified and its orders are rebuilt; the caller
-// recomputes.
+// is no competition file, is damaged (the reading lost or doubted lines), is
+// of format 1 or 2, or holds no participants. The partial ratings are
+// evaluated from the file's scores; where the file's stored result lines say
+// otherwise, a note says so. On success the file name is remembered for the
+// round, the competition is marked modified and its orders are rebuilt; the
+// caller recomputes.
 DurchgangImportErgebnis DatenWettbewerbImportDurchgang(WettbewerbTyp* Wett, const std::string& FileName, int Nr);
 
 // The outcome as lines of German text.

@@ -269,10 +269,18 @@ WettbewerbTyp* HtmlTeilwettbewerbLesen(const std::string& WtbDatei) {
     return Teil;
 }
 
-std::vector<HtmlImportEintrag> HtmlImportListe(const WettbewerbTyp* Wett) {
+std::vector<std::string> TeilwettbewerbDateien(const WettbewerbTyp* Wett) {
+    std::vector<std::string> Dateien(MaxDurchgaenge);
+    if (!Wett) return Dateien;
+    for (int r = 1; r <= MaxDurchgaenge; ++r) Dateien[r - 1] = ExpandPath(Wett->WettbewerbImportFileName[r]);
+    return Dateien;
+}
+
+std::vector<HtmlImportEintrag> HtmlImportListe(const WettbewerbTyp* Wett, const std::vector<bool>& Lesen) {
     std::vector<HtmlImportEintrag> Liste(MaxDurchgaenge);
     if (!Wett) return Liste;
     for (int r = 1; r <= MaxDurchgaenge; ++r) {
+        if (static_cast<std::size_t>(r) > Lesen.size() || !Lesen[r - 1]) continue;
         const std::string Datei = ExpandPath(Wett->WettbewerbImportFileName[r]);
         if (Datei.empty() || !L_FILE_Exist(Datei)) continue;
         WettbewerbTyp* Teil = nullptr;

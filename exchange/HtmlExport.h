@@ -133,9 +133,13 @@ struct HtmlErgebnisOptionen {
 // The presets of the dialog by the rule's evaluation kind (others unchanged).
 void HtmlOptionenVoreinstellen(const WettbewerbTyp* Wett, HtmlErgebnisOptionen& Optionen);
 // Reads the sub-competition files of the competition's rounds with the regular
-// reader: per round the file and its competition name. Files that cannot be
-// read leave their slot empty.
-std::vector<HtmlImportEintrag> HtmlImportListe(const WettbewerbTyp* Wett);
+// reader: per round the file and its competition name. Only the rounds r
+// with Lesen[r - 1] are read: their names come from the competition file, and
+// the caller decides which the user confirmed. Files that cannot be read
+// leave their slot empty.
+std::vector<HtmlImportEintrag> HtmlImportListe(const WettbewerbTyp* Wett, const std::vector<bool>& Lesen);
+// The expanded sub-competition file of each round (index r - 1), empty where none.
+std::vector<std::string> TeilwettbewerbDateien(const WettbewerbTyp* Wett);
 // True when some slot names a sub-competition.
 bool HtmlImporteVorhanden(const std::vector<HtmlImportEintrag>& Importe);
 // Reads a sub-competition file and evaluates it as the program does; nil

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <map>
+#include <deque>
+#include <limits>
+#include <unordered_map>
 #include <system_error>
 
 #include "core/CodePage.h"
@@ -222,51 +224,100 @@ std::vector<std::string> Woerter(std::string_view Text, std::size_t Max) {
     return w;
 }
 
-// The participant a helper text names: every word of a participant's first and
-// last name must occur among the text's first four words; among several, the
-// one most words agree with (the title counts too), the first on equal counts.
-TeilnehmerTyp* HelferSuchen(WettbewerbTyp* Wett, const TeilnehmerTyp* P, std::string_view Text) {
-    const std::vector<std::string> woerter = Woerter(Text, 4);
-    if (woerter.empty()) return nullptr;
-    const auto kommtVor = [&](const std::string& w) {
-        return std::find(woerter.begin(), woerter.end(), w) != woerter.end();
-    };
-    TeilnehmerTyp* best = nullptr;
-    int bestZahl = 0;
-    for (TeilnehmerTyp* Q = Wett->TeilnehmerRootPtr; Q; Q = Q->next) {
-        if (Q == P || L_STR_Unblank(Q->Name.NachnameStr).empty()) continue;
-        bool vollstaendig = true;
-        for (const std::string* teil : {&Q->Name.NachnameStr, &Q->Name.VornameStr})
-            for (const std::string& w : Woerter(*teil, 1000))
-                if (!kommtVor(w)) vollstaendig = false;
-        if (!vollstaendig) continue;
-        std::vector<std::string> qWoerter = Woerter(Q->Name.TitelStr, 1000);
-        for (const std::string* teil : {&Q->Name.VornameStr, &Q->Name.NachnameStr})
-            for (const std::string& w : Woerter(*teil, 1000)) qWoerter.push_back(w);
-        int zahl = 0;
-        for (const std::string& w : woerter)
-            if (std::find(qWoerter.begin(), qWoerter.end(), w) != qWoerter.end()) ++zahl;
-        if (zahl > bestZahl) {
-            best = Q;
-            bestZahl = zahl;
+// The participants that may be named as helpers, found by the first word of
+// their surname (capitals), each with its position in the participant list.
+class HelferIndex {
+  public:
+    explicit HelferIndex(WettbewerbTyp* Wett) {
+        int pos = 0;
+        for (TeilnehmerTyp* Q = Wett->TeilnehmerRootPtr; Q; Q = Q->next, ++pos) {
+            if (L_STR_Unblank(Q->Name.NachnameStr).empty()) continue;
+            Kandidat k{Q, pos, {}, {}};
+            for (const std::string* teil : {&Q->Name.NachnameStr, &Q->Name.VornameStr})
+                for (const std::string& w : Woerter(*teil, 1000)) k.Pflicht.push_back(w);
+            k.Alle = Woerter(Q->Name.TitelStr, 1000);
+            for (const std::string* teil : {&Q->Name.VornameStr, &Q->Name.NachnameStr})
+                for (const std::string& w : Woerter(*teil, 1000)) k.Alle.push_back(w);
+            const std::string erstes = k.Pflicht.front();
+            kandidaten_.push_back(std::move(k));
+            nachWort_[erstes].push_back(kandidaten_.size() - 1);
         }
     }
-    return best;
-}
 
-MannschaftTyp* TeamSuchen(WettbewerbTyp* Wett, const std::string& Name) {
-    for (MannschaftTyp* m = Wett->MannschaftRootPtr; m; m = m->next)
-        if (m->Name == Name) return m;
-    int maxNr = 0;
-    for (MannschaftTyp* m = Wett->MannschaftRootPtr; m; m = m->next) maxNr = std::max(maxNr, m->Nr);
-    MannschaftTyp* m = DatenMannschaftNew();
-    DatenMannschaftDefault(m);
-    m->Nr = maxNr + 1;
-    m->Name = Name;
-    m->next = Wett->MannschaftRootPtr;
-    Wett->MannschaftRootPtr = m;
-    return m;
-}
+    // The participant a helper text names: every word of a participant's
+    // first and last name must occur among the text's first four words; among
+    // several, the one most words agree with (the title counts too), the first
+    // in list order on equal counts.
+    TeilnehmerTyp* Suchen(const TeilnehmerTyp* P, std::string_view Text) const {
+        const std::vector<std::string> woerter = Woerter(Text, 4);
+        if (woerter.empty()) return nullptr;
+        const auto kommtVor = [&](const std::string& w) {
+            return std::find(woerter.begin(), woerter.end(), w) != woerter.end();
+        };
+        const Kandidat* best = nullptr;
+        int bestZahl = 0;
+        for (std::size_t i = 0; i < woerter.size(); ++i) {
+            // A word met twice gives the same candidates again.
+            if (std::find(woerter.begin(), woerter.begin() + static_cast<std::ptrdiff_t>(i), woerter[i]) !=
+                woerter.begin() + static_cast<std::ptrdiff_t>(i))
+                continue;
+            const auto it = nachWort_.find(woerter[i]);
+            if (it == nachWort_.end()) continue;
+            for (const std::size_t k : it->second) {
+                const Kandidat& c = kandidaten_[k];
+                if (c.Q == P || !std::all_of(c.Pflicht.begin(), c.Pflicht.end(), kommtVor)) continue;
+                int zahl = 0;
+                for (const std::string& w : woerter)
+                    if (std::find(c.Alle.begin(), c.Alle.end(), w) != c.Alle.end()) ++zahl;
+                if (zahl > bestZahl || (zahl == bestZahl && zahl > 0 && best && c.Pos < best->Pos)) {
+                    best = &c;
+                    bestZahl = zahl;
+                }
+            }
+        }
+        return best ? best->Q : nullptr;
+    }
+
+  private:
+    struct Kandidat {
+        TeilnehmerTyp* Q;
+        int Pos;
+        std::vector<std::string> Pflicht; // words of surname and first name
+        std::vector<std::string> Alle;    // with the title's
+    };
+    std::vector<Kandidat> kandidaten_;
+    std::unordered_map<std::string, std::vector<std::size_t>> nachWort_;
+};
+
+// The teams by name, and the number the next new team gets.
+class TeamIndex {
+  public:
+    explicit TeamIndex(WettbewerbTyp* Wett) : wett_(Wett) {
+        for (MannschaftTyp* m = Wett->MannschaftRootPtr; m; m = m->next) {
+            nachName_.try_emplace(m->Name, m); // the first of a name, as a walk of the list finds it
+            maxNr_ = std::max(maxNr_, m->Nr);
+        }
+    }
+    MannschaftTyp* Suchen(const std::string& Name) {
+        MannschaftTyp*& m = nachName_[Name];
+        if (m) return m;
+        m = DatenMannschaftNew();
+        DatenMannschaftDefault(m);
+        m->Nr = maxNr_ < std::numeric_limits<int>::max() ? ++maxNr_ : maxNr_;
+        m->Name = Name;
+        m->next = wett_->MannschaftRootPtr;
+        wett_->MannschaftRootPtr = m;
+        return m;
+    }
+
+  private:
+    WettbewerbTyp* wett_;
+    std::unordered_map<std::string, MannschaftTyp*> nachName_;
+    int maxNr_ = 0;
+};
+
+// Key of a first and last name.
+std::string NamensSchluessel(const NameTyp& n) { return n.VornameStr + '\n' + n.NachnameStr; }
 
 // Puts the participant into the team; false when the team is full.
 bool TeamBeitreten(MannschaftTyp* m, int EdvNr) {
@@ -280,14 +331,25 @@ bool TeamBeitreten(MannschaftTyp* m, int EdvNr) {
     return false;
 }
 
-TeilnehmerTyp* StammPilot(WettbewerbTyp* Wett, const NameTyp& n) {
-    for (TeilnehmerTyp* s = Wett->StammDatenRootPtr; s; s = s->next) {
-        if (s->Name.VornameStr != n.VornameStr || s->Name.TitelStr != n.TitelStr) continue;
-        if (s->Name.NachnameStr == n.NachnameStr || s->Name.TitelStr + " " + s->Name.NachnameStr == n.NachnameStr)
-            return s;
+// The master-data pilots by first name and title, in list order.
+class StammIndex {
+  public:
+    explicit StammIndex(WettbewerbTyp* Wett) {
+        for (TeilnehmerTyp* s = Wett->StammDatenRootPtr; s; s = s->next)
+            nachVorname_[s->Name.VornameStr + '\n' + s->Name.TitelStr].push_back(s);
     }
-    return nullptr;
-}
+    const TeilnehmerTyp* Pilot(const NameTyp& n) const {
+        const auto it = nachVorname_.find(n.VornameStr + '\n' + n.TitelStr);
+        if (it == nachVorname_.end()) return nullptr;
+        for (const TeilnehmerTyp* s : it->second)
+            if (s->Name.NachnameStr == n.NachnameStr || s->Name.TitelStr + " " + s->Name.NachnameStr == n.NachnameStr)
+                return s;
+        return nullptr;
+    }
+
+  private:
+    std::unordered_map<std::string, std::vector<const TeilnehmerTyp*>> nachVorname_;
+};
 
 // A competition without name, date or rule gets the defaults the import needs.
 void ForceWettbDefault(WettbewerbTyp* Wett, const DateRec& Heute) {
@@ -554,18 +616,24 @@ ImportBericht ImportPortal(WettbewerbTyp* Wett, const ImportVorschau& V, const I
     const bool helferSpalten = Hat(V, SpalteCoach) || Hat(V, SpalteCaller);
 
     // Which records went into which participant, and the first line that did.
-    std::map<const TeilnehmerTyp*, std::vector<const ImportTyp*>> zugeordnet;
+    std::unordered_map<const TeilnehmerTyp*, std::vector<const ImportTyp*>> zugeordnet;
+    // The participants by first and last name, in list order (new ones go to the head).
+    std::unordered_map<std::string, std::deque<TeilnehmerTyp*>> nachName;
+    for (TeilnehmerTyp* t = Wett->TeilnehmerRootPtr; t; t = t->next) nachName[NamensSchluessel(t->Name)].push_back(t);
+    const StammIndex stamm(Wett);
+    TeamIndex teams(Wett);
     // Report lines by file line, sorted at the end (the records are merged last line first).
     std::vector<std::pair<int, std::string>> neuListe, aktualisiertListe, doppeltListe;
-    // New participants take the numbers after the largest ones in use; only
-    // this loop adds participants, so the largest are counted on here.
-    int maxEdv = GetMaxEdvNr(Wett->TeilnehmerRootPtr), maxStart = GetMaxStartNr(Wett->TeilnehmerRootPtr),
-        maxMeldung = GetMaxMeldungsNr(Wett->TeilnehmerRootPtr);
+    // New participants take the numbers after the largest ones in use, or
+    // free ones below the largest Integer.
+    NeueNummern edvNummern(Wett->TeilnehmerRootPtr, &TeilnehmerTyp::EdvNr),
+        startNummern(Wett->TeilnehmerRootPtr, &TeilnehmerTyp::StartNr),
+        meldeNummern(Wett->TeilnehmerRootPtr, &TeilnehmerTyp::MeldgNr);
     for (auto it = liste.rbegin(); it != liste.rend(); ++it) {
         const ImportTyp& r = *it;
         TeilnehmerTyp* P = nullptr;
-        for (TeilnehmerTyp* t = Wett->TeilnehmerRootPtr; t; t = t->next) {
-            if (t->Name.VornameStr != r.Name.VornameStr || t->Name.NachnameStr != r.Name.NachnameStr) continue;
+        std::deque<TeilnehmerTyp*>& gleichnamige = nachName[NamensSchluessel(r.Name)];
+        for (TeilnehmerTyp* t : gleichnamige) {
             if (!r.Name.TitelStr.empty() && t->Name.TitelStr != r.Name.TitelStr) continue;
             if (!r.Verein.empty() && t->Verein != r.Verein) continue;
             P = t;
@@ -573,14 +641,22 @@ ImportBericht ImportPortal(WettbewerbTyp* Wett, const ImportVorschau& V, const I
         }
         const bool neu = P == nullptr;
         if (neu) {
+            const int edv = edvNummern.Naechste(), start = startNummern.Naechste(), meldung = meldeNummern.Naechste();
+            if (edv == 0 || start == 0 || meldung == 0) {
+                B.Abgelehnt.push_back(Zeile(r.ZeilenNr) + ": für einen neuen Teilnehmer ist keine Nummer mehr frei");
+                continue;
+            }
             P = DatenTeilnehmerNew();
             DatenTeilnehmerDefault(P);
             P->KanalAktiv = 1;
-            P->EdvNr = ++maxEdv;
-            P->StartNr = ++maxStart;
-            P->MeldgNr = ++maxMeldung;
+            P->EdvNr = edv;
+            P->StartNr = start;
+            P->MeldgNr = meldung;
             P->next = Wett->TeilnehmerRootPtr;
             Wett->TeilnehmerRootPtr = P;
+            P->Name.NachnameStr = r.Name.NachnameStr;
+            P->Name.VornameStr = r.Name.VornameStr;
+            gleichnamige.push_front(P);
         }
         std::vector<const ImportTyp*>& vorher = zugeordnet[P];
         if (!vorher.empty())
@@ -591,7 +667,7 @@ ImportBericht ImportPortal(WettbewerbTyp* Wett, const ImportVorschau& V, const I
                 .emplace_back(r.ZeilenNr, NameText(r.Name) + " (" + Zeile(r.ZeilenNr) + ")");
         vorher.push_back(&r);
 
-        const TeilnehmerTyp* S = StammPilot(Wett, r.Name);
+        const TeilnehmerTyp* S = stamm.Pilot(r.Name);
         // A new participant takes the whole record. A known one takes what the
         // file has a column for, whether empty or not; everything else (title,
         // regions, models, fields of missing columns) stays as the operator
@@ -619,7 +695,7 @@ ImportBericht ImportPortal(WettbewerbTyp* Wett, const ImportVorschau& V, const I
 
         const std::string team = L_STR_Unblank(r.Team);
         if (!team.empty()) {
-            MannschaftTyp* m = TeamSuchen(Wett, team);
+            MannschaftTyp* m = teams.Suchen(team);
             if (!TeamBeitreten(m, P->EdvNr))
                 B.Hinweise.push_back(Zeile(r.ZeilenNr) + " (" + NameText(r.Name) + "): Das Team „" + team +
                                      "“ hat schon " + std::to_string(MaxMannschaftMitglieder) +
@@ -628,6 +704,7 @@ ImportBericht ImportPortal(WettbewerbTyp* Wett, const ImportVorschau& V, const I
     }
 
     // Helpers by name, once every registration is a participant.
+    const HelferIndex helfer(Wett);
     for (TeilnehmerTyp* P = Wett->TeilnehmerRootPtr; P; P = P->next) {
         const auto it = zugeordnet.find(P);
         if (it == zugeordnet.end()) continue;
@@ -636,7 +713,7 @@ ImportBericht ImportPortal(WettbewerbTyp* Wett, const ImportVorschau& V, const I
                 const std::string text = L_STR_Unblank(r->Helfer[h]);
                 if (text.empty()) continue;
                 const std::string wer = NameText(P->Name);
-                TeilnehmerTyp* Q = HelferSuchen(Wett, P, text);
+                TeilnehmerTyp* Q = helfer.Suchen(P, text);
                 if (!Q) {
                     B.HelferNichtGefunden.push_back(wer + ": „" + text + "“ (" + Zeile(r->ZeilenNr) +
                                                     ") ist kein Teilnehmer");

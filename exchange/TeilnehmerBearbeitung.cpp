@@ -367,6 +367,43 @@ int StammdatenUebernehmen(WettbewerbTyp* Wett, GitterTexte& Gitter, const Uebern
     return ziel;
 }
 
+TeilnehmerFluegeTyp GetTeilnehmerFluege(const WettbewerbTyp* Wett, int EdvNr) {
+    TeilnehmerFluegeTyp f;
+    if (!Wett || EdvNr <= 0) return f;
+    for (const DurchgangTyp* d = Wett->DurchgangRootPtr; d; d = d->next)
+        for (const GruppeTyp* g = d->GruppePtr; g; g = g->next)
+            for (const WertungTyp* w = g->WertungPtr; w; w = w->next) {
+                if (w->EdvNr != EdvNr) continue;
+                if (g->ReflyOrder > 0) {
+                    ++f.Reflights;
+                    continue;
+                }
+                // A measured value (above 0); "nothing entered" and "invalid"
+                // are not counted, as the evaluation itself writes "invalid"
+                // into entries of rounds not flown.
+                const auto eingetragen = [](double v) { return v > 0; };
+                bool wert = w->Strafpunkte != 0;
+                for (double v : w->WertungPunktr) wert = wert || eingetragen(v);
+                for (double v : w->WertungDurchg) wert = wert || eingetragen(v);
+                if (wert) ++f.Fluege;
+            }
+    return f;
+}
+
+std::string TeilnehmerEntfernenFrage(const WettbewerbTyp* Wett, const TeilnehmerTyp* Teilnehmer) {
+    if (!Teilnehmer) return {};
+    const TeilnehmerFluegeTyp f = GetTeilnehmerFluege(Wett, Teilnehmer->EdvNr);
+    if (f.Fluege == 0 && f.Reflights == 0) return {};
+    std::string was;
+    if (f.Fluege > 0) was = std::to_string(f.Fluege) + (f.Fluege == 1 ? " Flug" : " Flüge");
+    if (f.Reflights > 0)
+        was += (was.empty() ? "" : " und ") + std::to_string(f.Reflights) +
+               (f.Reflights == 1 ? " Flugwiederholung" : " Flugwiederholungen");
+    return CnvNameTypToNameStr(&Teilnehmer->Name, true) + " hat " + was +
+           ". Beim Entfernen gehen sie mit ihm aus der Wertung (Bearbeiten › Rückgängig holt sie zurück). "
+           "Entfernen?";
+}
+
 bool EntferneTeilnehmerAusWettbewerb(WettbewerbTyp* Wett, GitterTexte& Gitter, int Zeile) {
     if (!Wett || Zeile < 1 || Zeile >= static_cast<int>(Gitter.size())) return false;
     TeilnehmerTyp* p = TeilnehmerInZeile(Wett, 0, Zeile);

@@ -99,6 +99,18 @@ UebernahmeAnfrage StammdatenAnfrage(const std::vector<TeilnehmerTyp*>& Angebot, 
 // written back, 0 when no master record has that name and club.
 int StammdatenUebernehmen(WettbewerbTyp* Wett, GitterTexte& Gitter, const UebernahmeAnfrage& Anfrage);
 
+// The flights (entries of ordinary groups holding a measured value above 0 or
+// penalty points) and reflights
+// (entries of reflight groups) a participant has in the competition.
+struct TeilnehmerFluegeTyp {
+    int Fluege = 0;
+    int Reflights = 0;
+};
+TeilnehmerFluegeTyp GetTeilnehmerFluege(const WettbewerbTyp* Wett, int EdvNr);
+// The question before removing a participant with flights ("Adler Anna hat
+// 3 Flüge und 1 Flugwiederholung. …"); empty when he has none.
+std::string TeilnehmerEntfernenFrage(const WettbewerbTyp* Wett, const TeilnehmerTyp* Teilnehmer);
+
 // "ent&fernen": the participant of the row goes into the clipboard and is
 // blanked; false (and the clipboard unchanged) when the row has none.
 bool EntferneTeilnehmerAusWettbewerb(WettbewerbTyp* Wett, GitterTexte& Gitter, int Zeile);

@@ -107,6 +107,25 @@ DialogAntwort DialogFrage(QWidget* Eltern, const std::string& Titel, const std::
     return DialogAntwort::Nein;
 }
 
+int DialogAuswahl(QWidget* Eltern, const std::string& Titel, const std::string& Text,
+                  const std::vector<std::string>& Knoepfe) {
+    if (Knoepfe.empty()) return -1;
+    QMessageBox box(Eltern);
+    Einrichten(box, Titel, Text);
+    box.setIcon(QMessageBox::Question);
+    std::vector<QPushButton*> knoepfe;
+    for (std::size_t i = 0; i < Knoepfe.size(); ++i)
+        knoepfe.push_back(box.addButton(Q(Knoepfe[i]), i + 1 == Knoepfe.size() ? QMessageBox::RejectRole
+                                                                                : QMessageBox::AcceptRole));
+    box.setDefaultButton(knoepfe.back());
+    box.setEscapeButton(knoepfe.back());
+    Zentrieren(box, Eltern);
+    box.exec();
+    for (std::size_t i = 0; i < knoepfe.size(); ++i)
+        if (box.clickedButton() == knoepfe[i]) return static_cast<int>(i);
+    return static_cast<int>(Knoepfe.size()) - 1;
+}
+
 void SetDateiDialogHandler(DateiDialogHandler h) { Handler() = std::move(h); }
 
 DateiDialogErgebnis DateiDialog(QWidget* Eltern, const DateiDialogAnfrage& Anfrage) {

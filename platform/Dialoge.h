@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -18,6 +19,11 @@ void DialogWarnung(QWidget* Eltern, const std::string& Titel, const std::string&
 enum class DialogAntwort { Ja, Nein, Abbrechen };
 // "&Ja" / "&Nein" (and "&Abbrechen" when MitAbbrechen).
 DialogAntwort DialogFrage(QWidget* Eltern, const std::string& Titel, const std::string& Text, bool MitAbbrechen);
+
+// A question with its own answers (the last one cancels, also on Escape);
+// the index of the answer given.
+int DialogAuswahl(QWidget* Eltern, const std::string& Titel, const std::string& Text,
+                  const std::vector<std::string>& Knoepfe);
 
 struct DateiDialogAnfrage {
     bool Sichern = false;          // save dialog (asks before overwriting) or open dialog (file must exist)

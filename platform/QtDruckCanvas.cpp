@@ -47,13 +47,15 @@ void QtDruckCanvas::Linie(int x0, int y0, int x1, int y1, DruckFarbe Farbe) {
     QPen pen(tavuran::Farbe(Farbe));
     pen.setWidth(1);
     p_.setPen(pen);
+    gesetzt_ = nullptr; // the next text sets its colour again
     p_.drawLine(x0, y0, x1, y1);
 }
 
-void QtDruckCanvas::SetSchrift(const DruckSchrift& Schrift) {
-    schrift_ = Schrift;
-    QFont f(Q(Schrift.Name));
+QtDruckCanvas::Schriftart& QtDruckCanvas::SchriftartFuer(const DruckSchrift& Schrift) {
     const int hoehe = std::max(1, Schrift.Hoehe);
+    auto& platz = schriften_[{Schrift.Name, hoehe, Schrift.Fett, Schrift.Kursiv}];
+    if (platz) return *platz;
+    QFont f(Q(Schrift.Name));
     f.setPixelSize(hoehe);
     f.setBold(Schrift.Fett);
     f.setItalic(Schrift.Kursiv);
@@ -65,27 +67,52 @@ void QtDruckCanvas::SetSchrift(const DruckSchrift& Schrift) {
         // Rounded metrics may still come out a pixel higher than asked for.
         while (groesse > 1 && QFontMetrics(f, p_.device()).height() > hoehe) f.setPixelSize(--groesse);
     }
-    font_ = f;
+    const QFontMetrics m(f, p_.device());
+    platz.reset(new Schriftart{f, m, m.height(), m.ascent(), {}});
+    return *platz;
+}
+
+int QtDruckCanvas::Breite(Schriftart& s, std::string_view Text) {
+    auto it = s.Breiten.find(Text);
+    if (it != s.Breiten.end()) return it->second;
+    const int b = s.Metrik.horizontalAdvance(Q(Text));
+    s.Breiten.emplace(std::string(Text), b);
+    return b;
+}
+
+void QtDruckCanvas::SetSchrift(const DruckSchrift& Schrift) {
+    // The lists set the font cell by cell, mostly the one they have.
+    const bool gleich = schriftart_ && Schrift.Name == schrift_.Name && Schrift.Hoehe == schrift_.Hoehe &&
+                        Schrift.Fett == schrift_.Fett && Schrift.Kursiv == schrift_.Kursiv;
+    if (!gleich) schriftart_ = &SchriftartFuer(Schrift);
+    schrift_ = Schrift;
 }
 
 void QtDruckCanvas::Text(int x, int y, std::string_view Text, int ClipBreite) {
     if (Text.empty() || ClipBreite == 0) return;
-    p_.setFont(font_);
-    p_.setPen(tavuran::Farbe(schrift_.Farbe));
-    const QFontMetrics fm(font_, p_.device());
-    if (ClipBreite > 0) {
-        p_.save();
-        p_.setClipRect(QRect(x, y, ClipBreite, fm.height()), Qt::IntersectClip);
+    Schriftart& s = *schriftart_;
+    if (gesetzt_ != &s) {
+        p_.setFont(s.Font);
+        gesetzt_ = &s;
+        p_.setPen(tavuran::Farbe(schrift_.Farbe));
+        gesetzteFarbe_ = schrift_.Farbe;
+    } else if (!(gesetzteFarbe_ == schrift_.Farbe)) {
+        p_.setPen(tavuran::Farbe(schrift_.Farbe));
+        gesetzteFarbe_ = schrift_.Farbe;
     }
-    p_.drawText(QPoint(x, y + fm.ascent()), Q(Text));
-    if (ClipBreite > 0) p_.restore();
+    // Only a text wider than its room is clipped.
+    const bool clip = ClipBreite > 0 && Breite(s, Text) > ClipBreite;
+    if (clip) {
+        p_.save();
+        p_.setClipRect(QRect(x, y, ClipBreite, s.Zelle), Qt::IntersectClip);
+    }
+    p_.drawText(QPoint(x, y + s.Oberlaenge), Q(Text));
+    if (clip) p_.restore();
 }
 
-int QtDruckCanvas::TextBreite(std::string_view Text) {
-    return QFontMetrics(font_, p_.device()).horizontalAdvance(Q(Text));
-}
+int QtDruckCanvas::TextBreite(std::string_view Text) { return Breite(*schriftart_, Text); }
 
-int QtDruckCanvas::TextHoehe(std::string_view) { return QFontMetrics(font_, p_.device()).height(); }
+int QtDruckCanvas::TextHoehe(std::string_view) { return schriftart_->Zelle; }
 
 QImage DruckSeiteAlsBild(const DruckDokument& Dokument, int Seite, int Breite, int Hoehe, bool Vorschau) {
     QImage bild(std::max(1, Breite), std::max(1, Hoehe), QImage::Format_RGB32);
@@ -112,12 +139,15 @@ bool DruckSeitenAusgeben(const DruckDokument& Dokument, QPagedPaintDevice& Gerae
     const DruckPapier papier = Dokument.Papier();
     int breite = 0, hoehe = 0;
     DruckCanvasGroesse(papier, dpi, breite, hoehe);
+    // One canvas for all pages: fonts, metrics and widths are measured once.
+    QtDruckCanvas c(p, breite, hoehe, dpi);
     for (int i = Von; i <= Bis; ++i) {
         if (i > Von) Geraet.newPage();
         p.save();
         p.translate(static_cast<int>(static_cast<long long>(papier.RandLinks) * dpi / 2540),
                     static_cast<int>(static_cast<long long>(papier.RandOben) * dpi / 2540));
-        QtDruckCanvas c(p, breite, hoehe, dpi);
+        c.SeiteBeginnen();
+        c.SetSchrift(DruckSchrift{});
         Dokument.SeiteZeichnen(c, i, false);
         p.restore();
     }

@@ -3,9 +3,16 @@
 // their cell; a font's height is its cell height in device pixels.
 #pragma once
 
+#include <functional>
+#include <map>
+#include <memory>
 #include <string>
+#include <string_view>
+#include <tuple>
+#include <unordered_map>
 
 #include <QFont>
+#include <QFontMetrics>
 
 #include "reports/DruckCanvas.h"
 #include "reports/DruckDokument.h"
@@ -33,12 +40,35 @@ class QtDruckCanvas : public DruckCanvas {
     void Text(int x, int y, std::string_view Text, int ClipBreite = -1) override;
     int TextBreite(std::string_view Text) override;
     int TextHoehe(std::string_view Text) override;
+    // A new page of the device: font and colour are set on the painter again
+    // at the next text (a restored painter state no longer holds them).
+    void SeiteBeginnen() { gesetzt_ = nullptr; }
 
   private:
+    // A font of one family, cell height and style, with its metrics on the
+    // device and the widths of the texts measured in it.
+    // Looked up by the text itself, without a copy of it.
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    struct Schriftart {
+        QFont Font;
+        QFontMetrics Metrik;
+        int Zelle = 0, Oberlaenge = 0;
+        std::unordered_map<std::string, int, TextHash, std::equal_to<>> Breiten;
+    };
+    Schriftart& SchriftartFuer(const DruckSchrift& Schrift);
+    int Breite(Schriftart& s, std::string_view Text);
+
     QPainter& p_;
     int breite_, hoehe_, aufloesung_;
     DruckSchrift schrift_;
-    QFont font_;
+    std::map<std::tuple<std::string, int, bool, bool>, std::unique_ptr<Schriftart>> schriften_;
+    Schriftart* schriftart_ = nullptr;
+    // what the painter holds: font and pen colour set by the last text
+    const Schriftart* gesetzt_ = nullptr;
+    DruckFarbe gesetzteFarbe_;
 };
 
 // Page Seite of the document drawn onto an image of Breite x Hoehe pixels

@@ -20,6 +20,9 @@ void InstallQtUiHooks(const QtUiHooksFenster& Fenster) {
         default: return UiAntwort::Nein;
         }
     };
+    h.Auswahl = [parent](const std::string& Titel, const std::string& Text, const std::vector<std::string>& Knoepfe) {
+        return DialogAuswahl(parent(), Titel, Text, Knoepfe);
+    };
     SetUiHooks(h);
 }
 

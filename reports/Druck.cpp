@@ -596,6 +596,31 @@ DruckZelle ZelleText(const WettbewerbTyp* WettC, const TeilnehmerTyp* p, const Z
     return z;
 }
 
+// A text column that is empty in every row of the page (for example
+// "Verband" when no participant has one) gives its width to the name, or to
+// the club when the page has no name column.
+void SpaltenOhneInhaltVerteilen(SeiteTyp& Seite) {
+    auto& zeilen = Seite.Text.Zeilen;
+    if (zeilen.size() < 2) return;
+    auto frei = [](int Nr) { return Nr == 4 || (Nr >= 7 && Nr <= 11) || Nr == 14 || Nr == 15 || Nr == 16; };
+    for (std::size_t i = Seite.Spalten.size(); i-- > 0;) {
+        if (!frei(Seite.Spalten[i].Nr)) continue;
+        bool leer = true;
+        for (std::size_t z = 1; z < zeilen.size() && leer; ++z)
+            leer = i >= zeilen[z].Zellen.size() || L_STR_Unblank(zeilen[z].Zellen[i].Text).empty();
+        if (!leer) continue;
+        auto ziel = std::find_if(Seite.Spalten.begin(), Seite.Spalten.end(), [](const DruckSpalte& s) { return s.Nr == 6; });
+        if (ziel == Seite.Spalten.end())
+            ziel = std::find_if(Seite.Spalten.begin(), Seite.Spalten.end(),
+                                [&](const DruckSpalte& s) { return s.Nr == 7 && &s != &Seite.Spalten[i]; });
+        if (ziel == Seite.Spalten.end()) continue;
+        ziel->Breite += Seite.Spalten[i].Breite;
+        Seite.Spalten.erase(Seite.Spalten.begin() + static_cast<std::ptrdiff_t>(i));
+        for (std::size_t z = 1; z < zeilen.size(); ++z)
+            if (i < zeilen[z].Zellen.size()) zeilen[z].Zellen.erase(zeilen[z].Zellen.begin() + static_cast<std::ptrdiff_t>(i));
+    }
+}
+
 // Columns and cells of a built page.
 void MakeDruckSpalten(WettbewerbTyp* Wett, const DruckSeitenTyp& P, SeiteTyp& Seite,
                       const std::vector<TeilnehmerTyp*>& Teilnehmer, ErgebnisZeichen& Zeichen) {
@@ -633,6 +658,7 @@ void MakeDruckSpalten(WettbewerbTyp* Wett, const DruckSeitenTyp& P, SeiteTyp& Se
                 ZelleText(Wett, p, zeile, b, E, R, Seite.DurchgangNr, P.ListenArt, Seite.Text.TextMode, Zeichen));
         }
     }
+    SpaltenOhneInhaltVerteilen(Seite);
 }
 
 int Teilnehmerzeilen(const SeiteTyp& s) { return static_cast<int>(s.Text.Zeilen.size()) - 1; }

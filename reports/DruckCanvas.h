@@ -78,6 +78,16 @@ namespace tavuran {
 // cell. An empty space (Breite <= 0) writes nothing. The font is restored;
 // returns the height used.
 inline constexpr int DruckMinSchrifthoehe = 4;
+
+// A text shortened at word boundaries until it is no wider than Breite in the
+// canvas's current font: with Initialen (names) the last words that are not
+// yet abbreviated become their initial and a full stop ("Hans-Jürgen" ->
+// "H."), then words are left
+// out from the end, marked with "…"; a single word that still does not fit
+// keeps as many characters as fit, followed by "…". A text that fits is
+// returned unchanged; a text is never cut in the middle of a word without
+// its mark.
+std::string WortweiseKuerzen(DruckCanvas& Canvas, std::string_view Text, int Breite, bool Initialen = true);
 int VariableTextOut(DruckCanvas& Canvas, int xPix, int yPix, int Breite, int MaxHoehe, bool invers,
                     std::string_view AusgabeStr);
 

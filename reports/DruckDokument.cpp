@@ -117,6 +117,7 @@ std::unique_ptr<DruckDokument> DruckDokumentErstellen(WettbewerbTyp* Wett, const
     auto liste = [&](DruckSeitenTyp P, const char* Titel, int Status) {
         P.TeamAnzeigen = A.TeamAnzeigen;
         P.Endgueltig = A.Endgueltig;
+        P.Zeit = A.Zeit;
         DruckSeitenListe l = MakeDruckSeiten(Wett, P, runden);
         if (l.Seiten.empty()) {
             Meldung = l.Hinweis.empty() ? "Es gibt nichts zu drucken." : l.Hinweis;
@@ -190,7 +191,7 @@ std::unique_ptr<DruckDokument> DruckDokumentErstellen(WettbewerbTyp* Wett, const
     }
     case DruckArt::Teamergebnis: {
         Wett->Scalable = false;
-        TeamergebnisDruckTyp t = MakeTeamergebnisSeiten(Wett, ErgebnisZeitpunktJetzt(), A.Endgueltig, Meldung);
+        TeamergebnisDruckTyp t = MakeTeamergebnisSeiten(Wett, A.Zeit, A.Endgueltig, Meldung);
         if (t.Seiten.empty()) return nullptr;
         dok = std::make_unique<TeamergebnisDokument>(std::move(t));
         dok->Titel = "Teamergebnis drucken";

@@ -48,6 +48,7 @@ struct DruckAuftrag {
     bool DruckAttributeWaehlen = true;
     bool TeamAnzeigen = false; // "Team anzeigen"
     bool Endgueltig = false;   // result lists: declared final although rounds are open
+    ErgebnisZeitpunkt Zeit = ErgebnisZeitpunktJetzt(); // the time of printing the result lists show
     int Farbmodus = 0;       // print colour 0..5
     FormatTyp Etikettformat = EtikettFormatDefault();
     EtikettOptionen Etikettoptionen;

@@ -30,8 +30,12 @@ class Zeichner {
     DruckFarbe Tinte;
     int v = 1, h = 1;
     int Abschnitt = 0; // 0 header, 1 text, 2 footer
+    int Stil = 1;
     bool ZelleBegrenzt = false; // table cells are cut at their end; other texts only at the paper's edge
     int KleinstAnteil = 70;     // the smallest font a cell text may be made, in % of the line's font
+    int Mindesthoehe = 1;       // and never below this (6 points of the paper; 12 for names in large print)
+    bool Kuerzen = false;       // a text that still does not fit is shortened at a word boundary
+    int Punkt6 = 1, Punkt12 = 1; // 6 and 12 points of the paper in pixels
 
     int Zeilenhoehe() const {
         return Abschnitt == 0 ? L.ZeilenHoeheKopf : Abschnitt == 1 ? L.ZeilenHoeheText : L.ZeilenHoeheFuss;
@@ -90,17 +94,19 @@ class Zeichner {
         if (!ZelleBegrenzt) return;
         DruckSchrift f = C.GetSchrift();
         const int normal = L.ZeichenHoehe > 0 ? MinInt(f.Hoehe, L.ZeichenHoehe) : f.Hoehe;
-        const int min = MaxInt(DruckMinSchrifthoehe, normal * KleinstAnteil / 100);
+        const int min = MinInt(f.Hoehe, MaxInt(MaxInt(DruckMinSchrifthoehe, Mindesthoehe), normal * KleinstAnteil / 100));
         while (f.Hoehe > min && C.TextBreite(t) > Raum) {
             --f.Hoehe;
             C.SetSchrift(f);
         }
     }
-    int TextWrite(int col, int line, const std::string& t, int w) {
-        if (!t.empty()) {
+    int TextWrite(int col, int line, const std::string& text, int w) {
+        if (!text.empty()) {
             const int x = xPos(col);
             const DruckSchrift alt = C.GetSchrift();
-            Einpassen(t, Platz(x, col, w));
+            Einpassen(text, Platz(x, col, w));
+            // Never cut in the middle of a word: shortened at a word boundary, with a mark.
+            const std::string t = ZelleBegrenzt && Kuerzen ? WortweiseKuerzen(C, text, Platz(x, col, w)) : text;
             const int y = Einreihen(line, alt);
             C.Text(x, y, t, Platz(x, col, w));
             C.SetSchrift(alt);
@@ -225,8 +231,10 @@ void Zeile(Zeichner& z, const ZeileTyp& zeile, int Farbmodus, const DruckSchrift
                 if (!z.S.Spalten[k].OhneTrenner && !z.S.Spalten[k + 1].Titel.empty()) break;
                 raum += z.S.Spalten[k + 1].Breite;
             }
-            // A column's title may be made as small as a number before it is cut.
+            // A column's title may be made as small as a number (never below
+            // 6 points) before its end is cut.
             z.KleinstAnteil = 50;
+            z.Mindesthoehe = z.Punkt6;
             z.TextWrite(col, line, sp.Titel, raum);
             z.KleinstAnteil = 70;
             col += sp.Breite;
@@ -244,7 +252,13 @@ void Zeile(Zeichner& z, const ZeileTyp& zeile, int Farbmodus, const DruckSchrift
         }
         // Numbers and channels lose their meaning when cut: they may be made
         // smaller than names before their end is cut off.
-        z.KleinstAnteil = (c.Rechts || sp.Nr == 12 || sp.Nr == 13) ? 50 : 70;
+        const bool kanal = sp.Nr == 12 || sp.Nr == 13;
+        z.KleinstAnteil = (c.Rechts || kanal) ? 50 : 70;
+        // Nothing below 6 points; in large print names and numbers keep 12 points.
+        z.Mindesthoehe = kanal || z.Stil != 3 ? z.Punkt6 : z.Punkt12;
+        // Names, clubs, teams, helpers and models are shortened at a word
+        // boundary; numbers (start number, group and start place) never.
+        z.Kuerzen = !c.Rechts && ((sp.Nr >= 6 && sp.Nr <= 11) || sp.Nr == 15 || sp.Nr == 16);
         // A left-aligned text may run on into the blank cell that shares its
         // frame ("Antrag Refly" over the blank points of the round).
         int raum = sp.Breite;
@@ -255,6 +269,7 @@ void Zeile(Zeichner& z, const ZeileTyp& zeile, int Farbmodus, const DruckSchrift
         if (c.Rechts) col = z.TextWriteRightJustify(col, line, c.Text, sp.Breite);
         else col = z.TextWrite(col, line, c.Text, raum) - raum + sp.Breite;
         z.KleinstAnteil = 70;
+        z.Kuerzen = false;
         z.C.SetSchrift(grund);
     }
     z.ZelleBegrenzt = false;
@@ -350,11 +365,19 @@ void DrawPrintImage(DruckCanvas& Canvas, int Hoehe, const DruckSeitenListe& List
     const DruckFarbe tinte = GetPrintColor(Farbmodus);
     DruckSchrift grund;
     grund.Name = "Arial";
-    grund.Hoehe = MaxInt(1, Liste.Parameter.Stil == 3 ? L.ZeichenHoehe * 6 / 5 : L.ZeichenHoehe);
+    // Points of the paper: an A4 sheet is 595 points high in landscape, 842 in portrait.
+    const double proPunkt = H / (orient == 1 ? 595.0 : 842.0);
+    const int punkt6 = MaxInt(1, static_cast<int>(std::ceil(6 * proPunkt)));
+    const int punkt12 = MaxInt(1, static_cast<int>(std::ceil(12 * proPunkt)));
+    // Large print is at least 12 points.
+    grund.Hoehe = MaxInt(1, Liste.Parameter.Stil == 3 ? MaxInt(L.ZeichenHoehe * 6 / 5, punkt12) : L.ZeichenHoehe);
     grund.Farbe = tinte;
     Canvas.SetSchrift(grund);
 
     Zeichner z(Canvas, s, L, r, tinte);
+    z.Stil = Liste.Parameter.Stil;
+    z.Punkt6 = punkt6;
+    z.Punkt12 = punkt12;
     // The round's watermark stands large over the header: drawn first, it
     // lies under the header's texts, which stay readable through it.
     const auto km = static_cast<std::uint32_t>(s.Kopf.KopfMode);

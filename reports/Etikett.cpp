@@ -340,15 +340,13 @@ void DrawEtikettImage(DruckCanvas& Canvas, int Breite, bool Preview, int Hoehe, 
         {
             // A long competition name is made smaller only down to the
             // smallest size still legible on paper (6 points); beyond that
-            // its end is cut.
+            // it is shortened at a word boundary, with a mark.
             const int platz = (Right - jw) - Left - Canvas.TextBreite(" ");
             int h = MaxInt(1, K * 120 / 100);
             const int min = MaxInt(DruckMinSchrifthoehe, MinInt(h, DruckPunkteZuPixel(Canvas, 6)));
             while (h > min && Canvas.TextBreite(e.WettbewerbName) > platz) hoehe(--h);
-            if (platz > 0 && Canvas.TextBreite(e.WettbewerbName) > platz)
-                Canvas.Text(Left, Top + K - Canvas.TextHoehe(e.WettbewerbName) * 13 / 16, e.WettbewerbName, platz);
-            else
-                VariableTextOut(Canvas, Left, Top + K, platz, 0, false, e.WettbewerbName);
+            const std::string name = platz > 0 ? WortweiseKuerzen(Canvas, e.WettbewerbName, platz, false) : e.WettbewerbName;
+            VariableTextOut(Canvas, Left, Top + K, platz, 0, false, name);
             hoehe(K * 120 / 100);
         }
         VariableTextOut(Canvas, Left, Top + 2 * K, (Right - jw) - Left, 0, false, e.TeilnehmerName);

@@ -86,9 +86,10 @@ void DrawTeamergebnis(DruckCanvas& C, int Breite, int Hoehe, const TeamergebnisD
     f.Hoehe = MaxInt(1, zeile * 8 / 10);
     f.Farbe = DruckSchwarz;
     const DruckSchrift grund = f;
+    // A text that does not fit is shortened at a word boundary, never cut mid-word.
     auto text = [&](int x, int y, const std::string& t, int platz) {
-        if (t.empty()) return;
-        C.Text(x, y, t, MaxInt(0, platz));
+        if (t.empty() || platz <= 0) return;
+        C.Text(x, y, WortweiseKuerzen(C, t, platz), platz);
     };
     auto rechtsbuendig = [&](int xRechts, int y, const std::string& t) {
         if (t.empty()) return;

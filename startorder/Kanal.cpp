@@ -46,15 +46,16 @@ std::string KanalAnzeigeStr(std::string_view KanalStr) { return KanalAnzeige(Kan
 void InitKanalListe(WettbewerbTyp* comp) {
     if (!comp) return;
     ClearKanalListe(comp);
+    // The entry of each channel other than 2.4 GHz (every 2.4 GHz system has one of its own).
+    std::unordered_map<std::string, KanalListeTyp*> eintraege;
     for (TeilnehmerTyp* t = comp->TeilnehmerRootPtr; t; t = t->next) {
         if (!HatNachname(t)) continue;
         const std::string kanal = L_STR_Unblank(GetKanalTeilnehmer(*t));
         // A participant without a channel uses none: counting "no channel" as a
         // channel would chart it and let it set the scale of the statistics.
         if (!IsKanalValid(kanal)) continue;
-        KanalListeTyp* e = comp->KanalRootPtr;
-        while (e && e->Kanal != kanal) e = e->next;
-        if (e && e->Kanal != Kanal2G4) {
+        KanalListeTyp*& e = eintraege[kanal == Kanal2G4 ? std::string() : kanal];
+        if (e && kanal != Kanal2G4) {
             ++e->Anzahl;
             continue;
         }
@@ -63,6 +64,7 @@ void InitKanalListe(WettbewerbTyp* comp) {
         neu->Anzahl = 1;
         neu->next = comp->KanalRootPtr;
         comp->KanalRootPtr = neu;
+        if (kanal != Kanal2G4) e = neu;
     }
 }
 
@@ -112,12 +114,14 @@ int CheckDoppelBelegung(WettbewerbTyp* comp) {
         MannschaftTyp* team;
     };
     std::vector<Info> teiln;
+    const std::unordered_map<int, MannschaftTyp*> teams = MannschaftenDerTeilnehmer(comp->MannschaftRootPtr);
     for (TeilnehmerTyp* t = comp->TeilnehmerRootPtr; t; t = t->next) {
         if (t->Name.NachnameStr.empty()) continue;
         std::string kanal = Format24GHzKanalStr(GetKanalTeilnehmer(*t));
         // 2.4 GHz systems never clash, and neither do participants without a channel.
         if (kanal == Kanal2G4 || !IsKanalValid(kanal)) kanal.clear();
-        MannschaftTyp* team = t->EdvNr > 0 ? GetMannschaftdesTeilnehmers(comp->MannschaftRootPtr, t->EdvNr) : nullptr;
+        const auto it = t->EdvNr > 0 ? teams.find(t->EdvNr) : teams.end();
+        MannschaftTyp* team = it != teams.end() ? it->second : nullptr;
         teiln.push_back({t, std::move(kanal), team});
     }
 

@@ -98,12 +98,12 @@ std::vector<std::string> StartreihenfolgeHinweise(int SortMode, bool AlleVorrund
     const long long d = n - quadrat;
     if (d > 0) {
         const long long e = (d + quadrat - 1) / quadrat;
-        h.push_back("Aufgrund der Gruppengöße werden mehrere Teilnehmergruppen nicht vollständig durchmischt");
+        h.push_back("Aufgrund der Gruppengröße werden mehrere Teilnehmergruppen nicht vollständig durchmischt");
         h.push_back(d == 1 ? std::string("werden! Das heißt, es wird mindestens ein Teilnehmer pro Durchgang mehrfach gegen jeweils")
                            : "werden! Das heißt, es werden mindestens " + StrInt(d) +
                                  " Teilnehmer pro Durchgang mehrfach gegen jeweils");
         h.push_back(e == 1 ? std::string("denselben Teilnehmer antreten müssen.")
-                           : "die selben " + StrInt(e) + " Teilnehmer antreten müssen.");
+                           : "dieselben " + StrInt(e) + " Teilnehmer antreten müssen.");
         h.push_back("");
     }
     if (MinAnzahlGruppen > 2) {

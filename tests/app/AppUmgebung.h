@@ -71,7 +71,20 @@ class FensterTest : public ::testing::Test {
         h.Warnung = [this](const std::string&, const std::string& t) { meldungen.push_back(t); };
         h.Frage = [this](const std::string&, const std::string& t, bool) {
             meldungen.push_back(t);
+            if (!frageAntworten.empty()) {
+                const UiAntwort a = frageAntworten.front();
+                frageAntworten.erase(frageAntworten.begin());
+                return a;
+            }
             return frageAntwort;
+        };
+        h.Auswahl = [this](const std::string&, const std::string& t, const std::vector<std::string>& k) {
+            meldungen.push_back(t);
+            auswahlKnoepfe.push_back(k);
+            if (auswahlAntworten.empty()) return static_cast<int>(k.size()) - 1;
+            const int a = auswahlAntworten.front();
+            auswahlAntworten.erase(auswahlAntworten.begin());
+            return a;
         };
         return *fenster;
     }
@@ -93,6 +106,9 @@ class FensterTest : public ::testing::Test {
     std::vector<DateiDialogAnfrage> anfragen;
     std::vector<DateiDialogErgebnis> dateiAntworten;
     UiAntwort frageAntwort = UiAntwort::Nein;
+    std::vector<UiAntwort> frageAntworten;     // answered first, in order, then frageAntwort
+    std::vector<int> auswahlAntworten;         // answers of the choices in order; then the last button
+    std::vector<std::vector<std::string>> auswahlKnoepfe; // the answers each choice offered
 };
 
 } // namespace tavuran::test

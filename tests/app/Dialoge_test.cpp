@@ -1,6 +1,7 @@
 // The reflight, penalty, team-scoring and channel-statistics windows and the
 // rounds menu, driven offscreen through the main window.
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -10,10 +11,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QDialog>
 #include <QScreen>
 #include <QSplitter>
 #include <QTabBar>
 #include <QTableWidget>
+
+#include "app/TabellenGitter.h"
 #include <QTest>
 
 #include "app/DialogListe.h"
@@ -159,11 +163,12 @@ TEST_F(DialogeTest, ReflightListeAufbauenUndUebernehmen) {
     TReflyForm* d = f.ReflyForm();
     ASSERT_NE(d, nullptr);
     ASSERT_TRUE(d->isVisible());
-    // at the window's position + (150, 100), moved left as far as it must to stay on the screen
+    // at the window's position + (150, 100), moved left and up as far as it
+    // must to stay on the screen with its frame
     const QRect schirm = d->screen()->availableGeometry();
-    EXPECT_EQ(d->pos().y(), f.geometry().top() + 100);
-    EXPECT_EQ(d->pos().x(), std::min(f.geometry().left() + 150, schirm.right() + 1 - d->width()));
-    EXPECT_LE(d->pos().x() + d->width(), schirm.right() + 1);
+    EXPECT_EQ(d->pos().y(), std::min(f.geometry().top() + 100, schirm.bottom() + 1 - d->frameGeometry().height()));
+    EXPECT_EQ(d->pos().x(), std::min(f.geometry().left() + 150, schirm.right() + 1 - d->frameGeometry().width()));
+    EXPECT_LE(d->frameGeometry().right(), schirm.right());
     EXPECT_EQ(d->ReflyPanel->text().toStdString(), "Reflight - 1. Vorrunde");
     // six participants and the blank row between the two groups
     EXPECT_EQ(Zeilen(d->TeilnehmerStringGrid, 2).size(), 6u);
@@ -226,7 +231,7 @@ TEST_F(DialogeTest, ReflightListeAufbauenUndUebernehmen) {
     // The reflight tab lists the three.
     int gezeigt = 0;
     for (int r = 0; r < f.Grid(TabRefly)->rowCount(); ++r)
-        if (QTableWidgetItem* it = f.Grid(TabRefly)->item(r, 4); it && !it->text().trimmed().isEmpty()) ++gezeigt;
+        if (!QString::fromStdString(f.Grid(TabRefly)->Text(r, 4)).trimmed().isEmpty()) ++gezeigt;
     EXPECT_EQ(gezeigt, 3);
 
     // Reopened: the list is read from the round; a removed pilot loses his
@@ -334,7 +339,7 @@ TEST_F(DialogeTest, StrafpunkteVergeben) {
     DurchgangTyp* r1 = GetDurchgangPtr(w, 1);
     for (const Fall& c : faelle) EXPECT_EQ(GetWertungPtr(w, r1, c.EdvNr)->Strafpunkte, c.Strafpunkte) << c.EdvNr;
     EXPECT_TRUE(GetStrafpunkteInDurchgang(w, 1));
-    EXPECT_EQ(f.Grid(TabWertung)->horizontalHeaderItem(4)->text().toStdString(), "Strafe");
+    EXPECT_EQ(f.Grid(TabWertung)->KopfText(4), "Strafe");
 
     // Shown again; all set to 0 drops the "Strafe" column.
     f.FktStrafpunkteClick();
@@ -343,7 +348,7 @@ TEST_F(DialogeTest, StrafpunkteVergeben) {
         if (ListenEdvNr(g, r) != 0) g->item(r - 1, 4)->setText("0");
     d->OkButtonClick();
     EXPECT_FALSE(GetStrafpunkteInDurchgang(w, 1));
-    EXPECT_NE(f.Grid(TabWertung)->horizontalHeaderItem(4)->text().toStdString(), "Strafe");
+    EXPECT_NE(f.Grid(TabWertung)->KopfText(4), "Strafe");
 }
 
 // A removed participant keeps his start number; closing up gives it to a live
@@ -589,6 +594,54 @@ TEST_F(DialogeTest, AndereDateiOeffnenSchliesstDieFenster) {
     EXPECT_TRUE(ReflyEintraege(f.GetAktWettPtr(), 1).empty());
     EXPECT_FALSE(f.GetAktWettPtr()->modified);
     QTest::qWait(50);
+}
+
+} // namespace
+} // namespace tavuran::test
+
+namespace tavuran::test {
+namespace {
+
+// Every dialog opens within the screen, buttons included (before, the
+// reflight dialog opened wider than a 1366 px screen, "Abbruch" off-screen).
+// The offscreen screen is smaller than 1280 x 720, so what fits here fits there.
+TEST_F(DialogeTest, JederDialogPasstAufDenBildschirm) {
+    Einstellung e;
+    TMainForm& f = MitDateiStarten(e);
+    // long names and clubs make the lists wide
+    for (TeilnehmerTyp* t = f.GetAktWettPtr()->TeilnehmerRootPtr; t; t = t->next) {
+        t->Name.NachnameStr += " von und zu Hohenstein-Ernstthal";
+        t->Verein = "Modellflugsportgemeinschaft Oberes Donautal und Umgebung e. V.";
+    }
+    f.ReinitAndRedraw();
+    const std::vector<std::pair<const char*, std::function<void()>>> befehle = {
+        {"Flugwiederholung", [&] { f.FunctionReflyClick(); }},
+        {"Strafpunkte", [&] { f.FktStrafpunkteClick(); }},
+        {"Teamwertung", [&] { f.TeamwertungFktClick(); }},
+        {"Kanalstatistik", [&] { f.FunctionKanalstatistikClick(); }},
+        {"Parameter", [&] { f.FunctionParameterClick(); }},
+        {"Stammdaten", [&] { f.StammdatenClick(); }},
+        {"Startnummern auslassen", [&] { f.FktEExStartNrClick(); }},
+        {"Parallele Sicherung", [&] { f.SaveParallelFktClick(); }},
+        {"Meldungsliste drucken", [&] { f.FunctionMeldungslisteClick(); }},
+    };
+    for (const auto& [name, befehl] : befehle) {
+        SCOPED_TRACE(name);
+        befehl();
+        QApplication::processEvents();
+        int offen = 0;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (!w->isVisible() || w == &f || !qobject_cast<QDialog*>(w)) continue;
+            ++offen;
+            const QRect platz = w->screen()->availableGeometry();
+            EXPECT_TRUE(platz.contains(w->frameGeometry())) << w->metaObject()->className() << " "
+                                                            << w->frameGeometry().width() << "x"
+                                                            << w->frameGeometry().height() << " auf "
+                                                            << platz.width() << "x" << platz.height();
+            w->hide();
+        }
+        EXPECT_GT(offen, 0);
+    }
 }
 
 } // namespace

@@ -9,7 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTableWidget>
+
+#include "app/TabellenGitter.h"
 
 #include "app/TWarnStartNrForm.h"
 #include "app/TWettbewerbNeuForm.h"
@@ -284,28 +285,24 @@ TEST_F(DateiFensterTest, StartdateiFehlt) {
 // window opens maximised on a small screen.
 TEST_F(DateiFensterTest, ErgebnisspaltenUndFlyOffGruppe) {
     TMainForm& f = MitDateiStarten(Schreiben("pokal.wtb"));
-    QTableWidget* g = f.Grid(TabErgebnis);
+    TabellenGitter* g = f.Grid(TabErgebnis);
     for (int c = 2; c < g->columnCount(); ++c) {
         if (g->isColumnHidden(c)) continue;
-        const QTableWidgetItem* kopf = g->horizontalHeaderItem(c);
-        bool inhalt = kopf && !kopf->text().trimmed().isEmpty();
+        bool inhalt = !QString::fromStdString(g->KopfText(c)).trimmed().isEmpty();
         for (int r = 0; r < g->rowCount(); ++r) {
-            const QTableWidgetItem* it = g->item(r, c);
-            if (!it || it->text().trimmed().isEmpty()) continue;
+            const QString text = QString::fromStdString(g->Text(r, c));
+            if (text.trimmed().isEmpty()) continue;
             inhalt = true;
-            EXPECT_LE(QFontMetrics(g->font()).horizontalAdvance(it->text()), g->columnWidth(c)) << it->text().toStdString();
+            EXPECT_LE(QFontMetrics(g->font()).horizontalAdvance(text), g->columnWidth(c)) << text.toStdString();
         }
         EXPECT_TRUE(inhalt) << "Spalte " << c;
     }
     f.SetDurchgangNr(6); // the fly-off round: nobody is a finalist yet
     f.GetAktWettPtr()->Sortierung[TabErgebnis] = 1; // start number first, then the group
     f.FormPaint();
-    ASSERT_EQ(g->horizontalHeaderItem(1)->text().toStdString(), "Gruppe");
-    for (int r = 0; r < g->rowCount(); ++r) {
-        if (const QTableWidgetItem* it = g->item(r, 1)) {
-            EXPECT_EQ(it->text().indexOf("0 ("), -1) << r;
-        }
-    }
+    g = f.Grid(TabErgebnis);
+    ASSERT_EQ(g->KopfText(1), "Gruppe");
+    for (int r = 0; r < g->rowCount(); ++r) EXPECT_EQ(QString::fromStdString(g->Text(r, 1)).indexOf("0 ("), -1) << r;
     if (f.screen()->geometry().width() <= 1366) {
         EXPECT_TRUE(f.isMaximized());
     }

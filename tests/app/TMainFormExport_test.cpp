@@ -79,7 +79,7 @@ TEST_F(ExportFensterTest, KurzlistenNurNachErfolgGemerktUndGeoeffnet) {
         const std::string vorher = w->WettbewerbFileNamen[fall.PathFor];
         EXPECT_FALSE(std::filesystem::exists(vorher));
         ASSERT_EQ(anfragen.size(), 1u);
-        EXPECT_EQ(anfragen[0].Filter, "HTML-Datei (*.html)|*.html|AlleDateien (*.*)|*.*");
+        EXPECT_EQ(anfragen[0].Filter, "HTML-Datei (*.html)|*.html|Alle Dateien (*.*)|*.*");
         EXPECT_TRUE(geoeffnet.empty());
         // a folder that does not exist: the user is told, nothing is remembered
         meldungen.clear();
@@ -89,10 +89,15 @@ TEST_F(ExportFensterTest, KurzlistenNurNachErfolgGemerktUndGeoeffnet) {
         EXPECT_NE(meldungen[0].find("konnte nicht geschrieben werden"), std::string::npos);
         EXPECT_EQ(w->WettbewerbFileNamen[fall.PathFor], vorher);
         EXPECT_TRUE(geoeffnet.empty());
-        // written: remembered with ".html", opened
+        // written: remembered with ".html", opened. The name with ".html" is
+        // not the one the dialog asked about: the file the first list wrote
+        // there is replaced by the second only after asking.
         w->modified = false;
+        meldungen.clear();
+        frageAntwort = UiAntwort::Ja;
         dateiAntworten.push_back({true, Dokumente() + "liste.htm", 1});
         (f.*fall.Befehl)();
+        EXPECT_EQ(meldungen.size(), fall.PathFor == PfadMeldung ? 0u : 1u);
         const std::string datei = Dokumente() + "liste.html";
         EXPECT_TRUE(std::filesystem::exists(datei));
         EXPECT_EQ(w->WettbewerbFileNamen[fall.PathFor], datei);
@@ -186,6 +191,8 @@ TEST_F(ExportFensterTest, CsvDialogZeigtWasGeschriebenWird) {
     // Windows-1252 for older programs
     f.CsvExportClick();
     d->Windows1252CheckBox->setChecked(true);
+    dateiAntworten.push_back({true, Dokumente() + "alt.csv", 1});
+    d->DateiNameButtonClick();
     ASSERT_TRUE(d->ErzeugeButtonClick());
     EXPECT_EQ(Inhalt(d->DateiName()), CsvText(t, ersetzt, CsvZeichensatz::Windows1252));
 

@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
+#include "app/TabellenGitter.h"
+
 #include "app/TDurchgangImportForm.h"
 #include "app/TImportPortalForm.h"
 #include "core/DatenDurchgang.h"
@@ -32,11 +34,10 @@ void Schreiben(const std::string& pfad, const std::string& bytes) {
     out << bytes;
 }
 
-std::vector<std::string> Namen(QTableWidget* g) {
+std::vector<std::string> Namen(TabellenGitter* g) {
     std::vector<std::string> out;
     for (int r = 0; r < g->rowCount(); ++r)
-        if (QTableWidgetItem* it = g->item(r, 2); it && !it->text().trimmed().isEmpty())
-            out.push_back(it->text().toStdString());
+        if (!QString::fromStdString(g->Text(r, 2)).trimmed().isEmpty()) out.push_back(g->Text(r, 2));
     std::sort(out.begin(), out.end());
     return out;
 }
@@ -95,7 +96,7 @@ TEST_F(ImportFensterTest, DurchgangAusWettbewerbsdatei) {
     const std::string gesamt = Pfad("gesamt.wtb");
     const std::string quelle = Pfad("fruehjahr.wtb");
     WettbewerbSchreiben(gesamt, "Gesamtwertung 2026", "Gesamtwertung", {{"Otto", "Alt", 0}});
-    WettbewerbSchreiben(quelle, "Frühjahr", "F3J", {{"Otto", "Alt", 87.5}, {"Eva", "Neu", 100}});
+    WettbewerbSchreiben(quelle, "Frühjahr", "Manuelle Auswertung", {{"Otto", "Alt", 87.5}, {"Eva", "Neu", 100}});
     TMainForm& f = Fenster({QString::fromStdString(gesamt)});
     Starten(f);
     f.ImportMenueAnpassen();

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+
+#include "app/TabellenGitter.h"
 #include <QTest>
 
 #include "app/TStammdatenForm.h"
@@ -24,6 +26,7 @@
 #include "exchange/DatenWettbewerbDatei.h"
 #include "exchange/TeilnehmerBearbeitung.h"
 #include "rules/RegelLookup.h"
+#include "evaluation/WertungEingabe.h"
 #include "tests/app/AppUmgebung.h"
 
 namespace tavuran::test {
@@ -105,7 +108,7 @@ class TeilnehmerTest : public FensterTest {
 
     // Types a text into a cell key by key, as the user does, and leaves it with a key.
     void Tippen(TMainForm& f, int Tab, int Zeile, int Spalte, const QString& Text, int Taste = Qt::Key_Return) {
-        QTableWidget* g = f.Grid(Tab);
+        TabellenGitter* g = f.Grid(Tab);
         f.CursorSetzen(Tab, Zeile, Spalte);
         g->setFocus();
         for (QChar ch : Text) {
@@ -117,8 +120,7 @@ class TeilnehmerTest : public FensterTest {
     }
 
     std::string Text(TMainForm& f, int Tab, int Zeile, int Spalte) {
-        QTableWidgetItem* it = f.Grid(Tab)->item(Zeile - 1, Spalte);
-        return it ? it->text().toStdString() : std::string();
+        return f.Grid(Tab)->Text(Zeile - 1, Spalte);
     }
 
     TeilnehmerTyp* Gesucht(TMainForm& f, const std::string& Nachname) {
@@ -232,9 +234,9 @@ TEST_F(TeilnehmerTest, StammdatenUebernahmeInDieAngefragteZeile) {
     EXPECT_EQ(adler->Helfer[2], (NameTyp{"", "Hans", "Müller"}));
     EXPECT_EQ(adler->Verein, "MFC Nord");
     // Müller helps but does not take part: his cell is grey
-    const QTableWidgetItem* helfer = f.Grid(TabTeilnehmer)->item(adler->ZeilenNr[0] - 1, 13);
-    ASSERT_NE(helfer, nullptr);
-    EXPECT_EQ(helfer->background().color(), QColor(0xC0, 0xC0, 0xC0));
+    TabellenGitter* g = f.Grid(TabTeilnehmer);
+    const QModelIndex helfer = g->Modell()->index(adler->ZeilenNr[0] - 1, 13);
+    EXPECT_EQ(helfer.data(Qt::BackgroundRole).value<QBrush>().color(), QColor(0xC0, 0xC0, 0xC0));
     EXPECT_EQ(GetAnzTeilnehmer(w->TeilnehmerRootPtr), 2);
 
     // closing stores the merged list: the typed-in pilot is now known
@@ -299,7 +301,7 @@ TEST_F(TeilnehmerTest, TeamNummernWeitAuseinander) {
                            {{3, "Seeadler", 1}, {2000000, "Fernflug", 2}});
     WettbewerbTyp* w = f.GetAktWettPtr();
     f.TabWaehlen(TabMannschaft);
-    QTableWidget* t = f.Grid(TabMannschaft);
+    TabellenGitter* t = f.Grid(TabMannschaft);
     EXPECT_LT(t->rowCount(), 100);
     int fern = 0;
     for (int r = 1; r <= t->rowCount(); ++r)
@@ -347,6 +349,54 @@ TEST_F(TeilnehmerTest, EntfernenUndEinfuegen) {
     EXPECT_EQ(GetAnzTeilnehmer(w->TeilnehmerRootPtr), 2);
     EXPECT_NE(Gesucht(f, "Berger"), nullptr);
     EXPECT_TRUE(TeilnehmerZwischenablageGueltig);
+    TeilnehmerZwischenablageGueltig = false;
+}
+
+// A pilot with flights is removed only after a question naming them; undo
+// brings him back with his scores and groups (before, he was removed at once
+// and "einfügen" brought him back with every round at 0).
+TEST_F(TeilnehmerTest, EntfernenMitFluegenFragtUndRueckgaengigHoltIhnZurueck) {
+    TMainForm& f = Starten({{"", "Anna", "Adler", "A"}, {"", "Bernd", "Berger", "B"}}, {{"", "Hans", "Müller", "M"}});
+    WettbewerbTyp* w = f.GetAktWettPtr();
+    TeilnehmerTyp* b = Gesucht(f, "Berger");
+    const int edv = b->EdvNr;
+    b->Gruppe[1] = 2;
+    GetEingabeWertung(w, 1, edv, false)->WertungDurchg[2] = 120; // a start height
+    SetWettbewerbModified(w);
+    f.WettbewerbNeuBerechnen();
+
+    f.TabWaehlen(TabTeilnehmer);
+    f.CursorSetzen(TabTeilnehmer, Gesucht(f, "Berger")->ZeilenNr[0], 3);
+    meldungen.clear();
+    frageAntwort = UiAntwort::Nein;
+    f.EntfernenAction()->trigger();
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_NE(meldungen[0].find("Berger Bernd hat 1 Flug."), std::string::npos) << meldungen[0];
+    EXPECT_NE(Gesucht(f, "Berger"), nullptr);
+
+    frageAntwort = UiAntwort::Ja;
+    f.EntfernenAction()->trigger();
+    EXPECT_EQ(Gesucht(f, "Berger"), nullptr);
+    EXPECT_EQ(f.RueckgaengigAction()->text().toStdString(), "Rückgängig: Teilnehmer Berger Bernd entfernen");
+
+    // undo hands the master data to the restored state and stores nothing
+    // (storing the emptied list of the old state would wipe the stored pilots)
+    const int gespeichert = L_REGIST_GetIntegerValue("StammDaten\\Count", "");
+    f.RueckgaengigAction()->trigger();
+    w = f.GetAktWettPtr();
+    EXPECT_EQ(L_REGIST_GetIntegerValue("StammDaten\\Count", ""), gespeichert);
+    EXPECT_NE(w->StammDatenRootPtr, nullptr);
+    TeilnehmerTyp* zurueck = Gesucht(f, "Berger");
+    ASSERT_NE(zurueck, nullptr);
+    EXPECT_EQ(zurueck->EdvNr, edv);
+    EXPECT_EQ(zurueck->Gruppe[1], 2);
+    EXPECT_DOUBLE_EQ(GetEingabeWertung(w, 1, edv, false)->WertungDurchg[2], 120.0);
+    // a pilot without flights goes without a question
+    meldungen.clear();
+    f.CursorSetzen(TabTeilnehmer, Gesucht(f, "Adler")->ZeilenNr[0], 3);
+    f.EntfernenAction()->trigger();
+    EXPECT_TRUE(meldungen.empty());
+    EXPECT_EQ(Gesucht(f, "Adler"), nullptr);
     TeilnehmerZwischenablageGueltig = false;
 }
 
@@ -402,7 +452,7 @@ TEST_F(TeilnehmerTest, BogenBehaeltFreieZeilen) {
     std::vector<Person> personen;
     for (const std::string& n : namen) personen.push_back({"", "Max", n.c_str(), "MFC"});
     TMainForm& f = Starten(personen);
-    QTableWidget* g = f.Grid(TabTeilnehmer);
+    TabellenGitter* g = f.Grid(TabTeilnehmer);
     const int zeilen = g->rowCount();
     ASSERT_GE(zeilen, 55);
     // typing into the last row leaves free rows below it again
@@ -411,11 +461,11 @@ TEST_F(TeilnehmerTest, BogenBehaeltFreieZeilen) {
     EXPECT_GE(g->rowCount(), 59);
     // and a team in the last row of the team sheet does so too
     f.TabWaehlen(TabMannschaft);
-    QTableWidget* t = f.Grid(TabMannschaft);
+    TabellenGitter* t = f.Grid(TabMannschaft);
     const int teamZeilen = t->rowCount();
     Tippen(f, TabMannschaft, teamZeilen, 1, "Letzte");
     EXPECT_GE(t->rowCount(), teamZeilen + 4);
-    EXPECT_EQ(t->item(t->rowCount() - 1, 0)->text().toInt(), t->rowCount());
+    EXPECT_EQ(std::stoi(t->Text(t->rowCount() - 1, 0)), t->rowCount());
 }
 
 TEST_F(TeilnehmerTest, BogenUndLookupSindLesbar) {
@@ -427,7 +477,7 @@ TEST_F(TeilnehmerTest, BogenUndLookupSindLesbar) {
     f.showNormal();
     f.resize(1366, 740);
     QApplication::processEvents();
-    QTableWidget* g = f.Grid(TabTeilnehmer);
+    TabellenGitter* g = f.Grid(TabTeilnehmer);
     Tippen(f, TabTeilnehmer, 1, 12, "Müh");
     Tippen(f, TabTeilnehmer, 2, 4, "35");
     Tippen(f, TabTeilnehmer, 3, 4, "35");
@@ -442,16 +492,50 @@ TEST_F(TeilnehmerTest, BogenUndLookupSindLesbar) {
     // every header and every shown text fits its column
     const QFontMetrics kopf(g->horizontalHeader()->font());
     for (int c = 2; c < g->columnCount(); ++c) {
-        const QString titel = g->horizontalHeaderItem(c)->text();
+        const QString titel = QString::fromStdString(g->KopfText(c));
         EXPECT_LE(kopf.horizontalAdvance(titel) + 4, g->columnWidth(c)) << titel.toStdString();
         for (int r = 0; r < 3; ++r) {
-            QTableWidgetItem* it = g->item(r, c);
-            if (!it) continue;
-            const QFontMetrics schrift(it->data(Qt::FontRole).isValid() ? it->font() : g->font());
-            EXPECT_LE(schrift.horizontalAdvance(it->text()) + 6, g->columnWidth(c)) << it->text().toStdString();
+            const QModelIndex i = g->Modell()->index(r, c);
+            const QFontMetrics schrift(i.data(Qt::FontRole).isValid() ? i.data(Qt::FontRole).value<QFont>() : g->font());
+            EXPECT_LE(schrift.horizontalAdvance(i.data().toString()) + 6, g->columnWidth(c)) << g->Text(r, c);
         }
     }
     if (const char* bild = std::getenv("TAVURAN_BILD")) f.grab().save(bild);
+}
+
+} // namespace
+} // namespace tavuran::test
+
+namespace tavuran::test {
+namespace {
+
+// A click into the lookup while the name is still being typed takes the pilot
+// clicked among the offers shown for the typed text, not the pilot in the
+// same row of the offers for the cell's earlier text.
+TEST_F(TeilnehmerTest, KlickInsLookupWaehrendDesTippens) {
+    TMainForm& f = Starten({{"", "Anna", "Adler", "MFC Nord"}}, {{"", "Hans", "Mühlberg", "MFC Süd"},
+                                                                   {"", "Hans", "Müller", "MFC Süd"},
+                                                                   {"", "Maria", "von Berg", "MSG"},
+                                                                   {"", "Max", "von Stein", "MSG"}});
+    WettbewerbTyp* w = f.GetAktWettPtr();
+    TabellenGitter* g = f.Grid(TabTeilnehmer);
+    f.CursorSetzen(TabTeilnehmer, 2, 2);
+    g->setFocus();
+    for (QChar ch : QString("vo")) {
+        QWidget* ziel = QApplication::focusWidget() ? QApplication::focusWidget() : g;
+        QTest::sendKeyEvent(QTest::Click, ziel, static_cast<Qt::Key>(ch.toUpper().unicode()), QString(ch), Qt::NoModifier);
+    }
+    QTableWidget* lookup = f.StammdatenGrid();
+    ASSERT_NE(lookup->item(1, 2), nullptr);
+    ASSERT_EQ(lookup->item(1, 2)->text().toStdString(), "von Stein Max");
+    QTest::mouseClick(lookup->viewport(), Qt::LeftButton, {}, lookup->visualItemRect(lookup->item(1, 2)).center());
+    QApplication::processEvents();
+    TeilnehmerTyp* p = TeilnehmerInZeile(w, TabTeilnehmer, 2);
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->Name, (NameTyp{"", "Max", "von Stein"}));
+    EXPECT_EQ(p->Verein, "MSG");
+    EXPECT_EQ(Gesucht(f, "Müller"), nullptr);
+    EXPECT_EQ(GetAnzTeilnehmer(w->TeilnehmerRootPtr), 2);
 }
 
 } // namespace

@@ -1,9 +1,13 @@
 // The main window driven offscreen: start-up with a file, the new-competition
 // dialog, saving, reopening, the save query and a failing save.
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
 #include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -14,6 +18,8 @@
 #include <QScreen>
 #include <QTabBar>
 #include <QTableWidget>
+
+#include "app/TabellenGitter.h"
 #include <QTimer>
 
 #include "app/TSpeichernAbfrageForm.h"
@@ -87,12 +93,10 @@ void WettbewerbSchreiben(const std::string& Datei) {
     ASSERT_TRUE(e.Ok) << e.Grund;
 }
 
-std::vector<std::string> Spalte(QTableWidget* g, int Spalte) {
+std::vector<std::string> Spalte(TabellenGitter* g, int Spalte) {
     std::vector<std::string> out;
-    for (int r = 0; r < g->rowCount(); ++r) {
-        QTableWidgetItem* it = g->item(r, Spalte);
-        if (it && !it->text().trimmed().isEmpty()) out.push_back(it->text().toStdString());
-    }
+    for (int r = 0; r < g->rowCount(); ++r)
+        if (!QString::fromStdString(g->Text(r, Spalte)).trimmed().isEmpty()) out.push_back(g->Text(r, Spalte));
     return out;
 }
 
@@ -138,23 +142,20 @@ TEST_F(MainFormTest, StartMitDateiZeigtTeilnehmerInAllenReitern) {
     }
     // the team with its members
     auto team = f.Grid(TabMannschaft);
-    ASSERT_NE(team->item(0, 1), nullptr);
-    EXPECT_EQ(team->item(0, 1)->text().toStdString(), "Seeadler");
-    EXPECT_EQ(team->item(0, 2)->text().toStdString(), "Adler Anna");
-    EXPECT_EQ(team->item(0, 3)->text().toStdString(), "Conrad Clara");
+    ASSERT_GT(team->rowCount(), 0);
+    EXPECT_EQ(team->Text(0, 1), "Seeadler");
+    EXPECT_EQ(team->Text(0, 2), "Adler Anna");
+    EXPECT_EQ(team->Text(0, 3), "Conrad Clara");
     // start-order list: club column shows the team, or "Verein: " without one
     auto vereine = Spalte(f.Grid(TabStartreihenfolge), 3);
     EXPECT_TRUE(Enthaelt(vereine, "Seeadler"));
     EXPECT_TRUE(Enthaelt(vereine, "Verein: MFG Süd"));
     // channels: a 2.4 GHz participant shows "2,4GHz" once, others their texts
-    QTableWidget* tn = f.Grid(TabTeilnehmer);
+    TabellenGitter* tn = f.Grid(TabTeilnehmer);
     for (TeilnehmerTyp* t = w->TeilnehmerRootPtr; t; t = t->next) {
         const int zeile = t->ZeilenNr[TabTeilnehmer] - 1;
         std::vector<std::string> kanaele;
-        for (int k = 1; k <= 3; ++k) {
-            QTableWidgetItem* it = tn->item(zeile, 3 + k);
-            kanaele.push_back(it ? it->text().toStdString() : "");
-        }
+        for (int k = 1; k <= 3; ++k) kanaele.push_back(tn->Text(zeile, 3 + k));
         const std::vector<std::string> erwartet =
             t->EdvNr == 3 ? std::vector<std::string>{"35", "2,4GHz", ""} : std::vector<std::string>{"2,4GHz", "", ""};
         EXPECT_EQ(kanaele, erwartet) << t->Name.NachnameStr;
@@ -172,14 +173,14 @@ TEST_F(MainFormTest, StartordnungTrenntGruppenAuchUeberVerborgeneTeilnehmer) {
     ASSERT_NE(w, nullptr);
     f.TabWaehlen(TabStartreihenfolge);
     f.ChangeSort(SortGruppe);
-    QTableWidget* g = f.Grid(TabStartreihenfolge);
+    TabellenGitter* g = f.Grid(TabStartreihenfolge);
     auto zeile = [&](int edv) { return GetTeilnehmerEdvNr(w, edv)->ZeilenNr[TabStartreihenfolge]; };
     // group 1: rows 1 and 2, one empty row, group 2 from row 4
     EXPECT_EQ(zeile(1), 1);
     EXPECT_EQ(zeile(2), 2);
     EXPECT_EQ(zeile(3), 4);
-    EXPECT_EQ(g->item(0, 0)->text().toStdString(), "1 (1)");
-    EXPECT_EQ(g->horizontalHeaderItem(0)->text().toStdString(), "Gruppe");
+    EXPECT_EQ(g->Text(0, 0), "1 (1)");
+    EXPECT_EQ(g->KopfText(0), "Gruppe");
 
     // Juniors hidden: group 1 shrinks to one row, the separator row stays.
     QAction* jugend = nullptr;
@@ -204,15 +205,26 @@ TEST_F(MainFormTest, ErsterStartVerlangtParameterUndUebernimmtRegelvorgaben) {
     TWettbewerbNeuForm* d = f.ParameterDialog();
     ASSERT_TRUE(d->isVisible());
     EXPECT_FALSE(d->AbbruchButton->isEnabled());
-    EXPECT_FALSE(d->DefaultButton->isEnabled());
-    EXPECT_FALSE(d->ResetDurchgangButton->isEnabled());
-    // Without a rule the dialog proposes the first F5J rule; the counts are
-    // the new competition's own until a rule is chosen.
+    // the reset buttons only change the dialog's fields (before, disabled)
+    EXPECT_TRUE(d->DefaultButton->isEnabled());
+    EXPECT_TRUE(d->ResetDurchgangButton->isEnabled());
+    // Without a rule the dialog proposes the first F5J rule, with that rule's
+    // round counts (before, the blank competition's 5/1/0/9).
     EXPECT_EQ(d->RegelComboBox->currentText().toStdString(), "F5J (B-Mod 2025)");
-    EXPECT_EQ(d->AnzahlVorrundenEdit->text().toStdString(), "5");
-    EXPECT_EQ(d->AnzahlFlyOffEdit->text().toStdString(), "1");
-    EXPECT_EQ(d->AnzahlStreicherEdit->text().toStdString(), "0");
-    EXPECT_EQ(d->TeilnehmerInGruppeEdit->text().toStdString(), "9");
+    WettbewerbTyp* muster = DatenWettbewerbNew();
+    DatenWettbewerbDefault(muster);
+    DatenRegelLoad(muster->RegelPtr, "F5J (B-Mod 2025)", &muster->Datum);
+    DatenRegelToWettbewerb(muster, muster->RegelPtr);
+    EXPECT_EQ(d->AnzahlVorrundenEdit->text().toStdString(), std::to_string(muster->AnzVorrunden));
+    EXPECT_EQ(d->AnzahlFlyOffEdit->text().toStdString(), std::to_string(muster->AnzSeniorenFlyOff));
+    EXPECT_EQ(d->TeilnehmerInGruppeEdit->text().toStdString(), std::to_string(muster->AnzTeilnGruppe));
+    DatenWettbewerbDispose(muster);
+    // picking the rule shown again keeps typed counts and names (before, reset)
+    d->AnzahlVorrundenEdit->setText("4");
+    d->WettNameEdit->setText("Frühjahrspokal");
+    d->RegelComboBoxChange();
+    EXPECT_EQ(d->AnzahlVorrundenEdit->text().toStdString(), "4");
+    EXPECT_EQ(d->WettNameEdit->text().toStdString(), "Frühjahrspokal");
     EXPECT_FALSE(d->NullwertungNichtStreichenCheckBox->isChecked());
     EXPECT_TRUE(d->NullwertungNichtStreichenCheckBox->isEnabled());
     // Closing the window is refused while the user must confirm.
@@ -493,7 +505,7 @@ TEST_F(MainFormTest, VerschiebenInDerStartreihenfolge) {
     EXPECT_EQ(clara->Startplatz[1], 3);
     EXPECT_TRUE(w->modified);
     EXPECT_EQ(f.StatusLampe(), 1);
-    EXPECT_EQ(f.Grid(TabStartreihenfolge)->item(clara->ZeilenNr[TabStartreihenfolge] - 1, 2)->text().toStdString(),
+    EXPECT_EQ(f.Grid(TabStartreihenfolge)->Text(clara->ZeilenNr[TabStartreihenfolge] - 1, 2),
               "Conrad Clara");
 }
 
@@ -538,6 +550,39 @@ TEST_F(MainFormTest, FensterlageAusEinstellungen) {
     EXPECT_EQ(L_REGIST_GetIntegerValue("ColorPrint", ""), 4);
     EXPECT_EQ(L_REGIST_GetIntegerValue("TeamInStartList", ""), 0);
     EXPECT_EQ(L_REGIST_GetIntegerValue("WinPosWidth", ""), 300);
+}
+
+} // namespace
+} // namespace tavuran::test
+
+namespace tavuran::test {
+namespace {
+
+// Every menu text: German and without the typos of earlier versions ("Exit",
+// "Melungdliste"); the sort items are one choice (a radio group), not
+// independent check boxes.
+TEST_F(MainFormTest, MenuetexteUndSortierungAlsEineWahl) {
+    TMainForm& f = Fenster();
+    Starten(f);
+    std::vector<std::string> texte;
+    for (QAction* a : f.menuBar()->findChildren<QAction*>()) texte.push_back(a->text().toStdString());
+    for (QMenu* m : f.menuBar()->findChildren<QMenu*>())
+        for (QAction* a : m->actions()) texte.push_back(a->text().toStdString());
+    EXPECT_NE(std::find(texte.begin(), texte.end(), "&Beenden"), texte.end());
+    for (const std::string& t : texte)
+        for (const char* falsch : {"Exit", "Melungdliste", "Gruppengöße", "HTML-Date ", "Wettbewerbei", "AlleDateien"})
+            EXPECT_EQ(t.find(falsch), std::string::npos) << t;
+
+    QActionGroup* gruppe = f.SortAction(0)->actionGroup();
+    ASSERT_NE(gruppe, nullptr);
+    for (int s = 1; s < 6; ++s) EXPECT_EQ(f.SortAction(s)->actionGroup(), gruppe);
+    f.SortAction(2)->trigger();
+    EXPECT_TRUE(f.SortAction(2)->isChecked());
+    f.SortAction(1)->trigger();
+    EXPECT_TRUE(f.SortAction(1)->isChecked());
+    EXPECT_FALSE(f.SortAction(2)->isChecked());
+    f.SortAction(1)->trigger(); // the checked item again: still the one choice
+    EXPECT_TRUE(f.SortAction(1)->isChecked());
 }
 
 } // namespace

@@ -90,9 +90,10 @@ TEST_F(VorschauTest, DruckMenueInDerRichtigenReihenfolge) {
     QStringList titel;
     for (QAction* a : drucken->actions())
         if (!a->isSeparator()) titel << a->text();
-    EXPECT_EQ(titel, QStringList({"&Kanalstatistik drucken", "&Meldungsliste drucken", "Melungdliste HTML Export",
+    EXPECT_EQ(titel, QStringList({"&Kanalstatistik drucken", "&Meldungsliste drucken", "Meldungsliste HTML Export",
                                   "&Startliste drucken", "Startliste HTML Export", "Start&zettel drucken",
-                                  "&Etikett drucken", "&Wertungsliste drucken", "&Ergebnisliste drucken", "Ergebnisliste HTML Export",
+                                  "&Etikett drucken", "&Wertungsliste drucken", "&Ergebnisliste drucken",
+                                  "&Teamergebnis drucken", "Ergebnis als endgültig drucken", "Ergebnisliste HTML Export",
                                   "Teamergebnis HTML Export"}));
 }
 

@@ -169,16 +169,30 @@ TEST_F(CmdAuslosen, Fehler) {
 // without results are drawn and every flight keeps its values.
 TEST_F(CmdAuslosen, RundenMitErgebnissenBleiben) {
     ASSERT_EQ(Starte("auslosen \"" + datei + "\" --seed 1").Rueckgabe, 0);
-    std::string text = Lies(datei);
     // A flight time in rounds 1 and 2 for everybody: 6 flight values, 16
-    // judge values and the penalty.
+    // judge values and the penalty. The lines go where the program writes
+    // them, before the result lines, and the closing line counts them.
+    std::string wertungsZeilen;
     for (int edv = 1; edv <= 24; ++edv)
         for (int r : {1, 2}) {
-            text += "WERTUNG:       '" + std::to_string(r) + "','" + std::to_string(edv) + "','0','" +
-                    std::to_string(100 + edv) + "'";
-            for (int i = 0; i < 5 + 16 + 1; ++i) text += ",'0'";
-            text += "\r\n";
+            wertungsZeilen += "WERTUNG:       '" + std::to_string(r) + "','" + std::to_string(edv) + "','0','" +
+                              std::to_string(100 + edv) + "'";
+            for (int i = 0; i < 5 + 16 + 1; ++i) wertungsZeilen += ",'0'";
+            wertungsZeilen += "\r\n";
         }
+    std::string text;
+    int anzahl = 48;
+    for (std::string z : Zeilen(Lies(datei))) {
+        if (!z.empty() && z.back() == '\r') z.pop_back();
+        if (z.empty() || z.rfind("DATEIENDE:", 0) == 0) continue;
+        if (z.rfind("ERGEBNIS:", 0) == 0 && !wertungsZeilen.empty()) {
+            text += wertungsZeilen;
+            wertungsZeilen.clear();
+        }
+        text += z + "\r\n";
+        ++anzahl;
+    }
+    text += "DATEIENDE:     '" + std::to_string(anzahl + 1) + "'\r\n";
     { std::ofstream(datei, std::ios::binary) << text; }
     const auto wertungen = [](const std::string& t) {
         std::multiset<std::string> w;

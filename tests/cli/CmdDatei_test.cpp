@@ -78,6 +78,21 @@ TEST(CmdInfo, Fehlerfaelle) {
     }
 }
 
+// A converted file holds the results its scores give, whatever stale result
+// lines the input had.
+TEST(CmdUmwandeln, SchreibtAktuelleErgebnisse) {
+    const std::string ordner = Ordner("umwandeln_ergebnisse");
+    const Lauf l = Starte("umwandeln \"" + Daten("ergebnisse_veraltet.wtb") + "\" \"" + ordner + "neu.wtb\"");
+    ASSERT_EQ(l.Rueckgabe, 0) << l.Fehler;
+    std::vector<std::string> ergebnisse;
+    for (const std::string& z : Zeilen(Lies(ordner + "neu.wtb"), "\r\n"))
+        if (z.rfind("ERGEBNIS:", 0) == 0) ergebnisse.push_back(z);
+    // Two pilots of one group with 80 and 100 points: places 2 and 1 (the junior first among juniors),
+    // seated in the fly-off in that order, partial ratings 80 and 100.
+    EXPECT_EQ(ergebnisse, (std::vector<std::string>{"ERGEBNIS:      '1','800','0','0','0','2','1','2','1','80','82'",
+                                                    "ERGEBNIS:      '2','1000','0','0','0','1','0','1','0','100','102'"}));
+}
+
 // The example competition converted to format 1 is the stored example of
 // format 1, except that the participants come in the other order.
 TEST(CmdUmwandeln, Format3InFormat1) {
@@ -91,6 +106,9 @@ TEST(CmdUmwandeln, Format3InFormat1) {
         if (erwartet[i].rfind("TEILNEHMER:", 0) == 0) tn.push_back(i);
     ASSERT_EQ(tn.size(), 2u);
     std::swap(erwartet[tn[0]], erwartet[tn[1]]);
+    // Written now with the header of version 1 and the closing line.
+    erwartet.front().back() = '1';
+    erwartet.push_back("DATEIENDE:     '" + std::to_string(erwartet.size() + 1) + "'");
     EXPECT_EQ(Zeilen(Lies(ordner + "alt.wtb"), "\r\n"), erwartet);
 
     // Without --format the file keeps the format it was read in; the previous file becomes ".bak".
@@ -123,22 +141,30 @@ TEST(CmdUmwandeln, Fehlerfaelle) {
     EXPECT_FALSE(fs::exists(ordner + "x.wtb"));
 }
 
-// The example files stay the same through saving; the file of special cases
-// holds lines that cannot be read completely on purpose (an unknown key,
-// short lines, a score line without its participant) and is called damaged.
+// The example files stay the same through saving; the damaged ones hold
+// lines that cannot be read completely on purpose (an unknown key, short
+// lines, a score line without its participant, a cut, contradictions) and
+// are called damaged.
 TEST(CmdPruefen, AlleBeispieldateienBleibenGleich) {
     const Lauf l = Starte("pruefen \"" + std::string(TAVURAN_TEST_DATA) + "/wtb\"");
     EXPECT_EQ(l.Rueckgabe, 1) << l.Aus << l.Fehler;
     const std::vector<std::string> z = Zeilen(l.Aus);
     ASSERT_GE(z.size(), 5u);
+    const std::vector<std::string> beschaedigt = {
+        "format3_sonderfaelle.wtb", "abgeschnitten_alt.wtb",        "doppelte_nummer.wtb",
+        "doppelte_wertung.wtb",     "zwei_namen.wtb",               "durchgaenge_zu_wenig.wtb",
+        "mannschaft_ohne_teilnehmer.wtb", "person_vier_woerter.wtb", "zeichen_gemischt.wtb"};
+    std::size_t anzahl = 0;
     for (std::size_t i = 0; i + 1 < z.size(); ++i) {
-        if (z[i].find("format3_sonderfaelle.wtb") != std::string::npos)
-            EXPECT_EQ(z[i].rfind("BESCHÄDIGT   ", 0), 0u) << z[i];
-        else
-            EXPECT_EQ(z[i].rfind("gleich ", 0), 0u) << z[i];
+        bool kaputt = false;
+        for (const std::string& b : beschaedigt) kaputt = kaputt || z[i].find("/" + b + ":") != std::string::npos;
+        anzahl += kaputt;
+        EXPECT_EQ(z[i].rfind(kaputt ? "BESCHÄDIGT   " : "gleich ", 0), 0u) << z[i];
     }
-    const std::string n = std::to_string(z.size() - 1), g = std::to_string(z.size() - 2);
-    EXPECT_EQ(z.back(), n + " Dateien geprüft: " + g + " gleich, 0 abweichend, 1 beschädigt, 0 nicht lesbar.");
+    EXPECT_EQ(anzahl, beschaedigt.size());
+    const std::string n = std::to_string(z.size() - 1), g = std::to_string(z.size() - 1 - anzahl);
+    EXPECT_EQ(z.back(), n + " Dateien geprüft: " + g + " gleich, 0 abweichend, " + std::to_string(anzahl) +
+                            " beschädigt, 0 nicht lesbar.");
 }
 
 TEST(CmdPruefen, MeldetAbweichungenUndFehlendes) {
@@ -150,7 +176,7 @@ TEST(CmdPruefen, MeldetAbweichungenUndFehlendes) {
     EXPECT_EQ(l.Rueckgabe, 1);
     const std::vector<std::string> z = Zeilen(l.Aus);
     ASSERT_EQ(z.size(), 3u) << l.Aus;
-    EXPECT_EQ(z[0].rfind("gleich       " + ordner + "a.wtb (Format 1, 26 Zeilen)", 0), 0u) << z[0];
+    EXPECT_EQ(z[0].rfind("gleich       " + ordner + "a.wtb (Format 1, 27 Zeilen)", 0), 0u) << z[0];
     EXPECT_EQ(z[1].rfind("UNLESBAR     " + ordner + "b.WTB: Das Dateiformat 9 wird nicht unterstützt", 0), 0u)
         << z[1];
     EXPECT_EQ(z[2], "2 Dateien geprüft: 1 gleich, 0 abweichend, 0 beschädigt, 1 nicht lesbar.");

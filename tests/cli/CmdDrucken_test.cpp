@@ -53,7 +53,9 @@ std::vector<std::string> Seiten(const std::string& text) {
 
 // The characters of a page without blanks, sorted: the same in the text
 // output and in the PDF, however a reader splits or joins words that stand close.
-std::string Zeichen(const std::string& seite) {
+std::string Zeichen(std::string seite) {
+    // pdftotext writes the ellipsis of a shortened text as three points.
+    for (std::size_t i; (i = seite.find("\u2026")) != std::string::npos;) seite.replace(i, 3, "...");
     std::string z;
     for (char c : seite)
         if (c != ' ' && c != '\n' && c != '\t' && c != '\r') z += c;
@@ -98,6 +100,7 @@ TEST(CmdDrucken, Verweigerungen) {
         {"\"" + ungeteilt + "\" --liste etiketten --text -", 1, "Startreihenfolge noch nicht festgelegt"},
         {"\"" + d + "\" --liste ergebnis --durchgang 7 --text -", 1, "Den gewählten Durchgang gibt es"},
         {"\"" + d + "\" --liste ergebnis --seiten 2-3 --text -", 1, "das Dokument hat 1 Seite"},
+        {"\"" + d + "\" --liste teamergebnis --text -", 1, "keine Teamwertung eingestellt"},
         {"\"" + d + "\" --liste ergebnis --text /gibt/es/nicht/aus.txt", 1, "konnte nicht geschrieben werden"},
         {"\"" + d + "\" --liste ergebnis", 2, "Es fehlt die Ausgabe"},
         {"\"" + d + "\" --liste bunt --text -", 2, "Unbekannte Liste"},
@@ -129,7 +132,8 @@ TEST(CmdDrucken, TextDateiUndSeitenbereich) {
 // The PDF has the pages and the texts of the text output.
 TEST(CmdDrucken, PdfWieText) {
     const Datei d(17, 6);
-    const std::vector<std::string> listen = {"ergebnis", "start --verteiler Aushang,Senderzelt", "wertung", "meldung",
+    // The time of printing is fixed, so that both runs print the same footer.
+    const std::vector<std::string> listen = {"ergebnis --stand \"04.07.2026 09:05\"", "start --verteiler Aushang,Senderzelt", "wertung", "meldung",
                                              "startzettel", "etiketten --etikett-format 2", "kanalstatistik"};
     for (const std::string& liste : listen) {
         const std::string pdf = TempDatei("liste.pdf");
@@ -159,6 +163,26 @@ TEST(CmdDrucken, PdfWieText) {
         std::remove(info.c_str());
         std::remove(txt.c_str());
     }
+}
+
+} // namespace
+} // namespace tavuran
+
+namespace tavuran {
+namespace {
+
+using namespace clitest;
+using namespace drucktest;
+
+// The result list can be printed as final while rounds are still open.
+TEST(CmdDrucken, ErgebnisAlsEndgueltig) {
+    const Datei d(10, 5);
+    const Lauf l =
+        Starte("drucken \"" + d + "\" --liste ergebnis --endgueltig --stand \"04.07.2026 09:05\" --text -");
+    ASSERT_EQ(l.Rueckgabe, 0) << l.Fehler;
+    EXPECT_NE(l.Aus.find("Stand 04.07.2026 09:05, endgültig   Seite 1 von 1"), std::string::npos) << l.Aus;
+    const Lauf f = Starte("drucken \"" + d + "\" --liste ergebnis --stand 4.7.2026 --text -");
+    EXPECT_EQ(f.Rueckgabe, 2);
 }
 
 } // namespace

@@ -42,9 +42,11 @@ std::string Schreiben(const std::string& Name) {
         t->Gruppe[1] = 1;
         t->Gruppe[4] = i == 2 ? 1 : 0;
     }
-    GruppeTyp* g = DatenGruppeGetPtr(GetDurchgangPtr(w, 1)->GruppePtr, 1, 1);
-    DatenWertungInGroupGetPtr(g->WertungPtr, 2);
+    DurchgangTyp* d = GetDurchgangPtr(w, 1);
+    DatenWertungInGroupGetPtr(d, DatenGruppeGetPtr(d->GruppePtr, 1, 1), 2);
     SortAll(w);
+    // The fly-off seats are set by hand: saved as they are, not recomputed.
+    w->CalcWertung = false;
     const std::string datei = TempDatei(Name);
     EXPECT_TRUE(DatenWettbewerbSave(w, datei, 3, false).Ok);
     DatenWettbewerbDispose(w);
@@ -161,6 +163,13 @@ TEST(CmdEintragen, AblehnungenLassenDieDateiUnveraendert) {
     // the fly-off pilot may enter the fly-off round
     const Lauf flyOff = Starte(d + "--durchgang 4 --startnr 8 12");
     EXPECT_EQ(flyOff.Rueckgabe, 0) << flyOff.Fehler;
+    // stored, but unlikely by the rule: a note on stderr, exit 0
+    const Lauf lang = Starte(d + "--durchgang 2 --startnr 7 12 12:30 650");
+    EXPECT_EQ(lang.Rueckgabe, 0) << lang.Fehler;
+    EXPECT_NE(lang.Fehler.find("Hinweis: Zeit[min:s]: Flugzeit 12:30 länger als die Arbeitszeit 10:00"),
+              std::string::npos)
+        << lang.Fehler;
+    EXPECT_NE(lang.Fehler.find("Hinweis: F5J-Höhe[m]: Starthöhe 650 m über 500 m"), std::string::npos) << lang.Fehler;
     std::remove(datei.c_str());
 }
 

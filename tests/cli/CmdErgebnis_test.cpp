@@ -30,8 +30,9 @@ using namespace clitest;
 
 void Flug(WettbewerbTyp* w, int Runde, int Gruppe, int ReflyOrder, int EdvNr, double Punkte) {
     GetTeilnehmerEdvNr(w, EdvNr)->Gruppe[Runde] = Gruppe;
-    GruppeTyp* g = DatenGruppeGetPtr(GetDurchgangPtr(w, Runde)->GruppePtr, Gruppe, ReflyOrder);
-    WertungTyp* e = DatenWertungInGroupGetPtr(g->WertungPtr, EdvNr);
+    DurchgangTyp* d = GetDurchgangPtr(w, Runde);
+    GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, Gruppe, ReflyOrder);
+    WertungTyp* e = DatenWertungInGroupGetPtr(d, g, EdvNr);
     e->WertungDurchg[1] = Punkte;
 }
 
@@ -234,8 +235,9 @@ TEST(CmdErgebnis, LesenAuswertenSpeichernLesen) {
             EXPECT_EQ(Sortiert(zweites), Sortiert(erstes));
         }
 
-        const Lauf l1 = Starte("ergebnis \"" + quelle + "\"");
-        const Lauf l3 = Starte("ergebnis \"" + dritte + "\"");
+        // The special-case file is damaged on purpose: its results are shown on request only.
+        const Lauf l1 = Starte("ergebnis \"" + quelle + "\" --trotz-schaden");
+        const Lauf l3 = Starte("ergebnis \"" + dritte + "\" --trotz-schaden");
         EXPECT_EQ(l1.Rueckgabe, 0);
         EXPECT_EQ(l1.Aus, l3.Aus);
         for (const std::string& f : {zweite, dritte}) {

@@ -114,7 +114,7 @@ TEST_F(CmdImport, AnmeldungenFehler) {
 TEST_F(CmdImport, Uebernehmen) {
     const std::string gesamt = TempDatei("gesamt.wtb");
     WettbewerbSchreiben(gesamt, "Gesamtwertung 2026", "Gesamtwertung", {{"Otto", "Alt", 0}});
-    WettbewerbSchreiben(datei, "Frühjahr", "F3J", {{"Otto", "Alt", 87.5}, {"Eva", "Neu", 100}});
+    WettbewerbSchreiben(datei, "Frühjahr", "Manuelle Auswertung", {{"Otto", "Alt", 87.5}, {"Eva", "Neu", 100}});
     const std::string gesamtVorher = Lies(gesamt);
 
     Lauf l = Starte("uebernehmen " + Arg(gesamt) + " " + Arg(datei) + " 2 --aus " + Arg(aus));
@@ -142,6 +142,12 @@ TEST_F(CmdImport, Uebernehmen) {
     }
     EXPECT_TRUE(Enthaelt(Starte("uebernehmen " + Arg(gesamt) + " " + Arg(datei) + " 9").Fehler,
                          "Den Durchgang 9 gibt es im Wettbewerb nicht"));
+    EXPECT_EQ(Lies(gesamt), gesamtVorher);
+    // A damaged source is refused: half a competition would give wrong partial ratings.
+    const std::string abgeschnitten = std::string(TAVURAN_TEST_DATA) + "/wtb/abgeschnitten_alt.wtb";
+    l = Starte("uebernehmen " + Arg(gesamt) + " " + Arg(abgeschnitten) + " 1");
+    EXPECT_EQ(l.Rueckgabe, 1);
+    EXPECT_TRUE(Enthaelt(l.Fehler, "ist beschädigt: Die Datei ist nach Zeile 40 abgeschnitten")) << l.Fehler;
     EXPECT_EQ(Lies(gesamt), gesamtVorher);
     // Wrong calls.
     EXPECT_EQ(Starte("uebernehmen " + Arg(gesamt) + " " + Arg(datei) + " zwei").Rueckgabe, 2);

@@ -39,7 +39,7 @@ TeilnehmerTyp* Pilot(WettbewerbTyp* w, int edv, const std::string& nachname, int
 WertungTyp* Eintrag(WettbewerbTyp* w, int runde, int gruppe, int refly, int edv) {
     DurchgangTyp* d = DatenDurchgangGetPtr(w->DurchgangRootPtr, runde);
     GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, gruppe, refly);
-    return DatenWertungInGroupGetPtr(g->WertungPtr, edv);
+    return DatenWertungInGroupGetPtr(d, g, edv);
 }
 
 struct HookRecorder {
@@ -337,7 +337,7 @@ TEST(DatenDurchgang, LookupsCreateAtTheHeadAndDistinguishReflights) {
     EXPECT_EQ(DatenDurchgangGetPtr(w->DurchgangRootPtr, 2), d2);
 
     GruppeTyp* refly = DatenGruppeGetPtr(d1->GruppePtr, 3, 1);
-    WertungTyp* e = DatenWertungInGroupGetPtr(refly->WertungPtr, 17);
+    WertungTyp* e = DatenWertungInGroupGetPtr(d1, refly, 17);
     EXPECT_TRUE(e->KannStreicherSein);
     EXPECT_EQ(e->EdvNr, 17);
     EXPECT_EQ(DatenWertungGetPtr(d1, 17, 0), nullptr);
@@ -345,6 +345,46 @@ TEST(DatenDurchgang, LookupsCreateAtTheHeadAndDistinguishReflights) {
     EXPECT_EQ(DatenGruppeGetPtr(d1->GruppePtr, 3, 1), refly);
     EXPECT_NE(DatenGruppeGetPtr(d1->GruppePtr, 3, 0), refly);
     EXPECT_EQ(DatenWertungGetPtr(nullptr, 17, 0), nullptr);
+}
+
+// The lookup answers from the round's index: the first entry in list order
+// also when a participant has entries in two groups; an entry linked in
+// through the round's functions is found at once. A list changed behind the
+// index's back is seen by the check, and a debug build stops at the next lookup.
+TEST(DatenDurchgang, IndexFolgtDenListenOderWirdErkannt) {
+    Wettbewerb w;
+    WertungTyp* a = Eintrag(w.p, 1, 1, 0, 5);
+    Eintrag(w.p, 1, 1, 0, 6);
+    DurchgangTyp* d = DatenDurchgangGetPtr(w->DurchgangRootPtr, 1);
+    EXPECT_EQ(DatenWertungGetPtr(d, 5, 0), a);
+    ASSERT_NE(d->Index, nullptr);
+    EXPECT_EQ(DatenWertungGetPtr(d, 5, 1), nullptr);
+    EXPECT_EQ(DatenWertungGetPtr(d, 7, 0), nullptr);
+
+    // a new group comes first in the list: its entry of participant 5 is the first now
+    GruppeTyp* zwei = DatenGruppeGetPtr(d->GruppePtr, 2, 0);
+    WertungTyp* b = DatenWertungEinhaengen(d, zwei, 5);
+    WertungTyp* c = DatenWertungInGroupGetPtr(d, zwei, 7);
+    WertungTyp* r = Eintrag(w.p, 1, 2, 1, 5);
+    EXPECT_TRUE(DatenDurchgangIndexStimmt(d));
+    EXPECT_EQ(DatenWertungGetPtr(d, 5, 0), b);
+    EXPECT_EQ(DatenWertungGetPtr(d, 7, 0), c);
+    EXPECT_EQ(DatenWertungGetPtr(d, 5, 1), r);
+    EXPECT_EQ(DatenWertungInGroupGetPtr(d, zwei, 7), c); // found, not created again
+
+    // participant 7's entry unlinked without dropping the index
+    ASSERT_EQ(zwei->WertungPtr, c);
+    zwei->WertungPtr = c->next;
+    c->next = nullptr;
+    EXPECT_FALSE(DatenDurchgangIndexStimmt(d));
+#ifndef NDEBUG
+    EXPECT_DEATH(DatenWertungGetPtr(d, 7, 0), "Veralteter Index");
+#endif
+    DatenDurchgangIndexVerwerfen(d);
+    EXPECT_TRUE(DatenDurchgangIndexStimmt(d));
+    EXPECT_EQ(DatenWertungGetPtr(d, 7, 0), nullptr);
+    EXPECT_EQ(DatenWertungGetPtr(d, 5, 0), b);
+    DatenWertungDispose(c);
 }
 
 TEST(DatenDurchgang, CursorSkipsOrphansAndEmptyLevels) {
@@ -414,4 +454,36 @@ TEST(DatenWettbewerb, DisposeFreesEveryList) {
     DatenWettbewerbDispose(w); // LeakSanitizer checks the rest
     EXPECT_EQ(w, nullptr);
     DatenWettbewerbDispose(w);
+}
+
+// New numbers follow the largest in use and never pass the largest Integer:
+// beyond it, the free numbers from 1 upward are taken.
+TEST(DatenTeilnehmer, NeueNummernBleibenImBereich) {
+    struct Fall {
+        std::vector<int> nummern; // of records with a surname; 0 adds a record without one holding 5
+        std::vector<int> belegt;
+        std::vector<int> erwartet;
+    } faelle[] = {
+        {{}, {}, {1, 2, 3}},
+        {{3, 1}, {}, {4, 5}},
+        {{1, INT_MAX - 1}, {}, {INT_MAX, 2, 3}},
+        {{INT_MAX, 1, 2, 4}, {}, {3, 5, 6}},
+        {{INT_MAX, 1, 0}, {}, {2, 3, 4, 6}},    // 5 is held by a record without surname
+        {{INT_MAX, 1}, {2, 3}, {4, 5}},          // numbers held elsewhere (entries, teams)
+        {{2, INT_MAX, 1}, {}, {3}},
+    };
+    for (const Fall& f : faelle) {
+        TeilnehmerTyp* root = nullptr;
+        int edv = 0;
+        for (const int n : f.nummern) {
+            TeilnehmerTyp* p = DatenTeilnehmerGetPtr(root, --edv, true);
+            p->StartNr = n == 0 ? 5 : n;
+            if (n != 0) p->Name.NachnameStr = "X";
+        }
+        NeueNummern neu(root, &TeilnehmerTyp::StartNr, f.belegt);
+        std::vector<int> erhalten;
+        for (std::size_t i = 0; i < f.erwartet.size(); ++i) erhalten.push_back(neu.Naechste());
+        EXPECT_EQ(erhalten, f.erwartet);
+        DatenTeilnehmerDispose(root);
+    }
 }

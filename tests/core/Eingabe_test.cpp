@@ -164,6 +164,7 @@ TEST(EingabeTest, TypedTextsReadByColumnKind) {
         {&f3ba.w, 1, "Abstand[m]", "9:00", A, 0, "eine Zeit ist kein Abstand"},
         {&f3ba.w, 1, "Abstand[m]", " 1 5 ", A, 0, "Leerzeichen"},
         {&f3ba.w, 1, "Abstand[m]", "abc", A, 0, "keine Zahl"},
+        {&f3ba.w, 1, "Abstand[m]", "0.003", A, 0, "höchstens zwei Nachkommastellen"},
         {&nurFein.w, 1, "Abstand[m]", "95", W, 1.2},
         {&nurFein.w, 1, "Abstand[m]", "88", W, 88},    // beyond the fine table: no distance, stays as typed
         {&f5j.w, 1, "Abstand[m]", "45", W, 2},
@@ -306,6 +307,7 @@ TEST(EingabeTest, TypedValueShownAndReadAgainKeepsItsValue) {
         const char* Eingabe;
     } Faelle[] = {
         {"Zeit[min:s]", "1:05.5"}, {"Zeit[min:s]", "10:00"}, {"Zeit[min:s]", "OVER"},
+        {"Zeit[min:s]", "999999"}, // shown as 16666:39
         {"Drehung[°]", "135"},     {"Drehung[°]", "-"},      {"Drehung[°]", "45"},
         {"Abstand[cm]", "80"},     {"Abstand[cm]", "0"},     {"Punkte", "12,5"},
         {"Punkte", "-"},           {"Punkte", "x"},          {"Zeit[min:s]", "65.5"},

@@ -732,7 +732,7 @@ TEST(Auswertung, UnsinnigeAnzahlenAusEinerDatei) {
         for (int nr : {0, -4, 31, 99}) {
             DurchgangTyp* d = DatenDurchgangGetPtr(tw.W->DurchgangRootPtr, nr);
             GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, 1, 0);
-            DatenWertungInGroupGetPtr(g->WertungPtr, 1)->RohPunkte = 123;
+            DatenWertungInGroupGetPtr(d, g, 1)->RohPunkte = 123;
         }
         f.Aendern(tw);
         tw.Rechnen();

@@ -59,10 +59,10 @@ TEST(Refly, AbfragenDerRunde) {
 
     // Only the first reflight group in list order decides.
     GruppeTyp* erste = DatenGruppeGetPtr(d->GruppePtr, 1, 1);
-    DatenWertungInGroupGetPtr(DatenGruppeGetPtr(d->GruppePtr, 2, 1)->WertungPtr, 3);
+    DatenWertungInGroupGetPtr(d, DatenGruppeGetPtr(d->GruppePtr, 2, 1), 3);
     ASSERT_EQ(d->GruppePtr, erste);
     EXPECT_FALSE(GetReflyInDurchgang(w, 1));
-    DatenWertungInGroupGetPtr(erste->WertungPtr, 1);
+    DatenWertungInGroupGetPtr(d, erste, 1);
     EXPECT_TRUE(GetReflyInDurchgang(w, 1));
 
     EXPECT_FALSE(GetReflyInWettbewerb(nullptr, -1));

@@ -190,3 +190,34 @@ TEST(Teamwertung, ModusWechsel) {
 
 } // namespace
 } // namespace tavuran
+
+namespace tavuran {
+namespace {
+
+// After scoring the team-result order follows the team result just computed,
+// not the order it had when the participants were last sorted.
+TEST(Teamwertung, TeamfolgeFolgtDerWertung) {
+    TestWettbewerb tw;
+    tw.Runden(1, 1, 1);
+    for (int nr = 1; nr <= 4; ++nr) tw.Teilnehmer(nr, "P" + std::to_string(nr));
+    // The team of the first two scores best; the list holds them last.
+    for (int nr = 1; nr <= 4; ++nr) tw.Flug(1, nr, 100.0 * (5 - nr), nr <= 2 ? 1 : 2);
+    MannschaftTyp* m = DatenMannschaftNew();
+    DatenMannschaftDefault(m);
+    m->Nr = 1;
+    m->TeilnehmerEdvNr[1] = 1;
+    m->TeilnehmerEdvNr[2] = 2;
+    tw.W->MannschaftRootPtr = m;
+    tw.W->TeamwertungStatus = 1;
+    SortAll(tw.W); // before scoring: no team places yet
+    tw.Rechnen();
+    std::vector<std::pair<int, int>> folge; // (team place of the pilot, EdvNr) along the team order
+    for (TeilnehmerTyp* t = tw.W->TeilnehmerTeamRootPtr; t; t = t->nextTeam)
+        folge.emplace_back(t->PlatzTeilnTeamWertung, t->EdvNr);
+    ASSERT_EQ(folge.size(), 4u);
+    for (std::size_t i = 0; i < folge.size(); ++i) EXPECT_EQ(folge[i].first, static_cast<int>(i) + 1) << i;
+    EXPECT_LE(folge.front().second, 2); // a member of the team comes first
+}
+
+} // namespace
+} // namespace tavuran

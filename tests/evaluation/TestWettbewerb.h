@@ -59,7 +59,7 @@ public:
         if (t) t->Gruppe[Runde] = Gruppe;
         DurchgangTyp* d = GetDurchgangPtr(W, Runde);
         GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, Gruppe, ReflyOrder);
-        WertungTyp* w = DatenWertungInGroupGetPtr(g->WertungPtr, EdvNr);
+        WertungTyp* w = DatenWertungInGroupGetPtr(d, g, EdvNr);
         w->WertungDurchg[1] = Punkte;
         return w;
     }

@@ -168,7 +168,7 @@ TEST(WertungEingabe, EintragDerZeile) {
     EXPECT_EQ(GetEingabeWertung(rw.W, 1, 1, true), nullptr);
     DurchgangTyp* d = GetDurchgangPtr(rw.W, 1);
     GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, 1, 1);
-    WertungTyp* refly = DatenWertungInGroupGetPtr(g->WertungPtr, 1);
+    WertungTyp* refly = DatenWertungInGroupGetPtr(d, g, 1);
     EXPECT_EQ(GetEingabeWertung(rw.W, 1, 1, true), refly);
 }
 

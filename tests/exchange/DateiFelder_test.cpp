@@ -120,6 +120,12 @@ TEST(DateiFelder, PersonenLesen) {
         {"DE Vries Jan", 2, true, {"", "Jan", "DE Vries"}},
         {"'de','Vries','Jan'", 3, false, {"", "Jan", "de Vries"}},
         {"", 1, false, {"", "", ""}},
+        // "Name, Vorname" as typed for a director or a participant (before,
+        // "Müller, Hans" became the surname "Müller," and printed "Hans Müller,")
+        {"Müller, Hans", 1, true, {"", "Hans", "Müller"}},
+        {"Müller, Hans", 1, false, {"", "Hans", "Müller"}},
+        {" de Vries ,Jan Peter ", 2, true, {"", "Jan Peter", "de Vries"}},
+        {"Müller,", 1, true, {"", "", "Müller"}},
     };
     for (const Fall& f : faelle) {
         NameTyp n{"alt", "alt", "alt"};
@@ -151,8 +157,21 @@ TEST(DateiFelder, ZeilenkodierungJeFormat) {
     EXPECT_EQ(ZeileFuerDatei("Frühjahr", 1, ersetzt), "Fr\x81hjahr");
     EXPECT_EQ(ZeileFuerDatei("zwei\r\nZeilen", 3, ersetzt), "zwei  Zeilen");
     EXPECT_FALSE(ersetzt);
-    EXPECT_EQ(ZeileFuerDatei("Łódź", 3, ersetzt), "?\xF3" "d?");
+    // Outside the code page: numeric character references, and the "&" of a
+    // "&#" in the text as one too, so that every text reads back as it was.
+    EXPECT_EQ(ZeileFuerDatei("Łódź", 3, ersetzt), "&#321;\xF3" "d&#378;");
+    EXPECT_EQ(ZeileFuerDatei("Jiří", 1, ersetzt), "Ji&#345;\xD8");
+    EXPECT_EQ(ZeileFuerDatei("R&#D & Co", 3, ersetzt), "R&#38;#D & Co");
+    EXPECT_FALSE(ersetzt);
+    EXPECT_EQ(ZeileFuerDatei("kaputt \xFF", 3, ersetzt), "kaputt ?");
     EXPECT_TRUE(ersetzt);
+    for (const char* text : {"Łódź", "Jiří Dvořák", "R&#D", "&#38;", "&#252; bleibt", "&#", "&#;", "&#9999999999;",
+                             "😀 &#128512;"}) {
+        bool x = false;
+        for (int f = 1; f <= 3; ++f) EXPECT_EQ(ZeileAusDatei(ZeileFuerDatei(text, f, x), f), text) << text;
+    }
+    // A reference to a character the code page holds is text as it stands.
+    EXPECT_EQ(ZeileAusDatei("&#252;&#345;", 3), "&#252;ř");
 
     EXPECT_EQ(ZeileAusDatei("DURCHG\x8ENGE", 1), "DURCHGÄNGE");
     EXPECT_EQ(ZeileAusDatei("DURCHG\xC4NGE", 3), "DURCHGÄNGE");

@@ -31,7 +31,7 @@ void LesenSchreibenLesen(const std::string& bytes, const std::string& name) {
     for (int f = 1; f <= 3; ++f) {
         bool ersetzt = false;
         const std::string text = DatenWettbewerbText(w.w, f, ersetzt);
-        ASSERT_EQ(text.rfind("ORNALIK Wettbewerbsdaten - Format " + std::to_string(f) + ".0\r\n", 0), 0u) << name;
+        ASSERT_EQ(text.rfind("ORNALIK Wettbewerbsdaten - Format " + std::to_string(f) + ".1\r\n", 0), 0u) << name;
         Geladen wieder(text);
         EXPECT_EQ(wieder.Ergebnis, LadenOk) << name;
         EXPECT_EQ(wieder->FileFormatNr, f) << name;
@@ -126,7 +126,10 @@ TEST(WettbewerbsDateiRobust, LeseberichtNenntUnlesbareZeilen) {
         std::vector<std::string> zeilen;
         std::vector<int> unlesbar;
     } faelle[] = {
-        {"heil", {"NAME:          'A'", teilnehmer, "DURCHGÄNGE:    '8'"}, {}},
+        {"heil",
+         {"NAME:          'A'", teilnehmer, "DURCHGÄNGE:    '8'",
+          "ERGEBNIS:      '1','0','0','0','0','0','0','0','0','0','0'"},
+         {}},
         {"unbekannter Schluessel", {"NAME:          'A'", "N#ME:          'A'", "x"}, {3, 4}},
         {"abgeschnitten", {"NAME:          'A'", teilnehmer.substr(0, 60)}, {3}},
         {"offenes Anfuehrungszeichen", {"NAME:          'Frühj"}, {2}},
@@ -201,9 +204,11 @@ TEST(WettbewerbsDateiRobust, TeilnehmerOhneGueltigeNummerBekommtDieNaechste) {
     DateiLeseBericht b;
     WettbewerbTyp* w = nullptr;
     ASSERT_EQ(DatenWettbewerbLesen(w, bytes, "", &b), LadenOk);
-    ASSERT_EQ(b.Hinweise.size(), 2u);
+    ASSERT_EQ(b.Hinweise.size(), 3u);
     EXPECT_EQ(b.Hinweise[0], "Der Teilnehmer „Muster Max“ in Zeile 3 hatte keine gültige Nummer und hat die Nummer 5 erhalten.");
     EXPECT_EQ(b.Hinweise[1], "Der Teilnehmer „Zander Zoe“ in Zeile 4 hatte keine gültige Nummer und hat die Nummer 6 erhalten.");
+    // The file has no result lines either.
+    EXPECT_NE(b.Hinweise[2].find("die Ergebniszeile fehlt bei allen 3 Teilnehmern"), std::string::npos) << b.Hinweise[2];
     EXPECT_EQ(GetAnzTeilnehmerGelistet(w->TeilnehmerRootPtr), 3);
     bool ersetzt = false;
     Geladen wieder(DatenWettbewerbText(w, 3, ersetzt));

@@ -11,6 +11,7 @@
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
 #include "core/UiHooks.h"
+#include "exchange/DateiFreigabe.h"
 #include "exchange/DatenWettbewerbDatei.h"
 #include "exchange/WtbTestHilfen.h"
 #include "rules/RegelLookup.h"
@@ -164,6 +165,7 @@ TEST(WettbewerbSpeichern, ParallelkopieMitHistorie) {
     w->WettbewerbParFileName = par;
     w->WettbewerbParFileEnbl = true;
     w->BackUpHistory = true;
+    WunschFreigeben(datei, WunschArt::Parallelkopie, par);
 
     std::vector<std::string> fassungen;
     for (int i = 0; i < 3; ++i) {
@@ -250,6 +252,7 @@ TEST(WettbewerbSpeichern, ParallelkopieNurAlsWettbewerbsdatei) {
         Wettbewerb w;
         w->WettbewerbParFileEnbl = true;
         w->WettbewerbParFileName = f.Name;
+        WunschFreigeben(datei, WunschArt::Parallelkopie, f.Name);
         const DateiSpeicherErgebnis erg = DatenWettbewerbSave(w.w, datei, 3);
         ASSERT_TRUE(erg.Ok) << f.Name;
         EXPECT_EQ(w->BackUpSaved, f.Geschrieben) << f.Name;
@@ -306,16 +309,23 @@ TEST(WettbewerbSpeichern, RegelUeberstehtAlteFormate) {
     }
 }
 
+// Characters outside Windows-1252 survive a save; only bytes that are no
+// UTF-8 at all become "?", and the save says so.
 TEST(WettbewerbSpeichern, ErsetzteZeichenWerdenGemeldet) {
     const std::string ordner = NeuerOrdner("zeichen");
     Wettbewerb w;
     w->Name = "Memorial Łukasz";
-    const DateiSpeicherErgebnis erg = DatenWettbewerbSave(w.w, ordner + "x.wtb", 3);
+    DateiSpeicherErgebnis erg = DatenWettbewerbSave(w.w, ordner + "x.wtb", 3);
+    ASSERT_TRUE(erg.Ok);
+    EXPECT_FALSE(erg.ZeichenErsetzt);
+    EXPECT_EQ(Geladen(LiesBytes(ordner + "x.wtb"))->Name, "Memorial Łukasz");
+
+    w->Name = "Memorial \xFF";
+    erg = DatenWettbewerbSave(w.w, ordner + "x.wtb", 3);
     ASSERT_TRUE(erg.Ok);
     EXPECT_TRUE(erg.ZeichenErsetzt);
     EXPECT_NE(SpeicherErgebnisText(erg).find("„?“"), std::string::npos);
-    Geladen g(LiesBytes(ordner + "x.wtb"));
-    EXPECT_EQ(g->Name, "Memorial ?ukasz");
+    EXPECT_EQ(Geladen(LiesBytes(ordner + "x.wtb"))->Name, "Memorial ?");
 }
 
 TEST(WettbewerbSpeichern, AbfrageVorDemVerwerfen) {
@@ -396,3 +406,82 @@ TEST(WettbewerbSpeichern, Dateinamen) {
 }
 
 } // namespace
+
+// A crafted file names another competition as its parallel copy: no save
+// writes it until the user confirmed it for this file, and then only over a
+// competition file unless the user agreed to another kind.
+TEST(WettbewerbSpeichern, ParallelkopieNurNachFreigabe) {
+    const std::string ordner = NeuerOrdner("wunsch");
+    fs::create_directories(ordner + "arbeit");
+    fs::create_directories(ordner + "opfer");
+    std::string bytes = LiesBytes(DatenPfad("wtb/wunsch_pfade.wtb"));
+    for (std::size_t p; (p = bytes.find("@ORDNER@")) != std::string::npos;) bytes.replace(p, 8, ordner.substr(0, ordner.size() - 1));
+    const std::string datei = ordner + "arbeit/wunsch.wtb";
+    SchreibBytes(datei, bytes);
+    const std::string opfer = ordner + "opfer/Landesmeisterschaft.wtb";
+    const std::string opferVorher = "ORNALIK Wettbewerbsdaten - Format 3.0\r\nNAME:          'Landesmeisterschaft'\r\n";
+    SchreibBytes(opfer, opferVorher);
+
+    WettbewerbTyp* w = nullptr;
+    ASSERT_EQ(DatenWettbewerbLoad(w, datei), LadenOk);
+    ASSERT_TRUE(w->WettbewerbParFileEnbl);
+    const std::string par = w->WettbewerbParFileName;
+    for (int i = 0; i < 2; ++i) {
+        const DateiSpeicherErgebnis erg = DatenWettbewerbSave(w, datei, 3);
+        ASSERT_TRUE(erg.Ok) << erg.Grund;
+        EXPECT_FALSE(w->BackUpSaved);
+        ASSERT_EQ(erg.Hinweise.size(), 1u);
+        EXPECT_NE(erg.Hinweise[0].find("nicht zugelassen"), std::string::npos) << erg.Hinweise[0];
+    }
+    EXPECT_EQ(LiesBytes(opfer), opferVorher);
+    EXPECT_FALSE(fs::exists(ordner + "opfer/Landesmeisterschaft.bak"));
+
+    // Confirmed for another file only: still not written.
+    WunschFreigeben(ordner + "arbeit/anders.wtb", WunschArt::Parallelkopie, par);
+    EXPECT_FALSE(DatenWettbewerbSave(w, datei, 3).Hinweise.empty());
+    EXPECT_EQ(LiesBytes(opfer), opferVorher);
+
+    // Confirmed: written, the previous copy kept.
+    WunschFreigeben(datei, WunschArt::Parallelkopie, par);
+    DateiSpeicherErgebnis erg = DatenWettbewerbSave(w, datei, 3);
+    EXPECT_TRUE(erg.Hinweise.empty());
+    EXPECT_TRUE(w->BackUpSaved);
+    EXPECT_EQ(LiesBytes(ordner + "opfer/Landesmeisterschaft.bak"), opferVorher);
+
+    // A file of another kind there is left alone unless the user agreed.
+    SchreibBytes(opfer, "Notizen\n");
+    erg = DatenWettbewerbSave(w, datei, 3);
+    EXPECT_FALSE(w->BackUpSaved);
+    ASSERT_EQ(erg.Hinweise.size(), 1u);
+    EXPECT_NE(erg.Hinweise[0].find("keine Wettbewerbsdatei"), std::string::npos);
+    EXPECT_EQ(LiesBytes(opfer), "Notizen\n");
+    SpeicherOptionen o;
+    o.ParallelFremdeArtErlaubt = true;
+    erg = DatenWettbewerbSave(w, datei, 3, o);
+    EXPECT_TRUE(w->BackUpSaved);
+    DatenWettbewerbDispose(w);
+}
+
+// The previous version cannot be kept: the save does not replace the file
+// and says why; on request it goes on without the backup.
+TEST(WettbewerbSpeichern, OhneSicherungskopieNurAufWunsch) {
+    const std::string ordner = NeuerOrdner("ohnebak");
+    const std::string datei = ordner + "pokal.wtb";
+    Wettbewerb w;
+    ASSERT_TRUE(DatenWettbewerbSave(w.w, datei, 3).Ok);
+    const std::string erste = LiesBytes(datei);
+    fs::create_directories(ordner + "pokal.bak/belegt");
+    w->Name = "Zweite Fassung";
+    SetWettbewerbModified(w.w);
+    DateiSpeicherErgebnis erg = DatenWettbewerbSave(w.w, datei, 3);
+    EXPECT_FALSE(erg.Ok);
+    EXPECT_TRUE(erg.SicherungFehlt);
+    EXPECT_TRUE(w->modified);
+    EXPECT_EQ(LiesBytes(datei), erste);
+    EXPECT_NE(SpeicherErgebnisText(erg).find("Sicherungskopie"), std::string::npos);
+    SpeicherOptionen o;
+    o.OhneSicherung = true;
+    erg = DatenWettbewerbSave(w.w, datei, 3, o);
+    EXPECT_TRUE(erg.Ok) << erg.Grund;
+    EXPECT_EQ(LiesBytes(datei), w.Text());
+}

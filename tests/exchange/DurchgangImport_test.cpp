@@ -5,15 +5,19 @@
 
 #include <filesystem>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
+#include "core/DatenDurchgang.h"
 #include "core/DatenRegel.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
 #include "evaluation/Sortierung.h"
 #include "exchange/DatenWettbewerbDatei.h"
+#include "exchange/DateiFelder.h"
 #include "exchange/DurchgangImport.h"
+#include "startorder/WettbewerbNeuBerechnen.h"
 #include "rules/RegelLookup.h"
 #include "tests/exchange/ImportTestHilfen.h"
 #include "tests/exchange/WtbTestHilfen.h"
@@ -34,20 +38,26 @@ TeilnehmerTyp* Pilot(WettbewerbTyp* w, int nr, const std::string& vorname, const
     return p;
 }
 
+void Flug(WettbewerbTyp* w, TeilnehmerTyp* p, double Punkte) {
+    p->Gruppe[1] = 1;
+    DurchgangTyp* d = DatenDurchgangGetPtr(w->DurchgangRootPtr, 1);
+    DatenWertungInGroupGetPtr(d, DatenGruppeGetPtr(d->GruppePtr, 1, 0), p->EdvNr)->WertungDurchg[1] = Punkte;
+}
+
 class DurchgangImport : public ::testing::Test {
   protected:
     void SetUp() override {
         ordner = wtbtest::NeuerOrdner("durchgang_import");
         quelle = ordner + "fruehjahr.wtb";
+        // One round of points typed as they are: the partial ratings are 80.5
+        // and 100 (in percent of the best), 82.5 and 102 with the bonus of two
+        // participants.
         Wettbewerb q;
         q.w->Name = "Frühjahrscup";
-        ReplaceRuleByName(q.w, "F3J");
-        TeilnehmerTyp* a = Pilot(q.w, 1, "Hans", "Meier", "MFC Nord");
-        a->ExportPunkte[0] = 80.5;
-        a->ExportPunkte[1] = 95;
+        ReplaceRuleByName(q.w, "Manuelle Auswertung");
+        Flug(q.w, Pilot(q.w, 1, "Hans", "Meier", "MFC Nord"), 80.5);
         TeilnehmerTyp* b = Pilot(q.w, 2, "Eva", "Neu", "MFV Süd");
-        b->ExportPunkte[0] = 100;
-        b->ExportPunkte[1] = 120;
+        Flug(q.w, b, 100);
         b->Kanal[1] = "2G4";
         b->Modell[1] = "Xplorer";
         ASSERT_TRUE(DatenWettbewerbSave(q.w, quelle, 3, false).Ok);
@@ -111,8 +121,8 @@ TEST_F(DurchgangImport, RundeAusDatei) {
 TEST_F(DurchgangImport, IndexDesImportierendenWettbewerbs) {
     ziel.w->BonusTeilnehmer = true;
     ASSERT_TRUE(DatenWettbewerbImportDurchgang(ziel.w, quelle, 1).Ok);
-    EXPECT_DOUBLE_EQ(Wert(1, "Meier Hans"), 95);
-    EXPECT_DOUBLE_EQ(Wert(1, "Neu Eva"), 120);
+    EXPECT_DOUBLE_EQ(Wert(1, "Meier Hans"), 82.5);
+    EXPECT_DOUBLE_EQ(Wert(1, "Neu Eva"), 102);
 }
 
 TEST_F(DurchgangImport, Verweigerungen) {
@@ -151,7 +161,10 @@ TEST_F(DurchgangImport, Verweigerungen) {
          "Die Datei „" + ordner + "format2.wtb“ ist im älteren Format 2 gespeichert, das keine Ergebnisse enthält. "
          "Bitte den Wettbewerb öffnen und im aktuellen Format speichern; dann lässt er sich importieren."},
         {"ohne Ergebnisse", nichts, ordner + "ohne_ergebnis.wtb", 1,
-         "Die Datei „" + ordner + "ohne_ergebnis.wtb“ enthält keine Ergebnisse."},
+         "Die Datei „" + ordner + "ohne_ergebnis.wtb“ ist beschädigt: Die Schlusszeile (Zeile"},
+        {"abgeschnitten", nichts, wtbtest::DatenPfad("wtb/abgeschnitten_alt.wtb"), 1,
+         "Die Datei „" + wtbtest::DatenPfad("wtb/abgeschnitten_alt.wtb") +
+             "“ ist beschädigt: Die Datei ist nach Zeile 40 abgeschnitten"},
         {"ohne Teilnehmer", nichts, ordner + "leer.wtb", 1,
          "Die Datei „" + ordner + "leer.wtb“ enthält keine Teilnehmer."},
     };
@@ -174,6 +187,49 @@ TEST_F(DurchgangImport, Verweigerungen) {
         EXPECT_FALSE(w.w->modified);
     }
     EXPECT_FALSE(DatenWettbewerbImportDurchgang(nullptr, quelle, 1).Ok);
+}
+
+// The partial ratings are evaluated from the file's scores, not taken from its
+// result lines, which a file saved without recomputing holds as zeros.
+TEST_F(DurchgangImport, TeilwertungAusDenWertungenNichtAusDenErgebniszeilen) {
+    const std::string veraltet = wtbtest::DatenPfad("wtb/ergebnisse_veraltet.wtb");
+    const DurchgangImportErgebnis e = DatenWettbewerbImportDurchgang(ziel.w, veraltet, 2);
+    ASSERT_TRUE(e.Ok) << e.Grund;
+    // The same file with its stored lines as the evaluation gives them.
+    Wettbewerb frisch(veraltet);
+    frisch.w->CalcWertung = true;
+    WettbewerbModellNeuBerechnen(frisch.w, true);
+    const TeilnehmerTyp* max = GetTeilnehmerName(frisch.w, "Muster Max");
+    ASSERT_NE(max, nullptr);
+    EXPECT_GT(max->ExportPunkte[0], 0);
+    EXPECT_DOUBLE_EQ(Wert(2, "Muster Max"), max->ExportPunkte[0]);
+    ASSERT_EQ(e.Hinweise.size(), 1u);
+    EXPECT_EQ(e.Hinweise[0].rfind("Die in der Datei gespeicherten Ergebnisse von ", 0), 0u) << e.Hinweise[0];
+    EXPECT_NE(e.Hinweise[0].find("„Muster Max“ gespeichert 0, ausgewertet " + ErgebnisReal(max->ExportPunkte[0])),
+              std::string::npos)
+        << e.Hinweise[0];
+    EXPECT_EQ(DurchgangImportZeilen(e, 2).back(), e.Hinweise[0]);
+
+    // A file whose stored lines agree says nothing more.
+    const DurchgangImportErgebnis ok = DatenWettbewerbImportDurchgang(ziel.w, quelle, 3);
+    ASSERT_TRUE(ok.Ok) << ok.Grund;
+    EXPECT_TRUE(ok.Hinweise.empty());
+}
+
+// New participants take free numbers, never one beyond the largest Integer.
+TEST_F(DurchgangImport, NeueNummernAnDerGrenze) {
+    TeilnehmerTyp* hans = GetTeilnehmerName(ziel.w, "Meier Hans");
+    ASSERT_NE(hans, nullptr);
+    hans->EdvNr = hans->StartNr = hans->MeldgNr = std::numeric_limits<int>::max();
+    const DurchgangImportErgebnis e = DatenWettbewerbImportDurchgang(ziel.w, quelle, 1);
+    ASSERT_TRUE(e.Ok) << e.Grund;
+    const TeilnehmerTyp* eva = GetTeilnehmerName(ziel.w, "Neu Eva");
+    ASSERT_NE(eva, nullptr);
+    EXPECT_EQ(eva->EdvNr, 1);
+    EXPECT_EQ(eva->StartNr, 1);
+    EXPECT_EQ(eva->MeldgNr, 1);
+    EXPECT_DOUBLE_EQ(Wert(1, "Neu Eva"), 100);
+    EXPECT_DOUBLE_EQ(Wert(1, "Meier Hans"), 80.5);
 }
 
 } // namespace

@@ -14,8 +14,9 @@ namespace tavuran::exporttest {
 
 inline void Flug(WettbewerbTyp* w, int Runde, int Gruppe, int ReflyOrder, int EdvNr, double Punkte) {
     GetTeilnehmerEdvNr(w, EdvNr)->Gruppe[Runde] = Gruppe;
-    GruppeTyp* g = DatenGruppeGetPtr(GetDurchgangPtr(w, Runde)->GruppePtr, Gruppe, ReflyOrder);
-    DatenWertungInGroupGetPtr(g->WertungPtr, EdvNr)->WertungDurchg[1] = Punkte;
+    DurchgangTyp* d = GetDurchgangPtr(w, Runde);
+    GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, Gruppe, ReflyOrder);
+    DatenWertungInGroupGetPtr(d, g, EdvNr)->WertungDurchg[1] = Punkte;
 }
 
 // Two preliminary rounds and one senior fly-off, manual points. Round 1:

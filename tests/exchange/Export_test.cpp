@@ -358,7 +358,7 @@ TEST(Export, EingebundeneTeilwettbewerbeNeuGebaut) {
     b.w->CalcWertung = true;
     b.w->WettbewerbImportFileName[1] = Teil("Lauf <b>Eins</b>", {1, 2, 3, 4});
     b.w->WettbewerbImportFileName[3] = Teil("Lauf Drei", {1, 3});
-    const std::vector<HtmlImportEintrag> liste = HtmlImportListe(b.w);
+    const std::vector<HtmlImportEintrag> liste = HtmlImportListe(b.w, std::vector<bool>(MaxDurchgaenge, true));
     ASSERT_EQ(liste.size(), 30u);
     EXPECT_EQ(liste[0].WettName, "Lauf <b>Eins</b>");
     EXPECT_EQ(liste[1].WettName, "");

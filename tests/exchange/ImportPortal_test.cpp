@@ -489,3 +489,28 @@ TEST(ImportPortal, NeuesteDatei) {
 }
 
 } // namespace
+
+namespace {
+
+// A file with a participant number at the largest Integer: new pilots take
+// free numbers below it instead of overflowing, and all of them are saved.
+TEST(ImportPortal, NeueNummernAnDerGrenze) {
+    Wettbewerb w(wtbtest::DatenPfad("wtb/nummer_grenze.wtb"));
+    ASSERT_NE(w.w, nullptr);
+    ASSERT_NE(GetTeilnehmerEdvNr(w.w, 2147483647), nullptr);
+    const ImportVorschau v = ImportTextLesen("Pilot First Name;Pilot Last Name;Pilot Uses 2.4 GHz;Pilot Is <18\r\n"
+                                             "Anna;Adler;yes;no\r\nBernd;Berger;yes;no\r\n");
+    ImportOptionen o;
+    o.Heute = Heute;
+    const ImportBericht b = ImportPortal(w.w, v, o);
+    ASSERT_TRUE(b.Ausgefuehrt) << b.Grund;
+    EXPECT_EQ(b.Neu.size(), 2u);
+    // Numbers 1 and 2147483647 are taken; Adler (the first line) is merged last.
+    EXPECT_EQ(GetTeilnehmerName(w.w, "Berger Bernd")->EdvNr, 2);
+    EXPECT_EQ(GetTeilnehmerName(w.w, "Adler Anna")->EdvNr, 3);
+    bool ersetzt = false;
+    wtbtest::Geladen wieder(DatenWettbewerbText(w.w, 3, ersetzt));
+    EXPECT_EQ(GetAnzTeilnehmerGelistet(wieder->TeilnehmerRootPtr), 4);
+}
+
+} // namespace

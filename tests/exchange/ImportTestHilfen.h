@@ -9,6 +9,7 @@
 #include <string>
 #include <tuple>
 
+#include "core/DatenDurchgang.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
 #include "evaluation/Sortierung.h"
@@ -31,7 +32,10 @@ struct Wettbewerb {
 };
 
 // Writes a competition (format 3) of the rule with pilots given as first
-// name, surname and partial rating; numbers from 1 in that order.
+// name, surname and the points of their one flight in round 1, group 1
+// (numbers from 1 in that order). With the rule "Manuelle Auswertung" a
+// flight's points are its raw points, so the partial ratings the evaluation
+// gives are the points in percent of the best: 87.5 beside 100 stays 87.5.
 inline void WettbewerbSchreiben(const std::string& datei, const std::string& name, const std::string& regel,
                                 std::initializer_list<std::tuple<const char*, const char*, double>> piloten) {
     Wettbewerb k;
@@ -44,7 +48,12 @@ inline void WettbewerbSchreiben(const std::string& datei, const std::string& nam
         p->Name.VornameStr = vorname;
         p->Name.NachnameStr = nachname;
         p->MeldgNr = p->StartNr = nr;
-        p->ExportPunkte[0] = punkte;
+        p->Gruppe[1] = 1;
+        if (punkte > 0) {
+            tavuran::DurchgangTyp* d = tavuran::DatenDurchgangGetPtr(k.w->DurchgangRootPtr, 1);
+            tavuran::GruppeTyp* g = tavuran::DatenGruppeGetPtr(d->GruppePtr, 1, 0);
+            tavuran::DatenWertungInGroupGetPtr(d, g, nr)->WertungDurchg[1] = punkte;
+        }
     }
     tavuran::SortAll(k.w);
     const tavuran::DateiSpeicherErgebnis e = tavuran::DatenWettbewerbSave(k.w, datei, 3, false);

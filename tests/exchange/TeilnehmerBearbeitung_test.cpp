@@ -142,7 +142,7 @@ TEST_F(Bogen, NeuerTeilnehmerBekommtNummernUndVorgaben) {
     EXPECT_TRUE(b->Name.NachnameStr.empty());
     DurchgangTyp* d = DatenDurchgangGetPtr(w->DurchgangRootPtr, 1);
     GruppeTyp* gr = DatenGruppeGetPtr(d->GruppePtr, 1, 0);
-    DatenWertungInGroupGetPtr(gr->WertungPtr, 2)->WertungDurchg[1] = 300;
+    DatenWertungInGroupGetPtr(d, gr, 2)->WertungDurchg[1] = 300;
     MannschaftTyp* m = DatenMannschaftNew();
     DatenMannschaftDefault(m);
     m->Nr = 1;
@@ -306,6 +306,35 @@ TEST_F(Bogen, EntfernenUndEinfuegen) {
 
 // The rows of the team sheet follow the teams that exist: the usual numbers,
 // a row for each team beyond them, and free rows after the last team.
+TEST_F(Bogen, FluegeUndReflightsVorDemEntfernen) {
+    TeilnehmerTyp* p = Teilnehmer(1, {"", "Anna", "Adler"}, "MFC");
+    EXPECT_EQ(TeilnehmerEntfernenFrage(w, p), ""); // nothing flown: no question
+    struct Fall {
+        int Runde, ReflyOrder;
+        double Wert;
+        int Fluege, Reflights;
+        const char* Frage;
+    } faelle[] = {
+        {1, 0, 0.0, 0, 0, ""},                 // an empty entry is no flight
+        {1, 0, -1.0, 0, 0, ""},                // nor one with nothing entered
+        {1, 0, -2.0, 0, 0, ""},                // nor "invalid", which the evaluation writes itself
+        {1, 0, 300.0, 1, 0, "Adler Anna hat 1 Flug."},
+        {2, 0, 280.0, 2, 0, "Adler Anna hat 2 Flüge."},
+        {2, 1, 0.0, 2, 1, "Adler Anna hat 2 Flüge und 1 Flugwiederholung."},
+        {3, 1, 0.0, 2, 2, "Adler Anna hat 2 Flüge und 2 Flugwiederholungen."},
+    };
+    for (const Fall& f : faelle) {
+        DurchgangTyp* d = GetDurchgangPtr(w, f.Runde);
+        GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, 1, f.ReflyOrder);
+        DatenWertungInGroupGetPtr(d, g, 1)->WertungDurchg[1] = f.Wert;
+        const TeilnehmerFluegeTyp n = GetTeilnehmerFluege(w, 1);
+        EXPECT_EQ(n.Fluege, f.Fluege) << f.Frage;
+        EXPECT_EQ(n.Reflights, f.Reflights) << f.Frage;
+        EXPECT_EQ(TeilnehmerEntfernenFrage(w, p).rfind(f.Frage, 0), 0u) << TeilnehmerEntfernenFrage(w, p);
+    }
+    EXPECT_EQ(GetTeilnehmerFluege(w, 2).Fluege, 0);
+}
+
 TEST_F(Bogen, TeamZeilenNummern) {
     struct TeamFall {
         std::vector<int> Teams;

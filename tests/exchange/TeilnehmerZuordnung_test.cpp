@@ -3,10 +3,12 @@
 // stays ambiguous is reported instead of merged.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "core/DatenDurchgang.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
 #include "exchange/DurchgangImport.h"
@@ -87,18 +89,25 @@ TEST(TeilnehmerZuordnung, DoppelteNamenNachVereinUndGeburtsdatum) {
 // second import puts each value on the right one; an ambiguous one is named.
 TEST(TeilnehmerZuordnung, DurchgangImportLegtNichtZusammen) {
     const std::string ordner = wtbtest::NeuerOrdner("zuordnung");
+    // "Manuelle Auswertung": the partial ratings are the points in percent of the best.
     const auto Schreiben = [&](const std::string& Datei, const std::vector<Person>& Personen,
                                const std::vector<double>& Werte) {
         importtest::Wettbewerb q;
         q.w->Name = "Lauf";
-        ASSERT_TRUE(ReplaceRuleByName(q.w, "F3J"));
+        ASSERT_TRUE(ReplaceRuleByName(q.w, "Manuelle Auswertung"));
         Anlegen(q.w, Personen);
-        for (std::size_t i = 0; i < Werte.size(); ++i)
-            GetTeilnehmerEdvNr(q.w, static_cast<int>(i) + 1)->ExportPunkte[0] = Werte[i];
+        DurchgangTyp* d = DatenDurchgangGetPtr(q.w->DurchgangRootPtr, 1);
+        GruppeTyp* gr = DatenGruppeGetPtr(d->GruppePtr, 1, 0);
+        for (std::size_t i = 0; i < Werte.size(); ++i) {
+            const int nr = static_cast<int>(i) + 1;
+            GetTeilnehmerEdvNr(q.w, nr)->Gruppe[1] = 1;
+            DatenWertungInGroupGetPtr(d, gr, nr)->WertungDurchg[1] = Werte[i];
+        }
+        SortAll(q.w);
         ASSERT_TRUE(DatenWettbewerbSave(q.w, Datei, 3, false).Ok);
     };
-    Schreiben(ordner + "eins.wtb", {{"Paul", "Maier", "MFC A", Offen}, {"Paul", "Maier", "MFC B", Offen}}, {90, 80});
-    Schreiben(ordner + "zwei.wtb", {{"Paul", "Maier", "MFC B", Offen}, {"Paul", "Maier", "MFC A", Offen}}, {70, 60});
+    Schreiben(ordner + "eins.wtb", {{"Paul", "Maier", "MFC A", Offen}, {"Paul", "Maier", "MFC B", Offen}}, {100, 80});
+    Schreiben(ordner + "zwei.wtb", {{"Paul", "Maier", "MFC B", Offen}, {"Paul", "Maier", "MFC A", Offen}}, {100, 75});
 
     importtest::Wettbewerb g;
     g.w->Name = "Gesamt";
@@ -114,10 +123,10 @@ TEST(TeilnehmerZuordnung, DurchgangImportLegtNichtZusammen) {
             if (t->Verein == Verein) return GetWertungPtr(g.w, GetDurchgangPtr(g.w, Runde), t->EdvNr)->WertungDurchg[1];
         return -99.0;
     };
-    EXPECT_DOUBLE_EQ(Wert(1, "MFC A"), 90);
-    EXPECT_DOUBLE_EQ(Wert(2, "MFC A"), 60);
+    EXPECT_DOUBLE_EQ(Wert(1, "MFC A"), 100);
+    EXPECT_DOUBLE_EQ(Wert(2, "MFC A"), 75);
     EXPECT_DOUBLE_EQ(Wert(1, "MFC B"), 80);
-    EXPECT_DOUBLE_EQ(Wert(2, "MFC B"), 70);
+    EXPECT_DOUBLE_EQ(Wert(2, "MFC B"), 100);
 
     // Both registered here under one club: the third file cannot tell them apart.
     for (TeilnehmerTyp* t = g.w->TeilnehmerRootPtr; t; t = t->next) t->Verein = "MFC A";
@@ -127,8 +136,7 @@ TEST(TeilnehmerZuordnung, DurchgangImportLegtNichtZusammen) {
     EXPECT_EQ(e.Werte, 0);
     EXPECT_EQ(e.Mehrdeutig, std::vector<std::string>{"Maier Paul (MFC A)"});
     const std::vector<std::string> zeilen = DurchgangImportZeilen(e, 3);
-    ASSERT_EQ(zeilen.size(), 3u);
-    EXPECT_EQ(zeilen[2], "  nicht zugeordnet: Maier Paul (MFC A)");
+    EXPECT_NE(std::find(zeilen.begin(), zeilen.end(), "  nicht zugeordnet: Maier Paul (MFC A)"), zeilen.end());
     std::filesystem::remove_all(ordner);
 }
 

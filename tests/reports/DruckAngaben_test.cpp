@@ -240,8 +240,8 @@ TEST(DruckAngaben, MeldungslisteNachDerGezeigtenNummer) {
 TEST(DruckAngaben, WertungslisteMitStartnummerGruppeUndGanzemAntragRefly) {
     Wettbewerb w;
     Fuellen(w, 4, 4, 1, true);
-    GruppeTyp* g = DatenGruppeGetPtr(GetDurchgangPtr(w.W, 1)->GruppePtr, 1, 1);
-    WertungTyp* r = DatenWertungInGroupGetPtr(g->WertungPtr, 2);
+    DurchgangTyp* d = GetDurchgangPtr(w.W, 1);
+    WertungTyp* r = DatenWertungInGroupGetPtr(d, DatenGruppeGetPtr(d->GruppePtr, 1, 1), 2);
     r->WertungDurchg[1] = 700;
     r->ReflyVerursacher = true;
     w->CalcWertung = true;
@@ -338,6 +338,7 @@ TEST(DruckAngaben, GesamtwertungPromilleUnterDenNamenDerTeilwettbewerbe) {
 } // namespace tavuran
 
 #include "core/DatenMannschaft.h"
+#include "evaluation/Auswertung.h"
 #include "reports/TeamergebnisDruck.h"
 
 namespace tavuran {
@@ -390,6 +391,140 @@ TEST(DruckAngaben, TeamergebnisTeamsNachPlatzMitMitgliedern) {
     EXPECT_NE(z[bussarde].find("3666.6"), std::string::npos) << z[bussarde];
     EXPECT_NE(c.TextAuszug().find("( )  zählt nicht für die Teamwertung"), std::string::npos);
     EXPECT_NE(c.TextAuszug().find("Seite 1 von 1"), std::string::npos);
+
+    // After a change the members follow their new totals, also before all
+    // orders are rebuilt.
+    for (int r = 1; r <= 2; ++r) GetWertungPtr(w.W, GetDurchgangPtr(w.W, r), 4)->WertungDurchg[1] = 5000;
+    w->CalcWertung = true;
+    CalcWertung(w.W);
+    const auto d2 = DruckDokumentErstellen(w.W, a, meldung);
+    ASSERT_TRUE(d2) << meldung;
+    AufzeichnungsCanvas c2(2480, 3508);
+    d2->SeiteZeichnen(c2, 1, false);
+    const std::vector<std::string> z2 = c2.TextZeilen();
+    std::size_t kopf = 0;
+    while (kopf < z2.size() && z2[kopf].rfind("1. Bussarde", 0) != 0) ++kopf;
+    ASSERT_LT(kopf + 1, z2.size()) << c2.TextAuszug();
+    EXPECT_EQ(z2[kopf + 1].rfind("Teilnehmer04 Vor", 0), 0u) << c2.TextAuszug();
+}
+
+} // namespace
+} // namespace tavuran
+
+#include "reports/Startzettel.h"
+
+namespace tavuran {
+namespace {
+
+// Names beyond Windows-1252 reach the canvas as they are, on every document.
+TEST(DruckAngaben, NamenAusserhalbVonWindows1252) {
+    Wettbewerb w;
+    Fuellen(w, 2, 2, 1, true);
+    GetTeilnehmerEdvNr(w.W, 1)->Name.NachnameStr = "Dvořák";
+    GetTeilnehmerEdvNr(w.W, 1)->Name.VornameStr = "Jiří";
+    GetTeilnehmerEdvNr(w.W, 2)->Name.NachnameStr = "Wójcik";
+    GetTeilnehmerEdvNr(w.W, 2)->Name.VornameStr = "Łukasz";
+    GetTeilnehmerEdvNr(w.W, 2)->Verein = "Aeroklub Śląski";
+    for (DruckArt art : {DruckArt::Ergebnisliste, DruckArt::Meldungsliste, DruckArt::Startzettel}) {
+        std::string meldung;
+        DruckAuftrag a;
+        a.Art = art;
+        const auto d = DruckDokumentErstellen(w.W, a, meldung);
+        ASSERT_TRUE(d) << meldung;
+        int breite = 0, hoehe = 0;
+        DruckCanvasGroesse(d->Papier(), 300, breite, hoehe);
+        AufzeichnungsCanvas c(breite, hoehe);
+        d->SeiteZeichnen(c, 1, false);
+        const std::string t = c.TextAuszug();
+        EXPECT_NE(t.find("Dvořák Jiří"), std::string::npos) << t;
+        EXPECT_NE(t.find("Wójcik Łukasz"), std::string::npos) << t;
+        EXPECT_NE(t.find("Aeroklub Śląski"), std::string::npos) << t;
+        EXPECT_EQ(t.find('?'), std::string::npos) << t;
+    }
+}
+
+} // namespace
+} // namespace tavuran
+
+namespace tavuran {
+namespace {
+
+// Legible and whole: no text below 6 points, a long name or club shortened
+// at a word boundary with a mark (never cut mid-word, the first name kept as
+// its initial), an empty column's width given to the others, and large print
+// at 12 points for names and numbers.
+TEST(DruckAngaben, LesbarUndGanz) {
+    Wettbewerb w;
+    Fuellen(w, 8, 4, 6, true);
+    TeilnehmerTyp* t = GetTeilnehmerEdvNr(w.W, 3);
+    t->Name.NachnameStr = "von Württemberg-Hohenzollern";
+    t->Name.VornameStr = "Alexander-Maximilian";
+    t->Verein = "Modellsportgruppe Obersee-Nord-Bodensee e.V.";
+    w->CalcWertung = true;
+    WettbewerbModellNeuBerechnen(w.W, true);
+    const std::string name = "von Württemberg-Hohenzollern Alexander-Maximilian";
+    for (int orient : {1, 2})
+        for (int stil : {1, 2, 3}) {
+            const int hoehe = 3508, breite = orient == 1 ? 4960 : 2480;
+            const int punkte = orient == 1 ? 595 : 842;
+            // Large print is a style of the start list.
+            for (int art : {ListeErgebnis, ListeStart}) {
+                if (art == ListeErgebnis && stil != 1) continue;
+                DruckSeitenTyp p = Liste(art, SortStartNr);
+                p.VerteilerMaske = art == ListeStart ? 1 << VerteilerAushang : 1 << VerteilerEinzeln;
+                p.Orientierung = orient;
+                p.Stil = stil;
+                const DruckSeitenListe l = MakeDruckSeiten(w.W, p, 1);
+                ASSERT_FALSE(l.Seiten.empty());
+                // "Verband" is empty for everybody: its width goes to the name.
+                EXPECT_FALSE(HatSpalte(l.Seiten[0], 8));
+                AufzeichnungsCanvas c(breite, hoehe);
+                DrawPrintImage(c, hoehe, l, 1, 0);
+                const std::string fall = "Art " + std::to_string(art) + ", Ausrichtung " + std::to_string(orient) +
+                                         ", Stil " + std::to_string(stil);
+                for (const AufzeichnungsEintrag* e : c.Texte()) {
+                    if (e->Schrift.Kursiv) continue; // the watermark
+                    EXPECT_GE(e->Schrift.Hoehe * punkte, 6 * hoehe) << fall << ": " << e->Text;
+                }
+                int gefunden = 0;
+                for (const AufzeichnungsEintrag* e : c.Texte()) {
+                    const bool n = e->Text.rfind("von", 0) == 0;
+                    const bool v = e->Text.rfind("Modell", 0) == 0;
+                    if (!n && !v) continue;
+                    ++gefunden;
+                    const int breiteText = static_cast<int>(L_STR_Length(e->Text)) * e->Schrift.Hoehe / 2;
+                    EXPECT_TRUE(e->ClipBreite < 0 || breiteText <= e->ClipBreite) << fall << ": " << e->Text;
+                    // Shortened, it keeps its mark and, while the surname stands, the first name's initial.
+                    if (e->Text != name && e->Text != t->Verein)
+                        EXPECT_TRUE(e->Text.find("…") != std::string::npos || e->Text.find(".") != std::string::npos)
+                            << fall << ": " << e->Text;
+                    if (n && e->Text != name && e->Text.find("Hohenzollern") != std::string::npos)
+                        EXPECT_NE(e->Text.find(" A."), std::string::npos) << fall << ": " << e->Text;
+                    if (stil == 3) EXPECT_GE(e->Schrift.Hoehe * punkte, 12 * hoehe) << fall << ": " << e->Text;
+                }
+                EXPECT_EQ(gefunden, 2) << fall;
+            }
+        }
+}
+
+TEST(DruckAngaben, WortweiseKuerzen) {
+    AufzeichnungsCanvas c(1000, 1000);
+    DruckSchrift f;
+    f.Hoehe = 10; // five pixels a character
+    c.SetSchrift(f);
+    struct Fall {
+        const char* Text;
+        int Zeichen;
+        const char* Kurz;
+    };
+    const Fall faelle[] = {
+        {"Maier Paul", 10, "Maier Paul"},
+        {"Maier Paul", 8, "Maier P."},
+        {"Schmidt Hans-Jürgen Karl", 17, "Schmidt H. K."},
+        {"Modellsportgruppe Obersee e.V.", 20, "Modellsportgruppe…"},
+        {"Modellsportgruppe", 10, "Modellspo…"},
+    };
+    for (const Fall& x : faelle) EXPECT_EQ(WortweiseKuerzen(c, x.Text, x.Zeichen * 5), x.Kurz) << x.Text;
 }
 
 } // namespace

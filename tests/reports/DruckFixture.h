@@ -59,8 +59,9 @@ inline void Fuellen(Wettbewerb& w, int n, int Gruppe, int Vorrunden = 2, bool Mi
         for (int r = 1; r <= Vorrunden; ++r) {
             t->Gruppe[r] = Gruppe > 0 ? (i - 1) / Gruppe + 1 : 0;
             if (MitWertungen && Gruppe > 0) {
-                GruppeTyp* g = DatenGruppeGetPtr(GetDurchgangPtr(c, r)->GruppePtr, t->Gruppe[r], 0);
-                DatenWertungInGroupGetPtr(g->WertungPtr, i)->WertungDurchg[1] = 100.0 * i;
+                DurchgangTyp* d = GetDurchgangPtr(c, r);
+                GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, t->Gruppe[r], 0);
+                DatenWertungInGroupGetPtr(d, g, i)->WertungDurchg[1] = 100.0 * i;
             }
         }
     }

@@ -81,6 +81,7 @@ TEST(Druck, ErgebnislisteUnterschriftsblock) {
 TEST(Druck, StartlisteMitVerteiler) {
     Wettbewerb w;
     Fuellen(w, 50, 10);
+    GetTeilnehmerEdvNr(w.W, 1)->Helfer[1].NachnameStr = "Helfer"; // a helper column that is not empty
     MakePrintAttributesSizeOrientation(w.W);
     EXPECT_EQ(w->Orientierung, 2);
     EXPECT_EQ(w->GroesseSchrift, 2);
@@ -165,8 +166,9 @@ TEST(Druck, NachschlagenErzeugtNichts) {
     Wettbewerb w;
     Fuellen(w, 20, 5, 3, false);
     // A few entries in round 1 only.
-    GruppeTyp* g = DatenGruppeGetPtr(GetDurchgangPtr(w.W, 1)->GruppePtr, 1, 0);
-    DatenWertungInGroupGetPtr(g->WertungPtr, 1)->WertungDurchg[1] = 500;
+    DurchgangTyp* d = GetDurchgangPtr(w.W, 1);
+    GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, 1, 0);
+    DatenWertungInGroupGetPtr(d, g, 1)->WertungDurchg[1] = 500;
     const int wertungen = AnzahlWertungen(w.W);
     const int runden = AnzahlDurchgaenge(w.W);
     for (int art : {ListeStart, ListeMeldung, ListeWertung, ListeErgebnis}) {
@@ -501,8 +503,8 @@ std::string Zelle(const SeiteTyp& s, int EdvNr, int Spalte) {
 TEST(Druck, WertungslisteMitRefly) {
     Wettbewerb w;
     Fuellen(w, 4, 4, 1, true);
-    GruppeTyp* g = DatenGruppeGetPtr(GetDurchgangPtr(w.W, 1)->GruppePtr, 1, 1);
-    WertungTyp* r = DatenWertungInGroupGetPtr(g->WertungPtr, 2);
+    DurchgangTyp* d = GetDurchgangPtr(w.W, 1);
+    WertungTyp* r = DatenWertungInGroupGetPtr(d, DatenGruppeGetPtr(d->GruppePtr, 1, 1), 2);
     r->WertungDurchg[1] = 700;
     r->ReflyVerursacher = true;
     w->CalcWertung = true;

@@ -205,7 +205,7 @@ TEST(Fortschrittswarnung, DurchgaengeMitWertungenStattFolgen) {
     w.W->Status = 70;
     DurchgangTyp* d = w.Runde(2);
     GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, 1, 0);
-    DatenWertungInGroupGetPtr(g->WertungPtr, 1)->WertungDurchg[1] = 55.0;
+    DatenWertungInGroupGetPtr(d, g, 1)->WertungDurchg[1] = 55.0;
     WarnStartNrInhalt t = WarnStartNrTexte(w.W, 50);
     EXPECT_TRUE(t.Rot);
     EXPECT_EQ(WarnStartNr().DurchgangGeaendertMaske, 2);

@@ -1,0 +1,146 @@
+// The printed result list and the HTML result list at contest size (see
+// GrosserWettbewerb.h): the same pages of the result list drawn as text (the
+// recording canvas) and as PDF (the QPainter canvas on a PDF writer in
+// memory), and the HTML result list of 300 and 3000 participants.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QPdfWriter>
+
+#include "bench/GrosserWettbewerb.h"
+#include "exchange/HtmlErgebnis.h"
+#include "exchange/HtmlExport.h"
+#include "platform/QtDruckCanvas.h"
+#include "reports/AufzeichnungsCanvas.h"
+#include "reports/DruckDokument.h"
+#include "startorder/WettbewerbNeuBerechnen.h"
+
+namespace {
+
+using namespace tavuran;
+
+constexpr int Aufloesung = 300;
+
+// The competition of N participants, evaluated and sorted as for printing.
+WettbewerbTyp* Ausgewertet(int N) {
+    WettbewerbTyp* w = bench::GrosserWettbewerb(N);
+    WettbewerbModellNeuBerechnen(w, true);
+    SortAll(w);
+    return w;
+}
+
+std::unique_ptr<DruckDokument> Ergebnisliste(WettbewerbTyp* w) {
+    DruckAuftrag a;
+    a.Art = DruckArt::Ergebnisliste;
+    std::string meldung;
+    return DruckDokumentErstellen(w, a, meldung);
+}
+
+void BM_ErgebnislisteText(benchmark::State& state) {
+    WettbewerbTyp* w = Ausgewertet(static_cast<int>(state.range(0)));
+    const std::unique_ptr<DruckDokument> d = Ergebnisliste(w);
+    int breite = 0, hoehe = 0;
+    DruckCanvasGroesse(d->Papier(), Aufloesung, breite, hoehe);
+    std::size_t zeichen = 0;
+    for (auto _ : state) {
+        std::string s;
+        for (int i = 1; i <= d->AnzahlSeiten(); ++i) {
+            AufzeichnungsCanvas c(breite, hoehe, Aufloesung);
+            d->SeiteZeichnen(c, i, false);
+            s += c.TextAuszug();
+        }
+        zeichen = s.size();
+        benchmark::DoNotOptimize(s);
+    }
+    state.counters["Seiten"] = d->AnzahlSeiten();
+    state.counters["Zeichen"] = static_cast<double>(zeichen);
+    DatenWettbewerbDispose(w);
+}
+
+void BM_ErgebnislistePdf(benchmark::State& state) {
+    WettbewerbTyp* w = Ausgewertet(static_cast<int>(state.range(0)));
+    const std::unique_ptr<DruckDokument> d = Ergebnisliste(w);
+    qsizetype bytes = 0;
+    for (auto _ : state) {
+        QByteArray pdf;
+        QBuffer puffer(&pdf);
+        puffer.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter writer(&puffer);
+            writer.setResolution(Aufloesung);
+            DruckGeraetEinrichten(*d, writer);
+            if (!DruckSeitenAusgeben(*d, writer, 1, d->AnzahlSeiten())) state.SkipWithError("kein PDF");
+        }
+        bytes = pdf.size();
+    }
+    state.counters["Seiten"] = d->AnzahlSeiten();
+    state.counters["Bytes"] = static_cast<double>(bytes);
+    DatenWettbewerbDispose(w);
+}
+
+void BM_HtmlErgebnisliste(benchmark::State& state) {
+    WettbewerbTyp* w = Ausgewertet(static_cast<int>(state.range(0)));
+    HtmlErgebnisOptionen o;
+    HtmlOptionenVoreinstellen(w, o);
+    std::size_t zeilen = 0;
+    for (auto _ : state) {
+        HtmlDokument doc;
+        HtmlErgebnisRumpf(w, o, doc);
+        zeilen = doc.Lines.size();
+        benchmark::DoNotOptimize(doc);
+    }
+    state.counters["Zeilen"] = static_cast<double>(zeilen);
+    DatenWettbewerbDispose(w);
+}
+
+
+// What the competition itself takes in memory (built, evaluated, sorted,
+// every round looked up once), and of that the rounds' indexes of the
+// entries (their buckets and nodes, counted): the part of the window's memory
+// that is not Qt's.
+void BM_Modellspeicher(benchmark::State& state) {
+    const int N = static_cast<int>(state.range(0));
+    long modell = 0;
+    double index = 0;
+    for (auto _ : state) {
+        const long vorher = bench::RssKb();
+        WettbewerbTyp* w = Ausgewertet(N);
+        for (DurchgangTyp* d = w->DurchgangRootPtr; d; d = d->next) DatenWertungGetPtr(d, 1, 0);
+        modell = bench::RssKb() - vorher;
+        index = 0;
+        for (const DurchgangTyp* d = w->DurchgangRootPtr; d; d = d->next)
+            if (d->Index)
+                index += static_cast<double>(d->Index->Eintraege.bucket_count() * sizeof(void*) +
+                                             d->Index->Eintraege.size() * (2 * sizeof(void*) + sizeof(long long) + 8));
+        DatenWettbewerbDispose(w);
+    }
+    state.counters["Modell_MB"] = modell / 1024.0;
+    state.counters["Index_MB"] = index / (1024.0 * 1024.0);
+}
+
+BENCHMARK(BM_Modellspeicher)->Arg(3000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ErgebnislisteText)->Arg(300)->Iterations(10)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_ErgebnislistePdf)->Arg(300)->Iterations(3)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_HtmlErgebnisliste)->Arg(300)->Iterations(10)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_HtmlErgebnisliste)->Arg(3000)->Iterations(2)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Fonts need an application object; no window system is needed.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qargc = 1;
+    QGuiApplication app(qargc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

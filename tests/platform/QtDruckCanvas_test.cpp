@@ -1,0 +1,128 @@
+// The QPainter canvas on an image: a text is clipped only where it is wider
+// than its room, the fonts kept per family, size and style measure as a fresh
+// font does, and a text after a line keeps its own colour.
+#include <memory>
+#include <string>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include "platform/QtDruckCanvas.h"
+
+namespace tavuran {
+namespace {
+
+class Anwendung : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "platform_tests";
+        static char* argv[] = {name, nullptr};
+        app_ = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    void TearDown() override { app_.reset(); }
+
+  private:
+    std::unique_ptr<QGuiApplication> app_;
+};
+const auto* const anwendung = ::testing::AddGlobalTestEnvironment(new Anwendung);
+
+struct Bild {
+    QImage Image{400, 80, QImage::Format_RGB32};
+    std::unique_ptr<QPainter> Painter;
+    std::unique_ptr<QtDruckCanvas> Canvas;
+    Bild() {
+        Image.fill(Qt::white);
+        Painter = std::make_unique<QPainter>(&Image);
+        Canvas = std::make_unique<QtDruckCanvas>(*Painter, Image.width(), Image.height(), 96);
+    }
+    QImage Fertig() {
+        Canvas.reset();
+        Painter->end();
+        return Image;
+    }
+};
+
+// The rightmost column with a pixel that is not white (-1 for none).
+int RechterRand(const QImage& b) {
+    for (int x = b.width() - 1; x >= 0; --x)
+        for (int y = 0; y < b.height(); ++y)
+            if (b.pixel(x, y) != qRgb(255, 255, 255)) return x;
+    return -1;
+}
+
+DruckSchrift Schrift(int Hoehe, bool Fett = false, DruckFarbe Farbe = DruckSchwarz) {
+    DruckSchrift s;
+    s.Hoehe = Hoehe;
+    s.Fett = Fett;
+    s.Farbe = Farbe;
+    return s;
+}
+
+TEST(QtDruckCanvas, NurZuLangeTexteWerdenBeschnitten) {
+    const std::string text = "Modellflugclub Oberschleißheim";
+    Bild frei;
+    frei.Canvas->SetSchrift(Schrift(20));
+    const int breite = frei.Canvas->TextBreite(text);
+    ASSERT_GT(breite, 60);
+    frei.Canvas->Text(10, 10, text);
+    const QImage ohne = frei.Fertig();
+
+    // room enough: the same pixels as without a room
+    Bild passt;
+    passt.Canvas->SetSchrift(Schrift(20));
+    passt.Canvas->Text(10, 10, text, breite + 5);
+    EXPECT_EQ(passt.Fertig(), ohne);
+
+    // too narrow: nothing right of the room, but the text is there
+    Bild eng;
+    eng.Canvas->SetSchrift(Schrift(20));
+    eng.Canvas->Text(10, 10, text, 50);
+    const int rand = RechterRand(eng.Fertig());
+    EXPECT_GE(rand, 30);
+    EXPECT_LT(rand, 10 + 50);
+}
+
+TEST(QtDruckCanvas, SchriftenNachGroesseUndStil) {
+    const std::string text = "Nachname, Vorname 123";
+    Bild b;
+    QtDruckCanvas& c = *b.Canvas;
+    c.SetSchrift(Schrift(20));
+    const int normal = c.TextBreite(text), hoehe = c.TextHoehe(text);
+    EXPECT_LE(hoehe, 20);
+    c.SetSchrift(Schrift(40));
+    EXPECT_GT(c.TextBreite(text), normal);
+    EXPECT_GT(c.TextHoehe(text), hoehe);
+    c.SetSchrift(Schrift(20, true));
+    EXPECT_GT(c.TextBreite(text), normal);
+    c.SetSchrift(Schrift(20));
+    EXPECT_EQ(c.TextBreite(text), normal);
+    EXPECT_EQ(c.TextHoehe(text), hoehe);
+    EXPECT_EQ(c.GetSchrift(), Schrift(20));
+}
+
+// A text, a slanted line in red, the next text in black: the text is black.
+TEST(QtDruckCanvas, TextNachSchraegerLinieInSeinerFarbe) {
+    Bild b;
+    QtDruckCanvas& c = *b.Canvas;
+    c.SetSchrift(Schrift(30));
+    c.Text(10, 10, "M");
+    c.Linie(300, 0, 399, 79, DruckRot);
+    c.Text(150, 10, "M");
+    const QImage bild = b.Fertig();
+    int schwarz = 0, rot = 0;
+    for (int x = 140; x < 200; ++x)
+        for (int y = 0; y < 60; ++y) {
+            const QRgb p = bild.pixel(x, y);
+            if (qRed(p) < 60 && qGreen(p) < 60) ++schwarz;
+            if (qRed(p) > 200 && qGreen(p) < 60) ++rot;
+        }
+    EXPECT_GT(schwarz, 20);
+    EXPECT_EQ(rot, 0);
+}
+
+} // namespace
+} // namespace tavuran
