@@ -23,6 +23,7 @@
 #include "core/DatenDurchgang.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
+#include "core/Dezimalkomma.h"
 #include "core/L_STR.h"
 #include "evaluation/Sortierung.h"
 #include "exchange/DatenWettbewerbDatei.h"
