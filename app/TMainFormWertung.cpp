@@ -14,6 +14,7 @@
 #include "app/GitterEingabe.h"
 #include "app/TabellenGitter.h"
 #include "app/TMainForm.h"
+#include "core/Dezimalkomma.h"
 #include "core/DatenDurchgang.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
@@ -152,7 +153,7 @@ bool TMainForm::HoleEingabe(int Tab, int Zeile, bool MeldungZeigen) {
     SchrittBenennen((Tab == TabRefly ? "Flugwiederholung " : "Wertung ") + CnvNameTypToNameStr(&p->Name, true) + ", " +
                     GetDurchgangBezeichner(WettPtr, durchgang, false, true));
     for (int k = 1; k <= static_cast<int>(zellen.size()); ++k)
-        m->SetAngezeigt(Zeile - 1, erste + k - 1, zellen[static_cast<std::size_t>(k - 1)].Angezeigt);
+        m->SetAngezeigt(Zeile - 1, erste + k - 1, PunktZuKomma(zellen[static_cast<std::size_t>(k - 1)].Angezeigt));
     SetWettbewerbModified(WettPtr);
     return true;
 }

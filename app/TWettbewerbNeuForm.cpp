@@ -20,6 +20,7 @@
 
 #include "app/TMainForm.h"
 #include "app/TWarnStartNrForm.h"
+#include "core/Dezimalkomma.h"
 #include "core/DatenRegel.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
@@ -386,9 +387,9 @@ void TWettbewerbNeuForm::SchreibeFormRegelParameter(const RegelTyp& Regel) {
             l->show();
             e->show();
             if (WettbewerbPtr && nr >= 1 && nr <= MaxParameter)
-                e->setText(Q(L_STR_DoubleToStr(Parameter[nr], 1, 9, 0, 2)));
+                e->setText(Q(PunktZuKomma(L_STR_DoubleToStr(Parameter[nr], 1, 9, 0, 2))));
             else
-                e->setText(Q(Regel.ParameterWettb.DefaultWert[i]));
+                e->setText(Q(PunktZuKomma(Regel.ParameterWettb.DefaultWert[i])));
         } else if (!bez.empty() && bez != "-") {
             f.setBold(true);
             l->setText(Q(bez));

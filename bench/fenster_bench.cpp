@@ -5,6 +5,9 @@
 //   Reiterwechsel     a tab switch until the window is painted,
 //   Wertung           one score typed and the row left (recomputed, painted),
 //   Oeffnen           opening a file until the window is idle,
+//   Beenden           quitting (wall time): Datei › Beenden with the competition
+//                     modified and "Nein" to saving, through the end of the
+//                     event loop and the window's destruction,
 //   Speicher          the resident memory of a fresh window process that
 //                     opened the file (a child process, so that nothing the
 //                     benchmark itself built is counted).
@@ -13,6 +16,7 @@
 // grid classes changes only that.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -27,12 +31,15 @@
 #include <QDir>
 #include <QEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "app/TMainForm.h"
+#include "app/TSpeichernAbfrageForm.h"
 #include "app/TabellenGitter.h"
 #include "bench/GrosserWettbewerb.h"
 #include "core/DatenWettbewerb.h"
@@ -252,6 +259,28 @@ void BM_Speicher(benchmark::State& state) {
 }
 
 BENCHMARK(BM_Reiterwechsel)->Arg(300)->Iterations(14)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+// Quitting as the user does it: the competition modified, "Beenden", and the
+// question answered "Ja" (second argument 1) or "Nein" (0) at once; timed is
+// the wall clock from the click until the window is gone.
+void BM_Beenden(benchmark::State& state) {
+    const int N = static_cast<int>(state.range(0));
+    const int knopf = state.range(1) ? 1 : 3;
+    for (auto _ : state) {
+        auto f = Fenster(U->Datei(N));
+        f->GetAktWettPtr()->modified = true;
+        const auto start = std::chrono::steady_clock::now();
+        QTimer::singleShot(0, f.get(), [&f] { f->FunctionExitClick(); });
+        QTimer::singleShot(0, f.get(), [&f, knopf] {
+            if (f->SpeichernAbfrageForm()->isVisible()) f->SpeichernAbfrageForm()->Knopf(knopf)->click();
+        });
+        QApplication::exec();
+        f.reset();
+        const auto ende = std::chrono::steady_clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(ende - start).count());
+    }
+}
+
+BENCHMARK(BM_Beenden)->Args({300, 0})->Args({300, 1})->Iterations(3)->Unit(benchmark::kMillisecond)->UseManualTime();
 BENCHMARK(BM_Reiterwechsel)->Arg(3000)->Iterations(4)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_Wertung)->Arg(300)->Iterations(20)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_Wertung)->Arg(3000)->Iterations(3)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();

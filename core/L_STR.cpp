@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core/Dezimalkomma.h"
 #include "core/L_CALEND.h"
 #include "core/L_ROUND.h"
 #include "core/Utf8.h"
@@ -474,6 +475,13 @@ std::string L_STR_DoubleToStr(long double x, int MinWidth, int MaxWidth, int Min
 
 std::string L_STR_RealToStr(double x, int MinWidth, int MaxWidth, int MinDecimals, int Decimals) {
     return ZahlText(L_ROUND_GetRound(x, Decimals), MinWidth, MaxWidth, MinDecimals, Decimals);
+}
+
+std::string PunktZuKomma(std::string_view Text) {
+    std::string t(Text);
+    for (char& c : t)
+        if (c == '.') c = ',';
+    return t;
 }
 
 // --- booleans

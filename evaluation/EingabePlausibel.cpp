@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Dezimalkomma.h"
 #include "core/Eingabe.h"
 #include "core/L_STR.h"
 #include "evaluation/Sortierung.h"
@@ -18,7 +19,8 @@ bool Enthaelt(const std::string& s, std::string_view t) { return s.find(t) != st
 // The distance unit of a label: centimetres when it names "[cm]".
 bool Zentimeter(const std::string& Kopf) { return Enthaelt(L_STR_Upcase(Kopf), "CM"); }
 
-std::string Zahl(double v) { return L_STR_Unblank(L_STR_DoubleToStr(v, 1, 12, 0, 2)); }
+// The notes are read by people: decimal comma.
+std::string Zahl(double v) { return PunktZuKomma(L_STR_Unblank(L_STR_DoubleToStr(v, 1, 12, 0, 2))); }
 
 } // namespace
 
@@ -66,7 +68,7 @@ std::vector<std::string> GetEingabeHinweise(const WettbewerbTyp* Wett, int Durch
         const double v = WertSlot(Wertung, Spalten, k);
         std::string& hinweis = h[static_cast<std::size_t>(k - 1)];
         if (!std::isfinite(v) || Reserviert(v)) continue;
-        const auto zeigen = [&](double x) { return DispAllWertung(const_cast<WettbewerbTyp*>(Wett), x, kopf); };
+        const auto zeigen = [&](double x) { return PunktZuKomma(DispAllWertung(const_cast<WettbewerbTyp*>(Wett), x, kopf)); };
         if (v < 0) {
             hinweis = "negativer Wert " + Zahl(v);
             continue;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/Dezimalkomma.h"
 #include "core/CodePage.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
@@ -59,19 +60,7 @@ std::string CsvAlsText(std::string_view Text) {
     return "'" + std::string(Text);
 }
 
-namespace {
-
-// The text of L_STR_DoubleToStr trimmed, its "." as ",".
-std::string Komma(std::string s) {
-    s = L_STR_Unblank(s);
-    const std::size_t p = s.find('.');
-    if (p != std::string::npos) s[p] = ',';
-    return s;
-}
-
-} // namespace
-
-std::string CsvZahl(double x) { return Komma(L_STR_DoubleToStr(x, 1, 10, 2, 2)); }
+std::string CsvZahl(double x) { return PunktZuKomma(L_STR_Unblank(L_STR_DoubleToStr(x, 1, 10, 2, 2))); }
 
 namespace {
 

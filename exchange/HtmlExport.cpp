@@ -52,12 +52,6 @@ std::string HtmlText(std::string_view Text) {
     return t;
 }
 
-std::string PunktZuKomma(std::string_view Text) {
-    std::string t(Text);
-    std::replace(t.begin(), t.end(), '.', ',');
-    return t;
-}
-
 std::string BlankZuUnderline(std::string_view Text) {
     std::string t(Text);
     std::replace(t.begin(), t.end(), ' ', '_');

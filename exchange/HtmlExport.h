@@ -22,6 +22,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "core/Dezimalkomma.h"
 #include "core/DatenTypen.h"
 #include "evaluation/ErgebnisAngaben.h"
 
@@ -58,7 +59,6 @@ struct HtmlStand {
 // --- text helpers
 // "&", "<", ">", '"' and "'" as entities; every other character unchanged.
 std::string HtmlText(std::string_view Text);
-std::string PunktZuKomma(std::string_view Text);
 std::string BlankZuUnderline(std::string_view Text);
 // An anchor name (not yet escaped): the chosen pieces joined, trimmed, blanks as "_".
 std::string MakeLinkName(const WettbewerbTyp* Wett, const TeilnehmerTyp* Teilnehmer, int Durchgang, int Gruppe,

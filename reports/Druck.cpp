@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Dezimalkomma.h"
 #include "core/DatenDurchgang.h"
 #include "core/DatenMannschaft.h"
 #include "core/DatenTeilnehmer.h"
@@ -440,8 +441,9 @@ DruckZelle ZelleText(const WettbewerbTyp* WettC, const TeilnehmerTyp* p, const Z
     const int pj = LimitLowHighInt(b.pj, 1, MaxPunktrichter);
 
     DruckZelle z;
+    // Values stand right-aligned, with the decimal comma people read.
     auto rechts = [&](std::string t) {
-        z.Text = std::move(t);
+        z.Text = PunktZuKomma(t);
         z.Rechts = true;
     };
     switch (b.c) {
@@ -530,10 +532,10 @@ DruckZelle ZelleText(const WettbewerbTyp* WettC, const TeilnehmerTyp* p, const Z
         if (p->PunkteEndrunde > 0.001) t += "+" + L_STR_FillLeftWithBlanks(Zahl(p->PunkteEndrunde), 4);
         else if (jug >= 2 && p->PunkteEndrundeJugend > 0.001)
             t += "+" + L_STR_FillLeftWithBlanks(Zahl(p->PunkteEndrundeJugend), 4);
-        z.Text = t;
+        z.Text = PunktZuKomma(t);
         break;
     }
-    case 22: z.Text = L_STR_FillLeftWithBlanks(ErgebnisSummenText(Wett, p, p->Punkte), 4); break;
+    case 22: z.Text = PunktZuKomma(L_STR_FillLeftWithBlanks(ErgebnisSummenText(Wett, p, p->Punkte), 4)); break;
     case 23:
         if (ErgebnisSummenText(Wett, p, 0).empty()) rechts("");
         else rechts(L_STR_DoubleToStr(p->ExportPunkte[Wett->BonusTeilnehmer ? 1 : 0], 3, 6, 2, 2));

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/Dezimalkomma.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/L_CALEND.h"
 #include "core/L_REGIST.h"
@@ -188,21 +189,23 @@ EtikettFelder EtikettFelderZeigen(const FormatTyp& f) {
     EtikettFelder t;
     t.AktFormat = LimitLowHighInt(f.AktFormat, 0, 2);
     const AbmessungenTyp& a = f.Abmessungen[t.AktFormat];
-    const auto faktor = [](int v) { return L_STR_DoubleToStr(v * 0.001L, 4, 6, 1, 3); };
-    t.PapierBreite = CnvMillimeterToString(f.PapierBreite);
-    t.PapierHoehe = CnvMillimeterToString(f.PapierHoehe);
+    // The fields show the decimal comma; both separators are read back.
+    const auto Mm = [](int v) { return PunktZuKomma(CnvMillimeterToString(v)); };
+    const auto faktor = [](int v) { return PunktZuKomma(L_STR_DoubleToStr(v * 0.001L, 4, 6, 1, 3)); };
+    t.PapierBreite = Mm(f.PapierBreite);
+    t.PapierHoehe = Mm(f.PapierHoehe);
     t.FaktorX = faktor(f.FaktorX);
     t.FaktorY = faktor(f.FaktorY);
-    t.SperrOben = CnvMillimeterToString(f.Sperrbereich.oben);
-    t.SperrUnten = CnvMillimeterToString(f.Sperrbereich.unten);
-    t.SperrLinks = CnvMillimeterToString(f.Sperrbereich.links);
-    t.SperrRechts = CnvMillimeterToString(f.Sperrbereich.rechts);
-    t.Breite = CnvMillimeterToString(a.Breite);
-    t.Hoehe = CnvMillimeterToString(a.Hoehe);
-    t.LinkerRand = CnvMillimeterToString(a.LinkerRand);
-    t.ObererRand = CnvMillimeterToString(a.ObererRand);
-    t.RechterAbstand = CnvMillimeterToString(a.RechterAbstand);
-    t.UntererAbstand = CnvMillimeterToString(a.UntererAbstand);
+    t.SperrOben = Mm(f.Sperrbereich.oben);
+    t.SperrUnten = Mm(f.Sperrbereich.unten);
+    t.SperrLinks = Mm(f.Sperrbereich.links);
+    t.SperrRechts = Mm(f.Sperrbereich.rechts);
+    t.Breite = Mm(a.Breite);
+    t.Hoehe = Mm(a.Hoehe);
+    t.LinkerRand = Mm(a.LinkerRand);
+    t.ObererRand = Mm(a.ObererRand);
+    t.RechterAbstand = Mm(a.RechterAbstand);
+    t.UntererAbstand = Mm(a.UntererAbstand);
     t.AnzahlSpalten = a.AnzahlSpalten >= 1 && a.AnzahlSpalten <= 5 ? a.AnzahlSpalten : 6;
     return t;
 }

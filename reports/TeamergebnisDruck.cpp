@@ -1,5 +1,6 @@
 #include "reports/TeamergebnisDruck.h"
 
+#include "core/Dezimalkomma.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/L_CALEND.h"
 #include "core/L_STR.h"
@@ -42,13 +43,13 @@ TeamergebnisDruckTyp MakeTeamergebnisSeiten(WettbewerbTyp* Wett, const ErgebnisZ
         k.Team = true;
         k.Platz = t.Platz > 0 ? StrInt(t.Platz) + "." : "";
         k.Name = t.Team->Name;
-        k.Punkte = ErgebnisZahl(t.Punkte);
+        k.Punkte = PunktZuKomma(ErgebnisZahl(t.Punkte));
         block.push_back(k);
         for (const TeilnehmerTyp* p : t.Mitglieder) {
             TeamergebnisZeile m;
             m.Name = L_STR_Unblank(CnvNameTypToNameStr(&p->Name, true));
             m.Verein = p->Verein;
-            m.Punkte = ErgebnisSummenText(Wett, p, p->Punkte);
+            m.Punkte = PunktZuKomma(ErgebnisSummenText(Wett, p, p->Punkte));
             if (!p->TeilDerTeamWertung && !m.Punkte.empty()) {
                 m.Punkte = "(" + m.Punkte + ")";
                 nichtGezaehlt = true;

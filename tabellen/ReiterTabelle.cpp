@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "core/Dezimalkomma.h"
 #include "core/DatenDurchgang.h"
 #include "core/DatenMannschaft.h"
 #include "core/DatenTeilnehmer.h"
@@ -36,7 +37,7 @@ const char* const TeilnehmerKoepfe[TeilnSpalten] = {
     "Land",    "Bundesland", "Bezirk", "Helfer 1", "Helfer 2", "Helfer 3", "Modell 1", "Modell 2"};
 
 std::string Zahl(double x, int MinBreite, int MaxBreite, int MinNachkomma = 0) {
-    return L_STR_DoubleToStr(x, MinBreite, MaxBreite, MinNachkomma, 2);
+    return PunktZuKomma(L_STR_DoubleToStr(x, MinBreite, MaxBreite, MinNachkomma, 2));
 }
 
 std::string PlatzText(int p) { return p > 0 ? std::to_string(p) : std::string("-"); }
@@ -172,7 +173,7 @@ void WertungZellen(TabellenZeileTyp& z, const TabelleTyp& t, WettbewerbTyp* Wett
         Tab == TabRefly ? DispReflyBerechnet(w, erst) : DispWertungBerechnet(Wett, n, w);
     for (std::size_t k = 0; k < berechnet.size() && 4 + static_cast<int>(k) < erste; ++k) {
         const int c = 4 + static_cast<int>(k);
-        z.Texte[static_cast<std::size_t>(c)] = berechnet[k];
+        z.Texte[static_cast<std::size_t>(c)] = PunktZuKomma(berechnet[k]);
         ZellMarkeTyp& m = MarkeSetzen(z, c);
         m.Grund = GrauRechenzelle;
         m.Ausrichtung = ZellAusrichtung::Rechts;
@@ -182,7 +183,7 @@ void WertungZellen(TabellenZeileTyp& z, const TabelleTyp& t, WettbewerbTyp* Wett
         const std::vector<std::string> hinweise = GetEingabeHinweise(Wett, n, w, spalten);
         for (int k = 0; k < spalten.Anzahl() && erste + k < t.AnzahlSpalten(); ++k) {
             const std::size_t i = static_cast<std::size_t>(k);
-            z.Texte[static_cast<std::size_t>(erste + k)] = werte[i];
+            z.Texte[static_cast<std::size_t>(erste + k)] = PunktZuKomma(werte[i]);
             if (i < hinweise.size() && !hinweise[i].empty()) {
                 ZellMarkeTyp& m = MarkeSetzen(z, erste + k);
                 m.Grund = GelbUnplausibel;

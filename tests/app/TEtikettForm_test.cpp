@@ -53,14 +53,14 @@ class EtikettFensterTest : public FensterTest {
 TEST_F(EtikettFensterTest, ZeigtDieVorgaben) {
     TEtikettForm& d = Dialog();
     EXPECT_EQ(d.windowTitle().toStdString(), "Etiketten Drucken");
-    EXPECT_EQ(T(d.PapierbreiteEdit), "210.00 mm");
-    EXPECT_EQ(T(d.PapierhoeheEdit), "297.00 mm");
-    EXPECT_EQ(T(d.xFaktorEdit), " 1.0");
-    EXPECT_EQ(T(d.LinkerSperrbereichEdit), "6.50 mm");
-    EXPECT_EQ(T(d.UntererSperrbereichEdit), "6.10 mm");
-    EXPECT_EQ(T(d.BreiteEdit), "45.72 mm");
-    EXPECT_EQ(T(d.ObererBlattRandEdit), "21.41 mm");
-    EXPECT_EQ(T(d.UntererAbstandEdit), "0.00 mm");
+    EXPECT_EQ(T(d.PapierbreiteEdit), "210,00 mm");
+    EXPECT_EQ(T(d.PapierhoeheEdit), "297,00 mm");
+    EXPECT_EQ(T(d.xFaktorEdit), " 1,0");
+    EXPECT_EQ(T(d.LinkerSperrbereichEdit), "6,50 mm");
+    EXPECT_EQ(T(d.UntererSperrbereichEdit), "6,10 mm");
+    EXPECT_EQ(T(d.BreiteEdit), "45,72 mm");
+    EXPECT_EQ(T(d.ObererBlattRandEdit), "21,41 mm");
+    EXPECT_EQ(T(d.UntererAbstandEdit), "0,00 mm");
     EXPECT_EQ(d.GetAnzahlSpalten(), 4);
     EXPECT_EQ(d.EtikettFormTabControl->currentIndex(), 0);
     EXPECT_EQ(d.EtikettFormTabControl->tabText(0).toStdString(), "46x21mm 4-reihig");
@@ -73,12 +73,12 @@ TEST_F(EtikettFensterTest, ZeigtDieVorgaben) {
     d.PapierhoeheEdit->setText("280 mm");
     d.BreiteEdit->setText("99 mm");
     d.EtikettFormTabControl->setCurrentIndex(2);
-    EXPECT_EQ(T(d.BreiteEdit), "88.90 mm");
-    EXPECT_EQ(T(d.HoeheEdit), "48.40 mm");
+    EXPECT_EQ(T(d.BreiteEdit), "88,90 mm");
+    EXPECT_EQ(T(d.HoeheEdit), "48,40 mm");
     EXPECT_EQ(d.GetAnzahlSpalten(), 1);
     EXPECT_EQ(T(d.PapierhoeheEdit), "280 mm");
     d.EtikettFormTabControl->setCurrentIndex(0);
-    EXPECT_EQ(T(d.BreiteEdit), "45.72 mm");
+    EXPECT_EQ(T(d.BreiteEdit), "45,72 mm");
 }
 
 TEST_F(EtikettFensterTest, FehlerhafteEingabeBleibtOffenUndSpeichertNichts) {
@@ -128,7 +128,7 @@ TEST_F(EtikettFensterTest, OkSpeichertUndLiestUnveraendertZurueck) {
     d.BreiteEdit->setText("70,01"); // no unit: millimetres, as shown
     d.HoeheEdit->setText("3.333 cm");
     d.UntererAbstandEdit->setText("2.41 mm");
-    d.PapierhoeheEdit->setText("296.99 mm");
+    d.PapierhoeheEdit->setText("296,99 mm");
     d.yFaktorEdit->setText("0,985");
     d.SpaltenRadioButton[2]->setChecked(true);
     d.StartnummernHervorhebenCheckBox->setChecked(true);
@@ -158,10 +158,10 @@ TEST_F(EtikettFensterTest, OkSpeichertUndLiestUnveraendertZurueck) {
     d.Zeigen();
     EXPECT_EQ(d.EtikettFormTabControl->currentIndex(), 1);
     EXPECT_EQ(d.EtikettFormTabControl->tabText(1).toStdString(), "70x33mm 3-reihig");
-    EXPECT_EQ(T(d.BreiteEdit), "70.01 mm");
-    EXPECT_EQ(T(d.HoeheEdit), "33.33 mm");
-    EXPECT_EQ(T(d.PapierhoeheEdit), "296.99 mm");
-    EXPECT_EQ(T(d.yFaktorEdit), "0.985");
+    EXPECT_EQ(T(d.BreiteEdit), "70,01 mm");
+    EXPECT_EQ(T(d.HoeheEdit), "33,33 mm");
+    EXPECT_EQ(T(d.PapierhoeheEdit), "296,99 mm");
+    EXPECT_EQ(T(d.yFaktorEdit), "0,985");
     EXPECT_EQ(d.GetAnzahlSpalten(), 3);
     EXPECT_TRUE(d.StartnummernHervorhebenCheckBox->isChecked());
     for (int i = 0; i < 3; ++i) {

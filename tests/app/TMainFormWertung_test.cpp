@@ -1,6 +1,7 @@
 // Score entry in the main window, driven offscreen as a user types: cells are
 // edited through their in-place editor, rows are left by keys and by the mouse.
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -22,6 +23,7 @@
 #include "core/DatenDurchgang.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
+#include "core/Dezimalkomma.h"
 #include "core/L_STR.h"
 #include "evaluation/Sortierung.h"
 #include "exchange/DatenWettbewerbDatei.h"
@@ -200,6 +202,59 @@ TEST_F(WertungTest, F5jDurchgangEintippenSichernUndWiederOeffnen) {
     }
 }
 
+// Decimal values are typed with a comma or a point and shown with the comma;
+// the file keeps the point, and a row left untouched stays unmodified.
+TEST_F(WertungTest, DezimalkommaBeimTippenUndAnzeigen) {
+    const std::string datei = Pfad("komma.wtb");
+    WettbewerbSchreiben(datei, "F5J (B-Mod 2025)", {{"Max", "Adler", "MFC e.V."}, {"Eva", "Berger", "MFC See"}});
+    TMainForm& f = Oeffnen(datei);
+    TabellenGitter* g = G(f);
+    const int erste = f.WertungErsteWertSpalte(TabWertung);
+    g->setCurrentCell(0, erste);
+    Tippen(g, 1, erste, "2,5");
+    Taste(g, Qt::Key_Return);
+    Tippen(g, 1, erste + 1, "5:01,5");
+    Taste(g, Qt::Key_Return);
+    Tippen(g, 1, erste + 2, "100");
+    Taste(g, Qt::Key_Return);
+    Tippen(g, 2, erste, "3.5");
+    Taste(g, Qt::Key_Return);
+    Tippen(g, 2, erste + 1, "4:59.5");
+    Taste(g, Qt::Key_Return);
+    Tippen(g, 2, erste + 2, "90");
+    Taste(g, Qt::Key_Return);
+    WertungTyp* a = Eintrag(f, 1);
+    WertungTyp* b = Eintrag(f, 2);
+    ASSERT_NE(a, nullptr);
+    ASSERT_NE(b, nullptr);
+    EXPECT_DOUBLE_EQ(a->WertungPunktr[1], 2.5);
+    EXPECT_DOUBLE_EQ(a->WertungDurchg[1], 301.5);
+    EXPECT_DOUBLE_EQ(b->WertungPunktr[1], 3.5);
+    EXPECT_DOUBLE_EQ(b->WertungDurchg[1], 299.5);
+    EXPECT_EQ(Zelle(g, 1, erste), "2,5");
+    EXPECT_EQ(Zelle(g, 1, erste + 1), "5:01,5");
+    EXPECT_EQ(Zelle(g, 2, erste), "3,5");
+    EXPECT_EQ(Zelle(g, 2, erste + 1), "4:59,5");
+    EXPECT_EQ(L_STR_Unblank(Zelle(g, 1, 3)), "MFC e.V.");
+    if (const char* bild = std::getenv("TAVURAN_BILD")) {
+        f.resize(1366, 768);
+        QApplication::processEvents();
+        f.grab().save(bild);
+    }
+
+    f.FunctionSichernClick();
+    WettbewerbTyp* w = f.GetAktWettPtr();
+    ASSERT_FALSE(w->modified);
+    EXPECT_NE(DateiInhalt(datei).find("301.5"), std::string::npos);
+    EXPECT_EQ(DateiInhalt(datei).find("301,5"), std::string::npos);
+    // through the shown values of both rows without typing
+    g->setFocus();
+    g->setCurrentCell(0, erste);
+    for (int i = 0; i < 6; ++i) Taste(g, Qt::Key_Return);
+    f.WertungEingabeSichern();
+    EXPECT_FALSE(w->modified);
+}
+
 // A time typed and the row left by a mouse click: the capture stores it while
 // typing, the row change recomputes and shows the points.
 TEST_F(WertungTest, ZeileMitDerMausVerlassen) {
@@ -220,8 +275,8 @@ TEST_F(WertungTest, ZeileMitDerMausVerlassen) {
 
     Klick(g, 2, erste);
     EXPECT_EQ(g->currentRow(), 1);
-    EXPECT_EQ(Zelle(g, 1, erste + 1), "3:25.4");
-    EXPECT_EQ(L_STR_Unblank(Zelle(g, 1, 5)), L_STR_Unblank(L_STR_DoubleToStr(Eintrag(f, 1)->RohPunkte, 3, 6, 0, 2)));
+    EXPECT_EQ(Zelle(g, 1, erste + 1), "3:25,4");
+    EXPECT_EQ(L_STR_Unblank(Zelle(g, 1, 5)), PunktZuKomma(L_STR_Unblank(L_STR_DoubleToStr(Eintrag(f, 1)->RohPunkte, 3, 6, 0, 2))));
     EXPECT_GT(Eintrag(f, 1)->RohPunkte, 100.0); // 205 s less the height deduction
     EXPECT_EQ(L_STR_Unblank(Zelle(g, 1, 6)), "1000");
 }

@@ -21,6 +21,7 @@
 
 #include "app/TabellenGitter.h"
 #include <QTimer>
+#include <QTest>
 
 #include "app/TSpeichernAbfrageForm.h"
 #include "app/TWarnStartNrForm.h"
@@ -298,6 +299,34 @@ TEST_F(MainFormTest, NullwertungsSchalterWaehltNurLogger) {
     d->WettNameEdit->setText("Nullwertung");
     ASSERT_TRUE(d->OkButtonClick());
     EXPECT_EQ(f.GetAktWettPtr()->PermntNullMode, 3 + 0x40);
+}
+
+// "Abbruch" takes nothing over: a saved competition stays unmodified, with
+// the values it had, whatever was typed into the dialog meanwhile.
+TEST_F(MainFormTest, ParameterAbbruchLaesstDenWettbewerbUnveraendert) {
+    TMainForm& f = Fenster();
+    Starten(f);
+    TWettbewerbNeuForm* d = f.ParameterDialog();
+    d->WettNameEdit->setText("Sommer Cup");
+    d->AnzahlVorrundenEdit->setText("4");
+    ASSERT_TRUE(d->OkButtonClick());
+    dateiAntworten.push_back({true, Dokumente() + "Sommer Cup.wtb", 1});
+    f.FunctionSichernClick();
+    WettbewerbTyp* w = f.GetAktWettPtr();
+    ASSERT_FALSE(w->modified);
+    ASSERT_EQ(f.StatusLampe(), 0);
+
+    f.FunctionParameterClick();
+    ASSERT_TRUE(d->isVisible());
+    d->WettNameEdit->setText("Anderer Name");
+    d->AnzahlVorrundenEdit->setText("6");
+    QTest::mouseClick(d->AbbruchButton, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_FALSE(w->modified);
+    EXPECT_EQ(f.StatusLampe(), 0);
+    EXPECT_EQ(w->Name, "Sommer Cup");
+    EXPECT_EQ(w->AnzVorrunden, 4);
 }
 
 TEST_F(MainFormTest, SichernSchliessenUndAusListeWiederOeffnen) {

@@ -110,7 +110,7 @@ TEST(DruckAngaben, StrafeMitNachkommastellen) {
     WettbewerbModellNeuBerechnen(w.W, true);
     const DruckSeitenListe l = MakeDruckSeiten(w.W, Liste(ListeErgebnis, SortPlatz), 1);
     // 333.3 per mille less 100: the decimal stays.
-    EXPECT_EQ(Zelle(l.Seiten[0], 1, 20), "P233.3");
+    EXPECT_EQ(Zelle(l.Seiten[0], 1, 20), "P233,3");
 }
 
 TEST(DruckAngaben, NichtGeflogeneOhnePlatzUndOhneNullenAmEnde) {
@@ -387,8 +387,8 @@ TEST(DruckAngaben, TeamergebnisTeamsNachPlatzMitMitgliedern) {
     // Members follow their team, the best first; the third's total did not count.
     EXPECT_EQ(zeile("Teilnehmer06 Vor"), bussarde + 1);
     EXPECT_EQ(zeile("Teilnehmer04 Vor"), bussarde + 3);
-    EXPECT_NE(z[bussarde + 3].find("(1333.4)"), std::string::npos) << z[bussarde + 3];
-    EXPECT_NE(z[bussarde].find("3666.6"), std::string::npos) << z[bussarde];
+    EXPECT_NE(z[bussarde + 3].find("(1333,4)"), std::string::npos) << z[bussarde + 3];
+    EXPECT_NE(z[bussarde].find("3666,6"), std::string::npos) << z[bussarde];
     EXPECT_NE(c.TextAuszug().find("( )  zählt nicht für die Teamwertung"), std::string::npos);
     EXPECT_NE(c.TextAuszug().find("Seite 1 von 1"), std::string::npos);
 

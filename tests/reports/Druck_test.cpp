@@ -522,6 +522,30 @@ TEST(Druck, WertungslisteMitRefly) {
     EXPECT_EQ(Zelle(s, 1, 19), "100");
 }
 
+// Printed values carry the decimal comma; a point in a club's name stays.
+TEST(Druck, WerteMitDezimalkomma) {
+    Wettbewerb w;
+    Fuellen(w, 4, 4, 1, true);
+    DurchgangTyp* d = GetDurchgangPtr(w.W, 1);
+    DatenWertungInGroupGetPtr(d, DatenGruppeGetPtr(d->GruppePtr, 1, 0), 3)->WertungDurchg[1] = 312.5;
+    DatenTeilnehmerGetPtr(w->TeilnehmerRootPtr, 3, false)->Verein = "MFC e.V.";
+    w->CalcWertung = true;
+    WettbewerbModellNeuBerechnen(w.W, true);
+    const auto komma = [](const std::string& t) { return t.find(',') != std::string::npos && t.find('.') == std::string::npos; };
+    DruckSeitenTyp p;
+    p.ListenArt = ListeWertung;
+    p.Sortierung = SortStartNr;
+    DruckSeitenListe l = MakeDruckSeiten(w.W, p, 1);
+    ASSERT_EQ(l.Seiten.size(), 1u);
+    EXPECT_EQ(Zelle(l.Seiten[0], 3, 18), "312,5");
+    EXPECT_TRUE(komma(Zelle(l.Seiten[0], 3, 19))) << Zelle(l.Seiten[0], 3, 19);
+    EXPECT_EQ(Zelle(l.Seiten[0], 3, 7), "MFC e.V.");
+    l = MakeDruckSeiten(w.W, Ergebnisliste(), 1);
+    ASSERT_EQ(l.Seiten.size(), 1u);
+    EXPECT_TRUE(komma(Zelle(l.Seiten[0], 3, 21))) << Zelle(l.Seiten[0], 3, 21);
+    EXPECT_EQ(Zelle(l.Seiten[0], 3, 7), "MFC e.V.");
+}
+
 // The judges line of the signature block: surname first, comma and blank
 // between, underscores as blanks, no comma after the last name.
 TEST(Druck, PunktrichterZeile) {

@@ -65,7 +65,7 @@ TEST(EtikettFelder, GezeigteWerteLesenSichUnveraendert) {
                 << tab << "/" << i;
         }
     }
-    EXPECT_EQ(EtikettFelderZeigen(EtikettFormatDefault()).FaktorX, " 1.0");
+    EXPECT_EQ(EtikettFelderZeigen(EtikettFormatDefault()).FaktorX, " 1,0");
 }
 
 TEST(EtikettFelder, NurDasGewaehlteFormatWirdUebernommen) {

@@ -201,6 +201,27 @@ TEST_F(Reiter, ErgebnisNachPlatzMitRundenSpaltenUndVerborgenenLeerenSpalten) {
     EXPECT_FALSE(t.ZelleEditierbar(0, 2));
 }
 
+// Values are shown with the decimal comma, typed, computed and summed; a
+// point in a club's name stays.
+TEST_F(Reiter, WerteMitDezimalkommaNamenUnveraendert) {
+    const int edv = 1; // Adler, in the group of Berger's 900
+    DatenTeilnehmerGetPtr(tw.W->TeilnehmerRootPtr, edv, false)->Verein = "MFC e.V.";
+    tw.Flug(1, edv, 870.8, 1);
+    tw.Rechnen();
+    const auto komma = [](const std::string& s) { return s.find(',') != std::string::npos && s.find('.') == std::string::npos; };
+    TabelleTyp t = Tabelle(TabWertung);
+    const int z = t.ZeileVon(edv);
+    ASSERT_GE(z, 0);
+    EXPECT_EQ(t.Text(z, t.FixeSpalten), "870,8");
+    EXPECT_EQ(Texte(t, z, 3)[3], "MFC e.V.");
+    EXPECT_TRUE(komma(t.Text(z, t.FixeSpalten - 1))) << t.Text(z, t.FixeSpalten - 1);
+    t = Tabelle(TabErgebnis);
+    const int e = t.ZeileVon(edv);
+    ASSERT_GE(e, 0);
+    EXPECT_TRUE(komma(t.Text(e, 4))) << t.Text(e, 4);
+    EXPECT_TRUE(komma(t.Text(e, 6))) << t.Text(e, 6);
+}
+
 TEST_F(Reiter, TeambogenZeigtJeTeamnummerEineZeile) {
     MannschaftTyp* m = DatenMannschaftNew();
     m->Nr = 2;
