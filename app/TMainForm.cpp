@@ -233,14 +233,9 @@ void TMainForm::MenueAufbauen() {
         a->setCheckable(true);
         dgGruppe->addAction(a);
         durchgangAct_[n - 1] = a;
-        connect(a, &QAction::triggered, this, [this, n] {
-            if (!WettPtr) return;
-            SetDurchgangNr(n);
-            SetWettbewerbModified(WettPtr);
-            RedrawStatusBar();
-            CheckZeigeHinweisEinteilungStartreihenfolge();
-        });
+        connect(a, &QAction::triggered, this, [this, n] { DurchgangWaehlen(n); });
     }
+    NavigationMenueAufbauen(bearbeiten, durchgang);
     QMenu* sort = ansicht->addMenu("&Sortierung");
     // One order at a time: the sort items are one radio group.
     // (optional: without a competition none is checked; clicking the checked
@@ -322,11 +317,16 @@ void TMainForm::GridsAufbauen() {
         grid_[t]->setSelectionMode(QAbstractItemView::SingleSelection);
         grid_[t]->viewport()->installEventFilter(this);
         grid_[t]->viewport()->setMouseTracking(true);
-        panels_->addWidget(t == TabTeilnehmer || t == TabMannschaft ? EditPanelAufbauen(t) : grid_[t]);
+        grid_[t]->Gefroren()->viewport()->installEventFilter(this);
+        grid_[t]->Gefroren()->viewport()->setMouseTracking(true);
+        panels_->addWidget(t == TabTeilnehmer || t == TabMannschaft ? EditPanelAufbauen(t)
+                           : t == TabWertung || t == TabRefly       ? DurchgangLeisteAufbauen(t)
+                                                                    : grid_[t]);
         if (t != TabTeamergebnis) tabBar_->addTab(TabTitel[t]);
     }
     layout->addWidget(tabBar_);
     layout->addWidget(panels_, 1);
+    layout->addWidget(SuchleisteAufbauen(mitte));
     setCentralWidget(mitte);
     connect(tabBar_, &QTabBar::currentChanged, this, [this](int) { MainTabControlChange(); });
 }
@@ -679,6 +679,7 @@ void TMainForm::SetDurchgangListRadionButton() {
     }
     if (WettPtr && WettPtr->DurchgangNr >= 1 && WettPtr->DurchgangNr <= MaxAnzeigeDurchgaenge)
         durchgangAct_[WettPtr->DurchgangNr - 1]->setChecked(true);
+    DurchgangLeisteAktualisieren();
 }
 
 void TMainForm::SetSortListRadionButton() {
@@ -866,7 +867,7 @@ bool TMainForm::eventFilter(QObject* Objekt, QEvent* Ereignis) {
         return QMainWindow::eventFilter(Objekt, Ereignis);
     int tab = -1;
     for (int t : {TabTeilnehmer, TabStartreihenfolge, TabWertung, TabRefly, TabErgebnis})
-        if (Objekt == grid_[t]->viewport()) tab = t;
+        if (grid_[t]->IstFlaeche(Objekt)) tab = t;
     if (tab < 0 || !WettPtr || GetSort(WettPtr, tab) != SortGruppe) return QMainWindow::eventFilter(Objekt, Ereignis);
     auto* m = static_cast<QMouseEvent*>(Ereignis);
     TabellenGitter* g = grid_[tab];

@@ -20,7 +20,9 @@
 #include "tabellen/ReiterTabelle.h"
 
 class QAction;
+class QComboBox;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QProgressBar;
 class QStackedWidget;
@@ -498,6 +500,34 @@ class TMainForm : public QMainWindow {
     int sperrWahl_ = -1;         // the answer then (0 read-only, 1 take over)
     std::string parallelAbgelehnt_; // a parallel copy the user declined in this window
     std::string startDateiFehler_; // why the file named at start-up was not opened
+
+    // --- finding one's way in the grids (TMainFormNavigation.cpp): the round
+    // bar above the score grids, the previous and next round, and finding a
+    // pilot in the showing grid.
+  public:
+    // Shows round n as Ansicht › Durchgang does.
+    void DurchgangWaehlen(int n);
+    // The round before (Schritt -1) or after (+1) the current one; nothing at the ends.
+    void DurchgangSchritt(int Schritt);
+    void SuchenClick();      // "Suchen …" (Ctrl+F): opens the find bar
+    void WeitersuchenClick(); // "Weitersuchen" (F3): the next pilot found, from the top again after the last
+    QComboBox* DurchgangAuswahl(int Tab) const { return durchgangWahl_[Tab == TabRefly ? 1 : 0]; }
+    QLabel* DurchgangTitel(int Tab) const { return durchgangName_[Tab == TabRefly ? 1 : 0]; }
+    QLineEdit* SuchFeld() const { return suchFeld_; }
+    QLabel* SuchHinweis() const { return suchHinweis_; }
+
+  private:
+    QWidget* DurchgangLeisteAufbauen(int Tab);
+    QWidget* SuchleisteAufbauen(QWidget* Eltern);
+    void NavigationMenueAufbauen(QMenu* Bearbeiten, QMenu* Durchgang);
+    void DurchgangLeisteAktualisieren();
+    // Puts the cursor on the first pilot found below row AbZeile (from 0) of the showing grid.
+    void PilotSuchen(int AbZeile);
+    QComboBox* durchgangWahl_[2] = {};
+    QLabel* durchgangName_[2] = {};
+    QWidget* suchLeiste_ = nullptr;
+    QLineEdit* suchFeld_ = nullptr;
+    QLabel* suchHinweis_ = nullptr;
 
     // --- live pages and entry by phone (TMainFormLive.cpp): the server runs
     // in this window's event loop and stops when the competition is closed.

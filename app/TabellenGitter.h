@@ -1,6 +1,10 @@
 // A grid of the main window: a table view over a TabellenModell. It takes
 // the table of its tab, lets the model tell the view which rows changed, and
 // sizes its columns from their longest texts, measured once per change.
+// The columns the table freezes (its pilot's numbers and name) stay in place
+// when the grid scrolls right: a second view over the same model and
+// selection lies over them, following the grid's rows, widths and current
+// row; it shows only while the grid is scrolled right.
 // Rows and columns are counted from 0, as in the view.
 #pragma once
 
@@ -31,7 +35,22 @@ class TabellenGitter : public QTableView {
     const std::string& Text(int Zeile, int Spalte) const { return modell_->Text(Zeile, Spalte); }
     std::string KopfText(int Spalte) const;
 
+    // The view over the frozen columns (hidden while nothing is frozen or the
+    // grid is not scrolled right).
+    QTableView* Gefroren() const { return gefroren_; }
+    // True for the grid's cell area and for that of its frozen columns.
+    bool IstFlaeche(const QObject* Objekt) const;
+
+    void scrollTo(const QModelIndex& Index, ScrollHint Hinweis = EnsureVisible) override;
+
+  protected:
+    bool edit(const QModelIndex& Index, EditTrigger Ausloeser, QEvent* Ereignis) override;
+    void resizeEvent(QResizeEvent* Ereignis) override;
+
   private:
+    void GefrorenAnpassen();
+    int GefrorenBreite() const;
+    QTableView* gefroren_;
     void SpaltenBemessen(bool Alle, int FontFactor);
     int TextBreite(int Spalte) const;
     TabellenModell* modell_;

@@ -350,6 +350,12 @@ void MannschaftSpaltenSetzen(TabelleTyp& t) {
 
 } // namespace
 
+int GefroreneSpalten(int Tab) {
+    // The sheets typed into row by row across many columns keep the row's
+    // numbers and the pilot's name in sight.
+    return Tab == TabTeilnehmer || Tab == TabWertung || Tab == TabRefly ? TeilnSpalteName + 1 : 0;
+}
+
 int ReiterZeilenZahl(const WettbewerbTyp* Wett, int Tab) {
     const int b0 = Wett ? GetAnzTeilnehmer(Wett->TeilnehmerRootPtr) : 0;
     const int b = b0 < 45 ? 50 : b0;
@@ -389,6 +395,7 @@ TabelleTyp ReiterTabelle(WettbewerbTyp* Wett, int Tab, const ReiterOptionen& Opt
         t.Zeilen.back().Editierbar = Tab == TabTeilnehmer;
     }
     if (Tab == TabErgebnis || Tab == TabTeamergebnis) LeereSpaltenVerbergen(t, 2);
+    t.GefroreneSpalten = GefroreneSpalten(Tab);
     return t;
 }
 

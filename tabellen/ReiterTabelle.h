@@ -42,6 +42,11 @@ inline constexpr int BreiteModell = 120;
 // participant an entry in the current round, as the evaluation does.
 TabelleTyp ReiterTabelle(WettbewerbTyp* Wett, int Tab, const ReiterOptionen& Optionen);
 
+// The columns of tab Tab that stay in place when its grid scrolls right (the
+// numbers of the row and the name on the participant sheet and the score
+// grids), counted from column 0; 0 for none.
+int GefroreneSpalten(int Tab);
+
 // The rows a list keeps beyond its participants: the participant sheet and
 // the score grids leave room to type, the start order room for its
 // separators (b participants with a surname).

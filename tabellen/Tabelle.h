@@ -66,6 +66,9 @@ struct TabelleTyp {
     // Columns 0 .. FixeSpalten - 1 belong to the row (numbers, name, computed
     // values), the others are its values.
     int FixeSpalten = 0;
+    // Columns 0 .. GefroreneSpalten - 1 stay in place when the grid scrolls
+    // right, so that the row's pilot stays in sight.
+    int GefroreneSpalten = 0;
 
     int AnzahlZeilen() const { return static_cast<int>(Zeilen.size()); }
     int AnzahlSpalten() const { return static_cast<int>(Spalten.size()); }

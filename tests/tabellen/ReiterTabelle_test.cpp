@@ -240,6 +240,24 @@ TEST_F(Reiter, TeambogenZeigtJeTeamnummerEineZeile) {
     EXPECT_FALSE(t.ZelleEditierbar(0, 0));
 }
 
+TEST_F(Reiter, NummernUndNameBleibenBeimRollenStehenAufTeilnehmerbogenUndWertung) {
+    const struct {
+        int Tab, Gefroren;
+    } faelle[] = {{TabTeilnehmer, 3}, {TabStartreihenfolge, 0}, {TabMannschaft, 0}, {TabWertung, 3},
+                  {TabRefly, 3},      {TabErgebnis, 0},         {TabTeamergebnis, 0}};
+    for (const auto& f : faelle) {
+        const TabelleTyp t = Tabelle(f.Tab);
+        EXPECT_EQ(t.GefroreneSpalten, f.Gefroren) << f.Tab;
+        if (f.Gefroren == 0) continue;
+        // The frozen part is the row's two numbers and the name, never a value to type.
+        EXPECT_EQ(t.Spalten[2].Kopf, "Name") << f.Tab;
+        EXPECT_EQ(t.Text(0, 2), "Adler V1") << f.Tab;
+        if (f.Tab != TabTeilnehmer) {
+            EXPECT_LE(t.GefroreneSpalten, t.FixeSpalten) << f.Tab;
+        }
+    }
+}
+
 TEST(Tabelle, GeaenderteZeilenUndLaengsteTexte) {
     TabelleTyp a;
     a.Spalten.resize(2);
