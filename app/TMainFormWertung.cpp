@@ -183,7 +183,7 @@ bool TMainForm::AblehnungHalten(int Tab, int Zeile) {
     const QString meldung = QString::fromStdString(a.Meldung);
     const QString gespeichert = QString::fromStdString(g->Modell()->Angezeigt(Zeile - 1, a.Spalte));
     if (g->currentIndex() != zelle) g->setCurrentCell(Zeile - 1, a.Spalte);
-    if (!e->EditorOffen()) g->edit(zelle);
+    if (!e->EditorOffen()) g->QAbstractItemView::edit(zelle);
     e->AblehnungZeigen(meldung, gespeichert);
     return true;
 }
