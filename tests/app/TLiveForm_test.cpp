@@ -32,17 +32,23 @@ class LiveFensterTest : public FensterTest {
                                    std::filesystem::copy_options::overwrite_existing);
         return d;
     }
+    // The competition shown, its server started on an ephemeral port (which
+    // writes the links' address beside the file).
+    void ServerStarten(TMainForm& f) {
+        Starten(f);
+        ASSERT_NE(f.GetAktWettPtr(), nullptr);
+        f.LiveErgebnisseClick();
+        TLiveForm& live = *f.LiveForm();
+        live.PortFeld()->setValue(0);
+        ASSERT_TRUE(live.StartenClick()) << live.Meldung().toStdString();
+    }
 };
 
 TEST_F(LiveFensterTest, EingabeVomTelefonAnnehmenUndServerEndetMitDemWettbewerb) {
     const std::string datei = Datei();
     TMainForm& f = Fenster({QString::fromStdString(datei)});
-    Starten(f);
-    ASSERT_NE(f.GetAktWettPtr(), nullptr);
-    f.LiveErgebnisseClick();
+    ASSERT_NO_FATAL_FAILURE(ServerStarten(f));
     TLiveForm& live = *f.LiveForm();
-    live.PortFeld()->setValue(0);
-    ASSERT_TRUE(live.StartenClick()) << live.Meldung().toStdString();
     LiveServer& s = *f.LiveServerPtr();
     ASSERT_TRUE(s.Laeuft());
     ASSERT_FALSE(live.Adressen().empty());
@@ -142,12 +148,7 @@ TEST_F(LiveFensterTest, AnnahmeErstMitDemGespeichertenWettbewerbImEingangsbuch) 
 TEST_F(LiveFensterTest, StartzettelDerVorschauTragenDenEingabeLink) {
     const std::string datei = Datei();
     TMainForm& f = Fenster({QString::fromStdString(datei)});
-    Starten(f);
-    ASSERT_NE(f.GetAktWettPtr(), nullptr);
-    f.LiveErgebnisseClick();
-    TLiveForm& live = *f.LiveForm();
-    live.PortFeld()->setValue(0);
-    ASSERT_TRUE(live.StartenClick()) << live.Meldung().toStdString(); // the links' address is known now
+    ASSERT_NO_FATAL_FAILURE(ServerStarten(f));
 
     f.FunktionStartzettelClick();
     TPreviewForm* v = f.PreviewForm();
