@@ -50,8 +50,8 @@ constexpr const char* LiveStil =
     ".live-nav a{white-space:nowrap}"
     ".live-aktuell{font:bold 14px sans-serif;margin:4px 0 8px 0;color:#800}"
     // The round and group flown now, on the start list.
-    "h2.aktuell{background:#ffe58a;padding:2px 4px}"
-    "tr.aktuell>td{background:#ffe58a;font-weight:bold}"
+    "h2.aktuell{display:inline-block;background:#ffe58a;padding:2px 6px}"
+    "tr.aktuell>td{background:#ffe58a}"
     "table{max-width:100%}"
     "</style>";
 
