@@ -113,7 +113,8 @@ bool TEingaengeForm::Annehmen(int Id, std::string& Grund) {
     }
     const EingangTyp kopie = *e;
     if (!EingangUebernehmen(wett_, kopie, Grund)) return false;
-    return EingangAngenommenVermerken(dienst_->Journal(), dienst_->Eingaenge(), Id, Grund);
+    // The journal records the acceptance when the competition is saved.
+    return dienst_->AnnahmeVormerken(Id, Grund);
 }
 
 bool TEingaengeForm::AnnehmenClick(int Id) {

@@ -16,6 +16,7 @@
 #include "exchange/DateiZugriff.h"
 #include "exchange/DatenWettbewerbDatei.h"
 #include "reports/DruckVorschau.h"
+#include "reports/Startzettel.h"
 #include "evaluation/WertungEingabe.h"
 #include "tabellen/ReiterTabelle.h"
 
@@ -542,6 +543,11 @@ class TMainForm : public QMainWindow {
     void LiveMenueAufbauen(QMenu* Datei);
     // The competition was loaded: its inbox (pending submissions of an earlier session) is read.
     void LiveBinden();
+    // The competition was saved as Datei: the acceptances of the inbox go into
+    // the journal, and under a new name the codes and the journal follow it.
+    void LiveGespeichert(const std::string& Datei);
+    // The start sheets of the preview get the entry links, as those of "tavuran-cli drucken".
+    void StartzettelZugang(std::vector<ZettelSeiteTyp>& Seiten);
     // After a recompute: the pages anew, the streams told, the inbox shown again.
     void LiveGeaendert();
     // The 500 ms timer: the note in the status bar.

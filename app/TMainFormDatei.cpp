@@ -172,6 +172,7 @@ TMainForm::SpeichernAusgang TMainForm::SichernNach(int FormatNr, const std::stri
         eigeneDatei_ = name;
         eigenerStand_ = erg.Stand;
         GespeichertMerken();
+        LiveGespeichert(name);
     }
     return SpeichernErgebnisMelden(erg.Ok, SpeicherErgebnisText(erg), WettPtr->WettbewerbFileNamen[0])
                ? SpeichernAusgang::Gespeichert

@@ -39,6 +39,7 @@ void TMainForm::DruckMenueAufbauen() {
     };
     anbindung.Druckfarbe = [this] { return Druckfarbe(); };
     anbindung.TeamAnzeigen = [this] { return TeamInStartliste(); };
+    anbindung.Zettelzugang = [this](std::vector<ZettelSeiteTyp>& s) { StartzettelZugang(s); };
     preview_ = new TPreviewForm(anbindung, this);
     verteiler_ = new TVerteilerForm([this](int maske) { StartlisteVorschauZeigen(maske); }, this);
     connect(this, &TMainForm::WettbewerbSchliesst, preview_, [this](WettbewerbTyp* w) {

@@ -8,6 +8,9 @@
 #include "app/TEingaengeForm.h"
 #include "app/TLiveForm.h"
 #include "app/TMainForm.h"
+#include "core/UiHooks.h"
+#include "exchange/DateiZugriff.h"
+#include "live/LiveStartzettel.h"
 #include "netz/LiveServer.h"
 #include "platform/Zeitgeber.h"
 
@@ -44,6 +47,32 @@ void TMainForm::LiveBinden() {
     if (!liveServer_->Dienst().Oeffnen(WettPtr, WettPtr->WettbewerbFileNamen[0], grund)) liveServer_->Dienst().Schliessen();
     liveForm_->Binden(WettPtr, WettPtr->WettbewerbFileNamen[0], liveServer_);
     eingaengeForm_->Binden(WettPtr, &liveServer_->Dienst(), [this] { WettbewerbNeuBerechnen(); });
+}
+
+void TMainForm::LiveGespeichert(const std::string& Datei) {
+    if (!liveServer_ || !WettPtr) return;
+    LiveDienst& d = liveServer_->Dienst();
+    // A competition saved for the first time gets its inbox now.
+    if (!d.Offen()) return LiveBinden();
+    const bool neu = !DateienGleich(d.Datei(), Datei);
+    std::string grund;
+    if (!d.Gespeichert(Datei, grund)) UiWarnung("Eingänge", grund);
+    if (neu) {
+        liveForm_->Binden(WettPtr, d.Datei(), liveServer_);
+        eingaengeForm_->Aktualisieren();
+    }
+}
+
+void TMainForm::StartzettelZugang(std::vector<ZettelSeiteTyp>& Seiten) {
+    if (!WettPtr) return;
+    std::string grund;
+    if (!ZettelZugangVorbereiten(WettPtr, WettPtr->WettbewerbFileNamen[0], Seiten, grund)) {
+        statusBar()->showMessage(QString::fromStdString("Startzettel ohne Eingabe-Links. " + grund), 10000);
+        return;
+    }
+    // Codes handed out for the sheets' rounds are valid on the server at once.
+    if (liveServer_ && liveServer_->Dienst().Offen() && !liveServer_->Dienst().ZugangNeuLesen(grund))
+        statusBar()->showMessage(QString::fromStdString(grund), 10000);
 }
 
 void TMainForm::LiveErgebnisseClick() {

@@ -285,7 +285,9 @@ void TPreviewForm::Neuaufbau(bool Seite1) {
     } else {
         if (haupt_.Druckfarbe) z_.Farbmodus = haupt_.Druckfarbe();
         if (haupt_.TeamAnzeigen) z_.TeamAnzeigen = haupt_.TeamAnzeigen();
-        dok_ = DruckDokumentErstellen(wett_, VorschauDruckAuftrag(z_), meldung_);
+        DruckAuftrag a = VorschauDruckAuftrag(z_);
+        a.Zettelzugang = haupt_.Zettelzugang;
+        dok_ = DruckDokumentErstellen(wett_, a, meldung_);
         if (dok_ && dok_->AnzahlSeiten() < 1 && meldung_.empty()) meldung_ = "Es gibt nichts zu drucken.";
         // Later builds keep the style chosen here.
         if (z_.Art == DruckArt::Startliste) z_.DruckAttributeWaehlen = false;

@@ -14,11 +14,13 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <QDialog>
 
 #include "core/DatenTypen.h"
 #include "reports/DruckVorschau.h"
+#include "reports/Startzettel.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -43,6 +45,8 @@ class TPreviewForm : public QDialog {
         std::function<void(int)> SetDurchgangNr;
         std::function<int()> Druckfarbe;
         std::function<bool()> TeamAnzeigen;
+        // Start sheets: gives the built sheets their entry links by phone.
+        std::function<void(std::vector<ZettelSeiteTyp>&)> Zettelzugang;
     };
     explicit TPreviewForm(Anbindung Haupt, QWidget* Eltern = nullptr);
     ~TPreviewForm() override;

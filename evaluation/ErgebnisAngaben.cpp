@@ -54,17 +54,38 @@ std::string Zweistellig(int n) {
 
 // ------------------------------------------------------- provisional or final
 
+namespace {
+
+// The lowest group of the round with a participant placed in it who has no
+// result; 0 when every one has.
+int ErsteOffeneGruppe(const WettbewerbTyp* Wett, int DurchgangNr) {
+    const DurchgangTyp* d = DatenDurchgangSuchen(Wett, DurchgangNr);
+    int offen = 0;
+    for (const TeilnehmerTyp* t = Wett->TeilnehmerRootPtr; t; t = t->next) {
+        const int g = t->Gruppe[DurchgangNr];
+        if (!TeilnehmerGelistet(t) || g <= 0 || (offen > 0 && g >= offen)) continue;
+        const WertungTyp *e = nullptr, *r = nullptr;
+        Eintraege(d, t->EdvNr, e, r);
+        if (!WertEingetragen(e) && !WertEingetragen(r)) offen = g;
+    }
+    return offen;
+}
+
+} // namespace
+
 bool DurchgangVollstaendig(const WettbewerbTyp* Wett, int DurchgangNr) {
     if (!Wett || DurchgangNr < 1 || DurchgangNr > MaxDurchgaenge) return false;
     const DurchgangTyp* d = DatenDurchgangSuchen(Wett, DurchgangNr);
     if (!d || !d->DurchgangGeflogen) return false;
-    for (const TeilnehmerTyp* t = Wett->TeilnehmerRootPtr; t; t = t->next) {
-        if (!TeilnehmerGelistet(t) || t->Gruppe[DurchgangNr] <= 0) continue;
-        const WertungTyp *e = nullptr, *r = nullptr;
-        Eintraege(d, t->EdvNr, e, r);
-        if (!WertEingetragen(e) && !WertEingetragen(r)) return false;
+    return ErsteOffeneGruppe(Wett, DurchgangNr) == 0;
+}
+
+AktuellerFlugTyp AktuellerFlug(const WettbewerbTyp* Wett) {
+    if (!Wett) return {};
+    for (int r = 1; r <= Runden(Wett); ++r) {
+        if (const int g = ErsteOffeneGruppe(Wett, r); g > 0) return {r, g};
     }
-    return true;
+    return {};
 }
 
 bool ErgebnisEndgueltig(const WettbewerbTyp* Wett, bool AlsEndgueltig) {

@@ -24,6 +24,14 @@ namespace tavuran {
 // A round is complete when it was flown and every participant placed in it
 // (a group number above 0) has a result: something entered, or raw points.
 bool DurchgangVollstaendig(const WettbewerbTyp* Wett, int DurchgangNr);
+// The round and group flown now: the first round that is not complete, and in
+// it the lowest group with a participant who has no result yet. Both 0 when
+// every round is complete (or there are none).
+struct AktuellerFlugTyp {
+    int Durchgang = 0;
+    int Gruppe = 0;
+};
+AktuellerFlugTyp AktuellerFlug(const WettbewerbTyp* Wett);
 // A result list is final when every round of the competition is complete, or
 // when the user declares it final (AlsEndgueltig, the switch of the print and
 // export dialogs). A competition without rounds is never final by itself.

@@ -50,8 +50,10 @@ struct Konflikte {
     bool Team = false;
 };
 
-void ExportStartliste(WettbewerbTyp* Wett, HtmlZeilen& L, int r, Konflikte& K) {
-    L.push_back("<h2>" + HtmlText(GetDurchgangBezeichner(Wett, r, false, true)) + " – Startliste</h2>");
+// The round and group flown now (Aktuell) carry the class "aktuell".
+void ExportStartliste(WettbewerbTyp* Wett, HtmlZeilen& L, int r, Konflikte& K, const AktuellerFlugTyp& Aktuell) {
+    const bool jetzt = r == Aktuell.Durchgang;
+    L.push_back(std::string(jetzt ? "<h2 class=\"aktuell\">" : "<h2>") + HtmlText(GetDurchgangBezeichner(Wett, r, false, true)) + " – Startliste</h2>");
     // The channel comes early: the transmitter tent reads it on a phone too.
     HtmlTabelleAnfang(L, {T("Start", "p"), T("Teilnehmer", "n"), Z("Gruppe"), Z("Startplatz"), T("Kanal"), T("Team"),
                           T("Verein"), T("Jug.")});
@@ -76,7 +78,7 @@ void ExportStartliste(WettbewerbTyp* Wett, HtmlZeilen& L, int r, Konflikte& K) {
                            Markiert(AktiverKanal(t), KanalK ? "!" : NachbarK ? "~" : nullptr),
                            Markiert(m ? m->Name : std::string(), TeamK ? "!" : nullptr),
                            T(t->Verein), T(t->Jugendlich ? "jugend" : "")},
-                          {}, Neu ? "neu" : "");
+                          {}, std::string(Neu ? "neu" : "") + (jetzt && g == Aktuell.Gruppe ? (Neu ? " aktuell" : "aktuell") : ""));
     }
     HtmlTabelleEnde(L);
 }
@@ -134,10 +136,11 @@ void StartListRumpf(WettbewerbTyp* Wett, HtmlZeilen& L) {
     CheckDoppelBelegung(Wett);
     Konflikte K;
     const int Alt = Wett->DurchgangNr;
+    const AktuellerFlugTyp Aktuell = AktuellerFlug(Wett);
     for (int r = 1; r <= HtmlVorrunden(Wett); ++r) {
         Wett->DurchgangNr = r;
         SortTeilnehmerGruppe(Wett);
-        ExportStartliste(Wett, L, r, K);
+        ExportStartliste(Wett, L, r, K, Aktuell);
     }
     Wett->DurchgangNr = Alt;
     SortAll(Wett);

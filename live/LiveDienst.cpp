@@ -1,5 +1,10 @@
 #include "live/LiveDienst.h"
 
+#include <algorithm>
+#include <filesystem>
+
+#include "exchange/DateiZugriff.h"
+
 #include "live/LiveEingabe.h"
 #include "live/LiveSeiten.h"
 
@@ -48,6 +53,9 @@ bool LiveDienst::Oeffnen(WettbewerbTyp* Wett, const std::string& WettbewerbDatei
 }
 
 void LiveDienst::Schliessen() {
+    // Acceptances not saved are dropped with the competition: its file lacks
+    // their values, so the journal rightly keeps them pending.
+    Vorgemerkt_.clear();
     Wett_ = nullptr;
     Seiten_.clear();
     ++Stand_;
@@ -71,6 +79,36 @@ bool LiveDienst::JournalNeuLesen(std::string& Grund) {
     EingaengeTyp e;
     if (!EingaengeLesen(Journal_, e, Grund)) return false;
     Eingaenge_ = std::move(e);
+    std::string g;
+    for (int id : Vorgemerkt_) EingangAngenommenSetzen(Eingaenge_, id, g);
+    return true;
+}
+
+bool LiveDienst::AnnahmeVormerken(int Id, std::string& Grund) {
+    if (!Wett_) {
+        Grund = "Zurzeit ist kein Wettbewerb geöffnet.";
+        return false;
+    }
+    if (!EingangAngenommenSetzen(Eingaenge_, Id, Grund)) return false;
+    if (std::find(Vorgemerkt_.begin(), Vorgemerkt_.end(), Id) == Vorgemerkt_.end()) Vorgemerkt_.push_back(Id);
+    return true;
+}
+
+bool LiveDienst::Gespeichert(const std::string& WettbewerbDatei, std::string& Grund) {
+    if (!Wett_ || WettbewerbDatei.empty()) return true;
+    if (!DateienGleich(WettbewerbDatei, Datei_)) {
+        std::error_code ec;
+        for (const auto& [alt, neu] : {std::pair{ZugangDateiName(Datei_), ZugangDateiName(WettbewerbDatei)},
+                                       std::pair{Journal_, EingangJournalName(WettbewerbDatei)}}) {
+            if (std::filesystem::exists(alt, ec) && !DateiKopieren(alt, neu, Grund)) return false;
+        }
+        Datei_ = WettbewerbDatei;
+        Journal_ = EingangJournalName(WettbewerbDatei);
+    }
+    while (!Vorgemerkt_.empty()) {
+        if (!EingangAnnahmeSchreiben(Journal_, Vorgemerkt_.front(), Grund)) return false;
+        Vorgemerkt_.erase(Vorgemerkt_.begin());
+    }
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "core/DatenTypen.h"
 #include "live/HttpAnfrage.h"
@@ -49,6 +50,21 @@ class LiveDienst {
     // The event a stream gets for the current state.
     std::string Ereignis() const;
 
+    // The scorer accepted submission Id in the window: its values are in the
+    // competition but not yet in its file. It shows as accepted at once; the
+    // journal records it only when the competition is saved (Gespeichert), so
+    // that after a crash before the save it is pending again, not lost.
+    bool AnnahmeVormerken(int Id, std::string& Grund);
+    const std::vector<int>& Vorgemerkt() const { return Vorgemerkt_; }
+    // The competition was saved as WettbewerbDatei. Under a new name its codes
+    // and journal are copied beside the new file (the old file keeps its own,
+    // so printed codes stay valid) and the service goes on with the new one;
+    // then the acceptances noted since the last save go into the journal.
+    // False with a reason when a copy or a record could not be written (the
+    // acceptances not written stay noted for the next save).
+    bool Gespeichert(const std::string& WettbewerbDatei, std::string& Grund);
+    const std::string& Datei() const { return Datei_; }
+
     int TelefoneLetzteMinute(Zeitpunkt Jetzt) { return Zaehler_.TelefoneLetzteMinute(Jetzt); }
     const EingaengeTyp& Eingaenge() const { return Eingaenge_; }
     EingaengeTyp& Eingaenge() { return Eingaenge_; }
@@ -65,6 +81,7 @@ class LiveDienst {
     std::string Datei_, Journal_;
     ZugangListeTyp Zugang_;
     EingaengeTyp Eingaenge_;
+    std::vector<int> Vorgemerkt_; // accepted in the window, not yet in the journal
     LiveZaehler Zaehler_;
     bool NurLesen_ = false;
     long Stand_ = 1;

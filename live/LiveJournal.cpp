@@ -199,15 +199,26 @@ bool EingangMelden(const std::string& Journal, EingaengeTyp& E, EingangTyp& Neu,
     return true;
 }
 
-bool EingangAngenommenVermerken(const std::string& Journal, EingaengeTyp& E, int Id, std::string& Grund) {
+bool EingangAngenommenSetzen(EingaengeTyp& E, int Id, std::string& Grund) {
     EingangTyp* e = EingangVon(E, Id);
     if (!e) {
         Grund = "Es gibt keinen Eingang " + std::to_string(Id) + ".";
         return false;
     }
-    if (!Anhaengen(Journal, "A\t" + std::to_string(Id) + "\t" + Maskieren(EingangZeitJetzt()), Grund)) return false;
     Entscheiden(E, *e, true, {});
     return true;
+}
+
+bool EingangAnnahmeSchreiben(const std::string& Journal, int Id, std::string& Grund) {
+    return Anhaengen(Journal, "A\t" + std::to_string(Id) + "\t" + Maskieren(EingangZeitJetzt()), Grund);
+}
+
+bool EingangAngenommenVermerken(const std::string& Journal, EingaengeTyp& E, int Id, std::string& Grund) {
+    if (!EingangVon(E, Id)) {
+        Grund = "Es gibt keinen Eingang " + std::to_string(Id) + ".";
+        return false;
+    }
+    return EingangAnnahmeSchreiben(Journal, Id, Grund) && EingangAngenommenSetzen(E, Id, Grund);
 }
 
 bool EingangAbgelehntVermerken(const std::string& Journal, EingaengeTyp& E, int Id, const std::string& Ablehnung,

@@ -61,6 +61,12 @@ bool EingangMelden(const std::string& Journal, EingaengeTyp& Eingaenge, EingangT
 bool EingangAngenommenVermerken(const std::string& Journal, EingaengeTyp& Eingaenge, int Id, std::string& Grund);
 bool EingangAbgelehntVermerken(const std::string& Journal, EingaengeTyp& Eingaenge, int Id,
                                const std::string& Ablehnung, std::string& Grund);
+// The two halves of an acceptance: the state in the inbox, and the record in
+// the journal. The window sets the state when the values go into the
+// competition and writes the record only once the competition is saved, so
+// that a crash in between leaves the submission pending, not lost.
+bool EingangAngenommenSetzen(EingaengeTyp& Eingaenge, int Id, std::string& Grund);
+bool EingangAnnahmeSchreiben(const std::string& Journal, int Id, std::string& Grund);
 
 EingangTyp* EingangVon(EingaengeTyp& Eingaenge, int Id);
 const EingangTyp* EingangVon(const EingaengeTyp& Eingaenge, int Id);

@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "core/Eingabe.h"
+#include "evaluation/ErgebnisAngaben.h"
 #include "exchange/HtmlListen.h"
 #include "reports/QrCode.h"
 
@@ -48,6 +49,9 @@ constexpr const char* LiveStil =
     ".live-nav{display:flex;flex-wrap:wrap;gap:4px 12px;font:15px sans-serif;margin:0 0 8px 0;padding:6px;background:#eef}"
     ".live-nav a{white-space:nowrap}"
     ".live-aktuell{font:bold 14px sans-serif;margin:4px 0 8px 0;color:#800}"
+    // The round and group flown now, on the start list.
+    "h2.aktuell{display:inline-block;background:#ffe58a;padding:2px 6px}"
+    "tr.aktuell>td{background:#ffe58a}"
     "table{max-width:100%}"
     "</style>";
 
@@ -77,9 +81,10 @@ std::string Navigation(const WettbewerbTyp* Wett) {
 }
 
 std::string Aktuell(const WettbewerbTyp* Wett) {
-    if (!Wett || Wett->DurchgangNr < 1) return {};
-    return "<div class=\"live-aktuell\">Aktueller Durchgang: " +
-           HtmlText(GetDurchgangBezeichner(Wett, Wett->DurchgangNr, false, true)) + "</div>";
+    const AktuellerFlugTyp a = AktuellerFlug(Wett);
+    if (a.Durchgang < 1) return {};
+    return "<div class=\"live-aktuell\">Jetzt: " + HtmlText(GetDurchgangBezeichner(Wett, a.Durchgang, false, true)) +
+           ", Gruppe " + std::to_string(a.Gruppe) + "</div>";
 }
 
 bool Beginnt(const std::string& s, std::string_view p) {

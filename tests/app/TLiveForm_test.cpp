@@ -2,6 +2,7 @@
 // phone's submission shows up in the inbox, accepting it puts its values into
 // the competition, closing the competition stops the server, and the
 // notice-board page's QR code is the address.
+#include <algorithm>
 #include <filesystem>
 
 #include <QApplication>
@@ -10,8 +11,10 @@
 
 #include "app/TEingaengeForm.h"
 #include "app/TLiveForm.h"
+#include "app/TPreviewForm.h"
 #include "core/DatenDurchgang.h"
 #include "evaluation/WertungEingabe.h"
+#include "live/LiveJournal.h"
 #include "live/LiveZugang.h"
 #include "netz/LiveServer.h"
 #include "tests/app/AppUmgebung.h"
@@ -29,17 +32,23 @@ class LiveFensterTest : public FensterTest {
                                    std::filesystem::copy_options::overwrite_existing);
         return d;
     }
+    // The competition shown, its server started on an ephemeral port (which
+    // writes the links' address beside the file).
+    void ServerStarten(TMainForm& f) {
+        Starten(f);
+        ASSERT_NE(f.GetAktWettPtr(), nullptr);
+        f.LiveErgebnisseClick();
+        TLiveForm& live = *f.LiveForm();
+        live.PortFeld()->setValue(0);
+        ASSERT_TRUE(live.StartenClick()) << live.Meldung().toStdString();
+    }
 };
 
 TEST_F(LiveFensterTest, EingabeVomTelefonAnnehmenUndServerEndetMitDemWettbewerb) {
     const std::string datei = Datei();
     TMainForm& f = Fenster({QString::fromStdString(datei)});
-    Starten(f);
-    ASSERT_NE(f.GetAktWettPtr(), nullptr);
-    f.LiveErgebnisseClick();
+    ASSERT_NO_FATAL_FAILURE(ServerStarten(f));
     TLiveForm& live = *f.LiveForm();
-    live.PortFeld()->setValue(0);
-    ASSERT_TRUE(live.StartenClick()) << live.Meldung().toStdString();
     LiveServer& s = *f.LiveServerPtr();
     ASSERT_TRUE(s.Laeuft());
     ASSERT_FALSE(live.Adressen().empty());
@@ -90,6 +99,81 @@ TEST_F(LiveFensterTest, EingabeVomTelefonAnnehmenUndServerEndetMitDemWettbewerb)
     EXPECT_FALSE(s.Laeuft());
     EXPECT_FALSE(s.Dienst().Offen());
     EXPECT_FALSE(e.isVisible());
+}
+
+// An acceptance in the window reaches the journal only with the saved file:
+// without the save (a crash) the submission is pending at the next start, and
+// "Sichern als" takes the codes and the journal along to the new name.
+TEST_F(LiveFensterTest, AnnahmeErstMitDemGespeichertenWettbewerbImEingangsbuch) {
+    const std::string datei = Datei();
+    std::string grund;
+    {
+        ZugangListeTyp z;
+        ASSERT_TRUE(ZugangSchreiben(ZugangDateiName(datei), z, grund));
+        EingaengeTyp e;
+        EingangTyp neu;
+        neu.Durchgang = 1;
+        neu.EdvNr = 2;
+        neu.Werte = {"44", "8:20"};
+        ASSERT_TRUE(EingangMelden(EingangJournalName(datei), e, neu, grund)) << grund;
+    }
+    auto status = [&](const std::string& Wtb) {
+        EingaengeTyp e;
+        std::string g;
+        EXPECT_TRUE(EingaengeLesen(EingangJournalName(Wtb), e, g)) << g;
+        const EingangTyp* x = EingangVon(e, 1);
+        return x ? EingangStatusText(*x) : std::string("fehlt");
+    };
+    TMainForm& f = Fenster({QString::fromStdString(datei)});
+    Starten(f);
+    ASSERT_NE(f.GetAktWettPtr(), nullptr);
+    f.EingaengeClick();
+    TEingaengeForm& e = *f.EingaengeForm();
+    ASSERT_TRUE(e.AnnehmenClick(1)) << e.Meldung().toStdString();
+    EXPECT_EQ(e.Liste()->item(0, 7)->text().toStdString(), "angenommen");
+    // Not saved yet: the next start would find the submission pending.
+    EXPECT_EQ(status(datei), "offen");
+
+    const std::string neu = Pfad("umbenannt.wtb");
+    dateiAntworten.push_back({true, neu, 1});
+    ASSERT_TRUE(f.SichernUnter());
+    EXPECT_EQ(status(neu), "angenommen");
+    EXPECT_EQ(status(datei), "offen"); // the old file has not got the values
+    EXPECT_EQ(clitest::Lies(ZugangDateiName(neu)), clitest::Lies(ZugangDateiName(datei)));
+    EXPECT_EQ(f.LiveServerPtr()->Dienst().Journal(), EingangJournalName(neu));
+}
+
+// The start sheets printed from the window carry the same entry QR codes as
+// those of "tavuran-cli drucken": each decodes to a link "zugang" prints.
+TEST_F(LiveFensterTest, StartzettelDerVorschauTragenDenEingabeLink) {
+    const std::string datei = Datei();
+    TMainForm& f = Fenster({QString::fromStdString(datei)});
+    ASSERT_NO_FATAL_FAILURE(ServerStarten(f));
+
+    f.FunktionStartzettelClick();
+    TPreviewForm* v = f.PreviewForm();
+    ASSERT_GT(v->AnzahlSeiten(), 0);
+    const std::string pdf = Pfad("zettel.pdf");
+    dateiAntworten.push_back({true, pdf, 1});
+    v->PdfSpeichernClick();
+    ASSERT_EQ(std::system(("pdftoppm -r 150 -f 1 -l 1 -png \"" + pdf + "\" \"" + Pfad("zettel") + "\"").c_str()), 0);
+    std::system(("zbarimg -q --raw \"" + Pfad("zettel-1.png") + "\" > \"" + Pfad("zettel.txt") + "\"").c_str());
+    const std::vector<std::string> gelesen = clitest::Zeilen(clitest::Lies(Pfad("zettel.txt")));
+    ASSERT_FALSE(gelesen.empty()) << "kein QR-Code auf dem Startzettel";
+
+    std::vector<std::string> links;
+    for (int r = 1; r <= f.GetAktWettPtr()->AnzDurchgaenge; ++r) {
+        const clitest::Lauf l = clitest::Starte("zugang \"" + datei + "\" --durchgang " + std::to_string(r));
+        for (const std::string& z : clitest::Zeilen(l.Aus))
+            if (const std::vector<std::string> f3 = clitest::Felder(z); f3.size() == 3) links.push_back(f3[2]);
+    }
+    for (const std::string& g : gelesen)
+        EXPECT_NE(std::find(links.begin(), links.end(), g), links.end()) << g;
+    // The server accepts the code the sheet carries.
+    const std::string code = gelesen.front().substr(gelesen.front().rfind('/') + 1);
+    std::string antwort;
+    netztest::MitClient([&] { antwort = netztest::Anfrage(f.LiveServerPtr()->Port(), "GET", "/e/" + code, ""); });
+    EXPECT_EQ(netztest::Status(antwort), 200);
 }
 
 } // namespace

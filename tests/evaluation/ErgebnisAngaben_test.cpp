@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "evaluation/TestWettbewerb.h"
 
 namespace tavuran {
@@ -55,6 +57,35 @@ TEST(ErgebnisAngaben, EndgueltigErstWennJederDurchgangVollstaendigOderPerSchalte
     TestWettbewerb leer;
     leer.Runden(0, 0, 0);
     EXPECT_FALSE(ErgebnisEndgueltig(leer.W));
+}
+
+// The flight now: the first round that is not complete, in it the lowest
+// group with a placed pilot who has no result; a pilot placed in no group
+// holds nothing up.
+TEST(ErgebnisAngaben, AktuellerFlugIstDieErsteGruppeOhneErgebnis) {
+    DreiRunden w;
+    for (int r = 1; r <= 3; ++r) w.T(1)->Gruppe[r] = 1, w.T(2)->Gruppe[r] = 2, w.T(3)->Gruppe[r] = 2;
+    struct Fall {
+        const char* Was;
+        std::function<void()> Schritt;
+        int Runde, Gruppe;
+    } faelle[] = {
+        {"nichts eingetragen", [] {}, 1, 1},
+        {"Gruppe 1 fertig", [&] { w.Flug(1, 1, 900, 1); }, 1, 2},
+        {"Gruppe 2 halb", [&] { w.Flug(1, 2, 700, 2); }, 1, 2},
+        {"Durchgang 1 fertig", [&] { w.Flug(1, 3, 650, 2); }, 2, 1},
+        {"in Durchgang 2 nur die spätere Gruppe", [&] { w.Flug(2, 2, 600, 2), w.Flug(2, 3, 500, 2); }, 2, 1},
+        {"Durchgang 2 fertig", [&] { w.Flug(2, 1, 1000, 1); }, 3, 1},
+        {"der Rest ohne Gruppe", [&] { w.Flug(3, 1, 800, 1), w.Flug(3, 2, 650, 2), w.T(3)->Gruppe[3] = 0; }, 0, 0},
+    };
+    for (const Fall& f : faelle) {
+        f.Schritt();
+        w.Rechnen();
+        const AktuellerFlugTyp a = AktuellerFlug(w.W);
+        EXPECT_EQ(a.Durchgang, f.Runde) << f.Was;
+        EXPECT_EQ(a.Gruppe, f.Gruppe) << f.Was;
+    }
+    EXPECT_EQ(AktuellerFlug(nullptr).Durchgang, 0);
 }
 
 TEST(ErgebnisAngaben, StandZeileMitDatumUhrzeitUndStand) {

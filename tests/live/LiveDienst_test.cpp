@@ -2,6 +2,7 @@
 
 #include "core/DatenDurchgang.h"
 #include "core/Eingabe.h"
+#include "evaluation/ErgebnisAngaben.h"
 #include "evaluation/WertungEingabe.h"
 #include "live/LiveDienst.h"
 #include "live/LiveEingabe.h"
@@ -209,6 +210,50 @@ TEST(LiveDienst, OhneGespeicherteDateiKeinDienst) {
     EXPECT_FALSE(d.Oeffnen(lw.W, "", grund));
     EXPECT_NE(grund.find("gespeichert"), std::string::npos);
     EXPECT_EQ(d.Beantworten(Anfrage("GET", "/ergebnis"), "1.2.3.4", {}).Status, 503);
+}
+
+// The start list marks the round and group flown now with the class
+// "aktuell" (styled on the page, so no script is needed) and follows when
+// their results come in.
+TEST(LiveDienst, StartlisteHebtDenJetztGeflogenenFlugHervor) {
+    Dienst d;
+    auto markiert = [&] {
+        const std::string s = d.Get("/start").Rumpf;
+        std::vector<std::string> namen;
+        // A row may carry "neu" too (the first of its group).
+        for (std::size_t i = s.find("<tr class=\""); i != std::string::npos; i = s.find("<tr class=\"", i + 1)) {
+            const std::string klasse = s.substr(i + 11, s.find('"', i + 11) - i - 11);
+            if (klasse != "aktuell" && klasse != "neu aktuell") continue;
+            const std::size_t n = s.find("<td class=\"n\">", i) + 14;
+            namen.push_back(s.substr(n, s.find('<', n) - n));
+        }
+        EXPECT_NE(s.find("tr.aktuell>td{"), std::string::npos);
+        EXPECT_EQ(s.find("<h2 class=\"aktuell\">") != std::string::npos, !namen.empty());
+        return namen;
+    };
+    // Nobody placed in rounds 1 and 2; in round 3 the first pilot in group 2,
+    // the others in group 1, none with a result there yet.
+    for (TeilnehmerTyp* t = d.W->TeilnehmerRootPtr; t; t = t->next) t->Gruppe[1] = t->Gruppe[2] = 0, t->Gruppe[3] = 1;
+    d.W->TeilnehmerRootPtr->Gruppe[3] = 2;
+    const int zweite = d.W->TeilnehmerRootPtr->EdvNr;
+    std::string grund;
+    d.D.Geaendert();
+    const AktuellerFlugTyp vorher = AktuellerFlug(d.W);
+    EXPECT_EQ(vorher.Durchgang, 3);
+    EXPECT_EQ(vorher.Gruppe, 1);
+    EXPECT_EQ(markiert().size(), 2u);
+    for (TeilnehmerTyp* t = d.W->TeilnehmerRootPtr; t; t = t->next) {
+        if (t->EdvNr == zweite) continue;
+        EingangTyp e;
+        e.Durchgang = 3;
+        e.EdvNr = t->EdvNr;
+        e.Werte = {"44", "8:20"};
+        ASSERT_TRUE(EingangUebernehmen(d.W, e, grund)) << grund;
+    }
+    d.D.Geaendert();
+    const std::vector<std::string> jetzt = markiert();
+    ASSERT_EQ(jetzt.size(), 1u);
+    EXPECT_NE(jetzt[0].find(d.W->TeilnehmerRootPtr->Name.NachnameStr), std::string::npos) << jetzt[0];
 }
 
 } // namespace
