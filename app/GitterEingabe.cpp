@@ -51,6 +51,12 @@ void GitterEingabe::EditorSchliessen() {
     emit closeEditor(e, QAbstractItemDelegate::NoHint);
 }
 
+void GitterEingabe::AblehnungZeigen(const QString& Meldung, const QString& Gespeichert) {
+    if (!EditorOffen()) return;
+    editor_->setToolTip(Meldung);
+    editor_->setProperty(AnfangsText, Gespeichert);
+}
+
 QWidget* GitterEingabe::createEditor(QWidget* Eltern, const QStyleOptionViewItem&, const QModelIndex& Index) const {
     if (!Index.isValid() || !editierbar_ || !editierbar_(Index.row() + 1, Index.column())) return nullptr;
     auto* e = new QLineEdit(Eltern);

@@ -37,6 +37,9 @@ class GitterEingabe : public QStyledItemDelegate {
     void EditorSchliessen();
     // Whether a cell editor is open.
     bool EditorOffen() const;
+    // The open editor holds a refused text: Meldung becomes its tooltip, and
+    // Escape brings back Gespeichert, the text of the stored value.
+    void AblehnungZeigen(const QString& Meldung, const QString& Gespeichert);
 
     QWidget* createEditor(QWidget* Eltern, const QStyleOptionViewItem& Option,
                           const QModelIndex& Index) const override;

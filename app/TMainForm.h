@@ -267,12 +267,22 @@ class TMainForm : public QMainWindow {
     bool PruefeZeilenwechsel(int Tab);
     bool WertungTaste(int Tab, int Taste, Qt::KeyboardModifiers Modifikatoren);
     bool WertZelleEditierbar(int Tab, int Zeile, int Spalte);
+    // Reads row Zeile into the model; when a typed text of it is refused, the
+    // cursor goes back to that cell and its editor opens again with the text.
+    // True when the row must not be left.
+    bool AblehnungHalten(int Tab, int Zeile);
     int LetzteZeileWertungsEingabe = 0;
     int LetzteZeileReflyEingabe = 0;
     WertSpaltenTyp wertSpalten_[2];
     int ersteWertSpalte_[2] = {6, ReflyErsteWertSpalte};
     int wertDurchgang_[2] = {1, 1}; // the round each score grid shows
     GitterEingabe* wertEingabe_[2] = {};
+    // The first refused cell of the row HoleEingabe read last (column -1: none).
+    struct AblehnungTyp {
+        int Zeile = 0;
+        int Spalte = -1;
+        std::string Meldung;
+    } abgelehnt_[2];
     Zeitgeber* wertungCaptureTimer_ = nullptr;
     // --- exports: HTML lists and the CSV table (TMainFormExport.cpp)
   public:

@@ -29,6 +29,7 @@
 #include "exchange/DatenStamm.h"
 #include "exchange/TeilnehmerBearbeitung.h"
 #include "startorder/Kanal.h"
+#include "tabellen/ZellFolge.h"
 
 namespace tavuran {
 
@@ -216,16 +217,9 @@ void TMainForm::TeilnehmerZelleEingeben(int Zeile, int Spalte, const std::string
         CursorSetzen(TabTeilnehmer, p->ZeilenNr[TabTeilnehmer], g->currentColumn());
 }
 
-void TMainForm::TeilnehmerCursorBewegen(int Zeile, int Spalte, bool) {
-    TabellenGitter* g = grid_[TabTeilnehmer];
-    int r = Zeile, c = Spalte + 1;
-    if (Spalte == TeilnSpalten - 1 || Spalte == TeilnSpalteJugend) {
-        if (Zeile >= g->rowCount()) return;
-        r = Zeile + 1;
-        c = TeilnSpalteName;
-    }
-    if (c == TeilnSpalteKanal1 && L_STR_Unblank(ListenZellText(g, r, TeilnSpalteKanal1)).empty()) c = TeilnSpalteJugend;
-    CursorSetzen(TabTeilnehmer, r, c);
+void TMainForm::TeilnehmerCursorBewegen(int Zeile, int Spalte, bool Enter) {
+    const ZellOrtTyp n = TeilnehmerZelleNach(grid_[TabTeilnehmer]->Tabelle(), {Zeile - 1, Spalte}, Enter);
+    CursorSetzen(TabTeilnehmer, n.Zeile + 1, n.Spalte);
 }
 
 bool TMainForm::TeilnehmerTaste(int Taste) {

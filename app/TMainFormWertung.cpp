@@ -21,6 +21,7 @@
 #include "evaluation/EingabePlausibel.h"
 #include "evaluation/Sortierung.h"
 #include "platform/Zeitgeber.h"
+#include "tabellen/ZellFolge.h"
 
 namespace tavuran {
 
@@ -44,6 +45,13 @@ void TMainForm::WertungEingabeAufbauen() {
                 [this, tab](const QModelIndex& Jetzt, const QModelIndex& Vorher) {
                     if (Jetzt.row() != Vorher.row())
                         QTimer::singleShot(0, this, [this, tab] { PruefeZeilenwechsel(tab); });
+                    else if (Jetzt.column() != Vorher.column())
+                        // Another cell of the same row: a refused text there keeps its cell.
+                        QTimer::singleShot(0, this, [this, tab] {
+                            const int z = grid_[tab]->currentRow() + 1;
+                            HoleEingabe(tab, z);
+                            AblehnungHalten(tab, z);
+                        });
                 });
         // A typed cell is copied into the model a moment later, once.
         connect(g->Modell(), &QAbstractItemModel::dataChanged, this, [this, tab] {
@@ -95,9 +103,11 @@ bool TMainForm::WertZelleEditierbar(int Tab, int Zeile, int Spalte) {
 bool TMainForm::HoleEingabe(int Tab, int Zeile, bool MeldungZeigen) {
     if (!WettPtr || (Tab != TabWertung && Tab != TabRefly)) return false;
     TabellenGitter* g = grid_[Tab];
+    const int i = Index(Tab);
+    const AblehnungTyp vorher = std::move(abgelehnt_[i]);
+    abgelehnt_[i] = {};
     if (Zeile < 1 || Zeile > g->rowCount()) return false;
     TabellenModell* m = g->Modell();
-    const int i = Index(Tab);
     const int erste = ersteWertSpalte_[i];
     const WertSpaltenTyp& spalten = wertSpalten_[i];
     std::vector<WertZelleTyp> zellen;
@@ -109,7 +119,16 @@ bool TMainForm::HoleEingabe(int Tab, int Zeile, bool MeldungZeigen) {
         getippt = getippt || z.Text != z.Angezeigt;
         zellen.push_back(std::move(z));
     }
-    if (!getippt) return false;
+    // The refused row reads now: its message is no longer news.
+    const auto ablehnungVorbei = [this, &vorher, Zeile] {
+        if (vorher.Zeile == Zeile && !vorher.Meldung.empty() &&
+            statusBar()->currentMessage() == QString::fromStdString(vorher.Meldung))
+            statusBar()->clearMessage();
+    };
+    if (!getippt) {
+        ablehnungVorbei();
+        return false;
+    }
     TeilnehmerTyp* p = GetTeilnehmerInZeile(WettPtr, Tab, Zeile, ListenZellText(g, Zeile, 2));
     if (!p) return false;
     // The round the grid shows, which is the current one while it is typed into.
@@ -121,8 +140,14 @@ bool TMainForm::HoleEingabe(int Tab, int Zeile, bool MeldungZeigen) {
     if (const std::string meldung = ZeileMeldung(zellen); !meldung.empty()) {
         const QString q = QString::fromStdString(meldung);
         if (MeldungZeigen && statusBar()->currentMessage() != q) statusBar()->showMessage(q, 20000);
+        for (std::size_t k = 0; k < zellen.size(); ++k)
+            if (!zellen[k].Meldung.empty()) {
+                abgelehnt_[i] = {Zeile, erste + static_cast<int>(k), zellen[k].Meldung};
+                break;
+            }
         return false;
     }
+    ablehnungVorbei();
     if (geaendert == 0) return false;
     SchrittBenennen((Tab == TabRefly ? "Flugwiederholung " : "Wertung ") + CnvNameTypToNameStr(&p->Name, true) + ", " +
                     GetDurchgangBezeichner(WettPtr, durchgang, false, true));
@@ -145,6 +170,21 @@ void TMainForm::WertungCaptureTimerTimer() {
     if (!WettPtr) return;
     for (int tab : {TabWertung, TabRefly})
         if (grid_[tab]->isVisible()) HoleEingabe(tab, grid_[tab]->currentRow() + 1, false);
+}
+
+bool TMainForm::AblehnungHalten(int Tab, int Zeile) {
+    const AblehnungTyp& a = abgelehnt_[Index(Tab)];
+    if (a.Spalte < 0 || a.Zeile != Zeile) return false;
+    TabellenGitter* g = grid_[Tab];
+    GitterEingabe* e = wertEingabe_[Index(Tab)];
+    const QModelIndex zelle = g->Modell()->index(Zeile - 1, a.Spalte);
+    if (!zelle.isValid()) return false;
+    const QString meldung = QString::fromStdString(a.Meldung);
+    const QString gespeichert = QString::fromStdString(g->Modell()->Angezeigt(Zeile - 1, a.Spalte));
+    if (g->currentIndex() != zelle) g->setCurrentCell(Zeile - 1, a.Spalte);
+    if (!e->EditorOffen()) g->edit(zelle);
+    e->AblehnungZeigen(meldung, gespeichert);
+    return true;
 }
 
 // Values of a row that are stored but unlikely by the rule: a note in the
@@ -173,6 +213,8 @@ bool TMainForm::PruefeZeilenwechsel(int Tab) {
     // recompute re-sorts the rows.
     TeilnehmerTyp* ziel = WettPtr ? GetTeilnehmerInZeile(WettPtr, Tab, zeile, ListenZellText(g, zeile, 2)) : nullptr;
     const bool geaendert = HoleEingabe(Tab, letzte);
+    // A refused text keeps its row: the cursor goes back into it.
+    if (AblehnungHalten(Tab, letzte)) return false;
     HinweisZeigen(Tab, letzte);
     letzte = zeile;
     if (!WettPtr) return true;
@@ -186,7 +228,9 @@ bool TMainForm::PruefeZeilenwechsel(int Tab) {
 
 
 // Enter, Tab and the arrow keys: the row under the cursor goes to the model,
-// the cursor moves within the value columns, then the row-change check.
+// the cursor moves within the value columns, then the row-change check. Enter
+// and Tab walk through the value cells pilot by pilot, Shift+Tab back; a
+// refused text keeps its cell in edit.
 bool TMainForm::WertungTaste(int Tab, int Taste, Qt::KeyboardModifiers) {
     if (!WettPtr) return false;
     TabellenGitter* g = grid_[Tab];
@@ -197,31 +241,23 @@ bool TMainForm::WertungTaste(int Tab, int Taste, Qt::KeyboardModifiers) {
     int spalte = g->currentColumn();
     if (zeile < 1) return false;
     HoleEingabe(Tab, zeile);
-    const bool werte = letzteWert >= erste;
+    if (AblehnungHalten(Tab, zeile)) return true;
     const bool enter = Taste == Qt::Key_Return || Taste == Qt::Key_Enter;
-    if (werte) {
+    if (enter || Taste == Qt::Key_Tab || Taste == Qt::Key_Backtab) {
+        const ZellOrtTyp n = WertZelleNach(g->Tabelle(), {zeile - 1, spalte}, Taste != Qt::Key_Backtab);
+        if (n == ZellOrtTyp{zeile - 1, spalte} && WettPtr->CalcWertung) {
+            // The end of the grid: the row is not left, but its points are shown.
+            TeilnehmerTyp* p = GetTeilnehmerInZeile(WettPtr, Tab, zeile, ListenZellText(g, zeile, 2));
+            WettbewerbNeuBerechnen();
+            if (p && p->ZeilenNr[Tab] > 0) g->setCurrentCell(p->ZeilenNr[Tab] - 1, spalte);
+        } else {
+            g->setCurrentCell(n.Zeile, n.Spalte);
+        }
+    } else if (letzteWert >= erste) {
         if (spalte < erste) {
             spalte = erste;
         } else {
             switch (Taste) {
-            case Qt::Key_Return:
-            case Qt::Key_Enter:
-            case Qt::Key_Tab:
-                if (spalte < letzteWert) {
-                    ++spalte;
-                } else {
-                    spalte = erste;
-                    if (zeile < g->rowCount()) ++zeile;
-                }
-                break;
-            case Qt::Key_Backtab:
-                if (spalte > erste) {
-                    --spalte;
-                } else if (zeile > 1) {
-                    spalte = letzteWert;
-                    --zeile;
-                }
-                break;
             case Qt::Key_Left: spalte = std::max(spalte - 1, erste); break;
             case Qt::Key_Right: spalte = std::min(spalte + 1, letzteWert); break;
             case Qt::Key_Up: zeile = std::max(zeile - 1, 1); break;

@@ -125,10 +125,15 @@ int Auslosen(const std::vector<std::string>& args, std::ostream& out, std::ostre
         auftrag.DurchgangInfo >= 0 ? auftrag.DurchgangInfo : (std::int64_t{1} << vorrunden) - 1;
     const std::int64_t mitWertungen = gewaehlt & static_cast<std::int64_t>(DatenWettbewerbDurchgangEnthaeltWertung(w));
     if (mitWertungen != 0) {
+        const bool einer = (mitWertungen & (mitWertungen - 1)) == 0;
         if (!trotzErgebnissen) {
-            err << "Die Durchgänge " << Durchgaenge(mitWertungen) << " enthalten schon Wertungen; eine neue "
-                << "Auslosung änderte ihre Ergebnisse. Mit --trotz-ergebnissen werden nur die Durchgänge "
-                << "ohne Wertungen ausgelost.\n";
+            if (einer)
+                err << "Durchgang " << Durchgaenge(mitWertungen) << " enthält schon Wertungen; eine neue "
+                    << "Auslosung änderte seine Ergebnisse.";
+            else
+                err << "Die Durchgänge " << Durchgaenge(mitWertungen) << " enthalten schon Wertungen; eine neue "
+                    << "Auslosung änderte ihre Ergebnisse.";
+            err << " Mit --trotz-ergebnissen werden nur die Durchgänge ohne Wertungen ausgelost.\n";
             DatenWettbewerbDispose(w);
             return 1;
         }
@@ -137,7 +142,9 @@ int Auslosen(const std::vector<std::string>& args, std::ostream& out, std::ostre
             DatenWettbewerbDispose(w);
             return 1;
         }
-        out << "Nicht ausgelost, weil sie Wertungen enthalten: Durchgänge " << Durchgaenge(mitWertungen) << "\n";
+        out << (einer ? "Nicht ausgelost, weil er Wertungen enthält: Durchgang "
+                      : "Nicht ausgelost, weil sie Wertungen enthalten: Durchgänge ")
+            << Durchgaenge(mitWertungen) << "\n";
         auftrag.DurchgangInfo = gewaehlt & ~mitWertungen;
     }
 

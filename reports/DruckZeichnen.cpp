@@ -35,6 +35,7 @@ class Zeichner {
     int KleinstAnteil = 70;     // the smallest font a cell text may be made, in % of the line's font
     int Mindesthoehe = 1;       // and never below this (6 points of the paper; 12 for names in large print)
     bool Kuerzen = false;       // a text that still does not fit is shortened at a word boundary
+    int SpaltenHoehe = 0;       // the size of the column's texts on the page, where they are made smaller
     int Punkt6 = 1, Punkt12 = 1; // 6 and 12 points of the paper in pixels
 
     int Zeilenhoehe() const {
@@ -94,6 +95,10 @@ class Zeichner {
         if (!ZelleBegrenzt) return;
         DruckSchrift f = C.GetSchrift();
         const int normal = L.ZeichenHoehe > 0 ? MinInt(f.Hoehe, L.ZeichenHoehe) : f.Hoehe;
+        if (SpaltenHoehe > 0 && SpaltenHoehe < f.Hoehe) {
+            f.Hoehe = SpaltenHoehe;
+            C.SetSchrift(f);
+        }
         const int min = MinInt(f.Hoehe, MaxInt(MaxInt(DruckMinSchrifthoehe, Mindesthoehe), normal * KleinstAnteil / 100));
         while (f.Hoehe > min && C.TextBreite(t) > Raum) {
             --f.Hoehe;
@@ -216,7 +221,75 @@ void Kopf(Zeichner& z) {
     if (Bit(m, KopfSeite)) z.TextWrite(col, line, "Seite " + k.SeiteStr, 0);
 }
 
-void Zeile(Zeichner& z, const ZeileTyp& zeile, int Farbmodus, const DruckSchrift& grund, int& oben) {
+// Sets up the canvas and the drawer for the text of cell i of a row: its
+// font (bold in the highlight colour where the print colour highlights), how
+// small it may be made, whether it is shortened at a word boundary; returns
+// the character columns its text may fill.
+int ZelleVorbereiten(Zeichner& z, const ZeileTyp& zeile, std::size_t i, int Farbmodus, const DruckSchrift& grund) {
+    const DruckSpalte& sp = z.S.Spalten[i];
+    const DruckZelle leer;
+    const DruckZelle& c = i < zeile.Zellen.size() ? zeile.Zellen[i] : leer;
+    z.C.SetSchrift(grund);
+    if (c.Hervorheben && Farbmodus == 1) {
+        DruckSchrift f = grund;
+        f.Fett = true;
+        f.Farbe = c.Farbe;
+        z.C.SetSchrift(f);
+    }
+    // Numbers and channels lose their meaning when cut: they may be made
+    // smaller than names before their end is cut off.
+    const bool kanal = sp.Nr == 12 || sp.Nr == 13;
+    z.KleinstAnteil = (c.Rechts || kanal) ? 50 : 70;
+    // Nothing below 6 points; in large print names and numbers keep 12 points.
+    z.Mindesthoehe = kanal || z.Stil != 3 ? z.Punkt6 : z.Punkt12;
+    // Names, clubs, teams, helpers and models are shortened at a word
+    // boundary; numbers (start number, group and start place) never.
+    z.Kuerzen = !c.Rechts && ((sp.Nr >= 6 && sp.Nr <= 11) || sp.Nr == 15 || sp.Nr == 16);
+    // Such a text is made only a little smaller: its column keeps a size near
+    // the others' and the one long name of the page is shortened instead.
+    if (z.Kuerzen) z.KleinstAnteil = 85;
+    // A left-aligned text may run on into the blank cell that shares its
+    // frame ("Antrag Refly" over the blank points of the round).
+    int raum = sp.Breite;
+    if (!c.Rechts && sp.OhneTrenner && i + 1 < z.S.Spalten.size() &&
+        (i + 1 >= zeile.Zellen.size() || L_STR_Unblank(zeile.Zellen[i + 1].Text).empty()))
+        raum += z.S.Spalten[i + 1].Breite;
+    return raum;
+}
+
+// The size of each column's texts on the page: the smallest size any of its
+// cells is made to fit (0 where no cell needs to be made smaller), so that
+// the sizes do not change from row to row within a column.
+std::vector<int> SpaltenHoehen(Zeichner& z, int Farbmodus, const DruckSchrift& grund) {
+    std::vector<int> hoehe(z.S.Spalten.size(), 0);
+    const bool alt = z.ZelleBegrenzt;
+    z.ZelleBegrenzt = true;
+    for (const ZeileTyp& zeile : z.S.Text.Zeilen) {
+        if (Bit(static_cast<std::uint32_t>(zeile.ZeilenMode), ZeileTitel)) continue;
+        int col = 1;
+        for (std::size_t i = 0; i < z.S.Spalten.size(); ++i) {
+            const DruckSpalte& sp = z.S.Spalten[i];
+            const std::string& t = i < zeile.Zellen.size() ? zeile.Zellen[i].Text : std::string();
+            if (!t.empty()) {
+                const int raum = ZelleVorbereiten(z, zeile, i, Farbmodus, grund);
+                const int voll = z.C.GetSchrift().Hoehe;
+                const bool rechts = zeile.Zellen[i].Rechts;
+                z.Einpassen(t, rechts ? z.xPos(col + sp.Breite - 2) - z.xPos(col) : z.Platz(z.xPos(col), col, raum));
+                const int f = z.C.GetSchrift().Hoehe;
+                if (f < voll && (hoehe[i] == 0 || f < hoehe[i])) hoehe[i] = f;
+            }
+            col += sp.Breite;
+        }
+    }
+    z.KleinstAnteil = 70;
+    z.Kuerzen = false;
+    z.ZelleBegrenzt = alt;
+    z.C.SetSchrift(grund);
+    return hoehe;
+}
+
+void Zeile(Zeichner& z, const ZeileTyp& zeile, int Farbmodus, const DruckSchrift& grund, int& oben,
+           const std::vector<int>& spaltenHoehe) {
     const int line = zeile.ZeilenNr + 1;
     const bool titel = Bit(static_cast<std::uint32_t>(zeile.ZeilenMode), ZeileTitel);
     z.ZelleBegrenzt = true;
@@ -244,32 +317,16 @@ void Zeile(Zeichner& z, const ZeileTyp& zeile, int Farbmodus, const DruckSchrift
         const DruckZelle& c = i < zeile.Zellen.size() ? zeile.Zellen[i] : leer;
         z.FillBackGroundRect(col, line, sp.Breite, DruckWeiss);
         if (c.Grau) z.FillBackGroundRect(col, line, sp.Breite, DruckGrau);
-        if (c.Hervorheben && Farbmodus == 1) {
-            DruckSchrift f = grund;
-            f.Fett = true;
-            f.Farbe = c.Farbe;
-            z.C.SetSchrift(f);
-        }
-        // Numbers and channels lose their meaning when cut: they may be made
-        // smaller than names before their end is cut off.
-        const bool kanal = sp.Nr == 12 || sp.Nr == 13;
-        z.KleinstAnteil = (c.Rechts || kanal) ? 50 : 70;
-        // Nothing below 6 points; in large print names and numbers keep 12 points.
-        z.Mindesthoehe = kanal || z.Stil != 3 ? z.Punkt6 : z.Punkt12;
-        // Names, clubs, teams, helpers and models are shortened at a word
-        // boundary; numbers (start number, group and start place) never.
-        z.Kuerzen = !c.Rechts && ((sp.Nr >= 6 && sp.Nr <= 11) || sp.Nr == 15 || sp.Nr == 16);
-        // A left-aligned text may run on into the blank cell that shares its
-        // frame ("Antrag Refly" over the blank points of the round).
-        int raum = sp.Breite;
-        if (!c.Rechts && sp.OhneTrenner && i + 1 < z.S.Spalten.size() &&
-            (i + 1 >= zeile.Zellen.size() || L_STR_Unblank(zeile.Zellen[i + 1].Text).empty()))
-            raum += z.S.Spalten[i + 1].Breite;
+        const int raum = ZelleVorbereiten(z, zeile, i, Farbmodus, grund);
+        // Every cell of a column is written in the column's size, the size its
+        // widest text of the page needs.
+        z.SpaltenHoehe = i < spaltenHoehe.size() ? spaltenHoehe[i] : 0;
         if (c.Rahmen) z.Rahmen(col, line, sp.Breite);
         if (c.Rechts) col = z.TextWriteRightJustify(col, line, c.Text, sp.Breite);
         else col = z.TextWrite(col, line, c.Text, raum) - raum + sp.Breite;
         z.KleinstAnteil = 70;
         z.Kuerzen = false;
+        z.SpaltenHoehe = 0;
         z.C.SetSchrift(grund);
     }
     z.ZelleBegrenzt = false;
@@ -387,7 +444,9 @@ void DrawPrintImage(DruckCanvas& Canvas, int Hoehe, const DruckSeitenListe& List
 
     z.Abschnitt = 1;
     int oben = 1;
-    for (auto it = s.Text.Zeilen.rbegin(); it != s.Text.Zeilen.rend(); ++it) Zeile(z, *it, Farbmodus, grund, oben);
+    const std::vector<int> spaltenHoehe = SpaltenHoehen(z, Farbmodus, grund);
+    for (auto it = s.Text.Zeilen.rbegin(); it != s.Text.Zeilen.rend(); ++it)
+        Zeile(z, *it, Farbmodus, grund, oben, spaltenHoehe);
     oben = Legende(z, oben);
     if (Bit(s.Text.TextMode, TextUnterschrift)) Unterschriften(z, oben);
 

@@ -11,6 +11,7 @@
 #include "core/DatenWettbewerb.h"
 #include "core/Eingabe.h"
 #include "core/L_STR.h"
+#include "evaluation/EingabePlausibel.h"
 #include "evaluation/Sortierung.h"
 #include "evaluation/WertungEingabe.h"
 #include "exchange/TeilnehmerBearbeitung.h"
@@ -28,6 +29,7 @@ constexpr std::uint32_t GrauHelfer = 0xC0C0C0;      // a helper who is no partic
 constexpr std::uint32_t RahmenKanal = 0x808080;     // the active channel
 constexpr std::uint32_t GruenKanal = 0x00FF00;      // a channel nobody else uses
 constexpr std::uint32_t RotKanal = 0xFF0000;        // the most used channel
+constexpr std::uint32_t GelbUnplausibel = 0xFFD27F; // a stored value the rule makes unlikely
 
 const char* const TeilnehmerKoepfe[TeilnSpalten] = {
     "",        "",        "Name",     "Verein",   "Kanal 1",  "Kanal 2",  "Kanal 3",  "jugendlich", "Verband",
@@ -177,8 +179,16 @@ void WertungZellen(TabellenZeileTyp& z, const TabelleTyp& t, WettbewerbTyp* Wett
     }
     if (w) {
         const std::vector<std::string> werte = DispWertungWerte(Wett, w, spalten);
-        for (int k = 0; k < spalten.Anzahl() && erste + k < t.AnzahlSpalten(); ++k)
-            z.Texte[static_cast<std::size_t>(erste + k)] = werte[static_cast<std::size_t>(k)];
+        const std::vector<std::string> hinweise = GetEingabeHinweise(Wett, n, w, spalten);
+        for (int k = 0; k < spalten.Anzahl() && erste + k < t.AnzahlSpalten(); ++k) {
+            const std::size_t i = static_cast<std::size_t>(k);
+            z.Texte[static_cast<std::size_t>(erste + k)] = werte[i];
+            if (i < hinweise.size() && !hinweise[i].empty()) {
+                ZellMarkeTyp& m = MarkeSetzen(z, erste + k);
+                m.Grund = GelbUnplausibel;
+                m.Hinweis = hinweise[i];
+            }
+        }
         z.Art = ZeilenArt::Eintrag;
         z.Editierbar = true;
     }

@@ -140,6 +140,13 @@ TEST_F(TeilnehmerTest, PilotenPerTastaturAnmelden) {
     Tippen(f, TabTeilnehmer, 1, 2, "Adler Anna");
     EXPECT_EQ(f.Grid(TabTeilnehmer)->currentColumn(), 3);
     Tippen(f, TabTeilnehmer, 1, 3, "MFC Nord", Qt::Key_Tab);
+    // Tab goes on to the channel; Enter after the club of a pilot on 2.4 GHz
+    // (there is no channel to type) to the next row's name
+    EXPECT_EQ(f.Grid(TabTeilnehmer)->currentColumn(), TeilnSpalteKanal1);
+    ASSERT_EQ(Text(f, TabTeilnehmer, 1, TeilnSpalteKanal1), "2,4GHz");
+    Tippen(f, TabTeilnehmer, 1, 3, "MFC Nord");
+    EXPECT_EQ(f.Grid(TabTeilnehmer)->currentRow(), 1);
+    EXPECT_EQ(f.Grid(TabTeilnehmer)->currentColumn(), TeilnSpalteName);
     Tippen(f, TabTeilnehmer, 2, 2, "Berger Bernd");
     Tippen(f, TabTeilnehmer, 2, 7, "j");
     // the junior column moves the cursor to the next row's name

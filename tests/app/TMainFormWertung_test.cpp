@@ -39,9 +39,10 @@ struct Pilot {
 };
 
 // A competition under the rule with judge count `Richter`; participants with
-// EdvNr, start and registration number 1, 2, ... in round 1's group 1.
+// EdvNr, start and registration number 1, 2, ... in round 1's group 1, or
+// ProGruppe of them to a group.
 void WettbewerbSchreiben(const std::string& Datei, const std::string& Regel, const std::vector<Pilot>& Piloten,
-                         int Richter = 1) {
+                         int Richter = 1, int ProGruppe = 0) {
     WettbewerbTyp* w = DatenWettbewerbNew();
     DatenWettbewerbDefault(w);
     w->Name = "Sommerpokal";
@@ -57,8 +58,8 @@ void WettbewerbSchreiben(const std::string& Datei, const std::string& Regel, con
         t->Name.NachnameStr = p.Nachname;
         t->Verein = p.Verein;
         t->MeldgNr = t->StartNr = nr;
-        t->Gruppe[1] = 1;
-        t->Startplatz[1] = nr;
+        t->Gruppe[1] = ProGruppe > 0 ? (nr - 1) / ProGruppe + 1 : 1;
+        t->Startplatz[1] = ProGruppe > 0 ? (nr - 1) % ProGruppe + 1 : nr;
     }
     SortAll(w);
     DateiSpeicherErgebnis e = DatenWettbewerbSave(w, Datei, 3, false);
@@ -304,14 +305,14 @@ TEST_F(WertungTest, MehrWertspaltenAlsFruehereSiebzehnSpalten) {
     EXPECT_DOUBLE_EQ(e->WertungPunktr[6], 7.0);
     EXPECT_DOUBLE_EQ(e->WertungPunktr[15], 9.0);
     EXPECT_DOUBLE_EQ(e->WertungPunktr[16], 0.0);
-    // Enter on the last value column: first value column of the next row; in
-    // the grid's last row it stays in that row
-    EXPECT_EQ(g->currentRow(), 1);
-    EXPECT_EQ(g->currentColumn(), erste);
+    // Enter on the last value of the last pilot: no pilot follows, the cursor
+    // stays (the free rows below take no values)
+    EXPECT_EQ(g->currentRow(), 0);
+    EXPECT_EQ(g->currentColumn(), erste + 14);
     g->setCurrentCell(g->rowCount() - 1, erste + 14);
     Taste(g, Qt::Key_Return);
     EXPECT_EQ(g->currentRow(), g->rowCount() - 1);
-    EXPECT_EQ(g->currentColumn(), erste);
+    EXPECT_EQ(g->currentColumn(), erste + 14);
     // the same in the reflight grid's header
     EXPECT_EQ(f.Grid(TabRefly)->columnCount(), ReflyErsteWertSpalte + 15);
 }
@@ -437,6 +438,10 @@ TEST_F(WertungTest, ReflightListe) {
 // Texts the column does not take are not stored: the status bar says what
 // was not understood (before, "abc" was stored as a
 // landing at 0 m and "9:5O" as 9:05).
+// A text the reader refuses stores nothing: its cell stays in edit with the
+// text, the message is in the status bar and the editor's tooltip, and the row
+// is kept against Enter and a click into another row; a text the column takes
+// then goes through and the message goes.
 TEST_F(WertungTest, NichtVerstandeneEingabeWirdNichtGespeichert) {
     const std::string datei = Pfad("abgelehnt.wtb");
     WettbewerbSchreiben(datei, "F5J (B-Mod 2025)", {{"Anna", "Adler", "MFC"}, {"Bernd", "Berger", "MFC"}});
@@ -449,11 +454,12 @@ TEST_F(WertungTest, NichtVerstandeneEingabeWirdNichtGespeichert) {
         const char* Meldung;
         const char* Richtig; // typed afterwards in a form the column takes
         double Wert;
+        bool Klick; // the row is left by a click instead of Enter
     } faelle[] = {
-        {erste, "abc", "„abc“ in der Spalte „Abstand[m]“ nicht verstanden", "2", 2},
-        {erste + 1, "9:5O", "„O“ an Stelle 4", "9:50", 590},
-        {erste + 1, "5,5", "mehrdeutig", "5:30", 330},
-        {erste + 2, "hundert", "keine Zahl", "120", 120},
+        {erste, "abc", "„abc“ in der Spalte „Abstand[m]“ nicht verstanden", "2", 2, false},
+        {erste + 1, "9:5O", "„O“ an Stelle 4", "9:50", 590, true},
+        {erste + 1, "5,5", "mehrdeutig", "5:30", 330, false},
+        {erste + 2, "hundert", "keine Zahl", "120", 120, false}, // the last value: Enter would go to the next pilot
     };
     const auto slot = [&](int Spalte) {
         WertungTyp* e = Eintrag(f, 1);
@@ -465,19 +471,74 @@ TEST_F(WertungTest, NichtVerstandeneEingabeWirdNichtGespeichert) {
         Tippen(g, 1, c.Spalte, c.Text);
         f.WertungCaptureTimerTimer(); // while typing: nothing stored, no message yet
         EXPECT_TRUE(f.statusBar()->currentMessage().isEmpty());
-        Taste(g, Qt::Key_Return); // the row goes to the model
+        if (c.Klick)
+            Klick(g, 2, erste);
+        else
+            Taste(g, Qt::Key_Return);
         const std::string m = f.statusBar()->currentMessage().toStdString();
         EXPECT_NE(m.find(c.Meldung), std::string::npos) << m;
-        // the cell keeps the text while the row is not left (after the last
-        // value column Enter goes on to the next pilot, whose row is shown anew)
-        if (c.Spalte < erste + 2) EXPECT_EQ(Zelle(g, 1, c.Spalte), c.Text);
         EXPECT_DOUBLE_EQ(slot(c.Spalte), vorher);
-        f.statusBar()->clearMessage();
-        Tippen(g, 1, c.Spalte, c.Richtig);
+        // still in the cell, in edit, with the typed text and the message as tooltip
+        EXPECT_EQ(g->currentRow(), 0);
+        EXPECT_EQ(g->currentColumn(), c.Spalte);
+        EXPECT_EQ(Zelle(g, 1, c.Spalte), c.Text);
+        QLineEdit* e = Editor(g);
+        ASSERT_NE(e, nullptr);
+        EXPECT_EQ(e->text().toStdString(), c.Text);
+        EXPECT_EQ(e->toolTip().toStdString(), m);
+        // typed right in the open editor, the value is stored and the message goes
+        e->selectAll();
+        QTest::keyClicks(e, c.Richtig);
         Taste(g, Qt::Key_Return);
         EXPECT_DOUBLE_EQ(slot(c.Spalte), c.Wert);
-        f.statusBar()->clearMessage();
+        EXPECT_TRUE(f.statusBar()->currentMessage().isEmpty()) << f.statusBar()->currentMessage().toStdString();
     }
+    // Escape in a refused cell brings back the stored value; the row can be left.
+    const std::string gespeichert = Zelle(g, 1, erste);
+    Tippen(g, 1, erste, "zwei");
+    Taste(g, Qt::Key_Return);
+    ASSERT_NE(Editor(g), nullptr);
+    Taste(g, Qt::Key_Escape);
+    EXPECT_EQ(Editor(g), nullptr);
+    EXPECT_EQ(Zelle(g, 1, erste), gespeichert);
+    Klick(g, 2, erste);
+    EXPECT_EQ(g->currentRow(), 1);
+    EXPECT_DOUBLE_EQ(slot(erste), 2);
+}
+
+// Enter and Tab walk the value cells pilot by pilot, so that a flight costs
+// its values plus one key per value: the computed cells and the empty row
+// between two groups are skipped; Shift+Tab goes back.
+TEST_F(WertungTest, EnterUndTabGehenDurchDieWerteZumNaechstenPiloten) {
+    const std::string datei = Pfad("folge.wtb");
+    WettbewerbSchreiben(datei, "F5J (B-Mod 2025)",
+                        {{"Anna", "Adler", "MFC"}, {"Bernd", "Berger", "MFC"}, {"Clara", "Conrad", "MFC"}}, 1, 2);
+    TMainForm& f = Oeffnen(datei);
+    TabellenGitter* g = G(f);
+    const int erste = f.WertungErsteWertSpalte(TabWertung);
+    ASSERT_EQ(g->Tabelle().Zeilen[2].Art, ZeilenArt::Trenner);
+    const int zeilen[3] = {1, 2, 4}; // the pilots' rows; row 3 is the group separator
+    g->setFocus();
+    g->setCurrentCell(0, 2); // the name: Enter goes to the first value
+    Taste(g, Qt::Key_Return);
+    const QString werte[3] = {"1", "5:00", "100"};
+    for (int p = 0; p < 3; ++p)
+        for (int k = 0; k < 3; ++k) {
+            SCOPED_TRACE(p * 3 + k);
+            ASSERT_EQ(g->currentRow() + 1, zeilen[p]);
+            ASSERT_EQ(g->currentColumn(), erste + k);
+            Tippen(g, zeilen[p], erste + k, werte[k]);
+            Taste(g, k == 1 ? Qt::Key_Tab : Qt::Key_Return);
+        }
+    for (int edv = 1; edv <= 3; ++edv) EXPECT_DOUBLE_EQ(Eintrag(f, edv)->WertungDurchg[1], 300.0) << edv;
+    // at the last value of the grid the cursor stays; Shift+Tab goes back over the separator
+    EXPECT_EQ(g->currentRow() + 1, 4);
+    EXPECT_EQ(g->currentColumn(), erste + 2);
+    g->setCurrentCell(3, erste);
+    QTest::keyClick(g, Qt::Key_Backtab, Qt::ShiftModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(g->currentRow() + 1, 2);
+    EXPECT_EQ(g->currentColumn(), erste + 2);
 }
 
 // Undo and redo of a typed flight: named in the menu, back to the saved state

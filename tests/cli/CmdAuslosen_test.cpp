@@ -208,6 +208,12 @@ TEST_F(CmdAuslosen, RundenMitErgebnissenBleiben) {
     EXPECT_NE(abgelehnt.Fehler.find("Die Durchgänge 1, 2 enthalten schon Wertungen"), std::string::npos)
         << abgelehnt.Fehler;
     EXPECT_EQ(Lies(datei), text);
+    // One round with scores among the chosen ones is named in the singular.
+    const Lauf einer = Starte("auslosen \"" + datei + "\" --durchgaenge 1,3");
+    EXPECT_EQ(einer.Rueckgabe, 1);
+    EXPECT_NE(einer.Fehler.find("Durchgang 1 enthält schon Wertungen; eine neue Auslosung änderte seine Ergebnisse."),
+              std::string::npos)
+        << einer.Fehler;
     EXPECT_EQ(Starte("auslosen \"" + datei + "\" --durchgaenge 1,2 --trotz-ergebnissen").Rueckgabe, 1);
 
     const Lauf l = Starte("auslosen \"" + datei + "\" --seed 2 --trotz-ergebnissen");

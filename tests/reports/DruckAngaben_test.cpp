@@ -503,6 +503,19 @@ TEST(DruckAngaben, LesbarUndGanz) {
                     if (stil == 3) EXPECT_GE(e->Schrift.Hoehe * punkte, 12 * hoehe) << fall << ": " << e->Text;
                 }
                 EXPECT_EQ(gefunden, 2) << fall;
+                // The other names and clubs of the page stand in the size of the long one:
+                // within a column the size does not change from row to row.
+                for (const AufzeichnungsEintrag* lang : c.Texte()) {
+                    if (lang->Text.rfind("von", 0) != 0 && lang->Text.rfind("Modell", 0) != 0) continue;
+                    int gleicheSpalte = 0;
+                    for (const AufzeichnungsEintrag* e : c.Texte()) {
+                        if (e == lang || e->x0 != lang->x0 || e->Schrift.Kursiv) continue;
+                        if (e->Text == "Teilnehmer" || e->Text == "Name" || e->Text == "Verein") continue;
+                        ++gleicheSpalte;
+                        EXPECT_EQ(e->Schrift.Hoehe, lang->Schrift.Hoehe) << fall << ": " << e->Text << " / " << lang->Text;
+                    }
+                    EXPECT_GE(gleicheSpalte, 5) << fall << ": " << lang->Text;
+                }
             }
         }
 }

@@ -9,6 +9,7 @@
 #include "exchange/TeilnehmerBearbeitung.h"
 #include "startorder/Kanal.h"
 #include "tabellen/ReiterTabelle.h"
+#include "tests/evaluation/RegelWettbewerb.h"
 
 namespace tavuran {
 namespace {
@@ -157,6 +158,29 @@ TEST_F(Reiter, WertungZeigtRechenspaltenGrauUndWerteZumTippen) {
     EXPECT_EQ(t.Zeilen[static_cast<std::size_t>(t.ZeileVon(1))].Art, ZeilenArt::Teilnehmer);
     EXPECT_FALSE(t.ZelleEditierbar(t.ZeileVon(1), ReflyErsteWertSpalte));
     EXPECT_EQ(t.Text(t.ZeileVon(1), ReflyErsteWertSpalte), "");
+}
+
+// A stored value the rule makes unlikely is marked in its own cell, with the
+// note as tooltip; plausible values and the other cells stay plain.
+TEST(ReiterWertung, UnplausibleWerteSindMarkiert) {
+    RegelWettbewerb rw("F5J (B-Mod 2025)");
+    rw.W->DurchgangNr = 1;
+    const WertSpaltenTyp s = GetWertSpalten(rw.W);
+    ASSERT_EQ(s.Koepfe, (std::vector<std::string>{"Abstand[m]", "Zeit[min:s]", "F5J-Höhe[m]"}));
+    const double werte[2][3] = {{1, 661, 120}, {1, 598, 120}};
+    for (int p = 1; p <= 2; ++p)
+        for (int k = 1; k <= 3; ++k)
+            *WertSlotPtr(GetEingabeWertung(rw.W, 1, p, false), s, k) = werte[p - 1][k - 1];
+    const TabelleTyp t = ReiterTabelle(rw.W, TabWertung, {});
+    const int erste = t.FixeSpalten;
+    const int z1 = t.ZeileVon(1), z2 = t.ZeileVon(2);
+    ASSERT_GE(z1, 0);
+    ASSERT_GE(z2, 0);
+    const ZellMarkeTyp& zeit = t.Marke(z1, erste + 1);
+    EXPECT_NE(zeit.Grund, KeineFarbe);
+    EXPECT_NE(zeit.Hinweis.find("Flugzeit 11:01 länger als die Arbeitszeit"), std::string::npos) << zeit.Hinweis;
+    for (int c : {erste, erste + 2}) EXPECT_TRUE(t.Marke(z1, c).Leer()) << c;
+    for (int c = erste; c < erste + 3; ++c) EXPECT_TRUE(t.Marke(z2, c).Leer()) << c;
 }
 
 TEST_F(Reiter, ErgebnisNachPlatzMitRundenSpaltenUndVerborgenenLeerenSpalten) {
