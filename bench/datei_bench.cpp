@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "core/DatenDurchgang.h"
@@ -79,6 +80,29 @@ void BM_Laden(benchmark::State& state) {
 }
 BENCHMARK(BM_Laden)->Unit(benchmark::kMillisecond);
 
+// Opening the file as the window does: read from the file (in the page
+// cache after the first round), checked and built.
+void BM_LadenDatei(benchmark::State& state) {
+    const std::string text = DateiText();
+    const std::filesystem::path ordner = std::filesystem::temp_directory_path() / "tavuran_datei_bench_laden";
+    std::filesystem::create_directories(ordner);
+    const std::string datei = (ordner / "gross.wtb").string();
+    {
+        std::ofstream f(datei, std::ios::binary);
+        f << text;
+    }
+    for (auto _ : state) {
+        WettbewerbTyp* w = nullptr;
+        std::string grund;
+        if (DatenWettbewerbLoad(w, datei, &grund) != LadenOk) state.SkipWithError(grund.c_str());
+        benchmark::DoNotOptimize(w);
+        DatenWettbewerbDispose(w);
+    }
+    Groesse(state, text);
+    std::filesystem::remove_all(ordner);
+}
+BENCHMARK(BM_LadenDatei)->Unit(benchmark::kMillisecond);
+
 void BM_Schreiben(benchmark::State& state) {
     WettbewerbTyp* w = GrosserWettbewerb();
     std::string text;
@@ -107,5 +131,29 @@ void BM_Speichern(benchmark::State& state) {
     std::filesystem::remove_all(ordner);
 }
 BENCHMARK(BM_Speichern)->Unit(benchmark::kMillisecond);
+
+// The same whole save without the wait for the disk: into a memory file
+// system (/dev/shm), where flushing a file to the disk costs nothing. Skipped
+// where there is none.
+void BM_SpeichernOhneSync(benchmark::State& state) {
+    const std::filesystem::path shm = "/dev/shm";
+    std::error_code ec;
+    if (!std::filesystem::is_directory(shm, ec)) {
+        state.SkipWithError("kein Speicher-Dateisystem /dev/shm");
+        return;
+    }
+    WettbewerbTyp* w = GrosserWettbewerb();
+    const std::filesystem::path ordner = shm / "tavuran_datei_bench";
+    std::filesystem::create_directories(ordner);
+    const std::string datei = (ordner / "gross.wtb").string();
+    for (auto _ : state) {
+        const DateiSpeicherErgebnis erg = DatenWettbewerbSave(w, datei, 3, false);
+        if (!erg.Ok) state.SkipWithError(erg.Grund.c_str());
+    }
+    Groesse(state, DateiText());
+    DatenWettbewerbDispose(w);
+    std::filesystem::remove_all(ordner);
+}
+BENCHMARK(BM_SpeichernOhneSync)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -69,7 +69,9 @@ const WertungsIndexTyp& IndexAufbauen(DurchgangTyp* d) {
         auto index = std::make_unique<WertungsIndexTyp>();
         for (const GruppeTyp* g = d->GruppePtr; g; g = g->next)
             for (WertungTyp* w = g->WertungPtr; w; w = w->next)
-                index->Eintraege.emplace(IndexSchluessel(w->EdvNr, g->ReflyOrder), w); // the first one stays
+                if (!index->Eintraege.emplace(IndexSchluessel(w->EdvNr, g->ReflyOrder), w).second || // the first one stays
+                    (g->ReflyOrder != 0 && g->ReflyOrder != 1))
+                    index->Eindeutig = false;
         d->Index = std::move(index);
     }
     return *d->Index;
@@ -93,6 +95,7 @@ WertungTyp* DatenWertungEinhaengen(DurchgangTyp* Durchgang, GruppeTyp* Gruppe, i
         const bool einzig =
             Durchgang->Index->Eintraege.emplace(IndexSchluessel(TeilnehmerEdvNr, Gruppe->ReflyOrder), neu).second;
         if (!einzig) DatenDurchgangIndexVerwerfen(Durchgang);
+        else if (Gruppe->ReflyOrder != 0 && Gruppe->ReflyOrder != 1) Durchgang->Index->Eindeutig = false;
     }
     return neu;
 }
@@ -116,6 +119,10 @@ WertungTyp* DatenWertungGetPtr(DurchgangTyp* DurchgangPtr, int TeilnehmerEdvNr, 
     }
 #endif
     return w;
+}
+
+bool DatenDurchgangEintraegeEindeutig(DurchgangTyp* Durchgang) {
+    return !Durchgang || IndexAufbauen(Durchgang).Eindeutig;
 }
 
 void DatenDurchgangIndexVerwerfen(DurchgangTyp* Durchgang) {

@@ -26,6 +26,10 @@ WertungTyp* DatenWertungEinhaengen(DurchgangTyp* Durchgang, GruppeTyp* Gruppe, i
 // ReflyOrder; never creates. Looked up in the round's index, built on the
 // first call; debug builds compare every answer with a walk of the groups.
 WertungTyp* DatenWertungGetPtr(DurchgangTyp* DurchgangPtr, int TeilnehmerEdvNr, int ReflyOrder);
+// True when every participant has at most one entry in the round's ordinary
+// groups and one in its reflight groups, all of ReflyOrder 1 (the index is
+// built when missing): then DatenWertungGetPtr finds the only one.
+bool DatenDurchgangEintraegeEindeutig(DurchgangTyp* Durchgang);
 // Drops the round's index; the next lookup builds it anew. Every routine that
 // links, unlinks, moves or frees groups or entries of a round calls it.
 void DatenDurchgangIndexVerwerfen(DurchgangTyp* Durchgang);

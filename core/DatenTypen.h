@@ -195,6 +195,10 @@ struct GruppeTyp {
 // in list order for each (EdvNr, ReflyOrder), as a walk of the groups finds it.
 struct WertungsIndexTyp {
     std::unordered_map<long long, WertungTyp*> Eintraege;
+    // Every participant has at most one entry in the ordinary groups and one
+    // in the reflight groups (ReflyOrder 1): then the first entry is also the
+    // last one a walk of the groups finds.
+    bool Eindeutig = true;
 };
 
 struct DurchgangTyp {

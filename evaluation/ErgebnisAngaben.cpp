@@ -36,9 +36,17 @@ bool WertEingetragen(const WertungTyp* E) {
 
 // The participant's entries of a round: the last one in an ordinary group
 // and the last one in a reflight group, as the reflight settling pairs them.
+// Looked up in the round's index when each participant has only one of each
+// (a walk of the groups per pilot and round made the lists quadratic).
 void Eintraege(const DurchgangTyp* d, int EdvNr, const WertungTyp*& Erst, const WertungTyp*& Refly) {
     Erst = Refly = nullptr;
     if (!d) return;
+    DurchgangTyp* runde = const_cast<DurchgangTyp*>(d); // the index is built on the first lookup
+    if (DatenDurchgangEintraegeEindeutig(runde)) {
+        Erst = DatenWertungGetPtr(runde, EdvNr, 0);
+        Refly = DatenWertungGetPtr(runde, EdvNr, 1);
+        return;
+    }
     for (const GruppeTyp* g = d->GruppePtr; g; g = g->next)
         for (const WertungTyp* w = g->WertungPtr; w; w = w->next)
             if (w->EdvNr == EdvNr) (g->ReflyOrder > 0 ? Refly : Erst) = w;

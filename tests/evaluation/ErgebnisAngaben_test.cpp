@@ -208,6 +208,31 @@ TEST(ErgebnisAngaben, GezaehlterFlugEinerRundeMitReflight) {
     }
 }
 
+TEST(ErgebnisAngaben, ZweiEintraegeEinerArtDerLetzteZaehlt) {
+    // A pilot twice in the ordinary groups, or in two reflight groups: the
+    // lists pair the last match of each kind, as the reflight settling does,
+    // not the first one the round's index knows.
+    struct Fall {
+        int ReflyOrderA, ReflyOrderB;
+    };
+    for (const Fall f : {Fall{0, 0}, Fall{1, 2}}) {
+        DreiRunden w;
+        if (f.ReflyOrderA > 0) w.Flug(1, 1, 900, 1);
+        w.Flug(1, 1, 600, 2, f.ReflyOrderB);
+        w.Flug(1, 1, 700, 1, f.ReflyOrderA);
+        DurchgangTyp* d = GetDurchgangPtr(w.W, 1);
+        const WertungTyp* letzter = nullptr;
+        for (const GruppeTyp* g = d->GruppePtr; g; g = g->next)
+            if ((g->ReflyOrder > 0) == (f.ReflyOrderA > 0))
+                for (const WertungTyp* e = g->WertungPtr; e; e = e->next)
+                    if (e->EdvNr == 1) letzter = e;
+        ASSERT_NE(letzter, nullptr);
+        ASSERT_NE(DatenWertungGetPtr(d, 1, f.ReflyOrderA), letzter) << "the fixture must tell first and last apart";
+        const GezaehlterFlugTyp g = GezaehlterFlug(w.W, w.T(1), 1);
+        EXPECT_EQ(f.ReflyOrderA > 0 ? g.Eintrag : g.Erstflug, letzter) << f.ReflyOrderA;
+    }
+}
+
 TEST(ErgebnisAngaben, GesamtwertungZeigtStrichFuerNichtGeflogenenTeilwettbewerb) {
     TestWettbewerb w(GESAMTWERTUNG);
     w.Runden(2, 2, 2);
