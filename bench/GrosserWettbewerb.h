@@ -87,6 +87,45 @@ inline WettbewerbTyp* GrosserWettbewerb(int N) {
     return w;
 }
 
+// A plain competition for the benchmarks of the file and of undo: N
+// participants (F5J) in groups of ten, `Runden` rounds with one flight each,
+// no teams and no reflights; not evaluated.
+inline WettbewerbTyp* WettbewerbMitWertungen(int N, int Runden, const std::string& Name) {
+    WettbewerbTyp* w = DatenWettbewerbNew();
+    DatenWettbewerbDefault(w);
+    w->Name = Name;
+    w->Datum = {14, 6, 2025};
+    DatenRegelLoad(w->RegelPtr, "F5J (B-Mod 2025)", &w->Datum);
+    DatenRegelToWettbewerb(w, w->RegelPtr);
+    w->AnzVorrunden = Runden;
+    w->AnzDurchgaenge = Runden;
+    const int gruppen = (N + Gruppengroesse - 1) / Gruppengroesse;
+    for (int nr = 1; nr <= N; ++nr) {
+        TeilnehmerTyp* p = DatenTeilnehmerGetPtr(w->TeilnehmerRootPtr, nr, true);
+        p->Name = {"", "Vorname" + std::to_string(nr), "Nachname" + std::to_string(nr)};
+        p->Verein = "Modellflugclub Nr. " + std::to_string(nr % 97);
+        p->Land = {"GER", "Bayern", "Oberbayern"};
+        p->MeldgNr = nr;
+        p->StartNr = nr;
+        p->Modell[1] = "Segler";
+        for (int r = 1; r <= Runden; ++r) {
+            p->Gruppe[r] = (nr * 7 + r * 13) % gruppen + 1;
+            p->Startplatz[r] = nr % Gruppengroesse + 1;
+        }
+    }
+    for (int r = 1; r <= Runden; ++r) {
+        DurchgangTyp* d = DatenDurchgangGetPtr(w->DurchgangRootPtr, r);
+        for (TeilnehmerTyp* p = w->TeilnehmerRootPtr; p; p = p->next) {
+            GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, p->Gruppe[r], 0);
+            WertungTyp* e = DatenWertungInGroupGetPtr(d, g, p->EdvNr);
+            e->WertungDurchg[1] = 540 + (p->EdvNr * 37 + r) % 120 + 0.25;
+            e->WertungDurchg[2] = 120 + r;
+            e->WertungPunktr[1] = (p->EdvNr + r) % 50 * 0.1;
+        }
+    }
+    return w;
+}
+
 // The resident memory of this process in KiB; -1 where the system does not tell.
 inline long RssKb() {
     std::ifstream s("/proc/self/status");

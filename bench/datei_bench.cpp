@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench/GrosserWettbewerb.h"
 #include "core/DatenDurchgang.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
@@ -18,40 +19,9 @@ using namespace tavuran;
 
 constexpr int Teilnehmer = 1000;
 constexpr int Durchgaenge = 10;
-constexpr int Gruppengroesse = 10;
 
 WettbewerbTyp* GrosserWettbewerb() {
-    WettbewerbTyp* w = DatenWettbewerbNew();
-    DatenWettbewerbDefault(w);
-    w->Name = "Großer Vergleichswettbewerb";
-    w->Datum = {14, 6, 2025};
-    DatenRegelLoad(w->RegelPtr, "F5J (B-Mod 2025)", &w->Datum);
-    w->AnzVorrunden = Durchgaenge;
-    w->AnzDurchgaenge = Durchgaenge;
-    for (int nr = 1; nr <= Teilnehmer; ++nr) {
-        TeilnehmerTyp* p = DatenTeilnehmerGetPtr(w->TeilnehmerRootPtr, nr, true);
-        p->Name = {"", "Vorname" + std::to_string(nr), "Nachname" + std::to_string(nr)};
-        p->Verein = "Modellflugclub Nr. " + std::to_string(nr % 97);
-        p->Land = {"GER", "Bayern", "Oberbayern"};
-        p->MeldgNr = nr;
-        p->StartNr = nr;
-        p->Modell[1] = "Segler";
-        for (int r = 1; r <= Durchgaenge; ++r) {
-            p->Gruppe[r] = (nr * 7 + r * 13) % (Teilnehmer / Gruppengroesse) + 1;
-            p->Startplatz[r] = nr % Gruppengroesse + 1;
-        }
-    }
-    for (int r = 1; r <= Durchgaenge; ++r) {
-        DurchgangTyp* d = DatenDurchgangGetPtr(w->DurchgangRootPtr, r);
-        for (TeilnehmerTyp* p = w->TeilnehmerRootPtr; p; p = p->next) {
-            GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, p->Gruppe[r], 0);
-            WertungTyp* e = DatenWertungInGroupGetPtr(d, g, p->EdvNr);
-            e->WertungDurchg[1] = 540 + (p->EdvNr * 37 + r) % 120 + 0.25;
-            e->WertungDurchg[2] = 120 + r;
-            e->WertungPunktr[1] = (p->EdvNr + r) % 50 * 0.1;
-        }
-    }
-    return w;
+    return bench::WettbewerbMitWertungen(Teilnehmer, Durchgaenge, "Großer Vergleichswettbewerb");
 }
 
 std::string DateiText() {

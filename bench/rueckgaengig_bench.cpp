@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "bench/GrosserWettbewerb.h"
 #include "core/DatenDurchgang.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
@@ -18,37 +19,9 @@ using namespace tavuran;
 
 constexpr int Teilnehmer = 300;
 constexpr int Durchgaenge = 10;
-constexpr int Gruppengroesse = 10;
 
 WettbewerbTyp* Wettbewerb() {
-    WettbewerbTyp* w = DatenWettbewerbNew();
-    DatenWettbewerbDefault(w);
-    w->Name = "Vergleichswettbewerb";
-    w->Datum = {14, 6, 2025};
-    DatenRegelLoad(w->RegelPtr, "F5J (B-Mod 2025)", &w->Datum);
-    DatenRegelToWettbewerb(w, w->RegelPtr);
-    w->AnzVorrunden = Durchgaenge;
-    w->AnzDurchgaenge = Durchgaenge;
-    for (int nr = 1; nr <= Teilnehmer; ++nr) {
-        TeilnehmerTyp* p = DatenTeilnehmerGetPtr(w->TeilnehmerRootPtr, nr, true);
-        p->Name = {"", "Vorname" + std::to_string(nr), "Nachname" + std::to_string(nr)};
-        p->Verein = "Modellflugclub Nr. " + std::to_string(nr % 97);
-        p->MeldgNr = p->StartNr = nr;
-        for (int r = 1; r <= Durchgaenge; ++r) {
-            p->Gruppe[r] = (nr * 7 + r * 13) % (Teilnehmer / Gruppengroesse) + 1;
-            p->Startplatz[r] = nr % Gruppengroesse + 1;
-        }
-    }
-    for (int r = 1; r <= Durchgaenge; ++r) {
-        DurchgangTyp* d = DatenDurchgangGetPtr(w->DurchgangRootPtr, r);
-        for (TeilnehmerTyp* p = w->TeilnehmerRootPtr; p; p = p->next) {
-            GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, p->Gruppe[r], 0);
-            WertungTyp* e = DatenWertungInGroupGetPtr(d, g, p->EdvNr);
-            e->WertungDurchg[1] = 540 + (p->EdvNr * 37 + r) % 120 + 0.5;
-            e->WertungDurchg[2] = 120 + r;
-            e->WertungPunktr[1] = (p->EdvNr + r) % 50 * 0.1;
-        }
-    }
+    WettbewerbTyp* w = bench::WettbewerbMitWertungen(Teilnehmer, Durchgaenge, "Vergleichswettbewerb");
     WettbewerbModellNeuBerechnen(w, true);
     return w;
 }
