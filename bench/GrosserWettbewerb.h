@@ -21,6 +21,25 @@ inline constexpr int Durchgaenge = 12;
 inline constexpr int Gruppengroesse = 10;
 inline constexpr int Teamgroesse = 3;
 
+// N participants numbered 1..N, spread over groups of ten in each of the
+// rounds 1..Runden by a fixed rule, so that every run sees the same field.
+inline void TeilnehmerAnlegen(WettbewerbTyp* w, int N, int Runden) {
+    const int gruppen = (N + Gruppengroesse - 1) / Gruppengroesse;
+    for (int nr = 1; nr <= N; ++nr) {
+        TeilnehmerTyp* p = DatenTeilnehmerGetPtr(w->TeilnehmerRootPtr, nr, true);
+        p->Name = {"", "Vorname" + std::to_string(nr), "Nachname" + std::to_string(nr)};
+        p->Verein = "Modellflugclub Nr. " + std::to_string(nr % 97);
+        p->Land = {"GER", "Bayern", "Oberbayern"};
+        p->MeldgNr = nr;
+        p->StartNr = nr;
+        p->Modell[1] = "Segler";
+        for (int r = 1; r <= Runden; ++r) {
+            p->Gruppe[r] = (nr * 7 + r * 13) % gruppen + 1;
+            p->Startplatz[r] = nr % Gruppengroesse + 1;
+        }
+    }
+}
+
 inline WettbewerbTyp* GrosserWettbewerb(int N) {
     WettbewerbTyp* w = DatenWettbewerbNew();
     DatenWettbewerbDefault(w);
@@ -32,21 +51,10 @@ inline WettbewerbTyp* GrosserWettbewerb(int N) {
     w->AnzDurchgaenge = Durchgaenge;
     w->AnzTeilnGruppe = Gruppengroesse;
     w->MaxGruppenGroesse = Gruppengroesse;
-    const int gruppen = (N + Gruppengroesse - 1) / Gruppengroesse;
-    for (int nr = 1; nr <= N; ++nr) {
-        TeilnehmerTyp* p = DatenTeilnehmerGetPtr(w->TeilnehmerRootPtr, nr, true);
-        p->Name = {"", "Vorname" + std::to_string(nr), "Nachname" + std::to_string(nr)};
-        p->Verein = "Modellflugclub Nr. " + std::to_string(nr % 97);
-        p->Land = {"GER", "Bayern", "Oberbayern"};
+    TeilnehmerAnlegen(w, N, Durchgaenge);
+    for (TeilnehmerTyp* p = w->TeilnehmerRootPtr; p; p = p->next) {
         p->Kanal[1] = "2,4 GHz";
-        p->MeldgNr = nr;
-        p->StartNr = nr;
-        p->Jugendlich = nr % 11 == 0;
-        p->Modell[1] = "Segler";
-        for (int r = 1; r <= Durchgaenge; ++r) {
-            p->Gruppe[r] = (nr * 7 + r * 13) % gruppen + 1;
-            p->Startplatz[r] = nr % Gruppengroesse + 1;
-        }
+        p->Jugendlich = p->EdvNr % 11 == 0;
     }
     MannschaftTyp** ende = &w->MannschaftRootPtr;
     for (int t = 1; t * Teamgroesse <= N; ++t) {
@@ -99,20 +107,7 @@ inline WettbewerbTyp* WettbewerbMitWertungen(int N, int Runden, const std::strin
     DatenRegelToWettbewerb(w, w->RegelPtr);
     w->AnzVorrunden = Runden;
     w->AnzDurchgaenge = Runden;
-    const int gruppen = (N + Gruppengroesse - 1) / Gruppengroesse;
-    for (int nr = 1; nr <= N; ++nr) {
-        TeilnehmerTyp* p = DatenTeilnehmerGetPtr(w->TeilnehmerRootPtr, nr, true);
-        p->Name = {"", "Vorname" + std::to_string(nr), "Nachname" + std::to_string(nr)};
-        p->Verein = "Modellflugclub Nr. " + std::to_string(nr % 97);
-        p->Land = {"GER", "Bayern", "Oberbayern"};
-        p->MeldgNr = nr;
-        p->StartNr = nr;
-        p->Modell[1] = "Segler";
-        for (int r = 1; r <= Runden; ++r) {
-            p->Gruppe[r] = (nr * 7 + r * 13) % gruppen + 1;
-            p->Startplatz[r] = nr % Gruppengroesse + 1;
-        }
-    }
+    TeilnehmerAnlegen(w, N, Runden);
     for (int r = 1; r <= Runden; ++r) {
         DurchgangTyp* d = DatenDurchgangGetPtr(w->DurchgangRootPtr, r);
         for (TeilnehmerTyp* p = w->TeilnehmerRootPtr; p; p = p->next) {
