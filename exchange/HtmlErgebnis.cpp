@@ -189,6 +189,8 @@ void ExportWertung(WettbewerbTyp* Wett, HtmlAnker& Anker, bool Link, int r, Html
     }
     if (Strafe) Kopf.push_back(Z("Strafpunkte"));
 
+    // Typed values as the window and the printed list show them, with the decimal comma.
+    const auto Wert = [Wett](double x, const auto& Bezeichner) { return PunktZuKomma(DispAllWertung(Wett, x, Bezeichner)); };
     L.push_back("<h2>" + HtmlText(GetDurchgangBezeichner(Wett, r, false, true)) + " – Wertungsliste</h2>");
     HtmlTabelleAnfang(L, Kopf);
     bool Erste = true;
@@ -209,10 +211,10 @@ void ExportWertung(WettbewerbTyp* Wett, HtmlAnker& Anker, bool Link, int r, Html
                 const int i = (s - 1) * S + w;
                 Z1.push_back(Z(i > MaxPunktrichter
                                    ? std::string()
-                                   : DispAllWertung(Wett, U.WertungPunktr[i], Regel->ParameterPunktr.Bezeichner[w])));
+                                   : Wert(U.WertungPunktr[i], Regel->ParameterPunktr.Bezeichner[w])));
             }
         for (int d = 1; d <= D; ++d)
-            Z1.push_back(Z(DispAllWertung(Wett, U.WertungDurchg[d], Regel->ParameterDurchg.Bezeichner[d])));
+            Z1.push_back(Z(Wert(U.WertungDurchg[d], Regel->ParameterDurchg.Bezeichner[d])));
         if (V && V->ReflyVerursacher)
             Z1.push_back(T("Antrag Reflight"));
         else
@@ -222,10 +224,10 @@ void ExportWertung(WettbewerbTyp* Wett, HtmlAnker& Anker, bool Link, int r, Html
         Z1.push_back(Z(p, V ? std::string() : NameAnker));
         if (Refly) {
             for (int w = 1; w <= S; ++w)
-                Z1.push_back(Z(V ? DispAllWertung(Wett, V->WertungPunktr[w], Regel->ParameterPunktr.Bezeichner[w])
+                Z1.push_back(Z(V ? Wert(V->WertungPunktr[w], Regel->ParameterPunktr.Bezeichner[w])
                                  : std::string()));
             for (int d = 1; d <= D; ++d)
-                Z1.push_back(Z(V ? DispAllWertung(Wett, V->WertungDurchg[d], Regel->ParameterDurchg.Bezeichner[d])
+                Z1.push_back(Z(V ? Wert(V->WertungDurchg[d], Regel->ParameterDurchg.Bezeichner[d])
                                  : std::string()));
             Z1.push_back(Z(V ? HtmlZahl(V->RohPunkte) : std::string()));
             Z1.push_back(Z(V ? HtmlZahl(V->ErgebnisPunkte - U.Strafpunkte) : std::string(), V ? NameAnker : std::string()));

@@ -231,6 +231,20 @@ TEST(Export, VorlaeufigOderEndgueltig) {
     EXPECT_NE(HtmlDokumentBytes(HtmlErgebnisDokument(b.w, o, Zeit)).find("18:30, endgültig</p>"), std::string::npos);
 }
 
+// A typed value with decimals reads in the score lists of the page as in the
+// window and the printed list: with the decimal comma.
+TEST(Export, WertungslisteMitDezimalkomma) {
+    Bereit b;
+    DatenWertungGetPtr(GetDurchgangPtr(b.w, 1), 1, 0)->WertungDurchg[1] = 900.5;
+    b.w->CalcWertung = true;
+    WettbewerbModellNeuBerechnen(b.w, true);
+    const std::string seite = HtmlDokumentBytes(HtmlErgebnisDokument(b.w, HtmlErgebnisOptionen{}, Zeit));
+    const std::size_t liste = seite.find("1. Vorrunde – Wertungsliste");
+    ASSERT_NE(liste, std::string::npos);
+    EXPECT_NE(seite.find(">900,5<", liste), std::string::npos) << seite.substr(liste, 2000);
+    EXPECT_EQ(seite.find("900.5"), std::string::npos);
+}
+
 TEST(Export, Teamseite) {
     Bereit b;
     // Dorn joins Team Nord as its third member (only the first two count);
