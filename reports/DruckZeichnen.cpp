@@ -294,6 +294,20 @@ void Zeile(Zeichner& z, const ZeileTyp& zeile, int Farbmodus, const DruckSchrift
     const bool titel = Bit(static_cast<std::uint32_t>(zeile.ZeilenMode), ZeileTitel);
     z.ZelleBegrenzt = true;
     int col = 1;
+    // The cells' backgrounds first, then their texts: a text that runs on
+    // into the blank cell beside it is not covered by that cell's background.
+    // The cells do not overlap: all white ones, then the grey ones.
+    if (!titel) {
+        for (const DruckFarbe f : {DruckWeiss, DruckGrau}) {
+            for (std::size_t i = 0; i < z.S.Spalten.size(); ++i) {
+                const DruckSpalte& sp = z.S.Spalten[i];
+                if (f == DruckWeiss || (i < zeile.Zellen.size() && zeile.Zellen[i].Grau))
+                    z.FillBackGroundRect(col, line, sp.Breite, f);
+                col += sp.Breite;
+            }
+            col = 1;
+        }
+    }
     for (std::size_t i = 0; i < z.S.Spalten.size(); ++i) {
         const DruckSpalte& sp = z.S.Spalten[i];
         if (titel) {
@@ -315,8 +329,6 @@ void Zeile(Zeichner& z, const ZeileTyp& zeile, int Farbmodus, const DruckSchrift
         }
         const DruckZelle leer;
         const DruckZelle& c = i < zeile.Zellen.size() ? zeile.Zellen[i] : leer;
-        z.FillBackGroundRect(col, line, sp.Breite, DruckWeiss);
-        if (c.Grau) z.FillBackGroundRect(col, line, sp.Breite, DruckGrau);
         const int raum = ZelleVorbereiten(z, zeile, i, Farbmodus, grund);
         // Every cell of a column is written in the column's size, the size its
         // widest text of the page needs.

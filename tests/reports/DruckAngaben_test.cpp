@@ -263,6 +263,30 @@ TEST(DruckAngaben, WertungslisteMitStartnummerGruppeUndGanzemAntragRefly) {
         EXPECT_TRUE(t[0]->ClipBreite < 0 || t[0]->ClipBreite >= 12 * t[0]->Schrift.Hoehe / 2)
             << "Platz " << t[0]->ClipBreite << " bei Höhe " << t[0]->Schrift.Hoehe;
     }
+    // In a wider font the text runs on into the blank cell beside it: that
+    // cell's background lies under the text, not over it.
+    struct Breit : AufzeichnungsCanvas {
+        using AufzeichnungsCanvas::AufzeichnungsCanvas;
+        int TextBreite(std::string_view t) override { return 2 * AufzeichnungsCanvas::TextBreite(t); }
+    };
+    DruckSeitenTyp p = Liste(ListeWertung, SortGruppe);
+    p.Orientierung = 1;
+    Breit c(4960, 3508);
+    DrawPrintImage(c, 3508, MakeDruckSeiten(w.W, p, 1), 1, 0);
+    const auto t = c.TexteMit("Antrag Refly");
+    ASSERT_EQ(t.size(), 1u);
+    const auto trifft = [&](const AufzeichnungsEintrag& e) {
+        return e.Art == AufzeichnungsEintrag::Art::Rechteck && e.x0 < t[0]->x1 && t[0]->x0 < e.x1 &&
+               e.y0 < t[0]->y1 && t[0]->y0 < e.y1;
+    };
+    int daneben = 0;
+    bool danach = false;
+    for (const AufzeichnungsEintrag& e : c.Eintraege()) {
+        if (&e == t[0]) danach = true;
+        else if (trifft(e) && e.x0 > t[0]->x0) ++daneben;
+        if (danach && &e != t[0] && trifft(e)) ADD_FAILURE() << "Fläche " << e.x0 << ".." << e.x1 << " über dem Text";
+    }
+    EXPECT_GT(daneben, 0) << "Der Text reicht nicht in die Nachbarzelle.";
 }
 
 } // namespace
