@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 #include <QBuffer>
 #include <QByteArray>
@@ -13,6 +14,7 @@
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QRect>
 #include <QPdfWriter>
 #include <QPen>
 
@@ -32,18 +34,43 @@ QtDruckCanvas::QtDruckCanvas(QPainter& Painter, int Breite, int Hoehe, int Auflo
     SetSchrift(schrift_);
 }
 
+QtDruckCanvas::~QtDruckCanvas() { FlaechenZeichnen(); }
+
+void QtDruckCanvas::FlaechenZeichnen() {
+    if (flaechen_.Leer()) return;
+    std::vector<QRect> r;
+    r.reserve(flaechen_.Flaechen().size());
+    for (const DruckFlaechen::Rechteck& f : flaechen_.Flaechen())
+        r.emplace_back(f.Links, f.Oben, f.Rechts - f.Links, f.Unten - f.Oben);
+    p_.setPen(Qt::NoPen);
+    p_.setBrush(tavuran::Farbe(flaechen_.Farbe()));
+    p_.drawRects(r.data(), static_cast<int>(r.size()));
+    p_.setBrush(Qt::NoBrush);
+    flaechen_.Leeren();
+    gesetzt_ = nullptr; // the next text sets its pen again
+}
+
+void QtDruckCanvas::Fuellen(int Links, int Oben, int Rechts, int Unten, DruckFarbe Farbe) {
+    const DruckFlaechen::Rechteck r{Links, Oben, Rechts, Unten};
+    if (!flaechen_.Annehmen(r, Farbe)) {
+        FlaechenZeichnen();
+        flaechen_.Annehmen(r, Farbe);
+    }
+    if (flaechen_.Voll()) FlaechenZeichnen();
+}
+
 void QtDruckCanvas::RechteckFuellen(int Links, int Oben, int Rechts, int Unten, DruckFarbe Farbe) {
     if (Rechts <= Links || Unten <= Oben) return;
-    p_.fillRect(QRect(Links, Oben, Rechts - Links, Unten - Oben), tavuran::Farbe(Farbe));
+    Fuellen(Links, Oben, Rechts, Unten, Farbe);
 }
 
 void QtDruckCanvas::Linie(int x0, int y0, int x1, int y1, DruckFarbe Farbe) {
     if (x0 == x1 || y0 == y1) {
         // Straight lines as filled pixels: exactly one device pixel wide on every device.
-        p_.fillRect(QRect(std::min(x0, x1), std::min(y0, y1), std::abs(x1 - x0) + 1, std::abs(y1 - y0) + 1),
-                    tavuran::Farbe(Farbe));
+        Fuellen(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1) + 1, std::max(y0, y1) + 1, Farbe);
         return;
     }
+    FlaechenZeichnen();
     QPen pen(tavuran::Farbe(Farbe));
     pen.setWidth(1);
     p_.setPen(pen);
@@ -91,6 +118,14 @@ void QtDruckCanvas::SetSchrift(const DruckSchrift& Schrift) {
 void QtDruckCanvas::Text(int x, int y, std::string_view Text, int ClipBreite) {
     if (Text.empty() || ClipBreite == 0) return;
     Schriftart& s = *schriftart_;
+    // Only a text wider than its room is clipped.
+    const int breite = Breite(s, Text);
+    const bool clip = ClipBreite > 0 && breite > ClipBreite;
+    // Held-back fills under the text are drawn first (with a margin for
+    // glyphs that reach out of their cell).
+    const int rand = s.Zelle / 4 + 1;
+    if (flaechen_.Trifft({x - rand, y - rand, x + (clip ? ClipBreite : breite) + rand, y + s.Zelle + rand}))
+        FlaechenZeichnen();
     if (gesetzt_ != &s) {
         p_.setFont(s.Font);
         gesetzt_ = &s;
@@ -100,8 +135,6 @@ void QtDruckCanvas::Text(int x, int y, std::string_view Text, int ClipBreite) {
         p_.setPen(tavuran::Farbe(schrift_.Farbe));
         gesetzteFarbe_ = schrift_.Farbe;
     }
-    // Only a text wider than its room is clipped.
-    const bool clip = ClipBreite > 0 && Breite(s, Text) > ClipBreite;
     if (clip) {
         p_.save();
         p_.setClipRect(QRect(x, y, ClipBreite, s.Zelle), Qt::IntersectClip);
@@ -149,6 +182,7 @@ bool DruckSeitenAusgeben(const DruckDokument& Dokument, QPagedPaintDevice& Gerae
         c.SeiteBeginnen();
         c.SetSchrift(DruckSchrift{});
         Dokument.SeiteZeichnen(c, i, false);
+        c.FlaechenZeichnen();
         p.restore();
     }
     return p.end();

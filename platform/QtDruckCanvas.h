@@ -10,6 +10,7 @@
 #include <string_view>
 #include <tuple>
 #include <unordered_map>
+#include <vector>
 
 #include <QFont>
 #include <QFontMetrics>
@@ -29,6 +30,10 @@ class QtDruckCanvas : public DruckCanvas {
     // Draws with the painter onto an area of Breite x Hoehe device pixels at
     // the painter's current origin.
     QtDruckCanvas(QPainter& Painter, int Breite, int Hoehe, int Aufloesung);
+    // Draws what is still held back; the painter must still be active.
+    ~QtDruckCanvas() override;
+    QtDruckCanvas(const QtDruckCanvas&) = delete;
+    QtDruckCanvas& operator=(const QtDruckCanvas&) = delete;
 
     int Breite() const override { return breite_; }
     int Hoehe() const override { return hoehe_; }
@@ -43,6 +48,9 @@ class QtDruckCanvas : public DruckCanvas {
     // A new page of the device: font and colour are set on the painter again
     // at the next text (a restored painter state no longer holds them).
     void SeiteBeginnen() { gesetzt_ = nullptr; }
+    // Draws the fills held back so far (before the page ends or the
+    // painter's state is restored).
+    void FlaechenZeichnen();
 
   private:
     // A font of one family, cell height and style, with its metrics on the
@@ -59,6 +67,7 @@ class QtDruckCanvas : public DruckCanvas {
         std::unordered_map<std::string, int, TextHash, std::equal_to<>> Breiten;
     };
     Schriftart& SchriftartFuer(const DruckSchrift& Schrift);
+    void Fuellen(int Links, int Oben, int Rechts, int Unten, DruckFarbe Farbe);
     int Breite(Schriftart& s, std::string_view Text);
 
     QPainter& p_;
@@ -69,6 +78,9 @@ class QtDruckCanvas : public DruckCanvas {
     // what the painter holds: font and pen colour set by the last text
     const Schriftart* gesetzt_ = nullptr;
     DruckFarbe gesetzteFarbe_;
+    // Fills held back and drawn together (in a PDF each fill of its own
+    // costs a colour and a graphics state).
+    DruckFlaechen flaechen_;
 };
 
 // Page Seite of the document drawn onto an image of Breite x Hoehe pixels

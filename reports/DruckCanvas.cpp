@@ -7,6 +7,51 @@
 
 namespace tavuran {
 
+void DruckCanvas::Gestrichelt(int x0, int x1, int y, int Dicke, int Strich, int Abstand, DruckFarbe Farbe) {
+    if (Strich < 1 || Abstand < 1) return;
+    for (int i = 0; i < Dicke; ++i)
+        for (int x = x0; x < x1; x += Abstand) Linie(x, y + i, x + Strich - 1, y + i, Farbe);
+}
+
+namespace {
+
+// r joined to a rectangle of the same width right above or below it, or of the
+// same height right beside it.
+bool Anfuegen(DruckFlaechen::Rechteck& an, const DruckFlaechen::Rechteck& r) {
+    if (r.Links == an.Links && r.Rechts == an.Rechts) {
+        if (r.Oben == an.Unten) an.Unten = r.Unten;
+        else if (r.Unten == an.Oben) an.Oben = r.Oben;
+        else return false;
+        return true;
+    }
+    if (r.Oben == an.Oben && r.Unten == an.Unten) {
+        if (r.Links == an.Rechts) an.Rechts = r.Rechts;
+        else if (r.Rechts == an.Links) an.Links = r.Links;
+        else return false;
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool DruckFlaechen::Annehmen(const Rechteck& r, DruckFarbe Farbe) {
+    if (!flaechen_.empty() && !(Farbe == farbe_)) return false;
+    farbe_ = Farbe;
+    // The pixel lines of one grid line follow each other; a dashed line's
+    // rows come a dash apart.
+    for (auto it = flaechen_.rbegin(); it != flaechen_.rend(); ++it)
+        if (Anfuegen(*it, r)) return true;
+    flaechen_.push_back(r);
+    return true;
+}
+
+bool DruckFlaechen::Trifft(const Rechteck& k) const {
+    for (const Rechteck& f : flaechen_)
+        if (f.Links < k.Rechts && k.Links < f.Rechts && f.Oben < k.Unten && k.Oben < f.Unten) return true;
+    return false;
+}
+
 std::string WortweiseKuerzen(DruckCanvas& Canvas, std::string_view Text, int Breite, bool Initialen) {
     std::string ganz(Text);
     if (Canvas.TextBreite(ganz) <= Breite) return ganz;

@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavuran {
 
@@ -46,6 +47,11 @@ class DruckCanvas {
     virtual void RechteckFuellen(int Links, int Oben, int Rechts, int Unten, DruckFarbe Farbe) = 0;
     // A one-pixel line from (x0, y0) to (x1, y1), both ends included.
     virtual void Linie(int x0, int y0, int x1, int y1, DruckFarbe Farbe) = 0;
+    // A dashed line across, Dicke pixels thick from row y down: dashes of
+    // Strich pixels every Abstand pixels, the first starting at x0, as many as
+    // start before x1. Drawn as one-pixel lines unless the device has a
+    // dashed line of its own.
+    virtual void Gestrichelt(int x0, int x1, int y, int Dicke, int Strich, int Abstand, DruckFarbe Farbe);
 
     virtual void SetSchrift(const DruckSchrift& Schrift) = 0;
     virtual DruckSchrift GetSchrift() const = 0;
@@ -57,6 +63,36 @@ class DruckCanvas {
     // Width and cell height of the text in the current font, in device pixels.
     virtual int TextBreite(std::string_view Text) = 0;
     virtual int TextHoehe(std::string_view Text) = 0;
+};
+
+// Fills of one colour held back by a device canvas and drawn together: a
+// grid line several pixels wide comes as that many one-pixel lines, and on a
+// PDF or printer page each fill of its own costs a state of its own. Adjacent
+// pixel lines are joined into one rectangle. What a device draws over a
+// held-back fill (a text, a fill of another colour) must draw them first.
+class DruckFlaechen {
+  public:
+    // A rectangle, right and bottom edges excluded.
+    struct Rechteck {
+        int Links, Oben, Rechts, Unten;
+    };
+    // Whether the fill can join the held-back ones (same colour); when it
+    // cannot, the device draws them first and calls again.
+    bool Annehmen(const Rechteck& r, DruckFarbe Farbe);
+    // Whether a held-back fill meets the box (a text about to be drawn there).
+    bool Trifft(const Rechteck& Kasten) const;
+    // Full: the device draws them now.
+    bool Voll() const { return flaechen_.size() >= Hoechstens; }
+    bool Leer() const { return flaechen_.empty(); }
+    DruckFarbe Farbe() const { return farbe_; }
+    const std::vector<Rechteck>& Flaechen() const { return flaechen_; }
+    void Leeren() { flaechen_.clear(); }
+
+  private:
+    // A text looks through them all before it is drawn.
+    static constexpr std::size_t Hoechstens = 64;
+    std::vector<Rechteck> flaechen_;
+    DruckFarbe farbe_;
 };
 
 // Font height in device pixels of a size in points on this canvas.

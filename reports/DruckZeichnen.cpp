@@ -146,9 +146,7 @@ class Zeichner {
     int HorDraftLine(int col, int line, int w) {
         const int y0 = yPos(line) - h / 2;
         const int ende = xPos(col + w - 1);
-        for (int i = 1; i <= h; ++i)
-            for (int x = xPos(col - 1); x < ende; x += 4 * v)
-                C.Linie(x - v / 2, y0 + i, x - v / 2 + v - 1, y0 + i, Tinte);
+        C.Gestrichelt(xPos(col - 1) - v / 2, ende - v / 2, y0 + 1, h, v, 4 * v, Tinte);
         return col + w;
     }
     int HorGroupLine(int col, int line, int w) {

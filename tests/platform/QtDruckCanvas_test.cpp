@@ -1,6 +1,7 @@
 // The QPainter canvas on an image: a text is clipped only where it is wider
 // than its room, the fonts kept per family, size and style measure as a fresh
-// font does, and a text after a line keeps its own colour.
+// font does, a text after a line keeps its own colour, and the fills held
+// back and drawn together give the picture of fills drawn one by one.
 #include <memory>
 #include <string>
 
@@ -11,9 +12,12 @@
 #include <gtest/gtest.h>
 
 #include "platform/QtDruckCanvas.h"
+#include "reports/DruckFixture.h"
 
 namespace tavuran {
 namespace {
+
+using drucktest::Schrift;
 
 class Anwendung : public ::testing::Environment {
   public:
@@ -52,14 +56,6 @@ int RechterRand(const QImage& b) {
         for (int y = 0; y < b.height(); ++y)
             if (b.pixel(x, y) != qRgb(255, 255, 255)) return x;
     return -1;
-}
-
-DruckSchrift Schrift(int Hoehe, bool Fett = false, DruckFarbe Farbe = DruckSchwarz) {
-    DruckSchrift s;
-    s.Hoehe = Hoehe;
-    s.Fett = Fett;
-    s.Farbe = Farbe;
-    return s;
 }
 
 TEST(QtDruckCanvas, NurZuLangeTexteWerdenBeschnitten) {
@@ -122,6 +118,40 @@ TEST(QtDruckCanvas, TextNachSchraegerLinieInSeinerFarbe) {
         }
     EXPECT_GT(schwarz, 20);
     EXPECT_EQ(rot, 0);
+}
+
+// One drawing, through the canvas as it is and with every fill drawn at once.
+TEST(QtDruckCanvas, ZurueckgehalteneFlaechenWieEinzeln) {
+    const auto zeichnen = [](QtDruckCanvas& c, bool einzeln) {
+        const auto fertig = [&] {
+            if (einzeln) c.FlaechenZeichnen();
+        };
+        for (int i = 0; i < 3; ++i, fertig()) c.Linie(5, 10 + i, 390, 10 + i, DruckSchwarz);
+        for (int i = 0; i < 3; ++i, fertig()) c.Linie(50 + i, 0, 50 + i, 79, DruckSchwarz);
+        c.Gestrichelt(60, 390, 70, 2, 3, 12, DruckSchwarz);
+        fertig();
+        c.RechteckFuellen(100, 20, 200, 60, DruckGrau);
+        fertig();
+        c.RechteckFuellen(150, 30, 250, 50, DruckRot);
+        fertig();
+        // an inverted cell: black, the text white over it
+        c.RechteckFuellen(260, 20, 380, 60, DruckSchwarz);
+        fertig();
+        c.SetSchrift(Schrift(30, true, DruckWeiss));
+        c.Text(265, 25, "Weiß");
+        c.SetSchrift(Schrift(20));
+        c.Text(110, 25, "auf Grau");
+        c.RechteckFuellen(0, 75, 400, 80, DruckBlau);
+    };
+    Bild gesammelt, einzeln;
+    zeichnen(*gesammelt.Canvas, false);
+    zeichnen(*einzeln.Canvas, true);
+    const QImage a = gesammelt.Fertig(), b = einzeln.Fertig();
+    EXPECT_EQ(a, b);
+    int weiss = 0;
+    for (int x = 265; x < 375; ++x)
+        for (int y = 25; y < 55; ++y) weiss += a.pixel(x, y) == qRgb(255, 255, 255);
+    EXPECT_GT(weiss, 50);
 }
 
 } // namespace

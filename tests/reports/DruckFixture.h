@@ -1,6 +1,7 @@
 // Small competitions built in code for the print tests.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "core/DatenDurchgang.h"
@@ -8,6 +9,8 @@
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
 #include "evaluation/Sortierung.h"
+#include "reports/DruckCanvas.h"
+#include "reports/DruckDokument.h"
 #include "rules/RegelLookup.h"
 #include "startorder/WettbewerbNeuBerechnen.h"
 
@@ -85,5 +88,24 @@ inline int AnzahlDurchgaenge(const WettbewerbTyp* c) {
     for (const DurchgangTyp* d = c->DurchgangRootPtr; d; d = d->next) ++n;
     return n;
 }
+
+// A font of the given cell height.
+inline DruckSchrift Schrift(int Hoehe, bool Fett = false, DruckFarbe Farbe = DruckSchwarz) {
+    DruckSchrift s;
+    s.Hoehe = Hoehe;
+    s.Fett = Fett;
+    s.Farbe = Farbe;
+    return s;
+}
+
+// A document drawn by a function, on a sheet of the given size.
+struct TestDokument : DruckDokument {
+    int Seiten = 1;
+    DruckPapier Blatt;
+    std::function<void(DruckCanvas&, int)> Zeichnen;
+    int AnzahlSeiten() const override { return Seiten; }
+    DruckPapier Papier() const override { return Blatt; }
+    void SeiteZeichnen(DruckCanvas& c, int Seite, bool) const override { Zeichnen(c, Seite); }
+};
 
 } // namespace tavuran::drucktest
