@@ -194,24 +194,31 @@ GezaehlterFlugTyp GezaehlterFlug(const WettbewerbTyp* Wett, const TeilnehmerTyp*
     return f;
 }
 
-bool ErgebnisGestrichen(const WettbewerbTyp* Wett, const TeilnehmerTyp* t, int DurchgangNr) {
-    if (!Wett || !t) return false;
-    const int nV = LimitLowHighInt(Wett->AnzVorrunden, 0, MaxDurchgaenge);
+bool GestricheneRunden::operator()(int DurchgangNr) {
+    if (!w_ || !t_) return false;
+    const int nV = LimitLowHighInt(w_->AnzVorrunden, 0, MaxDurchgaenge);
     if (DurchgangNr < 1 || DurchgangNr > nV) return false;
-    const DurchgangTyp* d = DatenDurchgangSuchen(Wett, DurchgangNr);
+    const DurchgangTyp* d = DatenDurchgangSuchen(w_, DurchgangNr);
     if (!d || !d->DurchgangGeflogen) return false;
-    std::vector<VorrundenErgebnis> slots(MaxDurchgaenge);
-    for (int j = 1; j <= nV; ++j) {
-        const WertungTyp *e = nullptr, *r = nullptr;
-        Eintraege(DatenDurchgangSuchen(Wett, j), t->EdvNr, e, r);
-        if (e) slots[j - 1] = {e->ErgebnisPunkte, e->KannStreicherSein, j};
-        else slots[j - 1].Runde = j;
+    if (!geordnet_) {
+        std::vector<VorrundenErgebnis> slots(MaxDurchgaenge);
+        for (int j = 1; j <= nV; ++j) {
+            const WertungTyp *e = nullptr, *r = nullptr;
+            Eintraege(DatenDurchgangSuchen(w_, j), t_->EdvNr, e, r);
+            if (e) slots[j - 1] = {e->ErgebnisPunkte, e->KannStreicherSein, j};
+            else slots[j - 1].Runde = j;
+        }
+        VorrundenOrdnen(slots);
+        const int c = MinInt(CalcAnzahlTempGewerteteVorrunden(w_), MaxDurchgaenge);
+        for (int i = std::max(c, 0); i < MaxDurchgaenge; ++i)
+            if (slots[i].Runde >= 1 && slots[i].Runde <= MaxDurchgaenge) ausserhalb_[slots[i].Runde] = true;
+        geordnet_ = true;
     }
-    VorrundenOrdnen(slots);
-    const int c = MinInt(CalcAnzahlTempGewerteteVorrunden(Wett), MaxDurchgaenge);
-    for (int i = c; i < MaxDurchgaenge; ++i)
-        if (slots[i].Runde == DurchgangNr) return true;
-    return false;
+    return ausserhalb_[DurchgangNr];
+}
+
+bool ErgebnisGestrichen(const WettbewerbTyp* Wett, const TeilnehmerTyp* t, int DurchgangNr) {
+    return GestricheneRunden(Wett, t)(DurchgangNr);
 }
 
 std::string ErgebnisZahl(double Wert) { return L_STR_DoubleToStr(Wert, 1, 7, 0, 2); }
@@ -228,7 +235,7 @@ bool ErgebnisRundeLeer(const WettbewerbTyp* Wett, const TeilnehmerTyp* t, int Du
 }
 
 std::string ErgebnisRundenText(const WettbewerbTyp* Wett, const TeilnehmerTyp* t, int DurchgangNr,
-                               ErgebnisZeichen* Zeichen, bool MitReflight) {
+                               ErgebnisZeichen* Zeichen, bool MitReflight, GestricheneRunden* Gestrichen) {
     if (ErgebnisRundeLeer(Wett, t, DurchgangNr)) return {};
     const GezaehlterFlugTyp f = GezaehlterFlug(Wett, t, DurchgangNr);
     const WertungTyp* E = f.Erstflug ? f.Erstflug : f.Eintrag;
@@ -253,7 +260,7 @@ std::string ErgebnisRundenText(const WettbewerbTyp* Wett, const TeilnehmerTyp* t
         z.Strafe = true;
     }
     s += ErgebnisZahl(E->ErgebnisPunkte - E->Strafpunkte);
-    if (ErgebnisGestrichen(Wett, t, DurchgangNr)) {
+    if (Gestrichen ? (*Gestrichen)(DurchgangNr) : ErgebnisGestrichen(Wett, t, DurchgangNr)) {
         s = "(" + s + ")";
         z.Gestrichen = true;
     }

@@ -11,6 +11,7 @@
 // creates a score entry.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -89,6 +90,22 @@ GezaehlterFlugTyp GezaehlterFlug(const WettbewerbTyp* Wett, const TeilnehmerTyp*
 // round was flown and its result is not among the ones that count now.
 bool ErgebnisGestrichen(const WettbewerbTyp* Wett, const TeilnehmerTyp* Teilnehmer, int DurchgangNr);
 
+// The same for every round of one participant, his preliminary rounds
+// ordered once at the first question: a row of a result list asks for each
+// of its rounds. Holds the competition and the participant only while the
+// row is made.
+class GestricheneRunden {
+  public:
+    GestricheneRunden(const WettbewerbTyp* Wett, const TeilnehmerTyp* Teilnehmer) : w_(Wett), t_(Teilnehmer) {}
+    bool operator()(int DurchgangNr);
+
+  private:
+    const WettbewerbTyp* w_;
+    const TeilnehmerTyp* t_;
+    bool geordnet_ = false;
+    std::array<bool, MaxDurchgaenge + 1> ausserhalb_{}; // not among the rounds that count
+};
+
 // The marks a result list uses; collected while its cells are made, for the legend.
 struct ErgebnisZeichen {
     bool Reflight = false;        // R
@@ -122,8 +139,10 @@ bool ErgebnisRundeLeer(const WettbewerbTyp* Wett, const TeilnehmerTyp* Teilnehme
 // no result in shows "–". The marks used are added to Zeichen when given.
 // A list that marks the reflight beside the raw points already passes
 // MitReflight false.
+// Gestrichen, when given, is the participant's (see GestricheneRunden).
 std::string ErgebnisRundenText(const WettbewerbTyp* Wett, const TeilnehmerTyp* Teilnehmer, int DurchgangNr,
-                               ErgebnisZeichen* Zeichen = nullptr, bool MitReflight = true);
+                               ErgebnisZeichen* Zeichen = nullptr, bool MitReflight = true,
+                               GestricheneRunden* Gestrichen = nullptr);
 // The total as result lists show it: empty for a participant who did not fly.
 std::string ErgebnisSummenText(const WettbewerbTyp* Wett, const TeilnehmerTyp* Teilnehmer, double Wert);
 

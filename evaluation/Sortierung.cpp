@@ -264,44 +264,47 @@ void SortTeilnehmerNamen(WettbewerbTyp* Wett) {
     Wett->TeilnehmerNameRootPtr = Verketten(Alle, NachSchluessel(Mit, Schluessel), &TeilnehmerTyp::nextName);
 }
 
-void SortTeilnehmerGruppe(WettbewerbTyp* Wett) {
-    if (!Wett) return;
-    auto Alle = Erstellungsfolge(Wett->TeilnehmerRootPtr);
-    const int N = Wett->DurchgangNr;
-    std::vector<int> Index(Alle.size());
-    for (std::size_t i = 0; i < Index.size(); ++i) Index[i] = static_cast<int>(i);
+namespace {
+
+std::vector<TeilnehmerTyp*> GruppenFolgeAus(const WettbewerbTyp* Wett, int N, const std::vector<TeilnehmerTyp*>& Alle) {
     std::vector<int> Folge;
 
     const bool Jugend = DurchgangIstFlyOffJugend(Wett, N) > 0;
     if (Jugend || DurchgangIstFlyOff(Wett, N) > 0) {
         // Fly-off: everybody with a place, ascending preliminary place; a
         // later record goes before an earlier one of the same place.
-        auto P = [&](int i) { return Jugend ? Alle[i]->PlatzNrJugend : Alle[i]->PlatzNr; };
-        for (int i : Index)
-            if (P(i) != 0) Folge.push_back(i);
+        std::vector<int> P(Alle.size());
+        for (std::size_t i = 0; i < Alle.size(); ++i) {
+            P[i] = Jugend ? Alle[i]->PlatzNrJugend : Alle[i]->PlatzNr;
+            if (P[i] != 0) Folge.push_back(static_cast<int>(i));
+        }
         std::sort(Folge.begin(), Folge.end(), [&](int a, int b) {
-            if (P(a) != P(b)) return P(a) < P(b);
+            if (P[a] != P[b]) return P[a] < P[b];
             return a > b;
         });
     } else {
         // Preliminary round: the participants assigned to a group first, then
-        // the unassigned ones (group 0) in creation order.
-        std::vector<int> Ohne;
-        for (int i : Index) (GruppeIn(Alle[i], N) != 0 ? Folge : Ohne).push_back(i);
+        // the unassigned ones (group 0) in creation order. The keys are read
+        // in one pass, so that the sort compares numbers side by side.
+        std::vector<int> G(Alle.size()), Ohne;
+        for (std::size_t i = 0; i < Alle.size(); ++i) {
+            G[i] = GruppeIn(Alle[i], N);
+            (G[i] != 0 ? Folge : Ohne).push_back(static_cast<int>(i));
+        }
         if (Wett->Gruppenstart) {
             auto Platz = AlleStartplaetze(Alle, N);
             std::sort(Folge.begin(), Folge.end(), [&](int a, int b) {
-                int ga = GruppeIn(Alle[a], N), gb = GruppeIn(Alle[b], N);
-                if (ga != gb) return ga < gb;
+                if (G[a] != G[b]) return G[a] < G[b];
                 if (Platz[a] != Platz[b]) return Platz[a] < Platz[b];
                 return a > b;
             });
         } else {
             // Without group start the start numbers decide.
+            std::vector<int> S(Alle.size());
+            for (std::size_t i = 0; i < Alle.size(); ++i) S[i] = Alle[i]->StartNr;
             std::sort(Folge.begin(), Folge.end(), [&](int a, int b) {
-                if (Alle[a]->StartNr != Alle[b]->StartNr) return Alle[a]->StartNr < Alle[b]->StartNr;
-                int ga = GruppeIn(Alle[a], N), gb = GruppeIn(Alle[b], N);
-                if (ga != gb) return ga < gb;
+                if (S[a] != S[b]) return S[a] < S[b];
+                if (G[a] != G[b]) return G[a] < G[b];
                 return a > b;
             });
         }
@@ -310,7 +313,21 @@ void SortTeilnehmerGruppe(WettbewerbTyp* Wett) {
     std::vector<TeilnehmerTyp*> Kette;
     Kette.reserve(Folge.size());
     for (int i : Folge) Kette.push_back(Alle[i]);
-    Wett->TeilnehmerGruppeRootPtr = Verketten(Alle, Kette, &TeilnehmerTyp::nextGruppe);
+    return Kette;
+}
+
+} // namespace
+
+std::vector<TeilnehmerTyp*> GruppenFolge(const WettbewerbTyp* Wett, int Nr) {
+    if (!Wett) return {};
+    return GruppenFolgeAus(Wett, Nr, Erstellungsfolge(Wett->TeilnehmerRootPtr));
+}
+
+void SortTeilnehmerGruppe(WettbewerbTyp* Wett) {
+    if (!Wett) return;
+    const auto Alle = Erstellungsfolge(Wett->TeilnehmerRootPtr);
+    Wett->TeilnehmerGruppeRootPtr =
+        Verketten(Alle, GruppenFolgeAus(Wett, Wett->DurchgangNr, Alle), &TeilnehmerTyp::nextGruppe);
 }
 
 void SortTeilnehmerPlatz(WettbewerbTyp* Wett) {

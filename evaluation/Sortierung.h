@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/DatenTypen.h"
 
@@ -40,6 +41,9 @@ void SortTeilnehmerMeldNr(WettbewerbTyp* Wett);
 void SortTeilnehmerStartNr(WettbewerbTyp* Wett);
 void SortTeilnehmerNamen(WettbewerbTyp* Wett);
 void SortTeilnehmerGruppe(WettbewerbTyp* Wett);
+// The participants in the order SortTeilnehmerGruppe chains them for round
+// Nr, without changing the chain.
+std::vector<TeilnehmerTyp*> GruppenFolge(const WettbewerbTyp* Wett, int Nr);
 void SortTeilnehmerPlatz(WettbewerbTyp* Wett);
 void SortTeilnehmerTeam(WettbewerbTyp* Wett);
 // All six, in the order above.

@@ -126,12 +126,13 @@ CsvTabelle ErgebnisExcelPreview(WettbewerbTyp* Wett, const CsvOptionen& Optionen
         if (Optionen.Bundesland) z(t->Land.Bundesland);
         if (Optionen.Bezirk) z(t->Land.Bezirk);
         const bool Geflogen = ErgebnisPlatz(t) > 0 || TeilnehmerGeflogen(Wett, t);
+        GestricheneRunden Gestrichen(Wett, t);
         for (int r : Runden) {
             // The flight that counts, as on the printed list and the web
             // page; a dropped result in square brackets, because a
             // spreadsheet reads "(500,00)" as -500.
             ErgebnisZeichen z1;
-            const std::string Text = ErgebnisRundenText(Wett, t, r, &z1);
+            const std::string Text = ErgebnisRundenText(Wett, t, r, &z1, true, &Gestrichen);
             const GezaehlterFlugTyp f = GezaehlterFlug(Wett, t, r);
             const bool Wert = !ErgebnisRundeLeer(Wett, t, r) && Text != NichtGeflogenZeichen;
             // Only brackets and "–" can be shown beside a number here.
@@ -144,7 +145,7 @@ CsvTabelle ErgebnisExcelPreview(WettbewerbTyp* Wett, const CsvOptionen& Optionen
             }
             const WertungTyp* E = f.Erstflug ? f.Erstflug : f.Eintrag;
             const std::string p = CsvZahl(E ? E->ErgebnisPunkte - E->Strafpunkte : 0);
-            z(ErgebnisGestrichen(Wett, t, r) ? "[" + p + "]" : p);
+            z(Gestrichen(r) ? "[" + p + "]" : p);
         }
         z(Geflogen ? CsvZahl(t->Punkte) : std::string());
         if (MitFlyOff) {

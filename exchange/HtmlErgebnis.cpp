@@ -1,6 +1,8 @@
 #include "exchange/HtmlErgebnis.h"
 
 #include <algorithm>
+#include <functional>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <string>
@@ -41,6 +43,29 @@ HtmlZelle Z(const std::string& Text, std::string Link = {}) { return {HtmlText(T
 std::string KeyGesamt(int EdvNr) { return "G|" + StrInt(EdvNr); }
 std::string KeyName(const std::string& Praefix, int EdvNr) { return Praefix + "E|" + StrInt(EdvNr); }
 std::string KeyGruppe(int r, int g) { return "W|" + StrInt(r) + "|" + StrInt(g); }
+
+// The ids of one kind of target looked up by their number (a participant's
+// EdvNr, a group), each key built and looked up once: a list of thousands of
+// rows asks for them cell by cell. The ids stay where the anchors keep them;
+// the numbers are taken from a table held only while one list is written.
+class NummernZiele {
+  public:
+    NummernZiele(const HtmlAnker& Anker, std::function<std::string(int)> Key) : anker_(Anker), key_(std::move(Key)) {}
+    const std::string& operator()(int n) {
+        // Numbers from a file may be anything: only small ones are kept.
+        if (n < 0 || n >= Grenze) return anker_.Ziel(key_(n));
+        if (static_cast<std::size_t>(n) >= ids_.size()) ids_.resize(static_cast<std::size_t>(n) + 1, nullptr);
+        const std::string*& id = ids_[static_cast<std::size_t>(n)];
+        if (!id) id = &anker_.Ziel(key_(n));
+        return *id;
+    }
+
+  private:
+    static constexpr int Grenze = 1 << 16;
+    const HtmlAnker& anker_;
+    std::function<std::string(int)> key_;
+    std::vector<const std::string*> ids_;
+};
 
 
 // A sub-competition of the page: read from its file, its participants matched
@@ -110,21 +135,26 @@ void ExportErgebnis(WettbewerbTyp* Wett, const Teilwettbewerb* Teil, const HtmlE
     const bool RundenLinks = Optionen.Links && !Teil && (Optionen.Wertungslisten || Optionen.Einbinden);
     const int Index = GetExportPunkteIndex(W);
     ErgebnisZeichen Zeichen;
+    NummernZiele Gesamt(Anker, KeyGesamt);
+    NummernZiele Namen(Anker, [&Praefix](int n) { return KeyName(Praefix, n); });
+    std::vector<NummernZiele> Gruppen;
+    for (int r = 0; r <= Runden; ++r) Gruppen.emplace_back(Anker, [r](int g) { return KeyGruppe(r, g); });
     for (const TeilnehmerTyp* t : Folge) {
         const bool Geflogen = ErgebnisPlatz(t) > 0 || TeilnehmerGeflogen(W, t);
         std::vector<HtmlZelle> Z1;
         HtmlZelle p = T(ErgebnisPlatzText(t), "p");
-        if (!Teil) p.Id = Anker.Ziel(KeyGesamt(t->EdvNr));
+        if (!Teil) p.Id = Gesamt(t->EdvNr);
         Z1.push_back(p);
         HtmlZelle n = T(HtmlName(t), "n");
-        n.Id = Anker.Ziel(KeyName(Praefix, t->EdvNr));
+        n.Id = Namen(t->EdvNr);
         Z1.push_back(n);
         const int Jug = t->PlatzNrFlyOffJugend != 0 ? t->PlatzNrFlyOffJugend : t->PlatzNrJugend;
         Z1.push_back(Z(Jug != 0 ? StrInt(Jug) : std::string()));
         Z1.push_back(T(t->Verein));
         if (MitVerband) Z1.push_back(T(t->Verband));
+        GestricheneRunden Gestrichen(W, t);
         for (int r = 1; r <= Runden; ++r) {
-            const std::string z = PunktZuKomma(ErgebnisRundenText(W, t, r, &Zeichen));
+            const std::string z = PunktZuKomma(ErgebnisRundenText(W, t, r, &Zeichen, true, &Gestrichen));
             std::string Link;
             if (RundenLinks && !z.empty() && z != NichtGeflogenZeichen) {
                 if (Optionen.Einbinden) {
@@ -133,7 +163,7 @@ void ExportErgebnis(WettbewerbTyp* Wett, const Teilwettbewerb* Teil, const HtmlE
                             if (const auto it = s->UnsererZuSeinem.find(t->EdvNr); it != s->UnsererZuSeinem.end())
                                 Link = Anker.Ziel(KeyName(Prefix(r), it->second));
                 } else {
-                    Link = Anker.Ziel(KeyGruppe(r, t->Gruppe[r]));
+                    Link = Gruppen[static_cast<std::size_t>(r)](t->Gruppe[r]);
                 }
             }
             Z1.push_back(Z(z, Link));
@@ -150,9 +180,9 @@ void ExportErgebnis(WettbewerbTyp* Wett, const Teilwettbewerb* Teil, const HtmlE
             if (Teil) {
                 if (Optionen.Links)
                     if (const auto it = Teil->SeinerZuUnserem.find(t->EdvNr); it != Teil->SeinerZuUnserem.end())
-                        Link = Anker.Ziel(KeyGesamt(it->second));
+                        Link = Gesamt(it->second);
             } else if (Optionen.GesamtLinks) {
-                Link = Anker.Ziel(KeyGesamt(t->EdvNr));
+                Link = Gesamt(t->EdvNr);
             }
             Z1.push_back(Geflogen ? Z(PunktZuKomma(L_STR_Unblank(L_STR_DoubleToStr(t->ExportPunkte[Index], 1, 7, 2, 2))),
                                       Link)
@@ -164,16 +194,28 @@ void ExportErgebnis(WettbewerbTyp* Wett, const Teilwettbewerb* Teil, const HtmlE
     HtmlLegende(L, HtmlLegendenZeilen(Zeichen));
 }
 
-// The score list of round r (participants sorted by group for round r).
-void ExportWertung(WettbewerbTyp* Wett, HtmlAnker& Anker, bool Link, int r, HtmlZeilen& L) {
+// The score list of round r (its participants in the order of its groups).
+void ExportWertung(WettbewerbTyp* Wett, const std::vector<TeilnehmerTyp*>& Folge, HtmlAnker& Anker,
+                   NummernZiele& Namen, bool Link, int r, HtmlZeilen& L) {
     const int S = JudgeParameter(Wett);
     const int D = RundenParameter(Wett);
     const int J = GetAnzahlPunktrichter(Wett);
     const bool Refly = HtmlReflyInDurchgang(Wett, r);
     const RegelTyp* Regel = Wett->RegelPtr;
+    // The rows with their entries, each looked up once.
+    struct Reihe {
+        TeilnehmerTyp* t;
+        const WertungTyp* U;
+        const WertungTyp* V;
+    };
+    std::vector<Reihe> Reihen;
     bool Strafe = false;
-    for (const TeilnehmerTyp* t = Wett->TeilnehmerGruppeRootPtr; t; t = t->nextGruppe)
-        if (HtmlWertungOderLeer(Wett, r, t->EdvNr).Strafpunkte != 0) Strafe = true;
+    for (TeilnehmerTyp* t : Folge) {
+        const WertungTyp& U = HtmlWertungOderLeer(Wett, r, t->EdvNr);
+        if (U.Strafpunkte != 0) Strafe = true;
+        if (t->Gruppe[r] <= 0 && Wett->Gruppenstart) continue;
+        Reihen.push_back({t, &U, HtmlWertung(Wett, r, t->EdvNr, 1)});
+    }
 
     std::vector<HtmlZelle> Kopf = {T("Grp.", "p"), T("Teilnehmer", "n"), T("Jug."), T("Verein")};
     for (int s = 1; s <= J; ++s)
@@ -195,17 +237,18 @@ void ExportWertung(WettbewerbTyp* Wett, HtmlAnker& Anker, bool Link, int r, Html
     HtmlTabelleAnfang(L, Kopf);
     bool Erste = true;
     int Vorher = 0;
-    for (TeilnehmerTyp* t = Wett->TeilnehmerGruppeRootPtr; t; t = t->nextGruppe) {
+    const std::string Keins;
+    for (const Reihe& R : Reihen) {
+        TeilnehmerTyp* t = R.t;
         const int g = t->Gruppe[r];
-        if (g <= 0 && Wett->Gruppenstart) continue;
         const bool Neu = Erste || g != Vorher;
         Erste = false;
         Vorher = g;
         std::vector<HtmlZelle> Z1 = {T(g != 0 ? StrInt(g) : std::string(), "p"), T(HtmlName(t), "n"),
                                      T(t->Jugendlich ? "j" : ""), T(t->Verein)};
-        const WertungTyp& U = HtmlWertungOderLeer(Wett, r, t->EdvNr);
-        const WertungTyp* V = HtmlWertung(Wett, r, t->EdvNr, 1);
-        const std::string NameAnker = Link ? Anker.Ziel(KeyName("", t->EdvNr)) : std::string();
+        const WertungTyp& U = *R.U;
+        const WertungTyp* V = R.V;
+        const std::string& NameAnker = Link ? Namen(t->EdvNr) : Keins;
         for (int s = 1; s <= J; ++s)
             for (int w = 1; w <= S; ++w) {
                 const int i = (s - 1) * S + w;
@@ -239,11 +282,14 @@ void ExportWertung(WettbewerbTyp* Wett, HtmlAnker& Anker, bool Link, int r, Html
 }
 
 // The groups of round r that the score list shows, each given its anchor.
-void GruppenAnkerVergeben(WettbewerbTyp* Wett, HtmlAnker& Anker, int r) {
-    for (TeilnehmerTyp* t = Wett->TeilnehmerGruppeRootPtr; t; t = t->nextGruppe) {
+void GruppenAnkerVergeben(WettbewerbTyp* Wett, const std::vector<TeilnehmerTyp*>& Folge, HtmlAnker& Anker, int r) {
+    for (TeilnehmerTyp* t : Folge) {
         const int g = t->Gruppe[r];
         if (g <= 0 && Wett->Gruppenstart) continue;
-        Anker.Vergeben(KeyGruppe(r, g), MakeLinkName(Wett, t, r, g, false, false, true, true, false, true, true));
+        // A group takes the name of its first participant.
+        const std::string Key = KeyGruppe(r, g);
+        if (Anker.Hat(Key)) continue;
+        Anker.Vergeben(Key, MakeLinkName(Wett, t, r, g, false, false, true, true, false, true, true));
     }
 }
 
@@ -315,14 +361,16 @@ void HtmlErgebnisRumpf(WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen
     HtmlZeilen Wertungen;
     if (Optionen.Wertungslisten) {
         const int Alt = Wett->DurchgangNr;
+        NummernZiele Namen(Anker, [](int n) { return KeyName("", n); });
+        // Each round's participants in the order of its groups; the
+        // competition's own chain is left as it is.
         for (int r = 1; r <= HtmlRunden(Wett); ++r) {
             Wett->DurchgangNr = r;
-            SortTeilnehmerGruppe(Wett);
-            GruppenAnkerVergeben(Wett, Anker, r);
-            ExportWertung(Wett, Anker, Optionen.Links, r, Wertungen);
+            const std::vector<TeilnehmerTyp*> Folge = GruppenFolge(Wett, r);
+            GruppenAnkerVergeben(Wett, Folge, Anker, r);
+            ExportWertung(Wett, Folge, Anker, Namen, Optionen.Links, r, Wertungen);
         }
         Wett->DurchgangNr = Alt;
-        SortTeilnehmerGruppe(Wett);
     }
 
     // The sub-competitions are read from their competition files and their
@@ -351,7 +399,8 @@ void HtmlErgebnisRumpf(WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen
     }
 
     ExportErgebnis(Wett, nullptr, Optionen, Anker, Teile, Doc.Lines);
-    Doc.Lines.insert(Doc.Lines.end(), Wertungen.begin(), Wertungen.end());
+    Doc.Lines.insert(Doc.Lines.end(), std::make_move_iterator(Wertungen.begin()),
+                     std::make_move_iterator(Wertungen.end()));
     for (const auto& s : Teile) ExportErgebnis(Wett, s.get(), Optionen, Anker, Teile, Doc.Lines);
 }
 

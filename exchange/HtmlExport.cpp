@@ -29,26 +29,39 @@ const std::string& HtmlAnker::Vergeben(const std::string& Schluessel, const std:
     return ids_.emplace(Schluessel, id).first->second;
 }
 
-std::string HtmlAnker::Ziel(const std::string& Schluessel) const {
+const std::string& HtmlAnker::Ziel(const std::string& Schluessel) const {
+    static const std::string Keins;
     const auto it = ids_.find(Schluessel);
-    return it != ids_.end() ? it->second : std::string();
+    return it != ids_.end() ? it->second : Keins;
 }
 
+bool HtmlAnker::Hat(const std::string& Schluessel) const { return ids_.count(Schluessel) != 0; }
+
 // ------------------------------------------------------------ text helpers
+
+void HtmlTextAnhaengen(std::string& An, std::string_view Text) {
+    std::size_t von = 0;
+    for (std::size_t i = 0; i < Text.size(); ++i) {
+        const char* e = nullptr;
+        switch (Text[i]) {
+        case '&': e = "&amp;"; break;
+        case '<': e = "&lt;"; break;
+        case '>': e = "&gt;"; break;
+        case '"': e = "&quot;"; break;
+        case '\'': e = "&#39;"; break;
+        default: continue;
+        }
+        An.append(Text.substr(von, i - von));
+        An += e;
+        von = i + 1;
+    }
+    An.append(Text.substr(von));
+}
 
 std::string HtmlText(std::string_view Text) {
     std::string t;
     t.reserve(Text.size());
-    for (const char c : Text) {
-        switch (c) {
-        case '&': t += "&amp;"; break;
-        case '<': t += "&lt;"; break;
-        case '>': t += "&gt;"; break;
-        case '"': t += "&quot;"; break;
-        case '\'': t += "&#39;"; break;
-        default: t += c;
-        }
-    }
+    HtmlTextAnhaengen(t, Text);
     return t;
 }
 
@@ -162,34 +175,60 @@ std::string HtmlSeitenTitel(const WettbewerbTyp* Wett, std::string_view Liste) {
 
 namespace {
 
-std::string Zelle(const char* Tag, const HtmlZelle& z) {
-    std::string s = std::string("<") + Tag;
-    if (!z.Id.empty()) s += " id=\"" + HtmlText(z.Id) + "\"";
-    if (!z.Klasse.empty()) s += " class=\"" + z.Klasse + "\"";
-    s += ">";
-    if (!z.Link.empty())
-        s += "<a href=\"#" + HtmlText(z.Link) + "\">" + z.Text + "</a>";
-    else
+// A cell appended to its row: every piece written straight into the row.
+void Zelle(std::string& s, const char* Tag, const HtmlZelle& z) {
+    s += '<';
+    s += Tag;
+    if (!z.Id.empty()) {
+        s += " id=\"";
+        HtmlTextAnhaengen(s, z.Id);
+        s += '"';
+    }
+    if (!z.Klasse.empty()) {
+        s += " class=\"";
+        s += z.Klasse;
+        s += '"';
+    }
+    s += '>';
+    if (!z.Link.empty()) {
+        s += "<a href=\"#";
+        HtmlTextAnhaengen(s, z.Link);
+        s += "\">";
         s += z.Text;
-    return s + "</" + Tag + ">";
+        s += "</a>";
+    } else {
+        s += z.Text;
+    }
+    s += "</";
+    s += Tag;
+    s += '>';
 }
 
 } // namespace
 
 void HtmlTabelleAnfang(HtmlZeilen& L, const std::vector<HtmlZelle>& Kopf) {
     std::string z = "<tr>";
-    for (const HtmlZelle& k : Kopf) z += Zelle("th", k);
+    for (const HtmlZelle& k : Kopf) Zelle(z, "th", k);
     L.insert(L.end(), {"<div class=\"tabelle\">", "<table>", "<thead>", z + "</tr>", "</thead>", "<tbody>"});
 }
 
 void HtmlTabellenZeile(HtmlZeilen& L, const std::vector<HtmlZelle>& Zellen, const std::string& Id,
                        const std::string& Klasse) {
     std::string z = "<tr";
-    if (!Id.empty()) z += " id=\"" + HtmlText(Id) + "\"";
-    if (!Klasse.empty()) z += " class=\"" + Klasse + "\"";
-    z += ">";
-    for (const HtmlZelle& c : Zellen) z += Zelle("td", c);
-    L.push_back(z + "</tr>");
+    if (!Id.empty()) {
+        z += " id=\"";
+        HtmlTextAnhaengen(z, Id);
+        z += '"';
+    }
+    if (!Klasse.empty()) {
+        z += " class=\"";
+        z += Klasse;
+        z += '"';
+    }
+    z += '>';
+    for (const HtmlZelle& c : Zellen) Zelle(z, "td", c);
+    z += "</tr>";
+    L.push_back(std::move(z));
 }
 
 void HtmlTabelleEnde(HtmlZeilen& L) { L.insert(L.end(), {"</tbody>", "</table>", "</div>"}); }

@@ -38,7 +38,9 @@ class HtmlAnker {
     // The id of the target Schluessel, given on its first call.
     const std::string& Vergeben(const std::string& Schluessel, const std::string& Name);
     // The id of a target, empty when the page has no such target.
-    std::string Ziel(const std::string& Schluessel) const;
+    const std::string& Ziel(const std::string& Schluessel) const;
+    // Whether the target has been given its id.
+    bool Hat(const std::string& Schluessel) const;
 
   private:
     std::unordered_map<std::string, std::string> ids_;
@@ -59,6 +61,8 @@ struct HtmlStand {
 // --- text helpers
 // "&", "<", ">", '"' and "'" as entities; every other character unchanged.
 std::string HtmlText(std::string_view Text);
+// The same, appended to An.
+void HtmlTextAnhaengen(std::string& An, std::string_view Text);
 std::string BlankZuUnderline(std::string_view Text);
 // An anchor name (not yet escaped): the chosen pieces joined, trimmed, blanks as "_".
 std::string MakeLinkName(const WettbewerbTyp* Wett, const TeilnehmerTyp* Teilnehmer, int Durchgang, int Gruppe,

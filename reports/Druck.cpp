@@ -431,7 +431,7 @@ void EintraegeSuchen(const WettbewerbTyp* Wett, const TeilnehmerTyp* p, int h, c
 
 DruckZelle ZelleText(const WettbewerbTyp* WettC, const TeilnehmerTyp* p, const ZeileTyp& Zeile, const Besuch& b,
                      const WertungTyp* E, const WertungTyp* R, int SeitenRunde, int ListenArt, std::uint32_t TextMode,
-                     ErgebnisZeichen& Zeichen) {
+                     ErgebnisZeichen& Zeichen, GestricheneRunden& Gestrichen) {
     WettbewerbTyp* Wett = const_cast<WettbewerbTyp*>(WettC);
     const RegelTyp* regel = Wett->RegelPtr;
     const int edv = regel ? regel->EdvNr : 0;
@@ -502,7 +502,7 @@ DruckZelle ZelleText(const WettbewerbTyp* WettC, const TeilnehmerTyp* p, const Z
             else rechts(Zahl(E->RohPunkte));
         } else if (!Wett->DurchgangPromille) {
             // The points are the raw points: the one cell carries the marks.
-            rechts(ErgebnisRundenText(Wett, p, b.h, &Zeichen));
+            rechts(ErgebnisRundenText(Wett, p, b.h, &Zeichen, true, &Gestrichen));
         } else if (ErgebnisRundeLeer(Wett, p, b.h)) {
             rechts("");
         } else {
@@ -515,9 +515,9 @@ DruckZelle ZelleText(const WettbewerbTyp* WettC, const TeilnehmerTyp* p, const Z
         break;
     case 20:
         if (edv == GESAMTWERTUNG) {
-            rechts(ErgebnisRundenText(Wett, p, b.h, &Zeichen));
+            rechts(ErgebnisRundenText(Wett, p, b.h, &Zeichen, true, &Gestrichen));
         } else if (Wett->DurchgangPromille) {
-            if (ListenArt == ListeErgebnis) rechts(ErgebnisRundenText(Wett, p, b.h, &Zeichen, false));
+            if (ListenArt == ListeErgebnis) rechts(ErgebnisRundenText(Wett, p, b.h, &Zeichen, false, &Gestrichen));
             else if (R && Bit(TextMode, 27)) rechts(" ");
             else if (hatStrafe) rechts(StrafZeichen + Zahl(E->ErgebnisPunkte - E->Strafpunkte));
             else rechts((E->KannStreicherSein ? "" : "!") + Zahl(E->ErgebnisPunkte));
@@ -650,14 +650,15 @@ void MakeDruckSpalten(WettbewerbTyp* Wett, const DruckSeitenTyp& P, SeiteTyp& Se
         int runde = -1;
         const WertungTyp* E = nullptr;
         const WertungTyp* R = nullptr;
+        GestricheneRunden Gestrichen(Wett, p);
         for (const Besuch& b : besuche) {
             const int h = EintragsRunde(P.ListenArt, Seite.DurchgangNr, b);
             if (h != runde) {
                 EintraegeSuchen(Wett, p, h, E, R);
                 runde = h;
             }
-            zeile.Zellen.push_back(
-                ZelleText(Wett, p, zeile, b, E, R, Seite.DurchgangNr, P.ListenArt, Seite.Text.TextMode, Zeichen));
+            zeile.Zellen.push_back(ZelleText(Wett, p, zeile, b, E, R, Seite.DurchgangNr, P.ListenArt,
+                                             Seite.Text.TextMode, Zeichen, Gestrichen));
         }
     }
     SpaltenOhneInhaltVerteilen(Seite);
