@@ -1,7 +1,7 @@
 // The printed result list and the HTML result list at contest size (see
 // GrosserWettbewerb.h): the same pages of the result list drawn as text (the
-// recording canvas) and as PDF (the QPainter canvas on a PDF writer in
-// memory), and the HTML result list of 300 and 3000 participants.
+// recording canvas) and as PDF (written in memory as the program writes
+// it), and the HTML result list of 300 and 3000 participants.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -9,10 +9,7 @@
 #include <memory>
 #include <string>
 
-#include <QBuffer>
-#include <QByteArray>
 #include <QGuiApplication>
-#include <QPdfWriter>
 
 #include "bench/GrosserWettbewerb.h"
 #include "exchange/HtmlErgebnis.h"
@@ -67,17 +64,10 @@ void BM_ErgebnislisteText(benchmark::State& state) {
 void BM_ErgebnislistePdf(benchmark::State& state) {
     WettbewerbTyp* w = Ausgewertet(static_cast<int>(state.range(0)));
     const std::unique_ptr<DruckDokument> d = Ergebnisliste(w);
-    qsizetype bytes = 0;
+    std::size_t bytes = 0;
     for (auto _ : state) {
-        QByteArray pdf;
-        QBuffer puffer(&pdf);
-        puffer.open(QIODevice::WriteOnly);
-        {
-            QPdfWriter writer(&puffer);
-            writer.setResolution(Aufloesung);
-            DruckGeraetEinrichten(*d, writer);
-            if (!DruckSeitenAusgeben(*d, writer, 1, d->AnzahlSeiten())) state.SkipWithError("kein PDF");
-        }
+        std::string pdf, grund;
+        if (!DruckPdfErzeugen(*d, pdf, grund, 1, d->AnzahlSeiten(), Aufloesung)) state.SkipWithError("kein PDF");
         bytes = pdf.size();
     }
     state.counters["Seiten"] = d->AnzahlSeiten();

@@ -1,6 +1,9 @@
 #include "platform/QtDruckCanvas.h"
 
 #include <algorithm>
+#include <functional>
+#include <map>
+#include <tuple>
 #include <memory>
 #include <vector>
 
@@ -16,9 +19,11 @@
 #include <QPainter>
 #include <QRect>
 #include <QPdfWriter>
+#include <QRawFont>
 #include <QPen>
 
 #include "exchange/DateiZugriff.h"
+#include "reports/PdfAusgabe.h"
 
 namespace tavuran {
 
@@ -188,8 +193,43 @@ bool DruckSeitenAusgeben(const DruckDokument& Dokument, QPagedPaintDevice& Gerae
     return p.end();
 }
 
-bool DruckPdfSchreiben(const DruckDokument& Dokument, const std::string& Datei, std::string& Grund, int Von, int Bis,
-                       int Aufloesung) {
+namespace {
+
+// The font programs for the PDF writer, found as the painter finds its fonts.
+// A style the font family does not have (the painter would slant or thicken
+// the regular one) has none.
+class QtPdfSchriften {
+  public:
+    const TrueTypeSchrift* operator()(const DruckSchrift& S) {
+        auto& platz = schriften_[{S.Name, S.Fett, S.Kursiv}];
+        if (platz.first) return platz.second.get();
+        platz.first = true;
+        QFont f(Q(S.Name));
+        f.setPixelSize(100);
+        f.setBold(S.Fett);
+        f.setItalic(S.Kursiv);
+        const QRawFont raw = QRawFont::fromFont(f);
+        if (!raw.isValid()) return nullptr;
+        if (S.Fett && raw.weight() < QFont::DemiBold) return nullptr;
+        if (S.Kursiv && raw.style() == QFont::StyleNormal) return nullptr;
+        std::string grund;
+        platz.second = TrueTypeSchrift::Lesen(
+            [&raw](std::string_view Tag) {
+                const QByteArray t = raw.fontTable(std::string(Tag).c_str());
+                return std::string(t.constData(), static_cast<std::size_t>(t.size()));
+            },
+            grund);
+        return platz.second.get();
+    }
+
+  private:
+    std::map<std::tuple<std::string, bool, bool>, std::pair<bool, std::unique_ptr<TrueTypeSchrift>>> schriften_;
+};
+
+} // namespace
+
+bool DruckPdfErzeugen(const DruckDokument& Dokument, std::string& Pdf, std::string& Grund, int Von, int Bis,
+                      int Aufloesung) {
     const int n = Dokument.AnzahlSeiten();
     if (Bis < 1) Bis = n;
     if (n < 1 || Von < 1 || Bis > n || Von > Bis) {
@@ -206,6 +246,11 @@ bool DruckPdfSchreiben(const DruckDokument& Dokument, const std::string& Datei, 
         static char* argv[] = {name, nullptr};
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
+    {
+        QtPdfSchriften schriften;
+        std::string ohne;
+        if (PdfErzeugen(Dokument, std::ref(schriften), Aufloesung, Von, Bis, Pdf, ohne)) return true;
+    }
     QByteArray bytes;
     {
         QBuffer puffer(&bytes);
@@ -220,9 +265,16 @@ bool DruckPdfSchreiben(const DruckDokument& Dokument, const std::string& Datei, 
             return false;
         }
     }
+    Pdf.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return true;
+}
+
+bool DruckPdfSchreiben(const DruckDokument& Dokument, const std::string& Datei, std::string& Grund, int Von, int Bis,
+                       int Aufloesung) {
+    std::string pdf;
+    if (!DruckPdfErzeugen(Dokument, pdf, Grund, Von, Bis, Aufloesung)) return false;
     std::string hinweis;
-    return DateiErsetzen(Datei, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), "", Grund,
-                         hinweis);
+    return DateiErsetzen(Datei, pdf, "", Grund, hinweis);
 }
 
 } // namespace tavuran

@@ -94,10 +94,17 @@ bool DruckSeitenAusgeben(const DruckDokument& Dokument, QPagedPaintDevice& Gerae
 // Paper size, orientation and zero margins of the document on a device.
 void DruckGeraetEinrichten(const DruckDokument& Dokument, QPagedPaintDevice& Geraet);
 
-// Writes the pages Von..Bis (Bis < 1: to the last page) into a PDF file. The
-// file is replaced only after the whole document was written; false with a
-// German reason otherwise. Works without a window system (a program without
-// an application object gets an offscreen one for the time of the call).
+// The pages Von..Bis (Bis < 1: to the last page) as a PDF in memory: written
+// directly with the fonts' TrueType programs embedded, or, where a text needs
+// a font or character that cannot be embedded so, through the painter's PDF
+// writer, which substitutes fonts. False with a German reason. Works without
+// a window system (a program without an application object gets an
+// offscreen one for the time of the call).
+bool DruckPdfErzeugen(const DruckDokument& Dokument, std::string& Pdf, std::string& Grund, int Von = 1, int Bis = 0,
+                      int Aufloesung = 300);
+
+// The same written into a PDF file. The file is replaced only after the whole
+// document was written; false with a German reason otherwise.
 bool DruckPdfSchreiben(const DruckDokument& Dokument, const std::string& Datei, std::string& Grund, int Von = 1,
                        int Bis = 0, int Aufloesung = 300);
 

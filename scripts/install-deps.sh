@@ -9,7 +9,7 @@ PACKAGES=(
   qt6-base-dev libgl-dev qt6-translations-l10n
   xvfb xauth
   clang libclang-rt-14-dev
-  ccache fonts-liberation2 poppler-utils
+  ccache fonts-liberation2 poppler-utils zlib1g-dev
   libqrencode-dev zbar-tools chromium
 )
 

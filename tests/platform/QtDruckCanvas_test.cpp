@@ -1,9 +1,18 @@
 // The QPainter canvas on an image: a text is clipped only where it is wider
 // than its room, the fonts kept per family, size and style measure as a fresh
 // font does, a text after a line keeps its own colour, and the fills held
-// back and drawn together give the picture of fills drawn one by one.
+// back and drawn together give the picture of fills drawn one by one. The PDF
+// of a document: written directly, or through the painter where a character
+// cannot be embedded.
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
 #include <memory>
+#include <sstream>
 #include <string>
+
+#include <unistd.h>
 
 #include <QGuiApplication>
 #include <QImage>
@@ -152,6 +161,36 @@ TEST(QtDruckCanvas, ZurueckgehalteneFlaechenWieEinzeln) {
     for (int x = 265; x < 375; ++x)
         for (int y = 25; y < 55; ++y) weiss += a.pixel(x, y) == qRgb(255, 255, 255);
     EXPECT_GT(weiss, 50);
+}
+
+std::string Lies(const std::string& Pfad) {
+    std::ifstream in(Pfad, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+// A character the embedded fonts do not have: the painter's writer, which
+// substitutes a font, makes the PDF.
+TEST(QtDruckCanvas, PdfDirektOderUeberDenPainter) {
+    for (const auto& [inhalt, erzeuger] :
+         {std::pair<std::string, std::string>{"Müller Łukasz", "Tavuran"}, {"Schneemann ☃", "Qt"}}) {
+        drucktest::TestDokument d;
+        d.Zeichnen = [&inhalt = inhalt](DruckCanvas& c, int) {
+            c.SetSchrift(Schrift(60));
+            c.Text(100, 100, inhalt);
+        };
+        std::string pdf, grund;
+        ASSERT_TRUE(DruckPdfErzeugen(d, pdf, grund)) << grund;
+        const std::string datei = testing::TempDir() + "tavuran_" + std::to_string(getpid()) + "_direkt.pdf";
+        const std::string info = datei + ".info", text = datei + ".txt";
+        std::ofstream(datei, std::ios::binary) << pdf;
+        ASSERT_EQ(std::system(("pdfinfo \"" + datei + "\" >\"" + info + "\"").c_str()), 0);
+        ASSERT_EQ(std::system(("pdftotext \"" + datei + "\" \"" + text + "\"").c_str()), 0);
+        EXPECT_NE(Lies(info).find("Producer:        " + erzeuger), std::string::npos) << Lies(info);
+        EXPECT_NE(Lies(text).find(inhalt.substr(0, 10)), std::string::npos) << Lies(text);
+        for (const std::string& f : {datei, info, text}) std::remove(f.c_str());
+    }
 }
 
 } // namespace
