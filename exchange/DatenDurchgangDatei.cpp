@@ -1,5 +1,6 @@
 #include "exchange/DatenDurchgangDatei.h"
 
+#include <array>
 #include <climits>
 #include <cmath>
 #include <functional>
@@ -8,6 +9,7 @@
 #include "core/DatenTeilnehmer.h"
 #include "core/L_STR.h"
 #include "exchange/DateiFelder.h"
+#include "exchange/DateiZeilenPruefung.h"
 
 namespace tavuran {
 
@@ -35,12 +37,13 @@ std::size_t Mischen(std::size_t h, std::size_t x) { return h ^ (x + 0x9e3779b97f
 
 } // namespace
 
-bool WertungsZeileLesen(std::string_view Value, int FormatNr, WertungsZeileTyp& z) {
+namespace {
+
+// The values of a score line from its fields, as Feld() gives them in turn.
+template <class F>
+bool WertungsFelderLesen(F&& Feld, int FormatNr, WertungsZeileTyp& z) {
     z = WertungsZeileTyp{};
-    std::string_view rest = Value;
-    std::string puffer;
-    const auto feld = [&] { return SpalteErstenWertAnsicht(rest, puffer); };
-    const auto ganz = [&] { return DateiInteger(feld()); };
+    const auto ganz = [&] { return DateiInteger(Feld()); };
     long long r = ganz();
     z.EdvNr = ganz();
     long long o = 0;
@@ -54,8 +57,8 @@ bool WertungsZeileLesen(std::string_view Value, int FormatNr, WertungsZeileTyp& 
         r = -r;
         o = 1;
     }
-    for (int i = 1; i <= MaxDurchgSpalten; ++i) z.WertungDurchg[i] = DateiDouble(feld());
-    for (int i = 1; i <= MaxPunktrichter; ++i) z.WertungPunktr[i] = DateiDouble(feld());
+    for (int i = 1; i <= MaxDurchgSpalten; ++i) z.WertungDurchg[i] = DateiDouble(Feld());
+    for (int i = 1; i <= MaxPunktrichter; ++i) z.WertungPunktr[i] = DateiDouble(Feld());
     z.Strafpunkte = ganz();
     // A participant holds groups for rounds 1..30 only; a reflight number
     // beyond the integer range cannot be a group of this model.
@@ -63,6 +66,35 @@ bool WertungsZeileLesen(std::string_view Value, int FormatNr, WertungsZeileTyp& 
     z.DurchgangNr = static_cast<int>(r);
     z.ReflyOrder = static_cast<int>(o);
     return true;
+}
+
+} // namespace
+
+bool WertungsZeileLesen(std::string_view Value, int FormatNr, WertungsZeileTyp& z) {
+    std::string_view rest = Value;
+    std::string puffer;
+    return WertungsFelderLesen([&] { return SpalteErstenWertAnsicht(rest, puffer); }, FormatNr, z);
+}
+
+int WertungsZeileSchlichtLesen(std::string_view Value, int FormatNr, WertungsZeileTyp& z) {
+    constexpr int Zahlen = MaxDurchgSpalten + MaxPunktrichter;
+    const int ganze = FormatNr >= 3 ? 3 : 2, felder = ganze + Zahlen + 1;
+    std::array<std::string_view, 3 + Zahlen + 1> f;
+    std::string_view rest = Value;
+    for (int i = 0; i < felder; ++i) {
+        if (rest.empty() || rest.front() != '\'') return -1;
+        const std::size_t e = rest.find('\'', 1);
+        if (e == std::string_view::npos) return -1;
+        const bool letztes = i + 1 == felder;
+        if (letztes ? e + 1 != rest.size() : e + 1 >= rest.size() || rest[e + 1] != ',') return -1;
+        f[static_cast<std::size_t>(i)] = rest.substr(1, e - 1);
+        rest.remove_prefix(letztes ? rest.size() : e + 2);
+        const bool zahl = i < ganze || letztes ? DateiGanzzahlGueltig(f[static_cast<std::size_t>(i)])
+                                               : DateiRealGueltig(f[static_cast<std::size_t>(i)]);
+        if (!zahl) return -1;
+    }
+    std::size_t n = 0;
+    return WertungsFelderLesen([&] { return f[n++]; }, FormatNr, z) ? 1 : 0;
 }
 
 void DatenDurchgangParse(DurchgangTyp*& DurchgangRoot, TeilnehmerTyp*& TeilnehmerRoot, std::string_view Value,

@@ -25,6 +25,12 @@ struct WertungsZeileTyp {
 // Reads the fields of a score line. False when the line names no round 1..30
 // or no participant number above 0: such a line is ignored.
 bool WertungsZeileLesen(std::string_view Value, int FormatNr, WertungsZeileTyp& z);
+// A score line as the writer writes it, checked and read in one pass: every
+// field in quotes without a quote inside, the numbers valid, exactly the
+// fields of the format (such a line passes DateiZeilePruefen). -1 when the
+// line is not that plain (it is checked and read field by field); otherwise
+// 1 or 0 as WertungsZeileLesen returns true or false for it.
+int WertungsZeileSchlichtLesen(std::string_view Value, int FormatNr, WertungsZeileTyp& z);
 
 // Applies one score line: finds or creates the round, the participant (an
 // empty one without surname when its line has not been read), the group

@@ -689,7 +689,11 @@ int DatenWettbewerbLesen(WettbewerbTyp*& comp, std::string_view Bytes, const std
             continue;
         }
         if (t.Key != "ERGEBNIS") z.letzteNichtErgebnis = zeilenNr;
-        const ZeilenUrteil urteil = DateiZeilePruefen(t.Key, t.Value, format);
+        // The score lines come by the thousand: one as the writer writes it
+        // is checked while it is read.
+        WertungsZeileTyp w;
+        const int schlicht = t.Key == "WERTUNG" ? WertungsZeileSchlichtLesen(t.Value, format, w) : -1;
+        const ZeilenUrteil urteil = schlicht >= 0 ? ZeilenUrteil::Brauchbar : DateiZeilePruefen(t.Key, t.Value, format);
         if (urteil != ZeilenUrteil::Brauchbar) Unlesbar(bericht, zeilenNr);
         if (urteil == ZeilenUrteil::Verworfen) continue;
         if (t.Key == "TEILNEHMER") {
@@ -712,8 +716,7 @@ int DatenWettbewerbLesen(WettbewerbTyp*& comp, std::string_view Bytes, const std
         } else if (t.Key == "MANNSCHAFT") {
             z.mannschaften.emplace_back(DatenMannschaftParse(comp->MannschaftRootPtr, t.Value, format), zeilenNr);
         } else if (t.Key == "WERTUNG") {
-            WertungsZeileTyp w;
-            if (WertungsZeileLesen(t.Value, format, w)) {
+            if (schlicht >= 0 ? schlicht == 1 : WertungsZeileLesen(t.Value, format, w)) {
                 if (urteil == ZeilenUrteil::Brauchbar) z.wertungsZeilen.push_back({w.DurchgangNr, w.EdvNr, zeilenNr});
                 if (const int erste = wertungen.ZeileAnwenden(w, zeilenNr)) z.wertungsKonflikte.emplace_back(zeilenNr, erste);
             } else if (urteil == ZeilenUrteil::Brauchbar) {
