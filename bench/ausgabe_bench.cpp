@@ -106,9 +106,7 @@ void BM_Modellspeicher(benchmark::State& state) {
         modell = bench::RssKb() - vorher;
         index = 0;
         for (const DurchgangTyp* d = w->DurchgangRootPtr; d; d = d->next)
-            if (d->Index)
-                index += static_cast<double>(d->Index->Eintraege.bucket_count() * sizeof(void*) +
-                                             d->Index->Eintraege.size() * (2 * sizeof(void*) + sizeof(long long) + 8));
+            if (d->Index) index += static_cast<double>(d->Index->Bytes());
         DatenWettbewerbDispose(w);
     }
     state.counters["Modell_MB"] = modell / 1024.0;

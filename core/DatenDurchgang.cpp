@@ -1,5 +1,6 @@
 #include "core/DatenDurchgang.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -54,6 +55,45 @@ long long IndexSchluessel(int EdvNr, int ReflyOrder) {
                                   static_cast<std::uint32_t>(EdvNr));
 }
 
+} // namespace
+
+void WertungsIndexTyp::Bemessen(int HoechsteNr, std::size_t Anzahl) {
+    // A flat table only where the numbers are dense enough to fill it (a
+    // file may carry any number).
+    if (HoechsteNr > 0 && static_cast<std::size_t>(HoechsteNr) <= 4 * Anzahl + 64)
+        dicht_.assign(2 * (static_cast<std::size_t>(HoechsteNr) + 1), nullptr);
+}
+
+std::size_t WertungsIndexTyp::Stelle(int EdvNr, int ReflyOrder) const {
+    if (EdvNr < 0 || (ReflyOrder != 0 && ReflyOrder != 1)) return Keine;
+    const std::size_t i = 2 * static_cast<std::size_t>(EdvNr) + static_cast<std::size_t>(ReflyOrder);
+    return i < dicht_.size() ? i : Keine;
+}
+
+bool WertungsIndexTyp::Einfuegen(int EdvNr, int ReflyOrder, WertungTyp* w) {
+    if (const std::size_t i = Stelle(EdvNr, ReflyOrder); i != Keine) {
+        if (dicht_[i]) return false;
+        dicht_[i] = w;
+    } else if (!weitere_.emplace(IndexSchluessel(EdvNr, ReflyOrder), w).second) {
+        return false;
+    }
+    ++anzahl_;
+    return true;
+}
+
+WertungTyp* WertungsIndexTyp::Finden(int EdvNr, int ReflyOrder) const {
+    if (const std::size_t i = Stelle(EdvNr, ReflyOrder); i != Keine) return dicht_[i];
+    const auto it = weitere_.find(IndexSchluessel(EdvNr, ReflyOrder));
+    return it == weitere_.end() ? nullptr : it->second;
+}
+
+std::size_t WertungsIndexTyp::Bytes() const {
+    return dicht_.capacity() * sizeof(WertungTyp*) + weitere_.bucket_count() * sizeof(void*) +
+           weitere_.size() * (2 * sizeof(void*) + sizeof(long long) + 8);
+}
+
+namespace {
+
 // The lookup without the index: the first matching entry in list order.
 WertungTyp* WertungSuchen(const DurchgangTyp* d, int EdvNr, int ReflyOrder) {
     for (const GruppeTyp* g = d->GruppePtr; g; g = g->next) {
@@ -67,9 +107,14 @@ WertungTyp* WertungSuchen(const DurchgangTyp* d, int EdvNr, int ReflyOrder) {
 const WertungsIndexTyp& IndexAufbauen(DurchgangTyp* d) {
     if (!d->Index) {
         auto index = std::make_unique<WertungsIndexTyp>();
+        int hoechste = 0;
+        std::size_t anzahl = 0;
+        for (const GruppeTyp* g = d->GruppePtr; g; g = g->next)
+            for (const WertungTyp* w = g->WertungPtr; w; w = w->next, ++anzahl) hoechste = std::max(hoechste, w->EdvNr);
+        index->Bemessen(hoechste, anzahl);
         for (const GruppeTyp* g = d->GruppePtr; g; g = g->next)
             for (WertungTyp* w = g->WertungPtr; w; w = w->next)
-                if (!index->Eintraege.emplace(IndexSchluessel(w->EdvNr, g->ReflyOrder), w).second || // the first one stays
+                if (!index->Einfuegen(w->EdvNr, g->ReflyOrder, w) || // the first one stays
                     (g->ReflyOrder != 0 && g->ReflyOrder != 1))
                     index->Eindeutig = false;
         d->Index = std::move(index);
@@ -78,8 +123,7 @@ const WertungsIndexTyp& IndexAufbauen(DurchgangTyp* d) {
 }
 
 WertungTyp* IndexSuchen(const WertungsIndexTyp& Index, int EdvNr, int ReflyOrder) {
-    auto it = Index.Eintraege.find(IndexSchluessel(EdvNr, ReflyOrder));
-    return it == Index.Eintraege.end() ? nullptr : it->second;
+    return Index.Finden(EdvNr, ReflyOrder);
 }
 
 } // namespace
@@ -92,8 +136,7 @@ WertungTyp* DatenWertungEinhaengen(DurchgangTyp* Durchgang, GruppeTyp* Gruppe, i
     if (Durchgang && Durchgang->Index) {
         // The participant's only entry of that order is the first one; with
         // another one in some group, which comes first depends on the groups' order.
-        const bool einzig =
-            Durchgang->Index->Eintraege.emplace(IndexSchluessel(TeilnehmerEdvNr, Gruppe->ReflyOrder), neu).second;
+        const bool einzig = Durchgang->Index->Einfuegen(TeilnehmerEdvNr, Gruppe->ReflyOrder, neu);
         if (!einzig) DatenDurchgangIndexVerwerfen(Durchgang);
         else if (Gruppe->ReflyOrder != 0 && Gruppe->ReflyOrder != 1) Durchgang->Index->Eindeutig = false;
     }
@@ -139,7 +182,7 @@ bool DatenDurchgangIndexStimmt(const DurchgangTyp* Durchgang) {
             if (IndexSuchen(*Durchgang->Index, w->EdvNr, g->ReflyOrder) != erste) return false;
         }
     // nothing in the index that the groups no longer hold
-    return n == Durchgang->Index->Eintraege.size();
+    return n == Durchgang->Index->Anzahl();
 }
 
 void DatenWertungDispose(WertungTyp*& WertungPtr) {

@@ -12,6 +12,7 @@
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "core/Feld.h"
 
@@ -193,12 +194,31 @@ struct GruppeTyp {
 
 // The entries of a round by participant and reflight order: the first entry
 // in list order for each (EdvNr, ReflyOrder), as a walk of the groups finds it.
+// Participant numbers are mostly 1..n: those below the table's end sit in a
+// flat table (two slots a number, ordinary and reflight), which the lists
+// that ask for every pilot of every round find in the processor's cache;
+// other numbers and reflight orders in a hash table.
 struct WertungsIndexTyp {
-    std::unordered_map<long long, WertungTyp*> Eintraege;
+    // Sized for the numbers present when it is built (Bemessen).
+    void Bemessen(int HoechsteNr, std::size_t Anzahl);
+    // False, and nothing changed, when the key has an entry already.
+    bool Einfuegen(int EdvNr, int ReflyOrder, WertungTyp* w);
+    WertungTyp* Finden(int EdvNr, int ReflyOrder) const;
+    std::size_t Anzahl() const { return anzahl_; }
+    // Bytes the index takes beside the entries themselves.
+    std::size_t Bytes() const;
     // Every participant has at most one entry in the ordinary groups and one
     // in the reflight groups (ReflyOrder 1): then the first entry is also the
     // last one a walk of the groups finds.
     bool Eindeutig = true;
+
+  private:
+    // The slot of the flat table, Keine for a key the hash table holds.
+    static constexpr std::size_t Keine = static_cast<std::size_t>(-1);
+    std::size_t Stelle(int EdvNr, int ReflyOrder) const;
+    std::vector<WertungTyp*> dicht_;
+    std::unordered_map<long long, WertungTyp*> weitere_;
+    std::size_t anzahl_ = 0;
 };
 
 struct DurchgangTyp {

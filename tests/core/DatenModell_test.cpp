@@ -487,3 +487,43 @@ TEST(DatenTeilnehmer, NeueNummernBleibenImBereich) {
         DatenTeilnehmerDispose(root);
     }
 }
+
+// The index of a round's entries: numbers 1..n in the flat table, any other
+// number and reflight order in the hash table, both answering as a walk of
+// the groups does, also for entries linked in after it was built.
+TEST(WertungsIndex, FlacheTabelleUndWeitereNummern) {
+    using namespace tavuran;
+    DurchgangTyp* d = DatenDurchgangNew();
+    d->Nr = 1;
+    GruppeTyp* g = DatenGruppeGetPtr(d->GruppePtr, 1, 0);
+    GruppeTyp* refly = DatenGruppeGetPtr(d->GruppePtr, 1, 1);
+    GruppeTyp* zweite = DatenGruppeGetPtr(d->GruppePtr, 1, 2);
+    const std::vector<int> nummern = {1, 2, 3, 40, -5, 0};
+    for (int n : nummern) DatenWertungInGroupGetPtr(d, g, n);
+    DatenWertungInGroupGetPtr(d, refly, 2);
+    DatenWertungInGroupGetPtr(d, zweite, 3);
+    // built now, then more entries: beyond the flat table, and one number twice
+    for (int n : nummern) EXPECT_EQ(DatenWertungGetPtr(d, n, 0)->EdvNr, n);
+    DatenWertungInGroupGetPtr(d, g, 1000000);
+    DatenWertungInGroupGetPtr(d, g, INT_MAX);
+    DatenWertungInGroupGetPtr(d, refly, 40);
+    EXPECT_TRUE(DatenDurchgangIndexStimmt(d));
+    for (int n : nummern) EXPECT_NE(DatenWertungGetPtr(d, n, 0), nullptr) << n;
+    EXPECT_NE(DatenWertungGetPtr(d, 1000000, 0), nullptr);
+    EXPECT_NE(DatenWertungGetPtr(d, INT_MAX, 0), nullptr);
+    EXPECT_NE(DatenWertungGetPtr(d, 2, 1), nullptr);
+    EXPECT_NE(DatenWertungGetPtr(d, 40, 1), nullptr);
+    EXPECT_NE(DatenWertungGetPtr(d, 3, 2), nullptr);
+    EXPECT_EQ(DatenWertungGetPtr(d, 3, 1), nullptr);
+    EXPECT_EQ(DatenWertungGetPtr(d, 4, 0), nullptr);
+    EXPECT_EQ(DatenWertungGetPtr(d, 41, 0), nullptr);
+    EXPECT_EQ(DatenWertungGetPtr(d, -4, 0), nullptr);
+    EXPECT_FALSE(DatenDurchgangEintraegeEindeutig(d)); // reflight order 2
+    // A second entry of a number in another group: the index is dropped and
+    // the walk's first entry is found again.
+    GruppeTyp* g2 = DatenGruppeGetPtr(d->GruppePtr, 2, 0);
+    WertungTyp* doppelt = DatenWertungInGroupGetPtr(d, g2, 2);
+    EXPECT_EQ(DatenWertungGetPtr(d, 2, 0), doppelt); // g2 now stands first
+    EXPECT_TRUE(DatenDurchgangIndexStimmt(d));
+    DatenDurchgangDispose(d);
+}
