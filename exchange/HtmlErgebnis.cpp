@@ -135,13 +135,15 @@ void ExportErgebnis(WettbewerbTyp* Wett, const Teilwettbewerb* Teil, const HtmlE
     const bool RundenLinks = Optionen.Links && !Teil && (Optionen.Wertungslisten || Optionen.Einbinden);
     const int Index = GetExportPunkteIndex(W);
     ErgebnisZeichen Zeichen;
+    std::vector<HtmlZelle> Z1;
+    Z1.reserve(Kopf.size());
     NummernZiele Gesamt(Anker, KeyGesamt);
     NummernZiele Namen(Anker, [&Praefix](int n) { return KeyName(Praefix, n); });
     std::vector<NummernZiele> Gruppen;
     for (int r = 0; r <= Runden; ++r) Gruppen.emplace_back(Anker, [r](int g) { return KeyGruppe(r, g); });
     for (const TeilnehmerTyp* t : Folge) {
         const bool Geflogen = ErgebnisPlatz(t) > 0 || TeilnehmerGeflogen(W, t);
-        std::vector<HtmlZelle> Z1;
+        Z1.clear();
         HtmlZelle p = T(ErgebnisPlatzText(t), "p");
         if (!Teil) p.Id = Gesamt(t->EdvNr);
         Z1.push_back(p);
@@ -238,14 +240,19 @@ void ExportWertung(WettbewerbTyp* Wett, const std::vector<TeilnehmerTyp*>& Folge
     bool Erste = true;
     int Vorher = 0;
     const std::string Keins;
+    std::vector<HtmlZelle> Z1;
+    Z1.reserve(Kopf.size());
     for (const Reihe& R : Reihen) {
         TeilnehmerTyp* t = R.t;
         const int g = t->Gruppe[r];
         const bool Neu = Erste || g != Vorher;
         Erste = false;
         Vorher = g;
-        std::vector<HtmlZelle> Z1 = {T(g != 0 ? StrInt(g) : std::string(), "p"), T(HtmlName(t), "n"),
-                                     T(t->Jugendlich ? "j" : ""), T(t->Verein)};
+        Z1.clear();
+        Z1.push_back(T(g != 0 ? StrInt(g) : std::string(), "p"));
+        Z1.push_back(T(HtmlName(t), "n"));
+        Z1.push_back(T(t->Jugendlich ? "j" : ""));
+        Z1.push_back(T(t->Verein));
         const WertungTyp& U = *R.U;
         const WertungTyp* V = R.V;
         const std::string& NameAnker = Link ? Namen(t->EdvNr) : Keins;
