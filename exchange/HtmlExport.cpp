@@ -175,20 +175,25 @@ std::string HtmlSeitenTitel(const WettbewerbTyp* Wett, std::string_view Liste) {
 
 namespace {
 
+// The id (escaped) and class attributes of a row or cell, where given.
+void IdUndKlasse(std::string& s, const std::string& Id, const std::string& Klasse) {
+    if (!Id.empty()) {
+        s += " id=\"";
+        HtmlTextAnhaengen(s, Id);
+        s += '"';
+    }
+    if (!Klasse.empty()) {
+        s += " class=\"";
+        s += Klasse;
+        s += '"';
+    }
+}
+
 // A cell appended to its row: every piece written straight into the row.
 void Zelle(std::string& s, const char* Tag, const HtmlZelle& z) {
     s += '<';
     s += Tag;
-    if (!z.Id.empty()) {
-        s += " id=\"";
-        HtmlTextAnhaengen(s, z.Id);
-        s += '"';
-    }
-    if (!z.Klasse.empty()) {
-        s += " class=\"";
-        s += z.Klasse;
-        s += '"';
-    }
+    IdUndKlasse(s, z.Id, z.Klasse);
     s += '>';
     if (!z.Link.empty()) {
         s += "<a href=\"#";
@@ -215,16 +220,7 @@ void HtmlTabelleAnfang(HtmlZeilen& L, const std::vector<HtmlZelle>& Kopf) {
 void HtmlTabellenZeile(HtmlZeilen& L, const std::vector<HtmlZelle>& Zellen, const std::string& Id,
                        const std::string& Klasse) {
     std::string z = "<tr";
-    if (!Id.empty()) {
-        z += " id=\"";
-        HtmlTextAnhaengen(z, Id);
-        z += '"';
-    }
-    if (!Klasse.empty()) {
-        z += " class=\"";
-        z += Klasse;
-        z += '"';
-    }
+    IdUndKlasse(z, Id, Klasse);
     z += '>';
     for (const HtmlZelle& c : Zellen) Zelle(z, "td", c);
     z += "</tr>";

@@ -56,12 +56,7 @@ void QtDruckCanvas::FlaechenZeichnen() {
 }
 
 void QtDruckCanvas::Fuellen(int Links, int Oben, int Rechts, int Unten, DruckFarbe Farbe) {
-    const DruckFlaechen::Rechteck r{Links, Oben, Rechts, Unten};
-    if (!flaechen_.Annehmen(r, Farbe)) {
-        FlaechenZeichnen();
-        flaechen_.Annehmen(r, Farbe);
-    }
-    if (flaechen_.Voll()) FlaechenZeichnen();
+    flaechen_.Fuellen({Links, Oben, Rechts, Unten}, Farbe, [this] { FlaechenZeichnen(); });
 }
 
 void QtDruckCanvas::RechteckFuellen(int Links, int Oben, int Rechts, int Unten, DruckFarbe Farbe) {
@@ -126,11 +121,8 @@ void QtDruckCanvas::Text(int x, int y, std::string_view Text, int ClipBreite) {
     // Only a text wider than its room is clipped.
     const int breite = Breite(s, Text);
     const bool clip = ClipBreite > 0 && breite > ClipBreite;
-    // Held-back fills under the text are drawn first (with a margin for
-    // glyphs that reach out of their cell).
-    const int rand = s.Zelle / 4 + 1;
-    if (flaechen_.Trifft({x - rand, y - rand, x + (clip ? ClipBreite : breite) + rand, y + s.Zelle + rand}))
-        FlaechenZeichnen();
+    // Held-back fills under the text are drawn first.
+    if (flaechen_.UnterText(x, y, clip ? ClipBreite : breite, s.Zelle)) FlaechenZeichnen();
     if (gesetzt_ != &s) {
         p_.setFont(s.Font);
         gesetzt_ = &s;
@@ -230,12 +222,7 @@ class QtPdfSchriften {
 
 bool DruckPdfErzeugen(const DruckDokument& Dokument, std::string& Pdf, std::string& Grund, int Von, int Bis,
                       int Aufloesung) {
-    const int n = Dokument.AnzahlSeiten();
-    if (Bis < 1) Bis = n;
-    if (n < 1 || Von < 1 || Bis > n || Von > Bis) {
-        Grund = "Das Dokument hat keine Seiten " + std::to_string(Von) + " bis " + std::to_string(Bis) + ".";
-        return false;
-    }
+    if (!DruckSeitenbereich(Dokument, Von, Bis, Grund)) return false;
     // Fonts need an application object; a program without one (the command
     // line) gets an offscreen one for the time of the call.
     std::unique_ptr<QGuiApplication> app;

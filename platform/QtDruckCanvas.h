@@ -10,7 +10,6 @@
 #include <string_view>
 #include <tuple>
 #include <unordered_map>
-#include <vector>
 
 #include <QFont>
 #include <QFontMetrics>
@@ -55,16 +54,11 @@ class QtDruckCanvas : public DruckCanvas {
   private:
     // A font of one family, cell height and style, with its metrics on the
     // device and the widths of the texts measured in it.
-    // Looked up by the text itself, without a copy of it.
-    struct TextHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-    };
     struct Schriftart {
         QFont Font;
         QFontMetrics Metrik;
         int Zelle = 0, Oberlaenge = 0;
-        std::unordered_map<std::string, int, TextHash, std::equal_to<>> Breiten;
+        std::unordered_map<std::string, int, DruckTextHash, std::equal_to<>> Breiten;
     };
     Schriftart& SchriftartFuer(const DruckSchrift& Schrift);
     void Fuellen(int Links, int Oben, int Rechts, int Unten, DruckFarbe Farbe);

@@ -46,7 +46,9 @@ bool DruckFlaechen::Annehmen(const Rechteck& r, DruckFarbe Farbe) {
     return true;
 }
 
-bool DruckFlaechen::Trifft(const Rechteck& k) const {
+bool DruckFlaechen::UnterText(int x, int y, int Breite, int Zelle) const {
+    const int rand = Zelle / 4 + 1;
+    const Rechteck k{x - rand, y - rand, x + Breite + rand, y + Zelle + rand};
     for (const Rechteck& f : flaechen_)
         if (f.Links < k.Rechts && k.Links < f.Rechts && f.Oben < k.Unten && k.Oben < f.Unten) return true;
     return false;

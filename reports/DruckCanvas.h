@@ -5,6 +5,7 @@
 // its cell (not by its baseline), so every device puts it at the same place.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -76,23 +77,39 @@ class DruckFlaechen {
     struct Rechteck {
         int Links, Oben, Rechts, Unten;
     };
-    // Whether the fill can join the held-back ones (same colour); when it
-    // cannot, the device draws them first and calls again.
-    bool Annehmen(const Rechteck& r, DruckFarbe Farbe);
-    // Whether a held-back fill meets the box (a text about to be drawn there).
-    bool Trifft(const Rechteck& Kasten) const;
-    // Full: the device draws them now.
-    bool Voll() const { return flaechen_.size() >= Hoechstens; }
+    // Holds the fill back; Zeichnen() draws the held-back ones first where
+    // the fill is of another colour, and when they are as many as a text
+    // may look through.
+    template <class Z>
+    void Fuellen(const Rechteck& r, DruckFarbe F, Z&& Zeichnen) {
+        if (!Annehmen(r, F)) {
+            Zeichnen();
+            Annehmen(r, F);
+        }
+        if (flaechen_.size() >= Hoechstens) Zeichnen();
+    }
+    // Whether a held-back fill lies under a text of the given width and cell
+    // height at (x, y), with a margin for glyphs that reach out of their
+    // cell: then the device draws them before the text.
+    bool UnterText(int x, int y, int Breite, int Zelle) const;
     bool Leer() const { return flaechen_.empty(); }
     DruckFarbe Farbe() const { return farbe_; }
     const std::vector<Rechteck>& Flaechen() const { return flaechen_; }
     void Leeren() { flaechen_.clear(); }
 
   private:
+    // Whether the fill can join the held-back ones (same colour).
+    bool Annehmen(const Rechteck& r, DruckFarbe Farbe);
     // A text looks through them all before it is drawn.
     static constexpr std::size_t Hoechstens = 64;
     std::vector<Rechteck> flaechen_;
     DruckFarbe farbe_;
+};
+
+// Looks up a text's measured width by the text itself, without a copy of it.
+struct DruckTextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
 };
 
 // Font height in device pixels of a size in points on this canvas.

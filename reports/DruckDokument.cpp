@@ -223,4 +223,12 @@ void DruckCanvasGroesse(const DruckPapier& p, int Aufloesung, int& Breite, int& 
     Hoehe = static_cast<int>(MaxInt(1, static_cast<int>(h * Aufloesung / 2540)));
 }
 
+bool DruckSeitenbereich(const DruckDokument& Dokument, int Von, int& Bis, std::string& Grund) {
+    const int n = Dokument.AnzahlSeiten();
+    if (Bis < 1) Bis = n;
+    if (n >= 1 && Von >= 1 && Bis <= n && Von <= Bis) return true;
+    Grund = "Das Dokument hat keine Seiten " + std::to_string(Von) + " bis " + std::to_string(Bis) + ".";
+    return false;
+}
+
 } // namespace tavuran

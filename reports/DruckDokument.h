@@ -100,4 +100,8 @@ namespace tavuran {
 // resolution in dots per inch (the PDF pages and the text output use the same).
 void DruckCanvasGroesse(const DruckPapier& Papier, int Aufloesung, int& Breite, int& Hoehe);
 
+// The pages Von..Bis of a document to be written (Bis < 1: to the last
+// page); false with the reason when it has no such pages.
+bool DruckSeitenbereich(const DruckDokument& Dokument, int Von, int& Bis, std::string& Grund);
+
 } // namespace tavuran

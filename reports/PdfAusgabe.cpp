@@ -67,11 +67,6 @@ std::string Komprimiert(std::string_view d) {
     return z;
 }
 
-struct TextHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-};
-
 // A font of the document: its program and the glyphs its texts use.
 struct DokumentSchrift {
     const TrueTypeSchrift* Programm = nullptr;
@@ -84,7 +79,7 @@ struct Schriftgroesse {
     int Schrift = -1; // index of the document's font; -1: none can be embedded
     std::string Name;
     int Pixel = 1, Zelle = 1, Oberlaenge = 1;
-    std::unordered_map<std::string, int, TextHash, std::equal_to<>> Breiten;
+    std::unordered_map<std::string, int, DruckTextHash, std::equal_to<>> Breiten;
 };
 
 class PdfCanvas : public DruckCanvas {
@@ -170,11 +165,8 @@ class PdfCanvas : public DruckCanvas {
         DokumentSchrift& d = schriften_[static_cast<std::size_t>(g.Schrift)];
         const int breite = Breite(g, T);
         const bool clip = ClipBreite > 0 && breite > ClipBreite;
-        // Held-back fills under the text first (with a margin for glyphs
-        // that reach out of their cell).
-        const int rand = g.Zelle / 4 + 1;
-        if (flaechen_.Trifft({x - rand, y - rand, x + (clip ? ClipBreite : breite) + rand, y + g.Zelle + rand}))
-            FlaechenZeichnen();
+        // Held-back fills under the text first.
+        if (flaechen_.UnterText(x, y, clip ? ClipBreite : breite, g.Zelle)) FlaechenZeichnen();
 
         glyphen_.clear();
         for (std::size_t i = 0; i < T.size();) {
@@ -271,11 +263,7 @@ class PdfCanvas : public DruckCanvas {
         flaechen_.Leeren();
     }
     void Fuellen(const DruckFlaechen::Rechteck& r, DruckFarbe F) {
-        if (!flaechen_.Annehmen(r, F)) {
-            FlaechenZeichnen();
-            flaechen_.Annehmen(r, F);
-        }
-        if (flaechen_.Voll()) FlaechenZeichnen();
+        flaechen_.Fuellen(r, F, [this] { FlaechenZeichnen(); });
     }
 
     int Breite(Schriftgroesse& g, std::string_view T) {
@@ -501,11 +489,7 @@ std::string Datum() {
 bool PdfErzeugen(const DruckDokument& Dokument, const PdfSchriften& Schriften, int Aufloesung, int Von, int Bis,
                  std::string& Pdf, std::string& Grund) {
     Pdf.clear();
-    const int n = Dokument.AnzahlSeiten();
-    if (n < 1 || Von < 1 || Bis > n || Von > Bis) {
-        Grund = "Das Dokument hat keine Seiten " + std::to_string(Von) + " bis " + std::to_string(Bis) + ".";
-        return false;
-    }
+    if (!DruckSeitenbereich(Dokument, Von, Bis, Grund)) return false;
     const int dpi = Aufloesung > 0 ? Aufloesung : 300;
     const DruckPapier papier = Dokument.Papier();
     int breite = 0, hoehe = 0;
