@@ -1,6 +1,7 @@
 #include "app/TabellenGitter.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -162,14 +163,19 @@ void TabellenGitter::SetTabelle(TabelleTyp Tabelle, int FontFactor) {
     GefrorenAnpassen();
 }
 
-// A cell's width for its text as the item delegate lays it out: the text, its
-// margins and the grid line.
+// A cell's width for its text as the item delegate lays it out: the text in
+// the cell's own font (a bold cell is wider), its margins and the grid line.
+// The delegate elides a text whose fractional width exceeds the room, so the
+// width is rounded up.
 int TabellenGitter::TextBreite(int Spalte) const {
-    const QFontMetrics fm(font());
     const int rand = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + (showGrid() ? 1 : 0);
     int breite = 0;
-    for (int r : LaengsteTexte(modell_->Tabelle(), Spalte, Kandidaten))
-        breite = std::max(breite, fm.horizontalAdvance(QString::fromStdString(modell_->Text(r, Spalte))) + rand);
+    for (int r : LaengsteTexte(modell_->Tabelle(), Spalte, Kandidaten)) {
+        const QVariant eigene = modell_->data(modell_->index(r, Spalte), Qt::FontRole);
+        const QFontMetricsF fm(eigene.isValid() ? eigene.value<QFont>() : font());
+        const double text = fm.horizontalAdvance(QString::fromStdString(modell_->Text(r, Spalte)));
+        breite = std::max(breite, static_cast<int>(std::ceil(text)) + rand);
+    }
     return breite;
 }
 

@@ -69,11 +69,13 @@ void TeilnehmerSpalten(TabelleTyp& t, int Tab, const ReiterOptionen& o) {
     for (int c = 0; c < TeilnSpalten; ++c) t.Spalten.push_back(Spalte(TeilnehmerKoepfe[c], breite[c], false, edit && c >= TeilnSpalteName));
     if (Tab == TabStartreihenfolge && o.TeamInStartliste) t.Spalten[TeilnSpalteVerein].Kopf = "Team";
     // Names and clubs show whole, never narrower than the usual width; on
-    // the participant sheet the state and the helpers' names too.
+    // the participant sheet the association, state, district and the
+    // helpers' names too.
     t.Spalten[TeilnSpalteName].NachInhalt = true;
     t.Spalten[TeilnSpalteVerein].NachInhalt = true;
     if (Tab == TabTeilnehmer) {
-        t.Spalten[TeilnSpalteBundesland].NachInhalt = true;
+        for (int c : {TeilnSpalteVerband, TeilnSpalteBundesland, TeilnSpalteBezirk})
+            t.Spalten[static_cast<std::size_t>(c)].NachInhalt = true;
         for (int c = TeilnSpalteHelfer1; c < TeilnSpalteHelfer1 + 3; ++c) t.Spalten[static_cast<std::size_t>(c)].NachInhalt = true;
     }
     t.FixeSpalten = 2;

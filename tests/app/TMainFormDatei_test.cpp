@@ -9,11 +9,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 
 #include "app/TabellenGitter.h"
 
 #include "app/TWarnStartNrForm.h"
 #include "app/TWettbewerbNeuForm.h"
+#include "bench/GrosserWettbewerb.h"
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
 #include "exchange/DatenWettbewerbDatei.h"
@@ -306,6 +308,26 @@ TEST_F(DateiFensterTest, ErgebnisspaltenUndFlyOffGruppe) {
     if (f.screen()->geometry().width() <= 1366) {
         EXPECT_TRUE(f.isMaximized());
     }
+}
+
+// Names, clubs, states and districts of a contest-size file show whole on
+// the participant sheet: no cell of a column sized by its texts is elided.
+TEST_F(DateiFensterTest, NamenUndVereineUngekuerzt) {
+    WettbewerbTyp* w = bench::GrosserWettbewerb(40);
+    const std::string datei = Pfad("vierzig.wtb");
+    const DateiSpeicherErgebnis e = DatenWettbewerbSave(w, datei, 3, false);
+    DatenWettbewerbDispose(w);
+    ASSERT_TRUE(e.Ok) << e.Grund;
+    TMainForm& f = MitDateiStarten(datei);
+    TabellenGitter* g = f.Grid(TabTeilnehmer);
+    // the text's room in a cell: the item view's margins and the grid line
+    const int rand = 2 * (g->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, g) + 1) + 1;
+    for (int c : {TeilnSpalteName, TeilnSpalteVerein, TeilnSpalteBundesland, TeilnSpalteBezirk})
+        for (int r = 0; r < g->rowCount(); ++r) {
+            const QString text = QString::fromStdString(g->Text(r, c));
+            EXPECT_EQ(QFontMetrics(g->font()).elidedText(text, Qt::ElideRight, g->columnWidth(c) - rand), text)
+                << "Zeile " << r << ", Spalte " << c;
+        }
 }
 
 } // namespace
