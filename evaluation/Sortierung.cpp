@@ -323,6 +323,14 @@ std::vector<TeilnehmerTyp*> GruppenFolge(const WettbewerbTyp* Wett, int Nr) {
     return GruppenFolgeAus(Wett, Nr, Erstellungsfolge(Wett->TeilnehmerRootPtr));
 }
 
+std::vector<std::vector<TeilnehmerTyp*>> GruppenFolgen(const WettbewerbTyp* Wett, int Runden) {
+    std::vector<std::vector<TeilnehmerTyp*>> v;
+    if (!Wett) return v;
+    const auto Alle = Erstellungsfolge(Wett->TeilnehmerRootPtr);
+    for (int r = 1; r <= Runden; ++r) v.push_back(GruppenFolgeAus(Wett, r, Alle));
+    return v;
+}
+
 void SortTeilnehmerGruppe(WettbewerbTyp* Wett) {
     if (!Wett) return;
     const auto Alle = Erstellungsfolge(Wett->TeilnehmerRootPtr);

@@ -44,6 +44,9 @@ void SortTeilnehmerGruppe(WettbewerbTyp* Wett);
 // The participants in the order SortTeilnehmerGruppe chains them for round
 // Nr, without changing the chain.
 std::vector<TeilnehmerTyp*> GruppenFolge(const WettbewerbTyp* Wett, int Nr);
+// The same for the rounds 1..Runden at once (element r-1 for round r): the
+// participants are gathered once for all of them.
+std::vector<std::vector<TeilnehmerTyp*>> GruppenFolgen(const WettbewerbTyp* Wett, int Runden);
 void SortTeilnehmerPlatz(WettbewerbTyp* Wett);
 void SortTeilnehmerTeam(WettbewerbTyp* Wett);
 // All six, in the order above.

@@ -207,8 +207,10 @@ bool BakAnlegen(const fs::path& Ziel, const fs::path& Bak, const fs::path& Arbei
 
 } // namespace
 
-std::uint64_t InhaltPruefsumme(std::string_view Bytes) {
-    std::uint64_t h = 14695981039346656037ull;
+std::uint64_t InhaltPruefsumme(std::string_view Bytes) { return InhaltPruefsummeWeiter(14695981039346656037ull, Bytes); }
+
+std::uint64_t InhaltPruefsummeWeiter(std::uint64_t Bisher, std::string_view Bytes) {
+    std::uint64_t h = Bisher;
     for (unsigned char c : Bytes) {
         h ^= c;
         h *= 1099511628211ull;
@@ -349,6 +351,13 @@ bool DateiUnveraendert(const std::string& Datei, const DateiStand& Stand) {
 
 ErsetzErgebnis DateiErsetzen(const std::string& Ziel, std::string_view Bytes, const std::string& BakDatei,
                              bool OhneSicherung) {
+    return DateiErsetzenStueckweise(
+        Ziel, [Bytes](const std::function<bool(std::string_view)>& Teil) { return Teil(Bytes); }, BakDatei,
+        OhneSicherung);
+}
+
+ErsetzErgebnis DateiErsetzenStueckweise(const std::string& Ziel, const DateiInhalt& Inhalt,
+                                        const std::string& BakDatei, bool OhneSicherung) {
     ErsetzErgebnis erg;
     std::error_code ec;
     if (Ziel.empty()) {
@@ -396,12 +405,24 @@ ErsetzErgebnis DateiErsetzen(const std::string& Ziel, std::string_view Bytes, co
     (void)::flock(fd, LOCK_EX | LOCK_NB);
     // The new file keeps the access rights of the one it replaces.
     if (vorhanden) (void)::fchmod(fd, alt.st_mode & 07777);
-    bool ok = AllesSchreiben(fd, Bytes, fehler);
+    std::uint64_t groesse = 0, summe = InhaltPruefsumme({});
+    bool geschrieben = true;
+    bool ok = Inhalt([&](std::string_view Stueck) {
+        if (geschrieben) geschrieben = AllesSchreiben(fd, Stueck, fehler);
+        if (geschrieben) {
+            groesse += Stueck.size();
+            summe = InhaltPruefsummeWeiter(summe, Stueck);
+        }
+        return geschrieben;
+    });
+    ok = ok && geschrieben;
     if (ok && ::fsync(fd) != 0) {
         fehler = errno;
         ok = false;
     }
-    if (!ok) return aufgeben("Die neue Fassung konnte nicht geschrieben werden. " + DateiFehlerText(fehler));
+    if (!ok)
+        return aufgeben("Die neue Fassung konnte nicht geschrieben werden." +
+                        (fehler != 0 ? " " + DateiFehlerText(fehler) : std::string()));
 
     if (!bak.empty() && vorhanden && !OhneSicherung && !DateienGleich(BakDatei, zielText)) {
         std::string grund;
@@ -415,8 +436,8 @@ ErsetzErgebnis DateiErsetzen(const std::string& Ziel, std::string_view Bytes, co
         return aufgeben("Die Datei konnte nicht ersetzt werden. " + DateiFehlerText(errno));
     struct stat neu {};
     if (::fstat(fd, &neu) == 0) StandAus(neu, erg.Stand);
-    erg.Stand.Groesse = Bytes.size();
-    erg.Stand.Pruefsumme = InhaltPruefsumme(Bytes);
+    erg.Stand.Groesse = groesse;
+    erg.Stand.Pruefsumme = summe;
     ::rmdir(Text(arbeit).c_str());
     OrdnerSynchronisieren(ordner);
     erg.Ok = true;

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -30,8 +31,10 @@ struct DateiStand {
     std::uint64_t Pruefsumme = 0; // of the bytes (FNV-1a, 64 bits)
 };
 
-// The checksum DateiStand keeps of a content.
+// The checksum DateiStand keeps of a content; Weiter continues it over a
+// further piece (InhaltPruefsumme(a + b) == InhaltPruefsummeWeiter(InhaltPruefsumme(a), b)).
 std::uint64_t InhaltPruefsumme(std::string_view Bytes);
+std::uint64_t InhaltPruefsummeWeiter(std::uint64_t Bisher, std::string_view Bytes);
 
 // The reason of a failed file operation (an errno value) in German.
 std::string DateiFehlerText(int Fehlernummer);
@@ -69,6 +72,14 @@ struct ErsetzErgebnis {
 // gone) are removed.
 ErsetzErgebnis DateiErsetzen(const std::string& Ziel, std::string_view Bytes, const std::string& BakDatei,
                              bool OhneSicherung = false);
+// The same with a content that is made while it is written: Inhalt hands it
+// piece by piece to the function it is given, which returns false when a piece
+// could not be written (Inhalt then stops and returns false). A long content
+// is so never held whole. Nothing is replaced unless Inhalt returns true and
+// every piece was written.
+using DateiInhalt = std::function<bool(const std::function<bool(std::string_view)>& Teil)>;
+ErsetzErgebnis DateiErsetzenStueckweise(const std::string& Ziel, const DateiInhalt& Inhalt,
+                                        const std::string& BakDatei, bool OhneSicherung = false);
 // The same with the reason in Grund; Hinweis stays empty (kept for callers
 // that show notes of a save).
 bool DateiErsetzen(const std::string& Ziel, std::string_view Bytes, const std::string& BakDatei, std::string& Grund,

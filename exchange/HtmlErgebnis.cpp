@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <iterator>
 #include <map>
 #include <memory>
 #include <string>
@@ -102,7 +101,8 @@ void ExportStatistik(WettbewerbTyp* Wett, HtmlZeilen& L) {
 // The result list of a competition: the competition itself (Teil nil) or an
 // included sub-competition (Teil its record, Wett the overall ranking).
 void ExportErgebnis(WettbewerbTyp* Wett, const Teilwettbewerb* Teil, const HtmlErgebnisOptionen& Optionen,
-                    HtmlAnker& Anker, const std::vector<std::unique_ptr<Teilwettbewerb>>& Teile, HtmlZeilen& L) {
+                    HtmlAnker& Anker, const std::vector<std::unique_ptr<Teilwettbewerb>>& Teile, HtmlDokument& Doc) {
+    HtmlZeilen& L = Doc.Lines;
     WettbewerbTyp* W = Teil ? Teil->Wett : Wett;
     const std::string Praefix = Prefix(Teil ? Teil->Runde : 0);
     const int Runden = HtmlRunden(W);
@@ -191,6 +191,7 @@ void ExportErgebnis(WettbewerbTyp* Wett, const Teilwettbewerb* Teil, const HtmlE
                                   : Z(""));
         }
         HtmlTabellenZeile(L, Z1);
+        HtmlWeitergeben(Doc);
     }
     HtmlTabelleEnde(L);
     HtmlLegende(L, HtmlLegendenZeilen(Zeichen));
@@ -198,7 +199,8 @@ void ExportErgebnis(WettbewerbTyp* Wett, const Teilwettbewerb* Teil, const HtmlE
 
 // The score list of round r (its participants in the order of its groups).
 void ExportWertung(WettbewerbTyp* Wett, const std::vector<TeilnehmerTyp*>& Folge, HtmlAnker& Anker,
-                   NummernZiele& Namen, bool Link, int r, HtmlZeilen& L) {
+                   NummernZiele& Namen, bool Link, int r, HtmlDokument& Doc) {
+    HtmlZeilen& L = Doc.Lines;
     const int S = JudgeParameter(Wett);
     const int D = RundenParameter(Wett);
     const int J = GetAnzahlPunktrichter(Wett);
@@ -284,16 +286,23 @@ void ExportWertung(WettbewerbTyp* Wett, const std::vector<TeilnehmerTyp*>& Folge
         }
         if (Strafe) Z1.push_back(Z(U.Strafpunkte != 0 ? StrInt(U.Strafpunkte) : std::string()));
         HtmlTabellenZeile(L, Z1, Neu ? Anker.Ziel(KeyGruppe(r, g)) : std::string(), Neu ? "neu" : "");
+        HtmlWeitergeben(Doc);
     }
     HtmlTabelleEnde(L);
 }
 
 // The groups of round r that the score list shows, each given its anchor.
 void GruppenAnkerVergeben(WettbewerbTyp* Wett, const std::vector<TeilnehmerTyp*>& Folge, HtmlAnker& Anker, int r) {
+    bool Erste = true;
+    int Vorher = 0;
     for (TeilnehmerTyp* t : Folge) {
         const int g = t->Gruppe[r];
         if (g <= 0 && Wett->Gruppenstart) continue;
-        // A group takes the name of its first participant.
+        // A group takes the name of its first participant. Its members mostly
+        // follow one another: those are passed without a look at the anchors.
+        if (!Erste && g == Vorher) continue;
+        Erste = false;
+        Vorher = g;
         const std::string Key = KeyGruppe(r, g);
         if (Anker.Hat(Key)) continue;
         Anker.Vergeben(Key, MakeLinkName(Wett, t, r, g, false, false, true, true, false, true, true));
@@ -365,25 +374,21 @@ void HtmlErgebnisRumpf(WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen
         Anker.Vergeben(KeyName("", t->EdvNr), MakeLinkName(Wett, t, 0, 0, false, true, false, true, true, false, false));
     }
 
-    HtmlZeilen Wertungen;
+    // The groups of the score lists take their anchor names next, round by
+    // round, so that the overall list can link to them; the score lists
+    // themselves follow it on the page.
+    std::vector<std::vector<TeilnehmerTyp*>> Folgen;
     if (Optionen.Wertungslisten) {
-        const int Alt = Wett->DurchgangNr;
-        NummernZiele Namen(Anker, [](int n) { return KeyName("", n); });
         // Each round's participants in the order of its groups; the
         // competition's own chain is left as it is.
-        for (int r = 1; r <= HtmlRunden(Wett); ++r) {
-            Wett->DurchgangNr = r;
-            const std::vector<TeilnehmerTyp*> Folge = GruppenFolge(Wett, r);
-            GruppenAnkerVergeben(Wett, Folge, Anker, r);
-            ExportWertung(Wett, Folge, Anker, Namen, Optionen.Links, r, Wertungen);
-        }
-        Wett->DurchgangNr = Alt;
+        Folgen = GruppenFolgen(Wett, HtmlRunden(Wett));
+        for (int r = 1; r <= HtmlRunden(Wett); ++r)
+            GruppenAnkerVergeben(Wett, Folgen[static_cast<std::size_t>(r - 1)], Anker, r);
     }
 
     // The sub-competitions are read from their competition files and their
     // result lists built here like our own: nothing of another page is copied.
     std::vector<std::unique_ptr<Teilwettbewerb>> Teile;
-    HtmlZeilen TeilZeilen;
     if (Optionen.Einbinden) {
         for (std::size_t i = 0; i < Optionen.Importe.size() && i < static_cast<std::size_t>(MaxDurchgaenge); ++i) {
             const std::string& Datei = Optionen.Importe[i].WtbDatei;
@@ -405,10 +410,17 @@ void HtmlErgebnisRumpf(WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen
         }
     }
 
-    ExportErgebnis(Wett, nullptr, Optionen, Anker, Teile, Doc.Lines);
-    Doc.Lines.insert(Doc.Lines.end(), std::make_move_iterator(Wertungen.begin()),
-                     std::make_move_iterator(Wertungen.end()));
-    for (const auto& s : Teile) ExportErgebnis(Wett, s.get(), Optionen, Anker, Teile, Doc.Lines);
+    ExportErgebnis(Wett, nullptr, Optionen, Anker, Teile, Doc);
+    if (Optionen.Wertungslisten) {
+        const int Alt = Wett->DurchgangNr;
+        NummernZiele Namen(Anker, [](int n) { return KeyName("", n); });
+        for (int r = 1; r <= HtmlRunden(Wett); ++r) {
+            Wett->DurchgangNr = r;
+            ExportWertung(Wett, Folgen[static_cast<std::size_t>(r - 1)], Anker, Namen, Optionen.Links, r, Doc);
+        }
+        Wett->DurchgangNr = Alt;
+    }
+    for (const auto& s : Teile) ExportErgebnis(Wett, s.get(), Optionen, Anker, Teile, Doc);
 }
 
 } // namespace tavuran

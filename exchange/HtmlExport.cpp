@@ -219,7 +219,13 @@ void HtmlTabelleAnfang(HtmlZeilen& L, const std::vector<HtmlZelle>& Kopf) {
 
 void HtmlTabellenZeile(HtmlZeilen& L, const std::vector<HtmlZelle>& Zellen, const std::string& Id,
                        const std::string& Klasse) {
-    std::string z = "<tr";
+    // The row's length is nearly known: one allocation instead of a growing row.
+    const auto Teil = [](const std::string& Wert, std::size_t Rahmen) { return Wert.empty() ? 0 : Rahmen + Wert.size(); };
+    std::size_t n = 8 + Teil(Id, 6) + Teil(Klasse, 9);
+    for (const HtmlZelle& c : Zellen) n += 9 + c.Text.size() + Teil(c.Klasse, 9) + Teil(c.Id, 6) + Teil(c.Link, 15);
+    std::string z;
+    z.reserve(n);
+    z += "<tr";
     IdUndKlasse(z, Id, Klasse);
     z += '>';
     for (const HtmlZelle& c : Zellen) Zelle(z, "td", c);
@@ -252,18 +258,58 @@ void HtmlAbsatz(HtmlZeilen& L, std::string_view Text) { L.push_back("<p>" + Html
 
 // ----------------------------------------------------------------- writing
 
-std::string HtmlDokumentBytes(const HtmlDokument& Doc) {
-    std::string s;
-    for (const std::string& z : Doc.Lines) {
+namespace {
+
+// Lines as the file's bytes: each ended by CR LF.
+void ZeilenAnhaengen(std::string& s, const std::vector<std::string>& Zeilen) {
+    std::size_t n = s.size();
+    for (const std::string& z : Zeilen) n += z.size() + 2;
+    s.reserve(n);
+    for (const std::string& z : Zeilen) {
         s += z;
         s += "\r\n";
     }
+}
+
+} // namespace
+
+std::string HtmlDokumentBytes(const HtmlDokument& Doc) {
+    std::string s;
+    ZeilenAnhaengen(s, Doc.Lines);
     return s;
+}
+
+void HtmlWeitergeben(HtmlDokument& Doc, bool Alle) {
+    // A few hundred lines a piece: the piece and the lines it is made of stay
+    // in the processor's cache, and the lines' memory serves the next ones.
+    constexpr std::size_t Stueck = 256;
+    if (!Doc.Ausgabe || (!Alle && Doc.Lines.size() < Stueck)) return;
+    if (!Doc.AusgabeFehler) {
+        Doc.Puffer.clear();
+        ZeilenAnhaengen(Doc.Puffer, Doc.Lines);
+        Doc.AusgabeFehler = !Doc.Ausgabe(Doc.Puffer);
+    }
+    Doc.Lines.clear();
 }
 
 bool HtmlDateiSchreiben(const std::string& Datei, const HtmlDokument& Doc, std::string& Grund) {
     std::string Hinweis;
     return DateiErsetzen(Datei, HtmlDokumentBytes(Doc), "", Grund, Hinweis);
+}
+
+bool HtmlSeiteSchreiben(const std::string& Datei, const std::function<void(HtmlDokument&)>& Seite, std::string& Grund) {
+    const ErsetzErgebnis e = DateiErsetzenStueckweise(
+        Datei,
+        [&Seite](const std::function<bool(std::string_view)>& Teil) {
+            HtmlDokument Doc;
+            Doc.Ausgabe = Teil;
+            Seite(Doc);
+            HtmlWeitergeben(Doc, true);
+            return !Doc.AusgabeFehler;
+        },
+        "");
+    if (!e.Ok) Grund = e.Grund;
+    return e.Ok;
 }
 
 // ------------------------------------------------------- the include list
@@ -330,7 +376,13 @@ bool HtmlImporteVorhanden(const std::vector<HtmlImportEintrag>& Importe) {
 
 HtmlDokument HtmlErgebnisDokument(WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen, const std::string& Zeit) {
     HtmlDokument Doc;
-    if (!Wett) return Doc;
+    HtmlErgebnisSeite(Doc, Wett, Optionen, Zeit);
+    return Doc;
+}
+
+void HtmlErgebnisSeite(HtmlDokument& Doc, WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen,
+                       const std::string& Zeit) {
+    if (!Wett) return;
     Wett->CalcWertung = true;
     CalcWertung(Wett);
     SortAll(Wett);
@@ -338,7 +390,6 @@ HtmlDokument HtmlErgebnisDokument(WettbewerbTyp* Wett, const HtmlErgebnisOptione
     HtmlKopfBlock(Doc, Wett, HtmlStand{Zeit, ErgebnisStandWort(ErgebnisEndgueltig(Wett, Optionen.Endgueltig))});
     HtmlErgebnisRumpf(Wett, Optionen, Doc);
     HtmlSeitenEnde(Doc);
-    return Doc;
 }
 
 bool HtmlExportExec(WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen, const std::string& Datei,
@@ -347,7 +398,7 @@ bool HtmlExportExec(WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen, c
         Grund = "Es ist kein Wettbewerb geöffnet.";
         return false;
     }
-    return HtmlDateiSchreiben(Datei, HtmlErgebnisDokument(Wett, Optionen, Zeit), Grund);
+    return HtmlSeiteSchreiben(Datei, [&](HtmlDokument& Doc) { HtmlErgebnisSeite(Doc, Wett, Optionen, Zeit); }, Grund);
 }
 
 } // namespace tavuran

@@ -4,7 +4,9 @@
 // with the score lists of all rounds and, for an overall ranking, the result
 // lists of its sub-competitions built anew from their competition files.
 //
-// A page is built as lines in memory and written in one go. Every text taken
+// A page is built as lines in memory and written in one go; the result list,
+// which at a national contest runs to many megabytes, is written to its file
+// while it is made, so that it is never held whole. Every text taken
 // from a competition (names, clubs, teams, labels) is escaped for HTML; no
 // markup is ever copied from a file. A page needs nothing from the internet:
 // a field has none. Wide tables scroll inside their own box, with the place
@@ -16,6 +18,7 @@
 // the same lists in the same frame.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -50,7 +53,18 @@ class HtmlAnker {
 struct HtmlDokument {
     std::vector<std::string> Lines;
     HtmlAnker Anker;
+    // When set, the page is handed on while it is made (HtmlWeitergeben)
+    // instead of being kept in Lines. False from Ausgabe: the piece could not
+    // be written; AusgabeFehler is then set and nothing more is handed on.
+    std::function<bool(std::string_view)> Ausgabe;
+    bool AusgabeFehler = false;
+    std::string Puffer; // the piece being handed on, kept for the next one
 };
+
+// With Ausgabe set, hands the lines made so far to it as the file's bytes
+// and empties Lines: once enough of them have gathered, or all of them when
+// Alle. Without Ausgabe it does nothing, and the page stays in Lines.
+void HtmlWeitergeben(HtmlDokument& Doc, bool Alle = false);
 
 // When a page was made and whether its results are final.
 struct HtmlStand {
@@ -115,6 +129,9 @@ void HtmlAbsatz(HtmlZeilen& L, std::string_view Text);
 std::string HtmlDokumentBytes(const HtmlDokument& Doc);
 // Replaces the file only after a complete write; false with a German reason.
 bool HtmlDateiSchreiben(const std::string& Datei, const HtmlDokument& Doc, std::string& Grund);
+// The same for a page that Seite makes into the document it is given, which
+// hands it on to the file while it is made.
+bool HtmlSeiteSchreiben(const std::string& Datei, const std::function<void(HtmlDokument&)>& Seite, std::string& Grund);
 
 // --- result list
 // One slot per round: the competition file of that round's sub-competition
@@ -158,6 +175,9 @@ void HtmlErgebnisRumpf(WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen
 // ("TT.MM.JJJJ HH:MM") empty means now.
 HtmlDokument HtmlErgebnisDokument(WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen,
                                   const std::string& Zeit = {});
+// The same page made into Doc (which may hand it on as it is made).
+void HtmlErgebnisSeite(HtmlDokument& Doc, WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen,
+                       const std::string& Zeit = {});
 // Builds and writes the result list; false with a German reason.
 bool HtmlExportExec(WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen, const std::string& Datei,
                     std::string& Grund, const std::string& Zeit = {});

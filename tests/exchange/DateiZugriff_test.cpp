@@ -7,8 +7,10 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/socket.h>
@@ -146,6 +148,37 @@ TEST(DateiZugriff, OhneSicherungKeinErsetzen) {
     EXPECT_EQ(LiesBytes(ordner + "pokal.bak"), "dritte");
     EXPECT_EQ(LiesBytes(d), "vierte");
     EXPECT_EQ(Namen(ordner), (std::vector<std::string>{"pokal.bak", "pokal.wtb"}));
+}
+
+// A content written in pieces is the pieces joined, with the size and
+// checksum of the whole; a content that gives up, or whose piece is refused,
+// replaces nothing and leaves no working file behind.
+TEST(DateiZugriff, StueckweiseErsetzen) {
+    const std::string ordner = NeuerOrdner("stueckweise");
+    const std::string d = ordner + "liste.html";
+    SchreibBytes(d, "alt");
+    const std::vector<std::string> stuecke = {"<p>", "", std::string(100000, 'x'), "</p>\r\n"};
+    ErsetzErgebnis e = DateiErsetzenStueckweise(
+        d,
+        [&](const std::function<bool(std::string_view)>& Teil) {
+            for (const std::string& s : stuecke)
+                if (!Teil(s)) return false;
+            return true;
+        },
+        "");
+    ASSERT_TRUE(e.Ok) << e.Grund;
+    const std::string ganz = stuecke[0] + stuecke[1] + stuecke[2] + stuecke[3];
+    EXPECT_EQ(LiesBytes(d), ganz);
+    EXPECT_EQ(e.Stand.Groesse, ganz.size());
+    EXPECT_EQ(e.Stand.Pruefsumme, InhaltPruefsumme(ganz));
+    EXPECT_TRUE(DateiUnveraendert(d, e.Stand));
+
+    e = DateiErsetzenStueckweise(
+        d, [](const std::function<bool(std::string_view)>& Teil) { return Teil("halb") && false; }, "");
+    EXPECT_FALSE(e.Ok);
+    EXPECT_EQ(e.Grund, "Die neue Fassung konnte nicht geschrieben werden.");
+    EXPECT_EQ(LiesBytes(d), ganz);
+    EXPECT_EQ(Namen(ordner), (std::vector<std::string>{"liste.html"}));
 }
 
 // What interrupted saves of this file left (this program's working files

@@ -16,8 +16,12 @@
 #include <string>
 #include <vector>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include "bench/GrosserWettbewerb.h"
 #include "core/DatenRegel.h"
 #include "core/L_STR.h"
 #include "core/Utf8.h"
@@ -604,6 +608,91 @@ TEST(Export, SchreibenNurVollstaendig) {
     grund.clear();
     EXPECT_FALSE(ErgebnisExcelExport(ordner + "fehlt/e.csv", ErgebnisExcelPreview(b.w, CsvOptionen{}), grund, ersetzt));
     EXPECT_FALSE(grund.empty());
+    std::filesystem::remove_all(ordner);
+}
+
+// The result list of a contest is written to its file while it is made: the
+// file holds the same bytes as the page made whole, for every choice of
+// lists and links, and it is handed on in several pieces.
+TEST(Export, ErgebnislisteBeimSchreibenWeitergegeben) {
+    WettbewerbTyp* w = bench::GrosserWettbewerb(40);
+    WettbewerbModellNeuBerechnen(w, true);
+    SortAll(w);
+    const std::string ordner = TempOrdner();
+    struct Fall {
+        bool Wertungslisten, Links, GesamtLinks;
+    };
+    for (const Fall f : {Fall{true, true, true}, Fall{false, true, false}, Fall{true, false, true}}) {
+        SCOPED_TRACE(testing::Message() << f.Wertungslisten << f.Links << f.GesamtLinks);
+        HtmlErgebnisOptionen o;
+        o.Wertungslisten = f.Wertungslisten;
+        o.Links = f.Links;
+        o.GesamtLinks = f.GesamtLinks;
+        const std::string ganz = HtmlDokumentBytes(HtmlErgebnisDokument(w, o, Zeit));
+
+        std::vector<std::string> stuecke;
+        HtmlDokument doc;
+        doc.Ausgabe = [&](std::string_view s) {
+            stuecke.emplace_back(s);
+            return true;
+        };
+        HtmlErgebnisSeite(doc, w, o, Zeit);
+        HtmlWeitergeben(doc, true);
+        EXPECT_TRUE(doc.Lines.empty());
+        EXPECT_GE(stuecke.size(), f.Wertungslisten ? 3u : 1u);
+        std::string zusammen;
+        for (const std::string& s : stuecke) zusammen += s;
+        EXPECT_EQ(zusammen, ganz);
+
+        const std::string datei = ordner + "ergebnis.html";
+        std::string grund;
+        ASSERT_TRUE(HtmlExportExec(w, o, datei, grund, Zeit)) << grund;
+        EXPECT_EQ(Lies(datei), ganz);
+    }
+
+    // A piece that cannot be written ends the handing on.
+    int gerufen = 0;
+    HtmlDokument doc;
+    doc.Ausgabe = [&](std::string_view) { return ++gerufen < 2; };
+    HtmlErgebnisSeite(doc, w, HtmlErgebnisOptionen{}, Zeit);
+    HtmlWeitergeben(doc, true);
+    EXPECT_EQ(gerufen, 2);
+    EXPECT_TRUE(doc.AusgabeFehler);
+    DatenWettbewerbDispose(w);
+    std::filesystem::remove_all(ordner);
+}
+
+// When the disk refuses the rest of the page (here: a file size limit), the
+// export says so and the previous page stays as it was.
+TEST(Export, ErgebnislisteAbgebrochenLaesstAlteSeite) {
+    WettbewerbTyp* w = bench::GrosserWettbewerb(40);
+    WettbewerbModellNeuBerechnen(w, true);
+    SortAll(w);
+    const std::string ordner = TempOrdner();
+    const std::string datei = ordner + "ergebnis.html";
+    std::ofstream(datei, std::ios::binary) << "alte Seite";
+    HtmlErgebnisOptionen o;
+    HtmlOptionenVoreinstellen(w, o);
+    ASSERT_GT(HtmlDokumentBytes(HtmlErgebnisDokument(w, o, Zeit)).size(), 100000u);
+
+    rlimit vorher{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &vorher), 0);
+    const auto signalVorher = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit grenze = vorher;
+    grenze.rlim_cur = 50000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &grenze), 0);
+    std::string grund;
+    const bool ok = HtmlExportExec(w, o, datei, grund, Zeit);
+    setrlimit(RLIMIT_FSIZE, &vorher);
+    std::signal(SIGXFSZ, signalVorher);
+
+    EXPECT_FALSE(ok);
+    EXPECT_NE(grund.find("zu groß"), std::string::npos) << grund;
+    EXPECT_EQ(Lies(datei), "alte Seite");
+    std::vector<std::string> namen;
+    for (const auto& e : std::filesystem::directory_iterator(ordner)) namen.push_back(e.path().filename().string());
+    EXPECT_EQ(namen, (std::vector<std::string>{"ergebnis.html"}));
+    DatenWettbewerbDispose(w);
     std::filesystem::remove_all(ordner);
 }
 
