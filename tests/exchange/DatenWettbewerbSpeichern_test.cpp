@@ -2,11 +2,8 @@
 // the parallel copy with its history, and the query before discarding.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
-#include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
+#include <fstream>
 
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
@@ -139,15 +136,7 @@ TEST(WettbewerbSpeichern, AbbruchBeimSchreibenLaesstAlteDateiUnversehrt) {
     SetWettbewerbModified(w.w);
     ASSERT_GT(w.Text().size(), 20000u);
 
-    rlimit vorher{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &vorher), 0);
-    const auto signalVorher = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit grenze = vorher;
-    grenze.rlim_cur = 8000;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &grenze), 0);
-    const DateiSpeicherErgebnis erg = DatenWettbewerbSave(w.w, datei, 3);
-    setrlimit(RLIMIT_FSIZE, &vorher);
-    std::signal(SIGXFSZ, signalVorher);
+    const DateiSpeicherErgebnis erg = MitDateiGrenze(8000, [&] { return DatenWettbewerbSave(w.w, datei, 3); });
 
     EXPECT_FALSE(erg.Ok);
     EXPECT_NE(erg.Grund.find("zu groß"), std::string::npos) << erg.Grund;

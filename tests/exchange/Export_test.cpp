@@ -16,9 +16,6 @@
 #include <string>
 #include <vector>
 
-#include <csignal>
-
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include "bench/GrosserWettbewerb.h"
@@ -31,6 +28,7 @@
 #include "exchange/HtmlExport.h"
 #include "exchange/HtmlListen.h"
 #include "exchange/ShortenName.h"
+#include "exchange/WtbTestHilfen.h"
 #include "rules/RegelLookup.h"
 #include "startorder/WettbewerbNeuBerechnen.h"
 
@@ -57,8 +55,8 @@ std::string TempOrdner() {
 // The competition as the program and the command line export it: evaluated,
 // channels checked, every order sorted.
 struct Bereit {
-    WettbewerbTyp* w = ExportBeispiel();
-    Bereit() {
+    WettbewerbTyp* w;
+    explicit Bereit(WettbewerbTyp* Wett = ExportBeispiel()) : w(Wett) {
         WettbewerbModellNeuBerechnen(w, true);
         SortAll(w);
     }
@@ -615,9 +613,8 @@ TEST(Export, SchreibenNurVollstaendig) {
 // file holds the same bytes as the page made whole, for every choice of
 // lists and links, and it is handed on in several pieces.
 TEST(Export, ErgebnislisteBeimSchreibenWeitergegeben) {
-    WettbewerbTyp* w = bench::GrosserWettbewerb(40);
-    WettbewerbModellNeuBerechnen(w, true);
-    SortAll(w);
+    const Bereit b(bench::GrosserWettbewerb(40));
+    WettbewerbTyp* w = b.w;
     const std::string ordner = TempOrdner();
     struct Fall {
         bool Wertungslisten, Links, GesamtLinks;
@@ -658,33 +655,22 @@ TEST(Export, ErgebnislisteBeimSchreibenWeitergegeben) {
     HtmlWeitergeben(doc, true);
     EXPECT_EQ(gerufen, 2);
     EXPECT_TRUE(doc.AusgabeFehler);
-    DatenWettbewerbDispose(w);
     std::filesystem::remove_all(ordner);
 }
 
 // When the disk refuses the rest of the page (here: a file size limit), the
 // export says so and the previous page stays as it was.
 TEST(Export, ErgebnislisteAbgebrochenLaesstAlteSeite) {
-    WettbewerbTyp* w = bench::GrosserWettbewerb(40);
-    WettbewerbModellNeuBerechnen(w, true);
-    SortAll(w);
+    const Bereit b(bench::GrosserWettbewerb(40));
     const std::string ordner = TempOrdner();
     const std::string datei = ordner + "ergebnis.html";
     std::ofstream(datei, std::ios::binary) << "alte Seite";
     HtmlErgebnisOptionen o;
-    HtmlOptionenVoreinstellen(w, o);
-    ASSERT_GT(HtmlDokumentBytes(HtmlErgebnisDokument(w, o, Zeit)).size(), 100000u);
+    HtmlOptionenVoreinstellen(b.w, o);
+    ASSERT_GT(HtmlDokumentBytes(HtmlErgebnisDokument(b.w, o, Zeit)).size(), 100000u);
 
-    rlimit vorher{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &vorher), 0);
-    const auto signalVorher = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit grenze = vorher;
-    grenze.rlim_cur = 50000;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &grenze), 0);
     std::string grund;
-    const bool ok = HtmlExportExec(w, o, datei, grund, Zeit);
-    setrlimit(RLIMIT_FSIZE, &vorher);
-    std::signal(SIGXFSZ, signalVorher);
+    const bool ok = wtbtest::MitDateiGrenze(50000, [&] { return HtmlExportExec(b.w, o, datei, grund, Zeit); });
 
     EXPECT_FALSE(ok);
     EXPECT_NE(grund.find("zu groß"), std::string::npos) << grund;
@@ -692,7 +678,6 @@ TEST(Export, ErgebnislisteAbgebrochenLaesstAlteSeite) {
     std::vector<std::string> namen;
     for (const auto& e : std::filesystem::directory_iterator(ordner)) namen.push_back(e.path().filename().string());
     EXPECT_EQ(namen, (std::vector<std::string>{"ergebnis.html"}));
-    DatenWettbewerbDispose(w);
     std::filesystem::remove_all(ordner);
 }
 

@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include "core/CodePage.h"
@@ -25,6 +27,23 @@ inline std::string LiesBytes(const std::string& pfad) {
     std::stringstream ss;
     ss << in.rdbuf();
     return ss.str();
+}
+
+// Runs f while the files this process writes may grow to Bytes at most, as
+// on a disk that runs full (a write beyond fails with EFBIG); the limit and
+// the signal it would raise are restored afterwards.
+template <class F>
+auto MitDateiGrenze(rlim_t Bytes, F f) {
+    rlimit vorher{};
+    EXPECT_EQ(getrlimit(RLIMIT_FSIZE, &vorher), 0);
+    const auto signalVorher = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit grenze = vorher;
+    grenze.rlim_cur = Bytes;
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &grenze), 0);
+    auto ergebnis = f();
+    setrlimit(RLIMIT_FSIZE, &vorher);
+    std::signal(SIGXFSZ, signalVorher);
+    return ergebnis;
 }
 
 inline void SchreibBytes(const std::string& pfad, const std::string& bytes) {
