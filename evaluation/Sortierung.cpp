@@ -176,10 +176,9 @@ void Markieren(std::array<bool, MaxStartplatz + 1>& Belegt, int Platz) {
     if (Platz >= 1 && Platz <= MaxStartplatz) Belegt[Platz] = true;
 }
 
-// Start places of every record of `Alle` in round Nr, indexed like `Alle`.
-std::vector<int> AlleStartplaetze(const std::vector<TeilnehmerTyp*>& Alle, int Nr) {
-    std::vector<int> Platz(Alle.size(), 0);
-    // Rank in start-number order (-1: no start number, not in that order).
+// Rank of every record of `Alle` in start-number order, indexed like `Alle`
+// (-1: no start number, not in that order).
+std::vector<int> StartRaenge(const std::vector<TeilnehmerTyp*>& Alle) {
     std::vector<int> StartRang(Alle.size(), -1);
     {
         std::vector<int> Index;
@@ -195,6 +194,13 @@ std::vector<int> AlleStartplaetze(const std::vector<TeilnehmerTyp*>& Alle, int N
         std::sort(Reihe.begin(), Reihe.end(), [&](int a, int b) { return Vor(Pos[a], Pos[b]); });
         for (std::size_t r = 0; r < Reihe.size(); ++r) StartRang[Index[Reihe[r]]] = static_cast<int>(r);
     }
+    return StartRang;
+}
+
+// Start places of every record of `Alle` in round Nr, indexed like `Alle`;
+// StartRang as StartRaenge gives it.
+std::vector<int> AlleStartplaetze(const std::vector<TeilnehmerTyp*>& Alle, int Nr, const std::vector<int>& StartRang) {
+    std::vector<int> Platz(Alle.size(), 0);
     std::map<int, std::vector<int>> Gruppen;
     for (std::size_t i = 0; i < Alle.size(); ++i) Gruppen[GruppeIn(Alle[i], Nr)].push_back(static_cast<int>(i));
     for (auto& [g, Mitglieder] : Gruppen) {
@@ -266,7 +272,10 @@ void SortTeilnehmerNamen(WettbewerbTyp* Wett) {
 
 namespace {
 
-std::vector<TeilnehmerTyp*> GruppenFolgeAus(const WettbewerbTyp* Wett, int N, const std::vector<TeilnehmerTyp*>& Alle) {
+// The order of round N; StartRang as StartRaenge gives it for Alle, made
+// when empty (a draw of several rounds makes it once).
+std::vector<TeilnehmerTyp*> GruppenFolgeAus(const WettbewerbTyp* Wett, int N, const std::vector<TeilnehmerTyp*>& Alle,
+                                            std::vector<int>& StartRang) {
     std::vector<int> Folge;
 
     const bool Jugend = DurchgangIstFlyOffJugend(Wett, N) > 0;
@@ -292,7 +301,8 @@ std::vector<TeilnehmerTyp*> GruppenFolgeAus(const WettbewerbTyp* Wett, int N, co
             (G[i] != 0 ? Folge : Ohne).push_back(static_cast<int>(i));
         }
         if (Wett->Gruppenstart) {
-            auto Platz = AlleStartplaetze(Alle, N);
+            if (StartRang.size() != Alle.size()) StartRang = StartRaenge(Alle);
+            auto Platz = AlleStartplaetze(Alle, N, StartRang);
             std::sort(Folge.begin(), Folge.end(), [&](int a, int b) {
                 if (G[a] != G[b]) return G[a] < G[b];
                 if (Platz[a] != Platz[b]) return Platz[a] < Platz[b];
@@ -320,22 +330,25 @@ std::vector<TeilnehmerTyp*> GruppenFolgeAus(const WettbewerbTyp* Wett, int N, co
 
 std::vector<TeilnehmerTyp*> GruppenFolge(const WettbewerbTyp* Wett, int Nr) {
     if (!Wett) return {};
-    return GruppenFolgeAus(Wett, Nr, Erstellungsfolge(Wett->TeilnehmerRootPtr));
+    std::vector<int> StartRang;
+    return GruppenFolgeAus(Wett, Nr, Erstellungsfolge(Wett->TeilnehmerRootPtr), StartRang);
 }
 
 std::vector<std::vector<TeilnehmerTyp*>> GruppenFolgen(const WettbewerbTyp* Wett, int Runden) {
     std::vector<std::vector<TeilnehmerTyp*>> v;
     if (!Wett) return v;
     const auto Alle = Erstellungsfolge(Wett->TeilnehmerRootPtr);
-    for (int r = 1; r <= Runden; ++r) v.push_back(GruppenFolgeAus(Wett, r, Alle));
+    std::vector<int> StartRang;
+    for (int r = 1; r <= Runden; ++r) v.push_back(GruppenFolgeAus(Wett, r, Alle, StartRang));
     return v;
 }
 
 void SortTeilnehmerGruppe(WettbewerbTyp* Wett) {
     if (!Wett) return;
     const auto Alle = Erstellungsfolge(Wett->TeilnehmerRootPtr);
+    std::vector<int> StartRang;
     Wett->TeilnehmerGruppeRootPtr =
-        Verketten(Alle, GruppenFolgeAus(Wett, Wett->DurchgangNr, Alle), &TeilnehmerTyp::nextGruppe);
+        Verketten(Alle, GruppenFolgeAus(Wett, Wett->DurchgangNr, Alle, StartRang), &TeilnehmerTyp::nextGruppe);
 }
 
 void SortTeilnehmerPlatz(WettbewerbTyp* Wett) {

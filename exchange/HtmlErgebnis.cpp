@@ -67,6 +67,68 @@ class NummernZiele {
 };
 
 
+// At contest size the pilots and their entries no longer fit the processor's
+// cache, and the overall list visits them in the order of places, which jumps
+// through memory: each row would wait for a dozen reads, one after the other.
+// The records of a block of rows are asked for together before its rows are
+// written, so that the waits overlap.
+constexpr std::size_t VorausBlock = 32;
+void Vorausladen(const void* p, std::size_t Bytes) {
+    const char* c = static_cast<const char*>(p);
+    for (std::size_t i = 0; i < Bytes; i += 64) __builtin_prefetch(c + i);
+}
+void ZeilenVorausladen(const std::vector<const TeilnehmerTyp*>& Folge, std::size_t Von,
+                       const std::vector<DurchgangTyp*>& Runden) {
+    const std::size_t Bis = std::min(Folge.size(), Von + VorausBlock);
+    for (std::size_t k = Von; k < Bis; ++k) Vorausladen(Folge[k], sizeof(TeilnehmerTyp));
+    for (std::size_t k = Von; k < Bis; ++k)
+        for (DurchgangTyp* d : Runden)
+            if (d)
+                for (int Refly = 0; Refly <= 1; ++Refly)
+                    if (const WertungTyp* e = DatenWertungGetPtr(d, Folge[k]->EdvNr, Refly)) Vorausladen(e, sizeof(WertungTyp));
+}
+
+// What the score lists show of each pilot (name and club escaped, youth, the
+// link to his row of the overall list), made once for all rounds in the
+// order the pilots were created and found by number. A score list goes in the
+// order of its groups, which jumps through memory; at contest size the
+// pilots' records are then out of the processor's cache, and these few bytes
+// are not.
+class PilotTexte {
+  public:
+    struct Texte {
+        const TeilnehmerTyp* t = nullptr;
+        std::string Name, Verein, Anker;
+        bool Jugendlich = false;
+    };
+    PilotTexte(const WettbewerbTyp* Wett, NummernZiele& Namen, bool Link) : namen_(Namen), link_(Link) {
+        for (const TeilnehmerTyp* t = Wett->TeilnehmerRootPtr; t; t = t->next) {
+            if (t->EdvNr < 0 || t->EdvNr >= Grenze) continue;
+            if (static_cast<std::size_t>(t->EdvNr) >= texte_.size()) texte_.resize(static_cast<std::size_t>(t->EdvNr) + 1);
+            Texte& x = texte_[static_cast<std::size_t>(t->EdvNr)];
+            if (!x.t) x = Machen(t);
+        }
+    }
+    // The texts of t, whose number is Nr.
+    const Texte& operator()(const TeilnehmerTyp* t, int Nr) {
+        if (Nr >= 0 && static_cast<std::size_t>(Nr) < texte_.size() && texte_[static_cast<std::size_t>(Nr)].t == t)
+            return texte_[static_cast<std::size_t>(Nr)];
+        // A number out of range, or one that two pilots of a damaged file share.
+        ander_ = Machen(t);
+        return ander_;
+    }
+
+  private:
+    Texte Machen(const TeilnehmerTyp* t) {
+        return {t, HtmlText(HtmlName(t)), HtmlText(t->Verein), link_ ? namen_(t->EdvNr) : std::string(), t->Jugendlich};
+    }
+    static constexpr int Grenze = 1 << 16;
+    NummernZiele& namen_;
+    bool link_;
+    std::vector<Texte> texte_;
+    Texte ander_;
+};
+
 // A sub-competition of the page: read from its file, its participants matched
 // to ours.
 struct Teilwettbewerb {
@@ -141,7 +203,11 @@ void ExportErgebnis(WettbewerbTyp* Wett, const Teilwettbewerb* Teil, const HtmlE
     NummernZiele Namen(Anker, [&Praefix](int n) { return KeyName(Praefix, n); });
     std::vector<NummernZiele> Gruppen;
     for (int r = 0; r <= Runden; ++r) Gruppen.emplace_back(Anker, [r](int g) { return KeyGruppe(r, g); });
-    for (const TeilnehmerTyp* t : Folge) {
+    std::vector<DurchgangTyp*> RundenDaten;
+    for (int r = 1; r <= Runden; ++r) RundenDaten.push_back(const_cast<DurchgangTyp*>(DatenDurchgangSuchen(W, r)));
+    for (std::size_t i = 0; i < Folge.size(); ++i) {
+        const TeilnehmerTyp* t = Folge[i];
+        if (i % VorausBlock == 0) ZeilenVorausladen(Folge, i, RundenDaten);
         const bool Geflogen = ErgebnisPlatz(t) > 0 || TeilnehmerGeflogen(W, t);
         Z1.clear();
         HtmlZelle p = T(ErgebnisPlatzText(t), "p");
@@ -199,7 +265,7 @@ void ExportErgebnis(WettbewerbTyp* Wett, const Teilwettbewerb* Teil, const HtmlE
 
 // The score list of round r (its participants in the order of its groups).
 void ExportWertung(WettbewerbTyp* Wett, const std::vector<TeilnehmerTyp*>& Folge, HtmlAnker& Anker,
-                   NummernZiele& Namen, bool Link, int r, HtmlDokument& Doc) {
+                   PilotTexte& Piloten, int r, HtmlDokument& Doc) {
     HtmlZeilen& L = Doc.Lines;
     const int S = JudgeParameter(Wett);
     const int D = RundenParameter(Wett);
@@ -209,16 +275,19 @@ void ExportWertung(WettbewerbTyp* Wett, const std::vector<TeilnehmerTyp*>& Folge
     // The rows with their entries, each looked up once.
     struct Reihe {
         TeilnehmerTyp* t;
-        const WertungTyp* U;
+        int Nr, g;
+        WertungTyp U;
         const WertungTyp* V;
     };
     std::vector<Reihe> Reihen;
+    Reihen.reserve(Folge.size());
     bool Strafe = false;
     for (TeilnehmerTyp* t : Folge) {
         const WertungTyp& U = HtmlWertungOderLeer(Wett, r, t->EdvNr);
         if (U.Strafpunkte != 0) Strafe = true;
-        if (t->Gruppe[r] <= 0 && Wett->Gruppenstart) continue;
-        Reihen.push_back({t, &U, HtmlWertung(Wett, r, t->EdvNr, 1)});
+        const int g = t->Gruppe[r];
+        if (g <= 0 && Wett->Gruppenstart) continue;
+        Reihen.push_back({t, t->EdvNr, g, U, HtmlWertung(Wett, r, t->EdvNr, 1)});
     }
 
     std::vector<HtmlZelle> Kopf = {T("Grp.", "p"), T("Teilnehmer", "n"), T("Jug."), T("Verein")};
@@ -241,23 +310,22 @@ void ExportWertung(WettbewerbTyp* Wett, const std::vector<TeilnehmerTyp*>& Folge
     HtmlTabelleAnfang(L, Kopf);
     bool Erste = true;
     int Vorher = 0;
-    const std::string Keins;
     std::vector<HtmlZelle> Z1;
     Z1.reserve(Kopf.size());
     for (const Reihe& R : Reihen) {
-        TeilnehmerTyp* t = R.t;
-        const int g = t->Gruppe[r];
+        const PilotTexte::Texte& P = Piloten(R.t, R.Nr);
+        const int g = R.g;
         const bool Neu = Erste || g != Vorher;
         Erste = false;
         Vorher = g;
         Z1.clear();
         Z1.push_back(T(g != 0 ? StrInt(g) : std::string(), "p"));
-        Z1.push_back(T(HtmlName(t), "n"));
-        Z1.push_back(T(t->Jugendlich ? "j" : ""));
-        Z1.push_back(T(t->Verein));
-        const WertungTyp& U = *R.U;
+        Z1.push_back({P.Name, "n", {}, {}});
+        Z1.push_back(T(P.Jugendlich ? "j" : ""));
+        Z1.push_back({P.Verein, {}, {}, {}});
+        const WertungTyp& U = R.U;
         const WertungTyp* V = R.V;
-        const std::string& NameAnker = Link ? Namen(t->EdvNr) : Keins;
+        const std::string& NameAnker = P.Anker;
         for (int s = 1; s <= J; ++s)
             for (int w = 1; w <= S; ++w) {
                 const int i = (s - 1) * S + w;
@@ -369,7 +437,9 @@ void HtmlErgebnisRumpf(WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen
     HtmlAnker& Anker = Doc.Anker;
     // The rows of the overall list take their anchor names first, so that two
     // pilots of one name are told apart there and nowhere else.
-    for (const TeilnehmerTyp* t : ErgebnisFolge(Wett)) {
+    const std::vector<const TeilnehmerTyp*> Alle = ErgebnisFolge(Wett);
+    Anker.Reservieren(Anker.Anzahl() + 2 * Alle.size() + (Optionen.Wertungslisten ? Alle.size() : 0));
+    for (const TeilnehmerTyp* t : Alle) {
         Anker.Vergeben(KeyGesamt(t->EdvNr), MakeLinkName(Wett, t, 0, 0, true, false, false, false, true, false, false));
         Anker.Vergeben(KeyName("", t->EdvNr), MakeLinkName(Wett, t, 0, 0, false, true, false, true, true, false, false));
     }
@@ -414,9 +484,10 @@ void HtmlErgebnisRumpf(WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen
     if (Optionen.Wertungslisten) {
         const int Alt = Wett->DurchgangNr;
         NummernZiele Namen(Anker, [](int n) { return KeyName("", n); });
+        PilotTexte Piloten(Wett, Namen, Optionen.Links);
         for (int r = 1; r <= HtmlRunden(Wett); ++r) {
             Wett->DurchgangNr = r;
-            ExportWertung(Wett, Folgen[static_cast<std::size_t>(r - 1)], Anker, Namen, Optionen.Links, r, Doc);
+            ExportWertung(Wett, Folgen[static_cast<std::size_t>(r - 1)], Anker, Piloten, r, Doc);
         }
         Wett->DurchgangNr = Alt;
     }

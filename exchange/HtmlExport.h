@@ -44,6 +44,12 @@ class HtmlAnker {
     const std::string& Ziel(const std::string& Schluessel) const;
     // Whether the target has been given its id.
     bool Hat(const std::string& Schluessel) const;
+    // Room for n targets, so that a page of thousands does not grow its table step by step.
+    std::size_t Anzahl() const { return ids_.size(); }
+    void Reservieren(std::size_t n) {
+        ids_.reserve(n);
+        namen_.reserve(n);
+    }
 
   private:
     std::unordered_map<std::string, std::string> ids_;

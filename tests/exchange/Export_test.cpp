@@ -658,6 +658,26 @@ TEST(Export, ErgebnislisteBeimSchreibenWeitergegeben) {
     std::filesystem::remove_all(ordner);
 }
 
+// The score lists show every pilot with his own name and club, also one
+// whose number is beyond what a list keeps at hand, or one whose number
+// another pilot of a damaged file has too.
+TEST(Export, WertungslistenNamenBeiUngewoehnlichenNummern) {
+    const Bereit b(bench::GrosserWettbewerb(12));
+    TeilnehmerTyp* gross = GetTeilnehmerEdvNr(b.w, 3);
+    TeilnehmerTyp* doppelt = GetTeilnehmerEdvNr(b.w, 5);
+    gross->EdvNr = 70000;
+    doppelt->EdvNr = 4;
+    const std::string seite = HtmlDokumentBytes(HtmlErgebnisDokument(b.w, HtmlErgebnisOptionen{}, Zeit));
+    const std::string listen = seite.substr(seite.find("Wertungsliste</h2>"));
+    for (const TeilnehmerTyp* t : {gross, doppelt, GetTeilnehmerEdvNr(b.w, 4), GetTeilnehmerEdvNr(b.w, 6)}) {
+        SCOPED_TRACE(t->Name.NachnameStr);
+        const std::string name = ">" + HtmlText(HtmlName(t)) + "</td>";
+        std::size_t n = 0;
+        for (std::size_t p = listen.find(name); p != std::string::npos; p = listen.find(name, p + 1)) ++n;
+        EXPECT_EQ(n, static_cast<std::size_t>(bench::Durchgaenge));
+    }
+}
+
 // When the disk refuses the rest of the page (here: a file size limit), the
 // export says so and the previous page stays as it was.
 TEST(Export, ErgebnislisteAbgebrochenLaesstAlteSeite) {
