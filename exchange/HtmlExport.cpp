@@ -25,8 +25,9 @@ const std::string& HtmlAnker::Vergeben(const std::string& Schluessel, const std:
     if (const auto it = ids_.find(Schluessel); it != ids_.end()) return it->second;
     std::string id = Name.empty() ? std::string("Anker") : Name;
     for (int n = 2; namen_.count(id); ++n) id = (Name.empty() ? std::string("Anker") : Name) + "_" + StrInt(n);
-    namen_.insert(id);
-    return ids_.emplace(Schluessel, id).first->second;
+    const std::string& neu = ids_.emplace(Schluessel, std::move(id)).first->second;
+    namen_.insert(neu);
+    return neu;
 }
 
 const std::string& HtmlAnker::Ziel(const std::string& Schluessel) const {

@@ -38,6 +38,12 @@ namespace tavuran {
 // written only to a target the page has.
 class HtmlAnker {
   public:
+    HtmlAnker() = default;
+    // Moved, never copied: the names point into the ids.
+    HtmlAnker(HtmlAnker&&) = default;
+    HtmlAnker& operator=(HtmlAnker&&) = default;
+    HtmlAnker(const HtmlAnker&) = delete;
+    HtmlAnker& operator=(const HtmlAnker&) = delete;
     // The id of the target Schluessel, given on its first call.
     const std::string& Vergeben(const std::string& Schluessel, const std::string& Name);
     // The id of a target, empty when the page has no such target.
@@ -53,7 +59,7 @@ class HtmlAnker {
 
   private:
     std::unordered_map<std::string, std::string> ids_;
-    std::unordered_set<std::string> namen_;
+    std::unordered_set<std::string_view> namen_; // the ids, as ids_ keeps them
 };
 
 struct HtmlDokument {
