@@ -68,10 +68,10 @@ class NummernZiele {
 
 
 // At contest size the pilots and their entries no longer fit the processor's
-// cache, and the overall list visits them in the order of places, which jumps
-// through memory: each row would wait for a dozen reads, one after the other.
-// The records of a block of rows are asked for together before its rows are
-// written, so that the waits overlap.
+// cache, and the lists visit them in the order of places or groups, which
+// jumps through memory: each row would wait for its reads one after the
+// other. The records of a block of rows are asked for together before its
+// rows are made, so that the waits overlap.
 constexpr std::size_t VorausBlock = 32;
 void Vorausladen(const void* p, std::size_t Bytes) {
     const char* c = static_cast<const char*>(p);
@@ -86,6 +86,19 @@ void ZeilenVorausladen(const std::vector<const TeilnehmerTyp*>& Folge, std::size
             if (d)
                 for (int Refly = 0; Refly <= 1; ++Refly)
                     if (const WertungTyp* e = DatenWertungGetPtr(d, Folge[k]->EdvNr, Refly)) Vorausladen(e, sizeof(WertungTyp));
+}
+
+// The same for a block of a score list's rows: their pilots' numbers and
+// groups, and their entries in round r.
+void EintraegeVorausladen(const std::vector<TeilnehmerTyp*>& Folge, std::size_t Von, DurchgangTyp* Runde, int r) {
+    if (!Runde) return;
+    const std::size_t Bis = std::min(Folge.size(), Von + VorausBlock);
+    for (std::size_t k = Von; k < Bis; ++k) {
+        Vorausladen(&Folge[k]->EdvNr, sizeof(int));
+        Vorausladen(&Folge[k]->Gruppe[r], sizeof(int));
+    }
+    for (std::size_t k = Von; k < Bis; ++k)
+        if (const WertungTyp* e = DatenWertungGetPtr(Runde, Folge[k]->EdvNr, 0)) Vorausladen(e, sizeof(WertungTyp));
 }
 
 // What the score lists show of each pilot (name and club escaped, youth, the
@@ -282,7 +295,10 @@ void ExportWertung(WettbewerbTyp* Wett, const std::vector<TeilnehmerTyp*>& Folge
     std::vector<Reihe> Reihen;
     Reihen.reserve(Folge.size());
     bool Strafe = false;
-    for (TeilnehmerTyp* t : Folge) {
+    DurchgangTyp* Runde = const_cast<DurchgangTyp*>(DatenDurchgangSuchen(Wett, r));
+    for (std::size_t i = 0; i < Folge.size(); ++i) {
+        TeilnehmerTyp* t = Folge[i];
+        if (i % VorausBlock == 0) EintraegeVorausladen(Folge, i, Runde, r);
         const WertungTyp& U = HtmlWertungOderLeer(Wett, r, t->EdvNr);
         if (U.Strafpunkte != 0) Strafe = true;
         const int g = t->Gruppe[r];
