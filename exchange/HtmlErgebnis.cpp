@@ -46,26 +46,54 @@ std::string KeyGruppe(int r, int g) { return "W|" + StrInt(r) + "|" + StrInt(g);
 // The ids of one kind of target looked up by their number (a participant's
 // EdvNr, a group), each key built and looked up once: a list of thousands of
 // rows asks for them cell by cell. The ids stay where the anchors keep them;
-// the numbers are taken from a table held only while one list is written.
+// the table of numbers is held only while one page is made.
 class NummernZiele {
   public:
-    NummernZiele(const HtmlAnker& Anker, std::function<std::string(int)> Key) : anker_(Anker), key_(std::move(Key)) {}
+    NummernZiele(HtmlAnker& Anker, std::function<std::string(int)> Key) : anker_(Anker), key_(std::move(Key)) {}
     const std::string& operator()(int n) {
         // Numbers from a file may be anything: only small ones are kept.
         if (n < 0 || n >= Grenze) return anker_.Ziel(key_(n));
-        if (static_cast<std::size_t>(n) >= ids_.size()) ids_.resize(static_cast<std::size_t>(n) + 1, nullptr);
-        const std::string*& id = ids_[static_cast<std::size_t>(n)];
+        const std::string*& id = Platz(n);
         if (!id) id = &anker_.Ziel(key_(n));
         return *id;
     }
+    // Gives the target n its id (made from Name, unless it has one) and keeps
+    // it at hand, so that the lists find it without a look at the anchors.
+    void Vergeben(int n, const std::string& Name) {
+        const std::string& id = anker_.Vergeben(key_(n), Name);
+        if (n >= 0 && n < Grenze) Platz(n) = &id;
+    }
 
   private:
+    const std::string*& Platz(int n) {
+        if (static_cast<std::size_t>(n) >= ids_.size()) ids_.resize(static_cast<std::size_t>(n) + 1, nullptr);
+        return ids_[static_cast<std::size_t>(n)];
+    }
     static constexpr int Grenze = 1 << 16;
-    const HtmlAnker& anker_;
+    HtmlAnker& anker_;
     std::function<std::string(int)> key_;
     std::vector<const std::string*> ids_;
 };
 
+
+// The targets of the page's own lists at hand by number: each pilot's row of
+// the overall list and his name there, and the groups of each round's score
+// list. At contest size the anchor table is out of the processor's cache;
+// looking each target up there again, row after row, made the lists slow.
+struct SeitenZiele {
+    HtmlAnker& Anker;
+    NummernZiele Gesamt;
+    NummernZiele Namen;
+    std::vector<NummernZiele> Gruppen; // by round, 0..Runden
+    SeitenZiele(HtmlAnker& a, int Runden)
+        : Anker(a), Gesamt(a, KeyGesamt), Namen(a, [](int n) { return KeyName("", n); }) {
+        for (int r = 0; r <= Runden; ++r) Gruppen.emplace_back(a, [r](int g) { return KeyGruppe(r, g); });
+    }
+    bool HatRunde(int r) const { return r >= 0 && static_cast<std::size_t>(r) < Gruppen.size(); }
+    const std::string& Gruppe(int r, int g) {
+        return HatRunde(r) ? Gruppen[static_cast<std::size_t>(r)](g) : Anker.Ziel(KeyGruppe(r, g));
+    }
+};
 
 // At contest size the pilots and their entries no longer fit the processor's
 // cache, and the lists visit them in the order of places or groups, which
@@ -176,10 +204,12 @@ void ExportStatistik(WettbewerbTyp* Wett, HtmlZeilen& L) {
 // The result list of a competition: the competition itself (Teil nil) or an
 // included sub-competition (Teil its record, Wett the overall ranking).
 void ExportErgebnis(WettbewerbTyp* Wett, const Teilwettbewerb* Teil, const HtmlErgebnisOptionen& Optionen,
-                    HtmlAnker& Anker, const std::vector<std::unique_ptr<Teilwettbewerb>>& Teile, HtmlDokument& Doc) {
+                    SeitenZiele& Ziele, NummernZiele& Namen, const std::vector<std::unique_ptr<Teilwettbewerb>>& Teile,
+                    HtmlDokument& Doc) {
+    HtmlAnker& Anker = Ziele.Anker;
+    NummernZiele& Gesamt = Ziele.Gesamt;
     HtmlZeilen& L = Doc.Lines;
     WettbewerbTyp* W = Teil ? Teil->Wett : Wett;
-    const std::string Praefix = Prefix(Teil ? Teil->Runde : 0);
     const int Runden = HtmlRunden(W);
     const std::vector<const TeilnehmerTyp*> Folge = ErgebnisFolge(W);
     bool MitVerband = false;
@@ -212,10 +242,6 @@ void ExportErgebnis(WettbewerbTyp* Wett, const Teilwettbewerb* Teil, const HtmlE
     ErgebnisZeichen Zeichen;
     std::vector<HtmlZelle> Z1;
     Z1.reserve(Kopf.size());
-    NummernZiele Gesamt(Anker, KeyGesamt);
-    NummernZiele Namen(Anker, [&Praefix](int n) { return KeyName(Praefix, n); });
-    std::vector<NummernZiele> Gruppen;
-    for (int r = 0; r <= Runden; ++r) Gruppen.emplace_back(Anker, [r](int g) { return KeyGruppe(r, g); });
     std::vector<DurchgangTyp*> RundenDaten;
     for (int r = 1; r <= Runden; ++r) RundenDaten.push_back(const_cast<DurchgangTyp*>(DatenDurchgangSuchen(W, r)));
     for (std::size_t i = 0; i < Folge.size(); ++i) {
@@ -244,7 +270,7 @@ void ExportErgebnis(WettbewerbTyp* Wett, const Teilwettbewerb* Teil, const HtmlE
                             if (const auto it = s->UnsererZuSeinem.find(t->EdvNr); it != s->UnsererZuSeinem.end())
                                 Link = Anker.Ziel(KeyName(Prefix(r), it->second));
                 } else {
-                    Link = Gruppen[static_cast<std::size_t>(r)](t->Gruppe[r]);
+                    Link = Ziele.Gruppe(r, t->Gruppe[r]);
                 }
             }
             Z1.push_back(Z(z, Link));
@@ -277,7 +303,7 @@ void ExportErgebnis(WettbewerbTyp* Wett, const Teilwettbewerb* Teil, const HtmlE
 }
 
 // The score list of round r (its participants in the order of its groups).
-void ExportWertung(WettbewerbTyp* Wett, const std::vector<TeilnehmerTyp*>& Folge, HtmlAnker& Anker,
+void ExportWertung(WettbewerbTyp* Wett, const std::vector<TeilnehmerTyp*>& Folge, SeitenZiele& Ziele,
                    PilotTexte& Piloten, int r, HtmlDokument& Doc) {
     HtmlZeilen& L = Doc.Lines;
     const int S = JudgeParameter(Wett);
@@ -369,14 +395,14 @@ void ExportWertung(WettbewerbTyp* Wett, const std::vector<TeilnehmerTyp*>& Folge
             Z1.push_back(Z(V ? HtmlZahl(V->ErgebnisPunkte - U.Strafpunkte) : std::string(), V ? NameAnker : std::string()));
         }
         if (Strafe) Z1.push_back(Z(U.Strafpunkte != 0 ? StrInt(U.Strafpunkte) : std::string()));
-        HtmlTabellenZeile(L, Z1, Neu ? Anker.Ziel(KeyGruppe(r, g)) : std::string(), Neu ? "neu" : "");
+        HtmlTabellenZeile(L, Z1, Neu ? Ziele.Gruppe(r, g) : std::string(), Neu ? "neu" : "");
         HtmlWeitergeben(Doc);
     }
     HtmlTabelleEnde(L);
 }
 
 // The groups of round r that the score list shows, each given its anchor.
-void GruppenAnkerVergeben(WettbewerbTyp* Wett, const std::vector<TeilnehmerTyp*>& Folge, HtmlAnker& Anker, int r) {
+void GruppenAnkerVergeben(WettbewerbTyp* Wett, const std::vector<TeilnehmerTyp*>& Folge, NummernZiele& Gruppen, int r) {
     bool Erste = true;
     int Vorher = 0;
     for (TeilnehmerTyp* t : Folge) {
@@ -387,9 +413,7 @@ void GruppenAnkerVergeben(WettbewerbTyp* Wett, const std::vector<TeilnehmerTyp*>
         if (!Erste && g == Vorher) continue;
         Erste = false;
         Vorher = g;
-        const std::string Key = KeyGruppe(r, g);
-        if (Anker.Hat(Key)) continue;
-        Anker.Vergeben(Key, MakeLinkName(Wett, t, r, g, false, false, true, true, false, true, true));
+        Gruppen.Vergeben(g, MakeLinkName(Wett, t, r, g, false, false, true, true, false, true, true));
     }
 }
 
@@ -455,9 +479,10 @@ void HtmlErgebnisRumpf(WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen
     // pilots of one name are told apart there and nowhere else.
     const std::vector<const TeilnehmerTyp*> Alle = ErgebnisFolge(Wett);
     Anker.Reservieren(Anker.Anzahl() + 2 * Alle.size() + (Optionen.Wertungslisten ? Alle.size() : 0));
+    SeitenZiele Ziele(Anker, HtmlRunden(Wett));
     for (const TeilnehmerTyp* t : Alle) {
-        Anker.Vergeben(KeyGesamt(t->EdvNr), MakeLinkName(Wett, t, 0, 0, true, false, false, false, true, false, false));
-        Anker.Vergeben(KeyName("", t->EdvNr), MakeLinkName(Wett, t, 0, 0, false, true, false, true, true, false, false));
+        Ziele.Gesamt.Vergeben(t->EdvNr, MakeLinkName(Wett, t, 0, 0, true, false, false, false, true, false, false));
+        Ziele.Namen.Vergeben(t->EdvNr, MakeLinkName(Wett, t, 0, 0, false, true, false, true, true, false, false));
     }
 
     // The groups of the score lists take their anchor names next, round by
@@ -469,7 +494,7 @@ void HtmlErgebnisRumpf(WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen
         // competition's own chain is left as it is.
         Folgen = GruppenFolgen(Wett, HtmlRunden(Wett));
         for (int r = 1; r <= HtmlRunden(Wett); ++r)
-            GruppenAnkerVergeben(Wett, Folgen[static_cast<std::size_t>(r - 1)], Anker, r);
+            GruppenAnkerVergeben(Wett, Folgen[static_cast<std::size_t>(r - 1)], Ziele.Gruppen[static_cast<std::size_t>(r)], r);
     }
 
     // The sub-competitions are read from their competition files and their
@@ -496,18 +521,20 @@ void HtmlErgebnisRumpf(WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen
         }
     }
 
-    ExportErgebnis(Wett, nullptr, Optionen, Anker, Teile, Doc);
+    ExportErgebnis(Wett, nullptr, Optionen, Ziele, Ziele.Namen, Teile, Doc);
     if (Optionen.Wertungslisten) {
         const int Alt = Wett->DurchgangNr;
-        NummernZiele Namen(Anker, [](int n) { return KeyName("", n); });
-        PilotTexte Piloten(Wett, Namen, Optionen.Links);
+        PilotTexte Piloten(Wett, Ziele.Namen, Optionen.Links);
         for (int r = 1; r <= HtmlRunden(Wett); ++r) {
             Wett->DurchgangNr = r;
-            ExportWertung(Wett, Folgen[static_cast<std::size_t>(r - 1)], Anker, Piloten, r, Doc);
+            ExportWertung(Wett, Folgen[static_cast<std::size_t>(r - 1)], Ziele, Piloten, r, Doc);
         }
         Wett->DurchgangNr = Alt;
     }
-    for (const auto& s : Teile) ExportErgebnis(Wett, s.get(), Optionen, Anker, Teile, Doc);
+    for (const auto& s : Teile) {
+        NummernZiele SeineNamen(Anker, [r = s->Runde](int n) { return KeyName(Prefix(r), n); });
+        ExportErgebnis(Wett, s.get(), Optionen, Ziele, SeineNamen, Teile, Doc);
+    }
 }
 
 } // namespace tavuran
