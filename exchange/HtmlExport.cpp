@@ -22,12 +22,14 @@ namespace tavuran {
 // ----------------------------------------------------------------- anchors
 
 const std::string& HtmlAnker::Vergeben(const std::string& Schluessel, const std::string& Name) {
-    if (const auto it = ids_.find(Schluessel); it != ids_.end()) return it->second;
-    std::string id = Name.empty() ? std::string("Anker") : Name;
-    for (int n = 2; namen_.count(id); ++n) id = (Name.empty() ? std::string("Anker") : Name) + "_" + StrInt(n);
-    const std::string& neu = ids_.emplace(Schluessel, std::move(id)).first->second;
-    namen_.insert(neu);
-    return neu;
+    const auto [it, neu] = ids_.try_emplace(Schluessel);
+    std::string& id = it->second;
+    if (!neu) return id;
+    // Each table is asked once a try: at contest size a look costs a wait for memory.
+    const std::string_view Basis = Name.empty() ? std::string_view("Anker") : std::string_view(Name);
+    id = Basis;
+    for (int n = 2; !namen_.insert(id).second; ++n) id = std::string(Basis) + "_" + StrInt(n);
+    return id;
 }
 
 const std::string& HtmlAnker::Ziel(const std::string& Schluessel) const {
