@@ -273,7 +273,7 @@ void SortTeilnehmerNamen(WettbewerbTyp* Wett) {
 namespace {
 
 // The order of round N; StartRang as StartRaenge gives it for Alle, made
-// when empty (a draw of several rounds makes it once).
+// when empty (the orders of several rounds make it once).
 std::vector<TeilnehmerTyp*> GruppenFolgeAus(const WettbewerbTyp* Wett, int N, const std::vector<TeilnehmerTyp*>& Alle,
                                             std::vector<int>& StartRang) {
     std::vector<int> Folge;
@@ -327,12 +327,6 @@ std::vector<TeilnehmerTyp*> GruppenFolgeAus(const WettbewerbTyp* Wett, int N, co
 }
 
 } // namespace
-
-std::vector<TeilnehmerTyp*> GruppenFolge(const WettbewerbTyp* Wett, int Nr) {
-    if (!Wett) return {};
-    std::vector<int> StartRang;
-    return GruppenFolgeAus(Wett, Nr, Erstellungsfolge(Wett->TeilnehmerRootPtr), StartRang);
-}
 
 std::vector<std::vector<TeilnehmerTyp*>> GruppenFolgen(const WettbewerbTyp* Wett, int Runden) {
     std::vector<std::vector<TeilnehmerTyp*>> v;

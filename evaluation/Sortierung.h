@@ -41,11 +41,9 @@ void SortTeilnehmerMeldNr(WettbewerbTyp* Wett);
 void SortTeilnehmerStartNr(WettbewerbTyp* Wett);
 void SortTeilnehmerNamen(WettbewerbTyp* Wett);
 void SortTeilnehmerGruppe(WettbewerbTyp* Wett);
-// The participants in the order SortTeilnehmerGruppe chains them for round
-// Nr, without changing the chain.
-std::vector<TeilnehmerTyp*> GruppenFolge(const WettbewerbTyp* Wett, int Nr);
-// The same for the rounds 1..Runden at once (element r-1 for round r): the
-// participants are gathered once for all of them.
+// The participants in the order SortTeilnehmerGruppe chains them, for each
+// of the rounds 1..Runden (element r-1 for round r), without changing the
+// chain; they are gathered once for all rounds.
 std::vector<std::vector<TeilnehmerTyp*>> GruppenFolgen(const WettbewerbTyp* Wett, int Runden);
 void SortTeilnehmerPlatz(WettbewerbTyp* Wett);
 void SortTeilnehmerTeam(WettbewerbTyp* Wett);

@@ -408,8 +408,8 @@ void GruppenAnkerVergeben(WettbewerbTyp* Wett, const std::vector<TeilnehmerTyp*>
     for (TeilnehmerTyp* t : Folge) {
         const int g = t->Gruppe[r];
         if (g <= 0 && Wett->Gruppenstart) continue;
-        // A group takes the name of its first participant. Its members mostly
-        // follow one another: those are passed without a look at the anchors.
+        // Each group once, where the list first shows it; its members mostly
+        // follow one another and are passed without a look at the anchors.
         if (!Erste && g == Vorher) continue;
         Erste = false;
         Vorher = g;

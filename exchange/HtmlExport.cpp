@@ -38,8 +38,6 @@ const std::string& HtmlAnker::Ziel(const std::string& Schluessel) const {
     return it != ids_.end() ? it->second : Keins;
 }
 
-bool HtmlAnker::Hat(const std::string& Schluessel) const { return ids_.count(Schluessel) != 0; }
-
 // ------------------------------------------------------------ text helpers
 
 void HtmlTextAnhaengen(std::string& An, std::string_view Text) {

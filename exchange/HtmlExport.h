@@ -48,10 +48,9 @@ class HtmlAnker {
     const std::string& Vergeben(const std::string& Schluessel, const std::string& Name);
     // The id of a target, empty when the page has no such target.
     const std::string& Ziel(const std::string& Schluessel) const;
-    // Whether the target has been given its id.
-    bool Hat(const std::string& Schluessel) const;
-    // Room for n targets, so that a page of thousands does not grow its table step by step.
+    // How many targets have their ids.
     std::size_t Anzahl() const { return ids_.size(); }
+    // Room for n targets, so that a page of thousands does not grow its table step by step.
     void Reservieren(std::size_t n) {
         ids_.reserve(n);
         namen_.reserve(n);
