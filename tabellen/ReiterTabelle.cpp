@@ -68,16 +68,13 @@ void TeilnehmerSpalten(TabelleTyp& t, int Tab, const ReiterOptionen& o) {
                                       BreiteModell, BreiteModell};
     for (int c = 0; c < TeilnSpalten; ++c) t.Spalten.push_back(Spalte(TeilnehmerKoepfe[c], breite[c], false, edit && c >= TeilnSpalteName));
     if (Tab == TabStartreihenfolge && o.TeamInStartliste) t.Spalten[TeilnSpalteVerein].Kopf = "Team";
-    // Names and clubs show whole, never narrower than the usual width; on
-    // the participant sheet the association, state, district and the
-    // helpers' names too.
-    t.Spalten[TeilnSpalteName].NachInhalt = true;
-    t.Spalten[TeilnSpalteVerein].NachInhalt = true;
-    if (Tab == TabTeilnehmer) {
-        for (int c : {TeilnSpalteVerband, TeilnSpalteBundesland, TeilnSpalteBezirk})
-            t.Spalten[static_cast<std::size_t>(c)].NachInhalt = true;
+    // Names, clubs, association, state and district show whole, never
+    // narrower than the usual width; on the participant sheet the helpers'
+    // names too.
+    for (int c : {TeilnSpalteName, TeilnSpalteVerein, TeilnSpalteVerband, TeilnSpalteBundesland, TeilnSpalteBezirk})
+        t.Spalten[static_cast<std::size_t>(c)].NachInhalt = true;
+    if (Tab == TabTeilnehmer)
         for (int c = TeilnSpalteHelfer1; c < TeilnSpalteHelfer1 + 3; ++c) t.Spalten[static_cast<std::size_t>(c)].NachInhalt = true;
-    }
     t.FixeSpalten = 2;
 }
 

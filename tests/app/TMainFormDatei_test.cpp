@@ -311,7 +311,8 @@ TEST_F(DateiFensterTest, ErgebnisspaltenUndFlyOffGruppe) {
 }
 
 // Names, clubs, states and districts of a contest-size file show whole on
-// the participant sheet: no cell of a column sized by its texts is elided.
+// the participant sheet and the start order: no cell of a column sized by its
+// texts is elided.
 TEST_F(DateiFensterTest, NamenUndVereineUngekuerzt) {
     WettbewerbTyp* w = bench::GrosserWettbewerb(40);
     const std::string datei = Pfad("vierzig.wtb");
@@ -319,15 +320,17 @@ TEST_F(DateiFensterTest, NamenUndVereineUngekuerzt) {
     DatenWettbewerbDispose(w);
     ASSERT_TRUE(e.Ok) << e.Grund;
     TMainForm& f = MitDateiStarten(datei);
-    TabellenGitter* g = f.Grid(TabTeilnehmer);
-    // the text's room in a cell: the item view's margins and the grid line
-    const int rand = 2 * (g->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, g) + 1) + 1;
-    for (int c : {TeilnSpalteName, TeilnSpalteVerein, TeilnSpalteBundesland, TeilnSpalteBezirk})
-        for (int r = 0; r < g->rowCount(); ++r) {
-            const QString text = QString::fromStdString(g->Text(r, c));
-            EXPECT_EQ(QFontMetrics(g->font()).elidedText(text, Qt::ElideRight, g->columnWidth(c) - rand), text)
-                << "Zeile " << r << ", Spalte " << c;
-        }
+    for (int tab : {TabTeilnehmer, TabStartreihenfolge}) {
+        TabellenGitter* g = f.Grid(tab);
+        // the text's room in a cell: the item view's margins and the grid line
+        const int rand = 2 * (g->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, g) + 1) + 1;
+        for (int c : {TeilnSpalteName, TeilnSpalteVerein, TeilnSpalteBundesland, TeilnSpalteBezirk})
+            for (int r = 0; r < g->rowCount(); ++r) {
+                const QString text = QString::fromStdString(g->Text(r, c));
+                EXPECT_EQ(QFontMetrics(g->font()).elidedText(text, Qt::ElideRight, g->columnWidth(c) - rand), text)
+                    << "Reiter " << tab << ", Zeile " << r << ", Spalte " << c;
+            }
+    }
 }
 
 } // namespace
