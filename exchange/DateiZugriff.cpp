@@ -357,7 +357,7 @@ ErsetzErgebnis DateiErsetzen(const std::string& Ziel, std::string_view Bytes, co
 }
 
 ErsetzErgebnis DateiErsetzenStueckweise(const std::string& Ziel, const DateiInhalt& Inhalt,
-                                        const std::string& BakDatei, bool OhneSicherung) {
+                                        const std::string& BakDatei, bool OhneSicherung, bool OhnePruefsumme) {
     ErsetzErgebnis erg;
     std::error_code ec;
     if (Ziel.empty()) {
@@ -411,7 +411,7 @@ ErsetzErgebnis DateiErsetzenStueckweise(const std::string& Ziel, const DateiInha
         if (geschrieben) geschrieben = AllesSchreiben(fd, Stueck, fehler);
         if (geschrieben) {
             groesse += Stueck.size();
-            summe = InhaltPruefsummeWeiter(summe, Stueck);
+            if (!OhnePruefsumme) summe = InhaltPruefsummeWeiter(summe, Stueck);
         }
         return geschrieben;
     });
@@ -437,7 +437,7 @@ ErsetzErgebnis DateiErsetzenStueckweise(const std::string& Ziel, const DateiInha
     struct stat neu {};
     if (::fstat(fd, &neu) == 0) StandAus(neu, erg.Stand);
     erg.Stand.Groesse = groesse;
-    erg.Stand.Pruefsumme = summe;
+    erg.Stand.Pruefsumme = OhnePruefsumme ? 0 : summe;
     ::rmdir(Text(arbeit).c_str());
     OrdnerSynchronisieren(ordner);
     erg.Ok = true;

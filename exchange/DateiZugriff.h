@@ -76,10 +76,13 @@ ErsetzErgebnis DateiErsetzen(const std::string& Ziel, std::string_view Bytes, co
 // piece by piece to the function it is given, which returns false when a piece
 // could not be written (Inhalt then stops and returns false). A long content
 // is so never held whole. Nothing is replaced unless Inhalt returns true and
-// every piece was written.
+// every piece was written. OhnePruefsumme leaves Stand.Pruefsumme 0: a page
+// that is only written for others to read need not be summed, which at many
+// megabytes takes a fifth of the time of writing it.
 using DateiInhalt = std::function<bool(const std::function<bool(std::string_view)>& Teil)>;
 ErsetzErgebnis DateiErsetzenStueckweise(const std::string& Ziel, const DateiInhalt& Inhalt,
-                                        const std::string& BakDatei, bool OhneSicherung = false);
+                                        const std::string& BakDatei, bool OhneSicherung = false,
+                                        bool OhnePruefsumme = false);
 // The same with the reason in Grund; Hinweis stays empty (kept for callers
 // that show notes of a save).
 bool DateiErsetzen(const std::string& Ziel, std::string_view Bytes, const std::string& BakDatei, std::string& Grund,

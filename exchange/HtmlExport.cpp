@@ -308,7 +308,7 @@ bool HtmlSeiteSchreiben(const std::string& Datei, const std::function<void(HtmlD
             HtmlWeitergeben(Doc, true);
             return !Doc.AusgabeFehler;
         },
-        "");
+        "", false, true);
     if (!e.Ok) Grund = e.Grund;
     return e.Ok;
 }
