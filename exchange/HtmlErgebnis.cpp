@@ -36,6 +36,7 @@ int RundenParameter(const WettbewerbTyp* Wett) {
 
 HtmlZelle T(const std::string& Text, std::string Klasse = {}) { return {HtmlText(Text), std::move(Klasse), {}, {}}; }
 HtmlZelle Z(const std::string& Text, std::string Link = {}) { return {HtmlText(Text), "z", std::move(Link), {}}; }
+HtmlZelle Z(const std::string& Text, std::string_view Link) { return Z(Text, std::string(Link)); }
 
 // The keys of the page's targets. Prefix "" is the competition itself, "T<r>|"
 // the sub-competition of round r.
@@ -50,29 +51,32 @@ std::string KeyGruppe(int r, int g) { return "W|" + StrInt(r) + "|" + StrInt(g);
 class NummernZiele {
   public:
     NummernZiele(HtmlAnker& Anker, std::function<std::string(int)> Key) : anker_(Anker), key_(std::move(Key)) {}
-    const std::string& operator()(int n) {
+    std::string_view operator()(int n) {
         // Numbers from a file may be anything: only small ones are kept.
         if (n < 0 || n >= Grenze) return anker_.Ziel(key_(n));
-        const std::string*& id = Platz(n);
-        if (!id) id = &anker_.Ziel(key_(n));
-        return *id;
+        std::string_view& id = Platz(n);
+        // A number looked up once is kept, a target the page lacks as an
+        // empty id that is not the empty place.
+        if (!id.data()) id = Gefunden(anker_.Ziel(key_(n)));
+        return id;
     }
     // Gives the target n its id (made from Name, unless it has one) and keeps
     // it at hand, so that the lists find it without a look at the anchors.
     void Vergeben(int n, const std::string& Name) {
-        const std::string& id = anker_.Vergeben(key_(n), Name);
-        if (n >= 0 && n < Grenze) Platz(n) = &id;
+        const std::string_view id = anker_.Vergeben(key_(n), Name);
+        if (n >= 0 && n < Grenze) Platz(n) = id;
     }
 
   private:
-    const std::string*& Platz(int n) {
-        if (static_cast<std::size_t>(n) >= ids_.size()) ids_.resize(static_cast<std::size_t>(n) + 1, nullptr);
+    static std::string_view Gefunden(std::string_view id) { return id.empty() ? std::string_view("") : id; }
+    std::string_view& Platz(int n) {
+        if (static_cast<std::size_t>(n) >= ids_.size()) ids_.resize(static_cast<std::size_t>(n) + 1);
         return ids_[static_cast<std::size_t>(n)];
     }
     static constexpr int Grenze = 1 << 16;
     HtmlAnker& anker_;
     std::function<std::string(int)> key_;
-    std::vector<const std::string*> ids_;
+    std::vector<std::string_view> ids_; // an empty place has no data
 };
 
 
@@ -90,7 +94,7 @@ struct SeitenZiele {
         for (int r = 0; r <= Runden; ++r) Gruppen.emplace_back(a, [r](int g) { return KeyGruppe(r, g); });
     }
     bool HatRunde(int r) const { return r >= 0 && static_cast<std::size_t>(r) < Gruppen.size(); }
-    const std::string& Gruppe(int r, int g) {
+    std::string_view Gruppe(int r, int g) {
         return HatRunde(r) ? Gruppen[static_cast<std::size_t>(r)](g) : Anker.Ziel(KeyGruppe(r, g));
     }
 };
@@ -161,7 +165,7 @@ class PilotTexte {
 
   private:
     Texte Machen(const TeilnehmerTyp* t) {
-        return {t, HtmlText(HtmlName(t)), HtmlText(t->Verein), link_ ? namen_(t->EdvNr) : std::string(), t->Jugendlich};
+        return {t, HtmlText(HtmlName(t)), HtmlText(t->Verein), link_ ? std::string(namen_(t->EdvNr)) : std::string(), t->Jugendlich};
     }
     static constexpr int Grenze = 1 << 16;
     NummernZiele& namen_;
@@ -395,7 +399,7 @@ void ExportWertung(WettbewerbTyp* Wett, const std::vector<TeilnehmerTyp*>& Folge
             Z1.push_back(Z(V ? HtmlZahl(V->ErgebnisPunkte - U.Strafpunkte) : std::string(), V ? NameAnker : std::string()));
         }
         if (Strafe) Z1.push_back(Z(U.Strafpunkte != 0 ? StrInt(U.Strafpunkte) : std::string()));
-        HtmlTabellenZeile(L, Z1, Neu ? Ziele.Gruppe(r, g) : std::string(), Neu ? "neu" : "");
+        HtmlTabellenZeile(L, Z1, Neu ? Ziele.Gruppe(r, g) : std::string_view(), Neu ? "neu" : "");
         HtmlWeitergeben(Doc);
     }
     HtmlTabelleEnde(L);

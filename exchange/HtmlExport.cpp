@@ -21,21 +21,81 @@ namespace tavuran {
 
 // ----------------------------------------------------------------- anchors
 
-const std::string& HtmlAnker::Vergeben(const std::string& Schluessel, const std::string& Name) {
-    const auto [it, neu] = ids_.try_emplace(Schluessel);
-    std::string& id = it->second;
-    if (!neu) return id;
-    // Each table is asked once a try: at contest size a look costs a wait for memory.
-    const std::string_view Basis = Name.empty() ? std::string_view("Anker") : std::string_view(Name);
-    id = Basis;
-    for (int n = 2; !namen_.insert(id).second; ++n) id = std::string(Basis) + "_" + StrInt(n);
-    return id;
+namespace {
+constexpr std::size_t AnkerBlock = 1 << 16;
+std::size_t AnkerHash(std::string_view s) { return std::hash<std::string_view>{}(s); }
+} // namespace
+
+std::size_t HtmlAnker::Platz(const std::vector<std::uint32_t>& Tafel, std::string_view Text, std::size_t h,
+                             bool NachId) const {
+    const std::size_t Maske = Tafel.size() - 1;
+    for (std::size_t i = h & Maske;; i = (i + 1) & Maske) {
+        const std::uint32_t k = Tafel[i];
+        if (k == 0) return i;
+        const Eintrag& e = ziele_[k - 1];
+        if (NachId ? (e.IdHash == h && e.Id == Text) : (e.SchluesselHash == h && e.Schluessel == Text)) return i;
+    }
 }
 
-const std::string& HtmlAnker::Ziel(const std::string& Schluessel) const {
-    static const std::string Keins;
-    const auto it = ids_.find(Schluessel);
-    return it != ids_.end() ? it->second : Keins;
+void HtmlAnker::Einordnen(std::size_t Tafelgroesse) {
+    nachSchluessel_.assign(Tafelgroesse, 0);
+    nachId_.assign(Tafelgroesse, 0);
+    for (std::size_t k = 0; k < ziele_.size(); ++k) {
+        const Eintrag& e = ziele_[k];
+        nachSchluessel_[Platz(nachSchluessel_, e.Schluessel, e.SchluesselHash, false)] = static_cast<std::uint32_t>(k + 1);
+        nachId_[Platz(nachId_, e.Id, e.IdHash, true)] = static_cast<std::uint32_t>(k + 1);
+    }
+}
+
+void HtmlAnker::Reservieren(std::size_t n) {
+    ziele_.reserve(n);
+    std::size_t Groesse = 16;
+    while (Groesse < 2 * n) Groesse *= 2;
+    if (Groesse > nachSchluessel_.size()) Einordnen(Groesse);
+}
+
+std::string_view HtmlAnker::Ablegen(std::string_view Text) {
+    if (Text.size() > rest_) {
+        // A text longer than a block gets a block of its own.
+        const std::size_t Groesse = std::max(AnkerBlock, Text.size());
+        bloecke_.push_back(std::make_unique<char[]>(Groesse));
+        frei_ = bloecke_.back().get();
+        rest_ = Groesse;
+    }
+    std::copy(Text.begin(), Text.end(), frei_);
+    const std::string_view Abgelegt(frei_, Text.size());
+    frei_ += Text.size();
+    rest_ -= Text.size();
+    return Abgelegt;
+}
+
+std::string_view HtmlAnker::Vergeben(std::string_view Schluessel, std::string_view Name) {
+    if (2 * (ziele_.size() + 1) > nachSchluessel_.size()) Einordnen(std::max<std::size_t>(16, 2 * nachSchluessel_.size()));
+    const std::size_t h = AnkerHash(Schluessel);
+    const std::size_t i = Platz(nachSchluessel_, Schluessel, h, false);
+    if (nachSchluessel_[i] != 0) return ziele_[nachSchluessel_[i] - 1].Id;
+    const std::string_view Basis = Name.empty() ? std::string_view("Anker") : Name;
+    std::string Anders;
+    std::string_view Id = Basis;
+    std::size_t hId = AnkerHash(Id);
+    std::size_t j = Platz(nachId_, Id, hId, true);
+    for (int n = 2; nachId_[j] != 0; ++n) {
+        Anders = std::string(Basis) + "_" + StrInt(n);
+        Id = Anders;
+        hId = AnkerHash(Id);
+        j = Platz(nachId_, Id, hId, true);
+    }
+    const std::uint32_t k = static_cast<std::uint32_t>(ziele_.size() + 1);
+    ziele_.push_back({Ablegen(Schluessel), Ablegen(Id), h, hId});
+    nachSchluessel_[i] = k;
+    nachId_[j] = k;
+    return ziele_.back().Id;
+}
+
+std::string_view HtmlAnker::Ziel(std::string_view Schluessel) const {
+    if (nachSchluessel_.empty()) return {};
+    const std::uint32_t k = nachSchluessel_[Platz(nachSchluessel_, Schluessel, AnkerHash(Schluessel), false)];
+    return k != 0 ? ziele_[k - 1].Id : std::string_view();
 }
 
 // ------------------------------------------------------------ text helpers
@@ -177,7 +237,7 @@ std::string HtmlSeitenTitel(const WettbewerbTyp* Wett, std::string_view Liste) {
 namespace {
 
 // The id (escaped) and class attributes of a row or cell, where given.
-void IdUndKlasse(std::string& s, const std::string& Id, const std::string& Klasse) {
+void IdUndKlasse(std::string& s, std::string_view Id, std::string_view Klasse) {
     if (!Id.empty()) {
         s += " id=\"";
         HtmlTextAnhaengen(s, Id);
@@ -218,10 +278,10 @@ void HtmlTabelleAnfang(HtmlZeilen& L, const std::vector<HtmlZelle>& Kopf) {
     L.insert(L.end(), {"<div class=\"tabelle\">", "<table>", "<thead>", z + "</tr>", "</thead>", "<tbody>"});
 }
 
-void HtmlTabellenZeile(HtmlZeilen& L, const std::vector<HtmlZelle>& Zellen, const std::string& Id,
-                       const std::string& Klasse) {
+void HtmlTabellenZeile(HtmlZeilen& L, const std::vector<HtmlZelle>& Zellen, std::string_view Id,
+                       std::string_view Klasse) {
     // The row's length is nearly known: one allocation instead of a growing row.
-    const auto Teil = [](const std::string& Wert, std::size_t Rahmen) { return Wert.empty() ? 0 : Rahmen + Wert.size(); };
+    const auto Teil = [](std::string_view Wert, std::size_t Rahmen) { return Wert.empty() ? 0 : Rahmen + Wert.size(); };
     std::size_t n = 8 + Teil(Id, 6) + Teil(Klasse, 9);
     for (const HtmlZelle& c : Zellen) n += 9 + c.Text.size() + Teil(c.Klasse, 9) + Teil(c.Id, 6) + Teil(c.Link, 15);
     std::string z;

@@ -18,11 +18,11 @@
 // the same lists in the same frame.
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "core/Dezimalkomma.h"
@@ -36,29 +36,46 @@ namespace tavuran {
 // id made from its usual anchor name; when another target of the page already
 // has that name (two pilots of one name), "_2", "_3", … is appended. A link is
 // written only to a target the page has.
+//
+// A page of thousands of pilots has tens of thousands of targets: their keys
+// and ids are kept one after another in a few large blocks and found through
+// two flat tables, instead of three allocations a target that are fetched
+// from all over the memory when they are looked up and again when freed.
 class HtmlAnker {
   public:
     HtmlAnker() = default;
-    // Moved, never copied: the names point into the ids.
+    // Moved, never copied: the tables point into the blocks.
     HtmlAnker(HtmlAnker&&) = default;
     HtmlAnker& operator=(HtmlAnker&&) = default;
     HtmlAnker(const HtmlAnker&) = delete;
     HtmlAnker& operator=(const HtmlAnker&) = delete;
-    // The id of the target Schluessel, given on its first call.
-    const std::string& Vergeben(const std::string& Schluessel, const std::string& Name);
+    // The id of the target Schluessel, given on its first call. It stays
+    // where it is as long as the anchors.
+    std::string_view Vergeben(std::string_view Schluessel, std::string_view Name);
     // The id of a target, empty when the page has no such target.
-    const std::string& Ziel(const std::string& Schluessel) const;
+    std::string_view Ziel(std::string_view Schluessel) const;
     // How many targets have their ids.
-    std::size_t Anzahl() const { return ids_.size(); }
-    // Room for n targets, so that a page of thousands does not grow its table step by step.
-    void Reservieren(std::size_t n) {
-        ids_.reserve(n);
-        namen_.reserve(n);
-    }
+    std::size_t Anzahl() const { return ziele_.size(); }
+    // Room for n targets, so that a page of thousands does not grow its tables step by step.
+    void Reservieren(std::size_t n);
 
   private:
-    std::unordered_map<std::string, std::string> ids_;
-    std::unordered_set<std::string_view> namen_; // the ids, as ids_ keeps them
+    struct Eintrag {
+        std::string_view Schluessel, Id;
+        std::size_t SchluesselHash, IdHash;
+    };
+    // Where the key or id Text with hash h is in Tafel, or the empty place it would take.
+    std::size_t Platz(const std::vector<std::uint32_t>& Tafel, std::string_view Text, std::size_t h, bool NachId) const;
+    void Einordnen(std::size_t Tafelgroesse);
+    std::string_view Ablegen(std::string_view Text);
+
+    std::vector<std::unique_ptr<char[]>> bloecke_; // the texts of the keys and ids; a block never moves
+    char* frei_ = nullptr;                         // the free end of the last block
+    std::size_t rest_ = 0;                         // bytes left there
+    std::vector<Eintrag> ziele_;                   // in the order the ids were given
+    // Open addressing: the number of a target + 1, 0 an empty place; never
+    // more than half full.
+    std::vector<std::uint32_t> nachSchluessel_, nachId_;
 };
 
 struct HtmlDokument {
@@ -125,8 +142,8 @@ struct HtmlZelle {
 using HtmlZeilen = std::vector<std::string>;
 void HtmlTabelleAnfang(HtmlZeilen& L, const std::vector<HtmlZelle>& Kopf);
 // A row; Id (unescaped) and Klasse may be empty.
-void HtmlTabellenZeile(HtmlZeilen& L, const std::vector<HtmlZelle>& Zellen, const std::string& Id = {},
-                       const std::string& Klasse = {});
+void HtmlTabellenZeile(HtmlZeilen& L, const std::vector<HtmlZelle>& Zellen, std::string_view Id = {},
+                       std::string_view Klasse = {});
 void HtmlTabelleEnde(HtmlZeilen& L);
 // A legend under a table: one line per sign and its meaning (both unescaped).
 void HtmlLegende(HtmlZeilen& L, const std::vector<std::pair<std::string, std::string>>& Zeichen);

@@ -214,6 +214,33 @@ TEST(Export, AnkerEindeutigLinksFuehrenWohin) {
     EXPECT_NE(h.find("</td><td>Antrag Reflight</td>"), std::string::npos);
 }
 
+// The anchor table alone: a name taken gets the next free "_n" (also when a
+// target is named like such an id), a key keeps its first id, and the ids
+// given first stay valid and found while the table grows far beyond its room.
+TEST(Export, AnkerTabelle) {
+    HtmlAnker a;
+    const std::string_view erst = a.Vergeben("k1", "Anna");
+    struct Fall {
+        std::string Schluessel, Name, Id;
+    };
+    const std::vector<Fall> faelle = {
+        {"k2", "Anna", "Anna_2"}, {"k3", "Anna_2", "Anna_2_2"}, {"k4", "Anna", "Anna_3"},
+        {"k1", "Berta", "Anna"},  {"k5", "", "Anker"},          {"k6", "", "Anker_2"},
+        {"k7", std::string(70000, 'x'), std::string(70000, 'x')},
+    };
+    for (const Fall& f : faelle) EXPECT_EQ(a.Vergeben(f.Schluessel, f.Name), f.Id) << f.Schluessel;
+    for (int i = 0; i < 5000; ++i) a.Vergeben("n" + std::to_string(i), "Pilot_" + std::to_string(i % 1000));
+    EXPECT_EQ(a.Anzahl(), 5007u);
+    EXPECT_EQ(erst, "Anna");
+    EXPECT_EQ(a.Ziel("k1").data(), erst.data());
+    for (const Fall& f : faelle) EXPECT_EQ(a.Ziel(f.Schluessel), f.Id) << f.Schluessel;
+    EXPECT_EQ(a.Ziel("n0"), "Pilot_0");
+    EXPECT_EQ(a.Ziel("n1000"), "Pilot_0_2");
+    EXPECT_EQ(a.Ziel("n4999"), "Pilot_999_5");
+    EXPECT_TRUE(a.Ziel("n5000").empty());
+    EXPECT_TRUE(HtmlAnker().Ziel("k1").empty());
+}
+
 // A result page says whether it is final: when every round is complete, or
 // when the user declares it so; the other lists carry no such word.
 TEST(Export, VorlaeufigOderEndgueltig) {
