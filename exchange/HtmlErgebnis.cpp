@@ -315,15 +315,24 @@ void ExportWertung(WettbewerbTyp* Wett, const std::vector<TeilnehmerTyp*>& Folge
     const int J = GetAnzahlPunktrichter(Wett);
     const bool Refly = HtmlReflyInDurchgang(Wett, r);
     const RegelTyp* Regel = Wett->RegelPtr;
-    // The rows with their entries, each looked up once.
+    // The rows with what they show of their entries, each entry looked up
+    // once: its values go one after another into Werte, in the order of the
+    // columns, and the rows take a few bytes, where a copy of the entry took
+    // four cache lines (at contest size the rows then pushed the pilots'
+    // texts out of the processor's cache).
     struct Reihe {
         TeilnehmerTyp* t;
+        const WertungTyp* V; // the reflight entry, if any
         int Nr, g;
-        WertungTyp U;
-        const WertungTyp* V;
+        int Strafpunkte;
+        bool KannStreicherSein;
+        double RohPunkte, Punkte;
     };
     std::vector<Reihe> Reihen;
     Reihen.reserve(Folge.size());
+    const int Judge = std::min(J * S, MaxPunktrichter);
+    std::vector<double> Werte;
+    Werte.reserve(Folge.size() * static_cast<std::size_t>(Judge + D));
     bool Strafe = false;
     DurchgangTyp* Runde = const_cast<DurchgangTyp*>(DatenDurchgangSuchen(Wett, r));
     for (std::size_t i = 0; i < Folge.size(); ++i) {
@@ -333,7 +342,10 @@ void ExportWertung(WettbewerbTyp* Wett, const std::vector<TeilnehmerTyp*>& Folge
         if (U.Strafpunkte != 0) Strafe = true;
         const int g = t->Gruppe[r];
         if (g <= 0 && Wett->Gruppenstart) continue;
-        Reihen.push_back({t, t->EdvNr, g, U, HtmlWertung(Wett, r, t->EdvNr, 1)});
+        Reihen.push_back({t, HtmlWertung(Wett, r, t->EdvNr, 1), t->EdvNr, g, U.Strafpunkte, U.KannStreicherSein,
+                          U.RohPunkte, U.Punkte});
+        for (int i = 1; i <= Judge; ++i) Werte.push_back(U.WertungPunktr[i]);
+        for (int d = 1; d <= D; ++d) Werte.push_back(U.WertungDurchg[d]);
     }
 
     std::vector<HtmlZelle> Kopf = {T("Grp.", "p"), T("Teilnehmer", "n"), T("Jug."), T("Verein")};
@@ -358,6 +370,7 @@ void ExportWertung(WettbewerbTyp* Wett, const std::vector<TeilnehmerTyp*>& Folge
     int Vorher = 0;
     std::vector<HtmlZelle> Z1;
     Z1.reserve(Kopf.size());
+    const double* W = Werte.data();
     for (const Reihe& R : Reihen) {
         const PilotTexte::Texte& P = Piloten(R.t, R.Nr);
         const int g = R.g;
@@ -369,18 +382,15 @@ void ExportWertung(WettbewerbTyp* Wett, const std::vector<TeilnehmerTyp*>& Folge
         Z1.push_back({P.Name, "n", {}, {}});
         Z1.push_back(T(P.Jugendlich ? "j" : ""));
         Z1.push_back({P.Verein, {}, {}, {}});
-        const WertungTyp& U = R.U;
+        const Reihe& U = R;
         const WertungTyp* V = R.V;
         const std::string& NameAnker = P.Anker;
         for (int s = 1; s <= J; ++s)
             for (int w = 1; w <= S; ++w) {
                 const int i = (s - 1) * S + w;
-                Z1.push_back(Z(i > MaxPunktrichter
-                                   ? std::string()
-                                   : Wert(U.WertungPunktr[i], Regel->ParameterPunktr.Bezeichner[w])));
+                Z1.push_back(Z(i > MaxPunktrichter ? std::string() : Wert(*W++, Regel->ParameterPunktr.Bezeichner[w])));
             }
-        for (int d = 1; d <= D; ++d)
-            Z1.push_back(Z(Wert(U.WertungDurchg[d], Regel->ParameterDurchg.Bezeichner[d])));
+        for (int d = 1; d <= D; ++d) Z1.push_back(Z(Wert(*W++, Regel->ParameterDurchg.Bezeichner[d])));
         if (V && V->ReflyVerursacher)
             Z1.push_back(T("Antrag Reflight"));
         else
