@@ -1,6 +1,7 @@
 #include "exchange/HtmlErgebnis.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -106,8 +107,9 @@ struct SeitenZiele {
 // rows are made, so that the waits overlap.
 constexpr std::size_t VorausBlock = 32;
 void Vorausladen(const void* p, std::size_t Bytes) {
-    const char* c = static_cast<const char*>(p);
-    for (std::size_t i = 0; i < Bytes; i += 64) __builtin_prefetch(c + i);
+    const std::uintptr_t Von = reinterpret_cast<std::uintptr_t>(p);
+    for (std::uintptr_t z = Von & ~std::uintptr_t{63}; z < Von + Bytes; z += 64)
+        __builtin_prefetch(reinterpret_cast<const void*>(z));
 }
 void ZeilenVorausladen(const std::vector<const TeilnehmerTyp*>& Folge, std::size_t Von,
                        const std::vector<DurchgangTyp*>& Runden) {
