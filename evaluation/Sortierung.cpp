@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
 #include <vector>
 
 #include "core/DatenDurchgang.h"
@@ -150,6 +149,33 @@ std::string NamensSchluessel(const TeilnehmerTyp* p) {
     return NamensSortierSchluessel(CnvNameTypToNameStr(&p->Name, true));
 }
 
+// Folge (numbers of participants) reordered by their Schluessel, ascending;
+// equal keys keep their order. The numbers of groups, places and start
+// numbers lie close together: they are counted out, in time linear in the
+// participants; keys far apart (from a damaged file) are sorted.
+void StabilNachSchluessel(std::vector<int>& Folge, const std::vector<int>& Schluessel) {
+    if (Folge.size() < 2) return;
+    long long Klein = Schluessel[static_cast<std::size_t>(Folge[0])], Gross = Klein;
+    for (int i : Folge) {
+        Klein = std::min<long long>(Klein, Schluessel[static_cast<std::size_t>(i)]);
+        Gross = std::max<long long>(Gross, Schluessel[static_cast<std::size_t>(i)]);
+    }
+    const long long Breite = Gross - Klein + 1;
+    if (Breite > 4 * static_cast<long long>(Folge.size()) + 64) {
+        std::stable_sort(Folge.begin(), Folge.end(), [&](int a, int b) {
+            return Schluessel[static_cast<std::size_t>(a)] < Schluessel[static_cast<std::size_t>(b)];
+        });
+        return;
+    }
+    const auto Fach = [&](int i) { return static_cast<std::size_t>(Schluessel[static_cast<std::size_t>(i)] - Klein); };
+    std::vector<std::size_t> Beginn(static_cast<std::size_t>(Breite) + 1, 0);
+    for (int i : Folge) ++Beginn[Fach(i) + 1];
+    for (std::size_t k = 1; k < Beginn.size(); ++k) Beginn[k] += Beginn[k - 1];
+    std::vector<int> Neu(Folge.size());
+    for (int i : Folge) Neu[Beginn[Fach(i)]++] = i;
+    Folge.swap(Neu);
+}
+
 int GruppeIn(const TeilnehmerTyp* p, int Nr) {
     return Feld<int, 1, MaxDurchgaenge>::inRange(Nr) ? p->Gruppe[Nr] : 0;
 }
@@ -198,24 +224,33 @@ std::vector<int> StartRaenge(const std::vector<TeilnehmerTyp*>& Alle) {
 }
 
 // Start places of every record of `Alle` in round Nr, indexed like `Alle`;
-// StartRang as StartRaenge gives it.
+// StartRang as StartRaenge gives it. Groups and places are read in the order
+// the records were made, which is where they lie in memory; the groups are
+// then taken one after the other, their members in that order.
 std::vector<int> AlleStartplaetze(const std::vector<TeilnehmerTyp*>& Alle, int Nr, const std::vector<int>& StartRang) {
-    std::vector<int> Platz(Alle.size(), 0);
-    std::map<int, std::vector<int>> Gruppen;
-    for (std::size_t i = 0; i < Alle.size(); ++i) Gruppen[GruppeIn(Alle[i], Nr)].push_back(static_cast<int>(i));
-    for (auto& [g, Mitglieder] : Gruppen) {
+    const std::size_t n = Alle.size();
+    std::vector<int> Platz(n, 0), G(n), Eigener(n), Folge(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        G[i] = GruppeIn(Alle[i], Nr);
+        Eigener[i] = StartplatzIn(Alle[i], Nr);
+        Folge[i] = static_cast<int>(i);
+    }
+    StabilNachSchluessel(Folge, G);
+    std::vector<int> Ohne, MitNr;
+    for (std::size_t von = 0, bis = 0; von < n; von = bis) {
+        while (bis < n && G[static_cast<std::size_t>(Folge[bis])] == G[static_cast<std::size_t>(Folge[von])]) ++bis;
         std::array<bool, MaxStartplatz + 1> Belegt{};
-        std::vector<int> Ohne;
-        for (int i : Mitglieder) {
-            int sp = StartplatzIn(Alle[i], Nr);
-            if (sp != 0) {
+        Ohne.clear();
+        for (std::size_t k = von; k < bis; ++k) {
+            const int i = Folge[k];
+            if (const int sp = Eigener[static_cast<std::size_t>(i)]; sp != 0) {
                 Markieren(Belegt, sp);
-                Platz[i] = sp;
+                Platz[static_cast<std::size_t>(i)] = sp;
             } else {
                 Ohne.push_back(i);
             }
         }
-        std::vector<int> MitNr;
+        MitNr.clear();
         for (int i : Ohne)
             if (StartRang[i] >= 0) MitNr.push_back(i);
         std::sort(MitNr.begin(), MitNr.end(), [&](int a, int b) { return StartRang[a] < StartRang[b]; });
@@ -287,14 +322,12 @@ std::vector<TeilnehmerTyp*> GruppenFolgeAus(const WettbewerbTyp* Wett, int N, co
             P[i] = Jugend ? Alle[i]->PlatzNrJugend : Alle[i]->PlatzNr;
             if (P[i] != 0) Folge.push_back(static_cast<int>(i));
         }
-        std::sort(Folge.begin(), Folge.end(), [&](int a, int b) {
-            if (P[a] != P[b]) return P[a] < P[b];
-            return a > b;
-        });
+        std::reverse(Folge.begin(), Folge.end());
+        StabilNachSchluessel(Folge, P);
     } else {
         // Preliminary round: the participants assigned to a group first, then
         // the unassigned ones (group 0) in creation order. The keys are read
-        // in one pass, so that the sort compares numbers side by side.
+        // in one pass, so that the order is made from numbers side by side.
         std::vector<int> G(Alle.size()), Ohne;
         for (std::size_t i = 0; i < Alle.size(); ++i) {
             G[i] = GruppeIn(Alle[i], N);
@@ -303,20 +336,17 @@ std::vector<TeilnehmerTyp*> GruppenFolgeAus(const WettbewerbTyp* Wett, int N, co
         if (Wett->Gruppenstart) {
             if (StartRang.size() != Alle.size()) StartRang = StartRaenge(Alle);
             auto Platz = AlleStartplaetze(Alle, N, StartRang);
-            std::sort(Folge.begin(), Folge.end(), [&](int a, int b) {
-                if (G[a] != G[b]) return G[a] < G[b];
-                if (Platz[a] != Platz[b]) return Platz[a] < Platz[b];
-                return a > b;
-            });
+            // By group, then start place, then the later record first.
+            std::reverse(Folge.begin(), Folge.end());
+            StabilNachSchluessel(Folge, Platz);
+            StabilNachSchluessel(Folge, G);
         } else {
             // Without group start the start numbers decide.
             std::vector<int> S(Alle.size());
             for (std::size_t i = 0; i < Alle.size(); ++i) S[i] = Alle[i]->StartNr;
-            std::sort(Folge.begin(), Folge.end(), [&](int a, int b) {
-                if (S[a] != S[b]) return S[a] < S[b];
-                if (G[a] != G[b]) return G[a] < G[b];
-                return a > b;
-            });
+            std::reverse(Folge.begin(), Folge.end());
+            StabilNachSchluessel(Folge, G);
+            StabilNachSchluessel(Folge, S);
         }
         Folge.insert(Folge.end(), Ohne.begin(), Ohne.end());
     }
