@@ -309,8 +309,8 @@ namespace {
 
 // The order of round N; StartRang as StartRaenge gives it for Alle, made
 // when empty (the orders of several rounds make it once).
-std::vector<TeilnehmerTyp*> GruppenFolgeAus(const WettbewerbTyp* Wett, int N, const std::vector<TeilnehmerTyp*>& Alle,
-                                            std::vector<int>& StartRang) {
+std::vector<int> GruppenFolgeAus(const WettbewerbTyp* Wett, int N, const std::vector<TeilnehmerTyp*>& Alle,
+                                 std::vector<int>& StartRang) {
     std::vector<int> Folge;
 
     const bool Jugend = DurchgangIstFlyOffJugend(Wett, N) > 0;
@@ -350,20 +350,26 @@ std::vector<TeilnehmerTyp*> GruppenFolgeAus(const WettbewerbTyp* Wett, int N, co
         }
         Folge.insert(Folge.end(), Ohne.begin(), Ohne.end());
     }
-    std::vector<TeilnehmerTyp*> Kette;
-    Kette.reserve(Folge.size());
-    for (int i : Folge) Kette.push_back(Alle[i]);
-    return Kette;
+    return Folge;
 }
 
 } // namespace
 
-std::vector<std::vector<TeilnehmerTyp*>> GruppenFolgen(const WettbewerbTyp* Wett, int Runden) {
-    std::vector<std::vector<TeilnehmerTyp*>> v;
+std::vector<std::vector<GruppenPlatz>> GruppenFolgen(const WettbewerbTyp* Wett, int Runden) {
+    std::vector<std::vector<GruppenPlatz>> v;
     if (!Wett) return v;
     const auto Alle = Erstellungsfolge(Wett->TeilnehmerRootPtr);
-    std::vector<int> StartRang;
-    for (int r = 1; r <= Runden; ++r) v.push_back(GruppenFolgeAus(Wett, r, Alle, StartRang));
+    std::vector<int> StartRang, Nummer(Alle.size()), Gruppe(Alle.size());
+    for (std::size_t i = 0; i < Alle.size(); ++i) Nummer[i] = Alle[i]->EdvNr;
+    for (int r = 1; r <= Runden; ++r) {
+        const std::vector<int> Folge = GruppenFolgeAus(Wett, r, Alle, StartRang);
+        for (std::size_t i = 0; i < Alle.size(); ++i) Gruppe[i] = GruppeIn(Alle[i], r);
+        std::vector<GruppenPlatz>& Plaetze = v.emplace_back();
+        Plaetze.reserve(Folge.size());
+        for (int i : Folge)
+            Plaetze.push_back({Alle[static_cast<std::size_t>(i)], Nummer[static_cast<std::size_t>(i)],
+                               Gruppe[static_cast<std::size_t>(i)]});
+    }
     return v;
 }
 
@@ -371,8 +377,9 @@ void SortTeilnehmerGruppe(WettbewerbTyp* Wett) {
     if (!Wett) return;
     const auto Alle = Erstellungsfolge(Wett->TeilnehmerRootPtr);
     std::vector<int> StartRang;
-    Wett->TeilnehmerGruppeRootPtr =
-        Verketten(Alle, GruppenFolgeAus(Wett, Wett->DurchgangNr, Alle, StartRang), &TeilnehmerTyp::nextGruppe);
+    std::vector<TeilnehmerTyp*> Kette;
+    for (int i : GruppenFolgeAus(Wett, Wett->DurchgangNr, Alle, StartRang)) Kette.push_back(Alle[static_cast<std::size_t>(i)]);
+    Wett->TeilnehmerGruppeRootPtr = Verketten(Alle, Kette, &TeilnehmerTyp::nextGruppe);
 }
 
 void SortTeilnehmerPlatz(WettbewerbTyp* Wett) {

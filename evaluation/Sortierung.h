@@ -43,8 +43,16 @@ void SortTeilnehmerNamen(WettbewerbTyp* Wett);
 void SortTeilnehmerGruppe(WettbewerbTyp* Wett);
 // The participants in the order SortTeilnehmerGruppe chains them, for each
 // of the rounds 1..Runden (element r-1 for round r), without changing the
-// chain; they are gathered once for all rounds.
-std::vector<std::vector<TeilnehmerTyp*>> GruppenFolgen(const WettbewerbTyp* Wett, int Runden);
+// chain; they are gathered once for all rounds. Each comes with his number
+// and his group in that round, read in the order the records were made
+// (where they lie in memory), so that a list in this order need not visit a
+// record for them.
+struct GruppenPlatz {
+    TeilnehmerTyp* Teilnehmer;
+    int EdvNr;
+    int Gruppe;
+};
+std::vector<std::vector<GruppenPlatz>> GruppenFolgen(const WettbewerbTyp* Wett, int Runden);
 void SortTeilnehmerPlatz(WettbewerbTyp* Wett);
 void SortTeilnehmerTeam(WettbewerbTyp* Wett);
 // All six, in the order above.

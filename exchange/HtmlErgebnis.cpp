@@ -37,7 +37,6 @@ int RundenParameter(const WettbewerbTyp* Wett) {
 
 HtmlZelle T(const std::string& Text, std::string Klasse = {}) { return {HtmlText(Text), std::move(Klasse), {}, {}}; }
 HtmlZelle Z(const std::string& Text, std::string Link = {}) { return {HtmlText(Text), "z", std::move(Link), {}}; }
-HtmlZelle Z(const std::string& Text, std::string_view Link) { return Z(Text, std::string(Link)); }
 
 // The keys of the page's targets. Prefix "" is the competition itself, "T<r>|"
 // the sub-competition of round r.
@@ -122,17 +121,12 @@ void ZeilenVorausladen(const std::vector<const TeilnehmerTyp*>& Folge, std::size
                     if (const WertungTyp* e = DatenWertungGetPtr(d, Folge[k]->EdvNr, Refly)) Vorausladen(e, sizeof(WertungTyp));
 }
 
-// The same for a block of a score list's rows: their pilots' numbers and
-// groups, and their entries in round r.
-void EintraegeVorausladen(const std::vector<TeilnehmerTyp*>& Folge, std::size_t Von, DurchgangTyp* Runde, int r) {
+// The same for the entries in round Runde of a block of a score list's rows.
+void EintraegeVorausladen(const std::vector<GruppenPlatz>& Folge, std::size_t Von, DurchgangTyp* Runde) {
     if (!Runde) return;
     const std::size_t Bis = std::min(Folge.size(), Von + VorausBlock);
-    for (std::size_t k = Von; k < Bis; ++k) {
-        Vorausladen(&Folge[k]->EdvNr, sizeof(int));
-        Vorausladen(&Folge[k]->Gruppe[r], sizeof(int));
-    }
     for (std::size_t k = Von; k < Bis; ++k)
-        if (const WertungTyp* e = DatenWertungGetPtr(Runde, Folge[k]->EdvNr, 0)) Vorausladen(e, sizeof(WertungTyp));
+        if (const WertungTyp* e = DatenWertungGetPtr(Runde, Folge[k].EdvNr, 0)) Vorausladen(e, sizeof(WertungTyp));
 }
 
 // What the score lists show of each pilot (name and club escaped, youth, the
@@ -309,7 +303,7 @@ void ExportErgebnis(WettbewerbTyp* Wett, const Teilwettbewerb* Teil, const HtmlE
 }
 
 // The score list of round r (its participants in the order of its groups).
-void ExportWertung(WettbewerbTyp* Wett, const std::vector<TeilnehmerTyp*>& Folge, SeitenZiele& Ziele,
+void ExportWertung(WettbewerbTyp* Wett, const std::vector<GruppenPlatz>& Folge, SeitenZiele& Ziele,
                    PilotTexte& Piloten, int r, HtmlDokument& Doc) {
     HtmlZeilen& L = Doc.Lines;
     const int S = JudgeParameter(Wett);
@@ -338,14 +332,13 @@ void ExportWertung(WettbewerbTyp* Wett, const std::vector<TeilnehmerTyp*>& Folge
     bool Strafe = false;
     DurchgangTyp* Runde = const_cast<DurchgangTyp*>(DatenDurchgangSuchen(Wett, r));
     for (std::size_t i = 0; i < Folge.size(); ++i) {
-        TeilnehmerTyp* t = Folge[i];
-        if (i % VorausBlock == 0) EintraegeVorausladen(Folge, i, Runde, r);
-        const WertungTyp& U = HtmlWertungOderLeer(Wett, r, t->EdvNr);
+        const auto [t, Nr, g] = Folge[i];
+        if (i % VorausBlock == 0) EintraegeVorausladen(Folge, i, Runde);
+        const WertungTyp& U = HtmlWertungOderLeer(Wett, r, Nr);
         if (U.Strafpunkte != 0) Strafe = true;
-        const int g = t->Gruppe[r];
         if (g <= 0 && Wett->Gruppenstart) continue;
-        Reihen.push_back({t, HtmlWertung(Wett, r, t->EdvNr, 1), t->EdvNr, g, U.Strafpunkte, U.KannStreicherSein,
-                          U.RohPunkte, U.Punkte});
+        Reihen.push_back({t, HtmlWertung(Wett, r, Nr, 1), Nr, g, U.Strafpunkte, U.KannStreicherSein, U.RohPunkte,
+                          U.Punkte});
         for (int i = 1; i <= Judge; ++i) Werte.push_back(U.WertungPunktr[i]);
         for (int d = 1; d <= D; ++d) Werte.push_back(U.WertungDurchg[d]);
     }
@@ -418,11 +411,10 @@ void ExportWertung(WettbewerbTyp* Wett, const std::vector<TeilnehmerTyp*>& Folge
 }
 
 // The groups of round r that the score list shows, each given its anchor.
-void GruppenAnkerVergeben(WettbewerbTyp* Wett, const std::vector<TeilnehmerTyp*>& Folge, NummernZiele& Gruppen, int r) {
+void GruppenAnkerVergeben(WettbewerbTyp* Wett, const std::vector<GruppenPlatz>& Folge, NummernZiele& Gruppen, int r) {
     bool Erste = true;
     int Vorher = 0;
-    for (TeilnehmerTyp* t : Folge) {
-        const int g = t->Gruppe[r];
+    for (const auto& [t, Nr, g] : Folge) {
         if (g <= 0 && Wett->Gruppenstart) continue;
         // Each group once, where the list first shows it; its members mostly
         // follow one another and are passed without a look at the anchors.
@@ -504,7 +496,7 @@ void HtmlErgebnisRumpf(WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen
     // The groups of the score lists take their anchor names next, round by
     // round, so that the overall list can link to them; the score lists
     // themselves follow it on the page.
-    std::vector<std::vector<TeilnehmerTyp*>> Folgen;
+    std::vector<std::vector<GruppenPlatz>> Folgen;
     if (Optionen.Wertungslisten) {
         // Each round's participants in the order of its groups; the
         // competition's own chain is left as it is.
