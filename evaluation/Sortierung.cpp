@@ -167,7 +167,9 @@ void StabilNachSchluessel(std::vector<int>& Folge, const std::vector<int>& Schlu
         });
         return;
     }
-    const auto Fach = [&](int i) { return static_cast<std::size_t>(Schluessel[static_cast<std::size_t>(i)] - Klein); };
+    const auto Fach = [&](int i) {
+        return static_cast<std::size_t>(Schluessel[static_cast<std::size_t>(i)] - Klein);
+    };
     std::vector<std::size_t> Beginn(static_cast<std::size_t>(Breite) + 1, 0);
     for (int i : Folge) ++Beginn[Fach(i) + 1];
     for (std::size_t k = 1; k < Beginn.size(); ++k) Beginn[k] += Beginn[k - 1];
@@ -238,7 +240,8 @@ std::vector<int> AlleStartplaetze(const std::vector<TeilnehmerTyp*>& Alle, int N
     StabilNachSchluessel(Folge, G);
     std::vector<int> Ohne, MitNr;
     for (std::size_t von = 0, bis = 0; von < n; von = bis) {
-        while (bis < n && G[static_cast<std::size_t>(Folge[bis])] == G[static_cast<std::size_t>(Folge[von])]) ++bis;
+        while (bis < n && G[static_cast<std::size_t>(Folge[bis])] == G[static_cast<std::size_t>(Folge[von])])
+            ++bis;
         std::array<bool, MaxStartplatz + 1> Belegt{};
         Ohne.clear();
         for (std::size_t k = von; k < bis; ++k) {
@@ -378,7 +381,8 @@ void SortTeilnehmerGruppe(WettbewerbTyp* Wett) {
     const auto Alle = Erstellungsfolge(Wett->TeilnehmerRootPtr);
     std::vector<int> StartRang;
     std::vector<TeilnehmerTyp*> Kette;
-    for (int i : GruppenFolgeAus(Wett, Wett->DurchgangNr, Alle, StartRang)) Kette.push_back(Alle[static_cast<std::size_t>(i)]);
+    for (int i : GruppenFolgeAus(Wett, Wett->DurchgangNr, Alle, StartRang))
+        Kette.push_back(Alle[static_cast<std::size_t>(i)]);
     Wett->TeilnehmerGruppeRootPtr = Verketten(Alle, Kette, &TeilnehmerTyp::nextGruppe);
 }
 

@@ -357,7 +357,8 @@ ErsetzErgebnis DateiErsetzen(const std::string& Ziel, std::string_view Bytes, co
 }
 
 ErsetzErgebnis DateiErsetzenStueckweise(const std::string& Ziel, const DateiInhalt& Inhalt,
-                                        const std::string& BakDatei, bool OhneSicherung, bool OhnePruefsumme) {
+                                        const std::string& BakDatei, bool OhneSicherung,
+                                        bool OhnePruefsumme) {
     ErsetzErgebnis erg;
     std::error_code ec;
     if (Ziel.empty()) {

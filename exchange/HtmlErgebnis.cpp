@@ -126,7 +126,8 @@ void EintraegeVorausladen(const std::vector<GruppenPlatz>& Folge, std::size_t Vo
     if (!Runde) return;
     const std::size_t Bis = std::min(Folge.size(), Von + VorausBlock);
     for (std::size_t k = Von; k < Bis; ++k)
-        if (const WertungTyp* e = DatenWertungGetPtr(Runde, Folge[k].EdvNr, 0)) Vorausladen(e, sizeof(WertungTyp));
+        if (const WertungTyp* e = DatenWertungGetPtr(Runde, Folge[k].EdvNr, 0))
+            Vorausladen(e, sizeof(WertungTyp));
 }
 
 // What the score lists show of each pilot (name and club escaped, youth, the
@@ -161,7 +162,8 @@ class PilotTexte {
 
   private:
     Texte Machen(const TeilnehmerTyp* t) {
-        return {t, HtmlText(HtmlName(t)), HtmlText(t->Verein), link_ ? std::string(namen_(t->EdvNr)) : std::string(), t->Jugendlich};
+        return {t, HtmlText(HtmlName(t)), HtmlText(t->Verein),
+                link_ ? std::string(namen_(t->EdvNr)) : std::string(), t->Jugendlich};
     }
     static constexpr int Grenze = 1 << 16;
     NummernZiele& namen_;
@@ -337,9 +339,9 @@ void ExportWertung(WettbewerbTyp* Wett, const std::vector<GruppenPlatz>& Folge, 
         const WertungTyp& U = HtmlWertungOderLeer(Wett, r, Nr);
         if (U.Strafpunkte != 0) Strafe = true;
         if (g <= 0 && Wett->Gruppenstart) continue;
-        Reihen.push_back({t, HtmlWertung(Wett, r, Nr, 1), Nr, g, U.Strafpunkte, U.KannStreicherSein, U.RohPunkte,
-                          U.Punkte});
-        for (int i = 1; i <= Judge; ++i) Werte.push_back(U.WertungPunktr[i]);
+        Reihen.push_back({t, HtmlWertung(Wett, r, Nr, 1), Nr, g, U.Strafpunkte, U.KannStreicherSein,
+                          U.RohPunkte, U.Punkte});
+        for (int k = 1; k <= Judge; ++k) Werte.push_back(U.WertungPunktr[k]);
         for (int d = 1; d <= D; ++d) Werte.push_back(U.WertungDurchg[d]);
     }
 
@@ -383,7 +385,8 @@ void ExportWertung(WettbewerbTyp* Wett, const std::vector<GruppenPlatz>& Folge, 
         for (int s = 1; s <= J; ++s)
             for (int w = 1; w <= S; ++w) {
                 const int i = (s - 1) * S + w;
-                Z1.push_back(Z(i > MaxPunktrichter ? std::string() : Wert(*W++, Regel->ParameterPunktr.Bezeichner[w])));
+                Z1.push_back(Z(i > MaxPunktrichter ? std::string()
+                                                   : Wert(*W++, Regel->ParameterPunktr.Bezeichner[w])));
             }
         for (int d = 1; d <= D; ++d) Z1.push_back(Z(Wert(*W++, Regel->ParameterDurchg.Bezeichner[d])));
         if (V && V->ReflyVerursacher)
@@ -411,7 +414,8 @@ void ExportWertung(WettbewerbTyp* Wett, const std::vector<GruppenPlatz>& Folge, 
 }
 
 // The groups of round r that the score list shows, each given its anchor.
-void GruppenAnkerVergeben(WettbewerbTyp* Wett, const std::vector<GruppenPlatz>& Folge, NummernZiele& Gruppen, int r) {
+void GruppenAnkerVergeben(WettbewerbTyp* Wett, const std::vector<GruppenPlatz>& Folge, NummernZiele& Gruppen,
+                          int r) {
     bool Erste = true;
     int Vorher = 0;
     for (const auto& [t, Nr, g] : Folge) {

@@ -23,7 +23,9 @@ namespace tavuran {
 
 namespace {
 constexpr std::size_t AnkerBlock = 1 << 16;
-std::size_t AnkerHash(std::string_view s) { return std::hash<std::string_view>{}(s); }
+std::size_t AnkerHash(std::string_view s) {
+    return std::hash<std::string_view>{}(s);
+}
 } // namespace
 
 std::size_t HtmlAnker::Platz(const std::vector<std::uint32_t>& Tafel, std::string_view Text, std::size_t h,
@@ -33,7 +35,8 @@ std::size_t HtmlAnker::Platz(const std::vector<std::uint32_t>& Tafel, std::strin
         const std::uint32_t k = Tafel[i];
         if (k == 0) return i;
         const Eintrag& e = ziele_[k - 1];
-        if (NachId ? (e.IdHash == h && e.Id == Text) : (e.SchluesselHash == h && e.Schluessel == Text)) return i;
+        if (NachId ? (e.IdHash == h && e.Id == Text) : (e.SchluesselHash == h && e.Schluessel == Text))
+            return i;
     }
 }
 
@@ -42,7 +45,8 @@ void HtmlAnker::Einordnen(std::size_t Tafelgroesse) {
     nachId_.assign(Tafelgroesse, 0);
     for (std::size_t k = 0; k < ziele_.size(); ++k) {
         const Eintrag& e = ziele_[k];
-        nachSchluessel_[Platz(nachSchluessel_, e.Schluessel, e.SchluesselHash, false)] = static_cast<std::uint32_t>(k + 1);
+        nachSchluessel_[Platz(nachSchluessel_, e.Schluessel, e.SchluesselHash, false)] =
+            static_cast<std::uint32_t>(k + 1);
         nachId_[Platz(nachId_, e.Id, e.IdHash, true)] = static_cast<std::uint32_t>(k + 1);
     }
 }
@@ -70,7 +74,8 @@ std::string_view HtmlAnker::Ablegen(std::string_view Text) {
 }
 
 std::string_view HtmlAnker::Vergeben(std::string_view Schluessel, std::string_view Name) {
-    if (2 * (ziele_.size() + 1) > nachSchluessel_.size()) Einordnen(std::max<std::size_t>(16, 2 * nachSchluessel_.size()));
+    if (2 * (ziele_.size() + 1) > nachSchluessel_.size())
+        Einordnen(std::max<std::size_t>(16, 2 * nachSchluessel_.size()));
     const std::size_t h = AnkerHash(Schluessel);
     const std::size_t i = Platz(nachSchluessel_, Schluessel, h, false);
     if (nachSchluessel_[i] != 0) return ziele_[nachSchluessel_[i] - 1].Id;
@@ -281,7 +286,9 @@ void HtmlTabelleAnfang(HtmlZeilen& L, const std::vector<HtmlZelle>& Kopf) {
 void HtmlTabellenZeile(HtmlZeilen& L, const std::vector<HtmlZelle>& Zellen, std::string_view Id,
                        std::string_view Klasse) {
     // The row's length is nearly known: one allocation instead of a growing row.
-    const auto Teil = [](std::string_view Wert, std::size_t Rahmen) { return Wert.empty() ? 0 : Rahmen + Wert.size(); };
+    const auto Teil = [](std::string_view Wert, std::size_t Rahmen) {
+        return Wert.empty() ? 0 : Rahmen + Wert.size();
+    };
     std::size_t n = 8 + Teil(Id, 6) + Teil(Klasse, 9);
     for (const HtmlZelle& c : Zellen) n += 9 + c.Text.size() + Teil(c.Klasse, 9) + Teil(c.Id, 6) + Teil(c.Link, 15);
     std::string z;

@@ -65,7 +65,8 @@ class HtmlAnker {
         std::size_t SchluesselHash, IdHash;
     };
     // Where the key or id Text with hash h is in Tafel, or the empty place it would take.
-    std::size_t Platz(const std::vector<std::uint32_t>& Tafel, std::string_view Text, std::size_t h, bool NachId) const;
+    std::size_t Platz(const std::vector<std::uint32_t>& Tafel, std::string_view Text, std::size_t h,
+                      bool NachId) const;
     void Einordnen(std::size_t Tafelgroesse);
     std::string_view Ablegen(std::string_view Text);
 

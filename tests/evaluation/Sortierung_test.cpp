@@ -373,7 +373,7 @@ TEST(Sortierung, OrdersEqualInsertionOneByOne) {
             // Now and then a group number far from the others, as a damaged
             // file may give it.
             t->Gruppe[1] = Runde % 4 == 3 && Zufall() % 8 == 0 ? 2000000000 - static_cast<int>(Zufall() % 2)
-                                                                : 1 + static_cast<int>(Zufall() % 3);
+                                                               : 1 + static_cast<int>(Zufall() % 3);
             t->Startplatz[1] = Zufall() % 2 ? 1 + static_cast<int>(Zufall() % 8) : 0;
         }
         SortAll(k.w);

@@ -224,8 +224,12 @@ TEST(Export, AnkerTabelle) {
         std::string Schluessel, Name, Id;
     };
     const std::vector<Fall> faelle = {
-        {"k2", "Anna", "Anna_2"}, {"k3", "Anna_2", "Anna_2_2"}, {"k4", "Anna", "Anna_3"},
-        {"k1", "Berta", "Anna"},  {"k5", "", "Anker"},          {"k6", "", "Anker_2"},
+        {"k2", "Anna", "Anna_2"},
+        {"k3", "Anna_2", "Anna_2_2"},
+        {"k4", "Anna", "Anna_3"},
+        {"k1", "Berta", "Anna"},
+        {"k5", "", "Anker"},
+        {"k6", "", "Anker_2"},
         {"k7", std::string(70000, 'x'), std::string(70000, 'x')},
     };
     for (const Fall& f : faelle) EXPECT_EQ(a.Vergeben(f.Schluessel, f.Name), f.Id) << f.Schluessel;
