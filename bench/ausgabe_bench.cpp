@@ -142,10 +142,10 @@ void BM_Modellspeicher(benchmark::State& state) {
 BENCHMARK(BM_Modellspeicher)->Arg(3000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ErgebnislisteText)->Arg(300)->Iterations(10)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_ErgebnislistePdf)->Arg(300)->Iterations(3)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
-BENCHMARK(BM_HtmlErgebnisliste)->Arg(300)->Iterations(10)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
-BENCHMARK(BM_HtmlErgebnisliste)->Arg(3000)->Iterations(2)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
-BENCHMARK(BM_HtmlErgebnislisteDatei)->Arg(300)->Iterations(10)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
-BENCHMARK(BM_HtmlErgebnislisteDatei)->Arg(3000)->Iterations(2)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_HtmlErgebnisliste)->Arg(300)->Iterations(30)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_HtmlErgebnisliste)->Arg(3000)->Iterations(5)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_HtmlErgebnislisteDatei)->Arg(300)->Iterations(30)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_HtmlErgebnislisteDatei)->Arg(3000)->Iterations(5)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 } // namespace
 
