@@ -177,7 +177,8 @@ class PilotTexte {
 struct Teilwettbewerb {
     int Runde = 0;
     WettbewerbTyp* Wett = nullptr;
-    std::map<int, int> UnsererZuSeinem; // our EdvNr -> its EdvNr
+    std::vector<const TeilnehmerTyp*> Folge; // its participants in the order of places
+    std::map<int, int> UnsererZuSeinem;      // our EdvNr -> its EdvNr
     std::map<int, int> SeinerZuUnserem;
     ~Teilwettbewerb() { DatenWettbewerbDispose(Wett); }
 };
@@ -204,16 +205,19 @@ void ExportStatistik(WettbewerbTyp* Wett, HtmlZeilen& L) {
 }
 
 // The result list of a competition: the competition itself (Teil nil) or an
-// included sub-competition (Teil its record, Wett the overall ranking).
-void ExportErgebnis(WettbewerbTyp* Wett, const Teilwettbewerb* Teil, const HtmlErgebnisOptionen& Optionen,
-                    SeitenZiele& Ziele, NummernZiele& Namen, const std::vector<std::unique_ptr<Teilwettbewerb>>& Teile,
-                    HtmlDokument& Doc) {
+// included sub-competition (Teil its record, Wett the overall ranking), whose
+// participants in the order of places are Folge. The page walks that order
+// once: at contest size each step of the chain waits for a record from
+// memory.
+void ExportErgebnis(WettbewerbTyp* Wett, const Teilwettbewerb* Teil,
+                    const std::vector<const TeilnehmerTyp*>& Folge, const HtmlErgebnisOptionen& Optionen,
+                    SeitenZiele& Ziele, NummernZiele& Namen,
+                    const std::vector<std::unique_ptr<Teilwettbewerb>>& Teile, HtmlDokument& Doc) {
     HtmlAnker& Anker = Ziele.Anker;
     NummernZiele& Gesamt = Ziele.Gesamt;
     HtmlZeilen& L = Doc.Lines;
     WettbewerbTyp* W = Teil ? Teil->Wett : Wett;
     const int Runden = HtmlRunden(W);
-    const std::vector<const TeilnehmerTyp*> Folge = ErgebnisFolge(W);
     bool MitVerband = false;
     for (const TeilnehmerTyp* t : Folge)
         if (!L_STR_Unblank(t->Verband).empty()) MitVerband = true;
@@ -526,14 +530,15 @@ void HtmlErgebnisRumpf(WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen
                     s->UnsererZuSeinem[z.Ziel->EdvNr] = z.Quelle->EdvNr;
                     s->SeinerZuUnserem[z.Quelle->EdvNr] = z.Ziel->EdvNr;
                 }
-            for (const TeilnehmerTyp* t : ErgebnisFolge(s->Wett))
-                    Anker.Vergeben(KeyName(Prefix(s->Runde), t->EdvNr),
-                                   MakeLinkName(s->Wett, t, 0, 0, false, true, false, true, true, false, false));
+            s->Folge = ErgebnisFolge(s->Wett);
+            for (const TeilnehmerTyp* t : s->Folge)
+                Anker.Vergeben(KeyName(Prefix(s->Runde), t->EdvNr),
+                               MakeLinkName(s->Wett, t, 0, 0, false, true, false, true, true, false, false));
             Teile.push_back(std::move(s));
         }
     }
 
-    ExportErgebnis(Wett, nullptr, Optionen, Ziele, Ziele.Namen, Teile, Doc);
+    ExportErgebnis(Wett, nullptr, Alle, Optionen, Ziele, Ziele.Namen, Teile, Doc);
     if (Optionen.Wertungslisten) {
         const int Alt = Wett->DurchgangNr;
         PilotTexte Piloten(Wett, Ziele.Namen, Optionen.Links);
@@ -545,7 +550,7 @@ void HtmlErgebnisRumpf(WettbewerbTyp* Wett, const HtmlErgebnisOptionen& Optionen
     }
     for (const auto& s : Teile) {
         NummernZiele SeineNamen(Anker, [r = s->Runde](int n) { return KeyName(Prefix(r), n); });
-        ExportErgebnis(Wett, s.get(), Optionen, Ziele, SeineNamen, Teile, Doc);
+        ExportErgebnis(Wett, s.get(), s->Folge, Optionen, Ziele, SeineNamen, Teile, Doc);
     }
 }
 
