@@ -11,6 +11,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "live/LiveTestHilfen.h"
 #include "netz/LiveServer.h"
@@ -29,12 +30,15 @@ class Browser {
   public:
     Browser() {
         profil_ = testing::TempDir() + "tavuran_chromium_" + std::to_string(getpid());
-        std::filesystem::remove_all(profil_);
+        ProfilEntfernen();
         std::filesystem::create_directories(profil_);
         int an[2], von[2];
         if (::pipe(an) != 0 || ::pipe(von) != 0) return;
         pid_ = ::fork();
         if (pid_ == 0) {
+            // A process group of its own, so that the browser's helper
+            // processes go with it.
+            ::setpgid(0, 0);
             ::dup2(an[0], 3);
             ::dup2(von[1], 4);
             const int null = ::open("/dev/null", O_WRONLY);
@@ -54,12 +58,13 @@ class Browser {
     }
     ~Browser() {
         if (pid_ > 0) {
+            ::kill(-pid_, SIGKILL);
             ::kill(pid_, SIGKILL);
             ::waitpid(pid_, nullptr, 0);
         }
         ::close(an_);
         ::close(von_);
-        std::filesystem::remove_all(profil_);
+        ProfilEntfernen();
     }
 
     // Sends a command and returns the answer with its id ("" after 20 s).
@@ -106,6 +111,17 @@ class Browser {
     }
 
     bool Laeuft() const { return pid_ > 0; }
+
+    // The profile folder removed without throwing: a helper process of the
+    // browser may still be taking its own files out of it for a moment.
+    void ProfilEntfernen() const {
+        for (int Versuch = 0; Versuch < 40; ++Versuch) {
+            std::error_code ec;
+            std::filesystem::remove_all(profil_, ec);
+            if (!ec) return;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+    }
 
   private:
     pid_t pid_ = -1;
