@@ -182,6 +182,14 @@ int GruppeIn(const TeilnehmerTyp* p, int Nr) {
     return Feld<int, 1, MaxDurchgaenge>::inRange(Nr) ? p->Gruppe[Nr] : 0;
 }
 
+// The group of every record of `Alle` in round Nr, indexed like `Alle`, read
+// in the order the records were made, which is where they lie in memory.
+std::vector<int> GruppenIn(const std::vector<TeilnehmerTyp*>& Alle, int Nr) {
+    std::vector<int> G(Alle.size());
+    for (std::size_t i = 0; i < Alle.size(); ++i) G[i] = GruppeIn(Alle[i], Nr);
+    return G;
+}
+
 int StartplatzIn(const TeilnehmerTyp* p, int Nr) {
     return Feld<int, 1, MaxDurchgaenge>::inRange(Nr) ? p->Startplatz[Nr] : 0;
 }
@@ -226,14 +234,14 @@ std::vector<int> StartRaenge(const std::vector<TeilnehmerTyp*>& Alle) {
 }
 
 // Start places of every record of `Alle` in round Nr, indexed like `Alle`;
-// StartRang as StartRaenge gives it. Groups and places are read in the order
-// the records were made, which is where they lie in memory; the groups are
-// then taken one after the other, their members in that order.
-std::vector<int> AlleStartplaetze(const std::vector<TeilnehmerTyp*>& Alle, int Nr, const std::vector<int>& StartRang) {
+// G as GruppenIn and StartRang as StartRaenge give them. The places are read
+// in the order the records were made; the groups are then taken one after
+// the other, their members in that order.
+std::vector<int> AlleStartplaetze(const std::vector<TeilnehmerTyp*>& Alle, int Nr, const std::vector<int>& G,
+                                  const std::vector<int>& StartRang) {
     const std::size_t n = Alle.size();
-    std::vector<int> Platz(n, 0), G(n), Eigener(n), Folge(n);
+    std::vector<int> Platz(n, 0), Eigener(n), Folge(n);
     for (std::size_t i = 0; i < n; ++i) {
-        G[i] = GruppeIn(Alle[i], Nr);
         Eigener[i] = StartplatzIn(Alle[i], Nr);
         Folge[i] = static_cast<int>(i);
     }
@@ -310,10 +318,11 @@ void SortTeilnehmerNamen(WettbewerbTyp* Wett) {
 
 namespace {
 
-// The order of round N; StartRang as StartRaenge gives it for Alle, made
-// when empty (the orders of several rounds make it once).
+// The order of round N, G the groups of Alle in it as GruppenIn gives them;
+// StartRang as StartRaenge gives it for Alle, made when empty (the orders of
+// several rounds make it once).
 std::vector<int> GruppenFolgeAus(const WettbewerbTyp* Wett, int N, const std::vector<TeilnehmerTyp*>& Alle,
-                                 std::vector<int>& StartRang) {
+                                 const std::vector<int>& G, std::vector<int>& StartRang) {
     std::vector<int> Folge;
 
     const bool Jugend = DurchgangIstFlyOffJugend(Wett, N) > 0;
@@ -331,14 +340,11 @@ std::vector<int> GruppenFolgeAus(const WettbewerbTyp* Wett, int N, const std::ve
         // Preliminary round: the participants assigned to a group first, then
         // the unassigned ones (group 0) in creation order. The keys are read
         // in one pass, so that the order is made from numbers side by side.
-        std::vector<int> G(Alle.size()), Ohne;
-        for (std::size_t i = 0; i < Alle.size(); ++i) {
-            G[i] = GruppeIn(Alle[i], N);
-            (G[i] != 0 ? Folge : Ohne).push_back(static_cast<int>(i));
-        }
+        std::vector<int> Ohne;
+        for (std::size_t i = 0; i < Alle.size(); ++i) (G[i] != 0 ? Folge : Ohne).push_back(static_cast<int>(i));
         if (Wett->Gruppenstart) {
             if (StartRang.size() != Alle.size()) StartRang = StartRaenge(Alle);
-            auto Platz = AlleStartplaetze(Alle, N, StartRang);
+            auto Platz = AlleStartplaetze(Alle, N, G, StartRang);
             // By group, then start place, then the later record first.
             std::reverse(Folge.begin(), Folge.end());
             StabilNachSchluessel(Folge, Platz);
@@ -362,11 +368,11 @@ std::vector<std::vector<GruppenPlatz>> GruppenFolgen(const WettbewerbTyp* Wett, 
     std::vector<std::vector<GruppenPlatz>> v;
     if (!Wett) return v;
     const auto Alle = Erstellungsfolge(Wett->TeilnehmerRootPtr);
-    std::vector<int> StartRang, Nummer(Alle.size()), Gruppe(Alle.size());
+    std::vector<int> StartRang, Nummer(Alle.size());
     for (std::size_t i = 0; i < Alle.size(); ++i) Nummer[i] = Alle[i]->EdvNr;
     for (int r = 1; r <= Runden; ++r) {
-        const std::vector<int> Folge = GruppenFolgeAus(Wett, r, Alle, StartRang);
-        for (std::size_t i = 0; i < Alle.size(); ++i) Gruppe[i] = GruppeIn(Alle[i], r);
+        const std::vector<int> Gruppe = GruppenIn(Alle, r);
+        const std::vector<int> Folge = GruppenFolgeAus(Wett, r, Alle, Gruppe, StartRang);
         std::vector<GruppenPlatz>& Plaetze = v.emplace_back();
         Plaetze.reserve(Folge.size());
         for (int i : Folge)
@@ -381,7 +387,8 @@ void SortTeilnehmerGruppe(WettbewerbTyp* Wett) {
     const auto Alle = Erstellungsfolge(Wett->TeilnehmerRootPtr);
     std::vector<int> StartRang;
     std::vector<TeilnehmerTyp*> Kette;
-    for (int i : GruppenFolgeAus(Wett, Wett->DurchgangNr, Alle, StartRang))
+    Kette.reserve(Alle.size());
+    for (int i : GruppenFolgeAus(Wett, Wett->DurchgangNr, Alle, GruppenIn(Alle, Wett->DurchgangNr), StartRang))
         Kette.push_back(Alle[static_cast<std::size_t>(i)]);
     Wett->TeilnehmerGruppeRootPtr = Verketten(Alle, Kette, &TeilnehmerTyp::nextGruppe);
 }
