@@ -1,6 +1,7 @@
 #include "exchange/HtmlExport.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
@@ -27,6 +28,17 @@ std::size_t AnkerHash(std::string_view s) {
     return std::hash<std::string_view>{}(s);
 }
 } // namespace
+
+HtmlAnker& HtmlAnker::operator=(HtmlAnker&& a) noexcept {
+    if (this == &a) return *this;
+    bloecke_ = std::exchange(a.bloecke_, {});
+    frei_ = std::exchange(a.frei_, nullptr);
+    rest_ = std::exchange(a.rest_, 0);
+    ziele_ = std::exchange(a.ziele_, {});
+    nachSchluessel_ = std::exchange(a.nachSchluessel_, {});
+    nachId_ = std::exchange(a.nachId_, {});
+    return *this;
+}
 
 std::size_t HtmlAnker::Platz(const std::vector<std::uint32_t>& Tafel, std::string_view Text, std::size_t h,
                              bool NachId) const {

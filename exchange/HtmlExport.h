@@ -23,6 +23,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/Dezimalkomma.h"
@@ -44,9 +45,10 @@ namespace tavuran {
 class HtmlAnker {
   public:
     HtmlAnker() = default;
-    // Moved, never copied: the tables point into the blocks.
-    HtmlAnker(HtmlAnker&&) = default;
-    HtmlAnker& operator=(HtmlAnker&&) = default;
+    // Moved, never copied: the tables point into the blocks. What is moved
+    // from is left empty, with no free end into blocks it no longer has.
+    HtmlAnker(HtmlAnker&& a) noexcept { *this = std::move(a); }
+    HtmlAnker& operator=(HtmlAnker&& a) noexcept;
     HtmlAnker(const HtmlAnker&) = delete;
     HtmlAnker& operator=(const HtmlAnker&) = delete;
     // The id of the target Schluessel, given on its first call. It stays

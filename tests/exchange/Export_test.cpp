@@ -245,6 +245,22 @@ TEST(Export, AnkerTabelle) {
     EXPECT_TRUE(HtmlAnker().Ziel("k1").empty());
 }
 
+// A table moved from is empty and gives its ids into blocks of its own: the
+// ids the other table gives afterwards do not overwrite them.
+TEST(Export, AnkerTabelleVerschoben) {
+    HtmlAnker a;
+    a.Vergeben("k1", "Anna");
+    HtmlAnker b(std::move(a));
+    EXPECT_EQ(b.Ziel("k1"), "Anna");
+    EXPECT_EQ(a.Anzahl(), 0u);
+    EXPECT_TRUE(a.Ziel("k1").empty());
+    const std::string_view neu = a.Vergeben("x", "Neu");
+    b.Vergeben("k2", "Berta");
+    EXPECT_EQ(neu, "Neu");
+    EXPECT_EQ(a.Ziel("x"), "Neu");
+    EXPECT_EQ(b.Ziel("k2"), "Berta");
+}
+
 // A result page says whether it is final: when every round is complete, or
 // when the user declares it so; the other lists carry no such word.
 TEST(Export, VorlaeufigOderEndgueltig) {
