@@ -341,7 +341,8 @@ std::vector<int> GruppenFolgeAus(const WettbewerbTyp* Wett, int N, const std::ve
         // the unassigned ones (group 0) in creation order. The keys are read
         // in one pass, so that the order is made from numbers side by side.
         std::vector<int> Ohne;
-        for (std::size_t i = 0; i < Alle.size(); ++i) (G[i] != 0 ? Folge : Ohne).push_back(static_cast<int>(i));
+        for (std::size_t i = 0; i < Alle.size(); ++i)
+            (G[i] != 0 ? Folge : Ohne).push_back(static_cast<int>(i));
         if (Wett->Gruppenstart) {
             if (StartRang.size() != Alle.size()) StartRang = StartRaenge(Alle);
             auto Platz = AlleStartplaetze(Alle, N, G, StartRang);
@@ -388,7 +389,8 @@ void SortTeilnehmerGruppe(WettbewerbTyp* Wett) {
     std::vector<int> StartRang;
     std::vector<TeilnehmerTyp*> Kette;
     Kette.reserve(Alle.size());
-    for (int i : GruppenFolgeAus(Wett, Wett->DurchgangNr, Alle, GruppenIn(Alle, Wett->DurchgangNr), StartRang))
+    for (int i :
+         GruppenFolgeAus(Wett, Wett->DurchgangNr, Alle, GruppenIn(Alle, Wett->DurchgangNr), StartRang))
         Kette.push_back(Alle[static_cast<std::size_t>(i)]);
     Wett->TeilnehmerGruppeRootPtr = Verketten(Alle, Kette, &TeilnehmerTyp::nextGruppe);
 }
