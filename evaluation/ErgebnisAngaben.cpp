@@ -174,6 +174,86 @@ std::vector<const TeilnehmerTyp*> ErgebnisFolge(const WettbewerbTyp* Wett) {
 
 // ------------------------------------------------- a round's result
 
+namespace {
+
+// What the result lists read of an entry.
+struct EintragsWerte {
+    bool Da = false;
+    bool Eingetragen = false; // only read for overall rankings
+    bool ReflyVerursacher = false;
+    bool KannStreicherSein = true;
+    int Strafpunkte = 0;
+    double Punkte = 0;
+    double ErgebnisPunkte = 0;
+};
+
+EintragsWerte Werte(const WertungTyp* w, bool MitEingetragen) {
+    EintragsWerte v;
+    if (!w) return v;
+    v.Da = true;
+    v.Eingetragen = MitEingetragen && WertEingetragen(w);
+    v.ReflyVerursacher = w->ReflyVerursacher;
+    v.KannStreicherSein = w->KannStreicherSein;
+    v.Strafpunkte = w->Strafpunkte;
+    v.Punkte = w->Punkte;
+    v.ErgebnisPunkte = w->ErgebnisPunkte;
+    return v;
+}
+
+// As the reflight settling decides: a reflight caused on purpose counts even
+// when worse; otherwise the better one, the reflight unless the first flight
+// is strictly greater.
+bool ReflightZaehlt(const EintragsWerte& e, const EintragsWerte& r) {
+    if (!r.Da) return false;
+    const bool verursacht = r.ReflyVerursacher || (e.Da && e.ReflyVerursacher);
+    return verursacht || !e.Da || !(e.Punkte > r.Punkte);
+}
+
+// A round's result from the participant's first flight e and reflight r of
+// a round that is not left empty; whether it is dropped is asked only of a
+// result with marks.
+template <class Streicher>
+RundenErgebnis ErgebnisAus(const EintragsWerte& e, const EintragsWerte& r, bool Gesamtwertung,
+                           Streicher gestrichen) {
+    RundenErgebnis x;
+    const bool Reflight = ReflightZaehlt(e, r);
+    const EintragsWerte& E = e.Da ? e : r; // the first flight: penalty points live there
+    const EintragsWerte& Gezaehlt = Reflight ? r : e;
+    if (Gesamtwertung && !(E.Da && E.Eingetragen) && !(Gezaehlt.Da && Gezaehlt.Eingetragen)) {
+        x.Inhalt = RundenErgebnis::Art::NichtGeflogen;
+        return x;
+    }
+    if (!E.Da) {
+        x.Inhalt = RundenErgebnis::Art::Null;
+        return x;
+    }
+    x.Inhalt = RundenErgebnis::Art::Wert;
+    x.Reflight = Reflight;
+    x.NichtStreichbar = !E.KannStreicherSein;
+    x.Strafe = E.Strafpunkte != 0;
+    x.Punkte = E.ErgebnisPunkte - E.Strafpunkte;
+    x.Gestrichen = gestrichen();
+    return x;
+}
+
+using Ausserhalb = std::array<bool, MaxDurchgaenge + 1>;
+
+// The preliminary rounds whose results are not among the Gewertet that
+// count, from the participant's results of them (a slot for each of the
+// MaxDurchgaenge rounds, in round order).
+void StreicherBestimmen(std::vector<VorrundenErgebnis>& Slots, int Gewertet, Ausserhalb& Aus) {
+    VorrundenOrdnen(Slots);
+    for (std::size_t i = static_cast<std::size_t>(std::max(Gewertet, 0)); i < Slots.size(); ++i)
+        if (Slots[i].Runde >= 1 && Slots[i].Runde <= MaxDurchgaenge)
+            Aus[static_cast<std::size_t>(Slots[i].Runde)] = true;
+}
+
+int GewerteteVorrunden(const WettbewerbTyp* Wett) {
+    return MinInt(CalcAnzahlTempGewerteteVorrunden(Wett), MaxDurchgaenge);
+}
+
+} // namespace
+
 GezaehlterFlugTyp GezaehlterFlug(const WettbewerbTyp* Wett, const TeilnehmerTyp* t, int DurchgangNr) {
     GezaehlterFlugTyp f;
     if (!Wett || !t) return f;
@@ -181,15 +261,9 @@ GezaehlterFlugTyp GezaehlterFlug(const WettbewerbTyp* Wett, const TeilnehmerTyp*
     Eintraege(DatenDurchgangSuchen(Wett, DurchgangNr), t->EdvNr, e, r);
     f.Erstflug = e;
     f.Eintrag = e;
-    if (r) {
-        // As the reflight settling decides: a reflight caused on purpose
-        // counts even when worse; otherwise the better one, the reflight
-        // unless the first flight is strictly greater.
-        const bool verursacht = r->ReflyVerursacher || (e && e->ReflyVerursacher);
-        if (verursacht || !e || !(e->Punkte > r->Punkte)) {
-            f.Eintrag = r;
-            f.IstReflight = true;
-        }
+    if (ReflightZaehlt(Werte(e, false), Werte(r, false))) {
+        f.Eintrag = r;
+        f.IstReflight = true;
     }
     return f;
 }
@@ -208,10 +282,7 @@ bool GestricheneRunden::operator()(int DurchgangNr) {
             if (e) slots[j - 1] = {e->ErgebnisPunkte, e->KannStreicherSein, j};
             else slots[j - 1].Runde = j;
         }
-        VorrundenOrdnen(slots);
-        const int c = MinInt(CalcAnzahlTempGewerteteVorrunden(w_), MaxDurchgaenge);
-        for (int i = std::max(c, 0); i < MaxDurchgaenge; ++i)
-            if (slots[i].Runde >= 1 && slots[i].Runde <= MaxDurchgaenge) ausserhalb_[slots[i].Runde] = true;
+        StreicherBestimmen(slots, GewerteteVorrunden(w_), ausserhalb_);
         geordnet_ = true;
     }
     return ausserhalb_[DurchgangNr];
@@ -223,54 +294,198 @@ bool ErgebnisGestrichen(const WettbewerbTyp* Wett, const TeilnehmerTyp* t, int D
 
 std::string ErgebnisZahl(double Wert) { return L_STR_DoubleToStr(Wert, 1, 7, 0, 2); }
 
+namespace {
+
+// Whether the participant's cells are all left empty: not placed, and
+// nothing entered in any round.
+bool ZeileLeer(const WettbewerbTyp* Wett, const TeilnehmerTyp* t) {
+    return ErgebnisPlatz(t) == 0 && !TeilnehmerGeflogen(Wett, t);
+}
+
+// Whether round d (number Nr) is left empty for every participant of a
+// result list, or for t because it is a fly-off round he is not seated in.
+bool RundeLeer(const WettbewerbTyp* Wett, const DurchgangTyp* d, const TeilnehmerTyp* t, int Nr) {
+    // A round nobody has flown yet shows no column of zeros.
+    if (!d || !d->DurchgangGeflogen) return true;
+    return Nr > Wett->AnzVorrunden && Nr >= 1 && Nr <= MaxDurchgaenge && t->Gruppe[Nr] <= 0;
+}
+
+} // namespace
+
 bool ErgebnisRundeLeer(const WettbewerbTyp* Wett, const TeilnehmerTyp* t, int DurchgangNr) {
     if (!Wett || !t) return true;
-    // A round nobody has flown yet shows no column of zeros.
-    const DurchgangTyp* d = DatenDurchgangSuchen(Wett, DurchgangNr);
-    if (!d || !d->DurchgangGeflogen) return true;
-    if (DurchgangNr > Wett->AnzVorrunden && DurchgangNr >= 1 && DurchgangNr <= MaxDurchgaenge &&
-        t->Gruppe[DurchgangNr] <= 0)
-        return true;
-    return ErgebnisPlatz(t) == 0 && !TeilnehmerGeflogen(Wett, t);
+    return RundeLeer(Wett, DatenDurchgangSuchen(Wett, DurchgangNr), t, DurchgangNr) || ZeileLeer(Wett, t);
+}
+
+RundenErgebnis ErgebnisRunde(const WettbewerbTyp* Wett, const TeilnehmerTyp* t, int DurchgangNr,
+                             GestricheneRunden* Gestrichen) {
+    if (ErgebnisRundeLeer(Wett, t, DurchgangNr)) return {};
+    const WertungTyp *e = nullptr, *r = nullptr;
+    Eintraege(DatenDurchgangSuchen(Wett, DurchgangNr), t->EdvNr, e, r);
+    const bool Gesamt = IstGesamtwertung(Wett);
+    return ErgebnisAus(Werte(e, Gesamt), Werte(r, Gesamt), Gesamt, [&] {
+        return Gestrichen ? (*Gestrichen)(DurchgangNr) : ErgebnisGestrichen(Wett, t, DurchgangNr);
+    });
+}
+
+ErgebnisRundenTabelle::ErgebnisRundenTabelle(const WettbewerbTyp* Wett,
+                                             const std::vector<const TeilnehmerTyp*>& Folge, int Runden)
+    : runden_(LimitLowHighInt(Runden, 0, MaxDurchgaenge)),
+      werte_(Folge.size() * static_cast<std::size_t>(runden_)) {
+    if (!Wett || runden_ == 0 || Folge.empty()) return;
+    const std::size_t n = Folge.size();
+    const std::size_t R = static_cast<std::size_t>(runden_);
+    const int nV = LimitLowHighInt(Wett->AnzVorrunden, 0, MaxDurchgaenge);
+    const int Bis = std::max(runden_, nV);
+    const bool Gesamt = IstGesamtwertung(Wett);
+
+    // The rows by participant number. A number out of range, or one that two
+    // rows of a damaged file share, leaves its rows to the lookup of each
+    // round's index (Einzeln).
+    constexpr int Grenze = 1 << 16;
+    std::vector<int> Zeile; // number -> row + 1; 0 none, -1 shared
+    std::vector<std::size_t> Einzeln;
+    for (std::size_t i = 0; i < n; ++i) {
+        const int Nr = Folge[i]->EdvNr;
+        if (Nr < 0 || Nr >= Grenze) {
+            Einzeln.push_back(i);
+            continue;
+        }
+        if (static_cast<std::size_t>(Nr) >= Zeile.size()) Zeile.resize(static_cast<std::size_t>(Nr) + 1);
+        int& z = Zeile[static_cast<std::size_t>(Nr)];
+        if (z > 0) Einzeln.push_back(static_cast<std::size_t>(z - 1));
+        if (z != 0) Einzeln.push_back(i);
+        z = z == 0 ? static_cast<int>(i) + 1 : -1;
+    }
+
+    // Each round's entries read once, as Eintraege finds them: the last one
+    // a participant has in ordinary and in reflight groups. Where each has
+    // only one of each, they are taken from the round's index by number, and
+    // read a few ahead, so that the reads overlap (a walk of the groups waits
+    // for each entry before it finds the next). The results are complete
+    // except for dropping and the rounds left empty, and the first flights of
+    // the preliminary rounds are kept for the dropping.
+    std::vector<const DurchgangTyp*> Runde(static_cast<std::size_t>(Bis) + 1, nullptr);
+    std::vector<VorrundenErgebnis> Vor(n * static_cast<std::size_t>(nV));
+    std::vector<EintragsWerte> Erst(n), Refly(n);
+    struct Fund {
+        std::size_t Zeile;
+        const WertungTyp* Eintrag;
+        bool Refly;
+    };
+    std::vector<Fund> Funde;
+    constexpr std::size_t Voraus = 16;
+    for (int r = 1; r <= Bis; ++r) {
+        // the round's index is built on the first lookup
+        DurchgangTyp* d = const_cast<DurchgangTyp*>(DatenDurchgangSuchen(Wett, r));
+        Runde[static_cast<std::size_t>(r)] = d;
+        std::fill(Erst.begin(), Erst.end(), EintragsWerte{});
+        std::fill(Refly.begin(), Refly.end(), EintragsWerte{});
+        if (d && DatenDurchgangEintraegeEindeutig(d)) {
+            Funde.clear();
+            for (std::size_t Nr = 0; Nr < Zeile.size(); ++Nr)
+                if (const int z = Zeile[Nr]; z > 0)
+                    for (int o = 0; o <= 1; ++o)
+                        if (const WertungTyp* w = DatenWertungGetPtr(d, static_cast<int>(Nr), o))
+                            Funde.push_back({static_cast<std::size_t>(z - 1), w, o == 1});
+            for (std::size_t k = 0; k < Funde.size(); ++k) {
+                if (k + Voraus < Funde.size()) {
+                    // the fields read may lie on two lines
+                    __builtin_prefetch(&Funde[k + Voraus].Eintrag->ReflyVerursacher);
+                    __builtin_prefetch(&Funde[k + Voraus].Eintrag->KannStreicherSein);
+                }
+                const Fund& f = Funde[k];
+                (f.Refly ? Refly : Erst)[f.Zeile] = Werte(f.Eintrag, Gesamt);
+            }
+        } else if (d) {
+            for (const GruppeTyp* g = d->GruppePtr; g; g = g->next)
+                for (const WertungTyp* w = g->WertungPtr; w; w = w->next)
+                    if (w->EdvNr >= 0 && static_cast<std::size_t>(w->EdvNr) < Zeile.size())
+                        if (const int z = Zeile[static_cast<std::size_t>(w->EdvNr)]; z > 0)
+                            (g->ReflyOrder > 0 ? Refly : Erst)[static_cast<std::size_t>(z - 1)] =
+                                Werte(w, Gesamt);
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            if (r <= runden_)
+                werte_[i * R + static_cast<std::size_t>(r - 1)] =
+                    ErgebnisAus(Erst[i], Refly[i], Gesamt, [] { return false; });
+            if (r <= nV) {
+                VorrundenErgebnis& v =
+                    Vor[i * static_cast<std::size_t>(nV) + static_cast<std::size_t>(r - 1)];
+                v.Runde = r;
+                if (Erst[i].Da) {
+                    v.Wert = Erst[i].ErgebnisPunkte;
+                    v.KannStreicherSein = Erst[i].KannStreicherSein;
+                }
+            }
+        }
+    }
+
+    // Row by row: the rounds left empty, and the dropped results.
+    const int Gewertet = GewerteteVorrunden(Wett);
+    std::vector<VorrundenErgebnis> Slots;
+    for (std::size_t i = 0; i < n; ++i) {
+        const TeilnehmerTyp* t = Folge[i];
+        RundenErgebnis* x = &werte_[i * R];
+        const bool Leer = ZeileLeer(Wett, t);
+        bool Wert = false;
+        for (int r = 1; r <= runden_; ++r) {
+            RundenErgebnis& e = x[r - 1];
+            if (Leer || RundeLeer(Wett, Runde[static_cast<std::size_t>(r)], t, r))
+                e = {};
+            else if (e.Inhalt == RundenErgebnis::Art::Wert && r <= nV)
+                Wert = true;
+        }
+        if (!Wert) continue;
+        Slots.assign(MaxDurchgaenge, VorrundenErgebnis{});
+        std::copy_n(Vor.begin() + static_cast<std::ptrdiff_t>(i * static_cast<std::size_t>(nV)), nV,
+                    Slots.begin());
+        Ausserhalb Aus{};
+        StreicherBestimmen(Slots, Gewertet, Aus);
+        for (int r = 1; r <= std::min(runden_, nV); ++r)
+            if (x[r - 1].Inhalt == RundenErgebnis::Art::Wert)
+                x[r - 1].Gestrichen = Aus[static_cast<std::size_t>(r)];
+    }
+
+    for (const std::size_t i : Einzeln) {
+        GestricheneRunden Gestrichen(Wett, Folge[i]);
+        for (int r = 1; r <= runden_; ++r)
+            werte_[i * R + static_cast<std::size_t>(r - 1)] = ErgebnisRunde(Wett, Folge[i], r, &Gestrichen);
+    }
+}
+
+std::string ErgebnisRundenText(const RundenErgebnis& x, ErgebnisZeichen* Zeichen, bool MitReflight) {
+    using Art = RundenErgebnis::Art;
+    switch (x.Inhalt) {
+    case Art::Leer:
+        return {};
+    case Art::NichtGeflogen:
+        if (Zeichen) Zeichen->NichtGeflogen = true;
+        return NichtGeflogenZeichen;
+    case Art::Null:
+        return ErgebnisZahl(0);
+    case Art::Wert:
+        break;
+    }
+    std::string s;
+    const bool Reflight = x.Reflight && MitReflight;
+    if (Reflight) s += "R";
+    if (x.NichtStreichbar) s += "!";
+    if (x.Strafe) s += StrafZeichen;
+    s += ErgebnisZahl(x.Punkte);
+    if (x.Gestrichen) s = "(" + s + ")";
+    if (Zeichen) {
+        Zeichen->Reflight |= Reflight;
+        Zeichen->NichtStreichbar |= x.NichtStreichbar;
+        Zeichen->Strafe |= x.Strafe;
+        Zeichen->Gestrichen |= x.Gestrichen;
+    }
+    return s;
 }
 
 std::string ErgebnisRundenText(const WettbewerbTyp* Wett, const TeilnehmerTyp* t, int DurchgangNr,
                                ErgebnisZeichen* Zeichen, bool MitReflight, GestricheneRunden* Gestrichen) {
-    if (ErgebnisRundeLeer(Wett, t, DurchgangNr)) return {};
-    const GezaehlterFlugTyp f = GezaehlterFlug(Wett, t, DurchgangNr);
-    const WertungTyp* E = f.Erstflug ? f.Erstflug : f.Eintrag;
-    ErgebnisZeichen z;
-    if (IstGesamtwertung(Wett) && !WertEingetragen(E) && !(f.Eintrag && WertEingetragen(f.Eintrag))) {
-        z.NichtGeflogen = true;
-        if (Zeichen) Zeichen->NichtGeflogen = true;
-        return NichtGeflogenZeichen;
-    }
-    if (!E) return ErgebnisZahl(0);
-    std::string s;
-    if (f.IstReflight && MitReflight) {
-        s += "R";
-        z.Reflight = true;
-    }
-    if (!E->KannStreicherSein) {
-        s += "!";
-        z.NichtStreichbar = true;
-    }
-    if (E->Strafpunkte != 0) {
-        s += StrafZeichen;
-        z.Strafe = true;
-    }
-    s += ErgebnisZahl(E->ErgebnisPunkte - E->Strafpunkte);
-    if (Gestrichen ? (*Gestrichen)(DurchgangNr) : ErgebnisGestrichen(Wett, t, DurchgangNr)) {
-        s = "(" + s + ")";
-        z.Gestrichen = true;
-    }
-    if (Zeichen) {
-        Zeichen->Reflight |= z.Reflight;
-        Zeichen->NichtStreichbar |= z.NichtStreichbar;
-        Zeichen->Strafe |= z.Strafe;
-        Zeichen->Gestrichen |= z.Gestrichen;
-    }
-    return s;
+    return ErgebnisRundenText(ErgebnisRunde(Wett, t, DurchgangNr, Gestrichen), Zeichen, MitReflight);
 }
 
 std::string ErgebnisSummenText(const WettbewerbTyp* Wett, const TeilnehmerTyp* t, double Wert) {

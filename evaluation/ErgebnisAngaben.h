@@ -131,6 +131,44 @@ std::string ErgebnisZahl(double Wert);
 // round he is not seated in.
 bool ErgebnisRundeLeer(const WettbewerbTyp* Wett, const TeilnehmerTyp* Teilnehmer, int DurchgangNr);
 
+// What a result list shows of the participant's result of one round, read
+// from his entries: nothing, "not taken part" (overall rankings), 0 without
+// marks (no entry), or the counted points after penalty points with their
+// marks. ErgebnisRundenText makes its text.
+struct RundenErgebnis {
+    enum class Art : unsigned char { Leer, NichtGeflogen, Null, Wert };
+    Art Inhalt = Art::Leer;
+    bool Reflight = false;        // the counted flight is a reflight
+    bool NichtStreichbar = false; // the result can never be dropped
+    bool Strafe = false;          // penalty points were deducted
+    bool Gestrichen = false;      // dropped
+    double Punkte = 0;            // after penalty points
+};
+// Gestrichen, when given, is the participant's (see GestricheneRunden).
+RundenErgebnis ErgebnisRunde(const WettbewerbTyp* Wett, const TeilnehmerTyp* Teilnehmer, int DurchgangNr,
+                             GestricheneRunden* Gestrichen = nullptr);
+
+// The results of rounds 1..Runden of the participants of Folge, the rows of
+// a result list, made in one go. Row by row, the entries of every round
+// would be read in the order of places, which jumps through memory; at
+// contest size they are out of the processor's cache, and each row waits for
+// its reads. Here each round's entries are read once, in the order of its
+// groups, which is the order they were made in, and a row's results lie
+// together. Holds nothing of the competition once made.
+class ErgebnisRundenTabelle {
+  public:
+    ErgebnisRundenTabelle(const WettbewerbTyp* Wett, const std::vector<const TeilnehmerTyp*>& Folge,
+                          int Runden);
+    // The result of row Zeile (an index into Folge) in round Nr (1..Runden).
+    const RundenErgebnis& operator()(std::size_t Zeile, int Nr) const {
+        return werte_[Zeile * static_cast<std::size_t>(runden_) + static_cast<std::size_t>(Nr - 1)];
+    }
+
+  private:
+    int runden_ = 0;
+    std::vector<RundenErgebnis> werte_;
+};
+
 // The text of the participant's result of round Nr on a result list: the
 // counted points with their decimals (after penalty points, marked with
 // StrafZeichen), "R" before a counted reflight, "!" before a result that can
@@ -143,6 +181,9 @@ bool ErgebnisRundeLeer(const WettbewerbTyp* Wett, const TeilnehmerTyp* Teilnehme
 std::string ErgebnisRundenText(const WettbewerbTyp* Wett, const TeilnehmerTyp* Teilnehmer, int DurchgangNr,
                                ErgebnisZeichen* Zeichen = nullptr, bool MitReflight = true,
                                GestricheneRunden* Gestrichen = nullptr);
+// The same for a result already read.
+std::string ErgebnisRundenText(const RundenErgebnis& Ergebnis, ErgebnisZeichen* Zeichen = nullptr,
+                               bool MitReflight = true);
 // The total as result lists show it: empty for a participant who did not fly.
 std::string ErgebnisSummenText(const WettbewerbTyp* Wett, const TeilnehmerTyp* Teilnehmer, double Wert);
 

@@ -110,15 +110,9 @@ void Vorausladen(const void* p, std::size_t Bytes) {
     for (std::uintptr_t z = Von & ~std::uintptr_t{63}; z < Von + Bytes; z += 64)
         __builtin_prefetch(reinterpret_cast<const void*>(z));
 }
-void ZeilenVorausladen(const std::vector<const TeilnehmerTyp*>& Folge, std::size_t Von,
-                       const std::vector<DurchgangTyp*>& Runden) {
+void ZeilenVorausladen(const std::vector<const TeilnehmerTyp*>& Folge, std::size_t Von) {
     const std::size_t Bis = std::min(Folge.size(), Von + VorausBlock);
     for (std::size_t k = Von; k < Bis; ++k) Vorausladen(Folge[k], sizeof(TeilnehmerTyp));
-    for (std::size_t k = Von; k < Bis; ++k)
-        for (DurchgangTyp* d : Runden)
-            if (d)
-                for (int Refly = 0; Refly <= 1; ++Refly)
-                    if (const WertungTyp* e = DatenWertungGetPtr(d, Folge[k]->EdvNr, Refly)) Vorausladen(e, sizeof(WertungTyp));
 }
 
 // The same for the entries in round Runde of a block of a score list's rows.
@@ -248,11 +242,10 @@ void ExportErgebnis(WettbewerbTyp* Wett, const Teilwettbewerb* Teil,
     ErgebnisZeichen Zeichen;
     std::vector<HtmlZelle> Z1;
     Z1.reserve(Kopf.size());
-    std::vector<DurchgangTyp*> RundenDaten;
-    for (int r = 1; r <= Runden; ++r) RundenDaten.push_back(const_cast<DurchgangTyp*>(DatenDurchgangSuchen(W, r)));
+    const ErgebnisRundenTabelle Ergebnisse(W, Folge, Runden);
     for (std::size_t i = 0; i < Folge.size(); ++i) {
         const TeilnehmerTyp* t = Folge[i];
-        if (i % VorausBlock == 0) ZeilenVorausladen(Folge, i, RundenDaten);
+        if (i % VorausBlock == 0) ZeilenVorausladen(Folge, i);
         const bool Geflogen = ErgebnisPlatz(t) > 0 || TeilnehmerGeflogen(W, t);
         Z1.clear();
         HtmlZelle p = T(ErgebnisPlatzText(t), "p");
@@ -265,9 +258,8 @@ void ExportErgebnis(WettbewerbTyp* Wett, const Teilwettbewerb* Teil,
         Z1.push_back(Z(Jug != 0 ? StrInt(Jug) : std::string()));
         Z1.push_back(T(t->Verein));
         if (MitVerband) Z1.push_back(T(t->Verband));
-        GestricheneRunden Gestrichen(W, t);
         for (int r = 1; r <= Runden; ++r) {
-            const std::string z = PunktZuKomma(ErgebnisRundenText(W, t, r, &Zeichen, true, &Gestrichen));
+            const std::string z = PunktZuKomma(ErgebnisRundenText(Ergebnisse(i, r), &Zeichen));
             std::string Link;
             if (RundenLinks && !z.empty() && z != NichtGeflogenZeichen) {
                 if (Optionen.Einbinden) {

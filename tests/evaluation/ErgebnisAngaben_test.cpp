@@ -248,6 +248,100 @@ TEST(ErgebnisAngaben, GesamtwertungZeigtStrichFuerNichtGeflogenenTeilwettbewerb)
     EXPECT_NE(ErgebnisRundenText(w.W, w.T(2), 1), NichtGeflogenZeichen);
 }
 
+// The table a result list reads its rounds from shows, row by row, what
+// asking for each pilot and round shows: in competitions with drops,
+// penalties, reflights, open rounds, a fly-off, an overall ranking, two
+// entries of one kind, and a damaged file's shared or odd numbers.
+TEST(ErgebnisAngaben, RundenTabelleZeigtWasJedeRundeEinzelnZeigt) {
+    struct Fall {
+        const char* Was;
+        int Regel;
+        std::function<void(TestWettbewerb&)> Bauen;
+        std::function<void(TestWettbewerb&)> Danach = {}; // after the evaluation
+    };
+    auto drei = [](TestWettbewerb& w) {
+        w.Runden(3, 2, 3);
+        w.W->DurchgangPromille = false;
+        w.Teilnehmer(1, "Adler");
+        w.Teilnehmer(2, "Bussard");
+        w.Teilnehmer(3, "Condor"); // never flies
+    };
+    const Fall faelle[] = {
+        {"Streicher, Strafe, Reflights", MANUELLE_EINGABE,
+         [&](TestWettbewerb& w) {
+             drei(w);
+             const double a[3] = {900, 1000, 800}, b[3] = {700, 600, 650};
+             for (int r = 1; r <= 3; ++r) w.Flug(r, 1, a[r - 1], 1), w.Flug(r, 2, b[r - 1], 2);
+             w.Flug(1, 1, 998.5, 1)->Strafpunkte = 100;
+             w.Flug(2, 2, 900, 2, 1);                          // the better reflight
+             w.Flug(3, 1, 500, 1, 1)->ReflyVerursacher = true; // caused: counts though worse
+             w.Flug(2, 1, 1000, 1)->KannStreicherSein = false;
+         }},
+        {"eine Runde offen", MANUELLE_EINGABE,
+         [&](TestWettbewerb& w) {
+             drei(w);
+             w.Flug(1, 1, 900, 1), w.Flug(2, 1, 1000, 1), w.Flug(1, 2, 700, 2);
+         }},
+        {"zwei Eintraege einer Art", MANUELLE_EINGABE,
+         [&](TestWettbewerb& w) {
+             drei(w);
+             for (int r = 1; r <= 3; ++r) w.Flug(r, 2, 600, 2);
+             w.Flug(1, 1, 900, 1), w.Flug(1, 1, 600, 2, 2), w.Flug(1, 1, 700, 1, 1);
+             w.Flug(2, 1, 800, 1), w.Flug(2, 1, 650, 3);
+             w.Flug(3, 1, 750, 1);
+         }},
+        {"Fly-off nur fuer die Besten", MANUELLE_EINGABE,
+         [&](TestWettbewerb& w) {
+             w.Runden(2, 2, 3, 1);
+             w.Teilnehmer(1, "Adler"), w.Teilnehmer(2, "Bussard");
+             for (int r = 1; r <= 2; ++r) w.Flug(r, 1, 900, 1), w.Flug(r, 2, 800, 2);
+             w.Flug(3, 1, 950, 1);
+         }},
+        {"Gesamtwertung mit fehlendem Teilwettbewerb", GESAMTWERTUNG,
+         [&](TestWettbewerb& w) {
+             w.Runden(3, 2, 3);
+             w.Teilnehmer(1, "Adler"), w.Teilnehmer(2, "Bussard");
+             w.Flug(1, 1, 99.5, 1), w.Flug(2, 1, 97.0, 1), w.Flug(3, 1, 96.0, 1);
+             w.Flug(1, 2, 90.0, 1), w.Flug(3, 2, 91.0, 1);
+         }},
+        {"beschaedigte Nummern", MANUELLE_EINGABE,
+         [&](TestWettbewerb& w) {
+             drei(w);
+             for (int r = 1; r <= 3; ++r)
+                 w.Flug(r, 1, 900 - r, 1), w.Flug(r, 2, 700 + r, 2), w.Flug(r, 3, 800, 3);
+         },
+         [](TestWettbewerb& w) {
+             TeilnehmerTyp* a = w.T(1);
+             w.T(3)->EdvNr = 2; // two pilots of one number
+             a->EdvNr = 70000;  // a number beyond the table by number
+         }},
+    };
+    for (const Fall& f : faelle) {
+        TestWettbewerb w(f.Regel);
+        f.Bauen(w);
+        w.Rechnen();
+        if (f.Danach) f.Danach(w);
+        std::vector<const TeilnehmerTyp*> folge;
+        for (const TeilnehmerTyp* t = w.W->TeilnehmerRootPtr; t; t = t->next) folge.push_back(t);
+        const int runden = w.W->AnzDurchgaenge;
+        const ErgebnisRundenTabelle tabelle(w.W, folge, runden);
+        ErgebnisZeichen einzeln, ausTabelle;
+        bool Werte = false;
+        for (std::size_t i = 0; i < folge.size(); ++i)
+            for (int r = 1; r <= runden; ++r) {
+                const std::string erwartet = ErgebnisRundenText(w.W, folge[i], r, &einzeln);
+                EXPECT_EQ(ErgebnisRundenText(tabelle(i, r), &ausTabelle), erwartet)
+                    << f.Was << ": Zeile " << i << ", Runde " << r;
+                EXPECT_EQ(ErgebnisRundenText(tabelle(i, r), nullptr, false),
+                          ErgebnisRundenText(w.W, folge[i], r, nullptr, false))
+                    << f.Was << ": ohne R, Zeile " << i << ", Runde " << r;
+                Werte = Werte || !erwartet.empty();
+            }
+        EXPECT_TRUE(Werte) << f.Was << ": the fixture shows results";
+        EXPECT_EQ(ZeichenLegende(ausTabelle), ZeichenLegende(einzeln)) << f.Was;
+    }
+}
+
 TEST(ErgebnisAngaben, KanalWieDieListenIhnZeigen) {
     EXPECT_EQ(KanalAnzeige("2G4"), "2,4GHz");
     EXPECT_EQ(KanalAnzeige("72"), "72");
