@@ -150,9 +150,9 @@ HttpAntwort LiveDienst::Beantworten(const HttpAnfrage& r, const std::string& Adr
     if (!Wett_) return Meldung(503, "Kein Wettbewerb", "Zurzeit ist kein Wettbewerb geöffnet.");
     if (r.Pfad == "/") return Seite(200, LiveStartSeite(Wett_, Stand_));
     if (auto it = Seiten_.find(r.Pfad); it != Seiten_.end()) return Seite(200, it->second);
-    HtmlDokument doc;
-    if (!LiveListeBauen(Wett_, r.Pfad, doc)) return Meldung(404, "Nicht gefunden", "Diese Seite gibt es nicht.");
-    std::string s = LiveListenSeite(doc, Wett_, Stand_);
+    std::string s;
+    if (!LiveListenSeite(Wett_, r.Pfad, Stand_, s))
+        return Meldung(404, "Nicht gefunden", "Diese Seite gibt es nicht.");
     Seiten_[r.Pfad] = s;
     return Seite(200, std::move(s));
 }

@@ -1,6 +1,7 @@
 #include "live/LiveSeiten.h"
 
 #include <cctype>
+#include <string_view>
 
 #include "core/Eingabe.h"
 #include "evaluation/ErgebnisAngaben.h"
@@ -87,14 +88,70 @@ std::string Aktuell(const WettbewerbTyp* Wett) {
            ", Gruppe " + std::to_string(a.Gruppe) + "</div>";
 }
 
-bool Beginnt(const std::string& s, std::string_view p) {
+// Whether the line starts with the tag p ("<meta", "</head"), in any case,
+// after blanks: the tag's name must end there, so that "</header>" is not
+// taken for the end of the head.
+bool Beginnt(std::string_view s, std::string_view p) {
     std::size_t i = 0;
     while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
     if (s.size() - i < p.size()) return false;
     for (std::size_t k = 0; k < p.size(); ++k)
         if (std::tolower(static_cast<unsigned char>(s[i + k])) != p[k]) return false;
-    return true;
+    return s.size() - i == p.size() || !std::isalnum(static_cast<unsigned char>(s[i + p.size()]));
 }
+
+// Makes the live page from a list's lines as the export hands them on: the
+// code page's charset line becomes UTF-8's, the head gets the phone's width
+// (unless the list brings its own), the version and the script, the body
+// starts with the navigation and the current round. The page is written into
+// Seite line by line while the list is made.
+class LiveSeitenSchreiber {
+  public:
+    LiveSeitenSchreiber(const WettbewerbTyp* Wett, long Stand, std::string& Seite)
+        : wett_(Wett), stand_(Stand), s_(Seite) {}
+
+    // A piece of whole lines, each ended by CR LF.
+    void Teil(std::string_view t) {
+        while (!t.empty()) {
+            const std::size_t e = t.find("\r\n");
+            Zeile(t.substr(0, e));
+            t.remove_prefix(e == std::string_view::npos ? t.size() : e + 2);
+        }
+    }
+
+    // Called once after the last piece.
+    void Ende() {
+        if (!html5_) s_.insert(0, "<!DOCTYPE html>\n");
+    }
+
+  private:
+    void Zeile(std::string_view z) {
+        if (Beginnt(z, "<!doctype")) html5_ = true;
+        if (!kopfEnde_ && z.find("name=\"viewport\"") != std::string_view::npos) viewport_ = true;
+        if (Beginnt(z, "<meta") && z.find("charset") != std::string_view::npos) {
+            // The live page is UTF-8, whatever code page a file would announce.
+            s_ += "<meta charset=\"utf-8\">\n";
+            return;
+        }
+        if (Beginnt(z, "</head")) {
+            kopfEnde_ = true;
+            if (!viewport_)
+                s_ += "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
+            s_ += "<meta name=\"tavuran-stand\" content=\"" + std::to_string(stand_) + "\">\n";
+            s_ += "<script src=\"/live.js\" defer></script>\n";
+            s_ += LiveStil;
+            s_ += "\n";
+        }
+        s_ += z;
+        s_ += "\n";
+        if (Beginnt(z, "<body")) s_ += Navigation(wett_) + Aktuell(wett_) + "\n";
+    }
+
+    const WettbewerbTyp* wett_;
+    long stand_;
+    std::string& s_;
+    bool html5_ = false, viewport_ = false, kopfEnde_ = false;
+};
 
 } // namespace
 
@@ -102,52 +159,29 @@ std::vector<LiveListeTyp> LiveListen(const WettbewerbTyp*) {
     return {{"/ergebnis", "Ergebnisliste"}, {"/wertungen", "Wertungen"}, {"/start", "Startliste"}, {"/team", "Teamergebnis"}};
 }
 
-bool LiveListeBauen(WettbewerbTyp* Wett, const std::string& Pfad, HtmlDokument& Doc) {
-    Doc = {};
+bool LiveListenSeite(WettbewerbTyp* Wett, const std::string& Pfad, long Stand, std::string& Seite) {
+    Seite.clear();
     if (!Wett) return false;
-    if (Pfad == "/ergebnis" || Pfad == "/wertungen") {
+    const bool Ergebnis = Pfad == "/ergebnis" || Pfad == "/wertungen";
+    if (!Ergebnis && Pfad != "/start" && Pfad != "/team") return false;
+    LiveSeitenSchreiber Schreiber(Wett, Stand, Seite);
+    HtmlDokument Doc;
+    Doc.Ausgabe = [&Schreiber](std::string_view t) {
+        Schreiber.Teil(t);
+        return true;
+    };
+    if (Ergebnis) {
         // The result list, and with it the score lists of every round.
         HtmlErgebnisOptionen o;
         o.Wertungslisten = Pfad == "/wertungen";
         o.GesamtLinks = false;
-        Doc = HtmlErgebnisDokument(Wett, o);
-        return true;
+        HtmlErgebnisSeite(Doc, Wett, o);
+    } else {
+        Doc.Lines = (Pfad == "/start" ? StartListHtml(Wett, {}) : TeamErgebnisHtml(Wett, {})).Lines;
     }
-    if (Pfad == "/start") {
-        Doc = StartListHtml(Wett, {});
-        return true;
-    }
-    if (Pfad == "/team") {
-        Doc = TeamErgebnisHtml(Wett, {});
-        return true;
-    }
-    return false;
-}
-
-std::string LiveListenSeite(const HtmlDokument& Doc, const WettbewerbTyp* Wett, long Stand) {
-    bool viewport = false;
-    for (const std::string& z : Doc.Lines) viewport = viewport || z.find("name=\"viewport\"") != std::string::npos;
-    std::string s;
-    bool html5 = false;
-    for (const std::string& z : Doc.Lines) {
-        if (Beginnt(z, "<!doctype")) html5 = true;
-        if (Beginnt(z, "<meta") && z.find("charset") != std::string::npos) {
-            // The live page is UTF-8, whatever code page a file would announce.
-            s += "<meta charset=\"utf-8\">\n";
-            continue;
-        }
-        if (Beginnt(z, "</head")) {
-            if (!viewport) s += "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
-            s += "<meta name=\"tavuran-stand\" content=\"" + std::to_string(Stand) + "\">\n";
-            s += "<script src=\"/live.js\" defer></script>\n";
-            s += LiveStil;
-            s += "\n";
-        }
-        s += z;
-        s += "\n";
-        if (Beginnt(z, "<body")) s += Navigation(Wett) + Aktuell(Wett) + "\n";
-    }
-    return html5 ? s : "<!DOCTYPE html>\n" + s;
+    HtmlWeitergeben(Doc, true);
+    Schreiber.Ende();
+    return true;
 }
 
 std::string LiveStartSeite(const WettbewerbTyp* Wett, long Stand) {

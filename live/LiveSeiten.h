@@ -26,12 +26,13 @@ struct LiveListeTyp {
 };
 std::vector<LiveListeTyp> LiveListen(const WettbewerbTyp* Wett);
 
-// A list of the export as a live page: UTF-8, the phone's width, the
-// navigation between the lists, the current round named, the script that
-// follows changes; Stand is the competition's version the page shows.
-std::string LiveListenSeite(const HtmlDokument& Doc, const WettbewerbTyp* Wett, long Stand);
-// The list of a path (see LiveListen); false when the path names none.
-bool LiveListeBauen(WettbewerbTyp* Wett, const std::string& Pfad, HtmlDokument& Doc);
+// The list of a path (see LiveListen) as a live page: the export's list in
+// UTF-8, at the phone's width, with the navigation between the lists, the
+// current round named and the script that follows changes; Stand is the
+// competition's version the page shows. The page is made into Seite while
+// the list is made, so that the list is not held a second time as lines.
+// False, and Seite empty, when the path names no list.
+bool LiveListenSeite(WettbewerbTyp* Wett, const std::string& Pfad, long Stand, std::string& Seite);
 
 // The start page: the competition and the links to its lists.
 std::string LiveStartSeite(const WettbewerbTyp* Wett, long Stand);
