@@ -79,18 +79,17 @@ void BM_ErgebnislistePdf(benchmark::State& state) {
 }
 
 // The score lists of every round with the result list as a live page
-// ("/wertungen"), made in memory as the live pages make it for a phone: the
-// competition evaluated, the page written into one text while the list is made.
+// ("/wertungen"), made as the live service makes it after each change: the
+// competition evaluated, the page written while the list is made, into the
+// memory the page of the version before took.
 void BM_HtmlLiveSeite(benchmark::State& state) {
     WettbewerbTyp* w = Ausgewertet(static_cast<int>(state.range(0)));
-    std::size_t bytes = 0;
+    std::string s;
     for (auto _ : state) {
-        std::string s;
         if (!LiveListenSeite(w, "/wertungen", 1, s)) state.SkipWithError("keine Seite");
-        bytes = s.size();
         benchmark::DoNotOptimize(s);
     }
-    state.counters["Bytes"] = static_cast<double>(bytes);
+    state.counters["Bytes"] = static_cast<double>(s.size());
     DatenWettbewerbDispose(w);
 }
 

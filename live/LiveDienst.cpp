@@ -58,11 +58,15 @@ void LiveDienst::Schliessen() {
     Vorgemerkt_.clear();
     Wett_ = nullptr;
     Seiten_.clear();
+    Frei_.clear();
     ++Stand_;
 }
 
 void LiveDienst::Geaendert() {
     ++Stand_;
+    // The pages of the old version are served no more; each one's memory is
+    // kept for its next one.
+    for (auto& [Pfad, Seite] : Seiten_) Frei_[Pfad] = std::move(Seite);
     Seiten_.clear();
 }
 
@@ -150,11 +154,17 @@ HttpAntwort LiveDienst::Beantworten(const HttpAnfrage& r, const std::string& Adr
     if (!Wett_) return Meldung(503, "Kein Wettbewerb", "Zurzeit ist kein Wettbewerb geöffnet.");
     if (r.Pfad == "/") return Seite(200, LiveStartSeite(Wett_, Stand_));
     if (auto it = Seiten_.find(r.Pfad); it != Seiten_.end()) return Seite(200, it->second);
+    // The page is made in the memory its page of the version before took:
+    // at contest size it runs to megabytes, which then need not be fetched
+    // from the system and copied while the page grows, after every change.
     std::string s;
+    if (auto it = Frei_.find(r.Pfad); it != Frei_.end()) {
+        s = std::move(it->second);
+        Frei_.erase(it);
+    }
     if (!LiveListenSeite(Wett_, r.Pfad, Stand_, s))
         return Meldung(404, "Nicht gefunden", "Diese Seite gibt es nicht.");
-    Seiten_[r.Pfad] = s;
-    return Seite(200, std::move(s));
+    return Seite(200, Seiten_[r.Pfad] = std::move(s));
 }
 
 HttpAntwort LiveDienst::Eingabe(const HttpAnfrage& r, const std::string& Code, const std::string& Adresse,

@@ -86,6 +86,7 @@ class LiveDienst {
     bool NurLesen_ = false;
     long Stand_ = 1;
     std::map<std::string, std::string> Seiten_; // built pages of the current Stand by path
+    std::map<std::string, std::string> Frei_;   // pages of an earlier Stand: memory for the next ones
 };
 
 } // namespace tavuran

@@ -30,8 +30,9 @@ std::vector<LiveListeTyp> LiveListen(const WettbewerbTyp* Wett);
 // UTF-8, at the phone's width, with the navigation between the lists, the
 // current round named and the script that follows changes; Stand is the
 // competition's version the page shows. The page is made into Seite while
-// the list is made, so that the list is not held a second time as lines.
-// False, and Seite empty, when the path names no list.
+// the list is made, so that the list is not held a second time as lines;
+// Seite is emptied first, and the memory it holds is used again. False, and
+// Seite empty, when the path names no list.
 bool LiveListenSeite(WettbewerbTyp* Wett, const std::string& Pfad, long Stand, std::string& Seite);
 
 // The start page: the competition and the links to its lists.

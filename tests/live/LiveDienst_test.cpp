@@ -6,6 +6,7 @@
 #include "evaluation/WertungEingabe.h"
 #include "live/LiveDienst.h"
 #include "live/LiveEingabe.h"
+#include "live/LiveSeiten.h"
 #include "live/LiveTestHilfen.h"
 
 namespace tavuran {
@@ -80,7 +81,14 @@ TEST(LiveDienst, ListenSindUtf8UndFolgenJederAenderung) {
     EXPECT_EQ(d.Get("/ergebnis").Rumpf, a.Rumpf) << "built once per state";
     d.D.Geaendert();
     EXPECT_GT(d.D.Stand(), stand);
-    EXPECT_NE(d.Get("/ergebnis").Rumpf.find("Neuname"), std::string::npos);
+    const std::string neu = d.Get("/ergebnis").Rumpf;
+    EXPECT_NE(neu.find("Neuname"), std::string::npos);
+    // Made in the memory of the page before, with nothing of it left; the
+    // page made afresh differs at most in the minute of its "Stand" line.
+    std::string frisch;
+    ASSERT_TRUE(LiveListenSeite(d.W, "/ergebnis", d.D.Stand(), frisch));
+    EXPECT_EQ(neu.size(), frisch.size());
+    EXPECT_EQ(neu.substr(neu.find("</header>")), frisch.substr(frisch.find("</header>")));
 }
 
 TEST(LiveDienst, JedenTextAusWettbewerbUndTelefonMaskiert) {
