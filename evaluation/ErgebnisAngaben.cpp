@@ -360,21 +360,13 @@ ErgebnisRundenTabelle::ErgebnisRundenTabelle(const WettbewerbTyp* Wett,
 
     // Each round's entries read once, as Eintraege finds them: the last one
     // a participant has in ordinary and in reflight groups. Where each has
-    // only one of each, they are taken from the round's index by number, and
-    // read a few ahead, so that the reads overlap (a walk of the groups waits
-    // for each entry before it finds the next). The results are complete
-    // except for dropping and the rounds left empty, and the first flights of
-    // the preliminary rounds are kept for the dropping.
+    // only one of each, they are taken from the round's index by number,
+    // otherwise along the groups. The results are complete except for
+    // dropping and the rounds left empty, and the first flights of the
+    // preliminary rounds are kept for the dropping.
     std::vector<const DurchgangTyp*> Runde(static_cast<std::size_t>(Bis) + 1, nullptr);
     std::vector<VorrundenErgebnis> Vor(n * static_cast<std::size_t>(nV));
     std::vector<EintragsWerte> Erst(n), Refly(n);
-    struct Fund {
-        std::size_t Zeile;
-        const WertungTyp* Eintrag;
-        bool Refly;
-    };
-    std::vector<Fund> Funde;
-    constexpr std::size_t Voraus = 16;
     for (int r = 1; r <= Bis; ++r) {
         // the round's index is built on the first lookup
         DurchgangTyp* d = const_cast<DurchgangTyp*>(DatenDurchgangSuchen(Wett, r));
@@ -382,21 +374,12 @@ ErgebnisRundenTabelle::ErgebnisRundenTabelle(const WettbewerbTyp* Wett,
         std::fill(Erst.begin(), Erst.end(), EintragsWerte{});
         std::fill(Refly.begin(), Refly.end(), EintragsWerte{});
         if (d && DatenDurchgangEintraegeEindeutig(d)) {
-            Funde.clear();
             for (std::size_t Nr = 0; Nr < Zeile.size(); ++Nr)
-                if (const int z = Zeile[Nr]; z > 0)
-                    for (int o = 0; o <= 1; ++o)
-                        if (const WertungTyp* w = DatenWertungGetPtr(d, static_cast<int>(Nr), o))
-                            Funde.push_back({static_cast<std::size_t>(z - 1), w, o == 1});
-            for (std::size_t k = 0; k < Funde.size(); ++k) {
-                if (k + Voraus < Funde.size()) {
-                    // the fields read may lie on two lines
-                    __builtin_prefetch(&Funde[k + Voraus].Eintrag->ReflyVerursacher);
-                    __builtin_prefetch(&Funde[k + Voraus].Eintrag->KannStreicherSein);
+                if (const int z = Zeile[Nr]; z > 0) {
+                    const std::size_t i = static_cast<std::size_t>(z - 1);
+                    Erst[i] = Werte(DatenWertungGetPtr(d, static_cast<int>(Nr), 0), Gesamt);
+                    Refly[i] = Werte(DatenWertungGetPtr(d, static_cast<int>(Nr), 1), Gesamt);
                 }
-                const Fund& f = Funde[k];
-                (f.Refly ? Refly : Erst)[f.Zeile] = Werte(f.Eintrag, Gesamt);
-            }
         } else if (d) {
             for (const GruppeTyp* g = d->GruppePtr; g; g = g->next)
                 for (const WertungTyp* w = g->WertungPtr; w; w = w->next)

@@ -152,9 +152,9 @@ RundenErgebnis ErgebnisRunde(const WettbewerbTyp* Wett, const TeilnehmerTyp* Tei
 // a result list, made in one go. Row by row, the entries of every round
 // would be read in the order of places, which jumps through memory; at
 // contest size they are out of the processor's cache, and each row waits for
-// its reads. Here each round's entries are read once, in the order of its
-// groups, which is the order they were made in, and a row's results lie
-// together. Holds nothing of the competition once made.
+// its reads. Here each round's entries are read once, by participant number,
+// and a row's results lie together. Holds nothing of the competition once
+// made.
 class ErgebnisRundenTabelle {
   public:
     ErgebnisRundenTabelle(const WettbewerbTyp* Wett, const std::vector<const TeilnehmerTyp*>& Folge,
