@@ -2,7 +2,8 @@
 // GrosserWettbewerb.h): the same pages of the result list drawn as text (the
 // recording canvas) and as PDF (written in memory as the program writes
 // it), and the HTML result list of 300 and 3000 participants, made in memory
-// as a live page and written to its file (as the export does).
+// as a live page, its body written to its file, and the export as the user
+// runs it.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -95,11 +96,11 @@ void BM_HtmlLiveSeite(benchmark::State& state) {
     DatenWettbewerbDispose(w);
 }
 
-// The same list as the export writes it: handed on to its file while it is
-// made, into a memory file system (/dev/shm), where flushing a file to the
-// disk costs nothing, so that the figure is that of the program.
-void BM_HtmlErgebnislisteDatei(benchmark::State& state) {
-    const std::filesystem::path ordner = "/dev/shm/tavuran_ausgabe_bench";
+// The result list of N participants written by Schreiben(w, o, datei, grund)
+// into a memory file system (/dev/shm), where flushing a file to the disk
+// costs nothing, so that the figure is that of the program.
+template <class F> void InsSpeicherDateisystem(benchmark::State& state, const char* Name, F Schreiben) {
+    const std::filesystem::path ordner = std::filesystem::path("/dev/shm") / Name;
     std::error_code ec;
     if (!std::filesystem::is_directory(ordner.parent_path(), ec)) {
         state.SkipWithError("kein Speicher-Dateisystem /dev/shm");
@@ -112,12 +113,32 @@ void BM_HtmlErgebnislisteDatei(benchmark::State& state) {
     HtmlOptionenVoreinstellen(w, o);
     for (auto _ : state) {
         std::string grund;
-        if (!HtmlSeiteSchreiben(datei, [&](HtmlDokument& doc) { HtmlErgebnisRumpf(w, o, doc); }, grund))
-            state.SkipWithError(grund.c_str());
+        if (!Schreiben(w, o, datei, grund)) state.SkipWithError(grund.c_str());
     }
     state.counters["Bytes"] = static_cast<double>(std::filesystem::file_size(datei, ec));
     DatenWettbewerbDispose(w);
     std::filesystem::remove_all(ordner, ec);
+}
+
+// The list's body as the export writes it, handed on to its file while it
+// is made.
+void BM_HtmlErgebnislisteDatei(benchmark::State& state) {
+    InsSpeicherDateisystem(
+        state, "tavuran_ausgabe_bench",
+        [](WettbewerbTyp* w, const HtmlErgebnisOptionen& o, const std::string& datei, std::string& grund) {
+            return HtmlSeiteSchreiben(
+                datei, [&](HtmlDokument& doc) { HtmlErgebnisRumpf(w, o, doc); }, grund);
+        });
+}
+
+// The export as the user runs it: the competition evaluated and sorted, the
+// whole page with its head written to its file.
+void BM_HtmlExport(benchmark::State& state) {
+    InsSpeicherDateisystem(
+        state, "tavuran_ausgabe_bench_export",
+        [](WettbewerbTyp* w, const HtmlErgebnisOptionen& o, const std::string& datei, std::string& grund) {
+            return HtmlExportExec(w, o, datei, grund, "01.04.2025 18:30");
+        });
 }
 
 // What the competition itself takes in memory (built, evaluated, sorted,
@@ -149,6 +170,8 @@ BENCHMARK(BM_HtmlLiveSeite)->Arg(300)->Iterations(30)->Unit(benchmark::kMillisec
 BENCHMARK(BM_HtmlLiveSeite)->Arg(3000)->Iterations(5)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_HtmlErgebnislisteDatei)->Arg(300)->Iterations(30)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_HtmlErgebnislisteDatei)->Arg(3000)->Iterations(5)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_HtmlExport)->Arg(300)->Iterations(30)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_HtmlExport)->Arg(3000)->Iterations(5)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 } // namespace
 
