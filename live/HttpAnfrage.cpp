@@ -236,10 +236,14 @@ std::string_view HttpStatusText(int Status) {
     return "Status";
 }
 
-std::string HttpAntwortBytes(const HttpAntwort& a, bool Schliessen, bool OhneRumpf) {
+std::string_view HttpRumpf(const HttpAntwort& a) {
+    return a.Seite ? std::string_view(*a.Seite) : a.Rumpf;
+}
+
+std::string HttpAntwortKopf(const HttpAntwort& a, bool Schliessen) {
     std::string s = "HTTP/1.1 " + std::to_string(a.Status) + " " + std::string(HttpStatusText(a.Status)) + "\r\n";
     s += "Content-Type: " + a.Typ + "\r\n";
-    if (!a.Ereignisstrom) s += "Content-Length: " + std::to_string(a.Rumpf.size()) + "\r\n";
+    if (!a.Ereignisstrom) s += "Content-Length: " + std::to_string(HttpRumpf(a).size()) + "\r\n";
     s += "Cache-Control: no-store\r\n";
     s += "X-Content-Type-Options: nosniff\r\n";
     s += "Referrer-Policy: no-referrer\r\n";
@@ -248,7 +252,12 @@ std::string HttpAntwortBytes(const HttpAntwort& a, bool Schliessen, bool OhneRum
     for (const auto& [n, w] : a.Kopf) s += n + ": " + w + "\r\n";
     s += Schliessen ? "Connection: close\r\n" : "Connection: keep-alive\r\n";
     s += "\r\n";
-    if (!OhneRumpf) s += a.Rumpf;
+    return s;
+}
+
+std::string HttpAntwortBytes(const HttpAntwort& a, bool Schliessen, bool OhneRumpf) {
+    std::string s = HttpAntwortKopf(a, Schliessen);
+    if (!OhneRumpf) s += HttpRumpf(a);
     return s;
 }
 

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,14 +57,22 @@ struct HttpAntwort {
     int Status = 200;
     std::string Typ = "text/html; charset=utf-8";
     std::string Rumpf;
+    // A page the live service keeps, sent as the body instead of Rumpf. It is
+    // shared by every answer that sends it: a result list of megabytes is not
+    // copied for each phone, and it lives until the last of them has it.
+    std::shared_ptr<const std::string> Seite;
     std::vector<std::pair<std::string, std::string>> Kopf; // further headers
     bool Ereignisstrom = false; // the connection stays open for server-sent events
 };
 
 // The German reason phrase of a status ("Not Found" etc. are the protocol's words).
 std::string_view HttpStatusText(int Status);
-// The bytes of an answer: status line, headers (length, type, no caching,
-// the page may use only its own resources) and body; HEAD leaves the body out.
+// The body of an answer: the kept page, or else Rumpf.
+std::string_view HttpRumpf(const HttpAntwort& Antwort);
+// The status line and headers of an answer (length, type, no caching, the
+// page may use only its own resources), up to the blank line.
+std::string HttpAntwortKopf(const HttpAntwort& Antwort, bool Schliessen);
+// The bytes of an answer: its head and body; HEAD leaves the body out.
 std::string HttpAntwortBytes(const HttpAntwort& Antwort, bool Schliessen, bool OhneRumpf = false);
 
 } // namespace tavuran

@@ -65,8 +65,9 @@ void LiveDienst::Schliessen() {
 void LiveDienst::Geaendert() {
     ++Stand_;
     // The pages of the old version are served no more; each one's memory is
-    // kept for its next one.
-    for (auto& [Pfad, Seite] : Seiten_) Frei_[Pfad] = std::move(Seite);
+    // kept for its next one, unless an answer still being sent holds it.
+    for (auto& [Pfad, Seite] : Seiten_)
+        if (Seite.use_count() == 1) Frei_[Pfad] = std::move(*Seite);
     Seiten_.clear();
 }
 
@@ -153,18 +154,23 @@ HttpAntwort LiveDienst::Beantworten(const HttpAnfrage& r, const std::string& Adr
     }
     if (!Wett_) return Meldung(503, "Kein Wettbewerb", "Zurzeit ist kein Wettbewerb geöffnet.");
     if (r.Pfad == "/") return Seite(200, LiveStartSeite(Wett_, Stand_));
-    if (auto it = Seiten_.find(r.Pfad); it != Seiten_.end()) return Seite(200, it->second);
-    // The page is made in the memory its page of the version before took:
-    // at contest size it runs to megabytes, which then need not be fetched
-    // from the system and copied while the page grows, after every change.
-    std::string s;
-    if (auto it = Frei_.find(r.Pfad); it != Frei_.end()) {
-        s = std::move(it->second);
-        Frei_.erase(it);
+    auto it = Seiten_.find(r.Pfad);
+    if (it == Seiten_.end()) {
+        // The page is made in the memory its page of the version before took:
+        // at contest size it runs to megabytes, which then need not be fetched
+        // from the system and copied while the page grows, after every change.
+        std::string s;
+        if (auto f = Frei_.find(r.Pfad); f != Frei_.end()) {
+            s = std::move(f->second);
+            Frei_.erase(f);
+        }
+        if (!LiveListenSeite(Wett_, r.Pfad, Stand_, s))
+            return Meldung(404, "Nicht gefunden", "Diese Seite gibt es nicht.");
+        it = Seiten_.emplace(r.Pfad, std::make_shared<std::string>(std::move(s))).first;
     }
-    if (!LiveListenSeite(Wett_, r.Pfad, Stand_, s))
-        return Meldung(404, "Nicht gefunden", "Diese Seite gibt es nicht.");
-    return Seite(200, Seiten_[r.Pfad] = std::move(s));
+    HttpAntwort a;
+    a.Seite = it->second;
+    return a;
 }
 
 HttpAntwort LiveDienst::Eingabe(const HttpAnfrage& r, const std::string& Code, const std::string& Adresse,

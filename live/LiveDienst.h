@@ -9,6 +9,7 @@
 #include <chrono>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -85,8 +86,10 @@ class LiveDienst {
     LiveZaehler Zaehler_;
     bool NurLesen_ = false;
     long Stand_ = 1;
-    std::map<std::string, std::string> Seiten_; // built pages of the current Stand by path
-    std::map<std::string, std::string> Frei_;   // pages of an earlier Stand: memory for the next ones
+    // Built pages of the current Stand by path, shared with the answers that
+    // are still being sent.
+    std::map<std::string, std::shared_ptr<std::string>> Seiten_;
+    std::map<std::string, std::string> Frei_; // pages of an earlier Stand: memory for the next ones
 };
 
 } // namespace tavuran

@@ -23,6 +23,11 @@ HttpAnfrage Anfrage(std::string Methode, std::string Pfad, std::string Rumpf = {
     return r;
 }
 
+// The body of an answer, a kept page or a text of its own.
+std::string Text(const HttpAntwort& a) {
+    return std::string(HttpRumpf(a));
+}
+
 struct Dienst : LiveWettbewerb {
     Dienst() {
         std::string grund;
@@ -68,23 +73,44 @@ TEST(LiveDienst, DientNurSeinenSeitenUndNieDateienDerPlatte) {
 
 TEST(LiveDienst, ListenSindUtf8UndFolgenJederAenderung) {
     Dienst d;
-    const HttpAntwort a = d.Get("/ergebnis");
-    EXPECT_EQ(a.Rumpf.rfind("<!DOCTYPE html>", 0), 0u);
-    EXPECT_NE(a.Rumpf.find("<meta charset=\"utf-8\">"), std::string::npos);
-    EXPECT_EQ(a.Rumpf.find("windows-1252"), std::string::npos);
-    EXPECT_NE(a.Rumpf.find("Sch\xC3\xA4" "fer"), std::string::npos); // Schäfer as UTF-8
-    EXPECT_NE(a.Rumpf.find("/live.js"), std::string::npos);
+    HttpAntwort a = d.Get("/ergebnis");
+    const std::string alt = Text(a);
+    EXPECT_EQ(alt.rfind("<!DOCTYPE html>", 0), 0u);
+    EXPECT_NE(alt.find("<meta charset=\"utf-8\">"), std::string::npos);
+    EXPECT_EQ(alt.find("windows-1252"), std::string::npos);
+    EXPECT_NE(alt.find("Sch\xC3\xA4"
+                       "fer"),
+              std::string::npos); // Schäfer as UTF-8
+    EXPECT_NE(alt.find("/live.js"), std::string::npos);
     const long stand = d.D.Stand();
-    EXPECT_NE(a.Rumpf.find("content=\"" + std::to_string(stand) + "\""), std::string::npos);
+    EXPECT_NE(alt.find("content=\"" + std::to_string(stand) + "\""), std::string::npos);
     EXPECT_NE(d.D.Ereignis().find("data: " + std::to_string(stand)), std::string::npos);
     d.W->TeilnehmerRootPtr->Name.NachnameStr = "Neuname";
-    EXPECT_EQ(d.Get("/ergebnis").Rumpf, a.Rumpf) << "built once per state";
+    EXPECT_EQ(d.Get("/ergebnis").Seite, a.Seite) << "built once per state, and shared by its answers";
+
+    // A page still being sent to a phone is left as it is by a change; the
+    // next one is made in memory of its own.
     d.D.Geaendert();
     EXPECT_GT(d.D.Stand(), stand);
-    const std::string neu = d.Get("/ergebnis").Rumpf;
-    EXPECT_NE(neu.find("Neuname"), std::string::npos);
-    // Made in the memory of the page before, with nothing of it left; the
-    // page made afresh differs at most in the minute of its "Stand" line.
+    const char* platz = nullptr;
+    {
+        const HttpAntwort waehrend = d.Get("/ergebnis");
+        EXPECT_NE(Text(waehrend).find("Neuname"), std::string::npos);
+        EXPECT_EQ(Text(a), alt);
+        platz = waehrend.Seite->data();
+    }
+    a = {};
+
+    // Once sent, its memory takes the page after the next change, with
+    // nothing of it left; the page made afresh differs at most in the
+    // minute of its "Stand" line.
+    d.W->TeilnehmerRootPtr->Name.NachnameStr = "Kurz";
+    d.D.Geaendert();
+    const HttpAntwort danach = d.Get("/ergebnis");
+    EXPECT_EQ(danach.Seite->data(), platz);
+    const std::string neu = Text(danach);
+    EXPECT_NE(neu.find("Kurz"), std::string::npos);
+    EXPECT_EQ(neu.find("Neuname"), std::string::npos);
     std::string frisch;
     ASSERT_TRUE(LiveListenSeite(d.W, "/ergebnis", d.D.Stand(), frisch));
     EXPECT_EQ(neu.size(), frisch.size());
@@ -98,7 +124,7 @@ TEST(LiveDienst, JedenTextAusWettbewerbUndTelefonMaskiert) {
     t->Name.NachnameStr = "<img src=x onerror=alert(2)>";
     d.D.Geaendert();
     for (const std::string& p : std::vector<std::string>{"/", "/ergebnis", "/start", "/wertungen", "/team", "/e/" + d.Code(2)}) {
-        const std::string s = d.Get(p).Rumpf;
+        const std::string s = Text(d.Get(p));
         EXPECT_EQ(s.find("<script>alert"), std::string::npos) << p;
         EXPECT_EQ(s.find("<img src=x"), std::string::npos) << p;
     }
@@ -226,7 +252,7 @@ TEST(LiveDienst, OhneGespeicherteDateiKeinDienst) {
 TEST(LiveDienst, StartlisteHebtDenJetztGeflogenenFlugHervor) {
     Dienst d;
     auto markiert = [&] {
-        const std::string s = d.Get("/start").Rumpf;
+        const std::string s = Text(d.Get("/start"));
         std::vector<std::string> namen;
         // A row may carry "neu" too (the first of its group).
         for (std::size_t i = s.find("<tr class=\""); i != std::string::npos; i = s.find("<tr class=\"", i + 1)) {

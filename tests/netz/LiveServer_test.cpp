@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "live/LiveTestHilfen.h"
@@ -134,6 +135,71 @@ TEST(LiveServer, StromMeldetJedeAenderungUndVerbindungenBleibenOffen) {
     std::size_t n = 0;
     for (std::size_t p = zwei.find("HTTP/1.1 200"); p != std::string::npos; p = zwei.find("HTTP/1.1 200", p + 1)) ++n;
     EXPECT_EQ(n, 2u);
+}
+
+// A result list of megabytes goes to a phone in pieces as the phone takes
+// them: while it takes nothing, the server holds no more than a window of it
+// besides the page the live service keeps. Once it reads, slowly, the page
+// keeps coming for longer than a connection may stay idle, and the page and
+// the answer asked for after it on the same connection arrive whole and in
+// order; the connection is then closed as asked.
+TEST(LiveServer, GrosseSeiteGehtStueckweiseAnsLangsameTelefon) {
+    Server s(2000);
+    s.S.LeerlaufSetzen(1000);
+    for (TeilnehmerTyp* t = s.W->TeilnehmerRootPtr; t; t = t->next) t->Verein = std::string(5000, 'v');
+    s.S.Geaendert();
+    HttpAnfrage r;
+    r.Methode = "GET";
+    r.Pfad = "/ergebnis";
+    const std::string seite(
+        HttpRumpf(s.S.Dienst().Beantworten(r, "127.0.0.1", std::chrono::steady_clock::now())));
+    ASSERT_GT(seite.size(), 8u << 20);
+
+    std::atomic<bool> gefragt{false}, lesen{false}, fertig{false};
+    std::string antwort;
+    std::thread client([&] {
+        const int fd = Verbinden(s.Port);
+        AllesSenden(fd, "GET /ergebnis HTTP/1.1\r\nHost: x\r\n\r\n"
+                        "GET /stand HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n");
+        gefragt = true;
+        while (!lesen) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        // 16 KB each 5 ms: the page takes over three seconds.
+        char b[16384];
+        const auto bis = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        for (pollfd p{fd, POLLIN, 0}; std::chrono::steady_clock::now() < bis && ::poll(&p, 1, 5000) > 0;) {
+            const ssize_t k = ::recv(fd, b, sizeof b, 0);
+            if (k <= 0) break;
+            antwort.append(b, static_cast<std::size_t>(k));
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        ::close(fd);
+        fertig = true;
+    });
+    App();
+    while (!gefragt) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    std::size_t hoechstens = 0;
+    for (const auto bis = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
+         std::chrono::steady_clock::now() < bis;) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        hoechstens = std::max(hoechstens, s.S.Ausstehend());
+    }
+    lesen = true;
+    while (!fertig) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    client.join();
+
+    EXPECT_GT(hoechstens, 0u);
+    EXPECT_LE(hoechstens, 256u * 1024);
+    const std::size_t k = antwort.find("\r\n\r\n");
+    ASSERT_NE(k, std::string::npos);
+    EXPECT_EQ(Status(antwort), 200);
+    EXPECT_NE(antwort.substr(0, k).find("Content-Length: " + std::to_string(seite.size()) + "\r\n"),
+              std::string::npos);
+    ASSERT_GE(antwort.size(), k + 4 + seite.size()) << "the page was cut off";
+    EXPECT_TRUE(antwort.compare(k + 4, seite.size(), seite) == 0) << "the page arrived changed";
+    const std::string rest = antwort.substr(k + 4 + seite.size());
+    EXPECT_EQ(Status(rest), 200);
+    EXPECT_NE(rest.find("Connection: close"), std::string::npos);
+    EXPECT_EQ(rest.substr(rest.find("\r\n\r\n") + 4), std::to_string(s.S.Dienst().Stand()));
 }
 
 // 200 phones, each from an address of its own, read the result list, send
