@@ -116,6 +116,13 @@ TeilnehmerTyp* GetTeilnehmerEdvNr(WettbewerbTyp* comp, int EdvNr) {
     return nullptr;
 }
 
+std::unordered_map<int, TeilnehmerTyp*> TeilnehmerNachEdvNr(WettbewerbTyp* comp) {
+    std::unordered_map<int, TeilnehmerTyp*> v;
+    if (!comp) return v;
+    for (TeilnehmerTyp* t = comp->TeilnehmerRootPtr; t; t = t->next) v.try_emplace(t->EdvNr, t);
+    return v;
+}
+
 int CountAnzahlVereine(WettbewerbTyp* comp) {
     if (!comp) return 0;
     std::set<std::string> vereine;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 
 #include "core/DatenTypen.h"
 
@@ -37,6 +38,9 @@ int GetExportPunkteIndex();
 int GetExportPunkteIndex(const WettbewerbTyp* comp);
 TeilnehmerTyp* GetTeilnehmerName(WettbewerbTyp* comp, const std::string& TeilnehmerName);
 TeilnehmerTyp* GetTeilnehmerEdvNr(WettbewerbTyp* comp, int EdvNr);
+// For every participant number, the record GetTeilnehmerEdvNr finds for it
+// (the first in list order): one walk for all participants.
+std::unordered_map<int, TeilnehmerTyp*> TeilnehmerNachEdvNr(WettbewerbTyp* comp);
 int CountAnzahlVereine(WettbewerbTyp* comp);
 
 // Bit (Nr - 1) for every round that holds an entered value.

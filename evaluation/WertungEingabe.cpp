@@ -99,11 +99,12 @@ std::vector<std::string> DispWertungWerte(WettbewerbTyp* Wett, const WertungTyp*
     return t;
 }
 
-std::vector<std::string> DispWertungBerechnet(WettbewerbTyp* Wett, int DurchgangNr, const WertungTyp* Wertung) {
+std::vector<std::string> DispWertungBerechnet(WettbewerbTyp* Wett, int DurchgangNr, const WertungTyp* Wertung,
+                                              bool Strafe) {
     std::vector<std::string> t;
     if (!Wertung) return t;
     if (Wett && Wett->RegelPtr) {
-        if (GetStrafpunkteInDurchgang(Wett, DurchgangNr)) t.push_back(std::to_string(Wertung->Strafpunkte));
+        if (Strafe) t.push_back(std::to_string(Wertung->Strafpunkte));
         if (HatLandepunkte(Wett->RegelPtr->EdvNr)) {
             const double lp = CalcLandepunkteAusAbstand(Wett, Wertung, DurchgangNr);
             t.push_back(Zahl(lp < 0.0005 ? 0.0 : lp));

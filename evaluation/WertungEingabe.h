@@ -57,7 +57,10 @@ inline constexpr int ReflyErsteWertSpalte = 8;
 std::vector<std::string> DispWertungWerte(WettbewerbTyp* Wett, const WertungTyp* Wertung,
                                           const WertSpaltenTyp& Spalten);
 // What a score row shows in the computed columns (GetWertungBerechnetKoepfe).
-std::vector<std::string> DispWertungBerechnet(WettbewerbTyp* Wett, int DurchgangNr, const WertungTyp* Wertung);
+// Strafe: the round has the penalty column (GetStrafpunkteInDurchgang), asked
+// once for a whole list, since it reads every entry of the round.
+std::vector<std::string> DispWertungBerechnet(WettbewerbTyp* Wett, int DurchgangNr, const WertungTyp* Wertung,
+                                              bool Strafe);
 // What a reflight row shows in "Rohpunkte", "Reflight", "Vorrunde", "Ergebnis"
 // from the reflight entry and the participant's first-flight entry.
 std::vector<std::string> DispReflyBerechnet(const WertungTyp* Refly, const WertungTyp* Erstflug);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <unordered_map>
 
 #include "core/DatenTeilnehmer.h"
 #include "core/DatenWettbewerb.h"
@@ -32,17 +33,17 @@ bool NurZiffern(const std::string& s) {
     return !s.empty() && s.size() <= 9 && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// The pilots a row stands for: its participant, or the members of its team.
-std::vector<int> PilotenDerZeile(const WettbewerbTyp* Wett, const TabellenZeileTyp& z) {
+// The pilots a row stands for: its participant, or the members of its team
+// (Teams: the first team of each number, as the sheet shows it).
+std::vector<int> PilotenDerZeile(const std::unordered_map<int, const MannschaftTyp*>& Teams,
+                                 const TabellenZeileTyp& z) {
     if (z.EdvNr != 0) return {z.EdvNr};
     std::vector<int> v;
-    if (z.Art != ZeilenArt::Mannschaft || !Wett) return v;
-    for (const MannschaftTyp* m = Wett->MannschaftRootPtr; m; m = m->next) {
-        if (m->Nr != z.MannschaftNr) continue;
-        for (int j = 1; j <= MaxMannschaftMitglieder; ++j)
-            if (m->TeilnehmerEdvNr[j] != 0) v.push_back(m->TeilnehmerEdvNr[j]);
-        break; // the sheet shows the first team of a number
-    }
+    if (z.Art != ZeilenArt::Mannschaft) return v;
+    const auto it = Teams.find(z.MannschaftNr);
+    if (it == Teams.end()) return v;
+    for (int j = 1; j <= MaxMannschaftMitglieder; ++j)
+        if (it->second->TeilnehmerEdvNr[j] != 0) v.push_back(it->second->TeilnehmerEdvNr[j]);
     return v;
 }
 
@@ -58,10 +59,15 @@ std::vector<int> PilotTreffer(const WettbewerbTyp* Wett, const TabelleTyp& Tabel
         if (nummer) return p.StartNr == n || p.MeldgNr == n;
         return Klein(CnvNameTypToNameStr(&p.Name, true)).find(text) != std::string::npos;
     };
+    // The pilots and the teams by number, each found in one walk for all rows.
+    const std::unordered_map<int, TeilnehmerTyp*> piloten =
+        TeilnehmerNachEdvNr(const_cast<WettbewerbTyp*>(Wett));
+    std::unordered_map<int, const MannschaftTyp*> teams;
+    for (const MannschaftTyp* m = Wett->MannschaftRootPtr; m; m = m->next) teams.try_emplace(m->Nr, m);
     for (int r = 0; r < Tabelle.AnzahlZeilen(); ++r) {
-        for (int edv : PilotenDerZeile(Wett, Tabelle.Zeilen[static_cast<std::size_t>(r)])) {
-            const TeilnehmerTyp* p = GetTeilnehmerEdvNr(const_cast<WettbewerbTyp*>(Wett), edv);
-            if (p && findet(*p)) {
+        for (int edv : PilotenDerZeile(teams, Tabelle.Zeilen[static_cast<std::size_t>(r)])) {
+            const auto p = piloten.find(edv);
+            if (p != piloten.end() && findet(*p->second)) {
                 treffer.push_back(r);
                 break;
             }

@@ -13,6 +13,7 @@
 #include "core/Eingabe.h"
 #include "core/L_STR.h"
 #include "evaluation/EingabePlausibel.h"
+#include "evaluation/Refly.h"
 #include "evaluation/Sortierung.h"
 #include "evaluation/WertungEingabe.h"
 #include "exchange/TeilnehmerBearbeitung.h"
@@ -160,8 +161,8 @@ void TeilnehmerMarken(TabellenZeileTyp& z, const TeilnehmerTyp& p, const KanalZa
     }
 }
 
-void WertungZellen(TabellenZeileTyp& z, const TabelleTyp& t, WettbewerbTyp* Wett, int Tab, const TeilnehmerTyp& p,
-                   const WertSpaltenTyp& spalten) {
+void WertungZellen(TabellenZeileTyp& z, const TabelleTyp& t, WettbewerbTyp* Wett, int Tab,
+                   const TeilnehmerTyp& p, const WertSpaltenTyp& spalten, bool strafe) {
     const int n = Wett->DurchgangNr;
     if (n < 1 || n > MaxDurchgaenge) return;
     DurchgangTyp* d = GetDurchgangPtr(Wett, n);
@@ -169,7 +170,7 @@ void WertungZellen(TabellenZeileTyp& z, const TabelleTyp& t, WettbewerbTyp* Wett
     WertungTyp* w = Tab == TabRefly ? DatenWertungGetPtr(d, p.EdvNr, 1) : erst;
     const int erste = t.FixeSpalten;
     const std::vector<std::string> berechnet =
-        Tab == TabRefly ? DispReflyBerechnet(w, erst) : DispWertungBerechnet(Wett, n, w);
+        Tab == TabRefly ? DispReflyBerechnet(w, erst) : DispWertungBerechnet(Wett, n, w, strafe);
     for (std::size_t k = 0; k < berechnet.size() && 4 + static_cast<int>(k) < erste; ++k) {
         const int c = 4 + static_cast<int>(k);
         z.Texte[static_cast<std::size_t>(c)] = PunktZuKomma(berechnet[k]);
@@ -194,7 +195,8 @@ void WertungZellen(TabellenZeileTyp& z, const TabelleTyp& t, WettbewerbTyp* Wett
     }
 }
 
-void ErgebnisZellen(TabellenZeileTyp& z, const TabelleTyp& t, WettbewerbTyp* Wett, int Tab, const TeilnehmerTyp& p) {
+void ErgebnisZellen(TabellenZeileTyp& z, const TabelleTyp& t, WettbewerbTyp* Wett, int Tab,
+                    const TeilnehmerTyp& p, const MannschaftTyp* Team) {
     std::size_t c = 4;
     const std::size_t spalten = static_cast<std::size_t>(t.AnzahlSpalten());
     const int bis = Tab == TabErgebnis ? Wett->AnzDurchgaenge : Wett->AnzVorrunden;
@@ -212,8 +214,7 @@ void ErgebnisZellen(TabellenZeileTyp& z, const TabelleTyp& t, WettbewerbTyp* Wet
         gesamt = L_STR_Unblank(gesamt) + "+" + Zahl(p.PunkteEndrundeJugend, 3, 10);
     if (c < spalten) z.Texte[c++] = gesamt;
     if (Tab == TabTeamergebnis) {
-        MannschaftTyp* m = GetMannschaftdesTeilnehmers(Wett->MannschaftRootPtr, p.EdvNr);
-        if (m && c < spalten) z.Texte[c++] = Zahl(m->Punkte, 6, 10, 2);
+        if (Team && c < spalten) z.Texte[c++] = Zahl(Team->Punkte, 6, 10, 2);
     } else if (Wett->Teilwertung && c < spalten) {
         z.Texte[c++] = Zahl(p.ExportPunkte[GetExportPunkteIndex()], 6, 6, 2);
     }
@@ -231,8 +232,13 @@ void ListenZeilen(TabelleTyp& t, WettbewerbTyp* Wett, int Tab, const ReiterOptio
     const bool teamSpalte = (Tab == TabStartreihenfolge && o.TeamInStartliste) || Tab == TabTeamergebnis;
     const int spalten = t.AnzahlSpalten();
     const WertSpaltenTyp wertSpalten = Tab == TabWertung || Tab == TabRefly ? GetWertSpalten(Wett) : WertSpaltenTyp{};
+    const bool strafe = Tab == TabWertung && Wett->RegelPtr && GetStrafpunkteInDurchgang(Wett, n);
     std::optional<KanalZaehlung> kanaele;
     if (Tab == TabTeilnehmer) kanaele.emplace(Wett);
+    // Each pilot's team, found for all in one walk of the teams.
+    const std::unordered_map<int, MannschaftTyp*> teams =
+        teamSpalte ? MannschaftenDerTeilnehmer(Wett->MannschaftRootPtr)
+                   : std::unordered_map<int, MannschaftTyp*>{};
 
     std::string k0, k1;
     InfoTeilnehmerTyp info;
@@ -258,10 +264,9 @@ void ListenZeilen(TabelleTyp& t, WettbewerbTyp* Wett, int Tab, const ReiterOptio
         p->ZeilenNr[Tab] = t.AnzahlZeilen();
         z.Texte[TeilnSpalteName] = CnvNameTypToNameStr(&p->Name, true);
         std::string verein = p->Verein;
-        if (teamSpalte) {
-            MannschaftTyp* m = GetMannschaftdesTeilnehmers(Wett->MannschaftRootPtr, p->EdvNr);
-            verein = m ? m->Name : "Verein: " + p->Verein;
-        }
+        const auto team = teams.find(p->EdvNr);
+        const MannschaftTyp* m = team == teams.end() ? nullptr : team->second;
+        if (teamSpalte) verein = m ? m->Name : "Verein: " + p->Verein;
         z.Texte[TeilnSpalteVerein] = verein;
 
         if (Tab == TabTeilnehmer || Tab == TabStartreihenfolge) {
@@ -269,9 +274,9 @@ void ListenZeilen(TabelleTyp& t, WettbewerbTyp* Wett, int Tab, const ReiterOptio
             if (kanaele) TeilnehmerMarken(z, *p, *kanaele);
             z.Editierbar = Tab == TabTeilnehmer;
         } else if (Tab == TabWertung || Tab == TabRefly) {
-            WertungZellen(z, t, Wett, Tab, *p, wertSpalten);
+            WertungZellen(z, t, Wett, Tab, *p, wertSpalten, strafe);
         } else {
-            ErgebnisZellen(z, t, Wett, Tab, *p);
+            ErgebnisZellen(z, t, Wett, Tab, *p, m);
         }
 
         // columns 0 and 1 by the list's order; outside the fly-off group a
@@ -324,6 +329,7 @@ void MannschaftZeilen(TabelleTyp& t, WettbewerbTyp* Wett) {
     if (!Wett) return;
     // Of two teams with the same number the first one, the one a typed row is written back to.
     std::unordered_set<int> gezeigt;
+    const std::unordered_map<int, TeilnehmerTyp*> piloten = TeilnehmerNachEdvNr(Wett);
     for (MannschaftTyp* m = Wett->MannschaftRootPtr; m; m = m->next) {
         const auto r = zeileVon.find(m->Nr);
         if (r == zeileVon.end() || !gezeigt.insert(m->Nr).second) continue;
@@ -331,8 +337,9 @@ void MannschaftZeilen(TabelleTyp& t, WettbewerbTyp* Wett) {
         z.Texte[MannschSpalteName] = m->Name;
         for (int j = 1; j <= MaxMannschaftMitglieder && j + 1 < spalten; ++j) {
             if (m->TeilnehmerEdvNr[j] == 0) continue;
-            TeilnehmerTyp* p = GetTeilnehmerEdvNr(Wett, m->TeilnehmerEdvNr[j]);
-            z.Texte[static_cast<std::size_t>(j + 1)] = p ? CnvNameTypToNameStr(&p->Name, true) : std::string();
+            const auto p = piloten.find(m->TeilnehmerEdvNr[j]);
+            z.Texte[static_cast<std::size_t>(j + 1)] =
+                p != piloten.end() ? CnvNameTypToNameStr(&p->second->Name, true) : std::string();
         }
     }
 }

@@ -328,6 +328,33 @@ TEST(DatenMannschaft, TeamOfParticipant) {
     EXPECT_EQ(GetMannschaftdesTeilnehmers(w->MannschaftRootPtr, 8), nullptr);
 }
 
+// The lookups for all participants at once, which the lists use, find what
+// the single lookups find: for a number given twice, the first in list order.
+TEST(DatenWettbewerb, NachschlagenFuerAlleFindetWasEinzelnGefundenWird) {
+    Wettbewerb w;
+    for (int nr : {3, 5, 6}) DatenTeilnehmerGetPtr(w->TeilnehmerRootPtr, nr, true);
+    GetTeilnehmerEdvNr(w.p, 6)->EdvNr = 3; // a damaged file: two records with number 3
+    MannschaftTyp* m1 = DatenMannschaftNew();
+    m1->TeilnehmerEdvNr[1] = 5;
+    m1->TeilnehmerEdvNr[2] = 3;
+    MannschaftTyp* m2 = DatenMannschaftNew();
+    m2->TeilnehmerEdvNr[20] = 5;
+    m2->next = m1;
+    w->MannschaftRootPtr = m2;
+    const auto piloten = TeilnehmerNachEdvNr(w.p);
+    const auto teams = MannschaftenDerTeilnehmer(w->MannschaftRootPtr);
+    for (int nr : {3, 5, 6, 9}) {
+        const auto p = piloten.find(nr);
+        EXPECT_EQ(p == piloten.end() ? nullptr : p->second, GetTeilnehmerEdvNr(w.p, nr)) << nr;
+        const auto m = teams.find(nr);
+        EXPECT_EQ(m == teams.end() ? nullptr : m->second,
+                  GetMannschaftdesTeilnehmers(w->MannschaftRootPtr, nr))
+            << nr;
+    }
+    EXPECT_EQ(piloten.size(), 2u);
+    EXPECT_EQ(teams.at(5), m2);
+}
+
 TEST(DatenDurchgang, LookupsCreateAtTheHeadAndDistinguishReflights) {
     Wettbewerb w;
     DurchgangTyp* d2 = DatenDurchgangGetPtr(w->DurchgangRootPtr, 2);

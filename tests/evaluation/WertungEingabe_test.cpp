@@ -10,6 +10,7 @@
 #include "core/DatenWettbewerb.h"
 #include "core/L_STR.h"
 #include "evaluation/Auswertung.h"
+#include "evaluation/Refly.h"
 #include "evaluation/Sortierung.h"
 #include "rules/RegelLookup.h"
 #include "tests/evaluation/RegelWettbewerb.h"
@@ -202,7 +203,7 @@ TEST(WertungEingabe, BerechneteSpalten) {
     // the round now carries penalty points: "Strafe" comes first
     EXPECT_EQ(GetWertungBerechnetKoepfe(rw.W, 1),
               (std::vector<std::string>{"Strafe", "Landepunkte", "Rohpunkte", "Ergebnis"}));
-    const auto t = DispWertungBerechnet(rw.W, 1, w);
+    const auto t = DispWertungBerechnet(rw.W, 1, w, GetStrafpunkteInDurchgang(rw.W, 1));
     ASSERT_EQ(t.size(), 4u);
     EXPECT_EQ(t[0], "100");
     EXPECT_EQ(t[2], L_STR_DoubleToStr(w->RohPunkte, 3, 6, 0, 2));
