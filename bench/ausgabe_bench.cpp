@@ -3,7 +3,7 @@
 // recording canvas) and as PDF (written in memory as the program writes
 // it), and the HTML result list of 300 and 3000 participants, made in memory
 // as a live page, its body written to its file, and the export as the user
-// runs it.
+// runs it; and the lists that show every pilot's team.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -141,6 +141,30 @@ void BM_HtmlExport(benchmark::State& state) {
         });
 }
 
+// The lists that show every pilot's team, at 300 and 3000 participants:
+// 0 the start lists of all rounds and 1 the team result as live pages, 2 the
+// printed start sheets of all preliminary rounds, 3 the printed team result.
+void BM_ListenMitTeams(benchmark::State& state) {
+    WettbewerbTyp* w = Ausgewertet(static_cast<int>(state.range(0)));
+    const int liste = static_cast<int>(state.range(1));
+    std::string s;
+    for (auto _ : state) {
+        if (liste <= 1) {
+            if (!LiveListenSeite(w, liste == 0 ? "/start" : "/team", 1, s))
+                state.SkipWithError("keine Seite");
+            benchmark::DoNotOptimize(s);
+        } else {
+            DruckAuftrag a;
+            a.Art = liste == 2 ? DruckArt::Startzettel : DruckArt::Teamergebnis;
+            std::string meldung;
+            const std::unique_ptr<DruckDokument> d = DruckDokumentErstellen(w, a, meldung);
+            if (!d) state.SkipWithError(meldung.c_str());
+            benchmark::DoNotOptimize(d);
+        }
+    }
+    DatenWettbewerbDispose(w);
+}
+
 // What the competition itself takes in memory (built, evaluated, sorted,
 // every round looked up once), and of that the rounds' indexes of the
 // entries (their buckets and nodes, counted): the part of the window's memory
@@ -172,6 +196,7 @@ BENCHMARK(BM_HtmlErgebnislisteDatei)->Arg(300)->Iterations(30)->Unit(benchmark::
 BENCHMARK(BM_HtmlErgebnislisteDatei)->Arg(3000)->Iterations(5)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_HtmlExport)->Arg(300)->Iterations(30)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_HtmlExport)->Arg(3000)->Iterations(5)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_ListenMitTeams)->ArgsProduct({{300, 3000}, {0, 1, 2, 3}})->Unit(benchmark::kMillisecond);
 
 } // namespace
 

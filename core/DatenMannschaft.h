@@ -15,4 +15,20 @@ MannschaftTyp* GetMannschaftdesTeilnehmers(MannschaftTyp* MannschaftRootPtr, int
 // finds for it (the first in list order): one walk for all participants.
 std::unordered_map<int, MannschaftTyp*> MannschaftenDerTeilnehmer(MannschaftTyp* MannschaftRootPtr);
 
+// The team of each participant, as GetMannschaftdesTeilnehmers finds it, for
+// lists that ask for the team of every pilot: the teams are walked once when
+// it is made, not once for each pilot.
+class TeamsDerTeilnehmer {
+  public:
+    explicit TeamsDerTeilnehmer(const MannschaftTyp* MannschaftRootPtr)
+        : teams_(MannschaftenDerTeilnehmer(const_cast<MannschaftTyp*>(MannschaftRootPtr))) {}
+    MannschaftTyp* operator()(int TeilnehmerEdvNr) const {
+        const auto it = teams_.find(TeilnehmerEdvNr);
+        return it == teams_.end() ? nullptr : it->second;
+    }
+
+  private:
+    std::unordered_map<int, MannschaftTyp*> teams_;
+};
+
 } // namespace tavuran

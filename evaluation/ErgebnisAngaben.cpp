@@ -506,16 +506,14 @@ std::vector<TeamErgebnisTyp> TeamErgebnisFolge(const WettbewerbTyp* Wett) {
         e.Punkte = m->Punkte;
         v.push_back(e);
     }
-    auto finden = [&](const MannschaftTyp* m) -> TeamErgebnisTyp* {
-        for (TeamErgebnisTyp& e : v)
-            if (e.Team == m) return &e;
-        return nullptr;
-    };
+    std::unordered_map<const MannschaftTyp*, std::size_t> stelle;
+    for (std::size_t i = 0; i < v.size(); ++i) stelle.emplace(v[i].Team, i);
+    const TeamsDerTeilnehmer teams(Wett->MannschaftRootPtr);
     // Members in the order of the team list, so that they follow their totals.
     for (const TeilnehmerTyp* t = Wett->TeilnehmerTeamRootPtr; t; t = t->nextTeam) {
         if (!TeilnehmerGelistet(t)) continue;
-        if (TeamErgebnisTyp* e = finden(GetMannschaftdesTeilnehmers(const_cast<MannschaftTyp*>(Wett->MannschaftRootPtr), t->EdvNr)))
-            e->Mitglieder.push_back(t);
+        if (const auto e = stelle.find(teams(t->EdvNr)); e != stelle.end())
+            v[e->second].Mitglieder.push_back(t);
     }
     std::erase_if(v, [](const TeamErgebnisTyp& e) { return e.Mitglieder.empty(); });
     // The running positions of the last evaluation order the members (the

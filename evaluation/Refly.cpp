@@ -42,6 +42,7 @@ std::vector<DialogTeilnehmerZeile> DialogTeilnehmerListe(WettbewerbTyp* Wett, in
     const int n = RundeImFeld(DurchgangNr) ? DurchgangNr : 0;
     const int s = Wett->Sortierung[7];
     const bool flyOff = n > 0 && (DurchgangIstFlyOff(Wett, n) > 0 || DurchgangIstFlyOffJugend(Wett, n) > 0);
+    const TeamsDerTeilnehmer teams(Filter.Team ? Wett->MannschaftRootPtr : nullptr);
     InfoTeilnehmerTyp info;
     bool erster = true;
     int vorherGruppe = 0;
@@ -61,7 +62,7 @@ std::vector<DialogTeilnehmerZeile> DialogTeilnehmerListe(WettbewerbTyp* Wett, in
         z.Gruppe = gruppe;
         z.GruppeText = StrInt(gruppe) + " (" + StrInt(n > 0 ? GetTeilnehmerStartPlatzNr(Wett, p, n) : 0) + ")";
         z.Name = CnvNameTypToNameStr(&p->Name, true);
-        const MannschaftTyp* m = Filter.Team ? GetMannschaftdesTeilnehmers(Wett->MannschaftRootPtr, p->EdvNr) : nullptr;
+        const MannschaftTyp* m = teams(p->EdvNr);
         z.VereinTeam = m ? m->Name : p->Verein;
         zeilen.push_back(std::move(z));
     }

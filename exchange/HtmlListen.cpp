@@ -51,7 +51,8 @@ struct Konflikte {
 };
 
 // The round and group flown now (Aktuell) carry the class "aktuell".
-void ExportStartliste(WettbewerbTyp* Wett, HtmlZeilen& L, int r, Konflikte& K, const AktuellerFlugTyp& Aktuell) {
+void ExportStartliste(WettbewerbTyp* Wett, HtmlZeilen& L, int r, Konflikte& K,
+                      const AktuellerFlugTyp& Aktuell, const TeamsDerTeilnehmer& Teams) {
     const bool jetzt = r == Aktuell.Durchgang;
     L.push_back(std::string(jetzt ? "<h2 class=\"aktuell\">" : "<h2>") + HtmlText(GetDurchgangBezeichner(Wett, r, false, true)) + " – Startliste</h2>");
     // The channel comes early: the transmitter tent reads it on a phone too.
@@ -65,7 +66,7 @@ void ExportStartliste(WettbewerbTyp* Wett, HtmlZeilen& L, int r, Konflikte& K, c
         const bool Neu = !Erste && g != Vorher;
         Erste = false;
         Vorher = g;
-        const MannschaftTyp* m = GetMannschaftdesTeilnehmers(Wett->MannschaftRootPtr, t->EdvNr);
+        const MannschaftTyp* m = Teams(t->EdvNr);
         const DoppelBelegungTyp* k = GetDoppelBelegung(Wett, t, r);
         const bool KanalK = k && k->Kanal, NachbarK = k && !k->Kanal && k->KanalNextGruppe,
                    TeamK = k && k->Mannschaft && m;
@@ -137,10 +138,11 @@ void StartListRumpf(WettbewerbTyp* Wett, HtmlZeilen& L) {
     Konflikte K;
     const int Alt = Wett->DurchgangNr;
     const AktuellerFlugTyp Aktuell = AktuellerFlug(Wett);
+    const TeamsDerTeilnehmer Teams(Wett->MannschaftRootPtr);
     for (int r = 1; r <= HtmlVorrunden(Wett); ++r) {
         Wett->DurchgangNr = r;
         SortTeilnehmerGruppe(Wett);
-        ExportStartliste(Wett, L, r, K, Aktuell);
+        ExportStartliste(Wett, L, r, K, Aktuell, Teams);
     }
     Wett->DurchgangNr = Alt;
     SortAll(Wett);
@@ -158,9 +160,10 @@ void TeamErgebnisRumpf(WettbewerbTyp* Wett, HtmlZeilen& L) {
     // The teams in the order and with the totals of the printed team ranking;
     // a member's total that did not count for the team in brackets.
     bool Klammer = false;
+    const TeamsDerTeilnehmer Teams(Wett->MannschaftRootPtr);
     const auto Mitglied = [&](const TeilnehmerTyp* t) {
         std::string p = PunktZuKomma(ErgebnisSummenText(Wett, t, t->Punkte));
-        if (!t->TeilDerTeamWertung && !p.empty() && GetMannschaftdesTeilnehmers(Wett->MannschaftRootPtr, t->EdvNr)) {
+        if (!t->TeilDerTeamWertung && !p.empty() && Teams(t->EdvNr)) {
             p = "(" + p + ")";
             Klammer = true;
         }
@@ -176,7 +179,7 @@ void TeamErgebnisRumpf(WettbewerbTyp* Wett, HtmlZeilen& L) {
     // read as members of the last team.
     bool Ohne = false;
     for (const TeilnehmerTyp* t = Wett->TeilnehmerTeamRootPtr; t; t = t->nextTeam) {
-        if (!TeilnehmerGelistet(t) || GetMannschaftdesTeilnehmers(Wett->MannschaftRootPtr, t->EdvNr)) continue;
+        if (!TeilnehmerGelistet(t) || Teams(t->EdvNr)) continue;
         if (!Ohne) HtmlTabellenZeile(L, {T("", "p"), T("ohne Team", "n"), T(""), T(""), T("")}, {}, "team");
         Ohne = true;
         Mitglied(t);

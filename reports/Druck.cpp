@@ -429,9 +429,10 @@ void EintraegeSuchen(const WettbewerbTyp* Wett, const TeilnehmerTyp* p, int h, c
     }
 }
 
-DruckZelle ZelleText(const WettbewerbTyp* WettC, const TeilnehmerTyp* p, const ZeileTyp& Zeile, const Besuch& b,
-                     const WertungTyp* E, const WertungTyp* R, int SeitenRunde, int ListenArt, std::uint32_t TextMode,
-                     ErgebnisZeichen& Zeichen, GestricheneRunden& Gestrichen) {
+DruckZelle ZelleText(const WettbewerbTyp* WettC, const TeilnehmerTyp* p, const ZeileTyp& Zeile,
+                     const Besuch& b, const WertungTyp* E, const WertungTyp* R, int SeitenRunde,
+                     int ListenArt, std::uint32_t TextMode, ErgebnisZeichen& Zeichen,
+                     GestricheneRunden& Gestrichen, const TeamsDerTeilnehmer& Teams) {
     WettbewerbTyp* Wett = const_cast<WettbewerbTyp*>(WettC);
     const RegelTyp* regel = Wett->RegelPtr;
     const int edv = regel ? regel->EdvNr : 0;
@@ -462,7 +463,7 @@ DruckZelle ZelleText(const WettbewerbTyp* WettC, const TeilnehmerTyp* p, const Z
     case 7: z.Text = p->Verein; break;
     case 8: z.Text = p->Verband; break;
     case 9: {
-        const MannschaftTyp* m = GetMannschaftdesTeilnehmers(Wett->MannschaftRootPtr, p->EdvNr);
+        const MannschaftTyp* m = Teams(p->EdvNr);
         z.Text = m ? m->Name : p->Verein;
         break;
     }
@@ -625,7 +626,8 @@ void SpaltenOhneInhaltVerteilen(SeiteTyp& Seite) {
 
 // Columns and cells of a built page.
 void MakeDruckSpalten(WettbewerbTyp* Wett, const DruckSeitenTyp& P, SeiteTyp& Seite,
-                      const std::vector<TeilnehmerTyp*>& Teilnehmer, ErgebnisZeichen& Zeichen) {
+                      const std::vector<TeilnehmerTyp*>& Teilnehmer, ErgebnisZeichen& Zeichen,
+                      const TeamsDerTeilnehmer& Teams) {
     // The flexible columns share the nominal line; the page's line is the sum
     // of the widths, so the drawn table always ends at the right margin.
     const int nominal = P.Orientierung == 2 ? 134 : 190;
@@ -658,7 +660,7 @@ void MakeDruckSpalten(WettbewerbTyp* Wett, const DruckSeitenTyp& P, SeiteTyp& Se
                 runde = h;
             }
             zeile.Zellen.push_back(ZelleText(Wett, p, zeile, b, E, R, Seite.DurchgangNr, P.ListenArt,
-                                             Seite.Text.TextMode, Zeichen, Gestrichen));
+                                             Seite.Text.TextMode, Zeichen, Gestrichen, Teams));
         }
     }
     SpaltenOhneInhaltVerteilen(Seite);
@@ -753,6 +755,7 @@ DruckSeitenListe MakeDruckSeiten(WettbewerbTyp* Wett, const DruckSeitenTyp& Para
 
     const int alt = Wett->DurchgangNr;
     int zaehler = 0;
+    const TeamsDerTeilnehmer teams(Wett->MannschaftRootPtr);
     for (int r : runden) {
         Wett->DurchgangNr = r;
         SortTeilnehmerGruppe(Wett);
@@ -780,7 +783,7 @@ DruckSeitenListe MakeDruckSeiten(WettbewerbTyp* Wett, const DruckSeitenTyp& Para
                 fertig = MakeDruckZeilen(Wett, P, s, r, erste, L.AnzahlZeilenText, lauf);
                 erste = false;
                 MakeDruckText(P.ListenArt, Wett, s, r, fertig, P.TeamAnzeigen, P.Sortierung);
-                MakeDruckSpalten(Wett, P, s, lauf.Teilnehmer, zeichen);
+                MakeDruckSpalten(Wett, P, s, lauf.Teilnehmer, zeichen, teams);
                 liste.Seiten.push_back(std::move(s));
             } while (!fertig);
             // The legend of the marks used stands under the table of the

@@ -32,7 +32,7 @@ std::vector<TeilnehmerTyp*> TeamReihenfolge(WettbewerbTyp* Wett) {
 
 class Aufbau {
   public:
-    Aufbau(WettbewerbTyp* w) : Wett(w) {
+    Aufbau(WettbewerbTyp* w) : Wett(w), Teams(w->MannschaftRootPtr) {
         const std::string liste = GetListStr(72, GetListTyp(5), LimitLowHighInt(w->AnzDurchgaenge, 1, MaxDurchgaenge),
                                              w->RegelPtr);
         std::string rest = liste;
@@ -71,7 +71,7 @@ class Aufbau {
         z.WettbewerbName = Wett->Name;
         z.Teilnehmer = StrInt(t->StartNr) + ": " + L_STR_Unblank(CnvNameTypToNameStr(&t->Name, true));
         z.Verein = t->Verein;
-        const MannschaftTyp* m = GetMannschaftdesTeilnehmers(Wett->MannschaftRootPtr, t->EdvNr);
+        const MannschaftTyp* m = Teams(t->EdvNr);
         if (m && !L_STR_Unblank(m->Name).empty()) z.Team = "Team: " + m->Name;
         if (const int fo = DurchgangIstFlyOff(Wett, r) > 0 ? DurchgangIstFlyOff(Wett, r) : DurchgangIstFlyOffJugend(Wett, r);
             r > Wett->AnzVorrunden && fo > 0) {
@@ -91,6 +91,7 @@ class Aufbau {
     }
 
     WettbewerbTyp* Wett;
+    const TeamsDerTeilnehmer Teams;
     std::vector<std::string> Messfelder;
     std::vector<ZettelSeiteTyp> Seiten;
 };

@@ -236,9 +236,7 @@ void ListenZeilen(TabelleTyp& t, WettbewerbTyp* Wett, int Tab, const ReiterOptio
     std::optional<KanalZaehlung> kanaele;
     if (Tab == TabTeilnehmer) kanaele.emplace(Wett);
     // Each pilot's team, found for all in one walk of the teams.
-    const std::unordered_map<int, MannschaftTyp*> teams =
-        teamSpalte ? MannschaftenDerTeilnehmer(Wett->MannschaftRootPtr)
-                   : std::unordered_map<int, MannschaftTyp*>{};
+    const TeamsDerTeilnehmer teams(teamSpalte ? Wett->MannschaftRootPtr : nullptr);
 
     std::string k0, k1;
     InfoTeilnehmerTyp info;
@@ -264,8 +262,7 @@ void ListenZeilen(TabelleTyp& t, WettbewerbTyp* Wett, int Tab, const ReiterOptio
         p->ZeilenNr[Tab] = t.AnzahlZeilen();
         z.Texte[TeilnSpalteName] = CnvNameTypToNameStr(&p->Name, true);
         std::string verein = p->Verein;
-        const auto team = teams.find(p->EdvNr);
-        const MannschaftTyp* m = team == teams.end() ? nullptr : team->second;
+        const MannschaftTyp* m = teams(p->EdvNr);
         if (teamSpalte) verein = m ? m->Name : "Verein: " + p->Verein;
         z.Texte[TeilnSpalteVerein] = verein;
 

@@ -350,6 +350,9 @@ TEST(DatenWettbewerb, NachschlagenFuerAlleFindetWasEinzelnGefundenWird) {
         EXPECT_EQ(m == teams.end() ? nullptr : m->second,
                   GetMannschaftdesTeilnehmers(w->MannschaftRootPtr, nr))
             << nr;
+        EXPECT_EQ(TeamsDerTeilnehmer(w->MannschaftRootPtr)(nr),
+                  GetMannschaftdesTeilnehmers(w->MannschaftRootPtr, nr))
+            << nr;
     }
     EXPECT_EQ(piloten.size(), 2u);
     EXPECT_EQ(teams.at(5), m2);
