@@ -44,23 +44,32 @@ namespace {
 using namespace tavuran;
 using Uhr = std::chrono::steady_clock;
 
-// One request with "Connection: close" from the loopback address Quelle; its status (-1 on failure).
-int Anfrage(int Port, const std::string& Quelle, const std::string& Text) {
+// A connection from the loopback address Quelle with Text sent on it; -1 on failure.
+int Gesendet(int Port, const std::string& Quelle, const std::string& Text) {
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in q{}, a{};
     q.sin_family = a.sin_family = AF_INET;
     ::inet_pton(AF_INET, Quelle.c_str(), &q.sin_addr);
     a.sin_port = htons(static_cast<uint16_t>(Port));
     ::inet_pton(AF_INET, "127.0.0.1", &a.sin_addr);
-    std::string r;
     if (::bind(fd, reinterpret_cast<sockaddr*>(&q), sizeof q) == 0 &&
         ::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 &&
-        ::send(fd, Text.data(), Text.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(Text.size())) {
-        char b[65536];
-        pollfd p{fd, POLLIN, 0};
-        ssize_t n;
-        while (::poll(&p, 1, 10000) > 0 && (n = ::recv(fd, b, sizeof b, 0)) > 0) r.append(b, static_cast<std::size_t>(n));
-    }
+        ::send(fd, Text.data(), Text.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(Text.size()))
+        return fd;
+    ::close(fd);
+    return -1;
+}
+
+// One request with "Connection: close" from the loopback address Quelle; its status (-1 on failure).
+int Anfrage(int Port, const std::string& Quelle, const std::string& Text) {
+    const int fd = Gesendet(Port, Quelle, Text);
+    if (fd < 0) return -1;
+    std::string r;
+    char b[65536];
+    pollfd p{fd, POLLIN, 0};
+    ssize_t n;
+    while (::poll(&p, 1, 10000) > 0 && (n = ::recv(fd, b, sizeof b, 0)) > 0)
+        r.append(b, static_cast<std::size_t>(n));
     ::close(fd);
     return r.size() > 12 && r.rfind("HTTP/1.1 ", 0) == 0 ? std::stoi(r.substr(9, 3)) : -1;
 }
@@ -181,21 +190,8 @@ void BM_LiveWertungenAnTelefone(benchmark::State& state) {
         std::thread client([&] {
             std::vector<int> fd(Telefone, -1);
             const std::string text = "GET /wertungen HTTP/1.1\r\nConnection: close\r\n\r\n";
-            for (int i = 0; i < Telefone; ++i) {
-                fd[i] = ::socket(AF_INET, SOCK_STREAM, 0);
-                sockaddr_in q{}, a{};
-                q.sin_family = a.sin_family = AF_INET;
-                ::inet_pton(AF_INET, ("127.0.2." + std::to_string(1 + i)).c_str(), &q.sin_addr);
-                a.sin_port = htons(static_cast<uint16_t>(port));
-                ::inet_pton(AF_INET, "127.0.0.1", &a.sin_addr);
-                if (::bind(fd[i], reinterpret_cast<sockaddr*>(&q), sizeof q) != 0 ||
-                    ::connect(fd[i], reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
-                    ::send(fd[i], text.data(), text.size(), MSG_NOSIGNAL) !=
-                        static_cast<ssize_t>(text.size())) {
-                    ::close(fd[i]);
-                    fd[i] = -1;
-                }
-            }
+            for (int i = 0; i < Telefone; ++i)
+                fd[i] = Gesendet(port, "127.0.2." + std::to_string(1 + i), text);
             // The phones start to take their pages after a while.
             std::this_thread::sleep_for(std::chrono::milliseconds(500));
             const auto bis = Uhr::now() + std::chrono::seconds(20);

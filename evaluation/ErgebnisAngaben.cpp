@@ -473,7 +473,7 @@ std::string ErgebnisRundenText(const WettbewerbTyp* Wett, const TeilnehmerTyp* t
 
 std::string ErgebnisSummenText(const WettbewerbTyp* Wett, const TeilnehmerTyp* t, double Wert) {
     if (!Wett || !t) return {};
-    if (ErgebnisPlatz(t) == 0 && !TeilnehmerGeflogen(Wett, t)) return {};
+    if (ZeileLeer(Wett, t)) return {};
     return ErgebnisZahl(Wert);
 }
 
